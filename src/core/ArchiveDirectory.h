@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ArchiveEntry.h"
+#include "FormatError.h"
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta {
+
+// The directory of one language archive, read and checked against the
+// file's length before anything trusts it.
+//
+// What a damaged archive yields: the count is never believed beyond what the
+// file can hold, so only records lying wholly inside the file are read; of
+// those, a record whose name has no NUL in its 13 bytes or whose data runs
+// past the end of the file is dropped. The remaining records stay usable,
+// and every dropped part is listed in problems(), so the caller can tell
+// the user that the archive is damaged.
+class ArchiveDirectory {
+public:
+    ArchiveDirectory() = default;
+
+    // Reads the directory from `in`, a stream over the whole archive of
+    // `fileLength` bytes; `fileName` only names the file in problems.
+    static ArchiveDirectory read(std::istream &in, std::uint64_t fileLength, const std::string &fileName);
+
+    const std::vector<ArchiveEntry> &entries() const { return m_entries; }
+    const std::vector<FormatError> &problems() const { return m_problems; }
+    bool damaged() const { return !m_problems.empty(); }
+
+    // The first record whose name equals `upperName` byte for byte, or null.
+    const ArchiveEntry *find(std::string_view upperName) const;
+
+private:
+    std::vector<ArchiveEntry> m_entries;
+    std::vector<FormatError> m_problems;
+};
+
+} // namespace orvanta

@@ -1,0 +1,58 @@
+#include "ArchiveSet.h"
+
+#include <fstream>
+
+namespace orvanta {
+
+std::vector<FormatError> ArchiveSet::Open(const std::filesystem::path &directory)
+{
+    std::vector<FormatError> problems;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const std::filesystem::path path = directory / SlotFileNames[slot];
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            if (std::filesystem::exists(path, ec))
+                problems.push_back(FormatError::general(path.string(), "is not a file"));
+            m_slots[slot] = {};
+            continue;
+        }
+        const std::uint64_t length = std::filesystem::file_size(path, ec);
+        auto file = std::make_unique<std::ifstream>(path, std::ios::binary);
+        if (ec || !*file) {
+            problems.push_back(FormatError::general(path.string(), "cannot be opened for reading"));
+            m_slots[slot] = {};
+            continue;
+        }
+        auto found = OpenSlot(slot, std::move(file), length, path.string());
+        problems.insert(problems.end(), found.begin(), found.end());
+    }
+    return problems;
+}
+
+std::vector<FormatError> ArchiveSet::OpenSlot(int slot, std::unique_ptr<std::istream> in, std::uint64_t length,
+                                              const std::string &fileName)
+{
+    Slot &s = m_slots.at(slot);
+    s.directory = ArchiveDirectory::read(*in, length, fileName);
+    s.file = std::move(in);
+    return s.directory.problems();
+}
+
+void ArchiveSet::Close()
+{
+    for (Slot &slot : m_slots)
+        slot = {};
+}
+
+bool ArchiveSet::readAt(int slot, std::uint64_t offset, char *buffer, std::size_t count)
+{
+    std::istream *file = m_slots.at(slot).file.get();
+    if (!file)
+        return false;
+    file->clear();
+    file->seekg(static_cast<std::streamoff>(offset));
+    file->read(buffer, static_cast<std::streamsize>(count));
+    return static_cast<std::size_t>(file->gcount()) == count;
+}
+
+} // namespace orvanta

@@ -1,0 +1,39 @@
+#include "FormatError.h"
+
+#include <utility>
+
+namespace orvanta {
+
+FormatError FormatError::at(std::string file, std::uint64_t offset, std::string what)
+{
+    return {std::move(file), std::move(what), Place::ByteOffset, offset};
+}
+
+FormatError FormatError::inRecord(std::string file, std::uint64_t record, std::string what)
+{
+    return {std::move(file), std::move(what), Place::Record, record};
+}
+
+FormatError FormatError::inRow(std::string file, std::uint64_t row, std::string what)
+{
+    return {std::move(file), std::move(what), Place::Row, row};
+}
+
+FormatError FormatError::general(std::string file, std::string what)
+{
+    return {std::move(file), std::move(what), Place::None, 0};
+}
+
+std::string FormatError::text() const
+{
+    std::string out = file.empty() ? std::string() : file + ": ";
+    switch (place) {
+    case Place::ByteOffset: out += "at byte " + std::to_string(where) + ": "; break;
+    case Place::Record: out += "record " + std::to_string(where) + ": "; break;
+    case Place::Row: out += "row " + std::to_string(where) + ": "; break;
+    case Place::None: break;
+    }
+    return out + what;
+}
+
+} // namespace orvanta

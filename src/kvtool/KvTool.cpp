@@ -1,0 +1,69 @@
+#include "KvTool.h"
+
+#include "ArchiveCommands.h"
+#include "TextsCommands.h"
+#include "ToolOutput.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace orvanta {
+
+namespace {
+
+struct Command {
+    const char *name;
+    const char *summary;
+    int (*run)(const QStringList &args);
+    bool drawsText = false; // needs a GUI application (offscreen) for fonts
+};
+
+const std::array Commands{
+    Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
+    Command{"extract", "extract ARCHIVE NAME [-o F]  write one entry to a file", ArchiveCommands::extract},
+    Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
+    Command{"texts", "texts build ...               the game's text files", TextsCommands::run},
+};
+
+int usage(int code)
+{
+    QString text = QStringLiteral("Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
+    for (const Command &command : Commands)
+        text += QStringLiteral("  ") + QString::fromLatin1(command.summary) + QLatin1Char('\n');
+    text += QStringLiteral("\n'kvtool COMMAND --help' describes a command and its options.");
+    ToolOutput::print(text);
+    return code;
+}
+
+} // namespace
+
+int KvTool::run(int argc, char **argv)
+{
+    const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const auto command = std::find_if(Commands.begin(), Commands.end(),
+                                      [&](const Command &c) { return name == QLatin1String(c.name); });
+    // Drawing text needs a GUI application, though never a screen.
+    std::unique_ptr<QCoreApplication> app;
+    if (command != Commands.end() && command->drawsText) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("kvtool"));
+    const QStringList args = QCoreApplication::arguments();
+    if (name.isEmpty())
+        return usage(ToolOutput::Misused);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help"))
+        return usage(0);
+    if (command != Commands.end())
+        return command->run(QStringList{QStringLiteral("kvtool ") + name} + args.mid(2));
+    ToolOutput::fail(QStringLiteral("unknown command \"%1\"").arg(name));
+    return usage(ToolOutput::Misused);
+}
+
+} // namespace orvanta

@@ -1,0 +1,69 @@
+#include "TextsCommands.h"
+
+#include "ToolOutput.h"
+#include "texts/CodePage.h"
+#include "texts/TextFile.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+namespace orvanta {
+
+int TextsCommands::run(const QStringList &args)
+{
+    const QString sub = args.value(1);
+    const QStringList rest = QStringList{args.value(0) + QLatin1Char(' ') + sub} + args.mid(2);
+    if (sub == QLatin1String("build"))
+        return build(rest);
+    ToolOutput::print(QStringLiteral("Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n\n"
+                                     "  build   makes a text file (200-byte records) from a UTF-8 text file,\n"
+                                     "          one text per line"));
+    return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
+}
+
+int TextsCommands::build(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 "
+        "text file with one text per line. Spaces are kept as they stand; a text that the code page cannot "
+        "hold, or one longer than 200 bytes, is an error."));
+    parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("UTF-8 text, one text per line."));
+    parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The text file to write."));
+    const QCommandLineOption codePage(QStringLiteral("codepage"), QStringLiteral("Windows code page (default 1252)."),
+                                      QStringLiteral("number"), QStringLiteral("1252"));
+    parser.addOption(codePage);
+    if (!ToolOutput::parse(parser, args, 2))
+        return ToolOutput::Misused;
+    const int number = parser.value(codePage).toInt();
+    if (!CodePage::isSupported(number))
+        return ToolOutput::fail(QStringLiteral("code page %1 is not supported").arg(parser.value(codePage)));
+    const CodePage page(number);
+
+    const QString sourcePath = parser.positionalArguments().at(0);
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return ToolOutput::fail(sourcePath + QStringLiteral(": cannot be opened: ") + source.errorString());
+    QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+
+    QList<QByteArray> texts;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        qsizetype bad = 0;
+        const auto bytes = page.encode(line, &bad);
+        if (!bytes)
+            return ToolOutput::fail(FormatError::inRow(sourcePath.toStdString(), i + 1,
+                QStringLiteral("'%1' has no byte in code page %2").arg(line.at(bad)).arg(number).toStdString()));
+        if (bytes->size() > TextFile::RecordSize)
+            return ToolOutput::fail(FormatError::inRow(sourcePath.toStdString(), i + 1,
+                QStringLiteral("the text is longer than %1 bytes").arg(TextFile::RecordSize).toStdString()));
+        texts.append(*bytes);
+    }
+    return ToolOutput::saveFile(parser.positionalArguments().at(1), TextFile::write(texts)) ? 0 : ToolOutput::Failed;
+}
+
+} // namespace orvanta

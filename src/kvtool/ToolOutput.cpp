@@ -1,0 +1,56 @@
+#include "ToolOutput.h"
+
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace orvanta {
+
+int ToolOutput::fail(const QString &message)
+{
+    std::fprintf(stderr, "kvtool: %s\n", message.toLocal8Bit().constData());
+    return Failed;
+}
+
+int ToolOutput::fail(const FormatError &error)
+{
+    return fail(QString::fromStdString(error.text()));
+}
+
+void ToolOutput::print(const QString &line)
+{
+    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+}
+
+void ToolOutput::write(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+bool ToolOutput::parse(QCommandLineParser &parser, const QStringList &args, int minPositional)
+{
+    parser.addHelpOption();
+    if (!parser.parse(args)) {
+        fail(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.positionalArguments().size() < minPositional) {
+        fail(QStringLiteral("missing arguments; see '%1 --help'").arg(args.value(0)));
+        return false;
+    }
+    return true;
+}
+
+bool ToolOutput::saveFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        fail(path + QStringLiteral(": cannot be written: ") + out.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvanta

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/FormatError.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace orvanta {
+
+// How kvtool commands talk to the user: one line per error on standard
+// error, results on standard output, exit codes 0 (done), 1 (failed) and 2
+// (wrong use).
+class ToolOutput {
+public:
+    static constexpr int Failed = 1;
+    static constexpr int Misused = 2;
+
+    static int fail(const QString &message);
+    static int fail(const FormatError &error);
+    static void print(const QString &line);
+    static void write(const QByteArray &bytes);
+
+    // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.
+    // Returns false after reporting a wrong use, or when fewer than
+    // `minPositional` arguments were given.
+    static bool parse(QCommandLineParser &parser, const QStringList &args, int minPositional);
+
+    // Writes `bytes` to `path` through a save file: all or nothing.
+    static bool saveFile(const QString &path, const QByteArray &bytes);
+};
+
+} // namespace orvanta

@@ -1,0 +1,102 @@
+#include "CodePage.h"
+
+#include <QStringDecoder>
+
+namespace orvanta {
+
+namespace {
+
+constexpr char16_t StandIn = 0xF700;
+const QList<int> Supported{874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+
+} // namespace
+
+CodePage::CodePage(int number)
+    : m_number(isSupported(number) ? number : 1252)
+{
+    const QByteArray name = "windows-" + QByteArray::number(m_number);
+    for (int b = 0; b < 256; ++b) {
+        QStringDecoder decoder(name.constData());
+        const char byte = static_cast<char>(b);
+        const QString s = decoder.decode(QByteArrayView(&byte, 1));
+        char16_t c = (s.size() == 1 && s[0] != QChar::ReplacementCharacter) ? s[0].unicode()
+                                                                            : char16_t(StandIn + b);
+        if (m_bytes.contains(c))
+            c = char16_t(StandIn + b);
+        m_chars[b] = QChar(c);
+        m_bytes.insert(c, static_cast<unsigned char>(b));
+    }
+}
+
+int CodePage::defaultFor(const QLocale &locale)
+{
+    const QLocale::Script script = locale.script();
+    switch (locale.language()) {
+    case QLocale::Czech: case QLocale::Polish: case QLocale::Slovak: case QLocale::Hungarian:
+    case QLocale::Slovenian: case QLocale::Croatian: case QLocale::Romanian: case QLocale::Albanian:
+    case QLocale::LowerSorbian: case QLocale::UpperSorbian:
+        return 1250;
+    case QLocale::Bosnian: case QLocale::Serbian:
+        return script == QLocale::CyrillicScript ? 1251 : 1250;
+    case QLocale::Russian: case QLocale::Ukrainian: case QLocale::Belarusian: case QLocale::Bulgarian:
+    case QLocale::Macedonian: case QLocale::Kazakh: case QLocale::Kyrgyz: case QLocale::Tatar:
+    case QLocale::Mongolian: case QLocale::Bashkir: case QLocale::Tajik:
+        return 1251;
+    case QLocale::Azerbaijani: case QLocale::Uzbek:
+        return script == QLocale::CyrillicScript ? 1251 : 1254;
+    case QLocale::Greek:
+        return 1253;
+    case QLocale::Turkish:
+        return 1254;
+    case QLocale::Hebrew: case QLocale::Yiddish:
+        return 1255;
+    case QLocale::Arabic: case QLocale::Persian: case QLocale::Urdu: case QLocale::Pashto: case QLocale::Uyghur:
+    case QLocale::Sindhi:
+        return 1256;
+    case QLocale::Estonian: case QLocale::Latvian: case QLocale::Lithuanian:
+        return 1257;
+    case QLocale::Vietnamese:
+        return 1258;
+    case QLocale::Thai:
+        return 874;
+    default:
+        return 1252;
+    }
+}
+
+QList<int> CodePage::supported()
+{
+    return Supported;
+}
+
+bool CodePage::isSupported(int number)
+{
+    return Supported.contains(number);
+}
+
+QString CodePage::decode(const QByteArray &bytes) const
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (char b : bytes)
+        text.append(m_chars[static_cast<unsigned char>(b)]);
+    return text;
+}
+
+std::optional<QByteArray> CodePage::encode(const QString &text, qsizetype *bad) const
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto it = m_bytes.constFind(text[i].unicode());
+        if (it == m_bytes.constEnd()) {
+            if (bad)
+                *bad = i;
+            return std::nullopt;
+        }
+        bytes.append(static_cast<char>(*it));
+    }
+    return bytes;
+}
+
+} // namespace orvanta

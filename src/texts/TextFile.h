@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <cstdint>
+
+namespace orvanta {
+
+// The game's text file ("kvtexts.dat", "texts.dat"): a 16-bit record size
+// (always written as 200, ignored on reading), then 200-byte TextRecords.
+// A record holds a text's bytes followed by zeros; a text of 200 bytes or
+// more has no terminating zero. Bytes are kept exactly as they stand.
+class TextFile {
+public:
+    static constexpr int HeaderSize = 2;
+    static constexpr int RecordSize = 200;
+
+    // Whole records in a file of `size` bytes; trailing bytes are ignored.
+    static std::int64_t recordCount(std::int64_t size)
+    {
+        return size < HeaderSize + RecordSize ? 0 : (size - HeaderSize) / RecordSize;
+    }
+
+    // The text of one 200-byte record: its bytes up to the first zero.
+    static QByteArray textOfRecord(const char *record);
+
+    // Appends one record for `text`: its first 200 bytes, zero-filled.
+    static void appendRecord(QByteArray &out, const QByteArray &text);
+
+    static QByteArray header();
+
+    static QList<QByteArray> read(const QByteArray &file);
+    static QByteArray write(const QList<QByteArray> &texts);
+};
+
+} // namespace orvanta

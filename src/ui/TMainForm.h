@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/FormatError.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QComboBox;
+class QFileDialog;
+class QFontDialog;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+namespace orvanta {
+
+// The kit's one window: three pages (Pictures, Texts, Font), the save
+// button and the help button. It owns every control and wires each event to
+// a short handler; the work behind the handlers lives in the page modules.
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static const QString Caption;
+
+    // `applicationDirectory` is the kit folder, with a trailing separator;
+    // every file the kit uses is named relative to it.
+    explicit TMainForm(const QString &applicationDirectory, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    const QString &ApplicationDirectory() const { return m_applicationDirectory; }
+
+    // Controls, named as their object names.
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet3 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QTableView *StringGrid = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label12 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label15 = nullptr;
+    QLabel *Label16 = nullptr;
+    QLabel *Label17 = nullptr;
+    QFontDialog *FontDialog = nullptr;
+    QLabel *FontNameLabel = nullptr;
+    QLabel *Label19 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QLabel *RenderImage = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QLabel *StandardImage = nullptr;
+    QComboBox *PictSelComboBox = nullptr;
+    QPushButton *Button5 = nullptr;
+    QLabel *Label18 = nullptr;
+    QLabel *Label20 = nullptr;
+    QLabel *Label21 = nullptr;
+    QLabel *TranslatedImage = nullptr;
+    QPushButton *Button6 = nullptr;
+    QFileDialog *SavePictureDialog1 = nullptr;
+    QFileDialog *OpenPictureDialog1 = nullptr;
+
+public slots:
+    void Button4Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+
+    void buildPicturesPage();
+    void buildTextsPage();
+    void buildFontPage();
+    void buildDialogs();
+
+    QString m_applicationDirectory;
+    std::vector<FormatError> m_archiveProblems;
+    bool m_shown = false;
+};
+
+} // namespace orvanta
