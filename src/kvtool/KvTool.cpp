@@ -25,7 +25,7 @@ const std::array Commands{
     Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
     Command{"extract", "extract ARCHIVE NAME [-o F]  write one entry to a file", ArchiveCommands::extract},
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
-    Command{"texts", "texts build ...               the game's text files", TextsCommands::run},
+    Command{"texts", "texts build|export ...       the game's text files", TextsCommands::run},
 };
 
 int usage(int code)

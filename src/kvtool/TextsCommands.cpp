@@ -1,13 +1,58 @@
 #include "TextsCommands.h"
 
 #include "ToolOutput.h"
+#include "core/ArchiveSet.h"
+#include "core/EntryStream.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
+#include "texts/TextTableModel.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 
 namespace orvanta {
+
+namespace {
+
+const char *const Usage =
+    "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
+    "       kvtool texts export KITDIR [--codepage NUMBER]\n\n"
+    "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
+    "           one text per line\n"
+    "  export   writes the kit's texts as CSV (row,source,translation), loaded\n"
+    "           from KITDIR exactly as the kit loads them at start-up";
+
+QCommandLineOption codePageOption(const QString &fallback)
+{
+    return QCommandLineOption(QStringLiteral("codepage"),
+                              QStringLiteral("Windows code page of the texts (default %1).").arg(fallback),
+                              QStringLiteral("number"), fallback);
+}
+
+// The code page named by the option, or 0 after reporting a wrong one.
+int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    const int number = parser.value(option).toInt();
+    if (CodePage::isSupported(number))
+        return number;
+    ToolOutput::fail(QStringLiteral("code page %1 is not supported; use one of 874, 1250-1258")
+                         .arg(parser.value(option)));
+    return 0;
+}
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
 
 int TextsCommands::run(const QStringList &args)
 {
@@ -15,9 +60,9 @@ int TextsCommands::run(const QStringList &args)
     const QStringList rest = QStringList{args.value(0) + QLatin1Char(' ') + sub} + args.mid(2);
     if (sub == QLatin1String("build"))
         return build(rest);
-    ToolOutput::print(QStringLiteral("Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n\n"
-                                     "  build   makes a text file (200-byte records) from a UTF-8 text file,\n"
-                                     "          one text per line"));
+    if (sub == QLatin1String("export"))
+        return exportCsv(rest);
+    ToolOutput::print(QString::fromLatin1(Usage));
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
 }
 
@@ -30,14 +75,13 @@ int TextsCommands::build(const QStringList &args)
         "hold, or one longer than 200 bytes, is an error."));
     parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("UTF-8 text, one text per line."));
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The text file to write."));
-    const QCommandLineOption codePage(QStringLiteral("codepage"), QStringLiteral("Windows code page (default 1252)."),
-                                      QStringLiteral("number"), QStringLiteral("1252"));
+    const QCommandLineOption codePage = codePageOption(QStringLiteral("1252"));
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    const int number = parser.value(codePage).toInt();
-    if (!CodePage::isSupported(number))
-        return ToolOutput::fail(QStringLiteral("code page %1 is not supported").arg(parser.value(codePage)));
+    const int number = chosenCodePage(parser, codePage);
+    if (!number)
+        return ToolOutput::Failed;
     const CodePage page(number);
 
     const QString sourcePath = parser.positionalArguments().at(0);
@@ -64,6 +108,48 @@ int TextsCommands::build(const QStringList &args)
         texts.append(*bytes);
     }
     return ToolOutput::saveFile(parser.positionalArguments().at(1), TextFile::write(texts)) ? 0 : ToolOutput::Failed;
+}
+
+} // namespace orvanta
+
+namespace orvanta {
+
+int TextsCommands::exportCsv(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads the texts of the kit in KITDIR exactly as the kit does at start-up (\"kvtexts.dat\" and "
+        "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them to standard output as "
+        "UTF-8 CSV with the header row,source,translation."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    const QCommandLineOption codePage = codePageOption(QString::number(CodePage::localeDefault()));
+    parser.addOption(codePage);
+    if (!ToolOutput::parse(parser, args, 1))
+        return ToolOutput::Misused;
+    const int number = chosenCodePage(parser, codePage);
+    if (!number)
+        return ToolOutput::Failed;
+    const QString kitDir = parser.positionalArguments().at(0);
+    if (!QDir(kitDir).exists())
+        return ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
+
+    ArchiveSet archives;
+    const auto problems = archives.Open(QDir(kitDir).absolutePath().toStdString());
+    if (!problems.empty())
+        return ToolOutput::fail(problems.front());
+    TextTableModel model;
+    model.setCodePage(number);
+    EntryStream stream(archives);
+    model.table().LoadTexts(stream);
+    archives.Close();
+
+    QString csv = QStringLiteral("row,source,translation\r\n");
+    for (int i = 0; i < model.table().rowCount(); ++i) {
+        csv += QString::number(i + 1) + QLatin1Char(',') + csvField(model.text(i, TextTableModel::Source))
+            + QLatin1Char(',') + csvField(model.text(i, TextTableModel::Translation)) + QStringLiteral("\r\n");
+    }
+    ToolOutput::write(csv.toUtf8());
+    return 0;
 }
 
 } // namespace orvanta

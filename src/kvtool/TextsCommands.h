@@ -11,6 +11,7 @@ public:
 
 private:
     static int build(const QStringList &args);
+    static int exportCsv(const QStringList &args);
 };
 
 } // namespace orvanta

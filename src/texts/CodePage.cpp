@@ -74,6 +74,18 @@ bool CodePage::isSupported(int number)
     return Supported.contains(number);
 }
 
+QString CodePage::describe(int number)
+{
+    static const QHash<int, QString> names{
+        {874, QStringLiteral("Thai")},       {1250, QStringLiteral("Central European")},
+        {1251, QStringLiteral("Cyrillic")},  {1252, QStringLiteral("Western European")},
+        {1253, QStringLiteral("Greek")},     {1254, QStringLiteral("Turkish")},
+        {1255, QStringLiteral("Hebrew")},    {1256, QStringLiteral("Arabic")},
+        {1257, QStringLiteral("Baltic")},    {1258, QStringLiteral("Vietnamese")},
+    };
+    return QString::number(number) + QLatin1Char(' ') + names.value(number);
+}
+
 QString CodePage::decode(const QByteArray &bytes) const
 {
     QString text;

@@ -1,8 +1,11 @@
 #include "TMainForm.h"
 
 #include "ArchiveProblemsText.h"
+#include "TextCellDelegate.h"
 #include "WindowFont.h"
 #include "core/ArchiveSet.h"
+#include "core/EntryStream.h"
+#include "texts/TextTableModel.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -166,8 +169,27 @@ void TMainForm::buildTextsPage()
                                     "add it like in the original texts, the texts may drawing incorrectly!"),
                      8, 72, 473, 33);
     StringGrid = place(new QTableView(page), "StringGrid", 8, 104, 497, 145);
+    m_texts = new TextTableModel(this);
+    StringGrid->setModel(m_texts);
+    StringGrid->setItemDelegate(new TextCellDelegate(StringGrid));
     StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid->verticalHeader()->hide(); // the Number column stands in for it
+    StringGrid->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StringGrid->setColumnWidth(TextTableModel::Number, 41);
+    StringGrid->setColumnWidth(TextTableModel::Source, 197);
+    StringGrid->setColumnWidth(TextTableModel::Translation, 234);
+    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                                | QAbstractItemView::DoubleClicked);
+    StringGrid->installEventFilter(this);
+    connect(StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { StringGridSelectCell(current.column(), current.row() + 1); });
+    connect(m_texts, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
+        StringGridSetEditText(topLeft.column(), topLeft.row() + 1, topLeft.data().toString());
+    });
     Label9 = label(page, "Label9", QStringLiteral("Original text:"), 8, 256);
     Label11 = wrapped(page, "Label11", QStringLiteral("Label11"), 88, 256, 417, 49);
     Label10 = label(page, "Label10", QStringLiteral("Translated text:"), 8, 304);
@@ -176,6 +198,7 @@ void TMainForm::buildTextsPage()
         QFont f = l->font();
         f.setUnderline(true);
         l->setFont(f);
+        l->setTextFormat(Qt::PlainText);
     }
 }
 
@@ -203,6 +226,13 @@ void TMainForm::buildFontPage()
     FontNameLabel = label(page, "FontNameLabel", QString(), 40, 176, 449, 13);
     Button3 = button(page, "Button3", QStringLiteral("Choose font"), 8, 192, 81, 25);
     RenderImage = hiddenImage(page, "RenderImage", 464, 176, 33, 25);
+
+    CodePageLabel = label(page, "CodePageLabel", QStringLiteral("Code page:"), 8, 236);
+    CodePageComboBox = place(new QComboBox(page), "CodePageComboBox", 72, 232, 177, 21);
+    for (int number : CodePage::supported())
+        CodePageComboBox->addItem(CodePage::describe(number), number);
+    CodePageComboBox->setCurrentIndex(CodePageComboBox->findData(m_texts->codePage().number()));
+    connect(CodePageComboBox, &QComboBox::currentIndexChanged, this, &TMainForm::CodePageComboBoxChange);
 }
 
 void TMainForm::buildDialogs()
@@ -230,6 +260,11 @@ void TMainForm::FormCreate()
 {
     ArchiveSet archives;
     m_archiveProblems = archives.Open(m_applicationDirectory.toStdString());
+    EntryStream stream(archives);
+    m_texts->table().LoadTexts(stream);
+    m_texts->reload();
+    StringGrid->setCurrentIndex(m_texts->index(0, TextTableModel::Source));
+    ShowRowTexts(currentGridRow());
     archives.Close();
 }
 
@@ -246,6 +281,45 @@ void TMainForm::FormShow()
 {
     if (!m_archiveProblems.empty())
         QMessageBox::warning(this, QCoreApplication::applicationName(), ArchiveProblemsText::describe(m_archiveProblems));
+}
+
+int TMainForm::currentGridRow() const
+{
+    return StringGrid->currentIndex().row() + 1;
+}
+
+void TMainForm::ShowRowTexts(int row)
+{
+    Label11->setText(m_texts->text(row - 1, TextTableModel::Source));
+    Label12->setText(m_texts->text(row - 1, TextTableModel::Translation));
+}
+
+void TMainForm::StringGridSelectCell(int, int ARow)
+{
+    ShowRowTexts(ARow);
+}
+
+void TMainForm::StringGridEnter()
+{
+    ShowRowTexts(currentGridRow());
+}
+
+void TMainForm::StringGridSetEditText(int, int, const QString &)
+{
+    ShowRowTexts(currentGridRow());
+}
+
+void TMainForm::CodePageComboBoxChange()
+{
+    m_texts->setCodePage(CodePageComboBox->currentData().toInt());
+    ShowRowTexts(currentGridRow());
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == StringGrid && event->type() == QEvent::FocusIn)
+        StringGridEnter();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::Button4Click()

@@ -18,6 +18,8 @@ class QTableView;
 
 namespace orvanta {
 
+class TextTableModel;
+
 // The kit's one window: three pages (Pictures, Texts, Font), the save
 // button and the help button. It owns every control and wires each event to
 // a short handler; the work behind the handlers lives in the page modules.
@@ -75,16 +77,27 @@ public:
     QPushButton *Button6 = nullptr;
     QFileDialog *SavePictureDialog1 = nullptr;
     QFileDialog *OpenPictureDialog1 = nullptr;
+    QLabel *CodePageLabel = nullptr;
+    QComboBox *CodePageComboBox = nullptr;
+
+    TextTableModel *texts() const { return m_texts; }
 
 public slots:
     void Button4Click();
+    void StringGridSelectCell(int ACol, int ARow);
+    void StringGridEnter();
+    void StringGridSetEditText(int ACol, int ARow, const QString &Value);
+    void CodePageComboBoxChange();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void FormShow();
+    void ShowRowTexts(int row);
+    int currentGridRow() const;
 
     void buildPicturesPage();
     void buildTextsPage();
@@ -92,6 +105,7 @@ private:
     void buildDialogs();
 
     QString m_applicationDirectory;
+    TextTableModel *m_texts = nullptr;
     std::vector<FormatError> m_archiveProblems;
     bool m_shown = false;
 };

@@ -1,0 +1,28 @@
+#include "InMemoryTexts.h"
+
+#include "core/ArchiveSet.h"
+#include "core/EntryStream.h"
+#include "texts/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+void loadTexts(orvanta::TextTable &table, const std::vector<orvanta::ArchiveWriter::NamedData> &lang,
+               const std::vector<orvanta::ArchiveWriter::NamedData> &kvmain)
+{
+    orvanta::ArchiveSet set;
+    int slot = 0;
+    for (const auto *files : {&lang, &kvmain}) {
+        auto bytes = orvanta::ArchiveWriter::write(*files);
+        ASSERT_TRUE(bytes.ok()) << bytes.error().text();
+        set.OpenSlot(slot++, std::make_unique<std::istringstream>(*bytes), bytes->size(), "mem");
+    }
+    orvanta::EntryStream stream(set);
+    table.LoadTexts(stream);
+}
+
+std::string textFile(const QList<QByteArray> &texts, int trailing)
+{
+    return (orvanta::TextFile::write(texts) + QByteArray(trailing, 'x')).toStdString();
+}

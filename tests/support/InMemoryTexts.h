@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/ArchiveWriter.h"
+#include "texts/TextTable.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <vector>
+
+// Loads `table` as the kit does at start-up, from an in-memory "lang.dat"
+// and "kvmain.dat" built of (entry name, bytes) pairs.
+void loadTexts(orvanta::TextTable &table, const std::vector<orvanta::ArchiveWriter::NamedData> &lang,
+               const std::vector<orvanta::ArchiveWriter::NamedData> &kvmain);
+
+// A text file of the given texts, with `trailing` stray bytes after it.
+std::string textFile(const QList<QByteArray> &texts, int trailing = 0);

@@ -1,0 +1,112 @@
+#include "InMemoryTexts.h"
+#include "texts/TextFile.h"
+#include "texts/TextTable.h"
+
+#include <gtest/gtest.h>
+
+
+using namespace orvanta;
+
+namespace {
+
+TextTable load(const std::vector<ArchiveWriter::NamedData> &lang, const std::vector<ArchiveWriter::NamedData> &kvmain)
+{
+    TextTable table;
+    loadTexts(table, lang, kvmain);
+    return table;
+}
+
+std::string str(const QByteArray &bytes)
+{
+    return bytes.toStdString();
+}
+
+} // namespace
+
+TEST(TextFile, RecordArithmetic)
+{
+    EXPECT_EQ(TextFile::recordCount(0), 0);
+    EXPECT_EQ(TextFile::recordCount(201), 0);
+    EXPECT_EQ(TextFile::recordCount(202), 1);
+    EXPECT_EQ(TextFile::recordCount(2 + 200 * 3 + 150), 3);
+    EXPECT_EQ(TextFile::read(QByteArray::fromStdString(textFile({"a", "b", "c"}, 150))), (QList<QByteArray>{"a", "b", "c"}));
+}
+
+TEST(TextFile, RecordsHoldTheFirst200BytesAndZeros)
+{
+    const QByteArray t199(199, 'a'), t200(200, 'b'), t250(250, 'c');
+    const QByteArray file = TextFile::write({t199, t200, t250, "  spaced  "});
+    ASSERT_EQ(file.size(), 2 + 4 * 200);
+    EXPECT_EQ(file.left(2), QByteArray("\xC8\x00", 2));
+    EXPECT_EQ(file.mid(2, 200), t199 + QByteArray(1, '\0'));
+    EXPECT_EQ(file.mid(202, 200), t200);
+    EXPECT_EQ(file.mid(402, 200), t250.left(200));
+    EXPECT_EQ(TextFile::read(file), (QList<QByteArray>{t199, t200, t250.left(200), "  spaced  "}))
+        << "a record without a zero byte reads as 200 characters; spaces are kept";
+}
+
+TEST(TextTable, TranslationsFollowTheSourceRecords)
+{
+    const TextTable table = load({{"TEXTS.DAT", textFile({"Eins"})}},
+                                 {{"KVTEXTS.DAT", textFile({"One", "Two", "Three"})}});
+    ASSERT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(str(table.row(0).translation), "Eins");
+    EXPECT_EQ(str(table.row(1).source), "Two");
+    EXPECT_EQ(str(table.row(1).translation), "Two");
+    EXPECT_EQ(str(table.row(2).translation), "Three");
+}
+
+TEST(TextTable, LookupsPreferLangDatAndDropExtraTranslations)
+{
+    const TextTable table = load({{"KVTEXTS.DAT", textFile({"new source"})}},
+                                 {{"KVTEXTS.DAT", textFile({"old", "sources"})},
+                                  {"TEXTS.DAT", textFile({"t1", "t2", "t3"})}});
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(str(table.row(0).source), "new source");
+    EXPECT_EQ(str(table.row(0).translation), "t1");
+    EXPECT_EQ(table.translationFile().toStdString(), textFile({"t1"}));
+}
+
+TEST(TextTable, MissingEntriesGiveAnEmptyTable)
+{
+    EXPECT_EQ(load({}, {}).rowCount(), 0);
+    EXPECT_EQ(load({}, {{"KVTEXTS.DAT", "\xC8"}}).rowCount(), 0);
+}
+
+TEST(TextTable, EntriesOfMoreThan2000RecordsLoadWhole)
+{
+    QList<QByteArray> texts;
+    for (int i = 0; i < 2345; ++i)
+        texts.append("text " + QByteArray::number(i));
+    const TextTable table = load({}, {{"KVTEXTS.DAT", textFile(texts)}});
+    ASSERT_EQ(table.rowCount(), 2345);
+    EXPECT_EQ(str(table.row(2344).translation), "text 2344");
+}
+
+TEST(TextTable, FixedRecordsAreSavedAsTheirSource)
+{
+    QList<QByteArray> texts;
+    for (int i = 0; i < 1700; ++i)
+        texts.append("src " + QByteArray::number(i));
+    TextTable table = load({}, {{"KVTEXTS.DAT", textFile(texts)}});
+    table.setTranslation(1415, "typed into row 1416");
+    table.setTranslation(1414, "row 1415 is free");
+    table.setSource(1610, "edited source of row 1611");
+    table.setTranslation(1622, "typed into row 1623");
+    table.setTranslation(1623, "row 1624 is free");
+    table.ResetFixedTexts();
+
+    const QList<QByteArray> saved = TextFile::read(table.translationFile());
+    ASSERT_EQ(saved.size(), 1700);
+    EXPECT_EQ(str(saved[1415]), "src 1415");
+    EXPECT_EQ(str(saved[1414]), "row 1415 is free");
+    EXPECT_EQ(str(saved[1610]), "edited source of row 1611");
+    EXPECT_EQ(str(saved[1622]), "src 1622");
+    EXPECT_EQ(str(saved[1623]), "row 1624 is free");
+    EXPECT_EQ(TextTable::FixedTextRows.front(), 1415);
+    EXPECT_EQ(TextTable::FixedTextRows.back(), 1622);
+
+    TextTable small = load({}, {{"KVTEXTS.DAT", textFile({"only"})}});
+    small.ResetFixedTexts(); // rows past the end change nothing
+    EXPECT_EQ(small.translationFile().toStdString(), textFile({"only"}));
+}
