@@ -1,0 +1,115 @@
+#include "TempKit.h"
+#include "core/ArchiveFile.h"
+#include "packaging/KitCompiler.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+KitCompiler::PieceWriter writes(const QString &relativePath, const QByteArray &bytes)
+{
+    return [=](const QString &output) -> Status {
+        const QString path = output + QLatin1Char('/') + relativePath;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return FormatError::general(path.toStdString(), "cannot be written");
+        return Done{};
+    };
+}
+
+// (name, bytes) of every entry of an archive, in directory order.
+std::vector<std::pair<std::string, std::string>> entriesOf(const QString &path)
+{
+    auto file = ArchiveFile::open(path.toStdString());
+    EXPECT_TRUE(file.ok());
+    std::vector<std::pair<std::string, std::string>> out;
+    if (!file.ok())
+        return out;
+    EXPECT_FALSE((*file)->directory().damaged());
+    for (const ArchiveEntry &entry : (*file)->directory().entries())
+        out.emplace_back(entry.name, *(*file)->readEntry(entry));
+    return out;
+}
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+} // namespace
+
+TEST(KitCompiler, PacksEveryPieceInByteWiseOrderAndCleansUp)
+{
+    TempKit kit;
+    kit.writeArchive("lang.dat", {{"OLD.DAT", "entries the kit did not write are gone"}});
+    QDir(kit.dir()).mkdir("output");
+    kit.write("output/stale.dat", "never packed");
+
+    auto packed = KitCompiler::compile(kit.dir(), {writes("texts.dat", "T"), writes("fontsize.dat", "S"),
+                                                   writes("font.spr", "F"), writes("sub/deep.pad", "D"),
+                                                   writes("a.pad", "A"), writes("Z.pad", "Z")});
+    ASSERT_TRUE(packed.ok()) << packed.error().text();
+    EXPECT_EQ(entriesOf(kit.path("lang.dat")),
+              (Entries{{"Z.PAD", "Z"}, {"A.PAD", "A"}, {"FONT.SPR", "F"}, {"FONTSIZE.DAT", "S"},
+                       {"DEEP.PAD", "D"}, {"TEXTS.DAT", "T"}}));
+    EXPECT_EQ(packed->size(), 6);
+    EXPECT_TRUE(packed->first().endsWith("output/Z.pad"));
+    EXPECT_FALSE(QFile::exists(kit.path("output")));
+}
+
+TEST(KitCompiler, PacksFilesLargerThanAnyBufferWhole)
+{
+    TempKit kit;
+    QByteArray big(5'000'000, '\0');
+    for (qsizetype i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 % 253);
+    ASSERT_TRUE(KitCompiler::compile(kit.dir(), {writes("big.dat", big), writes("small.dat", "s")}).ok());
+    const Entries entries = entriesOf(kit.path("lang.dat"));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].second, big.toStdString());
+    EXPECT_EQ(entries[1].second, "s");
+}
+
+TEST(KitCompiler, FailuresLeaveTheOldLangDatAndNoOutputFolder)
+{
+    const QByteArray old = "the translator's last good lang.dat";
+    auto failing = [](const QString &output) -> Status {
+        return FormatError::general((output + "/font.spr").toStdString(), "refused for the test");
+    };
+    {
+        TempKit kit;
+        kit.write("lang.dat", old);
+        auto result = KitCompiler::compile(kit.dir(), {writes("texts.dat", "T"), failing});
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().text().find("font.spr: refused for the test"), std::string::npos);
+        EXPECT_EQ(kit.read("lang.dat"), old);
+        EXPECT_FALSE(QFile::exists(kit.path("output")));
+    }
+    {
+        TempKit kit;
+        QDir(kit.dir()).mkdir("lang.dat");
+        auto result = KitCompiler::compile(kit.dir(), {writes("texts.dat", "T")});
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().text().find("lang.dat"), std::string::npos) << result.error().text();
+        EXPECT_TRUE(QFileInfo(kit.path("lang.dat")).isDir());
+        EXPECT_FALSE(QFile::exists(kit.path("output")));
+    }
+    {
+        TempKit kit;
+        kit.write("lang.dat", old);
+        auto result = KitCompiler::compile(kit.dir(), {writes("this-name-is-too-long.dat", "x")});
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().text().find("holds at most 12"), std::string::npos);
+        EXPECT_EQ(kit.read("lang.dat"), old);
+    }
+    {
+        TempKit kit;
+        auto result = KitCompiler::compile(kit.dir() + "missing-folder/", {writes("texts.dat", "T")});
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().text().find("output: the output folder cannot be created"), std::string::npos)
+            << result.error().text();
+    }
+}
