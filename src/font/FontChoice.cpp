@@ -60,4 +60,20 @@ std::optional<QString> FontChoice::servingFamily(const QFont &font)
     return served;
 }
 
+QFont FontChoice::fontForDialog(const QFont &glyphFont)
+{
+    QFont font(glyphFont);
+    if (const auto served = servingFamily(glyphFont))
+        font.setFamily(*served);
+    return font;
+}
+
+QFont FontChoice::chosenFont(const QFont &glyphFont, const QFont &selected)
+{
+    QFont font(selected);
+    if (selected.family() == servingFamily(glyphFont))
+        font.setFamily(glyphFont.family());
+    return font;
+}
+
 } // namespace orvanta

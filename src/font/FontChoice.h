@@ -29,6 +29,15 @@ public:
     // desktop smoothing or hinting setting changes a single pixel.
     static QFont captureFont(const QFont &font);
 
+    // The font dialog lists installed families only, and a name the font
+    // configuration maps onto another face ("Arial" onto a metric-compatible
+    // one) is not among them. These two keep the dialog on the face that
+    // really draws the GlyphFont: the dialog opens on fontForDialog, and
+    // chosenFont gives the dialog's answer back its old family name when the
+    // user kept that face, so OK without a change changes nothing.
+    static QFont fontForDialog(const QFont &glyphFont);
+    static QFont chosenFont(const QFont &glyphFont, const QFont &selected);
+
     // The installed family that draws `font`, or nothing when the system has
     // no font of that name and would draw it with its general fallback face.
     // A name the font configuration maps onto a specific family (Arial onto

@@ -3,6 +3,7 @@
 #include "ArchiveProblemsText.h"
 #include "WindowFont.h"
 #include "core/ArchiveSet.h"
+#include "font/FontChoice.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -120,6 +121,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, QWidget *parent)
     buildDialogs();
 
     PageControl1->setCurrentWidget(TabSheet3);
+    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
 
     FormCreate();
@@ -228,6 +230,9 @@ void TMainForm::buildDialogs()
 
 void TMainForm::FormCreate()
 {
+    m_glyphFont = FontChoice::defaultFont();
+    FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
+
     ArchiveSet archives;
     m_archiveProblems = archives.Open(m_applicationDirectory.toStdString());
     archives.Close();
@@ -246,6 +251,17 @@ void TMainForm::FormShow()
 {
     if (!m_archiveProblems.empty())
         QMessageBox::warning(this, QCoreApplication::applicationName(), ArchiveProblemsText::describe(m_archiveProblems));
+}
+
+// The dialog edits a font of its own while the user browses, so the
+// GlyphFont is kept apart and taken over only when the choice is confirmed.
+void TMainForm::Button3Click()
+{
+    FontDialog->setCurrentFont(FontChoice::fontForDialog(m_glyphFont));
+    if (FontDialog->exec() != QDialog::Accepted)
+        return;
+    m_glyphFont = FontChoice::chosenFont(m_glyphFont, FontDialog->selectedFont());
+    FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
 }
 
 void TMainForm::Button4Click()

@@ -2,6 +2,7 @@
 
 #include "core/FormatError.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -33,6 +34,10 @@ public:
     ~TMainForm() override;
 
     const QString &ApplicationDirectory() const { return m_applicationDirectory; }
+
+    // The font the glyphs are captured from; changes only when the font
+    // dialog is confirmed.
+    QFont GlyphFont() const { return m_glyphFont; }
 
     // Controls, named as their object names.
     QTabWidget *PageControl1 = nullptr;
@@ -77,6 +82,7 @@ public:
     QFileDialog *OpenPictureDialog1 = nullptr;
 
 public slots:
+    void Button3Click();
     void Button4Click();
 
 protected:
@@ -92,6 +98,7 @@ private:
     void buildDialogs();
 
     QString m_applicationDirectory;
+    QFont m_glyphFont;
     std::vector<FormatError> m_archiveProblems;
     bool m_shown = false;
 };
