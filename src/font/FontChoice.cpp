@@ -44,7 +44,6 @@ QFont FontChoice::captureFont(const QFont &font)
     capture.setPixelSize(pixelHeight(font));
     capture.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
     capture.setHintingPreference(QFont::PreferFullHinting);
-    capture.setKerning(false);
     return capture;
 }
 

@@ -26,8 +26,6 @@ public:
     int textWidth(const QString &text) const override;
     void drawText(QPainter &painter, QPoint cellTopLeft, const QString &text, const QColor &colour) const override;
 
-    const QFont &font() const { return m_font; }
-
 private:
     QFont m_font;
     QRawFont m_raw;

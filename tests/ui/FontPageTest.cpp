@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,11 @@ using namespace orvanta;
 
 namespace {
 
-// Clicks "Choose font" and, once the font dialog shows, lets `answer` work
-// it as a user would (pick a font, then OK or Cancel). Returns the font
-// the dialog opened on.
-QFont chooseFont(TMainForm &form, const std::function<void(QFontDialog *)> &answer)
+enum class Answer { Ok, Cancel };
+
+// Clicks "Choose font" and, once the font dialog shows, picks `pick` (if
+// given) and answers OK or Cancel. Returns the font the dialog opened on.
+QFont chooseFont(TMainForm &form, const std::optional<QFont> &pick, Answer answer)
 {
     auto *dialog = form.findChild<QFontDialog *>(QStringLiteral("FontDialog"));
     EXPECT_NE(dialog, nullptr);
@@ -30,7 +31,9 @@ QFont chooseFont(TMainForm &form, const std::function<void(QFontDialog *)> &answ
             return;
         poll.stop();
         openedOn = dialog->currentFont();
-        answer(dialog);
+        if (pick)
+            dialog->setCurrentFont(*pick);
+        answer == Answer::Ok ? dialog->accept() : dialog->reject();
     });
     poll.start(10);
     QTest::mouseClick(form.Button3, Qt::LeftButton);
@@ -62,15 +65,12 @@ TEST(FontPage, ConfirmedChoiceBecomesTheGlyphFont)
     TempKit kit;
     TMainForm form(kit.dir());
     form.show();
-    chooseFont(form, [](QFontDialog *dialog) {
-        dialog->setCurrentFont(boldUnderlinedSerif());
-        dialog->accept();
-    });
+    chooseFont(form, boldUnderlinedSerif(), Answer::Ok);
     EXPECT_EQ(form.FontNameLabel->text(), "Liberation Serif,12,bold,underline,");
     EXPECT_EQ(form.GlyphFont().family(), "Liberation Serif");
     EXPECT_TRUE(form.GlyphFont().bold());
 
-    const QFont reopened = chooseFont(form, [](QFontDialog *dialog) { dialog->reject(); });
+    const QFont reopened = chooseFont(form, std::nullopt, Answer::Cancel);
     EXPECT_EQ(reopened.family(), "Liberation Serif") << "the dialog opens on the current font";
     EXPECT_EQ(reopened.pointSize(), 12);
     EXPECT_TRUE(reopened.underline());
@@ -81,10 +81,7 @@ TEST(FontPage, CancelKeepsFontAndLabel)
     TempKit kit;
     TMainForm form(kit.dir());
     form.show();
-    chooseFont(form, [](QFontDialog *dialog) {
-        dialog->setCurrentFont(boldUnderlinedSerif());
-        dialog->reject();
-    });
+    chooseFont(form, boldUnderlinedSerif(), Answer::Cancel);
     EXPECT_EQ(form.FontNameLabel->text(), "Arial,8,");
     EXPECT_EQ(form.GlyphFont(), FontChoice::defaultFont());
 }
@@ -95,16 +92,13 @@ TEST(FontPage, DialogShowsTheFaceThatDrawsArialAndOkKeepsIt)
     TempKit kit;
     TMainForm form(kit.dir());
     form.show();
-    const QFont opened = chooseFont(form, [](QFontDialog *dialog) { dialog->accept(); });
+    const QFont opened = chooseFont(form, std::nullopt, Answer::Ok);
     EXPECT_EQ(opened.family(), "Liberation Sans");
     EXPECT_EQ(opened.pointSize(), 8);
     EXPECT_EQ(form.FontNameLabel->text(), "Arial,8,");
 
-    chooseFont(form, [](QFontDialog *dialog) {
-        QFont larger(QStringLiteral("Liberation Sans"), 10);
-        larger.setItalic(true);
-        dialog->setCurrentFont(larger);
-        dialog->accept();
-    });
+    QFont larger(QStringLiteral("Liberation Sans"), 10);
+    larger.setItalic(true);
+    chooseFont(form, larger, Answer::Ok);
     EXPECT_EQ(form.FontNameLabel->text(), "Arial,10,italic,");
 }
