@@ -6,6 +6,7 @@
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
 #include "texts/TextTableModel.h"
+#include "font/FontChoice.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -123,6 +124,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, QWidget *parent)
     buildDialogs();
 
     PageControl1->setCurrentWidget(TabSheet3);
+    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
 
     FormCreate();
@@ -258,6 +260,9 @@ void TMainForm::buildDialogs()
 
 void TMainForm::FormCreate()
 {
+    m_glyphFont = FontChoice::defaultFont();
+    FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
+
     ArchiveSet archives;
     m_archiveProblems = archives.Open(m_applicationDirectory.toStdString());
     EntryStream stream(archives);
@@ -320,6 +325,17 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == StringGrid && event->type() == QEvent::FocusIn)
         StringGridEnter();
     return QWidget::eventFilter(watched, event);
+}
+
+// The dialog edits a font of its own while the user browses, so the
+// GlyphFont is kept apart and taken over only when the choice is confirmed.
+void TMainForm::Button3Click()
+{
+    FontDialog->setCurrentFont(FontChoice::fontForDialog(m_glyphFont));
+    if (FontDialog->exec() != QDialog::Accepted)
+        return;
+    m_glyphFont = FontChoice::chosenFont(m_glyphFont, FontDialog->selectedFont());
+    FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
 }
 
 void TMainForm::Button4Click()

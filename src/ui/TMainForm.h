@@ -2,6 +2,7 @@
 
 #include "core/FormatError.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -35,6 +36,10 @@ public:
     ~TMainForm() override;
 
     const QString &ApplicationDirectory() const { return m_applicationDirectory; }
+
+    // The font the glyphs are captured from; changes only when the font
+    // dialog is confirmed.
+    QFont GlyphFont() const { return m_glyphFont; }
 
     // Controls, named as their object names.
     QTabWidget *PageControl1 = nullptr;
@@ -83,6 +88,7 @@ public:
     TextTableModel *texts() const { return m_texts; }
 
 public slots:
+    void Button3Click();
     void Button4Click();
     void StringGridSelectCell(int ACol, int ARow);
     void StringGridEnter();
@@ -106,6 +112,7 @@ private:
 
     QString m_applicationDirectory;
     TextTableModel *m_texts = nullptr;
+    QFont m_glyphFont;
     std::vector<FormatError> m_archiveProblems;
     bool m_shown = false;
 };

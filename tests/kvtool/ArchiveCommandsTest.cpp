@@ -78,7 +78,7 @@ TEST(KvToolArchives, HelpDescribesEveryCommand)
 {
     auto help = KvToolRun::run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char *command : {"list", "extract", "pack", "texts"})
+    for (const char *command : {"list", "extract", "pack", "texts", "glyphs"})
         EXPECT_TRUE(help.out.contains(command)) << command;
     auto extractHelp = KvToolRun::run({"extract", "--help"});
     EXPECT_EQ(extractHelp.exitCode, 0);

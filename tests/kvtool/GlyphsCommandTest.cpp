@@ -1,0 +1,81 @@
+#include "KvToolRunner.h"
+#include "TempKit.h"
+#include "font/FontChoice.h"
+#include "font/GlyphFileWriter.h"
+#include "font/GlyphSheet.h"
+#include "texts/CodePage.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+TEST(KvToolGlyphs, WritesTheKitsGlyphFilesAndAPreview)
+{
+    TempKit kit;
+    auto run = KvToolRun::run({"glyphs", "--font", "Arial", "--size", "8", "--italic", "-o", kit.path("out"),
+                               "--preview", kit.path("sheet.png")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("Arial,8,italic, drawn with Liberation Sans")) << run.out.toStdString();
+
+    QFont font = FontChoice::defaultFont();
+    font.setItalic(true);
+    GlyphTable table;
+    const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252), &table);
+    ASSERT_TRUE(files.ok());
+    EXPECT_EQ(kit.read("out/font.spr"), files->fontSpr);
+    EXPECT_EQ(kit.read("out/fontsize.dat"), files->fontSizeDat);
+
+    const QImage sheet(kit.path("sheet.png"));
+    const QImage expected = GlyphSheet::render(table);
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(sheet.convertToFormat(QImage::Format_RGB32), expected);
+    // 16 x 16 slots, each as wide as the widest cell: every slot's corner is grid.
+    const int slotWidth = (expected.width() - 1) / 16;
+    const int slotHeight = (expected.height() - 1) / 16;
+    EXPECT_EQ(expected.width(), 16 * slotWidth + 1);
+    EXPECT_EQ(slotHeight, table.cellHeight * GlyphSheet::scaleFor(table) + 1);
+    for (int i = 0; i <= 16; ++i)
+        EXPECT_EQ(expected.pixel(i * slotWidth, i * slotHeight), GlyphSheet::GridColour) << i;
+}
+
+TEST(KvToolGlyphs, CodePageChoosesTheCharacters)
+{
+    TempKit kit;
+    auto latin = KvToolRun::run({"glyphs", "--font", "Arial", "--size", "8", "-o", kit.path("1252")});
+    auto cyrillic = KvToolRun::run({"glyphs", "--font", "Arial", "--size", "8", "--codepage", "1251",
+                                    "-o", kit.path("1251")});
+    ASSERT_EQ(latin.exitCode, 0) << latin.err.toStdString();
+    ASSERT_EQ(cyrillic.exitCode, 0) << cyrillic.err.toStdString();
+    const QByteArray latinWidths = kit.read("1252/fontsize.dat");
+    const QByteArray cyrillicWidths = kit.read("1251/fontsize.dat");
+    EXPECT_EQ(latinWidths.left(128), cyrillicWidths.left(128));
+    EXPECT_NE(latinWidths.mid(192), cyrillicWidths.mid(192));
+}
+
+TEST(KvToolGlyphs, MissingOrOversizedFontsFailWithoutWritingFiles)
+{
+    TempKit kit;
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{"--font", "No Such Font", "--size", "8"}, 1, "kvtool: no font \"No Such Font\" is installed\n"},
+        {{"--font", "Arial", "--size", "36"}, 1,
+         "the font \"Arial,36,\" is too large for the game's glyph files: the record of code 113 would start at "
+         "byte 65565; the offset table reaches only 65535"},
+        {{"--font", "Arial", "--size", "0"}, 2, "--size must be a whole number of points above 0"},
+        {{"--font", "Arial"}, 2, "--size is missing"},
+        {{"--font", "Arial", "--size", "8", "--codepage", "437"}, 1, "code page 437 is not supported"},
+    };
+    for (const Case &c : cases) {
+        auto run = KvToolRun::run(QStringList{"glyphs"} + c.args + QStringList{"-o", kit.path("out")});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.message;
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_FALSE(QDir(kit.path("out")).exists()) << c.message;
+    }
+}
