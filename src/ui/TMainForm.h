@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FormatError.h"
+#include "pictures/PictureSlots.h"
 
 #include <QString>
 #include <QWidget>
@@ -33,6 +34,12 @@ public:
     ~TMainForm() override;
 
     const QString &ApplicationDirectory() const { return m_applicationDirectory; }
+
+    // The Pictures page's slots: for a row from 0 to 8 the slot itself,
+    // otherwise null. Pictures() is what a save writes.
+    const QImage *StandardPicture(int row) const { return m_pictures.StandardPicture(row); }
+    QImage *TranslatedPicture(int row) { return m_pictures.TranslatedPicture(row); }
+    const PictureSlots &Pictures() const { return m_pictures; }
 
     // Controls, named as their object names.
     QTabWidget *PageControl1 = nullptr;
@@ -76,8 +83,16 @@ public:
     QFileDialog *SavePictureDialog1 = nullptr;
     QFileDialog *OpenPictureDialog1 = nullptr;
 
+signals:
+    // A translated picture was accepted, or a refusal removed one: there is
+    // work that only a save keeps.
+    void translatedPicturesChanged();
+
 public slots:
     void Button4Click();
+    void PictSelComboBoxChange();
+    void Button6Click();
+    void Button5Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -93,6 +108,7 @@ private:
 
     QString m_applicationDirectory;
     std::vector<FormatError> m_archiveProblems;
+    PictureSlots m_pictures;
     bool m_shown = false;
 };
 
