@@ -1,6 +1,7 @@
 #include "KvTool.h"
 
 #include "ArchiveCommands.h"
+#include "PictureCommands.h"
 #include "TextsCommands.h"
 #include "ToolOutput.h"
 
@@ -26,6 +27,7 @@ const std::array Commands{
     Command{"extract", "extract ARCHIVE NAME [-o F]  write one entry to a file", ArchiveCommands::extract},
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
     Command{"texts", "texts build ...               the game's text files", TextsCommands::run},
+    Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
 };
 
 int usage(int code)

@@ -9,12 +9,12 @@ namespace orvanta {
 namespace {
 
 constexpr std::uint32_t FileHeaderSize = 14;
-constexpr std::uint32_t CoreHeaderSize = 12;
+constexpr std::uint32_t EntrySize = 4;
 
 bool knownInfoSize(std::uint32_t size)
 {
-    // Core (OS/2 1.x), info, the two bit-field extensions, V4 and V5.
-    return size == CoreHeaderSize || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+    // The info header, its two bit-field extensions, V4 and V5.
+    return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 bool knownDepth(int bits)
@@ -55,27 +55,17 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
         return readError();
 
     const unsigned char *info = p + FileHeaderSize;
-    std::uint32_t sizeImage = 0;
-    std::uint32_t coloursUsed = 0;
-    std::uint32_t entrySize = 4;
-    if (infoSize == CoreHeaderSize) {
-        h.width = LittleEndian::read16(info + 4);
-        h.height = LittleEndian::read16(info + 6);
-        h.bitsPerPixel = LittleEndian::read16(info + 10);
-        entrySize = 3;
-    } else {
-        const auto width = static_cast<std::int32_t>(LittleEndian::read32(info + 4));
-        const auto height = static_cast<std::int32_t>(LittleEndian::read32(info + 8));
-        if (width < 0 || height == INT32_MIN)
-            return notValid();
-        h.width = width;
-        h.topDown = height < 0;
-        h.height = height < 0 ? -height : height;
-        h.bitsPerPixel = LittleEndian::read16(info + 14);
-        h.compression = LittleEndian::read32(info + 16);
-        sizeImage = LittleEndian::read32(info + 20);
-        coloursUsed = LittleEndian::read32(info + 32);
-    }
+    const auto width = static_cast<std::int32_t>(LittleEndian::read32(info + 4));
+    const auto height = static_cast<std::int32_t>(LittleEndian::read32(info + 8));
+    if (width < 0 || height == INT32_MIN)
+        return notValid();
+    h.width = width;
+    h.topDown = height < 0;
+    h.height = height < 0 ? -height : height;
+    h.bitsPerPixel = LittleEndian::read16(info + 14);
+    h.compression = LittleEndian::read32(info + 16);
+    const std::uint32_t sizeImage = LittleEndian::read32(info + 20);
+    const std::uint32_t coloursUsed = LittleEndian::read32(info + 32);
     if (!knownDepth(h.bitsPerPixel) || !compressionFits(h.compression, h.bitsPerPixel, h.topDown))
         return notValid();
 
@@ -106,13 +96,13 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
             return notValid();
         // A table is never taken to run into the pixel data.
         const auto count = static_cast<std::uint32_t>(
-            std::min<std::uint64_t>(declared, (h.pixelOffset - tableStart) / entrySize));
-        if (size < tableStart + std::uint64_t(count) * entrySize)
+            std::min<std::uint64_t>(declared, (h.pixelOffset - tableStart) / EntrySize));
+        if (size < tableStart + std::uint64_t(count) * EntrySize)
             return readError();
         h.palette.reserve(count);
         for (std::uint32_t i = 0; i < count; ++i) {
-            const unsigned char *e = p + tableStart + std::uint64_t(i) * entrySize;
-            h.palette.push_back({e[2], e[1], e[0], entrySize == 4 ? e[3] : std::uint8_t(0)});
+            const unsigned char *e = p + tableStart + std::uint64_t(i) * EntrySize;
+            h.palette.push_back({e[2], e[1], e[0], e[3]});
         }
     }
 

@@ -24,8 +24,7 @@ enum class PixelFormat {
     Custom, // other masks, other depths
 };
 
-// One colour-table entry as the file stores it; `flags` is the fourth byte
-// of the entry (0 in files with three-byte entries).
+// One colour-table entry as the file stores it; `flags` is its fourth byte.
 struct PaletteEntry {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -36,8 +35,9 @@ struct PaletteEntry {
 };
 
 // The headers and colour table of a BMP file, read and checked against the
-// file's length. Knows the 12-byte core header and the 40-byte header with
-// its longer successors; compression may be none, RLE8, RLE4 or bit fields.
+// file's length. Knows the 40-byte info header and its longer successors (up
+// to V5, which some editors write); compression may be none, RLE8, RLE4 or
+// bit fields. The old 12-byte OS/2 header is not a BMP this reader takes.
 //
 // Errors carry the messages a translator knows from image loaders:
 // "Bitmap image is not valid" when the file is not a BMP this reader

@@ -264,7 +264,6 @@ void TMainForm::Button4Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_applicationDirectory + QStringLiteral("readme.txt")));
 }
 
-
 void TMainForm::PictSelComboBoxChange()
 {
     const int row = PictSelComboBox->currentIndex();

@@ -1,7 +1,6 @@
 #include "TestBmp.h"
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
-#include "pictures/PictureFile.h"
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 
@@ -122,17 +121,4 @@ TEST(PictureFiles, PicturesComeBackFromLangDatWhenTheyFit)
     QTemporaryDir again;
     ASSERT_TRUE(loaded.WritePictureFiles(again.path()).ok());
     EXPECT_EQ(readFile(again.filePath("stkv.pad")), readFile(output.filePath("stkv.pad")));
-}
-
-TEST(PictureFiles, DecodeTakesOnlyExactFiles)
-{
-    const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(9, 9, 9)};
-    const auto picture = PictureFile::decode(QByteArray("\x03\x00\x02\x00\x00\x01\x02\x02\x01\x00", 10), {3, 2}, palette);
-    ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(picture->pixelIndex(2, 0), 2);
-    EXPECT_EQ(picture->pixelIndex(0, 1), 2);
-    EXPECT_EQ(PictureFile::encode(*picture), QByteArray("\x03\x00\x02\x00\x00\x01\x02\x02\x01\x00", 10));
-    EXPECT_FALSE(PictureFile::decode(QByteArray("\x03\x00", 2), {3, 2}, palette).has_value());
-    EXPECT_FALSE(PictureFile::decode(QByteArray("\x03\x00\x02\x00\x00\x01\x03\x02\x01\x00", 10), {3, 2}, palette))
-        << "index 3 is past the palette";
 }

@@ -31,8 +31,8 @@ std::vector<TestBmp::Entry> entriesOf(const QImage &picture)
 
 QByteArray TestBmp::bytes() const
 {
-    const std::uint32_t maskBytes = masks ? 12 : 0;
-    const auto pixelOffset = std::uint32_t(14 + 40 + maskBytes + 4 * palette.size());
+    const std::uint32_t maskBytes = masks && headerSize == 40 ? 12 : 0;
+    const auto pixelOffset = std::uint32_t(14 + headerSize + maskBytes + 4 * palette.size());
     QByteArray data = pixels;
     if (data.isEmpty())
         data = QByteArray(stride(width, bitsPerPixel) * height, '\0');
@@ -40,7 +40,7 @@ QByteArray TestBmp::bytes() const
     put32(out, pixelOffset + std::uint32_t(data.size()));
     put32(out, 0);
     put32(out, pixelOffset);
-    put32(out, 40);
+    put32(out, std::uint32_t(headerSize));
     put32(out, std::uint32_t(width));
     put32(out, std::uint32_t(topDown ? -height : height));
     put16(out, 1);
@@ -55,6 +55,7 @@ QByteArray TestBmp::bytes() const
         for (std::uint32_t m : *masks)
             put32(out, m);
     }
+    out.append(qsizetype(pixelOffset - 4 * palette.size() - out.size()), '\0');
     for (const Entry &e : palette) {
         out.append(char(e.blue));
         out.append(char(e.green));

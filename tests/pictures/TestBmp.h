@@ -20,10 +20,11 @@ struct TestBmp {
     int height = 1;
     bool topDown = false;
     int bitsPerPixel = 8;
+    int headerSize = 40; // longer headers hold the masks and zeros
     std::uint32_t compression = 0;
     std::vector<Entry> palette;
     std::optional<std::uint32_t> coloursUsed;             // default: palette.size()
-    std::optional<std::array<std::uint32_t, 3>> masks;    // written after the 40-byte header
+    std::optional<std::array<std::uint32_t, 3>> masks;    // after a 40-byte header, else inside
     QByteArray pixels;                                    // as stored; default: zero rows
 
     QByteArray bytes() const;

@@ -110,6 +110,7 @@ TEST(TranslatedPictureCheck, TestsSizeThenFormatThenPalette)
         {"a pixel past the end of a 255-entry palette", 8,
          redrawn(8, [](QImage &p, TestBmp &) { p.scanLine(0)[0] = 255; }), Palette},
         {"RLE8 with the right palette", 7, TestBmp::rle8(standard(7)).bytes(), {}},
+        {"a V5 header, as some editors write", 6, [] { auto b = TestBmp::indexed8(standard(6)); b.headerSize = 124; return b.bytes(); }(), {}},
         {"an empty file", 0, QByteArray(), Sizes},
     };
     for (const Case &c : cases) {
@@ -160,6 +161,9 @@ TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
         {"cut in the header", good.left(30), "Stream read error"},
         {"cut in the palette", good.left(600), "Stream read error"},
         {"cut in the last pixel row", good.left(good.size() - 1), "Stream read error"},
+        {"RLE8 cut short", TestBmp::rle8(standard(0)).bytes().chopped(1), "Stream read error"},
+        {"RLE8 stored top-down", [] { auto b = TestBmp::rle8(standard(0)); b.topDown = true; return b.bytes(); }(),
+         "Bitmap image is not valid"},
         {"an unknown header size",
          [&] { QByteArray b = good; b[14] = 41; return b; }(), "Bitmap image is not valid"},
         {"7 bits per pixel",

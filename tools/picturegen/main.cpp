@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -224,6 +225,21 @@ void draw(QPainter &p, int row, const QSize &size)
     }
 }
 
+int nearestEntry(QRgb c)
+{
+    int best = 0;
+    int distance = INT_MAX;
+    for (int i = 0; i < Palette.size(); ++i) {
+        const int d = qAbs(qRed(c) - qRed(Palette[i])) + qAbs(qGreen(c) - qGreen(Palette[i]))
+            + qAbs(qBlue(c) - qBlue(Palette[i]));
+        if (d < distance) {
+            distance = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
 // Each pixel drawn above is a palette colour; the nearest entry is only a
 // guard against a renderer that blends after all.
 QImage toIndexed(const QImage &drawn)
@@ -236,16 +252,7 @@ QImage toIndexed(const QImage &drawn)
     for (int y = 0; y < drawn.height(); ++y) {
         for (int x = 0; x < drawn.width(); ++x) {
             const QRgb c = drawn.pixel(x, y) | 0xFF000000u;
-            int best = index.value(c, -1);
-            for (int i = 0, distance = INT_MAX; best < 0 && i < Palette.size(); ++i) {
-                const int d = qAbs(qRed(c) - qRed(Palette[i])) + qAbs(qGreen(c) - qGreen(Palette[i]))
-                    + qAbs(qBlue(c) - qBlue(Palette[i]));
-                if (d < distance) {
-                    distance = d;
-                    best = i;
-                }
-            }
-            out.setPixel(x, y, uint(best));
+            out.scanLine(y)[x] = uchar(index.contains(c) ? index.value(c) : nearestEntry(c));
         }
     }
     return out;
