@@ -2,6 +2,7 @@
 
 #include "ArchiveCommands.h"
 #include "GlyphsCommand.h"
+#include "PictureCommands.h"
 #include "TextsCommands.h"
 #include "ToolOutput.h"
 
@@ -28,6 +29,7 @@ const std::array Commands{
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
     Command{"texts", "texts build|export ...       the game's text files", TextsCommands::run},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
+    Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
 };
 
 int usage(int code)

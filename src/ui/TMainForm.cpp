@@ -7,10 +7,14 @@
 #include "core/EntryStream.h"
 #include "texts/TextTableModel.h"
 #include "font/FontChoice.h"
+#include "pictures/IndexedBmp.h"
+#include "pictures/PictureCatalogue.h"
+#include "pictures/TranslatedPictureCheck.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QHeaderView>
@@ -126,6 +130,9 @@ TMainForm::TMainForm(const QString &applicationDirectory, QWidget *parent)
     PageControl1->setCurrentWidget(TabSheet3);
     connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
+    connect(PictSelComboBox, &QComboBox::currentIndexChanged, this, &TMainForm::PictSelComboBoxChange);
+    connect(Button6, &QPushButton::clicked, this, &TMainForm::Button6Click);
+    connect(Button5, &QPushButton::clicked, this, &TMainForm::Button5Click);
 
     FormCreate();
 }
@@ -153,6 +160,8 @@ void TMainForm::buildPicturesPage()
     Label21 = label(page, "Label21", QStringLiteral("Picture selection:"), 264, 112);
     PictSelComboBox = place(new QComboBox(page), "PictSelComboBox", 264, 128, 241, 21);
     PictSelComboBox->setEditable(false);
+    for (const PictureCatalogueRow &row : PictureCatalogue::rows())
+        PictSelComboBox->addItem(QString::fromLatin1(row.caption));
     Button6 = button(page, "Button6", QStringLiteral("Save original picture"), 8, 312, 153, 25);
     Button5 = button(page, "Button5", QStringLiteral("Choose translated picture"), 168, 312, 161, 25);
 }
@@ -265,6 +274,7 @@ void TMainForm::FormCreate()
 
     ArchiveSet archives;
     m_archiveProblems = archives.Open(m_applicationDirectory.toStdString());
+    m_pictures.ReadPictureFiles(archives);
     EntryStream stream(archives);
     m_texts->table().LoadTexts(stream);
     m_texts->reload();
@@ -284,6 +294,7 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::FormShow()
 {
+    PictSelComboBoxChange();
     if (!m_archiveProblems.empty())
         QMessageBox::warning(this, QCoreApplication::applicationName(), ArchiveProblemsText::describe(m_archiveProblems));
 }
@@ -341,6 +352,46 @@ void TMainForm::Button3Click()
 void TMainForm::Button4Click()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_applicationDirectory + QStringLiteral("readme.txt")));
+}
+
+void TMainForm::PictSelComboBoxChange()
+{
+    const int row = PictSelComboBox->currentIndex();
+    StandardImage->setPixmap(QPixmap::fromImage(*StandardPicture(row)));
+    TranslatedImage->setPixmap(m_pictures.isPresent(row) ? QPixmap::fromImage(*TranslatedPicture(row)) : QPixmap());
+}
+
+void TMainForm::Button6Click()
+{
+    SavePictureDialog1->selectFile(PictureCatalogue::bmpName(*PictureCatalogue::row(PictSelComboBox->currentIndex())));
+    if (SavePictureDialog1->exec() != QDialog::Accepted)
+        return;
+    const QString path = SavePictureDialog1->selectedFiles().value(0);
+    if (!IndexedBmp::save(path, *StandardPicture(PictSelComboBox->currentIndex())))
+        QMessageBox::critical(this, QCoreApplication::applicationName(),
+                              QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void TMainForm::Button5Click()
+{
+    using Outcome = TranslatedPictureCheck::Outcome;
+    const int row = PictSelComboBox->currentIndex();
+    if (OpenPictureDialog1->exec() == QDialog::Accepted) {
+        const auto verdict =
+            TranslatedPictureCheck::checkFile(OpenPictureDialog1->selectedFiles().value(0), *StandardPicture(row));
+        if (verdict.outcome == Outcome::LoadFailed) {
+            // The slot keeps what it had, and the boxes stay as they are.
+            QMessageBox::critical(this, QCoreApplication::applicationName(), verdict.message);
+            return;
+        }
+        if (verdict.outcome == Outcome::Refused)
+            QMessageBox(QMessageBox::NoIcon, QStringLiteral("Attantion"), verdict.message, QMessageBox::Ok, this).exec();
+        const bool changed = verdict.outcome == Outcome::Accepted || m_pictures.isPresent(row);
+        *TranslatedPicture(row) = verdict.picture; // a refusal leaves the slot empty
+        if (changed)
+            emit translatedPicturesChanged();
+    }
+    PictSelComboBoxChange();
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FormatError.h"
+#include "pictures/PictureSlots.h"
 
 #include <QFont>
 #include <QString>
@@ -40,6 +41,11 @@ public:
     // The font the glyphs are captured from; changes only when the font
     // dialog is confirmed.
     QFont GlyphFont() const { return m_glyphFont; }
+    // The Pictures page's slots: for a row from 0 to 8 the slot itself,
+    // otherwise null. Pictures() is what a save writes.
+    const QImage *StandardPicture(int row) const { return m_pictures.StandardPicture(row); }
+    QImage *TranslatedPicture(int row) { return m_pictures.TranslatedPicture(row); }
+    const PictureSlots &Pictures() const { return m_pictures; }
 
     // Controls, named as their object names.
     QTabWidget *PageControl1 = nullptr;
@@ -87,6 +93,11 @@ public:
 
     TextTableModel *texts() const { return m_texts; }
 
+signals:
+    // A translated picture was accepted, or a refusal removed one: there is
+    // work that only a save keeps.
+    void translatedPicturesChanged();
+
 public slots:
     void Button3Click();
     void Button4Click();
@@ -94,6 +105,9 @@ public slots:
     void StringGridEnter();
     void StringGridSetEditText(int ACol, int ARow, const QString &Value);
     void CodePageComboBoxChange();
+    void PictSelComboBoxChange();
+    void Button6Click();
+    void Button5Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -114,6 +128,7 @@ private:
     TextTableModel *m_texts = nullptr;
     QFont m_glyphFont;
     std::vector<FormatError> m_archiveProblems;
+    PictureSlots m_pictures;
     bool m_shown = false;
 };
 

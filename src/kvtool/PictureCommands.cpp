@@ -1,0 +1,99 @@
+#include "PictureCommands.h"
+
+#include "ToolOutput.h"
+#include "pictures/IndexedBmp.h"
+#include "pictures/PictureCatalogue.h"
+#include "pictures/PictureSlots.h"
+#include "pictures/TranslatedPictureCheck.h"
+
+#include <QCommandLineParser>
+
+namespace orvanta {
+
+namespace {
+
+QString rowList()
+{
+    QString text;
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
+        const PictureCatalogueRow &r = *PictureCatalogue::row(row);
+        text += QStringLiteral("\n  %1  %2 %3 x %4  %5")
+                    .arg(row)
+                    .arg(QString::fromLatin1(r.fileName), -13)
+                    .arg(r.width, 3)
+                    .arg(r.height, -3)
+                    .arg(QString::fromLatin1(r.caption));
+    }
+    return text;
+}
+
+// Parses "ROW FILE" after the usual options; -1 after reporting a wrong use.
+int parseRow(QCommandLineParser &parser, const QStringList &args, const QString &description)
+{
+    parser.setApplicationDescription(description + QStringLiteral("\n\nRows:") + rowList());
+    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 0 to 8."));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The BMP file."));
+    if (!ToolOutput::parse(parser, args, 2))
+        return -1;
+    bool number = false;
+    const int row = parser.positionalArguments().at(0).toInt(&number);
+    if (!number || !PictureCatalogue::row(row)) {
+        ToolOutput::fail(QStringLiteral("ROW must be a number from 0 to 8, not \"%1\"").arg(parser.positionalArguments().at(0)));
+        return -1;
+    }
+    return row;
+}
+
+} // namespace
+
+int PictureCommands::run(const QStringList &args)
+{
+    const QString sub = args.value(1);
+    const QStringList rest = QStringList{args.value(0) + QLatin1Char(' ') + sub} + args.mid(2);
+    if (sub == QLatin1String("original"))
+        return original(rest);
+    if (sub == QLatin1String("check"))
+        return check(rest);
+    ToolOutput::print(QStringLiteral("Usage: kvtool picture original ROW OUT.bmp\n"
+                                     "       kvtool picture check ROW FILE.bmp\n\n"
+                                     "  original  writes a row's standard picture as an 8-bit BMP\n"
+                                     "  check     loads a redrawn BMP and tests it against the row's standard\n"
+                                     "            picture; prints \"accepted\" or the reason it is refused\n\n"
+                                     "Rows:")
+                      + rowList());
+    return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
+}
+
+int PictureCommands::original(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const int row = parseRow(parser, args, QStringLiteral(
+        "Writes the standard picture of ROW as the kit's \"Save original picture\" does: 8 bits per pixel, "
+        "uncompressed, with the game's 255-colour palette. OUT is replaced only once it is complete."));
+    if (row < 0)
+        return ToolOutput::Misused;
+    const PictureSlots pictures;
+    const Status saved = IndexedBmp::save(parser.positionalArguments().at(1), *pictures.StandardPicture(row));
+    return saved ? 0 : ToolOutput::fail(saved.error());
+}
+
+int PictureCommands::check(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const int row = parseRow(parser, args, QStringLiteral(
+        "Loads FILE and tests it against the standard picture of ROW as the kit's \"Choose translated "
+        "picture\" does: size, then pixel format, then palette. Prints \"accepted\" (exit code 0) or the "
+        "kit's message: the refusal or why the file could not be loaded (exit code 1)."));
+    if (row < 0)
+        return ToolOutput::Misused;
+    const PictureSlots pictures;
+    const auto verdict = TranslatedPictureCheck::checkFile(parser.positionalArguments().at(1), *pictures.StandardPicture(row));
+    if (verdict.outcome == TranslatedPictureCheck::Outcome::Accepted) {
+        ToolOutput::print(QStringLiteral("accepted"));
+        return 0;
+    }
+    ToolOutput::print(verdict.message);
+    return ToolOutput::Failed;
+}
+
+} // namespace orvanta

@@ -1,0 +1,103 @@
+#include "PictureSlots.h"
+
+#include "BmpHeader.h"
+#include "FileSaver.h"
+#include "IndexedBmp.h"
+#include "PictureCatalogue.h"
+#include "PictureFile.h"
+#include "core/ArchiveSet.h"
+#include "core/EntryStream.h"
+
+#include <QDir>
+#include <QFile>
+
+// The built-in pictures live in a static library, whose resources must be
+// registered by hand (outside any namespace).
+static void registerStandardPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace orvanta {
+
+namespace {
+
+QImage builtInPicture(const PictureCatalogueRow &row)
+{
+    const QString path = QStringLiteral(":/pictures/") + PictureCatalogue::bmpName(row);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing built-in picture %s", qPrintable(path));
+    const QByteArray bytes = file.readAll();
+    const auto header = BmpHeader::read(bytes, path.toStdString());
+    if (!header)
+        qFatal("damaged built-in picture: %s", header.error().text().c_str());
+    return IndexedBmp::decode(bytes, *header);
+}
+
+} // namespace
+
+PictureSlots::PictureSlots()
+{
+    registerStandardPictures();
+    for (const PictureCatalogueRow &row : PictureCatalogue::rows())
+        this->*row.standardSlot = builtInPicture(row);
+}
+
+const QImage *PictureSlots::StandardPicture(int row) const
+{
+    const PictureCatalogueRow *r = PictureCatalogue::row(row);
+    return r ? &(this->*r->standardSlot) : nullptr;
+}
+
+QImage *PictureSlots::TranslatedPicture(int row)
+{
+    const PictureCatalogueRow *r = PictureCatalogue::row(row);
+    return r ? &(this->*r->translatedSlot) : nullptr;
+}
+
+const QImage *PictureSlots::TranslatedPicture(int row) const
+{
+    return const_cast<PictureSlots *>(this)->TranslatedPicture(row);
+}
+
+bool PictureSlots::isPresent(int row) const
+{
+    const QImage *picture = TranslatedPicture(row);
+    return picture && !picture->isNull() && picture->width() > 0;
+}
+
+int PictureSlots::ReadPictureFiles(ArchiveSet &archives)
+{
+    const QList<QRgb> palette = standardPalette();
+    EntryStream stream(archives);
+    int taken = 0;
+    for (const PictureCatalogueRow &row : PictureCatalogue::rows()) {
+        stream.Open(row.fileName);
+        if (!stream.found() || stream.slot() != 0 || stream.Size() != 4 + qint64(row.width) * row.height)
+            continue;
+        QByteArray bytes(qsizetype(stream.Size()), Qt::Uninitialized);
+        if (!stream.Read(bytes.data(), stream.Size()))
+            continue;
+        if (auto picture = PictureFile::decode(bytes, row.size(), palette)) {
+            this->*row.translatedSlot = *picture;
+            ++taken;
+        }
+    }
+    return taken;
+}
+
+Status PictureSlots::WritePictureFiles(const QString &outputDirectory) const
+{
+    const QDir directory(outputDirectory);
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
+        if (!isPresent(row))
+            continue;
+        const QString path = directory.filePath(QString::fromLatin1(PictureCatalogue::row(row)->fileName));
+        if (Status written = FileSaver::save(path, PictureFile::encode(*TranslatedPicture(row))); !written)
+            return written;
+    }
+    return Done{};
+}
+
+} // namespace orvanta

@@ -1,0 +1,76 @@
+#include "TranslatedPictureCheck.h"
+
+#include "BmpHeader.h"
+#include "IndexedBmp.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orvanta {
+
+namespace {
+
+TranslatedPictureCheck::Verdict refuse(const char *message)
+{
+    return {TranslatedPictureCheck::Outcome::Refused, QString::fromLatin1(message), {}};
+}
+
+bool paletteCovers(const std::vector<PaletteEntry> &candidate, const QList<QRgb> &standard)
+{
+    if (candidate.size() < std::size_t(standard.size()))
+        return false;
+    for (qsizetype i = 0; i < standard.size(); ++i) {
+        const PaletteEntry &e = candidate[std::size_t(i)];
+        if (e.red != qRed(standard[i]) || e.green != qGreen(standard[i]) || e.blue != qBlue(standard[i]))
+            return false;
+    }
+    return true;
+}
+
+bool pixelsBelow(const QImage &picture, int colourCount)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *line = picture.constScanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            if (line[x] >= colourCount)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TranslatedPictureCheck::Verdict TranslatedPictureCheck::checkFile(const QString &path, const QImage &standard)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {Outcome::LoadFailed, QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)), {}};
+    return check(file.readAll(), standard, path);
+}
+
+TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView file, const QImage &standard,
+                                                              const QString &fileName)
+{
+    if (file.isEmpty())
+        return refuse(SizesMismatch);
+    const auto header = BmpHeader::read(file, fileName.toStdString());
+    if (!header)
+        return {Outcome::LoadFailed, QString::fromStdString(header.error().what), {}};
+
+    if (header->width != standard.width() || header->height != standard.height())
+        return refuse(SizesMismatch);
+    // Every standard picture is an uncompressed 8-bit BMP.
+    if (header->pixelFormat() != PixelFormat::Bit8)
+        return refuse(ColorsMismatch);
+    const QList<QRgb> palette = standard.colorTable();
+    if (!paletteCovers(header->palette, palette))
+        return refuse(PaletteDiffers);
+    QImage picture = IndexedBmp::decode(file, *header);
+    if (!pixelsBelow(picture, int(palette.size())))
+        return refuse(PaletteDiffers);
+    picture.setColorTable(palette);
+    return {Outcome::Accepted, {}, picture};
+}
+
+} // namespace orvanta

@@ -1,0 +1,183 @@
+#include "TestBmp.h"
+#include "pictures/IndexedBmp.h"
+#include "pictures/PictureSlots.h"
+#include "pictures/TranslatedPictureCheck.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace orvanta;
+using Outcome = TranslatedPictureCheck::Outcome;
+
+namespace {
+
+const QString Sizes = QStringLiteral("Translated picture sizes mismatch!");
+const QString Colors = QStringLiteral("Translated picture colors definition mismatch!");
+const QString Palette = QStringLiteral("Translated picture palette differs from original!");
+
+const PictureSlots &pictures()
+{
+    static const PictureSlots s;
+    return s;
+}
+
+const QImage &standard(int row)
+{
+    return *pictures().StandardPicture(row);
+}
+
+QByteArray pixelBytes(const QImage &picture)
+{
+    QByteArray out;
+    for (int y = 0; y < picture.height(); ++y)
+        out.append(reinterpret_cast<const char *>(picture.constScanLine(y)), picture.width());
+    return out;
+}
+
+// The standard picture of `row` as a test file, changed by `edit`.
+QByteArray redrawn(int row, const std::function<void(QImage &, TestBmp &)> &edit = {})
+{
+    QImage picture = standard(row).copy();
+    TestBmp bmp = TestBmp::indexed8(picture);
+    if (edit) {
+        edit(picture, bmp);
+        if (bmp.compression == 0 && bmp.bitsPerPixel == 8)
+            bmp.pixels = TestBmp::indexed8(picture).pixels;
+    }
+    return bmp.bytes();
+}
+
+} // namespace
+
+TEST(TranslatedPictureCheck, ASavedOriginalLoadsBackUnchangedForEveryRow)
+{
+    for (int row = 0; row < 9; ++row) {
+        const QByteArray file = IndexedBmp::write(standard(row));
+        // 8 bits, uncompressed, bottom-up, 255 colours used and important.
+        EXPECT_EQ(file.mid(28, 2), QByteArray("\x08\x00", 2)) << row;
+        EXPECT_EQ(file.mid(30, 4), QByteArray(4, '\0')) << row;
+        const int height = standard(row).height();
+        EXPECT_EQ(file.mid(22, 4), QByteArray::fromStdString({char(height & 0xFF), char(height >> 8), 0, 0})) << row;
+        EXPECT_EQ(file.mid(46, 8), QByteArray("\xFF\0\0\0\xFF\0\0\0", 8)) << row;
+        EXPECT_EQ(file.size(), 14 + 40 + 255 * 4 + ((standard(row).width() + 3) & ~3) * standard(row).height());
+
+        const auto verdict = TranslatedPictureCheck::check(file, standard(row));
+        ASSERT_EQ(verdict.outcome, Outcome::Accepted) << row << " " << verdict.message.toStdString();
+        EXPECT_EQ(pixelBytes(verdict.picture), pixelBytes(standard(row))) << row;
+        EXPECT_EQ(verdict.picture.colorTable(), standard(row).colorTable()) << row;
+    }
+}
+
+TEST(TranslatedPictureCheck, TestsSizeThenFormatThenPalette)
+{
+    struct Case {
+        const char *what;
+        int row; // checked against this row's standard picture
+        QByteArray file;
+        QString refusal; // empty: accepted
+    };
+    const auto setPalette = [](int index, TestBmp::Entry entry) {
+        return [=](QImage &, TestBmp &bmp) { bmp.palette[std::size_t(index)] = entry; };
+    };
+    TestBmp::Entry extra{12, 34, 56, 0};
+    const Case cases[] = {
+        {"one pixel redrawn", 3, redrawn(3, [](QImage &p, TestBmp &) { p.scanLine(5)[7] = 1; }), {}},
+        {"a row 3 picture for row 4", 4, redrawn(3), {}},
+        {"a row 3 picture for row 6", 6, redrawn(3), {}},
+        {"a row 3 picture for row 2 (75 x 21)", 2, redrawn(3), Sizes},
+        {"right height, wrong width", 3, redrawn(5), Sizes},
+        {"24 bits", 0, TestBmp::blank(41, 18, 24).bytes(), Colors},
+        {"4 bits", 0, TestBmp::blank(41, 18, 4).bytes(), Colors},
+        {"16 bits, 5-6-5 masks", 0,
+         [] { auto b = TestBmp::blank(41, 18, 16); b.compression = 3; b.masks = {{0xF800, 0x7E0, 0x1F}}; return b.bytes(); }(),
+         Colors},
+        {"wrong size and 24 bits: the size comes first", 0, TestBmp::blank(40, 18, 24).bytes(), Sizes},
+        {"one colour changed", 1, redrawn(1, setPalette(200, {1, 2, 3, 0})), Palette},
+        {"two colours swapped", 1,
+         redrawn(1, [](QImage &, TestBmp &b) { std::swap(b.palette[40], b.palette[41]); }), Palette},
+        {"254 entries", 1, redrawn(1, [](QImage &, TestBmp &b) { b.palette.pop_back(); }), Palette},
+        {"4 bits and another palette: the format comes first", 0,
+         [] { auto b = TestBmp::blank(41, 18, 4); b.palette[0] = {9, 9, 9, 0}; return b.bytes(); }(), Colors},
+        {"only the flags bytes differ", 7,
+         redrawn(7, [](QImage &, TestBmp &b) { for (auto &e : b.palette) e.flags = 0xA5; }), {}},
+        {"a 256th entry added", 8, redrawn(8, [&](QImage &, TestBmp &b) { b.palette.push_back(extra); }), {}},
+        {"a 256th entry that a pixel uses", 8,
+         redrawn(8, [&](QImage &p, TestBmp &b) { b.palette.push_back(extra); p.scanLine(300)[10] = 255; }), Palette},
+        {"a pixel past the end of a 255-entry palette", 8,
+         redrawn(8, [](QImage &p, TestBmp &) { p.scanLine(0)[0] = 255; }), Palette},
+        {"RLE8 with the right palette", 7, TestBmp::rle8(standard(7)).bytes(), {}},
+        {"a V5 header, as some editors write", 6, [] { auto b = TestBmp::indexed8(standard(6)); b.headerSize = 124; return b.bytes(); }(), {}},
+        {"an empty file", 0, QByteArray(), Sizes},
+    };
+    for (const Case &c : cases) {
+        const auto verdict = TranslatedPictureCheck::check(c.file, standard(c.row));
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(verdict.outcome, Outcome::Accepted) << c.what << ": " << verdict.message.toStdString();
+        } else {
+            EXPECT_EQ(verdict.outcome, Outcome::Refused) << c.what;
+            EXPECT_EQ(verdict.message, c.refusal) << c.what;
+            EXPECT_TRUE(verdict.picture.isNull()) << c.what;
+        }
+    }
+}
+
+TEST(TranslatedPictureCheck, AcceptedPicturesHoldTheFilesPixelsTopRowFirst)
+{
+    QImage edited = standard(8).copy();
+    edited.scanLine(0)[0] = 7;     // top-left
+    edited.scanLine(319)[239] = 9; // bottom-right
+    TestBmp topDown = TestBmp::indexed8(edited);
+    topDown.topDown = true;
+    topDown.pixels.clear();
+    for (int y = 0; y < 320; ++y)
+        topDown.pixels.append(reinterpret_cast<const char *>(edited.constScanLine(y)), 240);
+    TestBmp extended = TestBmp::indexed8(edited);
+    extended.palette.push_back({1, 2, 3, 4});
+
+    for (const TestBmp &bmp : {TestBmp::indexed8(edited), TestBmp::rle8(edited), topDown, extended}) {
+        const auto verdict = TranslatedPictureCheck::check(bmp.bytes(), standard(8));
+        ASSERT_EQ(verdict.outcome, Outcome::Accepted) << verdict.message.toStdString();
+        EXPECT_EQ(pixelBytes(verdict.picture), pixelBytes(edited));
+        EXPECT_EQ(verdict.picture.colorTable(), standard(8).colorTable()) << "the game's palette, 255 entries";
+    }
+}
+
+TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
+{
+    const QByteArray good = redrawn(0);
+    struct Case {
+        const char *what;
+        QByteArray file;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"a PNG", QByteArray("\x89PNG\r\n\x1A\n", 8) + QByteArray(100, 'x'), "Bitmap image is not valid"},
+        {"one byte", "B", "Bitmap image is not valid"},
+        {"just the signature", "BM", "Stream read error"},
+        {"cut in the header", good.left(30), "Stream read error"},
+        {"cut in the palette", good.left(600), "Stream read error"},
+        {"cut in the last pixel row", good.left(good.size() - 1), "Stream read error"},
+        {"RLE8 cut short", TestBmp::rle8(standard(0)).bytes().chopped(1), "Stream read error"},
+        {"RLE8 stored top-down", [] { auto b = TestBmp::rle8(standard(0)); b.topDown = true; return b.bytes(); }(),
+         "Bitmap image is not valid"},
+        {"an unknown header size",
+         [&] { QByteArray b = good; b[14] = 41; return b; }(), "Bitmap image is not valid"},
+        {"7 bits per pixel",
+         [&] { QByteArray b = good; b[28] = 7; return b; }(), "Bitmap image is not valid"},
+    };
+    for (const Case &c : cases) {
+        const auto verdict = TranslatedPictureCheck::check(c.file, standard(0));
+        EXPECT_EQ(verdict.outcome, Outcome::LoadFailed) << c.what;
+        EXPECT_EQ(verdict.message, QLatin1String(c.message)) << c.what;
+    }
+
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
+    const auto verdict = TranslatedPictureCheck::checkFile(missing, standard(0));
+    EXPECT_EQ(verdict.outcome, Outcome::LoadFailed);
+    EXPECT_EQ(verdict.message, QStringLiteral("Cannot open file ") + missing);
+}
