@@ -1,12 +1,13 @@
 #include "GlyphFileWriter.h"
 
+#include "packaging/FileSaver.h"
+
 #include "GlyphCapture.h"
 #include "FontChoice.h"
 #include "GlyphRecordEncoder.h"
 #include "SystemGlyphRasterizer.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace orvanta {
@@ -21,14 +22,6 @@ void appendU16(QByteArray &out, quint16 value)
     char bytes[2];
     qToLittleEndian(value, bytes);
     out.append(bytes, 2);
-}
-
-Status saveFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return FormatError::general(path.toStdString(), "cannot be written: " + file.errorString().toStdString());
-    return Done{};
 }
 
 } // namespace
@@ -99,9 +92,9 @@ Status GlyphFileWriter::WriteGlyphFiles(const QString &outputDirectory, const QF
     if (!files)
         return files.error();
     const QDir directory(outputDirectory);
-    if (Status written = saveFile(directory.filePath(SizeFileName), files->fontSizeDat); !written)
+    if (Status written = FileSaver::save(directory.filePath(SizeFileName), files->fontSizeDat); !written)
         return written;
-    return saveFile(directory.filePath(FontFileName), files->fontSpr);
+    return FileSaver::save(directory.filePath(FontFileName), files->fontSpr);
 }
 
 } // namespace orvanta

@@ -1,6 +1,6 @@
 #include "ToolOutput.h"
 
-#include <QSaveFile>
+#include "packaging/FileSaver.h"
 
 #include <cstdio>
 
@@ -45,12 +45,10 @@ bool ToolOutput::parse(QCommandLineParser &parser, const QStringList &args, int 
 
 bool ToolOutput::saveFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        fail(path + QStringLiteral(": cannot be written: ") + out.errorString());
-        return false;
-    }
-    return true;
+    Status saved = FileSaver::save(path, bytes);
+    if (!saved)
+        fail(saved.error());
+    return saved.ok();
 }
 
 } // namespace orvanta

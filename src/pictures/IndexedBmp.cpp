@@ -1,6 +1,6 @@
 #include "IndexedBmp.h"
 
-#include "FileSaver.h"
+#include "packaging/FileSaver.h"
 #include "core/LittleEndian.h"
 
 #include <cstring>

@@ -2,9 +2,9 @@
 
 #include "TextFile.h"
 #include "core/EntryStream.h"
+#include "packaging/FileSaver.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace orvanta {
 
@@ -69,12 +69,7 @@ QByteArray TextTable::translationFile() const
 
 Status TextTable::SaveTexts(const QString &outputDirectory) const
 {
-    const QString path = QDir(outputDirectory).filePath(QStringLiteral("texts.dat"));
-    QSaveFile file(path);
-    const QByteArray bytes = translationFile();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return FormatError::general(path.toStdString(), "cannot be written: " + file.errorString().toStdString());
-    return Done{};
+    return FileSaver::save(QDir(outputDirectory).filePath(QStringLiteral("texts.dat")), translationFile());
 }
 
 } // namespace orvanta

@@ -1,4 +1,4 @@
-#include "FileSaver.h"
+#include "packaging/FileSaver.h"
 
 #include <QSaveFile>
 
