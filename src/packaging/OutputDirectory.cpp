@@ -37,7 +37,9 @@ OutputDirectory::OutputDirectory(const QString &applicationDirectory)
 Status OutputDirectory::prepare() const
 {
     const QFileInfo info(m_path);
-    if (info.exists() && !(info.isDir() ? QDir(m_path).removeRecursively() : QFile::remove(m_path)))
+    if (info.exists() && !info.isDir())
+        return FormatError::general(m_path.toStdString(), "a file of this name is in the way of the output folder");
+    if (info.exists() && !QDir(m_path).removeRecursively())
         return FormatError::general(m_path.toStdString(), "the old output folder cannot be removed");
     if (!QDir().mkdir(m_path))
         return FormatError::general(m_path.toStdString(), "the output folder cannot be created");

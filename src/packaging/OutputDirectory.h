@@ -18,8 +18,9 @@ public:
     const QString &path() const { return m_path; }
 
     // Removes any old folder with its content, then makes an empty one.
-    // Fails, naming the folder, when either cannot be done: stale files
-    // must never reach a new archive.
+    // Fails, naming the folder, when either cannot be done (stale files must
+    // never reach a new archive) or when a file of that name is in the way:
+    // it is not the kit's, so it is left alone.
     Status prepare() const;
 
     // Removes the folder with its content; true when it is gone.

@@ -19,6 +19,11 @@ void TextTableModel::setCodePage(int number)
     if (number == m_codePage.number())
         return;
     m_codePage = CodePage(number);
+    refresh();
+}
+
+void TextTableModel::refresh()
+{
     if (rowCount() > 0)
         emit dataChanged(index(0, Source), index(rowCount() - 1, Translation));
 }

@@ -25,6 +25,9 @@ public:
     // Call after changing the table behind the model's back (loading, the
     // reset of the fixed records).
     void reload();
+    // Call after changing texts in place (the reset of the fixed records):
+    // every cell is shown anew.
+    void refresh();
 
     const CodePage &codePage() const { return m_codePage; }
     void setCodePage(int number);

@@ -1,16 +1,19 @@
 #include "TMainForm.h"
 
 #include "ArchiveProblemsText.h"
+#include "SaveFailureText.h"
 #include "TextCellDelegate.h"
 #include "WindowFont.h"
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
 #include "texts/TextTableModel.h"
 #include "font/FontChoice.h"
+#include "packaging/KitSave.h"
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/TranslatedPictureCheck.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -128,6 +131,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, QWidget *parent)
     buildDialogs();
 
     PageControl1->setCurrentWidget(TabSheet3);
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
     connect(PictSelComboBox, &QComboBox::currentIndexChanged, this, &TMainForm::PictSelComboBoxChange);
@@ -135,6 +139,10 @@ TMainForm::TMainForm(const QString &applicationDirectory, QWidget *parent)
     connect(Button5, &QPushButton::clicked, this, &TMainForm::Button5Click);
 
     FormCreate();
+
+    auto workChanged = [this] { m_unsavedWork = true; };
+    connect(m_texts, &QAbstractItemModel::dataChanged, this, workChanged);
+    connect(this, &TMainForm::translatedPicturesChanged, this, workChanged);
 }
 
 TMainForm::~TMainForm() = default;
@@ -338,6 +346,34 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TMainForm::Button1Click()
+{
+    const auto saved =
+        KitSave::save(m_applicationDirectory, {m_texts->table(), m_glyphFont, m_texts->codePage(), m_pictures});
+    m_texts->refresh(); // the fixed records show their source text again
+    if (!saved) {
+        QMessageBox::critical(this, QCoreApplication::applicationName(), SaveFailureText::describe(saved.error()));
+        return;
+    }
+    Memo1->setPlainText(saved->join(QLatin1Char('\n')));
+    m_unsavedWork = false;
+    QMessageBox completed(QMessageBox::NoIcon, QStringLiteral("Completed"), KitSave::SuccessText, QMessageBox::Ok,
+                          this);
+    completed.exec();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_unsavedWork && QMessageBox::question(this, QCoreApplication::applicationName(),
+                                               SaveFailureText::unsavedWorkQuestion(),
+                                               QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+                             != QMessageBox::Discard) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
 // The dialog edits a font of its own while the user browses, so the
 // GlyphFont is kept apart and taken over only when the choice is confirmed.
 void TMainForm::Button3Click()
@@ -345,7 +381,9 @@ void TMainForm::Button3Click()
     FontDialog->setCurrentFont(FontChoice::fontForDialog(m_glyphFont));
     if (FontDialog->exec() != QDialog::Accepted)
         return;
-    m_glyphFont = FontChoice::chosenFont(m_glyphFont, FontDialog->selectedFont());
+    const QFont chosen = FontChoice::chosenFont(m_glyphFont, FontDialog->selectedFont());
+    m_unsavedWork = m_unsavedWork || chosen != m_glyphFont;
+    m_glyphFont = chosen;
     FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
 }
 

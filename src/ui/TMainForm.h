@@ -93,12 +93,16 @@ public:
 
     TextTableModel *texts() const { return m_texts; }
 
+    // Edits, a font, a code page or pictures that no save has packed yet.
+    bool hasUnsavedWork() const { return m_unsavedWork; }
+
 signals:
     // A translated picture was accepted, or a refusal removed one: there is
     // work that only a save keeps.
     void translatedPicturesChanged();
 
 public slots:
+    void Button1Click();
     void Button3Click();
     void Button4Click();
     void StringGridSelectCell(int ACol, int ARow);
@@ -111,6 +115,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -130,6 +135,7 @@ private:
     std::vector<FormatError> m_archiveProblems;
     PictureSlots m_pictures;
     bool m_shown = false;
+    bool m_unsavedWork = false;
 };
 
 } // namespace orvanta
