@@ -1,5 +1,6 @@
 #include "GlyphsCommand.h"
 
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "font/GlyphFileWriter.h"
 #include "font/FontChoice.h"
@@ -33,53 +34,31 @@ int GlyphsCommand::run(const QStringList &args)
         "Captures the 256 codes of a font as the game's glyph files, exactly as the kit's save does, and "
         "writes font.spr and fontsize.dat into a folder. Code c draws the character that byte c stands for "
         "in the code page; code 0 draws nothing. Glyphs are drawn at 96 pixels per inch without smoothing."));
-    const QCommandLineOption font(QStringLiteral("font"), QStringLiteral("Font family, e.g. Arial."),
-                                  QStringLiteral("family"));
-    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Size in points (whole number)."),
-                                  QStringLiteral("points"));
-    const QCommandLineOption bold(QStringLiteral("bold"), QStringLiteral("Bold."));
-    const QCommandLineOption italic(QStringLiteral("italic"), QStringLiteral("Italic."));
-    const QCommandLineOption underline(QStringLiteral("underline"), QStringLiteral("Underlined."));
-    const QCommandLineOption strikeout(QStringLiteral("strikeout"), QStringLiteral("Struck out."));
-    const QCommandLineOption codePage(QStringLiteral("codepage"), QStringLiteral("Windows code page (default 1252)."),
-                                      QStringLiteral("number"), QStringLiteral("1252"));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
     const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Write the glyph files into <dir>."),
                                     QStringLiteral("dir"));
     const QCommandLineOption preview(QStringLiteral("preview"),
                                      QStringLiteral("Also draw the 256 glyph cells (16 x 16, enlarged) to <png>."),
                                      QStringLiteral("png"));
-    parser.addOptions({font, size, bold, italic, underline, strikeout, codePage, output, preview});
+    fontOptions.addTo(parser);
+    parser.addOptions({codePage, output, preview});
     if (!ToolOutput::parse(parser, args, 0))
         return ToolOutput::Misused;
-    for (const QCommandLineOption &required : {font, size, output}) {
-        if (!parser.isSet(required)) {
-            ToolOutput::fail(QStringLiteral("--%1 is missing; see '%2 --help'").arg(required.names().first(), args.value(0)));
-            return ToolOutput::Misused;
-        }
-    }
-    bool sizeOk = false;
-    const int points = parser.value(size).toInt(&sizeOk);
-    if (!sizeOk || points <= 0) {
-        ToolOutput::fail(QStringLiteral("--size must be a whole number of points above 0, not \"%1\"").arg(parser.value(size)));
+    if (!parser.isSet(output)) {
+        ToolOutput::fail(QStringLiteral("-o is missing; see '%1 --help'").arg(args.value(0)));
         return ToolOutput::Misused;
     }
-    const int number = parser.value(codePage).toInt();
-    if (!CodePage::isSupported(number))
-        return ToolOutput::fail(QStringLiteral("code page %1 is not supported").arg(parser.value(codePage)));
-
-    QFont glyphFont;
-    glyphFont.setPointSize(points);
-    glyphFont.setBold(parser.isSet(bold));
-    glyphFont.setItalic(parser.isSet(italic));
-    glyphFont.setUnderline(parser.isSet(underline));
-    glyphFont.setStrikeOut(parser.isSet(strikeout));
-    glyphFont.setFamily(parser.value(font));
-    const auto served = FontChoice::servingFamily(glyphFont);
-    if (!served)
-        return ToolOutput::fail(QStringLiteral("no font \"%1\" is installed").arg(glyphFont.family()));
+    int exitCode = 0;
+    const auto glyphFont = fontOptions.read(parser, exitCode);
+    if (!glyphFont)
+        return exitCode;
+    const int number = CommonOptions::chosenCodePage(parser, codePage);
+    if (!number)
+        return ToolOutput::Failed;
 
     GlyphTable table;
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(glyphFont, CodePage(number), &table);
+    const auto files = GlyphFileWriter::CaptureGlyphFiles(*glyphFont, CodePage(number), &table);
     if (!files)
         return ToolOutput::fail(files.error());
     const QString dir = parser.value(output);
@@ -91,7 +70,7 @@ int GlyphsCommand::run(const QStringList &args)
     if (parser.isSet(preview) && !savePreview(parser.value(preview), GlyphSheet::render(table)))
         return ToolOutput::Failed;
     ToolOutput::print(QStringLiteral("%1 drawn with %2: %3 %4 bytes, %5 %6 bytes, cells %7 pixels high")
-                          .arg(FontChoice::DescribeGlyphFont(glyphFont), *served, GlyphFileWriter::FontFileName)
+                          .arg(FontChoice::DescribeGlyphFont(*glyphFont), *FontChoice::servingFamily(*glyphFont), GlyphFileWriter::FontFileName)
                           .arg(files->fontSpr.size())
                           .arg(GlyphFileWriter::SizeFileName)
                           .arg(files->fontSizeDat.size())

@@ -1,6 +1,7 @@
 #include "KvTool.h"
 
 #include "ArchiveCommands.h"
+#include "CompileCommand.h"
 #include "GlyphsCommand.h"
 #include "PictureCommands.h"
 #include "TextsCommands.h"
@@ -29,6 +30,8 @@ const std::array Commands{
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
     Command{"texts", "texts build|export ...       the game's text files", TextsCommands::run},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
+    Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
+            CompileCommand::run, true},
     Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
 };
 

@@ -1,5 +1,6 @@
 #include "TextsCommands.h"
 
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
@@ -22,24 +23,6 @@ const char *const Usage =
     "           one text per line\n"
     "  export   writes the kit's texts as CSV (row,source,translation), loaded\n"
     "           from KITDIR exactly as the kit loads them at start-up";
-
-QCommandLineOption codePageOption(const QString &fallback)
-{
-    return QCommandLineOption(QStringLiteral("codepage"),
-                              QStringLiteral("Windows code page of the texts (default %1).").arg(fallback),
-                              QStringLiteral("number"), fallback);
-}
-
-// The code page named by the option, or 0 after reporting a wrong one.
-int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option)
-{
-    const int number = parser.value(option).toInt();
-    if (CodePage::isSupported(number))
-        return number;
-    ToolOutput::fail(QStringLiteral("code page %1 is not supported; use one of 874, 1250-1258")
-                         .arg(parser.value(option)));
-    return 0;
-}
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 QString csvField(const QString &text)
@@ -75,11 +58,11 @@ int TextsCommands::build(const QStringList &args)
         "hold, or one longer than 200 bytes, is an error."));
     parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("UTF-8 text, one text per line."));
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The text file to write."));
-    const QCommandLineOption codePage = codePageOption(QStringLiteral("1252"));
+    const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    const int number = chosenCodePage(parser, codePage);
+    const int number = CommonOptions::chosenCodePage(parser, codePage);
     if (!number)
         return ToolOutput::Failed;
     const CodePage page(number);
@@ -122,11 +105,11 @@ int TextsCommands::exportCsv(const QStringList &args)
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them to standard output as "
         "UTF-8 CSV with the header row,source,translation."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const QCommandLineOption codePage = codePageOption(QString::number(CodePage::localeDefault()));
+    const QCommandLineOption codePage = CommonOptions::codePage(QString::number(CodePage::localeDefault()));
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const int number = chosenCodePage(parser, codePage);
+    const int number = CommonOptions::chosenCodePage(parser, codePage);
     if (!number)
         return ToolOutput::Failed;
     const QString kitDir = parser.positionalArguments().at(0);

@@ -1,0 +1,73 @@
+#include "CommonOptions.h"
+
+#include "ToolOutput.h"
+#include "font/FontChoice.h"
+#include "texts/CodePage.h"
+
+namespace orvanta {
+
+QCommandLineOption CommonOptions::codePage(const QString &fallback)
+{
+    return QCommandLineOption(QStringLiteral("codepage"),
+                              QStringLiteral("Windows code page of the texts (default %1).").arg(fallback),
+                              QStringLiteral("number"), fallback);
+}
+
+int CommonOptions::chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    const int number = parser.value(option).toInt();
+    if (CodePage::isSupported(number))
+        return number;
+    ToolOutput::fail(QStringLiteral("code page %1 is not supported; use one of 874, 1250-1258")
+                         .arg(parser.value(option)));
+    return 0;
+}
+
+CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)
+    : family(QStringLiteral("font"), QStringLiteral("Font family, e.g. Arial."), QStringLiteral("family"), defaultFamily)
+    , size(QStringLiteral("size"), QStringLiteral("Size in points (whole number)."), QStringLiteral("points"),
+           defaultSize)
+    , bold(QStringLiteral("bold"), QStringLiteral("Bold."))
+    , italic(QStringLiteral("italic"), QStringLiteral("Italic."))
+    , underline(QStringLiteral("underline"), QStringLiteral("Underlined."))
+    , strikeout(QStringLiteral("strikeout"), QStringLiteral("Struck out."))
+{
+}
+
+void CommonOptions::Font::addTo(QCommandLineParser &parser) const
+{
+    parser.addOptions({family, size, bold, italic, underline, strikeout});
+}
+
+std::optional<QFont> CommonOptions::Font::read(const QCommandLineParser &parser, int &exitCode) const
+{
+    exitCode = ToolOutput::Misused;
+    for (const QCommandLineOption &required : {family, size}) {
+        if (parser.value(required).isEmpty()) {
+            ToolOutput::fail(QStringLiteral("--%1 is missing").arg(required.names().first()));
+            return std::nullopt;
+        }
+    }
+    bool sizeOk = false;
+    const int points = parser.value(size).toInt(&sizeOk);
+    if (!sizeOk || points <= 0) {
+        ToolOutput::fail(
+            QStringLiteral("--size must be a whole number of points above 0, not \"%1\"").arg(parser.value(size)));
+        return std::nullopt;
+    }
+    QFont font;
+    font.setPointSize(points);
+    font.setBold(parser.isSet(bold));
+    font.setItalic(parser.isSet(italic));
+    font.setUnderline(parser.isSet(underline));
+    font.setStrikeOut(parser.isSet(strikeout));
+    font.setFamily(parser.value(family));
+    if (!FontChoice::servingFamily(font)) {
+        exitCode = ToolOutput::Failed;
+        ToolOutput::fail(QStringLiteral("no font \"%1\" is installed").arg(font.family()));
+        return std::nullopt;
+    }
+    return font;
+}
+
+} // namespace orvanta

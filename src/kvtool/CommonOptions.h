@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+namespace orvanta {
+
+// Options that several kvtool commands share: the code page, and the font
+// of a glyph capture as the font dialog would choose it.
+class CommonOptions {
+public:
+    static QCommandLineOption codePage(const QString &fallback);
+
+    // The code page given, or 0 after reporting one the kit does not offer.
+    static int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option);
+
+    struct Font {
+        QCommandLineOption family;
+        QCommandLineOption size;
+        QCommandLineOption bold;
+        QCommandLineOption italic;
+        QCommandLineOption underline;
+        QCommandLineOption strikeout;
+
+        // `defaultFamily` and `defaultSize` are shown in the help; empty
+        // means the option is required.
+        Font(const QString &defaultFamily, const QString &defaultSize);
+        void addTo(QCommandLineParser &parser) const;
+
+        // The font the options describe, or nothing after reporting a
+        // missing or wrong option (`exitCode` becomes ToolOutput::Misused)
+        // or a family that is not installed (ToolOutput::Failed).
+        std::optional<QFont> read(const QCommandLineParser &parser, int &exitCode) const;
+    };
+};
+
+} // namespace orvanta

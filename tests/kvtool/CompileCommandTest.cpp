@@ -1,0 +1,95 @@
+#include "KvToolRunner.h"
+#include "TempKit.h"
+#include "core/ArchiveFile.h"
+#include "core/ArchiveSet.h"
+#include "core/EntryStream.h"
+#include "font/FontChoice.h"
+#include "packaging/KitSave.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+std::vector<std::string> entryNames(const QString &archive)
+{
+    std::vector<std::string> names;
+    auto file = ArchiveFile::open(archive.toStdString());
+    if (file.ok())
+        for (const ArchiveEntry &entry : (*file)->directory().entries())
+            names.push_back(entry.name);
+    return names;
+}
+
+} // namespace
+
+TEST(KvToolCompile, MakesTheSameLangDatAsTheSaveButton)
+{
+    TempKit tool, kit;
+    tool.installSampleData();
+    kit.installSampleData();
+    auto run = KvToolRun::run({"compile", tool.dir(), "--codepage", "1252"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "\"lang.dat\" compilation completed successfully!\n");
+
+    ArchiveSet archives;
+    archives.Open(kit.dir().toStdString());
+    TextTable texts;
+    EntryStream stream(archives);
+    texts.LoadTexts(stream);
+    archives.Close();
+    const PictureSlots pictures;
+    const CodePage page(1252);
+    ASSERT_TRUE(KitSave::save(kit.dir(), {texts, FontChoice::defaultFont(), page, pictures}).ok());
+    EXPECT_EQ(tool.read("lang.dat"), kit.read("lang.dat"));
+}
+
+TEST(KvToolCompile, PicturesAreTestedFirstAndKeptAcrossCompiles)
+{
+    TempKit kit;
+    kit.installSampleData();
+    ASSERT_EQ(KvToolRun::run({"picture", "original", "0", kit.path("stk.bmp")}).exitCode, 0);
+    ASSERT_EQ(KvToolRun::run({"picture", "original", "2", kit.path("msites.bmp")}).exitCode, 0);
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", "old"}});
+    const QByteArray old = kit.read("lang.dat");
+
+    auto refused = KvToolRun::run({"compile", kit.dir(), "--picture", "0=" + kit.path("msites.bmp")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, "Translated picture sizes mismatch!\n");
+    EXPECT_EQ(kit.read("lang.dat"), old) << "nothing is written after a refusal";
+
+    auto accepted = KvToolRun::run({"compile", kit.dir(), "--picture", "0=" + kit.path("stk.bmp")});
+    ASSERT_EQ(accepted.exitCode, 0) << accepted.err.toStdString();
+    const auto withPicture = entryNames(kit.path("lang.dat"));
+    EXPECT_EQ(withPicture, (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "STK.PAD", "TEXTS.DAT"}));
+    ASSERT_EQ(KvToolRun::run({"compile", kit.dir()}).exitCode, 0);
+    EXPECT_EQ(entryNames(kit.path("lang.dat")), withPicture) << "pictures in lang.dat come back";
+}
+
+TEST(KvToolCompile, RefusesWhatWouldLoseWork)
+{
+    TempKit kit;
+    kit.installSampleData();
+    kit.write("lang.dat", QByteArray("\x03\0\0\0", 4));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{"compile", kit.dir()}, 1, "lang.dat: at byte 0: the entry count 3"},
+        {{"compile", kit.path("nowhere")}, 1, "nowhere: no such folder"},
+        {{"compile", kit.dir(), "--picture", "9=x.bmp"}, 2, "--picture wants ROW=FILE.bmp"},
+        {{"compile", kit.dir(), "--font", "No Such Font"}, 1, "no font \"No Such Font\" is installed"},
+    };
+    for (const Case &c : cases) {
+        auto run = KvToolRun::run(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.message;
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+    EXPECT_EQ(kit.read("lang.dat"), QByteArray("\x03\0\0\0", 4));
+}
