@@ -6,8 +6,6 @@
 #include "font/SystemGlyphRasterizer.h"
 #include "texts/CodePage.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 using namespace orvanta;
@@ -69,16 +67,3 @@ void EncodeOnly(benchmark::State &state)
 BENCHMARK(EncodeOnly)->Arg(8)->Arg(36)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

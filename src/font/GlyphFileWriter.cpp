@@ -92,9 +92,9 @@ Status GlyphFileWriter::WriteGlyphFiles(const QString &outputDirectory, const QF
     if (!files)
         return files.error();
     const QDir directory(outputDirectory);
-    if (Status written = FileSaver::save(directory.filePath(SizeFileName), files->fontSizeDat); !written)
+    if (Status written = FileSaver::writePiece(directory.filePath(SizeFileName), files->fontSizeDat); !written)
         return written;
-    return FileSaver::save(directory.filePath(FontFileName), files->fontSpr);
+    return FileSaver::writePiece(directory.filePath(FontFileName), files->fontSpr);
 }
 
 } // namespace orvanta

@@ -8,6 +8,10 @@
 
 #include <vector>
 
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 namespace orvanta {
 
 namespace {
@@ -19,12 +23,39 @@ FormatError fileError(const QString &path, const QString &what)
     return FormatError::general(path.toStdString(), what.toStdString());
 }
 
+// Lets the kernel copy file to file where it can (as cp does); returns how
+// many bytes it copied before it could not go on.
+qint64 copyInKernel(QFile &in, QSaveFile &out, qint64 size)
+{
+#ifdef Q_OS_LINUX
+    if (!out.flush())
+        return 0;
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t got = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(size - done), 0);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    // The save file's own position is not used again: everything after this
+    // goes through the same descriptor.
+    return done;
+#else
+    Q_UNUSED(in);
+    Q_UNUSED(out);
+    Q_UNUSED(size);
+    return 0;
+#endif
+}
+
 Status copyInto(QSaveFile &out, const QString &path, qint64 size, QByteArray &buffer)
 {
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fileError(path, "cannot be opened for reading: " + in.errorString());
-    qint64 left = size;
+    qint64 left = size - copyInKernel(in, out, size);
+    if (left < size && !in.seek(size - left))
+        return fileError(path, "cannot be read: " + in.errorString());
     while (left > 0) {
         const qint64 got = in.read(buffer.data(), qMin(left, ChunkSize));
         if (got <= 0)

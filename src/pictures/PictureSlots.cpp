@@ -94,7 +94,7 @@ Status PictureSlots::WritePictureFiles(const QString &outputDirectory) const
         if (!isPresent(row))
             continue;
         const QString path = directory.filePath(QString::fromLatin1(PictureCatalogue::row(row)->fileName));
-        if (Status written = FileSaver::save(path, PictureFile::encode(*TranslatedPicture(row))); !written)
+        if (Status written = FileSaver::writePiece(path, PictureFile::encode(*TranslatedPicture(row))); !written)
             return written;
     }
     return Done{};

@@ -40,7 +40,7 @@ public:
     int ReadPictureFiles(ArchiveSet &archives);
 
     // Writes "<file name>.pad" into `outputDirectory` for every row with a
-    // present translated picture, in row order, each through a save file.
+    // present translated picture, in row order.
     // Stops at the first file that cannot be written and names it.
     Status WritePictureFiles(const QString &outputDirectory) const;
 

@@ -69,7 +69,7 @@ QByteArray TextTable::translationFile() const
 
 Status TextTable::SaveTexts(const QString &outputDirectory) const
 {
-    return FileSaver::save(QDir(outputDirectory).filePath(QStringLiteral("texts.dat")), translationFile());
+    return FileSaver::writePiece(QDir(outputDirectory).filePath(QStringLiteral("texts.dat")), translationFile());
 }
 
 } // namespace orvanta

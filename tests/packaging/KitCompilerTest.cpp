@@ -1,9 +1,11 @@
 #include "TempKit.h"
 #include "core/ArchiveFile.h"
+#include "packaging/ArchivePacker.h"
 #include "packaging/KitCompiler.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -112,4 +114,25 @@ TEST(KitCompiler, FailuresLeaveTheOldLangDatAndNoOutputFolder)
         EXPECT_NE(result.error().text().find("output: the output folder cannot be created"), std::string::npos)
             << result.error().text();
     }
+}
+
+TEST(ArchivePacker, KernelCopiesAndPlainCopiesLineUp)
+{
+    // The kernel copies file to file on one file system; from another one
+    // (here a tmpfs) the packer falls back to reading and writing.
+    if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        GTEST_SKIP() << "no /dev/shm";
+    TempKit kit;
+    QTemporaryDir elsewhere(QStringLiteral("/dev/shm/orvanta-XXXXXX"));
+    const QByteArray a(3'000'001, 'a'), b(2'500'000, 'b'), c(999, 'c');
+    kit.write("a.dat", a);
+    QFile other(elsewhere.filePath("b.dat"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(b);
+    other.close();
+    kit.write("c.dat", c);
+    ASSERT_TRUE(ArchivePacker::pack(kit.path("out.dat"),
+                                    ArchivePacker::sourcesFor({kit.path("a.dat"), other.fileName(), kit.path("c.dat")})));
+    EXPECT_EQ(entriesOf(kit.path("out.dat")),
+              (Entries{{"A.DAT", a.toStdString()}, {"B.DAT", b.toStdString()}, {"C.DAT", c.toStdString()}}));
 }
