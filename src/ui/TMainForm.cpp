@@ -157,10 +157,12 @@ void TMainForm::buildPicturesPage()
                                     "images you can find in \"Sources\" subdirectory of this Localization Kit."),
                      8, 24, 497, 41);
     Label3 = heading(page, "Label3", QStringLiteral("WARNING:"), 8, 64);
-    Label4 = label(page, "Label4",
-                   QStringLiteral("Do not modify color table or color definition because the game uses it's own "
-                                  "palette and drawing methods!"),
-                   8, 80);
+    // Wraps within the page: this face runs wider than the one the page was
+    // laid out for, and the line would be cut at the page's edge.
+    Label4 = wrapped(page, "Label4",
+                     QStringLiteral("Do not modify color table or color definition because the game uses it's own "
+                                    "palette and drawing methods!"),
+                     8, 80, 497, 27);
     Label18 = label(page, "Label18", QStringLiteral("Standard picture:"), 8, 112);
     StandardImage = pictureBox(page, "StandardImage", 8, 128);
     Label20 = label(page, "Label20", QStringLiteral("Translated picture:"), 8, 208);
