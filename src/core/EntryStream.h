@@ -22,7 +22,8 @@ public:
 
     // Copies `count` bytes from the current position into `buffer` and
     // advances, but only if they all lie inside the entry and the file
-    // delivers them; otherwise leaves buffer and position as they were.
+    // delivers them; otherwise the position stays, and so does the buffer
+    // unless the file itself came up short.
     bool Read(void *buffer, std::int64_t count);
 
     std::int64_t Size() const { return m_size; }

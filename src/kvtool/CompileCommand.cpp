@@ -2,8 +2,7 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "core/ArchiveSet.h"
-#include "core/EntryStream.h"
+#include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
@@ -90,16 +89,11 @@ int CompileCommand::run(const QStringList &args)
     if (!QDir(kitDir).exists())
         return ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
 
-    ArchiveSet archives;
-    const auto problems = archives.Open(QDir(kitDir).absolutePath().toStdString());
+    PictureSlots pictures;
+    TextTable texts;
+    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), texts, pictures);
     if (!problems.empty())
         return ToolOutput::fail(problems.front());
-    PictureSlots pictures;
-    pictures.ReadPictureFiles(archives);
-    TextTable texts;
-    EntryStream stream(archives);
-    texts.LoadTexts(stream);
-    archives.Close();
 
     if (!takePictures(*choices, pictures))
         return ToolOutput::Failed;

@@ -2,8 +2,8 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "core/ArchiveSet.h"
-#include "core/EntryStream.h"
+#include "packaging/KitLoader.h"
+#include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 #include "texts/TextTableModel.h"
@@ -116,15 +116,12 @@ int TextsCommands::exportCsv(const QStringList &args)
     if (!QDir(kitDir).exists())
         return ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
 
-    ArchiveSet archives;
-    const auto problems = archives.Open(QDir(kitDir).absolutePath().toStdString());
-    if (!problems.empty())
-        return ToolOutput::fail(problems.front());
     TextTableModel model;
     model.setCodePage(number);
-    EntryStream stream(archives);
-    model.table().LoadTexts(stream);
-    archives.Close();
+    PictureSlots pictures;
+    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), model.table(), pictures);
+    if (!problems.empty())
+        return ToolOutput::fail(problems.front());
 
     QString csv = QStringLiteral("row,source,translation\r\n");
     for (int i = 0; i < model.table().rowCount(); ++i) {

@@ -37,6 +37,10 @@ OutputDirectory::OutputDirectory(const QString &applicationDirectory)
 Status OutputDirectory::prepare() const
 {
     const QFileInfo info(m_path);
+    if (info.isSymLink())
+        return FormatError::general(m_path.toStdString(),
+                                    "a link of this name is in the way of the output folder; the kit does not "
+                                    "empty what it points to");
     if (info.exists() && !info.isDir())
         return FormatError::general(m_path.toStdString(), "a file of this name is in the way of the output folder");
     if (info.exists() && !QDir(m_path).removeRecursively())
@@ -48,7 +52,7 @@ Status OutputDirectory::prepare() const
 
 bool OutputDirectory::remove() const
 {
-    return QDir(m_path).removeRecursively();
+    return !QFileInfo(m_path).isSymLink() && QDir(m_path).removeRecursively();
 }
 
 QStringList OutputDirectory::scan() const

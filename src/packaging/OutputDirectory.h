@@ -19,11 +19,12 @@ public:
 
     // Removes any old folder with its content, then makes an empty one.
     // Fails, naming the folder, when either cannot be done (stale files must
-    // never reach a new archive) or when a file of that name is in the way:
-    // it is not the kit's, so it is left alone.
+    // never reach a new archive) or when a file or a link of that name is
+    // in the way: it is not the kit's, so it is left alone.
     Status prepare() const;
 
-    // Removes the folder with its content; true when it is gone.
+    // Removes the folder with its content (never through a link); true
+    // when it is gone.
     bool remove() const;
 
     // Every file below the folder, depth-first: each folder is listed in

@@ -9,7 +9,8 @@ namespace orvanta {
 
 namespace {
 
-void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
+// False when the data ends before the end-of-picture mark or the last row.
+bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
 {
     const int width = image.width();
     const int height = image.height();
@@ -37,21 +38,24 @@ void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
             ++y;
             break;
         case 1: // end of picture
-            return;
+            return true;
         case 2: // move right and up
             if (i + 2 > length)
-                return;
+                return false;
             x += data[i];
             y += data[i + 1];
             i += 2;
             break;
         default: // `value` literal indices, padded to an even count
-            for (int k = 0; k < value && i < length; ++k)
+            if (i + value > length)
+                return false;
+            for (int k = 0; k < value; ++k)
                 put(data[i++]);
             i += value & 1;
             break;
         }
     }
+    return y >= height;
 }
 
 } // namespace
@@ -71,8 +75,7 @@ QImage IndexedBmp::decode(QByteArrayView file, const BmpHeader &header)
     const auto *data = reinterpret_cast<const unsigned char *>(file.data()) + header.pixelOffset;
     if (header.compression == BmpHeader::Rle8) {
         image.fill(0);
-        decodeRle8(data, header.pixelBytes, image);
-        return image;
+        return decodeRle8(data, header.pixelBytes, image) ? image : QImage();
     }
     const std::uint64_t stride = header.rowStride();
     for (int row = 0; row < header.height; ++row) {

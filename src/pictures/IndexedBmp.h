@@ -16,10 +16,11 @@ class IndexedBmp {
 public:
     // The pixels of an 8-bit file, uncompressed (either row order) or RLE8,
     // whose header is `header`: a Format_Indexed8 image with the file's
-    // colour table, row 0 the top row. Run-length data that stops early or
-    // skips pixels leaves them at index 0, and runs past a row's end are
-    // cut off. A null image for any other depth. Indices are kept as the
-    // file has them, even past the end of its colour table.
+    // colour table, row 0 the top row. Run-length data that skips pixels
+    // leaves them at index 0, and runs past a row's end are cut off; data
+    // that ends before the picture does gives a null image, as does any
+    // other depth. Indices are kept as the file has them, even past the end
+    // of its colour table.
     static QImage decode(QByteArrayView file, const BmpHeader &header);
 
     // An uncompressed, bottom-up 8-bit BMP of a Format_Indexed8 picture, its

@@ -67,6 +67,8 @@ TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView fil
     if (!paletteCovers(header->palette, palette))
         return refuse(PaletteDiffers);
     QImage picture = IndexedBmp::decode(file, *header);
+    if (picture.isNull())
+        return {Outcome::LoadFailed, QString::fromLatin1(BmpHeader::ReadErrorMessage), {}};
     if (!pixelsBelow(picture, int(palette.size())))
         return refuse(PaletteDiffers);
     picture.setColorTable(palette);

@@ -40,7 +40,6 @@ public:
     // The bytes for `text`, or nothing when a character has no byte in this
     // code page; then `*bad` (if given) is the index of the first such one.
     std::optional<QByteArray> encode(const QString &text, qsizetype *bad = nullptr) const;
-    bool canEncode(QChar c) const { return m_bytes.contains(c.unicode()); }
 
 private:
     int m_number = 1252;

@@ -24,6 +24,11 @@ QString KitApplication::exceptionText(const QString &message)
     return message;
 }
 
+void KitApplication::showError(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, Title, exceptionText(message));
+}
+
 int KitApplication::run(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -37,11 +42,11 @@ int KitApplication::run(int argc, char **argv)
         app.exec();
         return 0;
     } catch (const std::exception &e) {
-        failure = exceptionText(QString::fromLocal8Bit(e.what()));
+        failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
         failure.clear();
     }
-    QMessageBox::critical(nullptr, Title, failure);
+    showError(nullptr, failure);
     return 0;
 }
 

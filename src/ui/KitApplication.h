@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace orvanta {
 
 // The kit's entry point: sets up the application, opens the main window from
@@ -21,6 +23,10 @@ public:
     // An exception's message as the error box shows it: a full stop is added
     // when the message is not empty and its last character sorts after '.'.
     static QString exceptionText(const QString &message);
+
+    // The application's error box: the message as exceptionText() gives it,
+    // under the application title, with the stop icon.
+    static void showError(QWidget *parent, const QString &message);
 };
 
 } // namespace orvanta

@@ -1,13 +1,13 @@
 #include "TMainForm.h"
 
 #include "ArchiveProblemsText.h"
+#include "KitApplication.h"
 #include "SaveFailureText.h"
 #include "TextCellDelegate.h"
 #include "WindowFont.h"
-#include "core/ArchiveSet.h"
-#include "core/EntryStream.h"
 #include "texts/TextTableModel.h"
 #include "font/FontChoice.h"
+#include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
@@ -282,15 +282,10 @@ void TMainForm::FormCreate()
     m_glyphFont = FontChoice::defaultFont();
     FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
 
-    ArchiveSet archives;
-    m_archiveProblems = archives.Open(m_applicationDirectory.toStdString());
-    m_pictures.ReadPictureFiles(archives);
-    EntryStream stream(archives);
-    m_texts->table().LoadTexts(stream);
+    m_archiveProblems = KitLoader::load(m_applicationDirectory, m_texts->table(), m_pictures);
     m_texts->reload();
     StringGrid->setCurrentIndex(m_texts->index(0, TextTableModel::Source));
     ShowRowTexts(currentGridRow());
-    archives.Close();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -354,7 +349,7 @@ void TMainForm::Button1Click()
         KitSave::save(m_applicationDirectory, {m_texts->table(), m_glyphFont, m_texts->codePage(), m_pictures});
     m_texts->refresh(); // the fixed records show their source text again
     if (!saved) {
-        QMessageBox::critical(this, QCoreApplication::applicationName(), SaveFailureText::describe(saved.error()));
+        KitApplication::showError(this, SaveFailureText::describe(saved.error()));
         return;
     }
     Memo1->setPlainText(saved->join(QLatin1Char('\n')));
@@ -384,7 +379,10 @@ void TMainForm::Button3Click()
     if (FontDialog->exec() != QDialog::Accepted)
         return;
     const QFont chosen = FontChoice::chosenFont(m_glyphFont, FontDialog->selectedFont());
-    m_unsavedWork = m_unsavedWork || chosen != m_glyphFont;
+    // OK without a change is no change, though the dialog's font differs in
+    // details (a style name) that the capture does not use.
+    if (FontChoice::DescribeGlyphFont(chosen) != FontChoice::DescribeGlyphFont(m_glyphFont))
+        m_unsavedWork = true;
     m_glyphFont = chosen;
     FontNameLabel->setText(FontChoice::DescribeGlyphFont(m_glyphFont));
 }
@@ -408,8 +406,7 @@ void TMainForm::Button6Click()
         return;
     const QString path = SavePictureDialog1->selectedFiles().value(0);
     if (!IndexedBmp::save(path, *StandardPicture(PictSelComboBox->currentIndex())))
-        QMessageBox::critical(this, QCoreApplication::applicationName(),
-                              QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        KitApplication::showError(this, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void TMainForm::Button5Click()
@@ -421,7 +418,7 @@ void TMainForm::Button5Click()
             TranslatedPictureCheck::checkFile(OpenPictureDialog1->selectedFiles().value(0), *StandardPicture(row));
         if (verdict.outcome == Outcome::LoadFailed) {
             // The slot keeps what it had, and the boxes stay as they are.
-            QMessageBox::critical(this, QCoreApplication::applicationName(), verdict.message);
+            KitApplication::showError(this, verdict.message);
             return;
         }
         if (verdict.outcome == Outcome::Refused)

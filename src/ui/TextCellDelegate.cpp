@@ -48,6 +48,14 @@ QString TextCellDelegate::refusalText(QChar refused, int codePage)
         .arg(CodePage::describe(codePage));
 }
 
+void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (line && line->text() == index.data(Qt::EditRole).toString())
+        return;
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
 QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
 {

@@ -16,6 +16,10 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
+    // Leaves an editor alone that already shows the cell's text: every
+    // keystroke comes back from the model, and resetting the text would
+    // move the cursor to the end.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
 
     // The tooltip shown when `refused` was typed or pasted.
     static QString refusalText(QChar refused, int codePage);

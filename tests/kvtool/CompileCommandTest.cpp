@@ -1,9 +1,8 @@
 #include "KvToolRunner.h"
 #include "TempKit.h"
 #include "core/ArchiveFile.h"
-#include "core/ArchiveSet.h"
-#include "core/EntryStream.h"
 #include "font/FontChoice.h"
+#include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
@@ -36,13 +35,9 @@ TEST(KvToolCompile, MakesTheSameLangDatAsTheSaveButton)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "\"lang.dat\" compilation completed successfully!\n");
 
-    ArchiveSet archives;
-    archives.Open(kit.dir().toStdString());
     TextTable texts;
-    EntryStream stream(archives);
-    texts.LoadTexts(stream);
-    archives.Close();
-    const PictureSlots pictures;
+    PictureSlots pictures;
+    ASSERT_TRUE(KitLoader::load(kit.dir(), texts, pictures).empty());
     const CodePage page(1252);
     ASSERT_TRUE(KitSave::save(kit.dir(), {texts, FontChoice::defaultFont(), page, pictures}).ok());
     EXPECT_EQ(tool.read("lang.dat"), kit.read("lang.dat"));

@@ -177,8 +177,8 @@ TEST(PicturesPage, AFileThatDoesNotLoadLeavesTheAcceptedPicture)
     page.choose(QString()); // cancelled
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.seen()[0].title, "Orvanta Localization Kit");
-    EXPECT_EQ(boxes.seen()[0].text, "Bitmap image is not valid");
-    EXPECT_EQ(boxes.seen()[1].text, "Stream read error");
+    EXPECT_EQ(boxes.seen()[0].text, "Bitmap image is not valid.") << "the error box ends it with a full stop";
+    EXPECT_EQ(boxes.seen()[1].text, "Stream read error.");
     EXPECT_TRUE(page.form.Pictures().isPresent(0));
     EXPECT_EQ(shown(page.form.TranslatedImage), rgb(*page.form.StandardPicture(0)));
     EXPECT_EQ(page.changed.count(), 1);

@@ -100,6 +100,20 @@ TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
     EXPECT_EQ(k.form->texts()->table().row(1).translation, " Lager ");
 }
 
+TEST(TextsPage, TypingInsideATextKeepsTheCursorWhereItIs)
+{
+    TextsKit k;
+    k.click(1, TextTableModel::Source);
+    QTest::keyClick(k.form->StringGrid, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClicks(editor, "Re");
+    EXPECT_EQ(editor->text(), "ReBuild");
+    EXPECT_EQ(k.form->texts()->table().row(0).source, "ReBuild");
+    EXPECT_EQ(k.label11(), "ReBuild");
+}
+
 TEST(TextsPage, ChangingTheCodePageReShowsTheSameBytes)
 {
     TextsKit k;

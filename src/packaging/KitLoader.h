@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/FormatError.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace orvanta {
+
+class PictureSlots;
+class TextTable;
+
+// Reads the translator's work from a kit folder, as the kit does at
+// start-up: the texts of "kvtexts.dat" and "texts.dat" and the translated
+// pictures, from "lang.dat" and "kvmain.dat". The archives are open only
+// while this runs. The window, kvtool texts export and kvtool compile all
+// load through here, so they see the same work.
+class KitLoader {
+public:
+    // Returns what was found damaged in either archive; a missing archive
+    // is no problem.
+    static std::vector<FormatError> load(const QString &directory, TextTable &texts, PictureSlots &pictures);
+};
+
+} // namespace orvanta
