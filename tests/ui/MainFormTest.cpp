@@ -106,3 +106,19 @@ TEST(MainForm, AMissingArchiveIsNoError)
     QTest::qWait(50);
     EXPECT_EQ(answerer.count(), 0);
 }
+
+TEST(MainForm, ABadlyDamagedArchiveGivesAShortWarning)
+{
+    // Every record of this archive lacks its NUL: one problem each.
+    QByteArray bytes("\xA0\x86\x01\x00", 4); // 100,000 entries
+    bytes += QByteArray(21 * 100'000, '\xFF');
+    TempKit kit;
+    kit.write("lang.dat", bytes);
+    TMainForm form(kit.dir());
+    MessageBoxAnswerer answerer;
+    form.show();
+    ASSERT_EQ(answerer.count(), 1);
+    const QString text = answerer.seen()[0].text;
+    EXPECT_TRUE(text.contains("... and 99990 more problems of the same kind")) << text.left(300).toStdString();
+    EXPECT_LT(text.size(), 3000);
+}
