@@ -2,7 +2,10 @@
 
 #include "ToolOutput.h"
 #include "font/FontChoice.h"
+#include "packaging/KitLoader.h"
 #include "texts/CodePage.h"
+
+#include <QDir>
 
 namespace orvanta {
 
@@ -21,6 +24,20 @@ int CommonOptions::chosenCodePage(const QCommandLineParser &parser, const QComma
     ToolOutput::fail(QStringLiteral("code page %1 is not supported; use one of 874, 1250-1258")
                          .arg(parser.value(option)));
     return 0;
+}
+
+bool CommonOptions::loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures)
+{
+    if (!QDir(kitDir).exists()) {
+        ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
+        return false;
+    }
+    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), texts, pictures);
+    if (!problems.empty()) {
+        ToolOutput::fail(problems.front());
+        return false;
+    }
+    return true;
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)

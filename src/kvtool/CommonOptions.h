@@ -9,6 +9,9 @@
 
 namespace orvanta {
 
+class PictureSlots;
+class TextTable;
+
 // Options that several kvtool commands share: the code page, and the font
 // of a glyph capture as the font dialog would choose it.
 class CommonOptions {
@@ -17,6 +20,12 @@ public:
 
     // The code page given, or 0 after reporting one the kit does not offer.
     static int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option);
+
+    // Loads the work of the kit folder `kitDir` as the kit does at start-up;
+    // false after reporting a missing folder or a damaged archive, which a
+    // command must not build on (its next save would lose what could not be
+    // read).
+    static bool loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures);
 
     struct Font {
         QCommandLineOption family;

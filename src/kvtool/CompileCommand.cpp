@@ -2,7 +2,6 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
@@ -86,14 +85,10 @@ int CompileCommand::run(const QStringList &args)
     if (!number)
         return ToolOutput::Failed;
     const QString kitDir = parser.positionalArguments().at(0);
-    if (!QDir(kitDir).exists())
-        return ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
-
     PictureSlots pictures;
     TextTable texts;
-    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), texts, pictures);
-    if (!problems.empty())
-        return ToolOutput::fail(problems.front());
+    if (!CommonOptions::loadKit(kitDir, texts, pictures))
+        return ToolOutput::Failed;
 
     if (!takePictures(*choices, pictures))
         return ToolOutput::Failed;

@@ -2,14 +2,12 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitLoader.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 #include "texts/TextTableModel.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 
 namespace orvanta {
@@ -112,16 +110,11 @@ int TextsCommands::exportCsv(const QStringList &args)
     const int number = CommonOptions::chosenCodePage(parser, codePage);
     if (!number)
         return ToolOutput::Failed;
-    const QString kitDir = parser.positionalArguments().at(0);
-    if (!QDir(kitDir).exists())
-        return ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
-
     TextTableModel model;
     model.setCodePage(number);
     PictureSlots pictures;
-    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), model.table(), pictures);
-    if (!problems.empty())
-        return ToolOutput::fail(problems.front());
+    if (!CommonOptions::loadKit(parser.positionalArguments().at(0), model.table(), pictures))
+        return ToolOutput::Failed;
 
     QString csv = QStringLiteral("row,source,translation\r\n");
     for (int i = 0; i < model.table().rowCount(); ++i) {

@@ -1,6 +1,6 @@
+#include "ArchiveContents.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
-#include "core/ArchiveFile.h"
 #include "font/FontChoice.h"
 #include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
@@ -11,20 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace orvanta;
-
-namespace {
-
-std::vector<std::string> entryNames(const QString &archive)
-{
-    std::vector<std::string> names;
-    auto file = ArchiveFile::open(archive.toStdString());
-    if (file.ok())
-        for (const ArchiveEntry &entry : (*file)->directory().entries())
-            names.push_back(entry.name);
-    return names;
-}
-
-} // namespace
 
 TEST(KvToolCompile, MakesTheSameLangDatAsTheSaveButton)
 {

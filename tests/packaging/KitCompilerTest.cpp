@@ -1,5 +1,5 @@
+#include "ArchiveContents.h"
 #include "TempKit.h"
-#include "core/ArchiveFile.h"
 #include "packaging/ArchivePacker.h"
 #include "packaging/KitCompiler.h"
 
@@ -25,21 +25,7 @@ KitCompiler::PieceWriter writes(const QString &relativePath, const QByteArray &b
     };
 }
 
-// (name, bytes) of every entry of an archive, in directory order.
-std::vector<std::pair<std::string, std::string>> entriesOf(const QString &path)
-{
-    auto file = ArchiveFile::open(path.toStdString());
-    EXPECT_TRUE(file.ok());
-    std::vector<std::pair<std::string, std::string>> out;
-    if (!file.ok())
-        return out;
-    EXPECT_FALSE((*file)->directory().damaged());
-    for (const ArchiveEntry &entry : (*file)->directory().entries())
-        out.emplace_back(entry.name, *(*file)->readEntry(entry));
-    return out;
-}
-
-using Entries = std::vector<std::pair<std::string, std::string>>;
+using Entries = ArchiveContents;
 
 } // namespace
 
@@ -54,7 +40,7 @@ TEST(KitCompiler, PacksEveryPieceInByteWiseOrderAndCleansUp)
                                                    writes("font.spr", "F"), writes("sub/deep.pad", "D"),
                                                    writes("a.pad", "A"), writes("Z.pad", "Z")});
     ASSERT_TRUE(packed.ok()) << packed.error().text();
-    EXPECT_EQ(entriesOf(kit.path("lang.dat")),
+    EXPECT_EQ(archiveContents(kit.path("lang.dat")),
               (Entries{{"Z.PAD", "Z"}, {"A.PAD", "A"}, {"FONT.SPR", "F"}, {"FONTSIZE.DAT", "S"},
                        {"DEEP.PAD", "D"}, {"TEXTS.DAT", "T"}}));
     EXPECT_EQ(packed->size(), 6);
@@ -69,7 +55,7 @@ TEST(KitCompiler, PacksFilesLargerThanAnyBufferWhole)
     for (qsizetype i = 0; i < big.size(); ++i)
         big[i] = char(i * 7 % 253);
     ASSERT_TRUE(KitCompiler::compile(kit.dir(), {writes("big.dat", big), writes("small.dat", "s")}).ok());
-    const Entries entries = entriesOf(kit.path("lang.dat"));
+    const Entries entries = archiveContents(kit.path("lang.dat"));
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].second, big.toStdString());
     EXPECT_EQ(entries[1].second, "s");
@@ -142,6 +128,6 @@ TEST(ArchivePacker, KernelCopiesAndPlainCopiesLineUp)
     kit.write("c.dat", c);
     ASSERT_TRUE(ArchivePacker::pack(kit.path("out.dat"),
                                     ArchivePacker::sourcesFor({kit.path("a.dat"), other.fileName(), kit.path("c.dat")})));
-    EXPECT_EQ(entriesOf(kit.path("out.dat")),
+    EXPECT_EQ(archiveContents(kit.path("out.dat")),
               (Entries{{"A.DAT", a.toStdString()}, {"B.DAT", b.toStdString()}, {"C.DAT", c.toStdString()}}));
 }

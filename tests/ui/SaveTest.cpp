@@ -1,5 +1,6 @@
 #include "FontChooser.h"
 #include "MessageBoxAnswerer.h"
+#include "ArchiveContents.h"
 #include "TempKit.h"
 #include "core/ArchiveFile.h"
 #include "packaging/KitSave.h"
@@ -23,28 +24,6 @@
 using namespace orvanta;
 
 namespace {
-
-using Entries = std::vector<std::pair<std::string, std::string>>;
-
-Entries entriesOf(const QString &path)
-{
-    Entries out;
-    auto file = ArchiveFile::open(path.toStdString());
-    if (!file.ok())
-        return out;
-    EXPECT_FALSE((*file)->directory().damaged());
-    for (const ArchiveEntry &entry : (*file)->directory().entries())
-        out.emplace_back(entry.name, *(*file)->readEntry(entry));
-    return out;
-}
-
-std::vector<std::string> namesOf(const Entries &entries)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : entries)
-        names.push_back(entry.first);
-    return names;
-}
 
 // The sample kit, opened in a real window on the Texts page.
 struct OpenKit {
@@ -90,7 +69,7 @@ struct OpenKit {
 
     QList<QByteArray> savedTexts() const
     {
-        for (const auto &[name, bytes] : entriesOf(kit.path("lang.dat")))
+        for (const auto &[name, bytes] : archiveContents(kit.path("lang.dat")))
             if (name == "TEXTS.DAT")
                 return TextFile::read(QByteArray::fromStdString(bytes));
         return {};
@@ -111,8 +90,8 @@ TEST(Save, WritesTextsAndGlyphsIntoANewLangDat)
     EXPECT_EQ(seen[0].title, "Completed");
     EXPECT_EQ(seen[0].text, "\"lang.dat\" compilation completed successfully!");
 
-    const Entries entries = entriesOf(k.kit.path("lang.dat"));
-    EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
+    const ArchiveContents entries = archiveContents(k.kit.path("lang.dat"));
+    EXPECT_EQ(entryNames(k.kit.path("lang.dat")), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
     auto file = ArchiveFile::open(k.kit.path("lang.dat").toStdString());
     const auto &dir = (*file)->directory().entries();
     EXPECT_EQ(dir[0].offset, 4u + 21 * 3);
@@ -145,7 +124,7 @@ TEST(Save, TheNextStartReadsTranslationsAndPicturesBack)
     picture.setPixel(3, 4, 1);
     *k.form->TranslatedPicture(0) = picture;
     k.save();
-    EXPECT_EQ(namesOf(entriesOf(k.kit.path("lang.dat"))),
+    EXPECT_EQ(entryNames(k.kit.path("lang.dat")),
               (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "STK.PAD", "TEXTS.DAT"}));
 
     k.open();

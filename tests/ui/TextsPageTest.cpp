@@ -46,6 +46,14 @@ struct TextsKit {
         QTest::mouseClick(form->StringGrid->viewport(), Qt::LeftButton, {}, cellRect(gridRow, column).center());
     }
 
+    // Selects a cell and opens its editor with F2; null if none opened.
+    QLineEdit *edit(int gridRow, int column) const
+    {
+        click(gridRow, column);
+        QTest::keyClick(form->StringGrid, Qt::Key_F2);
+        return qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    }
+
     QString label11() const { return form->Label11->text(); }
     QString label12() const { return form->Label12->text(); }
 };
@@ -80,9 +88,7 @@ TEST(TextsPage, SelectingACellShowsItsRow)
 TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 {
     TextsKit k;
-    k.click(2, TextTableModel::Translation);
-    QTest::keyClick(k.form->StringGrid, Qt::Key_F2);
-    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, " La");
@@ -103,9 +109,7 @@ TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 TEST(TextsPage, TypingInsideATextKeepsTheCursorWhereItIs)
 {
     TextsKit k;
-    k.click(1, TextTableModel::Source);
-    QTest::keyClick(k.form->StringGrid, Qt::Key_F2);
-    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QLineEdit *editor = k.edit(1, TextTableModel::Source);
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Home);
     QTest::keyClicks(editor, "Re");
