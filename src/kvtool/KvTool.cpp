@@ -5,6 +5,7 @@
 #include "PictureCommands.h"
 #include "TextsCommands.h"
 #include "ToolOutput.h"
+#include "VerifyCommand.h"
 
 #include <QGuiApplication>
 
@@ -30,6 +31,7 @@ const std::array Commands{
     Command{"texts", "texts build|export ...       the game's text files", TextsCommands::run},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
     Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
+    Command{"verify", "verify ARCHIVE               check an archive and the entries the kit knows", VerifyCommand::run},
 };
 
 int usage(int code)
