@@ -3,6 +3,7 @@
 #include "packaging/FileSaver.h"
 #include "core/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvanta {
@@ -13,13 +14,15 @@ void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
 {
     const int width = image.width();
     const int height = image.height();
-    // Runs count rows from the bottom of the picture.
+    // Runs count rows from the bottom of the picture. Positions past the
+    // row's end stay at the row's end, however far the data moves them.
     int x = 0;
     int y = 0;
+    const auto advance = [&](int pixels) { x = std::min(x + pixels, width); };
     const auto put = [&](unsigned char index) {
         if (x < width && y < height)
             image.scanLine(height - 1 - y)[x] = index;
-        ++x;
+        advance(1);
     };
     std::uint64_t i = 0;
     while (i + 2 <= length && y < height) {
@@ -27,7 +30,7 @@ void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
         const unsigned char value = data[i + 1];
         i += 2;
         if (count > 0) {
-            for (int k = 0; k < count; ++k)
+            for (const int end = std::min(x + count, width); x < end;)
                 put(value);
             continue;
         }
@@ -41,7 +44,7 @@ void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
         case 2: // move right and up
             if (i + 2 > length)
                 return;
-            x += data[i];
+            advance(data[i]);
             y += data[i + 1];
             i += 2;
             break;
