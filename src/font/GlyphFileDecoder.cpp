@@ -51,11 +51,11 @@ std::optional<GlyphFileDecoder::Glyph> readRecord(const unsigned char *bytes, co
         problems.push_back(FormatError::at(file, std::uint64_t(at), codeText(span.code) + ": " + what));
         return std::nullopt;
     };
-    const std::string nextRecord = "the record of code " + std::to_string(span.code + 1);
+    const auto nextRecord = [&] { return "the record of code " + std::to_string(span.code + 1); };
     const auto unended = [&](qsizetype at) {
         return fault(at, "the record has no end byte 0xFF before "
                              + (span.exact && !span.last
-                                    ? "byte " + std::to_string(span.limit) + ", where " + nextRecord + " starts"
+                                    ? "byte " + std::to_string(span.limit) + ", where " + nextRecord() + " starts"
                                     : std::string("the end of the file")));
     };
 
@@ -73,12 +73,13 @@ std::optional<GlyphFileDecoder::Glyph> readRecord(const unsigned char *bytes, co
                 return unended(p);
             GlyphFileDecoder::Row row;
             row.first = bytes[p++];
-            while (p < span.limit && bytes[p] != Separator && bytes[p] != End) {
+            const qsizetype codes = p;
+            for (; p < span.limit && bytes[p] != Separator && bytes[p] != End; ++p) {
                 if (!isPixelCode(bytes[p]))
                     return fault(p, "row " + std::to_string(glyph.top + int(glyph.rows.size())) + " holds "
                                         + hexByte(bytes[p]) + ", which is no pixel code (0x00, 0x1B or 0x21)");
-                row.codes.append(char(bytes[p++]));
             }
+            row.codes = QByteArray(reinterpret_cast<const char *>(bytes + codes), p - codes);
             glyph.rows.push_back(std::move(row));
             if (p >= span.limit)
                 return unended(p);
@@ -88,7 +89,7 @@ std::optional<GlyphFileDecoder::Glyph> readRecord(const unsigned char *bytes, co
     }
     if (span.exact && p != span.limit)
         return fault(p, span.last ? std::to_string(span.limit - p) + " bytes are left over after the last record"
-                                  : "the record ends here, but the offset table starts " + nextRecord + " at byte "
+                                  : "the record ends here, but the offset table starts " + nextRecord() + " at byte "
                                         + std::to_string(span.limit));
     glyph.sound = true;
     return glyph;
@@ -199,15 +200,15 @@ std::vector<FormatError> GlyphFileDecoder::checkSizes(const Decoded &font, QByte
         const int width = quint8(fontSizeDat[code]);
         for (std::size_t i = 0; i < glyph.rows.size(); ++i) {
             const Row &row = glyph.rows[i];
-            const std::string where = codeText(code) + ": the cell is " + std::to_string(width) + " pixels wide, but row "
-                                      + std::to_string(glyph.top + int(i)) + " of its glyph record ";
             std::string wrong;
             if (row.codes.isEmpty() && row.first != width)
                 wrong = "has no ink and stores First " + std::to_string(row.first) + " instead of the width";
             else if (!row.codes.isEmpty() && row.first + row.codes.size() > width)
                 wrong = "has ink up to column " + std::to_string(row.first + row.codes.size() - 1);
             if (!wrong.empty()) {
-                findings.push_back(FormatError::at(fileName, std::uint64_t(code), where + wrong));
+                findings.push_back(FormatError::at(fileName, std::uint64_t(code),
+                    codeText(code) + ": the cell is " + std::to_string(width) + " pixels wide, but row "
+                        + std::to_string(glyph.top + int(i)) + " of its glyph record " + wrong));
                 break;
             }
         }
