@@ -30,8 +30,9 @@ void decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
         const unsigned char value = data[i + 1];
         i += 2;
         if (count > 0) {
-            for (const int end = std::min(x + count, width); x < end;)
-                put(value);
+            const int end = std::min(x + count, width);
+            while (x < end)
+                put(value); // advances x
             continue;
         }
         switch (value) {
