@@ -2,6 +2,7 @@
 
 #include "ArchiveEntry.h"
 #include "FormatError.h"
+#include "RawArchiveDirectory.h"
 
 #include <cstdint>
 #include <istream>
@@ -27,6 +28,9 @@ public:
     // Reads the directory from `in`, a stream over the whole archive of
     // `fileLength` bytes; `fileName` only names the file in problems.
     static ArchiveDirectory read(std::istream &in, std::uint64_t fileLength, const std::string &fileName);
+
+    // The usable records of a directory already read raw.
+    static ArchiveDirectory fromRecords(const RawArchiveDirectory &raw);
 
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
     const std::vector<FormatError> &problems() const { return m_problems; }

@@ -23,7 +23,7 @@ void EntryStream::Open(std::string_view name)
 
 bool EntryStream::Read(void *buffer, std::int64_t count)
 {
-    if (!m_found || count < 0 || m_position + count > m_size)
+    if (!m_found || count < 0 || count > m_size - m_position)
         return false;
     if (count == 0)
         return true;

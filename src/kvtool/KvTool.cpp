@@ -6,6 +6,7 @@
 #include "PictureCommands.h"
 #include "TextsCommands.h"
 #include "ToolOutput.h"
+#include "VerifyCommand.h"
 
 #include <QGuiApplication>
 
@@ -33,6 +34,7 @@ const std::array Commands{
     Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
             CompileCommand::run, true},
     Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
+    Command{"verify", "verify ARCHIVE               check an archive and the entries the kit knows", VerifyCommand::run},
 };
 
 int usage(int code)

@@ -3,6 +3,7 @@
 #include "packaging/FileSaver.h"
 #include "core/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvanta {
@@ -14,13 +15,15 @@ bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
 {
     const int width = image.width();
     const int height = image.height();
-    // Runs count rows from the bottom of the picture.
+    // Runs count rows from the bottom of the picture. Positions past the
+    // row's end stay at the row's end, however far the data moves them.
     int x = 0;
     int y = 0;
+    const auto advance = [&](int pixels) { x = std::min(x + pixels, width); };
     const auto put = [&](unsigned char index) {
         if (x < width && y < height)
             image.scanLine(height - 1 - y)[x] = index;
-        ++x;
+        advance(1);
     };
     std::uint64_t i = 0;
     while (i + 2 <= length && y < height) {
@@ -28,8 +31,9 @@ bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
         const unsigned char value = data[i + 1];
         i += 2;
         if (count > 0) {
-            for (int k = 0; k < count; ++k)
-                put(value);
+            const int end = std::min(x + count, width);
+            while (x < end)
+                put(value); // advances x
             continue;
         }
         switch (value) {
@@ -42,7 +46,7 @@ bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
         case 2: // move right and up
             if (i + 2 > length)
                 return false;
-            x += data[i];
+            advance(data[i]);
             y += data[i + 1];
             i += 2;
             break;

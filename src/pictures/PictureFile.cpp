@@ -2,6 +2,7 @@
 
 #include "core/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,21 +23,45 @@ QByteArray PictureFile::encode(const QImage &picture)
 
 std::optional<QImage> PictureFile::decode(QByteArrayView bytes, QSize expected, const QList<QRgb> &palette)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    if (bytes.size() < 4 || LittleEndian::read16(p) != expected.width() || LittleEndian::read16(p + 2) != expected.height()
-        || bytes.size() != 4 + qsizetype(expected.width()) * expected.height())
+    if (!check(bytes, expected, palette.size(), {}).empty())
         return std::nullopt;
     QImage picture(expected, QImage::Format_Indexed8);
     picture.setColorTable(palette);
-    for (int y = 0; y < expected.height(); ++y) {
-        const unsigned char *row = p + 4 + qsizetype(y) * expected.width();
-        for (int x = 0; x < expected.width(); ++x) {
-            if (row[x] >= palette.size())
-                return std::nullopt;
-        }
-        std::memcpy(picture.scanLine(y), row, std::size_t(expected.width()));
-    }
+    for (int y = 0; y < expected.height(); ++y)
+        std::memcpy(picture.scanLine(y), bytes.data() + 4 + qsizetype(y) * expected.width(), std::size_t(expected.width()));
     return picture;
+}
+
+std::vector<FormatError> PictureFile::check(QByteArrayView bytes, QSize expected, qsizetype colourCount,
+                                            const std::string &fileName)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto fail = [&](std::uint64_t offset, const std::string &what) {
+        return std::vector<FormatError>{FormatError::at(fileName, offset, what)};
+    };
+    if (bytes.size() < 4)
+        return fail(0, "the file is " + std::to_string(bytes.size()) + " bytes long, too short for its width and height");
+    const int width = LittleEndian::read16(p);
+    const int height = LittleEndian::read16(p + 2);
+    const auto sizeText = [](int w, int h) { return std::to_string(w) + " x " + std::to_string(h); };
+    if (width != expected.width() || height != expected.height())
+        return fail(0, "the picture is " + sizeText(width, height) + " pixels, but this picture is "
+                           + sizeText(expected.width(), expected.height()));
+    const qsizetype length = 4 + qsizetype(width) * height;
+    if (bytes.size() != length)
+        return fail(std::uint64_t(std::min(bytes.size(), length)),
+                    "the file is " + std::to_string(bytes.size()) + " bytes long, but a picture of "
+                        + sizeText(width, height) + " pixels takes 4 + " + std::to_string(width) + " x "
+                        + std::to_string(height) + " = " + std::to_string(length) + " bytes");
+    for (qsizetype i = 4; i < length; ++i) {
+        if (p[i] >= colourCount) {
+            const qsizetype pixel = i - 4;
+            return fail(std::uint64_t(i), "pixel (" + std::to_string(pixel % width) + ", " + std::to_string(pixel / width)
+                                              + ") has colour index " + std::to_string(p[i]) + ", past the "
+                                              + std::to_string(colourCount) + " colours of the game's palette");
+        }
+    }
+    return {};
 }
 
 } // namespace orvanta

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FormatError.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
@@ -7,6 +9,8 @@
 #include <QSize>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace orvanta {
 
@@ -23,6 +27,13 @@ public:
     // and uses no index past the end of `palette`; the picture gets that
     // palette as its colour table.
     static std::optional<QImage> decode(QByteArrayView bytes, QSize expected, const QList<QRgb> &palette);
+
+    // Why `bytes` is not such a picture: the size its header gives against
+    // `expected`, the file's length against that header, and the first
+    // pixel whose index is `colourCount` or more. Empty when decode() would
+    // take it. `fileName` names the file.
+    static std::vector<FormatError> check(QByteArrayView bytes, QSize expected, qsizetype colourCount,
+                                          const std::string &fileName);
 };
 
 } // namespace orvanta

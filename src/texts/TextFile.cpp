@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include "core/LittleEndian.h"
+
 #include <cstring>
 
 namespace orvanta {
@@ -31,6 +33,28 @@ QList<QByteArray> TextFile::read(const QByteArray &file)
     for (std::int64_t i = 0; i < count; ++i)
         texts.append(textOfRecord(file.constData() + HeaderSize + i * RecordSize));
     return texts;
+}
+
+std::vector<FormatError> TextFile::check(QByteArrayView file, const std::string &fileName)
+{
+    std::vector<FormatError> findings;
+    const qsizetype size = file.size();
+    if (size < HeaderSize) {
+        findings.push_back(FormatError::at(fileName, 0,
+            "the file is " + std::to_string(size) + " bytes long, too short for its 2-byte record size"));
+        return findings;
+    }
+    const int recordSize = LittleEndian::read16(reinterpret_cast<const unsigned char *>(file.data()));
+    if (recordSize != RecordSize)
+        findings.push_back(FormatError::at(fileName, 0,
+            "the record size is " + std::to_string(recordSize) + ", not " + std::to_string(RecordSize)));
+    const std::int64_t records = recordCount(size);
+    const std::int64_t wholeEnd = HeaderSize + records * RecordSize;
+    if (size != wholeEnd)
+        findings.push_back(FormatError::at(fileName, std::uint64_t(wholeEnd),
+            std::to_string(size - wholeEnd) + " bytes after the last whole record (" + std::to_string(records)
+                + " records of " + std::to_string(RecordSize) + " bytes); a part record is never read"));
+    return findings;
 }
 
 QByteArray TextFile::write(const QList<QByteArray> &texts)

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "core/FormatError.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace orvanta {
 
@@ -32,6 +37,11 @@ public:
 
     static QList<QByteArray> read(const QByteArray &file);
     static QByteArray write(const QList<QByteArray> &texts);
+
+    // What keeps `file` from being exactly what write() makes: a file too
+    // short for its header, a record size other than 200, or bytes after
+    // the last whole record (which a reader ignores). `fileName` names it.
+    static std::vector<FormatError> check(QByteArrayView file, const std::string &fileName);
 };
 
 } // namespace orvanta

@@ -1,4 +1,5 @@
 #include "core/ArchiveDirectory.h"
+#include "core/ArchiveDirectoryCheck.h"
 #include "core/ArchiveWriter.h"
 #include "core/LittleEndian.h"
 
@@ -31,6 +32,17 @@ std::string count(std::uint32_t n)
     LittleEndian::append32(out, n);
     return out;
 }
+
+std::vector<std::string> findingsOf(const std::string &bytes)
+{
+    std::istringstream in(bytes);
+    std::vector<std::string> lines;
+    for (const FormatError &finding : ArchiveDirectoryCheck::check(RawArchiveDirectory::read(in, bytes.size(), "lang.dat")))
+        lines.push_back(finding.text());
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
 
 } // namespace
 
@@ -81,4 +93,68 @@ TEST(ArchiveDirectory, HostileInputsAreBoundedAndReported)
         EXPECT_NE(dir.problems().front().text().find(c.problem), std::string::npos)
             << c.what << ": " << dir.problems().front().text();
     }
+}
+
+TEST(ArchiveDirectoryCheck, WhatTheWriterWritesHasNoFindings)
+{
+    for (const auto &files : std::vector<std::vector<ArchiveWriter::NamedData>>{
+             {}, {{"TEXTS.DAT", std::string(402, 'T')}, {"EMPTY", ""}, {"FONTSIZE.DAT", std::string(256, 'S')}}}) {
+        auto archive = ArchiveWriter::write(files);
+        ASSERT_TRUE(archive.ok());
+        EXPECT_EQ(findingsOf(*archive), Lines{});
+    }
+}
+
+TEST(ArchiveDirectoryCheck, EachFaultOfARecordIsOnePreciseLine)
+{
+    // Two records: the directory ends at byte 45, the data start at 46.
+    const std::string head = count(2) + record("A", 1, 46);
+    struct Case {
+        const char *what;
+        std::string bytes;
+        Lines findings;
+    };
+    const Case cases[] = {
+        {"name without NUL", head + record("ABCDEFGHIJKLM", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1: the name has no terminating NUL in its 13 bytes"}},
+        {"empty name", head + record("", 1, 47) + "ab", {"lang.dat: at byte 25: entry 1: the name is empty"}},
+        {"lower case", head + record("font.spr", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"font.spr\": the name holds lower-case letters; the kit looks names up "
+             "upper-cased, so it never finds this entry"}},
+        {"other bytes shown escaped", count(2) + record("\x01\\", 1, 46) + record("\x01\\", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"\\x01\\x5C\": the same name as entry 0; only entry 0 is ever found"}},
+        {"same name twice", head + record("A", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"A\": the same name as entry 0; only entry 0 is ever found"}},
+        {"data past the end", head + record("B", 3, 46) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"B\": claims 3 bytes at offset 46, past the end of the file (48 bytes)"}},
+        {"data inside the directory", head + record("B", 2, 44) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"B\": its data (bytes 44 to 45) begin inside the directory, which ends "
+             "at byte 45"}},
+        {"overlapping data", head + record("B", 2, 46) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"B\": its data (bytes 46 to 47) overlap those of entry 0 \"A\" (bytes 46 "
+             "to 46)"}},
+        {"count past the file", count(3) + record("A", 1, 46) + record("B", 1, 47) + "ab", {
+             "lang.dat: at byte 0: the entry count 3 needs a directory of 63 bytes, but the file is only 48 bytes "
+             "long; only the first 2 records are read"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(findingsOf(c.bytes), c.findings) << c.what;
+}
+
+TEST(ArchiveDirectoryCheck, FaultsThatHideOthersAreJudgedAsTheKitReads)
+{
+    // A record past the end is never read, so a later record of its name is
+    // the one found: no duplicate. Zero-size entries share offsets freely.
+    const std::string bytes = count(4) + record("A", 9, 88) + record("A", 1, 88) + record("Z", 0, 88)
+                              + record("Z2", 0, 89) + "a";
+    EXPECT_EQ(findingsOf(bytes),
+              Lines{"lang.dat: at byte 4: entry 0 \"A\": claims 9 bytes at offset 88, past the end of the file (89 bytes)"});
+
+    // One entry spanning two others: each of them names it.
+    const std::string spanning = count(3) + record("BIG", 4, 67) + record("X", 1, 68) + record("Y", 1, 69) + "abcd";
+    EXPECT_EQ(findingsOf(spanning),
+              (Lines{"lang.dat: at byte 25: entry 1 \"X\": its data (bytes 68 to 68) overlap those of entry 0 \"BIG\" "
+                     "(bytes 67 to 70)",
+                     "lang.dat: at byte 46: entry 2 \"Y\": its data (bytes 69 to 69) overlap those of entry 0 \"BIG\" "
+                     "(bytes 67 to 70)"}));
 }

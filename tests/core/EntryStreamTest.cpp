@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 using namespace orvanta;
@@ -77,6 +78,7 @@ TEST(EntryStream, ReadsAreWholeOrNothing)
     EXPECT_EQ(buffer[0], 'z') << "a refused read leaves the buffer alone";
     EXPECT_TRUE(stream.Read(buffer, 0));
     EXPECT_FALSE(stream.Read(buffer, -1));
+    EXPECT_FALSE(stream.Read(buffer, std::numeric_limits<std::int64_t>::max())) << "no overflow past the end";
     EXPECT_EQ(stream.position(), 402);
 }
 

@@ -146,6 +146,24 @@ TEST(TranslatedPictureCheck, AcceptedPicturesHoldTheFilesPixelsTopRowFirst)
     }
 }
 
+TEST(TranslatedPictureCheck, RunLengthDataCannotMoveAPixelOutsideItsRow)
+{
+    // A run of 3, then moves 255 pixels right, more often than a position
+    // counter can count, then another run: it lies past the row's end and
+    // is cut off like any other.
+    TestBmp bmp = TestBmp::rle8(standard(0));
+    bmp.pixels = QByteArray("\x03\x05", 2);
+    const QByteArray move("\x00\x02\xFF\x00", 4);
+    bmp.pixels += move.repeated(8'500'000);
+    bmp.pixels += QByteArray("\x02\x07\x00\x01", 4);
+    const auto verdict = TranslatedPictureCheck::check(bmp.bytes(), standard(0));
+    ASSERT_EQ(verdict.outcome, Outcome::Accepted) << verdict.message.toStdString();
+    QByteArray bottomRow(41, '\0');
+    bottomRow.replace(0, 3, "\x05\x05\x05");
+    EXPECT_EQ(pixelBytes(verdict.picture).right(41), bottomRow);
+    EXPECT_EQ(pixelBytes(verdict.picture).count('\x07'), 0);
+}
+
 TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
 {
     const QByteArray good = redrawn(0);

@@ -1,0 +1,92 @@
+// Writes the seed corpus of the fuzz harnesses, made by the kit's own
+// writers, into OUTDIR/<harness>/: archives as a save packs them, text
+// files, the standard pictures as "Save original picture" writes them, and
+// glyph files of captured fonts (font.spr followed by fontsize.dat).
+#include "core/ArchiveWriter.h"
+#include "font/FontChoice.h"
+#include "font/GlyphFileWriter.h"
+#include "pictures/IndexedBmp.h"
+#include "pictures/PictureFile.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace orvanta;
+
+namespace {
+
+bool save(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(folder);
+    QFile file(folder + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+    return false;
+}
+
+GlyphFiles glyphFiles(bool bold, int points)
+{
+    QFont font = FontChoice::defaultFont();
+    font.setBold(bold);
+    font.setPointSize(points);
+    const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252));
+    if (!files)
+        qFatal("%s", files.error().text().c_str());
+    return *files;
+}
+
+QByteArray archive(const std::vector<ArchiveWriter::NamedData> &files)
+{
+    const auto bytes = ArchiveWriter::write(files);
+    if (!bytes)
+        qFatal("%s", bytes.error().text().c_str());
+    return QByteArray::fromStdString(*bytes);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    // Fonts need a GUI application, though never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+
+    const QList<QList<QByteArray>> textSets{
+        {"Load game", "Save game", ""}, {QByteArray(200, 'W'), "x"}, {}};
+    for (qsizetype i = 0; i < textSets.size(); ++i)
+        ok &= save(out + "/texts", QStringLiteral("texts%1.dat").arg(i), TextFile::write(textSets[i]));
+
+    const PictureSlots pictures;
+    for (int row = 0; row <= 6; ++row)
+        ok &= save(out + "/bmp", QStringLiteral("row%1.bmp").arg(row), IndexedBmp::write(*pictures.StandardPicture(row)));
+
+    const GlyphFiles plain = glyphFiles(false, 8);
+    const GlyphFiles small = glyphFiles(true, 5);
+    ok &= save(out + "/fontspr", QStringLiteral("arial8.spr"), plain.fontSpr + plain.fontSizeDat);
+    ok &= save(out + "/fontspr", QStringLiteral("arial5bold.spr"), small.fontSpr + small.fontSizeDat);
+
+    const QByteArray pad = PictureFile::encode(*pictures.StandardPicture(0));
+    ok &= save(out + "/archive", QStringLiteral("lang.dat"),
+               archive({{"TEXTS.DAT", TextFile::write(textSets[0]).toStdString()},
+                        {"FONT.SPR", small.fontSpr.toStdString()},
+                        {"FONTSIZE.DAT", small.fontSizeDat.toStdString()},
+                        {"STK.PAD", pad.toStdString()}}));
+    ok &= save(out + "/archive", QStringLiteral("kvmain.dat"),
+               archive({{"KVTEXTS.DAT", TextFile::write(textSets[1]).toStdString()}}));
+    ok &= save(out + "/archive", QStringLiteral("empty.dat"), archive({}));
+    return ok ? 0 : 1;
+}

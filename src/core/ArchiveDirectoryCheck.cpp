@@ -1,0 +1,116 @@
+#include "ArchiveDirectoryCheck.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+std::string label(const ArchiveRecord &record, const std::optional<std::string> &name)
+{
+    std::string text = "entry " + std::to_string(record.index);
+    if (name && !name->empty())
+        text += " \"" + ArchiveDirectoryCheck::printable(*name) + "\"";
+    return text;
+}
+
+std::string span(const ArchiveRecord &record)
+{
+    return "bytes " + std::to_string(record.offset) + " to " + std::to_string(std::uint64_t(record.offset) + record.size - 1);
+}
+
+// For each record whose data overlap the data of a record before it in file
+// order, that earlier record: one partner per record is enough to name the
+// fault. Empty entries and data past the end take no part.
+std::map<std::uint64_t, const ArchiveRecord *> overlaps(const RawArchiveDirectory &raw)
+{
+    std::vector<const ArchiveRecord *> placed;
+    for (const ArchiveRecord &record : raw.records()) {
+        if (record.size > 0 && record.dataFits(raw.fileLength()))
+            placed.push_back(&record);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const ArchiveRecord *a, const ArchiveRecord *b) { return a->offset < b->offset; });
+    std::map<std::uint64_t, const ArchiveRecord *> found;
+    const ArchiveRecord *reachesFurthest = nullptr;
+    std::uint64_t furthestEnd = 0;
+    for (const ArchiveRecord *record : placed) {
+        const std::uint64_t end = std::uint64_t(record->offset) + record->size;
+        if (reachesFurthest && record->offset < furthestEnd)
+            found[record->index] = reachesFurthest;
+        if (end > furthestEnd) {
+            furthestEnd = end;
+            reachesFurthest = record;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+std::string ArchiveDirectoryCheck::printable(const std::string &name)
+{
+    std::string out;
+    for (unsigned char c : name) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out.push_back(char(c));
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+std::vector<FormatError> ArchiveDirectoryCheck::check(const RawArchiveDirectory &raw)
+{
+    std::vector<FormatError> findings = raw.problems();
+    const std::string &file = raw.fileName();
+    const std::uint64_t directoryEnd = ArchiveEntry::dataStart(raw.records().size());
+    const auto overlapping = overlaps(raw);
+    std::map<std::string, std::uint64_t> firstWithName;
+
+    for (const ArchiveRecord &record : raw.records()) {
+        const std::optional<std::string> name = record.name();
+        const std::string who = label(record, name);
+        const auto report = [&](const std::string &what) {
+            findings.push_back(FormatError::at(file, record.position, who + ": " + what));
+        };
+        if (!name)
+            report("the name has no terminating NUL in its 13 bytes");
+        else if (name->empty())
+            report("the name is empty");
+        else if (std::any_of(name->begin(), name->end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+            report("the name holds lower-case letters; the kit looks names up upper-cased, so it never finds "
+                   "this entry");
+
+        if (!record.dataFits(raw.fileLength())) {
+            report("claims " + std::to_string(record.size) + " bytes at offset " + std::to_string(record.offset)
+                   + ", past the end of the file (" + std::to_string(raw.fileLength()) + " bytes)");
+            continue;
+        }
+        // Only records the kit can read compete for a name.
+        if (name && !name->empty()) {
+            const auto [first, isFirst] = firstWithName.emplace(*name, record.index);
+            if (!isFirst)
+                report("the same name as entry " + std::to_string(first->second) + "; only entry "
+                       + std::to_string(first->second) + " is ever found");
+        }
+        if (record.size > 0 && record.offset < directoryEnd)
+            report("its data (" + span(record) + ") begin inside the directory, which ends at byte "
+                   + std::to_string(directoryEnd - 1));
+        if (const auto other = overlapping.find(record.index); other != overlapping.end())
+            report("its data (" + span(record) + ") overlap those of " + label(*other->second, other->second->name())
+                   + " (" + span(*other->second) + ")");
+    }
+    if (raw.readFailure())
+        findings.push_back(*raw.readFailure());
+    return findings;
+}
+
+} // namespace orvanta

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FormatError.h"
+#include "RawArchiveDirectory.h"
+
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+// Judges a language archive's directory record by record, more strictly
+// than reading needs: besides what makes a record unusable (no NUL in its
+// name, data past the end of the file), it finds what the kit's own writer
+// never produces and what makes an entry unreachable or ambiguous: empty
+// names, names with lower-case letters (lookups are upper-cased, so they
+// never match), names used twice (only the first is ever found), data
+// inside the directory and entries whose data overlap.
+class ArchiveDirectoryCheck {
+public:
+    // Every finding, one per fault, in directory order: first the count,
+    // then each record (its byte offset in the file, its index and name).
+    static std::vector<FormatError> check(const RawArchiveDirectory &raw);
+
+    // A name as a line can show it: printable ASCII as it stands, any other
+    // byte as \xNN.
+    static std::string printable(const std::string &name);
+};
+
+} // namespace orvanta

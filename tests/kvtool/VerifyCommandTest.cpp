@@ -1,0 +1,44 @@
+#include "KvToolRunner.h"
+#include "SampleSave.h"
+#include "TempKit.h"
+
+#include <gtest/gtest.h>
+
+TEST(KvToolVerify, TheSavedLangDatPassesAndEachDamageFailsWithItsLine)
+{
+    TempKit kit;
+    saveSampleKit(kit);
+    const QString langDat = kit.path("lang.dat");
+    const auto sound = KvToolRun::run({"verify", langDat});
+    EXPECT_EQ(sound.exitCode, 0) << sound.out.toStdString();
+    EXPECT_EQ(sound.out, (langDat + ": no problems found\n").toUtf8());
+    EXPECT_EQ(sound.err, "");
+
+    const auto kvmain = KvToolRun::run({"verify", kit.path("kvmain.dat")});
+    EXPECT_EQ(kvmain.exitCode, 0) << kvmain.out.toStdString();
+
+    // The first record's name in lower case, and the file one byte short.
+    QByteArray damaged = kit.read("lang.dat");
+    damaged[4] = 'f';
+    damaged.chop(1);
+    kit.write("damaged.dat", damaged);
+    const QString path = kit.path("damaged.dat");
+    const auto found = KvToolRun::run({"verify", path});
+    EXPECT_EQ(found.exitCode, 1);
+    const QList<QByteArray> lines = found.out.split('\n');
+    ASSERT_EQ(lines.size(), 4) << found.out.toStdString();
+    EXPECT_EQ(lines[0], (path + ": at byte 4: entry 0 \"fONT.SPR\": the name holds lower-case letters; the kit "
+                                "looks names up upper-cased, so it never finds this entry").toUtf8());
+    EXPECT_TRUE(lines[1].startsWith((path + ": at byte 67: entry 3 \"TEXTS.DAT\": claims ").toUtf8())) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], (path + ": FONTSIZE.DAT has no FONT.SPR beside it; the game's glyph files go together").toUtf8());
+    EXPECT_EQ(lines[3], "");
+}
+
+TEST(KvToolVerify, WrongUseAndMissingFiles)
+{
+    TempKit kit;
+    const auto missing = KvToolRun::run({"verify", kit.path("lang.dat")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, ("kvtool: " + kit.path("lang.dat") + ": no such file\n").toUtf8());
+    EXPECT_EQ(KvToolRun::run({"verify"}).exitCode, 2);
+}
