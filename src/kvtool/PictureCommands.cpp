@@ -49,7 +49,7 @@ int parseRow(QCommandLineParser &parser, const QStringList &args, const QString 
 int PictureCommands::run(const QStringList &args)
 {
     const QString sub = args.value(1);
-    const QStringList rest = QStringList{args.value(0) + QLatin1Char(' ') + sub} + args.mid(2);
+    const QStringList rest = ToolOutput::subcommandArgs(args);
     if (sub == QLatin1String("original"))
         return original(rest);
     if (sub == QLatin1String("check"))

@@ -38,7 +38,7 @@ QString csvField(const QString &text)
 int TextsCommands::run(const QStringList &args)
 {
     const QString sub = args.value(1);
-    const QStringList rest = QStringList{args.value(0) + QLatin1Char(' ') + sub} + args.mid(2);
+    const QStringList rest = ToolOutput::subcommandArgs(args);
     if (sub == QLatin1String("build"))
         return build(rest);
     if (sub == QLatin1String("export"))

@@ -43,6 +43,11 @@ bool ToolOutput::parse(QCommandLineParser &parser, const QStringList &args, int 
     return true;
 }
 
+QStringList ToolOutput::subcommandArgs(const QStringList &args)
+{
+    return QStringList{args.value(0) + QLatin1Char(' ') + args.value(1)} + args.mid(2);
+}
+
 bool ToolOutput::saveFile(const QString &path, const QByteArray &bytes)
 {
     Status saved = FileSaver::save(path, bytes);

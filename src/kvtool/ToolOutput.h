@@ -27,6 +27,10 @@ public:
     // `minPositional` arguments were given.
     static bool parse(QCommandLineParser &parser, const QStringList &args, int minPositional);
 
+    // The arguments of "kvtool COMMAND SUB ...", named "kvtool COMMAND SUB"
+    // for the sub-command's own parser.
+    static QStringList subcommandArgs(const QStringList &args);
+
     // Writes `bytes` to `path` through a save file: all or nothing.
     static bool saveFile(const QString &path, const QByteArray &bytes);
 };
