@@ -1,6 +1,6 @@
 #include "GlyphFileWriter.h"
 
-#include "packaging/FileSaver.h"
+#include "io/FileSaver.h"
 
 #include "GlyphCapture.h"
 #include "FontChoice.h"

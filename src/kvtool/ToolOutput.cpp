@@ -1,6 +1,6 @@
 #include "ToolOutput.h"
 
-#include "packaging/FileSaver.h"
+#include "io/FileSaver.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "IndexedBmp.h"
 
-#include "packaging/FileSaver.h"
+#include "io/FileSaver.h"
 #include "core/LittleEndian.h"
 
 #include <algorithm>

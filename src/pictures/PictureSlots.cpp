@@ -1,7 +1,7 @@
 #include "PictureSlots.h"
 
 #include "BmpHeader.h"
-#include "packaging/FileSaver.h"
+#include "io/FileSaver.h"
 #include "IndexedBmp.h"
 #include "PictureCatalogue.h"
 #include "PictureFile.h"

@@ -2,7 +2,7 @@
 
 #include "TextFile.h"
 #include "core/EntryStream.h"
-#include "packaging/FileSaver.h"
+#include "io/FileSaver.h"
 
 #include <QDir>
 

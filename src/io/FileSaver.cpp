@@ -1,4 +1,4 @@
-#include "packaging/FileSaver.h"
+#include "FileSaver.h"
 
 #include <QFile>
 #include <QSaveFile>
