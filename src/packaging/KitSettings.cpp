@@ -1,0 +1,188 @@
+#include "KitSettings.h"
+
+#include "texts/CodePage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <climits>
+
+namespace orvanta {
+
+namespace {
+
+const QString FontFamily = QStringLiteral("font/family");
+const QString FontSize = QStringLiteral("font/size");
+const QString FontBold = QStringLiteral("font/bold");
+const QString FontItalic = QStringLiteral("font/italic");
+const QString FontUnderline = QStringLiteral("font/underline");
+const QString FontStrikeOut = QStringLiteral("font/strikeout");
+const QString TextsCodePage = QStringLiteral("texts/codepage");
+const QString WindowGeometry = QStringLiteral("window/geometry");
+const QString WindowPage = QStringLiteral("window/page");
+const QString WindowRow = QStringLiteral("window/row");
+const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
+
+} // namespace
+
+const QString KitSettings::FileName = QStringLiteral("orvanta-kit.ini");
+
+KitSettings::KitSettings(const QString &kitDirectory)
+    : m_settings(std::make_unique<QSettings>(QDir(kitDirectory).filePath(FileName), QSettings::IniFormat))
+{
+    const QFileInfo file(fileName());
+    if (file.exists() && (!file.isFile() || !file.isReadable() || m_settings->status() != QSettings::NoError)) {
+        // Nothing of a file that cannot be read is trusted, and it is not
+        // overwritten either: the translator may want to mend it.
+        m_unreadable = true;
+        m_warnings.append(QStringLiteral("%1: cannot be read; the kit's defaults are used")
+                              .arg(QDir::toNativeSeparators(fileName())));
+        return;
+    }
+    const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
+                               FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
+                               WindowPage,    WindowRow,     WindowPictureFolder};
+    for (const QString &key : m_settings->allKeys()) {
+        if (!known.contains(key))
+            m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
+                                  .arg(QDir::toNativeSeparators(fileName()), key));
+    }
+}
+
+KitSettings::~KitSettings() = default;
+
+QString KitSettings::fileName() const
+{
+    return m_settings->fileName();
+}
+
+std::optional<int> KitSettings::number(const QString &key, int low, int high) const
+{
+    if (m_unreadable || !m_settings->contains(key))
+        return std::nullopt;
+    bool ok = false;
+    const int value = m_settings->value(key).toString().trimmed().toInt(&ok);
+    if (ok && value >= low && value <= high)
+        return value;
+    m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is not a number from %4 to %5; ignored")
+                          .arg(QDir::toNativeSeparators(fileName()), key, m_settings->value(key).toString())
+                          .arg(low)
+                          .arg(high));
+    return std::nullopt;
+}
+
+std::optional<QFont> KitSettings::glyphFont() const
+{
+    if (m_unreadable || !m_settings->contains(FontFamily))
+        return std::nullopt;
+    const QString family = m_settings->value(FontFamily).toString().trimmed();
+    const auto size = number(FontSize, 1, 255);
+    if (family.isEmpty() || !size) {
+        m_warnings.append(QStringLiteral("%1: the font has no family or size; ignored")
+                              .arg(QDir::toNativeSeparators(fileName())));
+        return std::nullopt;
+    }
+    // A style flag that is not "true" or "false" is a warning; the font keeps
+    // the other settings and goes without that style.
+    auto flag = [this](const QString &key) {
+        const QString text = m_settings->value(key, QStringLiteral("false")).toString().trimmed().toLower();
+        if (text != QLatin1String("true") && text != QLatin1String("false"))
+            m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is neither true nor false; taken as false")
+                                  .arg(QDir::toNativeSeparators(fileName()), key, text));
+        return text == QLatin1String("true");
+    };
+    QFont font(family);
+    font.setPointSize(*size);
+    font.setBold(flag(FontBold));
+    font.setItalic(flag(FontItalic));
+    font.setUnderline(flag(FontUnderline));
+    font.setStrikeOut(flag(FontStrikeOut));
+    return font;
+}
+
+void KitSettings::setGlyphFont(const QFont &font)
+{
+    auto text = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    write(FontFamily, font.family());
+    write(FontSize, font.pointSize());
+    write(FontBold, text(font.bold()));
+    write(FontItalic, text(font.italic()));
+    write(FontUnderline, text(font.underline()));
+    write(FontStrikeOut, text(font.strikeOut()));
+}
+
+std::optional<int> KitSettings::codePage() const
+{
+    const auto value = number(TextsCodePage, 0, 65535);
+    if (value && !CodePage::isSupported(*value)) {
+        m_warnings.append(QStringLiteral("%1: code page %2 is not one the kit offers; ignored")
+                              .arg(QDir::toNativeSeparators(fileName()))
+                              .arg(*value));
+        return std::nullopt;
+    }
+    return value;
+}
+
+void KitSettings::setCodePage(int number)
+{
+    write(TextsCodePage, number);
+}
+
+QByteArray KitSettings::windowGeometry() const
+{
+    return m_unreadable ? QByteArray() : m_settings->value(WindowGeometry).toByteArray();
+}
+
+void KitSettings::setWindowGeometry(const QByteArray &geometry)
+{
+    write(WindowGeometry, geometry);
+}
+
+std::optional<int> KitSettings::page() const
+{
+    return number(WindowPage, 0, 2);
+}
+
+void KitSettings::setPage(int page)
+{
+    write(WindowPage, page);
+}
+
+std::optional<int> KitSettings::row() const
+{
+    return number(WindowRow, 1, INT_MAX);
+}
+
+void KitSettings::setRow(int row)
+{
+    write(WindowRow, row);
+}
+
+QString KitSettings::pictureFolder() const
+{
+    return m_unreadable ? QString() : m_settings->value(WindowPictureFolder).toString();
+}
+
+void KitSettings::setPictureFolder(const QString &folder)
+{
+    write(WindowPictureFolder, folder);
+}
+
+void KitSettings::write(const QString &key, const QVariant &value)
+{
+    if (m_unreadable)
+        return;
+    m_settings->setValue(key, value);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        m_warnings.append(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(fileName())));
+}
+
+QStringList KitSettings::warnings() const
+{
+    m_warnings.removeDuplicates();
+    return m_warnings;
+}
+
+} // namespace orvanta

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace orvanta {
+
+// The translator's settings, kept in "orvanta-kit.ini" in the kit folder
+// (INI): the glyph font (group [font]: family, size in points, bold,
+// italic, underline, strikeout as true/false), the code page (group
+// [texts]: codepage, a number the kit offers) and what the window wants to
+// find again (group [window]: geometry, page, row, picture folder).
+//
+// The window and kvtool read them; the window writes a value when the
+// translator changes it. A file that cannot be read, and every value that
+// makes no sense (an unknown code page, a size of "big"), is ignored: the
+// getter says nothing and warnings() tells what was ignored. Setters write
+// through at once; a file that cannot be written is a warning too, never a
+// failure of the work that changed the value.
+class KitSettings {
+public:
+    static const QString FileName;
+
+    // `kitDirectory` is the kit folder.
+    explicit KitSettings(const QString &kitDirectory);
+    ~KitSettings();
+
+    // The full path of the settings file.
+    QString fileName() const;
+
+    // The remembered glyph font, or nothing when none is stored or what is
+    // stored is unusable (no family, a size outside 1..255 points).
+    std::optional<QFont> glyphFont() const;
+    void setGlyphFont(const QFont &font);
+
+    // The remembered code page, or nothing when none is stored or the kit
+    // does not offer the number.
+    std::optional<int> codePage() const;
+    void setCodePage(int number);
+
+    // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
+    // index, the grid row and the folder a picture dialog last used.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+    std::optional<int> page() const;
+    void setPage(int page);
+    std::optional<int> row() const;
+    void setRow(int row);
+    QString pictureFolder() const;
+    void setPictureFolder(const QString &folder);
+
+    // What was ignored while reading or could not be written, one line each,
+    // naming the file.
+    QStringList warnings() const;
+
+private:
+    std::optional<int> number(const QString &key, int low, int high) const;
+    void write(const QString &key, const QVariant &value);
+
+    std::unique_ptr<QSettings> m_settings;
+    bool m_unreadable = false;
+    mutable QStringList m_warnings;
+};
+
+} // namespace orvanta

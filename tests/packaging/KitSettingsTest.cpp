@@ -1,0 +1,83 @@
+#include "packaging/KitSettings.h"
+
+#include "TempKit.h"
+
+#include <gtest/gtest.h>
+
+using orvanta::KitSettings;
+
+TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
+{
+    TempKit kit;
+    {
+        KitSettings settings(kit.dir());
+        EXPECT_FALSE(settings.glyphFont());
+        EXPECT_FALSE(settings.codePage());
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(9);
+        font.setBold(true);
+        font.setStrikeOut(true);
+        settings.setGlyphFont(font);
+        settings.setCodePage(1251);
+        settings.setRow(1416);
+        EXPECT_TRUE(settings.warnings().isEmpty());
+    }
+    const QString ini = QString::fromUtf8(kit.read(KitSettings::FileName));
+    EXPECT_TRUE(ini.contains(QStringLiteral("[font]\nbold=true\nfamily=DejaVu Sans\nitalic=false\nsize=9\n"
+                                            "strikeout=true\nunderline=false\n")))
+        << ini.toStdString();
+    EXPECT_TRUE(ini.contains(QStringLiteral("[texts]\ncodepage=1251\n"))) << ini.toStdString();
+
+    const KitSettings again(kit.dir());
+    const auto font = again.glyphFont();
+    ASSERT_TRUE(font);
+    EXPECT_EQ(font->family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(font->pointSize(), 9);
+    EXPECT_TRUE(font->bold());
+    EXPECT_FALSE(font->italic());
+    EXPECT_TRUE(font->strikeOut());
+    EXPECT_EQ(again.codePage(), 1251);
+    EXPECT_EQ(again.row(), 1416);
+    EXPECT_TRUE(again.warnings().isEmpty());
+}
+
+// Each file is what a hand edit or a damaged disk may leave; the kit starts
+// on its defaults, says why, and does not crash.
+TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
+{
+    struct Case {
+        const char *ini;
+        bool fontKept;
+        bool codePageKept;
+    };
+    const Case cases[] = {
+        {"[font]\nfamily=Arial\nsize=big\n[texts]\ncodepage=1251\n", false, true},
+        {"[font]\nfamily=\nsize=8\n", false, false},
+        {"[font]\nfamily=Arial\nsize=0\n", false, false},
+        {"[font]\nfamily=Arial\nsize=8\nbold=maybe\n[texts]\ncodepage=437\n", true, false},
+        {"[texts]\ncodepage=-1\n", false, false},
+        {"\xff\xfe\x01garbage[[[\n=\n", false, false},
+    };
+    for (const Case &c : cases) {
+        TempKit kit;
+        kit.write(KitSettings::FileName, QByteArray(c.ini));
+        const KitSettings settings(kit.dir());
+        EXPECT_EQ(bool(settings.glyphFont()), c.fontKept) << c.ini;
+        EXPECT_EQ(bool(settings.codePage()), c.codePageKept) << c.ini;
+        if (c.fontKept) {
+            EXPECT_FALSE(settings.glyphFont()->bold()) << c.ini;
+        }
+        EXPECT_FALSE(settings.warnings().isEmpty()) << c.ini;
+    }
+}
+
+TEST(KitSettings, AFolderInThePlaceOfTheFileIsAWarningAndIsLeftAlone)
+{
+    TempKit kit;
+    ASSERT_TRUE(QDir(kit.dir()).mkdir(KitSettings::FileName));
+    KitSettings settings(kit.dir());
+    settings.setCodePage(1251);
+    EXPECT_FALSE(settings.codePage());
+    EXPECT_FALSE(settings.warnings().isEmpty());
+    EXPECT_TRUE(QFileInfo(kit.path(KitSettings::FileName)).isDir());
+}
