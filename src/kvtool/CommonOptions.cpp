@@ -3,6 +3,7 @@
 #include "ToolOutput.h"
 #include "font/FontChoice.h"
 #include "packaging/KitLoader.h"
+#include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QDir>
@@ -24,6 +25,38 @@ int CommonOptions::chosenCodePage(const QCommandLineParser &parser, const QComma
     ToolOutput::fail(QStringLiteral("code page %1 is not supported; use one of 874, 1250-1258")
                          .arg(parser.value(option)));
     return 0;
+}
+
+QCommandLineOption CommonOptions::kitCodePage()
+{
+    return QCommandLineOption(QStringLiteral("codepage"),
+                              QStringLiteral("Windows code page of the texts (default: the kit's own, as the window "
+                                             "last used it, else %1).")
+                                  .arg(CodePage::localeDefault()),
+                              QStringLiteral("number"));
+}
+
+namespace {
+
+// What was wrong in the kit's remembered settings, said on standard error:
+// a damaged settings file never stops a command.
+void warnAbout(const KitSettings &settings)
+{
+    for (const QString &warning : settings.warnings())
+        ToolOutput::warn(warning);
+}
+
+} // namespace
+
+int CommonOptions::chosenKitCodePage(const QCommandLineParser &parser, const QCommandLineOption &option,
+                                     const QString &kitDir)
+{
+    if (parser.isSet(option))
+        return chosenCodePage(parser, option);
+    const KitSettings settings(kitDir);
+    const int number = settings.codePage().value_or(CodePage::localeDefault());
+    warnAbout(settings);
+    return number;
 }
 
 bool CommonOptions::loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures)
@@ -65,20 +98,45 @@ std::optional<QFont> CommonOptions::Font::read(const QCommandLineParser &parser,
             return std::nullopt;
         }
     }
-    bool sizeOk = false;
-    const int points = parser.value(size).toInt(&sizeOk);
-    if (!sizeOk || points <= 0) {
-        ToolOutput::fail(
-            QStringLiteral("--size must be a whole number of points above 0, not \"%1\"").arg(parser.value(size)));
-        return std::nullopt;
-    }
     QFont font;
-    font.setPointSize(points);
     font.setBold(parser.isSet(bold));
     font.setItalic(parser.isSet(italic));
     font.setUnderline(parser.isSet(underline));
     font.setStrikeOut(parser.isSet(strikeout));
-    font.setFamily(parser.value(family));
+    return withFamilyAndSize(parser, font, exitCode);
+}
+
+std::optional<QFont> CommonOptions::Font::readForKit(const QCommandLineParser &parser, int &exitCode,
+                                                     const QString &kitDir) const
+{
+    const KitSettings settings(kitDir);
+    QFont font = settings.glyphFont().value_or(FontChoice::defaultFont());
+    warnAbout(settings);
+    if (parser.isSet(bold) || parser.isSet(italic) || parser.isSet(underline) || parser.isSet(strikeout)) {
+        font.setBold(parser.isSet(bold));
+        font.setItalic(parser.isSet(italic));
+        font.setUnderline(parser.isSet(underline));
+        font.setStrikeOut(parser.isSet(strikeout));
+    }
+    return withFamilyAndSize(parser, font, exitCode);
+}
+
+std::optional<QFont> CommonOptions::Font::withFamilyAndSize(const QCommandLineParser &parser, QFont font,
+                                                            int &exitCode) const
+{
+    exitCode = ToolOutput::Misused;
+    if (parser.isSet(size) || !parser.value(size).isEmpty()) {
+        bool sizeOk = false;
+        const int points = parser.value(size).toInt(&sizeOk);
+        if (!sizeOk || points <= 0) {
+            ToolOutput::fail(QStringLiteral("--size must be a whole number of points above 0, not \"%1\"")
+                                 .arg(parser.value(size)));
+            return std::nullopt;
+        }
+        font.setPointSize(points);
+    }
+    if (!parser.value(family).isEmpty())
+        font.setFamily(parser.value(family));
     if (!FontChoice::servingFamily(font)) {
         exitCode = ToolOutput::Failed;
         ToolOutput::fail(QStringLiteral("no font \"%1\" is installed").arg(font.family()));

@@ -21,6 +21,14 @@ public:
     // The code page given, or 0 after reporting one the kit does not offer.
     static int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option);
 
+    // The code page option of a command that works on a kit folder: without
+    // it, the code page the kit remembers (KitSettings), else the locale's.
+    static QCommandLineOption kitCodePage();
+    // As chosenCodePage, with the kit's fallbacks when the option is not
+    // given. The remembered value is only read: an option never changes it.
+    static int chosenKitCodePage(const QCommandLineParser &parser, const QCommandLineOption &option,
+                                 const QString &kitDir);
+
     // Loads the work of the kit folder `kitDir` as the kit does at start-up;
     // false after reporting a missing folder or a damaged archive, which a
     // command must not build on (its next save would lose what could not be
@@ -44,6 +52,15 @@ public:
         // missing or wrong option (`exitCode` becomes ToolOutput::Misused)
         // or a family that is not installed (ToolOutput::Failed).
         std::optional<QFont> read(const QCommandLineParser &parser, int &exitCode) const;
+
+        // For a command on a kit folder (options made with empty defaults):
+        // the font the kit remembers (else Arial 8), with the family and size
+        // given replacing its own, and the style options, when any is given,
+        // replacing its styles.
+        std::optional<QFont> readForKit(const QCommandLineParser &parser, int &exitCode, const QString &kitDir) const;
+
+    private:
+        std::optional<QFont> withFamilyAndSize(const QCommandLineParser &parser, QFont font, int &exitCode) const;
     };
 };
 

@@ -65,26 +65,27 @@ int CompileCommand::run(const QStringList &args)
         "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete. A refused "
         "picture prints the kit's message before anything is written."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const CommonOptions::Font fontOptions{QStringLiteral("Arial"), QStringLiteral("8")};
+    // Without options, the font and code page the kit remembers.
+    const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
-    const QCommandLineOption codePage = CommonOptions::codePage(QString::number(CodePage::localeDefault()));
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
     parser.addOptions({codePage, picture});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
+    const QString kitDir = parser.positionalArguments().at(0);
     int exitCode = 0;
-    const auto glyphFont = fontOptions.read(parser, exitCode);
+    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
     if (!glyphFont)
         return exitCode;
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)
         return ToolOutput::Misused;
-    const int number = CommonOptions::chosenCodePage(parser, codePage);
+    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
     if (!number)
         return ToolOutput::Failed;
-    const QString kitDir = parser.positionalArguments().at(0);
     PictureSlots pictures;
     TextTable texts;
     if (!CommonOptions::loadKit(kitDir, texts, pictures))

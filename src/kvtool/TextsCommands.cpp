@@ -103,11 +103,11 @@ int TextsCommands::exportCsv(const QStringList &args)
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them to standard output as "
         "UTF-8 CSV with the header row,source,translation."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const QCommandLineOption codePage = CommonOptions::codePage(QString::number(CodePage::localeDefault()));
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const int number = CommonOptions::chosenCodePage(parser, codePage);
+    const int number = CommonOptions::chosenKitCodePage(parser, codePage, parser.positionalArguments().at(0));
     if (!number)
         return ToolOutput::Failed;
     TextTableModel model;

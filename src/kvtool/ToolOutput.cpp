@@ -12,6 +12,11 @@ int ToolOutput::fail(const QString &message)
     return Failed;
 }
 
+void ToolOutput::warn(const QString &line)
+{
+    std::fprintf(stderr, "kvtool: warning: %s\n", line.toLocal8Bit().constData());
+}
+
 int ToolOutput::fail(const FormatError &error)
 {
     return fail(QString::fromStdString(error.text()));

@@ -20,6 +20,8 @@ public:
     static int fail(const QString &message);
     static int fail(const FormatError &error);
     static void print(const QString &line);
+    // "kvtool: warning: LINE" on standard error; the command goes on.
+    static void warn(const QString &line);
     static void write(const QByteArray &bytes);
 
     // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.

@@ -74,3 +74,29 @@ TEST(KvToolCompile, RefusesWhatWouldLoseWork)
     }
     EXPECT_EQ(kit.read("lang.dat"), QByteArray("\x03\0\0\0", 4));
 }
+
+TEST(KvToolCompile, WithoutOptionsUsesTheFontAndCodePageTheKitRemembers)
+{
+    TempKit remembered, given;
+    remembered.installSampleData();
+    given.installSampleData();
+    remembered.write("orvanta-kit.ini", "[font]\nfamily=DejaVu Sans\nsize=9\nbold=true\n[texts]\ncodepage=1251\n");
+    const QByteArray settings = remembered.read("orvanta-kit.ini");
+
+    auto run = KvToolRun::run({"compile", remembered.dir()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    auto explicitRun = KvToolRun::run(
+        {"compile", given.dir(), "--font", "DejaVu Sans", "--size", "9", "--bold", "--codepage", "1251"});
+    ASSERT_EQ(explicitRun.exitCode, 0) << explicitRun.err.toStdString();
+    EXPECT_EQ(remembered.read("lang.dat"), given.read("lang.dat"));
+
+    // An option given wins and is not remembered.
+    ASSERT_EQ(KvToolRun::run({"compile", remembered.dir(), "--size", "10", "--codepage", "1252"}).exitCode, 0);
+    EXPECT_NE(remembered.read("lang.dat"), given.read("lang.dat"));
+    EXPECT_EQ(remembered.read("orvanta-kit.ini"), settings);
+
+    remembered.write("orvanta-kit.ini", "[texts]\ncodepage=nonsense\n");
+    auto damaged = KvToolRun::run({"compile", remembered.dir()});
+    EXPECT_EQ(damaged.exitCode, 0);
+    EXPECT_TRUE(damaged.err.contains("kvtool: warning: ")) << damaged.err.toStdString();
+}
