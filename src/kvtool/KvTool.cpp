@@ -33,7 +33,7 @@ const std::array Commands{
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
     Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
             CompileCommand::run, true},
-    Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
+    Command{"picture", "picture original|check|fit ... the nine button pictures", PictureCommands::run},
     Command{"verify", "verify ARCHIVE               check an archive and the entries the kit knows", VerifyCommand::run},
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCommandLineParser>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 
 namespace orvanta {
@@ -9,6 +12,12 @@ namespace orvanta {
 class PictureCommands {
 public:
     static int run(const QStringList &args);
+
+    // Parses "ROW FILE..." after the usual options, one positional argument
+    // per (name, description) of `files`; -1 after reporting a wrong use.
+    static int parseRow(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                        const QList<QPair<QString, QString>> &files = {{QStringLiteral("file"),
+                                                                        QStringLiteral("The BMP file.")}});
 
 private:
     static int original(const QStringList &args);
