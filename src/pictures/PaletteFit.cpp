@@ -1,5 +1,6 @@
 #include "PaletteFit.h"
 
+#include "BmpHeader.h"
 #include "TranslatedPictureCheck.h"
 
 #include <QBuffer>
@@ -148,6 +149,13 @@ Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colou
 
 Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours colours, bool stopAtForeign)
 {
+    // Qt's BMP reader takes a file that ends early and leaves the missing
+    // rows undefined; a BMP must be whole, as "Choose translated picture"
+    // requires, and gets its messages.
+    if (file.startsWith("BM")) {
+        if (const auto header = BmpHeader::read(file, {}); !header)
+            return refusal(Outcome::LoadFailed, QString::fromStdString(header.error().what));
+    }
     QByteArray bytes = QByteArray::fromRawData(file.data(), file.size());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -156,7 +164,10 @@ Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours
     // is refused before its pixels are decoded.
     if (const QSize size = reader.size(); size.isValid() && size != standard.size())
         return refusal(Outcome::Refused, QString::fromLatin1(TranslatedPictureCheck::SizesMismatch));
-    QImage image;
+    // A picture of the size and format to come is filled in place, so what
+    // a reader skips (the gaps run-length data leaves) is index 0, or black.
+    QImage image(reader.size(), reader.imageFormat());
+    image.fill(0);
     if (!reader.read(&image))
         return refusal(Outcome::LoadFailed, QString::fromLatin1(PaletteFit::Unreadable).arg(reader.errorString()));
     return fitPixels(image, standard, colours, stopAtForeign);

@@ -24,8 +24,10 @@ namespace orvanta {
 // index on a tie), and the fitting says how many pixels changed and by how
 // much at most.
 //
-// A palette file with a pixel whose index lies past its colour table is
-// damaged: such a pixel has no colour, and the file is not read.
+// A BMP file must be whole and one the import knows, and gets the import's
+// messages otherwise ("Bitmap image is not valid", "Stream read error"). A
+// palette file with a pixel whose index lies past its colour table is
+// damaged too: such a pixel has no colour, and the file is not read.
 class PaletteFit {
 public:
     static constexpr const char *Transparent =

@@ -204,6 +204,8 @@ TEST(PaletteFit, RefusesTransparencyAndOtherSizesAndSaysWhatItCannotRead)
         {"a BMP pixel past the end of the colour table", TestBmp::indexed8(pastTable).bytes(), Outcome::LoadFailed,
          QStringLiteral("The picture cannot be read: the pixel at x 5, y 3 has colour number 255, past the end of its "
                         "colour table.")},
+        {"a 24-bit BMP cut short", TestBmp::rgb24(original).bytes().chopped(1), Outcome::LoadFailed,
+         QStringLiteral("Stream read error")},
         {"a PNG cut short", png(original).left(60), Outcome::LoadFailed,
          QStringLiteral("The picture cannot be read: Unable to read image data.")},
     };
