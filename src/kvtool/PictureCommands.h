@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QCommandLineParser>
 #include <QList>
 #include <QPair>
 #include <QStringList>
 
+class QCommandLineParser;
+
 namespace orvanta {
 
 // kvtool picture SUBCOMMAND: the nine standard pictures and the check of a
-// redrawn one, exactly as the Pictures page does them.
+// redrawn one, exactly as the Pictures page does them; PictureFitCommand
+// puts a redrawn picture back onto the game palette.
 class PictureCommands {
 public:
     static int run(const QStringList &args);

@@ -82,7 +82,8 @@ Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colou
 {
     if (image.size() != standard.size())
         return refusal(Outcome::Refused, QString::fromLatin1(TranslatedPictureCheck::SizesMismatch));
-    // Converted, such a pixel would pass for black (or transparent).
+    // A pixel whose index has no colour would convert to black (or to
+    // transparent) and pass for a colour of the palette.
     if (image.format() == QImage::Format_Indexed8) {
         if (const auto pixel = firstIndexPastTable(image)) {
             return refusal(Outcome::LoadFailed, QString::fromLatin1(PaletteFit::IndexPastTable)
