@@ -31,14 +31,16 @@ void fit(QByteArrayView file, const QImage &standard)
 {
     using Outcome = PaletteFit::Outcome;
     const auto exact = PaletteFit::fitBytes(file, standard, PaletteFit::Colours::Exact);
-    if (exact.outcome == Outcome::Fitted)
-        checkSavedPasses(exact.picture, standard);
     // The nearest colours for a few pixels: a search of the palette each,
     // too slow for pictures of random colours.
-    if (exact.outcome != Outcome::ColoursMissing || exact.foreignPixels > 64)
+    const bool fewMissing = exact.outcome == Outcome::ColoursMissing && exact.foreignPixels <= 64;
+    if (exact.outcome != Outcome::Fitted && !fewMissing)
         return;
+    // Read again: the same picture, every pixel decoded (nothing left undefined).
     const auto nearest = PaletteFit::fitBytes(file, standard, PaletteFit::Colours::Nearest);
     if (nearest.outcome != Outcome::Fitted || nearest.foreignPixels != exact.foreignPixels)
+        __builtin_trap();
+    if (exact.outcome == Outcome::Fitted && nearest.picture != exact.picture)
         __builtin_trap();
     checkSavedPasses(nearest.picture, standard);
 }
