@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace orvanta {
@@ -52,13 +53,15 @@ std::optional<FormatError> tooHigh(int cellHeight)
 }
 
 // The pixels a character's body covers, found by drawing it on a scratch
-// surface with room around it: hinting may move a glyph's ink past the
-// font's box, and the underline and strike-out lines run the width of the
-// advance.
+// surface with room around its character cell: hinting may move a glyph's
+// ink past the font's box, and the underline and strike-out lines run the
+// width of the advance. The room is half the cell's size on each side, and
+// doubles while ink reaches the scratch's edge; ink lying wholly further
+// out than that is not seen.
 class InkProbe {
 public:
     InkProbe(const GlyphRasterizer &rasterizer, QSize cell)
-        : m_rasterizer(rasterizer), m_cell(cell), m_margin(std::max(cell.width(), cell.height()) / 4 + 2)
+        : m_rasterizer(rasterizer), m_cell(cell), m_margin(std::max(cell.width(), cell.height()) / 2 + 2)
     {
     }
 
@@ -83,14 +86,15 @@ private:
     QRect drawnInk(const QString &text)
     {
         const QSize size = m_cell + QSize(2 * m_margin, 2 * m_margin);
-        if (m_scratch.size() != size)
+        if (m_scratch.size() != size) {
+            // One painter serves every code drawn on the scratch.
+            m_painter.reset();
             m_scratch = QImage(size, SurfaceFormat);
-        m_scratch.fill(GlyphCapture::Background);
-        {
-            QPainter painter(&m_scratch);
-            painter.setRenderHint(QPainter::TextAntialiasing, false);
-            m_rasterizer.drawText(painter, QPoint(m_margin, m_margin), text, QColor(GlyphCapture::Body));
+            m_painter = std::make_unique<QPainter>(&m_scratch);
+            m_painter->setRenderHint(QPainter::TextAntialiasing, false);
         }
+        m_painter->fillRect(m_scratch.rect(), QColor(GlyphCapture::Background));
+        m_rasterizer.drawText(*m_painter, QPoint(m_margin, m_margin), text, QColor(GlyphCapture::Body));
         int left = size.width(), right = -1, top = size.height(), bottom = -1;
         for (int y = 0; y < size.height(); ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(m_scratch.constScanLine(y));
@@ -110,6 +114,7 @@ private:
     QSize m_cell;
     int m_margin;
     QImage m_scratch;
+    std::unique_ptr<QPainter> m_painter; // ended before the scratch it paints on
 };
 
 // `edge` moved `by` pixels outward; `outward` is its sign on an ordinary font.

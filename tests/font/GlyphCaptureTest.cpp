@@ -89,6 +89,13 @@ TEST(GlyphCapture, GlyphsPastTheFontBoxGrowItSoTheirOutlineFits)
               QStringList({"----------", "------####", "------#oo#", "------####"}));
     EXPECT_EQ(picture(table.entries['C'].surface).mid(3, 3), QStringList({"-######---", "-#oooo#---", "-#oooo#---"}))
         << "every glyph moves with the pen and the character cell";
+
+    FakeRasterFont far; // ink reaching past the first look's room around the cell
+    far.glyphs['Z'] = {QRect(-9, 0, 4, 1), 1};
+    const GlyphTable wide = capture(far);
+    EXPECT_EQ(wide.fontBox, (FontBox{-9, 8, 6, 0}));
+    EXPECT_EQ(picture(wide.entries['Z'].surface).mid(0, 3),
+              QStringList({"######-----------", "#oooo#-----------", "######-----------"}));
 }
 
 TEST(GlyphCapture, CellStartsAtTheFirstInkOrOneColumnLeftOfThePen)
