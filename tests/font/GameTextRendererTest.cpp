@@ -1,3 +1,4 @@
+#include "ImageText.h"
 #include "font/FontChoice.h"
 #include "font/GameTextRenderer.h"
 #include "font/GlyphCache.h"
@@ -15,20 +16,11 @@ using namespace orvanta;
 
 namespace {
 
-// A picture as text: '.' transparent, '#' black outline, 'o' white body.
+// A drawn text as text: '.' transparent, '#' black outline, 'o' white body.
 QStringList picture(const QImage &image)
 {
-    QStringList rows;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            row += c == GameTextRenderer::Transparent ? '.' : c == GameTextRenderer::Outline ? '#'
-                    : c == GameTextRenderer::Body ? 'o' : '?';
-        }
-        rows.append(row);
-    }
-    return rows;
+    return imageText(image, {{GameTextRenderer::Transparent, '.'}, {GameTextRenderer::Outline, '#'},
+                             {GameTextRenderer::Body, 'o'}});
 }
 
 // Glyph files made by hand: blank cells 4 pixels high and 0 wide, but for

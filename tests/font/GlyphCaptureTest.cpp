@@ -1,4 +1,5 @@
 #include "FakeRasterFont.h"
+#include "ImageText.h"
 #include "font/FontChoice.h"
 #include "font/GlyphCapture.h"
 #include "font/GlyphRecordEncoder.h"
@@ -14,20 +15,11 @@ using namespace orvanta;
 
 namespace {
 
-// An image as text: '#' black, 'o' white, '.' blue, '-' the surface grey.
+// A capture's picture as text: '#' black, 'o' white, '.' blue, '-' the surface grey.
 QStringList picture(const QImage &image)
 {
-    QStringList rows;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            row += c == GlyphCapture::Outline ? '#' : c == GlyphCapture::Body ? 'o'
-                    : c == GlyphCapture::CellBackground ? '.' : c == GlyphCapture::Background ? '-' : '?';
-        }
-        rows.append(row);
-    }
-    return rows;
+    return imageText(image, {{GlyphCapture::Outline, '#'}, {GlyphCapture::Body, 'o'},
+                             {GlyphCapture::CellBackground, '.'}, {GlyphCapture::Background, '-'}});
 }
 
 GlyphTable capture(const GlyphRasterizer &font, int codePage = 1252)
