@@ -2,6 +2,8 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
+#include "font/GlyphCache.h"
+#include "font/WiderTextCheck.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextReview.h"
@@ -19,14 +21,21 @@ int TextsCheckCommand::run(const QStringList &args)
         "Texts page does. Prints one UTF-8 line per finding, ROW<TAB>CHECK<TAB>message, where CHECK is "
         "too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ "
         "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
-        "translation of a text that is not empty) or fixed (a fixed text edited; every save resets it). The "
-        "exit code is 1 when there is any finding, 0 when there is none."));
+        "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
+        "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
+        "standard glyphs). The exit code is 1 when there is any finding, 0 when there is none."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
     const QString kitDir = parser.positionalArguments().at(0);
+    int exitCode = 0;
+    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
+    if (!glyphFont)
+        return exitCode;
     const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
     if (!number)
         return ToolOutput::Failed;
@@ -35,7 +44,16 @@ int TextsCheckCommand::run(const QStringList &args)
     if (!CommonOptions::loadKit(kitDir, texts, pictures))
         return ToolOutput::Failed;
 
-    TextReview review{TextChecker(CodePage(number))};
+    GlyphCache cache;
+    const auto standard = cache.standard();
+    if (!standard)
+        return ToolOutput::fail(standard.error());
+    const auto saved = cache.glyphs(*glyphFont, number);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    TextChecker checker{CodePage(number)};
+    checker.addCheck(WiderTextCheck::make(*standard, *saved));
+    TextReview review{checker};
     review.reviewAll(texts);
     QString lines;
     for (const TextFinding &finding : review.allFindings())
