@@ -22,7 +22,8 @@ constexpr std::array<int, 41> fixedRows()
 }
 
 // Opens `name` and reads its records one by one after the 2-byte header;
-// calls `take(index, text)` for each whole record the entry holds.
+// calls `take(index, text)` for each whole record the entry holds. The
+// stream reads ahead, so this is one pass over the entry whatever its length.
 template <typename Take>
 void readRecords(EntryStream &stream, const char *name, Take take)
 {
