@@ -88,10 +88,11 @@ QString CodePage::describe(int number)
 
 QString CodePage::decode(const QByteArray &bytes) const
 {
-    QString text;
-    text.reserve(bytes.size());
+    // Written in place: a whole grid of texts is decoded for every export.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char b : bytes)
-        text.append(m_chars[static_cast<unsigned char>(b)]);
+        *out++ = m_chars[static_cast<unsigned char>(b)];
     return text;
 }
 
