@@ -88,7 +88,6 @@ QString CodePage::describe(int number)
 
 QString CodePage::decode(const QByteArray &bytes) const
 {
-    // Written in place: a whole grid of texts is decoded for every export.
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (char b : bytes)

@@ -39,6 +39,11 @@ std::int64_t openTextFile(EntryStream &stream, const char *name)
 
 const std::array<int, 41> TextTable::FixedTextRows = fixedRows();
 
+bool TextTable::isFixed(int index)
+{
+    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), index);
+}
+
 void TextTable::LoadTexts(EntryStream &stream)
 {
     // The records are read one by one, in order; the stream reads ahead, so
