@@ -1,0 +1,75 @@
+#include "TextsImportCommand.h"
+
+#include "CommonOptions.h"
+#include "ToolOutput.h"
+#include "exchange/TextExchange.h"
+#include "exchange/TextImport.h"
+#include "packaging/KitSave.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextTable.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace orvanta {
+
+int TextsImportCommand::run(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Applies a CSV or PO file (as texts export writes them, edited in a spreadsheet or a translation "
+        "editor) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, "
+        "with the font and code page the kit remembers. An entry counts only for its row and only when it "
+        "carries that row's source text; changed sources, fuzzy entries, empty translations and unknown rows "
+        "are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: "
+        "then nothing is written, unless --skip-refused. The report goes to standard error."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po or .pot file."));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
+    const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
+                                         QStringLiteral("Import the other translations when some are refused."));
+    parser.addOptions({codePage, skipRefused});
+    if (!ToolOutput::parse(parser, args, 2))
+        return ToolOutput::Misused;
+    const QString kitDir = parser.positionalArguments().at(0);
+    const QString path = parser.positionalArguments().at(1);
+    int exitCode = 0;
+    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
+    if (!glyphFont)
+        return exitCode;
+    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
+    if (!number)
+        return ToolOutput::Failed;
+    TextTable texts;
+    PictureSlots pictures;
+    if (!CommonOptions::loadKit(kitDir, texts, pictures))
+        return ToolOutput::Failed;
+    const auto entries = TextExchange::read(path);
+    if (!entries)
+        return ToolOutput::fail(entries.error());
+
+    const CodePage page(number);
+    const TextImport::Outcome outcome = TextImport::compute(*entries, texts, page);
+    const QStringList report = outcome.report.lines(number);
+    ToolOutput::report(path + QStringLiteral(": ") + report.first());
+    for (qsizetype i = 1; i < report.size(); ++i)
+        ToolOutput::report(QStringLiteral("  ") + report[i]);
+    if (outcome.report.anyRefused() && !parser.isSet(skipRefused))
+        return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
+                                               "rest with --skip-refused"));
+    if (outcome.changes.isEmpty()) {
+        ToolOutput::print(QStringLiteral("No translation changed; lang.dat is left as it was."));
+        return 0;
+    }
+    TextImport::apply(outcome.changes, texts);
+    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), {texts, *glyphFont, page, pictures});
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    ToolOutput::print(KitSave::SuccessText);
+    return 0;
+}
+
+} // namespace orvanta
