@@ -73,6 +73,15 @@ bool CommonOptions::loadKit(const QString &kitDir, TextTable &texts, PictureSlot
     return true;
 }
 
+int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work)
+{
+    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), work);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    ToolOutput::print(KitSave::SuccessText);
+    return 0;
+}
+
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)
     : family(QStringLiteral("font"), QStringLiteral("Font family, e.g. Arial."), QStringLiteral("family"), defaultFamily)
     , size(QStringLiteral("size"), QStringLiteral("Size in points (whole number)."), QStringLiteral("points"),

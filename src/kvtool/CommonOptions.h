@@ -1,5 +1,7 @@
 #pragma once
 
+#include "packaging/KitSave.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFont>
@@ -34,6 +36,10 @@ public:
     // command must not build on (its next save would lose what could not be
     // read).
     static bool loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures);
+
+    // Saves `work` into the kit folder `kitDir` as the save button does and
+    // says so, or reports why it could not; returns the exit code.
+    static int saveKit(const QString &kitDir, const KitSave::Work &work);
 
     struct Font {
         QCommandLineOption family;

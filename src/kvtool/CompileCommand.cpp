@@ -2,14 +2,11 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitSave.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
-
-#include <QDir>
 
 #include <optional>
 
@@ -94,11 +91,7 @@ int CompileCommand::run(const QStringList &args)
     if (!takePictures(*choices, pictures))
         return ToolOutput::Failed;
     const CodePage page(number);
-    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), {texts, *glyphFont, page, pictures});
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    ToolOutput::print(KitSave::SuccessText);
-    return 0;
+    return CommonOptions::saveKit(kitDir, {texts, *glyphFont, page, pictures});
 }
 
 } // namespace orvanta

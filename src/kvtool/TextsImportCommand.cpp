@@ -4,13 +4,11 @@
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
-#include "packaging/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 
 namespace orvanta {
 
@@ -65,11 +63,7 @@ int TextsImportCommand::run(const QStringList &args)
         return 0;
     }
     TextImport::apply(outcome.changes, texts);
-    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), {texts, *glyphFont, page, pictures});
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    ToolOutput::print(KitSave::SuccessText);
-    return 0;
+    return CommonOptions::saveKit(kitDir, {texts, *glyphFont, page, pictures});
 }
 
 } // namespace orvanta
