@@ -46,6 +46,19 @@ QString characterAt(const QString &text, qsizetype at)
     return QStringLiteral("'%1' %2").arg(QString::fromUcs4(&code, 1), name);
 }
 
+// Whether `text` is what `bytes` show in `codePage`: one character a byte,
+// compared without decoding the bytes into a string first.
+bool shows(const QString &text, const QByteArray &bytes, const CodePage &codePage)
+{
+    if (text.size() != bytes.size())
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (text[i] != codePage.character(static_cast<unsigned char>(bytes[i])))
+            return false;
+    }
+    return true;
+}
+
 bool isFixed(int index)
 {
     return std::find(TextTable::FixedTextRows.begin(), TextTable::FixedTextRows.end(), index)
@@ -67,23 +80,27 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
             report.add(Reason::UnknownRow, unknownRow(entry));
             continue;
         }
-        const QString row = QString::number(index + 1);
+        const auto row = [index] { return QString::number(index + 1); };
         if (seen[std::size_t(index)]) {
-            report.add(Reason::RepeatedRow, row);
+            report.add(Reason::RepeatedRow, row());
             continue;
         }
         seen[std::size_t(index)] = true;
         const TextTable::Row &text = texts.row(index);
-        if (entry.source != codePage.decode(text.source)) {
-            report.add(Reason::SourceChanged, row);
+        if (!shows(entry.source, text.source, codePage)) {
+            report.add(Reason::SourceChanged, row());
             continue;
         }
         if (entry.fuzzy) {
-            report.add(Reason::Fuzzy, row);
+            report.add(Reason::Fuzzy, row());
             continue;
         }
         if (entry.translation.isEmpty()) {
-            report.add(Reason::NoTranslation, row);
+            report.add(Reason::NoTranslation, row());
+            continue;
+        }
+        if (shows(entry.translation, text.translation, codePage)) {
+            report.addUnchanged();
             continue;
         }
         qsizetype bad = 0;
@@ -92,19 +109,15 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         if (!bytes || bytes->contains('\0')) {
             if (bytes)
                 bad = entry.translation.indexOf(QChar(0));
-            report.add(Reason::NotInCodePage, row + QStringLiteral(" (") + characterAt(entry.translation, bad) + QLatin1Char(')'));
+            report.add(Reason::NotInCodePage, row() + QStringLiteral(" (") + characterAt(entry.translation, bad) + QLatin1Char(')'));
             continue;
         }
         if (bytes->size() > TextFile::RecordSize) {
-            report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(row).arg(bytes->size()));
-            continue;
-        }
-        if (*bytes == text.translation) {
-            report.addUnchanged();
+            report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(row()).arg(bytes->size()));
             continue;
         }
         if (isFixed(index) && *bytes != text.source)
-            report.add(Reason::ResetAtSave, row);
+            report.add(Reason::ResetAtSave, row());
         report.addChanged();
         outcome.changes.append({index, *bytes});
     }
