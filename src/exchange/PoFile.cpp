@@ -14,6 +14,23 @@
 #include <mutex>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ORVANTA_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ORVANTA_LEAK_CHECKED 1
+#endif
+#endif
+#ifdef ORVANTA_LEAK_CHECKED
+// LeakSanitizer in sanitized builds: libgettextpo never frees some strings
+// it makes (of messages it creates, of error texts). Those leaks are the
+// library's; every program that uses it links this file.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libgettextpo.so\n";
+}
+#endif
+
 namespace orvanta {
 
 const char *const PoFile::FixedComment = "Reset to the original text at every save.";
