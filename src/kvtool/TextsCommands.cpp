@@ -1,8 +1,10 @@
 #include "TextsCommands.h"
 
 #include "CommonOptions.h"
+#include "TextsCheckCommand.h"
 #include "TextsExportCommand.h"
 #include "TextsImportCommand.h"
+#include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
@@ -17,13 +19,19 @@ namespace {
 const char *const Usage =
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
     "       kvtool texts export KITDIR [--format csv|po] [-o FILE] [--codepage NUMBER]\n"
-    "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n\n"
+    "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n"
+    "       kvtool texts check KITDIR [--codepage NUMBER]\n"
+    "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n\n"
     "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
     "           one text per line\n"
     "  export   writes the kit's texts as CSV (row,source,translation) or PO,\n"
     "           loaded from KITDIR exactly as the kit loads them at start-up\n"
     "  import   applies a .csv, .po or .pot file to the kit's texts and saves\n"
-    "           a new lang.dat as the save button does";
+    "           a new lang.dat as the save button does\n"
+    "  check    checks every translation as the Texts page does, one line\n"
+    "           per finding\n"
+    "  widths   writes how wide the game draws each text as CSV\n"
+    "           (row,source_px,translation_px)";
 
 } // namespace
 
@@ -37,6 +45,10 @@ int TextsCommands::run(const QStringList &args)
         return TextsExportCommand::run(rest);
     if (sub == QLatin1String("import"))
         return TextsImportCommand::run(rest);
+    if (sub == QLatin1String("check"))
+        return TextsCheckCommand::run(rest);
+    if (sub == QLatin1String("widths"))
+        return TextsWidthsCommand::run(rest);
     ToolOutput::print(QString::fromLatin1(Usage));
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
 }
