@@ -3,9 +3,7 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
-#include "texts/TextTable.h"
 
 #include <QCommandLineParser>
 
@@ -43,16 +41,11 @@ int TextsExportCommand::run(const QStringList &args)
         }
         chosen = name == QLatin1String("po") ? TextExchange::Format::Po : TextExchange::Format::Csv;
     }
-    const QString kitDir = parser.positionalArguments().at(0);
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    TextTable texts;
-    PictureSlots pictures;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, kit))
+        return failed;
 
-    const auto bytes = TextExchange::write(chosen, texts, CodePage(number),
+    const auto bytes = TextExchange::write(chosen, kit.texts, CodePage(kit.codePage),
                                            outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());

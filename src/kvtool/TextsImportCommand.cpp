@@ -4,9 +4,7 @@
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
-#include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
-#include "texts/TextTable.h"
 
 #include <QCommandLineParser>
 
@@ -32,26 +30,17 @@ int TextsImportCommand::run(const QStringList &args)
     parser.addOptions({codePage, skipRefused});
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    const QString kitDir = parser.positionalArguments().at(0);
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
     const QString path = parser.positionalArguments().at(1);
-    int exitCode = 0;
-    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
-    if (!glyphFont)
-        return exitCode;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    TextTable texts;
-    PictureSlots pictures;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
     const auto entries = TextExchange::read(path);
     if (!entries)
         return ToolOutput::fail(entries.error());
 
-    const CodePage page(number);
-    const TextImport::Outcome outcome = TextImport::compute(*entries, texts, page);
-    const QStringList report = outcome.report.lines(number);
+    const CodePage page(kit.codePage);
+    const TextImport::Outcome outcome = TextImport::compute(*entries, kit.texts, page);
+    const QStringList report = outcome.report.lines(kit.codePage);
     ToolOutput::report(path + QStringLiteral(": ") + report.first());
     for (qsizetype i = 1; i < report.size(); ++i)
         ToolOutput::report(QStringLiteral("  ") + report[i]);
@@ -62,8 +51,8 @@ int TextsImportCommand::run(const QStringList &args)
         ToolOutput::print(QStringLiteral("No translation changed; lang.dat is left as it was."));
         return 0;
     }
-    TextImport::apply(outcome.changes, texts);
-    return CommonOptions::saveKit(kitDir, {texts, *glyphFont, page, pictures});
+    TextImport::apply(outcome.changes, kit.texts);
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures});
 }
 
 } // namespace orvanta
