@@ -1,8 +1,9 @@
 // Writes the seed corpus of the fuzz harnesses, made by the kit's own
 // writers, into OUTDIR/<harness>/: archives as a save packs them, text
-// files, the standard pictures as "Save original picture" writes them, and
-// glyph files of captured fonts (font.spr followed by fontsize.dat), and
-// the exchange harnesses' texts exported as CSV and PO.
+// files, the standard pictures as "Save original picture" writes them and
+// as image editors save them again (PNG, 24-bit BMP), glyph files of
+// captured fonts (font.spr followed by fontsize.dat), and the exchange
+// harnesses' texts exported as CSV and PO.
 #include "ExchangeFuzzing.h"
 #include "core/ArchiveWriter.h"
 #include "exchange/TextExchange.h"
@@ -14,6 +15,7 @@
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -43,6 +45,16 @@ GlyphFiles glyphFiles(bool bold, int points)
     if (!files)
         qFatal("%s", files.error().text().c_str());
     return *files;
+}
+
+QByteArray imageFile(const QImage &picture, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        qFatal("cannot write a %s picture", format);
+    return bytes;
 }
 
 QByteArray archive(const std::vector<ArchiveWriter::NamedData> &files)
@@ -85,6 +97,12 @@ int main(int argc, char **argv)
     const PictureSlots pictures;
     for (int row = 0; row <= 6; ++row)
         ok &= save(out + "/bmp", QStringLiteral("row%1.bmp").arg(row), IndexedBmp::write(*pictures.StandardPicture(row)));
+    // As image editors save a redrawn picture: PNG and 24-bit BMP.
+    ok &= save(out + "/bmp", QStringLiteral("row0.png"), imageFile(*pictures.StandardPicture(0), "PNG"));
+    ok &= save(out + "/bmp", QStringLiteral("row3-rgb.png"),
+               imageFile(pictures.StandardPicture(3)->convertToFormat(QImage::Format_ARGB32), "PNG"));
+    ok &= save(out + "/bmp", QStringLiteral("row1-24.bmp"),
+               imageFile(pictures.StandardPicture(1)->convertToFormat(QImage::Format_RGB32), "BMP"));
 
     const GlyphFiles plain = glyphFiles(false, 8);
     const GlyphFiles small = glyphFiles(true, 5);

@@ -35,7 +35,7 @@ const std::array Commands{
     Command{"render", "render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG", RenderCommand::run},
     Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
             CompileCommand::run, true},
-    Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},
+    Command{"picture", "picture original|check|fit ... the nine button pictures", PictureCommands::run},
     Command{"verify", "verify ARCHIVE               check an archive and the entries the kit knows", VerifyCommand::run},
 };
 

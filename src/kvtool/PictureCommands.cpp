@@ -1,5 +1,6 @@
 #include "PictureCommands.h"
 
+#include "PictureFitCommand.h"
 #include "ToolOutput.h"
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
@@ -27,13 +28,16 @@ QString rowList()
     return text;
 }
 
-// Parses "ROW FILE" after the usual options; -1 after reporting a wrong use.
-int parseRow(QCommandLineParser &parser, const QStringList &args, const QString &description)
+} // namespace
+
+int PictureCommands::parseRow(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                              const QList<QPair<QString, QString>> &files)
 {
     parser.setApplicationDescription(description + QStringLiteral("\n\nRows:") + rowList());
     parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 0 to 8."));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The BMP file."));
-    if (!ToolOutput::parse(parser, args, 2))
+    for (const auto &[name, meaning] : files)
+        parser.addPositionalArgument(name, meaning);
+    if (!ToolOutput::parse(parser, args, 1 + int(files.size())))
         return -1;
     bool number = false;
     const int row = parser.positionalArguments().at(0).toInt(&number);
@@ -44,8 +48,6 @@ int parseRow(QCommandLineParser &parser, const QStringList &args, const QString 
     return row;
 }
 
-} // namespace
-
 int PictureCommands::run(const QStringList &args)
 {
     const QString sub = args.value(1);
@@ -54,11 +56,15 @@ int PictureCommands::run(const QStringList &args)
         return original(rest);
     if (sub == QLatin1String("check"))
         return check(rest);
+    if (sub == QLatin1String("fit"))
+        return PictureFitCommand::run(rest);
     ToolOutput::print(QStringLiteral("Usage: kvtool picture original ROW OUT.bmp\n"
-                                     "       kvtool picture check ROW FILE.bmp\n\n"
+                                     "       kvtool picture check ROW FILE.bmp\n"
+                                     "       kvtool picture fit ROW IN OUT.bmp [--nearest]\n\n"
                                      "  original  writes a row's standard picture as an 8-bit BMP\n"
                                      "  check     loads a redrawn BMP and tests it against the row's standard\n"
-                                     "            picture; prints \"accepted\" or the reason it is refused\n\n"
+                                     "            picture; prints \"accepted\" or the reason it is refused\n"
+                                     "  fit       puts any picture (PNG, BMP of any depth...) onto the game palette\n\n"
                                      "Rows:")
                       + rowList());
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;

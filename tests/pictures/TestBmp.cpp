@@ -101,6 +101,23 @@ TestBmp TestBmp::rle8(const QImage &picture)
     return bmp;
 }
 
+TestBmp TestBmp::rgb24(const QImage &picture)
+{
+    TestBmp bmp = blank(picture.width(), picture.height(), 24);
+    bmp.pixels.clear();
+    for (int y = bmp.height - 1; y >= 0; --y) {
+        QByteArray row;
+        for (int x = 0; x < bmp.width; ++x) {
+            const QRgb colour = picture.pixel(x, y);
+            row.append(char(qBlue(colour)));
+            row.append(char(qGreen(colour)));
+            row.append(char(qRed(colour)));
+        }
+        bmp.pixels += row.leftJustified(stride(bmp.width, 24), '\0');
+    }
+    return bmp;
+}
+
 TestBmp TestBmp::blank(int width, int height, int bitsPerPixel)
 {
     TestBmp bmp;

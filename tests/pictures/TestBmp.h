@@ -34,6 +34,8 @@ struct TestBmp {
     static TestBmp indexed8(const QImage &picture);
     // The same picture run-length encoded (RLE8).
     static TestBmp rle8(const QImage &picture);
+    // A 24-bit file of any picture, as image editors save true colour.
+    static TestBmp rgb24(const QImage &picture);
     // A file of another depth with rows of zeros.
     static TestBmp blank(int width, int height, int bitsPerPixel);
 };
