@@ -1,5 +1,7 @@
 #include "ArchiveFile.h"
 
+#include "ArchiveDirectoryCheck.h"
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
@@ -23,8 +25,9 @@ Result<std::shared_ptr<ArchiveFile>> ArchiveFile::open(const std::filesystem::pa
 
 Status ArchiveFile::copyEntry(const ArchiveEntry &entry, std::ostream &out)
 {
+    const std::string who = "entry \"" + ArchiveDirectoryCheck::printable(entry.name) + "\"";
     if (std::uint64_t(entry.offset) + entry.size > m_length)
-        return FormatError::at(m_fileName, entry.offset, "entry \"" + entry.name + "\" lies past the end of the file");
+        return FormatError::at(m_fileName, entry.offset, who + " lies past the end of the file");
     std::vector<char> buffer(std::size_t(1) << 20);
     m_in.clear();
     m_in.seekg(static_cast<std::streamoff>(entry.offset));
@@ -32,10 +35,9 @@ Status ArchiveFile::copyEntry(const ArchiveEntry &entry, std::ostream &out)
     while (left > 0) {
         const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
         if (!m_in.read(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::at(m_fileName, entry.offset + (entry.size - left),
-                                   "entry \"" + entry.name + "\" cannot be read");
+            return FormatError::at(m_fileName, entry.offset + (entry.size - left), who + " cannot be read");
         if (!out.write(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::general(m_fileName, "entry \"" + entry.name + "\" cannot be written out");
+            return FormatError::general(m_fileName, who + " cannot be written out");
         left -= chunk;
     }
     return Done{};
