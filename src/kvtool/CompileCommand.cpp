@@ -62,8 +62,11 @@ int CompileCommand::run(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Does what opening the kit in KITDIR, choosing the font and pictures and pressing \"Save data to "
         "lang.dat\" does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the "
-        "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete. A refused "
-        "picture prints the kit's message before anything is written."));
+        "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the "
+        "old one as KITDIR/lang.dat.bak. A refused picture prints the kit's message before anything is written. "
+        "A save that would write fewer text records than lang.dat holds is refused unless "
+        "--allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat "
+        "warns and goes on. Waits a few seconds for another save of the same kit to end."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     // Without options, the font and code page the kit remembers.
     const CommonOptions::Font fontOptions{QString(), QString()};
@@ -72,7 +75,10 @@ int CompileCommand::run(const QStringList &args)
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
-    parser.addOptions({codePage, picture});
+    const QCommandLineOption allowFewerTexts(QStringLiteral("allow-fewer-texts"),
+                                             QStringLiteral("Save even when lang.dat holds more text records than "
+                                                            "the kit's source texts; the others are lost."));
+    parser.addOptions({codePage, picture, allowFewerTexts});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
     const QString kitDir = parser.positionalArguments().at(0);
@@ -94,7 +100,19 @@ int CompileCommand::run(const QStringList &args)
     if (!takePictures(*choices, pictures))
         return ToolOutput::Failed;
     const CodePage page(number);
-    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), {texts, *glyphFont, page, pictures});
+    const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
+    const KitSave::Work work{texts, *glyphFont, page, pictures};
+    const auto check = KitSave::check(directory, work);
+    if (!check)
+        return ToolOutput::fail(check.error());
+    KitSave::Options options;
+    options.allowFewerTexts = parser.isSet(allowFewerTexts);
+    if (check->fewerTexts() && !options.allowFewerTexts)
+        return ToolOutput::fail(KitSave::fewerTextsText(check->textsNow, check->textsWritten)
+                                + QStringLiteral(" Give --allow-fewer-texts to save anyway."));
+    if (check->glyphsReplaced)
+        ToolOutput::warn(KitSave::glyphsReplacedText(*check));
+    const auto saved = KitSave::save(directory, work, options);
     if (!saved)
         return ToolOutput::fail(saved.error());
     ToolOutput::print(KitSave::SuccessText);
