@@ -28,18 +28,52 @@ TEST(KvToolArchives, PackListExtractRoundTrip)
     EXPECT_EQ(kit.read("t.bin"), QByteArray(402, 'T'));
 }
 
-TEST(KvToolArchives, EntryNamesCannotWriteOutsideTheFolder)
+TEST(KvToolArchives, EntryNamesAreShownSafelyAndNeverWriteOutsideTheFolderOrTwiceToOneFile)
 {
     TempKit kit;
-    kit.writeArchive("evil.dat", {{"../X", "escaped"}, {"..", "dots"}});
+    kit.writeArchive("evil.dat", {{"../X", "escaped"}, {"..", "dots"}, {"A\x1B[2J", "clears the screen"}});
+    auto listed = KvToolRun::run({"list", kit.path("evil.dat")});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.out, "../X\t7\t67\n..\t4\t74\nA\\x1B[2J\t17\t78\n");
+
     QDir(kit.dir()).mkdir("out");
     auto run = KvToolRun::run({"extract", kit.path("evil.dat"), "../x"}, kit.path("out"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(kit.read("out/X"), "escaped");
     EXPECT_FALSE(QFile::exists(kit.path("X")));
-    auto dots = KvToolRun::run({"extract", kit.path("evil.dat"), ".."}, kit.path("out"));
-    EXPECT_EQ(dots.exitCode, 1);
-    EXPECT_TRUE(dots.err.contains("has no usable file name")) << dots.err.toStdString();
+    for (const char *name : {"..", "a\x1B[2j"}) {
+        auto refused = KvToolRun::run({"extract", kit.path("evil.dat"), name}, kit.path("out"));
+        EXPECT_EQ(refused.exitCode, 1) << name;
+        EXPECT_TRUE(refused.err.contains("has no usable file name")) << refused.err.toStdString();
+        EXPECT_FALSE(refused.err.contains('\x1B')) << "control characters are shown escaped";
+    }
+
+    // Every entry at once, unless two would land in one file.
+    kit.writeArchive("twice.dat", {{"TEXTS.DAT", "first"}, {"FONT.SPR", "f"}, {"TEXTS.DAT", "second"}});
+    kit.writeArchive("parts.dat", {{"A/T.DAT", "a"}, {"B\\t.dat", "b"}});
+    QDir(kit.dir()).mkdir("all");
+    struct Case {
+        QStringList args;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{"extract", kit.path("twice.dat")}, "entries \"TEXTS.DAT\" and \"TEXTS.DAT\" would both be written to TEXTS.DAT"},
+        {{"extract", kit.path("parts.dat")}, "entries \"A/T.DAT\" and \"B\\x5CT.DAT\" would both be written to"},
+        {{"extract", kit.path("parts.dat"), "a/t.dat", "b\\t.dat"}, "would both be written to"},
+        {{"extract", kit.path("twice.dat"), "-o", kit.path("one")}, "-o names the file of one entry; 3 entries"},
+    };
+    for (const Case &c : cases) {
+        auto refused = KvToolRun::run(c.args, kit.path("all"));
+        EXPECT_NE(refused.exitCode, 0) << c.message;
+        EXPECT_TRUE(refused.err.contains(c.message)) << refused.err.toStdString();
+    }
+    EXPECT_TRUE(QDir(kit.path("all")).isEmpty()) << "nothing is written before every file name is known";
+    EXPECT_FALSE(QFile::exists(kit.path("one")));
+    ASSERT_EQ(KvToolRun::run({"extract", kit.path("twice.dat"), "font.spr", "FONT.SPR"}, kit.path("all")).exitCode, 0);
+    EXPECT_EQ(kit.read("all/FONT.SPR"), "f") << "one entry named twice is one file";
+    kit.writeArchive("sound.dat", {{"TEXTS.DAT", "t"}, {"FONT.SPR", "f"}});
+    ASSERT_EQ(KvToolRun::run({"extract", kit.path("sound.dat")}, kit.path("all")).exitCode, 0);
+    EXPECT_EQ(kit.read("all/TEXTS.DAT"), "t");
 }
 
 TEST(KvToolArchives, ErrorsAreOneLineAndLeaveNothingHalfWritten)
