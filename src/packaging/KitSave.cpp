@@ -124,7 +124,8 @@ Result<QStringList> KitSave::save(const QString &applicationDirectory, const Wor
         if (lock.error() == QLockFile::LockFailedError)
             return refusal(AnotherSaveText);
         return FormatError::general(QDir(applicationDirectory).filePath(LockFileName).toStdString(),
-                                    "cannot be created, so the save cannot be sure to be the only one");
+                                    "cannot be created, so this save cannot make sure it is the only one; is the kit "
+                                    "folder writable?");
     }
 
     // Judged under the lock: "lang.dat" is the one this save replaces.
