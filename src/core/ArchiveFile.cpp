@@ -1,10 +1,7 @@
 #include "ArchiveFile.h"
 
 #include "ArchiveDirectoryCheck.h"
-
-#include <algorithm>
-#include <sstream>
-#include <vector>
+#include "StreamRead.h"
 
 namespace orvanta {
 
@@ -23,33 +20,16 @@ Result<std::shared_ptr<ArchiveFile>> ArchiveFile::open(const std::filesystem::pa
     return file;
 }
 
-Status ArchiveFile::copyEntry(const ArchiveEntry &entry, std::ostream &out)
+Result<std::string> ArchiveFile::readEntry(const ArchiveEntry &entry)
 {
     const std::string who = "entry \"" + ArchiveDirectoryCheck::printable(entry.name) + "\"";
     if (std::uint64_t(entry.offset) + entry.size > m_length)
         return FormatError::at(m_fileName, entry.offset, who + " lies past the end of the file");
-    std::vector<char> buffer(std::size_t(1) << 20);
-    m_in.clear();
-    m_in.seekg(static_cast<std::streamoff>(entry.offset));
-    std::uint64_t left = entry.size;
-    while (left > 0) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
-        if (!m_in.read(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::at(m_fileName, entry.offset + (entry.size - left), who + " cannot be read");
-        if (!out.write(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::general(m_fileName, who + " cannot be written out");
-        left -= chunk;
-    }
-    return Done{};
-}
-
-Result<std::string> ArchiveFile::readEntry(const ArchiveEntry &entry)
-{
-    std::ostringstream out;
-    Status copied = copyEntry(entry, out);
-    if (!copied)
-        return copied.error();
-    return out.str();
+    std::string bytes(entry.size, '\0');
+    const std::size_t delivered = StreamRead::at(m_in, entry.offset, bytes.data(), bytes.size());
+    if (delivered != bytes.size())
+        return FormatError::at(m_fileName, entry.offset + delivered, who + " cannot be read");
+    return bytes;
 }
 
 } // namespace orvanta

@@ -59,18 +59,53 @@ int CommonOptions::chosenKitCodePage(const QCommandLineParser &parser, const QCo
     return number;
 }
 
-bool CommonOptions::loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures)
+int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
+                           Kit &kit)
 {
-    if (!QDir(kitDir).exists()) {
-        ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
-        return false;
+    kit.dir = parser.positionalArguments().at(0);
+    if (font) {
+        int exitCode = 0;
+        const auto glyphFont = font->readForKit(parser, exitCode, kit.dir);
+        if (!glyphFont)
+            return exitCode;
+        kit.glyphFont = *glyphFont;
     }
-    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), texts, pictures);
-    if (!problems.empty()) {
-        ToolOutput::fail(problems.front());
-        return false;
-    }
-    return true;
+    kit.codePage = chosenKitCodePage(parser, codePage, kit.dir);
+    if (!kit.codePage)
+        return ToolOutput::Failed;
+    if (!QDir(kit.dir).exists())
+        return ToolOutput::fail(kit.dir + QStringLiteral(": no such folder"));
+    const auto problems = KitLoader::load(QDir(kit.dir).absolutePath(), kit.texts, kit.pictures);
+    if (!problems.empty())
+        return ToolOutput::fail(problems.front());
+    return 0;
+}
+
+QCommandLineOption CommonOptions::allowFewerTexts()
+{
+    return QCommandLineOption(QStringLiteral("allow-fewer-texts"),
+                              QStringLiteral("Save even when lang.dat holds more text records than the kit has "
+                                             "source texts; the others are lost."));
+}
+
+int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts)
+{
+    const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
+    const auto check = KitSave::check(directory, work);
+    if (!check)
+        return ToolOutput::fail(check.error());
+    if (check->fewerTexts() && !allowFewerTexts)
+        return ToolOutput::fail(KitSave::fewerTextsText(check->textsNow, check->textsWritten)
+                                + QStringLiteral(" Give --allow-fewer-texts to save anyway."));
+    if (check->glyphsReplaced)
+        ToolOutput::warn(KitSave::glyphsReplacedText(*check));
+    KitSave::Options options;
+    options.allowFewerTexts = allowFewerTexts;
+    const auto saved = KitSave::save(directory, work, options);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    ToolOutput::print(KitSave::SuccessText);
+    return 0;
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)

@@ -2,14 +2,11 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitSave.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
-
-#include <QDir>
 
 #include <optional>
 
@@ -75,48 +72,22 @@ int CompileCommand::run(const QStringList &args)
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
-    const QCommandLineOption allowFewerTexts(QStringLiteral("allow-fewer-texts"),
-                                             QStringLiteral("Save even when lang.dat holds more text records than "
-                                                            "the kit's source texts; the others are lost."));
+    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
     parser.addOptions({codePage, picture, allowFewerTexts});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const QString kitDir = parser.positionalArguments().at(0);
-    int exitCode = 0;
-    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
-    if (!glyphFont)
-        return exitCode;
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)
         return ToolOutput::Misused;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    PictureSlots pictures;
-    TextTable texts;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
 
-    if (!takePictures(*choices, pictures))
+    if (!takePictures(*choices, kit.pictures))
         return ToolOutput::Failed;
-    const CodePage page(number);
-    const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
-    const KitSave::Work work{texts, *glyphFont, page, pictures};
-    const auto check = KitSave::check(directory, work);
-    if (!check)
-        return ToolOutput::fail(check.error());
-    KitSave::Options options;
-    options.allowFewerTexts = parser.isSet(allowFewerTexts);
-    if (check->fewerTexts() && !options.allowFewerTexts)
-        return ToolOutput::fail(KitSave::fewerTextsText(check->textsNow, check->textsWritten)
-                                + QStringLiteral(" Give --allow-fewer-texts to save anyway."));
-    if (check->glyphsReplaced)
-        ToolOutput::warn(KitSave::glyphsReplacedText(*check));
-    const auto saved = KitSave::save(directory, work, options);
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    ToolOutput::print(KitSave::SuccessText);
-    return 0;
+    const CodePage page(kit.codePage);
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
+                                  parser.isSet(allowFewerTexts));
 }
 
 } // namespace orvanta
