@@ -1,5 +1,7 @@
 #include "ArchiveDirectory.h"
 
+#include "ArchiveDirectoryCheck.h"
+
 #include <optional>
 
 namespace orvanta {
@@ -21,14 +23,21 @@ ArchiveDirectory ArchiveDirectory::fromRecords(const RawArchiveDirectory &raw)
                 "entry " + std::to_string(record.index) + " has a name without a terminating NUL; it is ignored"));
             continue;
         }
-        if (!record.dataFits(raw.fileLength())) {
-            dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position,
-                "entry \"" + *name + "\" claims " + std::to_string(record.size) + " bytes at offset "
-                    + std::to_string(record.offset) + ", past the end of the file ("
-                    + std::to_string(raw.fileLength()) + " bytes); it is ignored"));
+        const std::string shown = "entry \"" + ArchiveDirectoryCheck::printable(*name) + "\" claims "
+                                  + std::to_string(record.size) + " bytes at offset " + std::to_string(record.offset)
+                                  + ", past the end of the file (" + std::to_string(raw.fileLength()) + " bytes)";
+        const std::optional<std::uint32_t> size = record.readableSize(raw.fileLength());
+        if (!size) {
+            dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position, shown + "; it is ignored"));
             continue;
         }
-        dir.m_entries.push_back({std::move(*name), record.size, record.offset});
+        if (*size != record.size) {
+            // A file cut short still holds the start of its last entries:
+            // they are read as far as it goes.
+            dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position,
+                shown + "; only the " + std::to_string(*size) + " bytes the file holds are read"));
+        }
+        dir.m_entries.push_back({std::move(*name), *size, record.offset});
     }
     if (raw.readFailure())
         dir.m_problems.push_back(*raw.readFailure());

@@ -17,9 +17,12 @@ namespace orvanta {
 //
 // What a damaged archive yields: the count is never believed beyond what the
 // file can hold, so only records lying wholly inside the file are read; of
-// those, a record whose name has no NUL in its 13 bytes or whose data runs
-// past the end of the file is dropped. The remaining records stay usable,
-// and every dropped part is listed in problems(), so the caller can tell
+// those, a record whose name has no NUL in its 13 bytes, or whose data
+// would start at or past the end of the file, is dropped. A record whose
+// data start inside the file but run past its end (a file cut short) is
+// kept with the bytes the file holds: its size here ends at the end of the
+// file, so every whole text record of a truncated TEXTS.DAT still loads.
+// Everything dropped or cut is listed in problems(), so the caller can tell
 // the user that the archive is damaged.
 class ArchiveDirectory {
 public:

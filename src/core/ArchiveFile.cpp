@@ -1,5 +1,6 @@
 #include "ArchiveFile.h"
 
+#include "ArchiveDirectoryCheck.h"
 #include "StreamRead.h"
 
 namespace orvanta {
@@ -21,12 +22,13 @@ Result<std::shared_ptr<ArchiveFile>> ArchiveFile::open(const std::filesystem::pa
 
 Result<std::string> ArchiveFile::readEntry(const ArchiveEntry &entry)
 {
+    const std::string who = "entry \"" + ArchiveDirectoryCheck::printable(entry.name) + "\"";
     if (std::uint64_t(entry.offset) + entry.size > m_length)
-        return FormatError::at(m_fileName, entry.offset, "entry \"" + entry.name + "\" lies past the end of the file");
+        return FormatError::at(m_fileName, entry.offset, who + " lies past the end of the file");
     std::string bytes(entry.size, '\0');
     const std::size_t delivered = StreamRead::at(m_in, entry.offset, bytes.data(), bytes.size());
     if (delivered != bytes.size())
-        return FormatError::at(m_fileName, entry.offset + delivered, "entry \"" + entry.name + "\" cannot be read");
+        return FormatError::at(m_fileName, entry.offset + delivered, who + " cannot be read");
     return bytes;
 }
 

@@ -25,4 +25,13 @@ std::optional<std::string> ArchiveRecord::name() const
     return std::string(nameField.begin(), nul);
 }
 
+std::optional<std::uint32_t> ArchiveRecord::readableSize(std::uint64_t fileLength) const
+{
+    if (dataFits(fileLength))
+        return size;
+    if (offset >= fileLength)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(fileLength - offset);
+}
+
 } // namespace orvanta

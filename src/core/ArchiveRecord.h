@@ -27,6 +27,12 @@ struct ArchiveRecord {
 
     // Whether the data lies wholly inside a file of `fileLength` bytes.
     bool dataFits(std::uint64_t fileLength) const { return std::uint64_t(offset) + size <= fileLength; }
+
+    // How much of the data a reader takes from a file of `fileLength`
+    // bytes: all of it when it fits, the part before the end of the file
+    // when only its start lies inside (a file cut short), nothing when it
+    // would start at or past the end.
+    std::optional<std::uint32_t> readableSize(std::uint64_t fileLength) const;
 };
 
 } // namespace orvanta

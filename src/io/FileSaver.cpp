@@ -1,29 +1,32 @@
 #include "FileSaver.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "FileWriter.h"
 
 namespace orvanta {
 
+namespace {
+
+Status writeWhole(const QString &path, FileWriter::Mode mode, QByteArrayView bytes)
+{
+    FileWriter file(path, mode);
+    Status done = file.open();
+    if (done)
+        done = file.write(bytes);
+    if (done)
+        done = file.commit(bytes.size());
+    return done;
+}
+
+} // namespace
+
 Status FileSaver::save(const QString &path, QByteArrayView bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
-        return FormatError::general(path.toStdString(), "cannot be written: " + file.errorString().toStdString());
-    return Done{};
+    return writeWhole(path, FileWriter::Mode::Replace, bytes);
 }
 
 Status FileSaver::writePiece(const QString &path, QByteArrayView bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes.data(), bytes.size()) != bytes.size()
-        || !file.flush()) {
-        const std::string why = file.errorString().toStdString();
-        file.close();
-        QFile::remove(path);
-        return FormatError::general(path.toStdString(), "cannot be written: " + why);
-    }
-    return Done{};
+    return writeWhole(path, FileWriter::Mode::Scratch, bytes);
 }
 
 } // namespace orvanta

@@ -81,9 +81,27 @@ int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineO
     return 0;
 }
 
-int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work)
+QCommandLineOption CommonOptions::allowFewerTexts()
 {
-    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), work);
+    return QCommandLineOption(QStringLiteral("allow-fewer-texts"),
+                              QStringLiteral("Save even when lang.dat holds more text records than the kit has "
+                                             "source texts; the others are lost."));
+}
+
+int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts)
+{
+    const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
+    const auto check = KitSave::check(directory, work);
+    if (!check)
+        return ToolOutput::fail(check.error());
+    if (check->fewerTexts() && !allowFewerTexts)
+        return ToolOutput::fail(KitSave::fewerTextsText(check->textsNow, check->textsWritten)
+                                + QStringLiteral(" Give --allow-fewer-texts to save anyway."));
+    if (check->glyphsReplaced)
+        ToolOutput::warn(KitSave::glyphsReplacedText(*check));
+    KitSave::Options options;
+    options.allowFewerTexts = allowFewerTexts;
+    const auto saved = KitSave::save(directory, work, options);
     if (!saved)
         return ToolOutput::fail(saved.error());
     ToolOutput::print(KitSave::SuccessText);

@@ -48,8 +48,14 @@ public:
                        Kit &kit);
 
     // Saves `work` into the kit folder `kitDir` as the save button does and
-    // says so, or reports why it could not; returns the exit code.
-    static int saveKit(const QString &kitDir, const KitSave::Work &work);
+    // says so, or reports why it could not; returns the exit code. Where the
+    // window would ask first (KitSave::check), a command refuses a save that
+    // writes fewer text records than lang.dat holds unless
+    // `allowFewerTexts`, and warns when the save replaces glyphs of another
+    // font or code page.
+    static int saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts);
+    // --allow-fewer-texts, for the commands that save.
+    static QCommandLineOption allowFewerTexts();
 
     struct Font {
         QCommandLineOption family;

@@ -59,8 +59,11 @@ int CompileCommand::run(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Does what opening the kit in KITDIR, choosing the font and pictures and pressing \"Save data to "
         "lang.dat\" does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the "
-        "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete. A refused "
-        "picture prints the kit's message before anything is written."));
+        "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the "
+        "old one as KITDIR/lang.dat.bak. A refused picture prints the kit's message before anything is written. "
+        "A save that would write fewer text records than lang.dat holds is refused unless "
+        "--allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat "
+        "warns and goes on. Waits a few seconds for another save of the same kit to end."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     // Without options, the font and code page the kit remembers.
     const CommonOptions::Font fontOptions{QString(), QString()};
@@ -69,7 +72,8 @@ int CompileCommand::run(const QStringList &args)
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
-    parser.addOptions({codePage, picture});
+    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
+    parser.addOptions({codePage, picture, allowFewerTexts});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
     const auto choices = pictureChoices(parser.values(picture));
@@ -82,7 +86,8 @@ int CompileCommand::run(const QStringList &args)
     if (!takePictures(*choices, kit.pictures))
         return ToolOutput::Failed;
     const CodePage page(kit.codePage);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures});
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
+                                  parser.isSet(allowFewerTexts));
 }
 
 } // namespace orvanta

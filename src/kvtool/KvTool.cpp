@@ -28,7 +28,7 @@ struct Command {
 
 const std::array Commands{
     Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
-    Command{"extract", "extract ARCHIVE NAME [-o F]  write one entry to a file", ArchiveCommands::extract},
+    Command{"extract", "extract ARCHIVE [NAME...]    write entries (all, or those named) to files", ArchiveCommands::extract},
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
     Command{"texts", "texts build|export|import|widths|check ... the game's text files", TextsCommands::run, true},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},

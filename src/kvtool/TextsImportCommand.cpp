@@ -27,7 +27,8 @@ int TextsImportCommand::run(const QStringList &args)
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
                                          QStringLiteral("Import the other translations when some are refused."));
-    parser.addOptions({codePage, skipRefused});
+    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
+    parser.addOptions({codePage, skipRefused, allowFewerTexts});
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
     CommonOptions::Kit kit;
@@ -52,7 +53,8 @@ int TextsImportCommand::run(const QStringList &args)
         return 0;
     }
     TextImport::apply(outcome.changes, kit.texts);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures});
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
+                                  parser.isSet(allowFewerTexts));
 }
 
 } // namespace orvanta

@@ -7,10 +7,13 @@
 
 namespace orvanta {
 
-// Packs files into a new language archive. The archive is written to a
-// temporary file beside `archivePath` and replaces it only when every byte
-// is written and flushed, so a failure leaves the old archive untouched.
-// Files are streamed in chunks: any size up to the format's 4 GiB packs.
+// Packs files into a new language archive through a FileWriter: the
+// archive is written to a new file beside `archivePath`, every write and
+// kernel copy checked, and replaces it only when the file on disk holds the
+// layout's whole length and is synced, so a failure (a full disk, a file
+// that shrank meanwhile) leaves the old archive untouched and names its
+// cause. Files are streamed in chunks: any size up to the format's 4 GiB
+// packs.
 class ArchivePacker {
 public:
     struct Source {
@@ -18,7 +21,9 @@ public:
         QString name; // entry name, upper-cased on the way in
     };
 
-    static Status pack(const QString &archivePath, const QList<Source> &files);
+    // With a `backupPath`, the archive replaced is kept under that name
+    // (FileWriter::keepBackup) before the new one takes its place.
+    static Status pack(const QString &archivePath, const QList<Source> &files, const QString &backupPath = QString());
 
     // One Source per path, named by its bare file name.
     static QList<Source> sourcesFor(const QStringList &paths);

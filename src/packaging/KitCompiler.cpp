@@ -7,6 +7,9 @@
 
 namespace orvanta {
 
+const QString KitCompiler::ArchiveName = QStringLiteral("lang.dat");
+const QString KitCompiler::BackupName = QStringLiteral("lang.dat.bak");
+
 Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, const std::vector<PieceWriter> &pieces)
 {
     const OutputDirectory output(applicationDirectory);
@@ -24,8 +27,9 @@ Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, co
             return fail(written.error());
     }
     const QStringList files = output.scan();
-    Status packed = ArchivePacker::pack(QDir(applicationDirectory).filePath(QStringLiteral("lang.dat")),
-                                        ArchivePacker::sourcesFor(files));
+    const QDir kit(applicationDirectory);
+    Status packed = ArchivePacker::pack(kit.filePath(ArchiveName), ArchivePacker::sourcesFor(files),
+                                        kit.filePath(BackupName));
     if (!packed)
         return fail(packed.error());
     output.remove();

@@ -5,6 +5,9 @@
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace orvanta {
 
 std::vector<FormatError> KitLoader::load(const QString &directory, TextTable &texts, PictureSlots &pictures)
@@ -15,6 +18,13 @@ std::vector<FormatError> KitLoader::load(const QString &directory, TextTable &te
     EntryStream stream(archives);
     texts.LoadTexts(stream);
     archives.Close();
+    if (texts.rowCount() == 0) {
+        const QString kitData = QDir(directory).filePath(QLatin1String(ArchiveSet::SlotFileNames[1]));
+        problems.push_back(FormatError::general(kitData.toStdString(),
+            std::string(QFileInfo::exists(kitData) ? "holds no source texts (no whole record in \"KVTEXTS.DAT\")"
+                                                   : "is missing, and with it the source texts")
+                + ": the kit shows no texts, and saving is refused so that the translations in lang.dat are kept"));
+    }
     return problems;
 }
 

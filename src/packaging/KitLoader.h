@@ -18,8 +18,10 @@ class TextTable;
 // load through here, so they see the same work.
 class KitLoader {
 public:
-    // Returns what was found damaged in either archive; a missing archive
-    // is no problem.
+    // Returns what was found damaged in either archive, and a problem when
+    // no source text could be read (kvmain.dat missing, damaged or empty),
+    // which leaves the kit nothing to show or save. A missing "lang.dat" is
+    // no problem.
     static std::vector<FormatError> load(const QString &directory, TextTable &texts, PictureSlots &pictures);
 };
 

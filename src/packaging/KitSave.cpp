@@ -1,19 +1,148 @@
 #include "KitSave.h"
 
 #include "KitCompiler.h"
+#include "core/ArchiveFile.h"
+#include "font/GlyphFileDecoder.h"
 #include "font/GlyphFileWriter.h"
 #include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextFile.h"
 #include "texts/TextTable.h"
+
+#include <QDir>
+#include <QLockFile>
 
 namespace orvanta {
 
 const QString KitSave::SuccessText = QStringLiteral("\"lang.dat\" compilation completed successfully!");
+const QString KitSave::LockFileName = QStringLiteral("orvanta-kit.save.lock");
+const QString KitSave::AnotherSaveText = QStringLiteral("Another save of this kit is running.");
 
-Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work)
+namespace {
+
+// The "lang.dat" of a kit folder as a save finds it: nothing when there is
+// none or it cannot be read (loading has told the translator why).
+std::shared_ptr<ArchiveFile> currentArchive(const QString &applicationDirectory)
 {
+    auto file = ArchiveFile::open(QDir(applicationDirectory).filePath(KitCompiler::ArchiveName).toStdString());
+    return file ? *file : nullptr;
+}
+
+std::optional<QByteArray> entryBytes(ArchiveFile &archive, const char *name)
+{
+    const ArchiveEntry *entry = archive.directory().find(name);
+    if (!entry)
+        return std::nullopt;
+    auto bytes = archive.readEntry(*entry);
+    return bytes ? std::optional(QByteArray::fromStdString(*bytes)) : std::nullopt;
+}
+
+// Whole text records in the TEXTS.DAT of `archive` (a damaged archive
+// counts the records it still holds).
+qint64 textRecords(ArchiveFile *archive)
+{
+    const ArchiveEntry *entry = archive ? archive->directory().find("TEXTS.DAT") : nullptr;
+    return entry ? TextFile::recordCount(entry->size) : 0;
+}
+
+FormatError refusal(const QString &text)
+{
+    return FormatError::general({}, text.toStdString());
+}
+
+} // namespace
+
+QString KitSave::noSourceTextsText(qint64 translations)
+{
+    if (translations == 0)
+        return QStringLiteral("kvmain.dat holds no texts: saving would give the game a lang.dat without any.");
+    return QStringLiteral("kvmain.dat holds no texts: saving would remove the %1 translations in lang.dat.")
+        .arg(translations);
+}
+
+QString KitSave::fewerTextsText(qint64 now, qint64 written)
+{
+    return QStringLiteral("lang.dat holds %1 text records, but this save writes only %2: the last %3 "
+                          "translations would be lost.")
+        .arg(now)
+        .arg(written)
+        .arg(now - written);
+}
+
+QString KitSave::fontName(const QFont &font)
+{
+    QString name = font.family() + QLatin1Char(' ') + QString::number(font.pointSize());
+    const std::pair<bool, const char *> styles[] = {
+        {font.bold(), "bold"}, {font.italic(), "italic"}, {font.underline(), "underline"}, {font.strikeOut(), "strikeout"}};
+    for (const auto &[on, style] : styles) {
+        if (on)
+            name += QLatin1Char(' ') + QLatin1String(style);
+    }
+    return name;
+}
+
+QString KitSave::glyphsReplacedText(const Check &check)
+{
+    const QString now = check.cellHeightNow ? QStringLiteral("cells %1 pixels high").arg(*check.cellHeightNow)
+                                            : QStringLiteral("cells of unknown height");
+    return QStringLiteral("lang.dat holds glyphs of another font or code page (%1); this save replaces them with "
+                          "%2 (cells %3 pixels high)")
+        .arg(now, check.glyphsWritten)
+        .arg(check.cellHeightWritten);
+}
+
+Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const Work &work)
+{
+    GlyphTable captured;
+    const Result<GlyphFiles> glyphs = GlyphFileWriter::CaptureGlyphFiles(work.glyphFont, work.codePage, &captured);
+    if (!glyphs)
+        return glyphs.error();
+    Check check;
+    check.textsWritten = work.texts.rowCount();
+    check.cellHeightWritten = captured.cellHeight;
+    check.glyphsWritten = QStringLiteral("%1, code page %2").arg(fontName(work.glyphFont)).arg(work.codePage.number());
+
+    const std::shared_ptr<ArchiveFile> archive = currentArchive(applicationDirectory);
+    check.textsNow = textRecords(archive.get());
+    if (!archive)
+        return check;
+    const std::optional<QByteArray> fontNow = entryBytes(*archive, "FONT.SPR");
+    const std::optional<QByteArray> sizesNow = entryBytes(*archive, "FONTSIZE.DAT");
+    check.glyphsReplaced = (fontNow || sizesNow) && (fontNow != glyphs->fontSpr || sizesNow != glyphs->fontSizeDat);
+    if (fontNow)
+        check.cellHeightNow = GlyphFileDecoder::decode(*fontNow, "FONT.SPR").cellHeight;
+    return check;
+}
+
+Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work, const Options &options)
+{
+    QLockFile lock(QDir(applicationDirectory).filePath(LockFileName));
+    // A save never goes stale while its process lives, however long it
+    // takes; the lock of a process that died is taken over.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(int(options.lockWait.count()))) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return refusal(AnotherSaveText);
+        return FormatError::general(QDir(applicationDirectory).filePath(LockFileName).toStdString(),
+                                    "cannot be created, so this save cannot make sure it is the only one; is the kit "
+                                    "folder writable?");
+    }
+
+    // Judged under the lock: "lang.dat" is the one this save replaces.
+    const qint64 textsNow = textRecords(currentArchive(applicationDirectory).get());
+    if (work.texts.rowCount() == 0)
+        return refusal(noSourceTextsText(textsNow));
+    if (work.texts.rowCount() < textsNow && !options.allowFewerTexts)
+        return refusal(fewerTextsText(textsNow, work.texts.rowCount()));
+
     work.texts.ResetFixedTexts();
     return KitCompiler::compile(applicationDirectory,
                                 {[&work](const QString &output) { return SavePieces(work, output); }});
+}
+
+Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work)
+{
+    return save(applicationDirectory, work, Options());
 }
 
 Status KitSave::SavePieces(const Work &work, const QString &outputDirectory)

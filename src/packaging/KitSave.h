@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <optional>
+
 namespace orvanta {
 
 class CodePage;
@@ -13,7 +16,26 @@ class PictureSlots;
 class TextTable;
 
 // "Save data to lang.dat": the translator's work as the kit holds it, made
-// into the game's new language file beside the kit.
+// into the game's new language file beside the kit. The window and
+// kvtool compile both save through here.
+//
+// A save holds the lock file "orvanta-kit.save.lock" in the kit folder from
+// start to end, so two saves of one kit (two windows, a window and kvtool)
+// never share the output folder. It refuses, with nothing written:
+// - while another save of the kit runs, once it has waited
+//   Options::lockWait for it (AnotherSaveText);
+// - without source texts (kvmain.dat missing, damaged or empty), which
+//   would save a TEXTS.DAT without records over every translation
+//   (noSourceTextsText);
+// - when it would write fewer text records than the current "lang.dat"
+//   holds, unless Options::allowFewerTexts (fewerTextsText).
+// The "lang.dat" it replaces stays as "lang.dat.bak" (KitCompiler).
+//
+// Before a save, check() tells what a translator should be asked about:
+// losing text records, and glyphs of another font or code page in
+// "lang.dat" that the save would replace. A window asks, then saves with
+// allowFewerTexts set if the translator agreed; kvtool refuses fewer texts
+// unless told otherwise, and warns about the glyphs.
 class KitSave {
 public:
     struct Work {
@@ -23,10 +45,43 @@ public:
         const PictureSlots &pictures;
     };
 
+    struct Options {
+        // The translator agreed to a "lang.dat" with fewer text records
+        // than the current one (Check::fewerTexts).
+        bool allowFewerTexts = false;
+        // How long a save waits for another save of the kit to end.
+        std::chrono::milliseconds lockWait = std::chrono::seconds(5);
+    };
+
+    // What a save of some work would replace, against the "lang.dat" in the
+    // kit folder as it is now.
+    struct Check {
+        qint64 textsNow = 0;     // whole text records in its TEXTS.DAT; 0 without lang.dat or TEXTS.DAT
+        qint64 textsWritten = 0; // records the save writes: one per source text
+        // "lang.dat" holds FONT.SPR or FONTSIZE.DAT, and they are not byte
+        // for byte what the save writes.
+        bool glyphsReplaced = false;
+        std::optional<int> cellHeightNow; // of the glyphs in lang.dat, when FONT.SPR tells it
+        int cellHeightWritten = 0;        // of the glyphs the save writes
+        QString glyphsWritten;            // "Arial 8, code page 1252"
+
+        // The save needs Options::allowFewerTexts.
+        bool fewerTexts() const { return textsWritten < textsNow; }
+    };
+
+    // Captures the work's font (as the save will) and compares with
+    // "lang.dat"; reads, never writes. Fails only when the font cannot be
+    // captured, which the save would refuse too. Nothing is locked: a save
+    // judges "lang.dat" again, under its lock.
+    static Result<Check> check(const QString &applicationDirectory, const Work &work);
+
     // Puts the fixed records back to their source text, writes every piece
     // into a fresh output folder, packs them into "lang.dat" and removes the
-    // folder. Returns the packed files in archive order. On failure the old
-    // "lang.dat" is untouched and the error names the file.
+    // folder. Returns the packed files in archive order. On failure or
+    // refusal the old "lang.dat" is untouched and the error says why (for a
+    // file, naming it and the system's reason).
+    static Result<QStringList> save(const QString &applicationDirectory, const Work &work, const Options &options);
+    // With the default Options.
     static Result<QStringList> save(const QString &applicationDirectory, const Work &work);
 
     // The pieces, in this order: "texts.dat", "fontsize.dat" and "font.spr",
@@ -34,6 +89,17 @@ public:
     static Status SavePieces(const Work &work, const QString &outputDirectory);
 
     static const QString SuccessText;
+    static const QString LockFileName;    // "orvanta-kit.save.lock"
+    static const QString AnotherSaveText; // "Another save of this kit is running."
+    // "kvmain.dat holds no texts: saving would remove the N translations in lang.dat."
+    static QString noSourceTextsText(qint64 translations);
+    // "lang.dat holds N text records, but this save writes only M: ..."
+    static QString fewerTextsText(qint64 now, qint64 written);
+    // One line naming the glyphs "lang.dat" holds and what replaces them,
+    // for a check whose glyphsReplaced is set.
+    static QString glyphsReplacedText(const Check &check);
+    // "Arial 8", "Arial 9 bold italic": a glyph font in the translator's words.
+    static QString fontName(const QFont &font);
 };
 
 } // namespace orvanta

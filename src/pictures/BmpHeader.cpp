@@ -62,11 +62,12 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
     h.width = width;
     h.topDown = height < 0;
     h.height = height < 0 ? -height : height;
+    const std::uint16_t planes = LittleEndian::read16(info + 12);
     h.bitsPerPixel = LittleEndian::read16(info + 14);
     h.compression = LittleEndian::read32(info + 16);
     const std::uint32_t sizeImage = LittleEndian::read32(info + 20);
     const std::uint32_t coloursUsed = LittleEndian::read32(info + 32);
-    if (!knownDepth(h.bitsPerPixel) || !compressionFits(h.compression, h.bitsPerPixel, h.topDown))
+    if (planes != 1 || !knownDepth(h.bitsPerPixel) || !compressionFits(h.compression, h.bitsPerPixel, h.topDown))
         return notValid();
 
     std::uint64_t tableStart = FileHeaderSize + infoSize;

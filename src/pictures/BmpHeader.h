@@ -37,7 +37,8 @@ struct PaletteEntry {
 // The headers and colour table of a BMP file, read and checked against the
 // file's length. Knows the 40-byte info header and its longer successors (up
 // to V5, which some editors write); compression may be none, RLE8, RLE4 or
-// bit fields. The old 12-byte OS/2 header is not a BMP this reader takes.
+// bit fields. The old 12-byte OS/2 header is not a BMP this reader takes,
+// nor a header that gives other than one colour plane.
 //
 // Errors carry the messages a translator knows from image loaders:
 // "Bitmap image is not valid" when the file is not a BMP this reader

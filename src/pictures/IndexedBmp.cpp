@@ -3,37 +3,36 @@
 #include "io/FileSaver.h"
 #include "core/LittleEndian.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace orvanta {
 
 namespace {
 
-// False when the data ends before the end-of-picture mark or the last row.
-bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
+// Walks RLE8 data of a `width` x `height` picture, handing every run and
+// every literal to `put(y, x, count, literal, value)` (y counts rows from
+// the bottom; `literal` is null for a run of `value`). Runs, moves and
+// literals must stay inside the picture: one that passes the end of a row
+// or the top row is not what a BMP writer makes, and makes the data
+// invalid rather than being cut off. Data that ends before the
+// end-of-picture mark or the last row is truncated.
+template <typename Put>
+Status walkRle8(const unsigned char *data, std::uint64_t length, int width, int height, Put put)
 {
-    const int width = image.width();
-    const int height = image.height();
-    // Runs count rows from the bottom of the picture. Positions past the
-    // row's end stay at the row's end, however far the data moves them.
+    const auto invalid = [] { return FormatError::general({}, BmpHeader::NotValidMessage); };
+    const auto truncated = [] { return FormatError::general({}, BmpHeader::ReadErrorMessage); };
     int x = 0;
     int y = 0;
-    const auto advance = [&](int pixels) { x = std::min(x + pixels, width); };
-    const auto put = [&](unsigned char index) {
-        if (x < width && y < height)
-            image.scanLine(height - 1 - y)[x] = index;
-        advance(1);
-    };
     std::uint64_t i = 0;
     while (i + 2 <= length && y < height) {
         const unsigned char count = data[i];
         const unsigned char value = data[i + 1];
         i += 2;
         if (count > 0) {
-            const int end = std::min(x + count, width);
-            while (x < end)
-                put(value); // advances x
+            if (count > width - x)
+                return invalid();
+            put(y, x, count, nullptr, value);
+            x += count;
             continue;
         }
         switch (value) {
@@ -42,44 +41,74 @@ bool decodeRle8(const unsigned char *data, std::uint64_t length, QImage &image)
             ++y;
             break;
         case 1: // end of picture
-            return true;
+            return Done{};
         case 2: // move right and up
             if (i + 2 > length)
-                return false;
-            advance(data[i]);
+                return truncated();
+            if (data[i] > width - x || data[i + 1] > height - y)
+                return invalid();
+            x += data[i];
             y += data[i + 1];
             i += 2;
             break;
         default: // `value` literal indices, padded to an even count
+            if (value > width - x)
+                return invalid();
             if (i + value > length)
-                return false;
-            for (int k = 0; k < value; ++k)
-                put(data[i++]);
-            i += value & 1;
+                return truncated();
+            put(y, x, value, data + i, 0);
+            x += value;
+            i += value + (value & 1);
             break;
         }
     }
-    return y >= height;
+    if (y < height)
+        return truncated();
+    return Done{};
+}
+
+const unsigned char *pixelData(QByteArrayView file, const BmpHeader &header)
+{
+    return reinterpret_cast<const unsigned char *>(file.data()) + header.pixelOffset;
 }
 
 } // namespace
 
-QImage IndexedBmp::decode(QByteArrayView file, const BmpHeader &header)
+Status IndexedBmp::check(QByteArrayView file, const BmpHeader &header)
 {
     if (header.bitsPerPixel != 8)
-        return {};
+        return FormatError::general({}, BmpHeader::NotValidMessage);
+    if (header.compression != BmpHeader::Rle8)
+        return Done{}; // BmpHeader::read has seen every row in the file
+    return walkRle8(pixelData(file, header), header.pixelBytes, header.width, header.height,
+                    [](int, int, int, const unsigned char *, unsigned char) {});
+}
+
+Result<QImage> IndexedBmp::decode(QByteArrayView file, const BmpHeader &header)
+{
+    if (Status readable = check(file, header); !readable)
+        return readable.error();
     QImage image(header.width, header.height, QImage::Format_Indexed8);
     if (image.isNull())
-        return {};
+        return FormatError::general({}, BmpHeader::NotValidMessage);
     QList<QRgb> colours;
     for (const PaletteEntry &e : header.palette)
         colours.append(qRgb(e.red, e.green, e.blue));
     image.setColorTable(colours);
 
-    const auto *data = reinterpret_cast<const unsigned char *>(file.data()) + header.pixelOffset;
+    const unsigned char *data = pixelData(file, header);
     if (header.compression == BmpHeader::Rle8) {
         image.fill(0);
-        return decodeRle8(data, header.pixelBytes, image) ? image : QImage();
+        const int height = header.height;
+        walkRle8(data, header.pixelBytes, header.width, height,
+                 [&](int y, int x, int count, const unsigned char *literal, unsigned char value) {
+                     uchar *to = image.scanLine(height - 1 - y) + x;
+                     if (literal)
+                         std::memcpy(to, literal, std::size_t(count));
+                     else
+                         std::memset(to, value, std::size_t(count));
+                 });
+        return image;
     }
     const std::uint64_t stride = header.rowStride();
     for (int row = 0; row < header.height; ++row) {

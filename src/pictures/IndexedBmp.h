@@ -14,14 +14,19 @@ namespace orvanta {
 // picture comes from: their pixels as palette indices, and writing one.
 class IndexedBmp {
 public:
-    // The pixels of an 8-bit file, uncompressed (either row order) or RLE8,
-    // whose header is `header`: a Format_Indexed8 image with the file's
-    // colour table, row 0 the top row. Run-length data that skips pixels
-    // leaves them at index 0, and runs past a row's end are cut off; data
-    // that ends before the picture does gives a null image, as does any
-    // other depth. Indices are kept as the file has them, even past the end
-    // of its colour table.
-    static QImage decode(QByteArrayView file, const BmpHeader &header);
+    // Whether the pixels of an 8-bit file whose header is `header` can be
+    // decoded, judged without making the picture: "Stream read error" for
+    // run-length data that ends before the picture does, "Bitmap image is
+    // not valid" for a run, a literal or a move that passes the end of a
+    // row or the top of the picture, and for any depth but 8.
+    static Status check(QByteArrayView file, const BmpHeader &header);
+
+    // The pixels of an 8-bit file, uncompressed (either row order) or RLE8:
+    // a Format_Indexed8 image with the file's colour table, row 0 the top
+    // row; fails as check() does. Run-length data that skips pixels leaves
+    // them at index 0. Indices are kept as the file has them, even past the
+    // end of its colour table.
+    static Result<QImage> decode(QByteArrayView file, const BmpHeader &header);
 
     // An uncompressed, bottom-up 8-bit BMP of a Format_Indexed8 picture, its
     // colour table written whole as the file's palette (flags bytes 0) and

@@ -32,7 +32,10 @@ QImage builtInPicture(const PictureCatalogueRow &row)
     const auto header = BmpHeader::read(bytes, path.toStdString());
     if (!header)
         qFatal("damaged built-in picture: %s", header.error().text().c_str());
-    return IndexedBmp::decode(bytes, *header);
+    auto picture = IndexedBmp::decode(bytes, *header);
+    if (!picture)
+        qFatal("damaged built-in picture %s: %s", qPrintable(path), picture.error().what.c_str());
+    return *picture;
 }
 
 } // namespace

@@ -57,6 +57,13 @@ TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView fil
     const auto header = BmpHeader::read(file, fileName.toStdString());
     if (!header)
         return {Outcome::LoadFailed, QString::fromStdString(header.error().what), {}};
+    // The pixel data of an 8-bit file is judged before any test, as a loader
+    // reads it: data that ends early or would draw outside the picture fails
+    // to load, and the row keeps its picture.
+    if (header->bitsPerPixel == 8) {
+        if (Status readable = IndexedBmp::check(file, *header); !readable)
+            return {Outcome::LoadFailed, QString::fromStdString(readable.error().what), {}};
+    }
 
     if (header->width != standard.width() || header->height != standard.height())
         return refuse(SizesMismatch);
@@ -66,9 +73,10 @@ TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView fil
     const QList<QRgb> palette = standard.colorTable();
     if (!paletteCovers(header->palette, palette))
         return refuse(PaletteDiffers);
-    QImage picture = IndexedBmp::decode(file, *header);
-    if (picture.isNull())
-        return {Outcome::LoadFailed, QString::fromLatin1(BmpHeader::ReadErrorMessage), {}};
+    Result<QImage> decoded = IndexedBmp::decode(file, *header);
+    if (!decoded)
+        return {Outcome::LoadFailed, QString::fromStdString(decoded.error().what), {}};
+    QImage picture = std::move(*decoded);
     if (!pixelsBelow(picture, int(palette.size())))
         return refuse(PaletteDiffers);
     picture.setColorTable(palette);

@@ -80,8 +80,9 @@ TEST(ArchiveDirectory, HostileInputsAreBoundedAndReported)
         {"huge count", count(0xFFFFFFFFu) + record("A", 0, 25), 1,
          "lang.dat: at byte 0: the entry count 4294967295 needs a directory of 90194313195 bytes, but the file is "
          "only 25 bytes long; only the first 1 records are read"},
-        {"data past the end", count(2) + record("A", 1, 46) + record("B", 10, 47) + "xy", 1,
-         "lang.dat: at byte 25: entry \"B\" claims 10 bytes at offset 47, past the end of the file (48 bytes)"},
+        {"data that start at the end", count(2) + record("A", 1, 46) + record("B", 10, 47) + "x", 1,
+         "lang.dat: at byte 25: entry \"B\" claims 10 bytes at offset 47, past the end of the file (47 bytes); it is "
+         "ignored"},
         {"offset overflow", count(1) + record("A", 0xFFFFFFFFu, 0xFFFFFFFFu), 0, "past the end of the file"},
         {"name without NUL", count(1) + record("ABCDEFGHIJKLM", 0, 25), 0,
          "lang.dat: at byte 4: entry 0 has a name without a terminating NUL"},
@@ -93,6 +94,21 @@ TEST(ArchiveDirectory, HostileInputsAreBoundedAndReported)
         EXPECT_NE(dir.problems().front().text().find(c.problem), std::string::npos)
             << c.what << ": " << dir.problems().front().text();
     }
+}
+
+TEST(ArchiveDirectory, AFileCutShortKeepsWhatItHolds)
+{
+    // TEXTS.DAT is packed last; cutting the file shortens it, and its
+    // entry keeps the bytes that are still there.
+    auto archive = ArchiveWriter::write({{"FONT.SPR", "ab"}, {"TEXTS.DAT", std::string(402, 'T')}});
+    ASSERT_TRUE(archive.ok());
+    const std::string cut = archive->substr(0, archive->size() - 100);
+    const ArchiveDirectory dir = readBytes(cut);
+    ASSERT_EQ(dir.entries().size(), 2u);
+    EXPECT_EQ(dir.entries()[1], (ArchiveEntry{"TEXTS.DAT", 302, 4 + 42 + 2}));
+    EXPECT_EQ(dir.problems().size(), 1u);
+    EXPECT_EQ(dir.problems()[0].text(), "lang.dat: at byte 25: entry \"TEXTS.DAT\" claims 402 bytes at offset 48, past "
+                                        "the end of the file (350 bytes); only the 302 bytes the file holds are read");
 }
 
 TEST(ArchiveDirectoryCheck, WhatTheWriterWritesHasNoFindings)
@@ -121,12 +137,19 @@ TEST(ArchiveDirectoryCheck, EachFaultOfARecordIsOnePreciseLine)
         {"lower case", head + record("font.spr", 1, 47) + "ab", {
              "lang.dat: at byte 25: entry 1 \"font.spr\": the name holds lower-case letters; the kit looks names up "
              "upper-cased, so it never finds this entry"}},
-        {"other bytes shown escaped", count(2) + record("\x01\\", 1, 46) + record("\x01\\", 1, 47) + "ab", {
-             "lang.dat: at byte 25: entry 1 \"\\x01\\x5C\": the same name as entry 0; only entry 0 is ever found"}},
+        {"other bytes shown escaped", count(2) + record("CAF\xC9", 1, 46) + record("CAF\xC9", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"CAF\\xC9\": the same name as entry 0; only entry 0 is ever found"}},
+        {"control characters", head + record("B\x1B[2J", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"B\\x1B[2J\": the name holds control characters"}},
+        {"a folder part", head + record("..\\X", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"..\\x5CX\": the name holds a folder separator ('/' or '\\'); a file "
+             "extracted under it would land in another folder"}},
+        {"a folder's name", head + record("..", 1, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"..\": the name is \"..\", which names a folder, not a file"}},
         {"same name twice", head + record("A", 1, 47) + "ab", {
              "lang.dat: at byte 25: entry 1 \"A\": the same name as entry 0; only entry 0 is ever found"}},
-        {"data past the end", head + record("B", 3, 46) + "ab", {
-             "lang.dat: at byte 25: entry 1 \"B\": claims 3 bytes at offset 46, past the end of the file (48 bytes)"}},
+        {"data past the end", head + record("B", 3, 47) + "ab", {
+             "lang.dat: at byte 25: entry 1 \"B\": claims 3 bytes at offset 47, past the end of the file (48 bytes)"}},
         {"data inside the directory", head + record("B", 2, 44) + "ab", {
              "lang.dat: at byte 25: entry 1 \"B\": its data (bytes 44 to 45) begin inside the directory, which ends "
              "at byte 45"}},
@@ -143,12 +166,19 @@ TEST(ArchiveDirectoryCheck, EachFaultOfARecordIsOnePreciseLine)
 
 TEST(ArchiveDirectoryCheck, FaultsThatHideOthersAreJudgedAsTheKitReads)
 {
-    // A record past the end is never read, so a later record of its name is
-    // the one found: no duplicate. Zero-size entries share offsets freely.
-    const std::string bytes = count(4) + record("A", 9, 88) + record("A", 1, 88) + record("Z", 0, 88)
-                              + record("Z2", 0, 89) + "a";
+    // A record whose data start past the end is never read, so a later
+    // record of its name is the one found: no duplicate. Zero-size entries
+    // share offsets freely. Data cut off by the end of the file are read as
+    // far as they go, and overlap as far as that.
+    const std::string bytes = count(5) + record("A", 9, 110) + record("A", 1, 109) + record("Z", 0, 109)
+                              + record("Z2", 0, 110) + record("CUT", 5, 109) + "a";
     EXPECT_EQ(findingsOf(bytes),
-              Lines{"lang.dat: at byte 4: entry 0 \"A\": claims 9 bytes at offset 88, past the end of the file (89 bytes)"});
+              (Lines{"lang.dat: at byte 4: entry 0 \"A\": claims 9 bytes at offset 110, past the end of the file (110 "
+                     "bytes)",
+                     "lang.dat: at byte 88: entry 4 \"CUT\": claims 5 bytes at offset 109, past the end of the file (110 "
+                     "bytes)",
+                     "lang.dat: at byte 88: entry 4 \"CUT\": its data (bytes 109 to 109) overlap those of entry 1 \"A\" "
+                     "(bytes 109 to 109)"}));
 
     // One entry spanning two others: each of them names it.
     const std::string spanning = count(3) + record("BIG", 4, 67) + record("X", 1, 68) + record("Y", 1, 69) + "abcd";

@@ -199,19 +199,27 @@ TEST(EntryStream, SizeSurvivesAFailedOpenAndStartsAtZero)
     EXPECT_FALSE(stream.Read(buffer, 2));
 }
 
-TEST(EntryStream, AnEntryPastTheEndIsNeverRead)
+TEST(EntryStream, AFileCutShortGivesWhatItHoldsAndNothingAfter)
 {
-    std::string bytes = archive({{"A", "12"}, {"B", "3456"}});
-    bytes.resize(bytes.size() - 1); // B now runs one byte past the end
+    std::string bytes = archive({{"A", "12"}, {"B", "3456"}, {"C", "78"}});
+    bytes.resize(bytes.size() - 4); // B keeps "34"; C would start at the end
     ArchiveSet set;
     const auto problems =
         set.OpenSlot(0, std::make_unique<std::istringstream>(bytes), bytes.size(), "lang.dat");
-    ASSERT_EQ(problems.size(), 1u);
-    openInMemory(set, 1, archive({{"B", "kv"}}));
+    ASSERT_EQ(problems.size(), 2u);
+    openInMemory(set, 1, archive({{"B", "kv"}, {"C", "kv"}}));
     EntryStream stream(set);
     stream.Open("b");
     ASSERT_TRUE(stream.found());
-    EXPECT_EQ(stream.slot(), 1) << "the damaged record is dropped, the lookup goes on";
+    EXPECT_EQ(stream.slot(), 0) << "the cut entry is still the one found";
+    EXPECT_EQ(stream.Size(), 2);
+    char buffer[2];
+    ASSERT_TRUE(stream.Read(buffer, 2));
+    EXPECT_EQ(std::string(buffer, 2), "34");
+    EXPECT_FALSE(stream.Read(buffer, 1));
+    stream.Open("c");
+    ASSERT_TRUE(stream.found());
+    EXPECT_EQ(stream.slot(), 1) << "a record whose data lie wholly past the end is dropped; the lookup goes on";
 }
 
 TEST(ArchiveSet, OpensTheKitFolderAndStaysSilentAboutMissingArchives)

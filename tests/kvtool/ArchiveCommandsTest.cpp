@@ -28,18 +28,35 @@ TEST(KvToolArchives, PackListExtractRoundTrip)
     EXPECT_EQ(kit.read("t.bin"), QByteArray(402, 'T'));
 }
 
-TEST(KvToolArchives, EntryNamesCannotWriteOutsideTheFolder)
+TEST(KvToolArchives, EntryNamesAreShownSafelyAndNeverWriteOutsideTheFolder)
 {
     TempKit kit;
-    kit.writeArchive("evil.dat", {{"../X", "escaped"}, {"..", "dots"}});
+    kit.writeArchive("evil.dat", {{"../X", "escaped"}, {"..", "dots"}, {"A\x1B[2J", "clears the screen"}});
+    auto listed = KvToolRun::run({"list", kit.path("evil.dat")});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.out, "../X\t7\t67\n..\t4\t74\nA\\x1B[2J\t17\t78\n");
+
     QDir(kit.dir()).mkdir("out");
     auto run = KvToolRun::run({"extract", kit.path("evil.dat"), "../x"}, kit.path("out"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(kit.read("out/X"), "escaped");
     EXPECT_FALSE(QFile::exists(kit.path("X")));
-    auto dots = KvToolRun::run({"extract", kit.path("evil.dat"), ".."}, kit.path("out"));
-    EXPECT_EQ(dots.exitCode, 1);
-    EXPECT_TRUE(dots.err.contains("has no usable file name")) << dots.err.toStdString();
+    for (const char *name : {"..", "a\x1B[2j"}) {
+        auto refused = KvToolRun::run({"extract", kit.path("evil.dat"), name}, kit.path("out"));
+        EXPECT_EQ(refused.exitCode, 1) << name;
+        EXPECT_TRUE(refused.err.contains("has no usable file name")) << refused.err.toStdString();
+        EXPECT_FALSE(refused.err.contains('\x1B')) << "control characters are shown escaped";
+    }
+
+    // Every entry at once; two entries that would land in one file are
+    // refused (ErrorsAreOneLineAndLeaveNothingHalfWritten).
+    kit.writeArchive("twice.dat", {{"TEXTS.DAT", "first"}, {"FONT.SPR", "f"}, {"TEXTS.DAT", "second"}});
+    QDir(kit.dir()).mkdir("all");
+    ASSERT_EQ(KvToolRun::run({"extract", kit.path("twice.dat"), "font.spr", "FONT.SPR"}, kit.path("all")).exitCode, 0);
+    EXPECT_EQ(kit.read("all/FONT.SPR"), "f") << "one entry named twice is one file";
+    kit.writeArchive("sound.dat", {{"TEXTS.DAT", "t"}, {"FONT.SPR", "f"}});
+    ASSERT_EQ(KvToolRun::run({"extract", kit.path("sound.dat")}, kit.path("all")).exitCode, 0);
+    EXPECT_EQ(kit.read("all/TEXTS.DAT"), "t");
 }
 
 TEST(KvToolArchives, ErrorsAreOneLineAndLeaveNothingHalfWritten)
@@ -48,6 +65,9 @@ TEST(KvToolArchives, ErrorsAreOneLineAndLeaveNothingHalfWritten)
     kit.write("damaged.dat", QByteArray("\x02\0\0\0", 4));
     kit.write("verylongname.dat", "x");
     kit.write("keep.dat", "old");
+    kit.writeArchive("twice.dat", {{"TEXTS.DAT", "first"}, {"FONT.SPR", "f"}, {"TEXTS.DAT", "second"}});
+    kit.writeArchive("parts.dat", {{"A/T.DAT", "a"}, {"B\\t.dat", "b"}});
+    QDir(kit.dir()).mkdir("out");
     struct Case {
         QStringList args;
         const char *message;
@@ -56,17 +76,23 @@ TEST(KvToolArchives, ErrorsAreOneLineAndLeaveNothingHalfWritten)
         {{"list", kit.path("missing.dat")}, "missing.dat: no such file"},
         {{"list", kit.path("damaged.dat")}, "damaged.dat: at byte 0: the entry count 2"},
         {{"extract", kit.path("damaged.dat"), "a"}, "the entry count 2"},
+        {{"extract", kit.path("twice.dat")}, "entries \"TEXTS.DAT\" and \"TEXTS.DAT\" would both be written to TEXTS.DAT"},
+        {{"extract", kit.path("parts.dat")}, "entries \"A/T.DAT\" and \"B\\x5CT.DAT\" would both be written to"},
+        {{"extract", kit.path("parts.dat"), "a/t.dat", "b\\t.dat"}, "would both be written to"},
+        {{"extract", kit.path("twice.dat"), "-o", kit.path("one")}, "-o names the file of one entry; 3 entries"},
         {{"pack", kit.path("keep.dat"), kit.path("verylongname.dat")}, "holds at most 12"},
         {{"pack", kit.path("keep.dat"), kit.path("nothere.dat")}, "nothere.dat: is not a readable file"},
         {{"frobnicate"}, "unknown command"},
     };
     for (const Case &c : cases) {
-        auto run = KvToolRun::run(c.args);
+        auto run = KvToolRun::run(c.args, kit.path("out"));
         EXPECT_NE(run.exitCode, 0) << c.message;
         EXPECT_TRUE(run.err.startsWith("kvtool: ")) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
     }
     EXPECT_EQ(kit.read("keep.dat"), "old");
+    EXPECT_TRUE(QDir(kit.path("out")).isEmpty()) << "nothing is extracted before every file name is known";
+    EXPECT_FALSE(QFile::exists(kit.path("one")));
     kit.writeArchive("ok.dat", {{"A", "1"}});
     auto missing = KvToolRun::run({"extract", kit.path("ok.dat"), "b", "-o", kit.path("b.out")});
     EXPECT_EQ(missing.exitCode, 1);

@@ -128,10 +128,12 @@ TEST_F(ArchiveVerifierTest, DirectoryFaultsComeFirstAndOnlyTheFoundEntryIsJudged
                      "lang.dat: at byte 109: entry 5 \"font.spr\": the name holds lower-case letters; the kit looks "
                      "names up upper-cased, so it never finds this entry"}));
 
-    // A lang.dat cut short loses its last entry, and the rest is judged.
+    // A lang.dat cut short: its last entry is judged as far as it goes.
     const std::string cut = s_langDat.substr(0, s_langDat.size() - 1);
     const Lines findings = verify(cut);
-    ASSERT_EQ(findings.size(), 1u);
+    ASSERT_EQ(findings.size(), 2u);
     EXPECT_EQ(findings[0].rfind("lang.dat: at byte 67: entry 3 \"TEXTS.DAT\": claims ", 0), 0u) << findings[0];
     EXPECT_NE(findings[0].find("past the end of the file (" + std::to_string(cut.size()) + " bytes)"), std::string::npos);
+    EXPECT_EQ(findings[1].rfind("lang.dat: TEXTS.DAT: at byte ", 0), 0u) << findings[1];
+    EXPECT_NE(findings[1].find(": 199 bytes after the last whole record"), std::string::npos) << findings[1];
 }

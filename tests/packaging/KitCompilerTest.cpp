@@ -2,6 +2,7 @@
 #include "TempKit.h"
 #include "packaging/ArchivePacker.h"
 #include "packaging/KitCompiler.h"
+#include "io/WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,23 +112,50 @@ TEST(KitCompiler, FailuresLeaveTheOldLangDatAndNoOutputFolder)
     }
 }
 
-TEST(ArchivePacker, KernelCopiesAndPlainCopiesLineUp)
+TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)
 {
     // The kernel copies file to file on one file system; from another one
-    // (here a tmpfs) the packer falls back to reading and writing.
+    // (here a tmpfs) the packer may fall back to reading and writing.
     if (!QFileInfo(QStringLiteral("/dev/shm")).isWritable())
         GTEST_SKIP() << "no /dev/shm";
     TempKit kit;
     QTemporaryDir elsewhere(QStringLiteral("/dev/shm/orvanta-XXXXXX"));
-    const QByteArray a(3'000'001, 'a'), b(2'500'000, 'b'), c(999, 'c');
+    const QByteArray a(300'001, 'a'), b(250'000, 'b'), c(999, 'c');
     kit.write("a.dat", a);
     QFile other(elsewhere.filePath("b.dat"));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write(b);
     other.close();
+    kit.write("empty.dat", "");
     kit.write("c.dat", c);
-    ASSERT_TRUE(ArchivePacker::pack(kit.path("out.dat"),
-                                    ArchivePacker::sourcesFor({kit.path("a.dat"), other.fileName(), kit.path("c.dat")})));
-    EXPECT_EQ(archiveContents(kit.path("out.dat")),
-              (Entries{{"A.DAT", a.toStdString()}, {"B.DAT", b.toStdString()}, {"C.DAT", c.toStdString()}}));
+    kit.writeArchive("lang.dat", {{"OLD.DAT", "the last good archive"}});
+    kit.write("lang.dat.bak", "the one before");
+    const QByteArray old = kit.read("lang.dat");
+    const auto sources = ArchivePacker::sourcesFor({kit.path("a.dat"), other.fileName(), kit.path("empty.dat"),
+                                                    kit.path("c.dat")});
+    const qint64 total = 4 + 21 * 4 + a.size() + b.size() + c.size();
+    const QStringList files = QDir(kit.dir()).entryList(QDir::Files, QDir::Name);
+
+    using Kind = WriteFaults::Kind;
+    const std::pair<Kind, const char *> kinds[] = {{Kind::NoSpace, "No space left on device"},
+                                                   {Kind::LostWrites, "the disk holds only "},
+                                                   {Kind::SyncFails, "Input/output error"}};
+    for (const auto &[kind, cause] : kinds) {
+        for (qint64 budget = 0; budget < total; budget += budget < 100 ? 1 : 4999) {
+            const WriteFaults::Scope fault(budget, kind);
+            const Status packed = ArchivePacker::pack(kit.path("lang.dat"), sources, kit.path("lang.dat.bak"));
+            ASSERT_FALSE(packed.ok()) << budget;
+            EXPECT_EQ(packed.error().text().rfind(kit.path("lang.dat").toStdString() + ": cannot be written: " + cause, 0),
+                      0u) << budget << ": " << packed.error().text();
+            ASSERT_EQ(kit.read("lang.dat"), old) << budget;
+            ASSERT_EQ(kit.read("lang.dat.bak"), "the one before") << budget;
+            ASSERT_EQ(QDir(kit.dir()).entryList(QDir::Files, QDir::Name), files) << budget;
+        }
+    }
+    const WriteFaults::Scope justEnough(total);
+    ASSERT_TRUE(ArchivePacker::pack(kit.path("lang.dat"), sources, kit.path("lang.dat.bak")));
+    EXPECT_EQ(archiveContents(kit.path("lang.dat")),
+              (Entries{{"A.DAT", a.toStdString()}, {"B.DAT", b.toStdString()}, {"EMPTY.DAT", ""},
+                       {"C.DAT", c.toStdString()}}));
+    EXPECT_EQ(kit.read("lang.dat.bak"), old);
 }

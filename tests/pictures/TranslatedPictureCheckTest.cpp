@@ -146,22 +146,44 @@ TEST(TranslatedPictureCheck, AcceptedPicturesHoldTheFilesPixelsTopRowFirst)
     }
 }
 
-TEST(TranslatedPictureCheck, RunLengthDataCannotMoveAPixelOutsideItsRow)
+TEST(TranslatedPictureCheck, RunLengthDataThatLeavesThePictureIsNotValid)
 {
-    // A run of 3, then moves 255 pixels right, more often than a position
-    // counter can count, then another run: it lies past the row's end and
-    // is cut off like any other.
-    TestBmp bmp = TestBmp::rle8(standard(0));
-    bmp.pixels = QByteArray("\x03\x05", 2);
-    const QByteArray move("\x00\x02\xFF\x00", 4);
-    bmp.pixels += move.repeated(8'500'000);
-    bmp.pixels += QByteArray("\x02\x07\x00\x01", 4);
-    const auto verdict = TranslatedPictureCheck::check(bmp.bytes(), standard(0));
-    ASSERT_EQ(verdict.outcome, Outcome::Accepted) << verdict.message.toStdString();
-    QByteArray bottomRow(41, '\0');
-    bottomRow.replace(0, 3, "\x05\x05\x05");
-    EXPECT_EQ(pixelBytes(verdict.picture).right(41), bottomRow);
-    EXPECT_EQ(pixelBytes(verdict.picture).count('\x07'), 0);
+    // Row 0's picture is 41 pixels wide and 18 high; rows count from the
+    // bottom. Each file starts with a run of 40 pixels on the bottom row.
+    const QImage &stk = standard(0);
+    ASSERT_EQ(stk.size(), QSize(41, 18));
+    const QByteArray start("\x28\x05", 2);
+    struct Case {
+        const char *what;
+        QByteArray pixels;
+        const char *message; // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"a run past the row's end", start + QByteArray("\x02\x05", 2), "Bitmap image is not valid"},
+        {"a literal past the row's end", start + QByteArray("\x00\x03\x01\x02\x03\x00", 6),
+         "Bitmap image is not valid"},
+        {"a move past the row's end", start + QByteArray("\x00\x02\x02\x00", 4), "Bitmap image is not valid"},
+        {"a move past the top row", start + QByteArray("\x00\x02\x00\x13", 4), "Bitmap image is not valid"},
+        {"moves past the row's end, again and again",
+         start + QByteArray("\x00\x02\xFF\x00", 4).repeated(100'000), "Bitmap image is not valid"},
+        {"a run to the row's end, a move to the last row, the end", start + QByteArray("\x01\x05\x00\x02\x00\x11"
+                                                                                       "\x00\x01", 8), nullptr},
+        {"a move to just past the top row ends the picture", start + QByteArray("\x01\x05\x00\x02\x00\x12", 6),
+         nullptr},
+    };
+    for (const Case &c : cases) {
+        TestBmp bmp = TestBmp::rle8(stk);
+        bmp.pixels = c.pixels;
+        const auto verdict = TranslatedPictureCheck::check(bmp.bytes(), stk);
+        if (!c.message) {
+            ASSERT_EQ(verdict.outcome, Outcome::Accepted) << c.what << ": " << verdict.message.toStdString();
+            EXPECT_EQ(pixelBytes(verdict.picture).right(41), QByteArray(41, '\x05')) << c.what;
+            EXPECT_EQ(pixelBytes(verdict.picture).count('\x05'), 41) << c.what;
+            continue;
+        }
+        EXPECT_EQ(verdict.outcome, Outcome::LoadFailed) << c.what;
+        EXPECT_EQ(verdict.message, QLatin1String(c.message)) << c.what;
+    }
 }
 
 TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
@@ -187,6 +209,8 @@ TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
          "Bitmap image is not valid"},
         {"an unknown header size",
          [&] { QByteArray b = good; b[14] = 41; return b; }(), "Bitmap image is not valid"},
+        {"two colour planes",
+         [&] { QByteArray b = good; b[26] = 2; return b; }(), "Bitmap image is not valid"},
         {"7 bits per pixel",
          [&] { QByteArray b = good; b[28] = 7; return b; }(), "Bitmap image is not valid"},
     };

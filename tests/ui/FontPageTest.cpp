@@ -40,6 +40,7 @@ TEST(FontPage, StartsWithArialEight)
 TEST(FontPage, ConfirmedChoiceBecomesTheGlyphFont)
 {
     TempKit kit;
+    kit.installSampleData();
     TMainForm form(kit.dir());
     form.show();
     FontChooser::choose(form, boldUnderlinedSerif(), Answer::Ok);
@@ -56,6 +57,7 @@ TEST(FontPage, ConfirmedChoiceBecomesTheGlyphFont)
 TEST(FontPage, CancelKeepsFontAndLabel)
 {
     TempKit kit;
+    kit.installSampleData();
     TMainForm form(kit.dir());
     form.show();
     FontChooser::choose(form, boldUnderlinedSerif(), Answer::Cancel);
@@ -67,6 +69,7 @@ TEST(FontPage, CancelKeepsFontAndLabel)
 TEST(FontPage, DialogShowsTheFaceThatDrawsArialAndOkKeepsIt)
 {
     TempKit kit;
+    kit.installSampleData();
     TMainForm form(kit.dir());
     form.show();
     const QFont opened = FontChooser::choose(form, std::nullopt, Answer::Ok);

@@ -14,6 +14,7 @@ using namespace orvanta;
 TEST(MainForm, WindowOpensOnTheFontPageAtItsPlace)
 {
     TempKit kit;
+    kit.installSampleData();
     TMainForm form(kit.dir());
     form.show();
     EXPECT_EQ(form.objectName(), "MainForm");
@@ -97,9 +98,10 @@ TEST(MainForm, ADamagedArchiveIsReportedOnceTheWindowShows)
         << answerer.seen()[0].text.toStdString();
 }
 
-TEST(MainForm, AMissingArchiveIsNoError)
+TEST(MainForm, AMissingLangDatIsNoError)
 {
     TempKit kit;
+    kit.installSampleData();
     TMainForm form(kit.dir());
     MessageBoxAnswerer answerer;
     form.show();
@@ -113,6 +115,7 @@ TEST(MainForm, ABadlyDamagedArchiveGivesAShortWarning)
     QByteArray bytes("\xA0\x86\x01\x00", 4); // 100,000 entries
     bytes += QByteArray(21 * 100'000, '\xFF');
     TempKit kit;
+    kit.installSampleData();
     kit.write("lang.dat", bytes);
     TMainForm form(kit.dir());
     MessageBoxAnswerer answerer;

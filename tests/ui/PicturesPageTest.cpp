@@ -57,8 +57,13 @@ QImage rgb(const QImage &picture)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
+// A kit folder with the sample kvmain.dat, ready before a window opens on it.
+struct SampleKit : TempKit {
+    SampleKit() { installSampleData(); }
+};
+
 struct PicturesPage {
-    TempKit kit;
+    SampleKit kit;
     TMainForm form{kit.dir()};
     QSignalSpy changed{&form, &TMainForm::translatedPicturesChanged};
 
@@ -186,7 +191,7 @@ TEST(PicturesPage, AFileThatDoesNotLoadLeavesTheAcceptedPicture)
 
 TEST(PicturesPage, PicturesOfTheLastSaveAreBackAtStartUp)
 {
-    TempKit kit;
+    SampleKit kit;
     QImage stock(41, 18, QImage::Format_Indexed8);
     stock.fill(1); // white
     stock.scanLine(0)[0] = 0; // black, in the game's palette

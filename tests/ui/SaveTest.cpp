@@ -3,6 +3,7 @@
 #include "ArchiveContents.h"
 #include "TempKit.h"
 #include "core/ArchiveFile.h"
+#include "io/WriteFaults.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PictureSlots.h"
@@ -21,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace orvanta;
 
 namespace {
@@ -29,6 +32,7 @@ namespace {
 struct OpenKit {
     TempKit kit;
     std::unique_ptr<TMainForm> form;
+    std::optional<WriteFaults::Scope> fault; // armed: the disk fills up
 
     OpenKit() { kit.installSampleData(); }
 
@@ -149,6 +153,7 @@ TEST(Save, AFailedSaveSaysWhyAndKeepsTheOldLangDat)
         {"a file in the way of the output folder",
          [](OpenKit &k) { k.kit.write("output", "someone's file"); },
          "output: a file of this name is in the way of the output folder"},
+        {"a full disk", [](OpenKit &k) { k.fault.emplace(500'000); }, "lang.dat: cannot be written: No space left on device"},
         {"a font too large for the glyph files",
          [](OpenKit &k) {
              FontChooser::choose(*k.form, QFont(QStringLiteral("Liberation Sans"), 48), FontChooser::Answer::Ok);
@@ -180,6 +185,33 @@ TEST(Save, AFailedSaveSaysWhyAndKeepsTheOldLangDat)
         else
             EXPECT_FALSE(QFile::exists(k.kit.path("output"))) << c.what;
     }
+}
+
+TEST(Save, WithoutSourceTextsTheWindowSaysSoAndSavesNothing)
+{
+    TempKit kit;
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"Bauen", "Laden", "Stock"})}});
+    const QByteArray old = kit.read("lang.dat");
+    TMainForm form(kit.dir());
+    {
+        MessageBoxAnswerer startup;
+        form.show();
+        ASSERT_EQ(startup.count(), 1);
+        EXPECT_TRUE(startup.seen()[0].text.contains(kit.path("kvmain.dat") + ": is missing, and with it the source "
+                                                                              "texts"))
+            << startup.seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(form.texts()->rowCount(), 0);
+
+    MessageBoxAnswerer answerer;
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    ASSERT_EQ(answerer.count(), 1);
+    EXPECT_TRUE(answerer.seen()[0].text.contains(
+        "kvmain.dat holds no texts: saving would remove the 3 translations in lang.dat."))
+        << answerer.seen()[0].text.toStdString();
+    EXPECT_EQ(kit.read("lang.dat"), old);
+    EXPECT_FALSE(QFile::exists(kit.path("lang.dat.bak")));
+    EXPECT_FALSE(QFile::exists(kit.path("output")));
 }
 
 TEST(Save, ClosingAsksOnlyAboutUnsavedWork)

@@ -1,0 +1,249 @@
+#include "FileWriter.h"
+
+#include "WriteFaults.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace orvanta {
+
+namespace {
+
+constexpr qint64 ChunkSize = 1 << 20;
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString systemMessage(int error)
+{
+    return QString::fromStdString(std::generic_category().message(error));
+}
+
+// A name beside `path` that no file has yet: "NAME.XXXXXXXX.new".
+QString newNameBeside(const QString &path)
+{
+    return QStringLiteral("%1.%2.new").arg(path).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// Makes a rename in the folder of `path` durable; a failure here changes
+// nothing about the file, which is in place already.
+void syncFolderOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+} // namespace
+
+FileWriter::FileWriter(const QString &path, Mode mode) : m_path(path), m_target(path), m_mode(mode)
+{
+    const QFileInfo info(path);
+    if (mode == Mode::Replace && info.isSymLink())
+        m_target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+FileWriter::~FileWriter()
+{
+    if (m_committed || !m_opened)
+        return;
+    m_file.close();
+    QFile::remove(m_file.fileName());
+}
+
+Status FileWriter::failure(const QString &reason) const
+{
+    return FormatError::general(m_path.toStdString(), "cannot be written: " + reason.toStdString());
+}
+
+Status FileWriter::open()
+{
+    if (m_mode == Mode::Scratch) {
+        m_file.setFileName(m_target);
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            return failure(m_file.errorString());
+        m_opened = true;
+        return Done{};
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_file.setFileName(newNameBeside(m_target));
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            m_opened = true;
+            // The new file takes the old one's place with its permissions.
+            if (QFileInfo(m_target).isFile())
+                m_file.setPermissions(QFileInfo(m_target).permissions());
+            return Done{};
+        }
+        if (!QFileInfo::exists(m_file.fileName()))
+            return failure(m_file.errorString());
+    }
+    return failure(QStringLiteral("no free name for a new file beside it"));
+}
+
+Status FileWriter::putBytes(const char *data, qint64 size)
+{
+    while (size > 0) {
+        const WriteFaults::Grant grant = WriteFaults::grant(size);
+        if (grant.error)
+            return failure(systemMessage(grant.error));
+        qint64 done = grant.bytes;
+        if (!grant.pretend) {
+            // A short write is followed by another for the rest, which
+            // either goes on or fails with the system's reason.
+            done = m_file.write(data, grant.bytes);
+            WriteFaults::giveBack(grant.bytes - qMax<qint64>(0, done));
+            if (done < 0)
+                return failure(m_file.errorString());
+            if (done == 0)
+                return failure(QStringLiteral("the system took no bytes"));
+        }
+        data += done;
+        size -= done;
+        m_written += done;
+    }
+    return Done{};
+}
+
+Status FileWriter::write(QByteArrayView bytes)
+{
+    return putBytes(bytes.data(), bytes.size());
+}
+
+// Returns how many bytes the kernel copied before it could not go on;
+// whatever stopped it (another file system, a full disk) is met again, and
+// named, by the plain copy that takes over.
+qint64 FileWriter::copyInKernel(QFile &source, qint64 size)
+{
+#ifdef Q_OS_LINUX
+    qint64 done = 0;
+    while (done < size) {
+        const WriteFaults::Grant grant = WriteFaults::grant(size - done);
+        if (grant.error)
+            break;
+        qint64 got = grant.bytes;
+        if (!grant.pretend) {
+            // The source is read at an explicit offset; the written file's
+            // own position advances, and the plain writes after this use it.
+            loff_t from = done;
+            got = qMax<qint64>(0, ::copy_file_range(source.handle(), &from, m_file.handle(), nullptr,
+                                                    std::size_t(grant.bytes), 0));
+            WriteFaults::giveBack(grant.bytes - got);
+        }
+        done += got;
+        m_written += got;
+        if (got < grant.bytes || got == 0)
+            break;
+    }
+    return done;
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(size);
+    return 0;
+#endif
+}
+
+Status FileWriter::copyFrom(const QString &source, qint64 size)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return FormatError::general(source.toStdString(), "cannot be opened for reading: " + in.errorString().toStdString());
+    const qint64 copied = copyInKernel(in, size);
+    if (copied > 0 && !in.seek(copied))
+        return FormatError::general(source.toStdString(), "cannot be read: " + in.errorString().toStdString());
+    if (m_buffer.isEmpty())
+        m_buffer.resize(ChunkSize);
+    for (qint64 left = size - copied; left > 0;) {
+        const qint64 got = in.read(m_buffer.data(), qMin(left, ChunkSize));
+        if (got <= 0)
+            return FormatError::general(source.toStdString(),
+                QStringLiteral("ended after %1 of %2 bytes while it was copied").arg(size - left).arg(size).toStdString());
+        if (Status put = putBytes(m_buffer.constData(), got); !put)
+            return put;
+        left -= got;
+    }
+    return Done{};
+}
+
+Status FileWriter::sync()
+{
+    if (const int error = WriteFaults::syncError())
+        return failure(systemMessage(error));
+#ifdef Q_OS_UNIX
+    if (::fsync(m_file.handle()) != 0)
+        return failure(systemMessage(errno));
+#endif
+    return Done{};
+}
+
+Status FileWriter::commit(qint64 expectedSize, const QString &backupPath)
+{
+    if (m_written != expectedSize)
+        return failure(QStringLiteral("%1 bytes were written, not the %2 it should hold").arg(m_written).arg(expectedSize));
+    const qint64 onDisk = m_file.size();
+    if (onDisk != expectedSize)
+        return failure(QStringLiteral("the disk holds only %1 of the %2 bytes written").arg(onDisk).arg(expectedSize));
+    if (m_mode == Mode::Replace) {
+        if (Status synced = sync(); !synced)
+            return synced;
+    }
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError)
+        return failure(m_file.errorString());
+    if (m_mode == Mode::Scratch) {
+        m_committed = true;
+        return Done{};
+    }
+    if (!backupPath.isEmpty() && QFileInfo(m_target).isFile()) {
+        if (Status kept = keepBackup(m_target, backupPath); !kept)
+            return kept;
+    }
+    std::error_code error;
+    std::filesystem::rename(fsPath(m_file.fileName()), fsPath(m_target), error);
+    if (error)
+        return failure(QString::fromStdString(error.message()));
+    m_committed = true;
+    syncFolderOf(m_target);
+    return Done{};
+}
+
+Status FileWriter::keepBackup(const QString &path, const QString &backupPath)
+{
+    const QString link = newNameBeside(backupPath);
+    std::error_code error;
+    std::filesystem::create_hard_link(fsPath(path), fsPath(link), error);
+    if (!error) {
+        std::filesystem::rename(fsPath(link), fsPath(backupPath), error);
+        if (!error)
+            return Done{};
+        QFile::remove(link);
+        return FormatError::general(backupPath.toStdString(), "cannot be written: " + error.message());
+    }
+    // No hard links here (a FAT stick, some network shares): a copy.
+    const qint64 size = QFileInfo(path).size();
+    FileWriter copy(backupPath, Mode::Replace);
+    Status done = copy.open();
+    if (done)
+        done = copy.copyFrom(path, size);
+    if (done)
+        done = copy.commit(size);
+    return done;
+}
+
+} // namespace orvanta

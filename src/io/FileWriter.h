@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+namespace orvanta {
+
+// One file the kit writes, every byte accounted for. Bytes go straight to
+// the file (unbuffered, so no buffer is left to fail unseen when the file is
+// closed), each write's count is checked and a short write is tried again
+// until the system says why it cannot go on, and commit() compares the
+// length on disk with what was written before the file counts as done. A
+// full disk is therefore a failure that names its cause ("No space left on
+// device"), never a short file reported as written.
+//
+// Two ways to write:
+// - Replace, for files the user keeps: the bytes go to a new file beside
+//   `path` ("NAME.XXXXXXXX.new"); commit() syncs it to disk and renames it
+//   over `path` in one step, so `path` is at every moment either the old
+//   file or the whole new one. A link at `path` is followed: its target is
+//   replaced.
+// - Scratch, for the pieces of a save in the output folder: the bytes go to
+//   `path` itself, which nothing else needs until it is packed, so there is
+//   no sync.
+// Unless committed, the writer removes what it wrote when it is destroyed.
+// Errors name `path` and the reason. Every write and sync passes through
+// WriteFaults, the seam tests use to make them fail.
+class FileWriter {
+public:
+    enum class Mode { Replace, Scratch };
+
+    FileWriter(const QString &path, Mode mode);
+    ~FileWriter();
+    FileWriter(const FileWriter &) = delete;
+    FileWriter &operator=(const FileWriter &) = delete;
+
+    Status open();
+    Status write(QByteArrayView bytes);
+
+    // Appends the first `size` bytes of the file at `source`, letting the
+    // kernel copy file to file where it can (as cp does). Fails, naming the
+    // source, when it holds fewer.
+    Status copyFrom(const QString &source, qint64 size);
+
+    // Bytes written so far.
+    qint64 written() const { return m_written; }
+
+    // Finishes the file: fails unless exactly `expectedSize` bytes were
+    // written and the file on disk holds them all. Replace mode then syncs
+    // the file to disk, keeps the file it replaces as `backupPath` (when a
+    // backup path is given and a file stands at `path`; see keepBackup) and
+    // renames the new file into place.
+    Status commit(qint64 expectedSize, const QString &backupPath = QString());
+
+    // Makes `backupPath` a copy of the file at `path` without a moment in
+    // which `backupPath` is missing or partial: a hard link to a new name
+    // beside it, renamed over it; where the file system has no hard links, a
+    // checked copy through a Replace writer.
+    static Status keepBackup(const QString &path, const QString &backupPath);
+
+private:
+    Status failure(const QString &reason) const;
+    Status putBytes(const char *data, qint64 size);
+    qint64 copyInKernel(QFile &source, qint64 size);
+    Status sync();
+
+    QString m_path;   // the file the caller names (errors name it)
+    QString m_target; // where the finished file goes: m_path, or the file a link there points to
+    Mode m_mode;
+    QFile m_file;     // the file being written: m_target, or the new file beside it
+    QByteArray m_buffer;
+    qint64 m_written = 0;
+    bool m_opened = false; // m_file was created by this writer
+    bool m_committed = false;
+};
+
+} // namespace orvanta

@@ -1,0 +1,247 @@
+#include "ArchiveContents.h"
+#include "InMemoryTexts.h"
+#include "TempKit.h"
+#include "font/FontChoice.h"
+#include "io/WriteFaults.h"
+#include "packaging/KitLoader.h"
+#include "packaging/KitSave.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextFile.h"
+#include "texts/TextTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+// The work of a kit folder, loaded as the window loads it, saved with
+// Arial 8 in code page 1252 unless a test changes the font.
+struct KitWork {
+    TextTable texts;
+    PictureSlots pictures;
+    CodePage codePage{1252};
+    QFont font = FontChoice::defaultFont();
+    std::vector<FormatError> problems;
+
+    explicit KitWork(const TempKit &kit) { problems = KitLoader::load(kit.dir(), texts, pictures); }
+    KitSave::Work work() { return {texts, font, codePage, pictures}; }
+};
+
+QStringList filesIn(const TempKit &kit)
+{
+    return QDir(kit.dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+std::string errorOf(const Result<QStringList> &saved)
+{
+    return saved.ok() ? std::string("(saved)") : saved.error().text();
+}
+
+} // namespace
+
+TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
+{
+    TempKit kit, twin;
+    kit.installSampleData();
+    twin.installSampleData();
+    KitWork work(kit);
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    const QByteArray first = kit.read("lang.dat");
+    work.texts.setTranslation(1, "Spiel laden");
+    *work.pictures.TranslatedPicture(0) = *work.pictures.StandardPicture(0);
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    const QByteArray second = kit.read("lang.dat");
+    EXPECT_EQ(kit.read("lang.dat.bak"), first) << "the save keeps the lang.dat it replaced";
+    const QStringList files = filesIn(kit);
+    EXPECT_EQ(files, (QStringList{"kvmain.dat", "lang.dat", "lang.dat.bak"}));
+
+    // What the next save writes, pieces and archive, measured on a twin.
+    work.texts.setTranslation(2, "Spiel speichern");
+    qint64 total = 0;
+    {
+        const WriteFaults::Scope measure(qint64(1) << 40);
+        ASSERT_TRUE(KitSave::save(twin.dir(), work.work()).ok());
+        total = WriteFaults::granted();
+    }
+    const QByteArray expected = twin.read("lang.dat");
+    const qint64 directory = 4 + 21 * 4;
+    ASSERT_EQ(total, 2 * expected.size() - directory) << "the four pieces, then the archive of them";
+
+    std::vector<qint64> positions{0, 1, total - expected.size() - 1, total - expected.size(), total - 1};
+    for (int i = 1; i < 40; ++i)
+        positions.push_back(total * i / 40);
+    for (const qint64 position : positions) {
+        const WriteFaults::Scope fault(position);
+        const auto saved = KitSave::save(kit.dir(), work.work());
+        ASSERT_FALSE(saved.ok()) << "disk full at byte " << position << " of " << total;
+        EXPECT_NE(errorOf(saved).find("cannot be written: No space left on device"), std::string::npos)
+            << position << ": " << errorOf(saved);
+        ASSERT_EQ(kit.read("lang.dat"), second) << position;
+        ASSERT_EQ(kit.read("lang.dat.bak"), first) << position;
+        ASSERT_EQ(filesIn(kit), files) << position << ": no output folder, no half file, no lock is left";
+    }
+    const WriteFaults::Scope justEnough(total);
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    EXPECT_EQ(kit.read("lang.dat"), expected);
+    EXPECT_EQ(kit.read("lang.dat.bak"), second);
+}
+
+TEST(KitSave, OneSaveOfAKitAtATime)
+{
+    TempKit kit;
+    kit.installSampleData();
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"old"}))}});
+    const QByteArray old = kit.read("lang.dat");
+    QDir(kit.dir()).mkdir("output");
+    kit.write("output/texts.dat", "the other save's piece");
+    KitWork work(kit);
+    KitSave::Options options;
+    options.lockWait = std::chrono::milliseconds(200);
+    {
+        QLockFile otherSave(kit.path(KitSave::LockFileName));
+        ASSERT_TRUE(otherSave.tryLock(0));
+        const auto refused = KitSave::save(kit.dir(), work.work(), options);
+        ASSERT_FALSE(refused.ok());
+        EXPECT_EQ(refused.error().text(), "Another save of this kit is running.");
+        EXPECT_EQ(kit.read("lang.dat"), old);
+        EXPECT_EQ(kit.read("output/texts.dat"), "the other save's piece") << "the other save's pieces are left alone";
+        EXPECT_FALSE(QFile::exists(kit.path("lang.dat.bak")));
+    }
+    // The lock of a save whose process died is taken over.
+    kit.write(KitSave::LockFileName,
+              "2147483646\nkvtool\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    const auto saved = KitSave::save(kit.dir(), work.work(), options);
+    ASSERT_TRUE(saved.ok()) << errorOf(saved);
+    EXPECT_EQ(kit.read("lang.dat.bak"), old);
+    EXPECT_FALSE(QFile::exists(kit.path(KitSave::LockFileName))) << "a save leaves no lock behind";
+}
+
+TEST(KitSave, WithoutSourceTextsTheKitSaysSoAndSavesNothing)
+{
+    struct Case {
+        const char *what;
+        std::function<void(const TempKit &)> kvmain;
+        const char *problem;
+    };
+    const Case cases[] = {
+        {"kvmain.dat missing", [](const TempKit &) {}, "kvmain.dat: is missing, and with it the source texts: "},
+        {"kvmain.dat without texts",
+         [](const TempKit &kit) { kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::header()}}); },
+         "kvmain.dat: holds no source texts (no whole record in \"KVTEXTS.DAT\"): "},
+        {"kvmain.dat damaged", [](const TempKit &kit) { kit.write("kvmain.dat", "garbage"); },
+         "kvmain.dat: holds no source texts"},
+    };
+    for (const Case &c : cases) {
+        TempKit kit;
+        kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"a", "b", "c", "d", "e"}))}});
+        c.kvmain(kit);
+        const QByteArray old = kit.read("lang.dat");
+        const QStringList files = filesIn(kit);
+        KitWork work(kit);
+        ASSERT_FALSE(work.problems.empty()) << c.what;
+        EXPECT_NE(work.problems.back().text().find((kit.path("") + c.problem).toStdString()), std::string::npos)
+            << c.what << ": " << work.problems.back().text();
+        EXPECT_NE(work.problems.back().text().find("saving is refused so that the translations in lang.dat are kept"),
+                  std::string::npos);
+
+        const auto saved = KitSave::save(kit.dir(), work.work());
+        ASSERT_FALSE(saved.ok()) << c.what;
+        EXPECT_EQ(errorOf(saved), "kvmain.dat holds no texts: saving would remove the 5 translations in lang.dat.")
+            << c.what;
+        EXPECT_EQ(kit.read("lang.dat"), old) << c.what;
+        EXPECT_EQ(filesIn(kit), files) << c.what;
+    }
+}
+
+TEST(KitSave, CheckTellsOfLostTextRecordsAndReplacedGlyphs)
+{
+    TempKit kit;
+    kit.installSampleData();
+    KitWork work(kit);
+    const qint64 rows = work.texts.rowCount();
+    ASSERT_EQ(rows, 1702);
+
+    // No lang.dat yet: nothing to lose, nothing replaced.
+    auto check = KitSave::check(kit.dir(), work.work());
+    ASSERT_TRUE(check.ok());
+    EXPECT_EQ(check->textsNow, 0);
+    EXPECT_EQ(check->textsWritten, rows);
+    EXPECT_FALSE(check->fewerTexts());
+    EXPECT_FALSE(check->glyphsReplaced);
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+
+    // The same font again replaces nothing; another font does.
+    check = KitSave::check(kit.dir(), work.work());
+    EXPECT_EQ(check->textsNow, rows);
+    EXPECT_FALSE(check->glyphsReplaced);
+    work.font.setPointSize(9);
+    check = KitSave::check(kit.dir(), work.work());
+    EXPECT_TRUE(check->glyphsReplaced);
+    EXPECT_EQ(check->glyphsWritten, "Arial 9, code page 1252");
+    ASSERT_TRUE(check->cellHeightNow.has_value());
+    EXPECT_LT(*check->cellHeightNow, check->cellHeightWritten);
+    EXPECT_EQ(KitSave::glyphsReplacedText(*check),
+              QStringLiteral("lang.dat holds glyphs of another font or code page (cells %1 pixels high); this save "
+                             "replaces them with Arial 9, code page 1252 (cells %2 pixels high)")
+                  .arg(*check->cellHeightNow)
+                  .arg(check->cellHeightWritten));
+    work.font.setPointSize(8);
+    work.codePage = CodePage(1251);
+    EXPECT_TRUE(KitSave::check(kit.dir(), work.work())->glyphsReplaced) << "another code page draws other glyphs";
+    work.codePage = CodePage(1252);
+
+    // A lang.dat with three records more than the source texts.
+    QList<QByteArray> more;
+    for (qint64 i = 0; i < rows + 3; ++i)
+        more.append("T" + QByteArray::number(i));
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write(more)}});
+    const QByteArray old = kit.read("lang.dat");
+    check = KitSave::check(kit.dir(), work.work());
+    EXPECT_EQ(check->textsNow, rows + 3);
+    EXPECT_TRUE(check->fewerTexts());
+    const auto refused = KitSave::save(kit.dir(), work.work());
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(errorOf(refused), "lang.dat holds 1705 text records, but this save writes only 1702: the last 3 "
+                                "translations would be lost.");
+    EXPECT_EQ(kit.read("lang.dat"), old);
+    KitSave::Options allow;
+    allow.allowFewerTexts = true;
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work(), allow).ok());
+    const ArchiveContents saved = archiveContents(kit.path("lang.dat"));
+    ASSERT_EQ(saved.back().first, "TEXTS.DAT");
+    EXPECT_EQ(TextFile::recordCount(qint64(saved.back().second.size())), rows);
+    EXPECT_EQ(kit.read("lang.dat.bak"), old);
+}
+
+TEST(KitLoader, ALangDatCutShortStillGivesEveryWholeTranslation)
+{
+    TempKit kit;
+    kit.installSampleData();
+    {
+        KitWork work(kit);
+        for (int i = 0; i < work.texts.rowCount(); ++i)
+            work.texts.setTranslation(i, "T" + QByteArray::number(i));
+        ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    }
+    ASSERT_EQ(entryNames(kit.path("lang.dat")).back(), "TEXTS.DAT") << "packed last";
+    kit.write("lang.dat", kit.read("lang.dat").chopped(100));
+
+    KitWork work(kit);
+    ASSERT_EQ(work.problems.size(), 1u);
+    EXPECT_NE(work.problems[0].text().find("entry \"TEXTS.DAT\" claims 340402 bytes"), std::string::npos);
+    EXPECT_NE(work.problems[0].text().find("only the 340302 bytes the file holds are read"), std::string::npos)
+        << work.problems[0].text();
+    ASSERT_EQ(work.texts.rowCount(), 1702);
+    int translated = 0;
+    for (int i = 0; i < work.texts.rowCount(); ++i)
+        translated += work.texts.row(i).translation == "T" + QByteArray::number(i);
+    EXPECT_EQ(translated, 1701 - int(TextTable::FixedTextRows.size())) << "all but the cut record and the fixed ones";
+    EXPECT_EQ(work.texts.row(1701).translation, work.texts.row(1701).source);
+}
