@@ -5,7 +5,7 @@
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
-#include "texts/TextTableModel.h"
+#include "texts/TextTable.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -110,16 +110,16 @@ int TextsCommands::exportCsv(const QStringList &args)
     const int number = CommonOptions::chosenKitCodePage(parser, codePage, parser.positionalArguments().at(0));
     if (!number)
         return ToolOutput::Failed;
-    TextTableModel model;
-    model.setCodePage(number);
+    const CodePage shownIn(number);
+    TextTable texts;
     PictureSlots pictures;
-    if (!CommonOptions::loadKit(parser.positionalArguments().at(0), model.table(), pictures))
+    if (!CommonOptions::loadKit(parser.positionalArguments().at(0), texts, pictures))
         return ToolOutput::Failed;
 
     QString csv = QStringLiteral("row,source,translation\r\n");
-    for (int i = 0; i < model.table().rowCount(); ++i) {
-        csv += QString::number(i + 1) + QLatin1Char(',') + csvField(model.text(i, TextTableModel::Source))
-            + QLatin1Char(',') + csvField(model.text(i, TextTableModel::Translation)) + QStringLiteral("\r\n");
+    for (int i = 0; i < texts.rowCount(); ++i) {
+        csv += QString::number(i + 1) + QLatin1Char(',') + csvField(shownIn.decode(texts.row(i).source))
+            + QLatin1Char(',') + csvField(shownIn.decode(texts.row(i).translation)) + QStringLiteral("\r\n");
     }
     ToolOutput::write(csv.toUtf8());
     return 0;
