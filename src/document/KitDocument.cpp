@@ -35,7 +35,8 @@ std::vector<FormatError> KitDocument::load()
 void KitDocument::restore(const KitSettings &settings)
 {
     m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
-    m_codePage = CodePage(settings.codePage().value_or(m_codePage.number()));
+    if (const auto number = settings.codePage(); number && *number != m_codePage.number())
+        m_codePage = CodePage(*number);
 }
 
 QByteArray KitDocument::text(int row, Side side) const

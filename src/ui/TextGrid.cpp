@@ -13,14 +13,16 @@ namespace orvanta {
 TextGrid::TextGrid(TextTableModel *model, QWidget *parent)
     : QTableView(parent)
 {
+    // The headers are set up before the rows arrive, so that no row is
+    // sized twice.
+    verticalHeader()->hide(); // the Number column stands in for it
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setModel(model);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setItemDelegate(new TextCellDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    verticalHeader()->hide(); // the Number column stands in for it
-    verticalHeader()->setDefaultSectionSize(18);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColumnWidth(TextTableModel::Number, NumberWidth);
     setColumnWidth(TextTableModel::Source, SourceWidth);
     setColumnWidth(TextTableModel::Translation, TranslationWidth);
