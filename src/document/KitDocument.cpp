@@ -53,7 +53,7 @@ void KitDocument::editText(int row, Side side, const QByteArray &text, int editi
         m_undoStack.push(new TextEditCommand(*this, row, side, text, editing));
 }
 
-void KitDocument::applyTranslations(const QList<TranslationChange> &changes, const QString &description)
+void KitDocument::applyTranslations(const QList<TextChange> &changes, const QString &description)
 {
     auto command = std::make_unique<TranslationsCommand>(*this, changes, description);
     if (!command->isEmpty())
@@ -90,17 +90,17 @@ Result<QStringList> KitDocument::save()
     return saved;
 }
 
-void KitDocument::storeTexts(const QList<TranslationChange> &changes, Side side)
+void KitDocument::storeTexts(const QList<TextChange> &changes, Side side)
 {
     if (changes.isEmpty())
         return;
     int first = changes.front().row;
     int last = first;
-    for (const TranslationChange &change : changes) {
+    for (const TextChange &change : changes) {
         if (side == Source)
-            m_texts.setSource(change.row, change.translation);
+            m_texts.setSource(change.row, change.text);
         else
-            m_texts.setTranslation(change.row, change.translation);
+            m_texts.setTranslation(change.row, change.text);
         first = std::min(first, change.row);
         last = std::max(last, change.row);
     }

@@ -34,9 +34,10 @@ class KitDocument : public QObject {
 public:
     enum Side { Source, Translation };
 
-    struct TranslationChange {
+    // One record's new text.
+    struct TextChange {
         int row; // record index, from 0
-        QByteArray translation;
+        QByteArray text;
     };
 
     // `kitDirectory` is the kit folder. The document starts empty, with the
@@ -70,7 +71,7 @@ public:
     // together, and typing back the text the editing began with leaves none.
     void editText(int row, Side side, const QByteArray &text, int editing = 0);
     // Many translations at once (an import), described for the history.
-    void applyTranslations(const QList<TranslationChange> &changes, const QString &description);
+    void applyTranslations(const QList<TextChange> &changes, const QString &description);
     // A picture accepted for `row`, or an empty image when a refusal clears it.
     void setTranslatedPicture(int row, const QImage &picture);
     // A font change that the FontDescription does not show is no change.
@@ -100,7 +101,7 @@ private:
     enum MergeId { MergeTyping = 1, MergeCodePageSteps };
 
     // What the commands do and undo: the state changes and its signal.
-    void storeTexts(const QList<TranslationChange> &changes, Side side);
+    void storeTexts(const QList<TextChange> &changes, Side side);
     void storePicture(int row, const QImage &picture);
     void storeGlyphFont(const QFont &font);
     void storeCodePage(int number);

@@ -2,16 +2,16 @@
 
 namespace orvanta {
 
-TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<KitDocument::TranslationChange> &changes,
+TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<KitDocument::TextChange> &changes,
                                          const QString &description)
     : QUndoCommand(description)
     , m_document(document)
 {
-    for (const KitDocument::TranslationChange &change : changes) {
+    for (const KitDocument::TextChange &change : changes) {
         if (change.row < 0 || change.row >= document.texts().rowCount())
             continue;
         const QByteArray before = document.text(change.row, KitDocument::Translation);
-        if (before == change.translation)
+        if (before == change.text)
             continue;
         m_before.append({change.row, before});
         m_after.append(change);

@@ -65,9 +65,12 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     connect(m_pictureSelector, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
     connect(m_saveOriginal, &QPushButton::clicked, this, &PicturesPage::Button6Click);
     connect(m_chooseTranslated, &QPushButton::clicked, this, &PicturesPage::Button5Click);
+    // Accepted, cleared, undone or redone: the selector goes to the row.
     connect(&document, &KitDocument::translatedPictureChanged, this, [this](int row) {
         if (row == selectedRow())
             PictSelComboBoxChange();
+        else
+            m_pictureSelector->setCurrentIndex(row);
     });
 }
 

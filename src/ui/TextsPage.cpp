@@ -42,6 +42,12 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
         StringGridSetEditText(topLeft.column(), topLeft.row() + 1, topLeft.data().toString());
     });
+    // A text that changes in another row than the current one was undone or
+    // redone there: the grid goes to it, so the translator sees what changed.
+    connect(&document, &KitDocument::textsChanged, this, [this](int firstRow, int lastRow) {
+        if (firstRow == lastRow && firstRow + 1 != currentRow())
+            setCurrentRow(firstRow + 1);
+    });
 }
 
 int TextsPage::currentRow() const

@@ -133,6 +133,11 @@ TEST(TextsPage, EnterStoresAndMovesDownTabLeavesTheGrid)
     EXPECT_EQ(k.grid()->currentIndex(), k.grid()->model()->index(1, TextTableModel::Translation));
     EXPECT_EQ(QApplication::focusWidget(), k.grid());
     EXPECT_EQ(k.label11(), " Stock ");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(k.grid()->currentIndex().row(), 0) << "the grid goes where the undone text is";
+    EXPECT_EQ(k.label12(), "Bauen");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(k.label12(), "Bau");
 
     QTest::keyClick(k.grid(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), k.find("Button1")) << "Tab goes on to the save button";
