@@ -37,7 +37,7 @@ FontPage::FontPage(KitDocument &document, AnchorLayout::Growth growth, QWidget *
                 {8, 104, 481, 41}, L::TopWide);
     layout->add(Controls::label("Label19", QStringLiteral("Font:")), {8, 176, 0, 0});
     m_fontDescription = layout->add(Controls::label("FontNameLabel", QString()), {40, 176, 449, 13}, L::TopWide);
-    m_chooseFont = layout->add(Controls::button("Button3", QStringLiteral("Choose font")), {8, 192, 81, 25});
+    auto *chooseFont = layout->add(Controls::button("Button3", QStringLiteral("Choose font")), {8, 192, 81, 25});
     layout->add(Controls::named(new QLabel, "RenderImage"), {464, 176, 33, 25}, L::TopRight)->hide();
     layout->add(Controls::label("CodePageLabel", QStringLiteral("Code page:")), {8, 236, 0, 0});
     m_codePageSelector = layout->add(Controls::named(new QComboBox, "CodePageComboBox"), {72, 232, 177, 21});
@@ -46,7 +46,7 @@ FontPage::FontPage(KitDocument &document, AnchorLayout::Growth growth, QWidget *
         m_codePageSelector->addItem(CodePage::describe(number), number);
     showGlyphFont();
     showCodePage();
-    connect(m_chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
+    connect(chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
     connect(m_codePageSelector, &QComboBox::currentIndexChanged, this, &FontPage::CodePageComboBoxChange);
     connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphFont);
     connect(&document, &KitDocument::codePageChanged, this, &FontPage::showCodePage);

@@ -7,7 +7,6 @@
 class QComboBox;
 class QFontDialog;
 class QLabel;
-class QPushButton;
 
 namespace orvanta {
 
@@ -34,7 +33,6 @@ private:
 
     KitDocument &m_document;
     QLabel *m_fontDescription = nullptr;
-    QPushButton *m_chooseFont = nullptr;
     QComboBox *m_codePageSelector = nullptr;
     QFontDialog *m_fontDialog = nullptr;
 };

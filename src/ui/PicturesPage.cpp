@@ -55,16 +55,16 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     m_translatedPicture = layout->add(pictureBox("TranslatedImage"), {8, 224, 249, 73}, {0, 0.5, 1, 1});
     layout->add(Controls::label("Label21", QStringLiteral("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
     m_pictureSelector = layout->add(Controls::named(new QComboBox, "PictSelComboBox"), {264, 128, 241, 21}, L::TopRight);
-    m_saveOriginal = layout->add(Controls::button("Button6", QStringLiteral("Save original picture")),
-                                 {8, 312, 153, 25}, L::BottomLeft);
-    m_chooseTranslated = layout->add(Controls::button("Button5", QStringLiteral("Choose translated picture")),
-                                     {168, 312, 161, 25}, L::BottomLeft);
+    auto *saveOriginal = layout->add(Controls::button("Button6", QStringLiteral("Save original picture")),
+                                     {8, 312, 153, 25}, L::BottomLeft);
+    auto *chooseTranslated = layout->add(Controls::button("Button5", QStringLiteral("Choose translated picture")),
+                                         {168, 312, 161, 25}, L::BottomLeft);
 
     for (const PictureCatalogueRow &row : PictureCatalogue::rows())
         m_pictureSelector->addItem(QString::fromLatin1(row.caption));
     connect(m_pictureSelector, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
-    connect(m_saveOriginal, &QPushButton::clicked, this, &PicturesPage::Button6Click);
-    connect(m_chooseTranslated, &QPushButton::clicked, this, &PicturesPage::Button5Click);
+    connect(saveOriginal, &QPushButton::clicked, this, &PicturesPage::Button6Click);
+    connect(chooseTranslated, &QPushButton::clicked, this, &PicturesPage::Button5Click);
     // Accepted, cleared, undone or redone: the selector goes to the row.
     connect(&document, &KitDocument::translatedPictureChanged, this, [this](int row) {
         if (row == selectedRow())

@@ -7,7 +7,6 @@
 class QComboBox;
 class QFileDialog;
 class QLabel;
-class QPushButton;
 
 namespace orvanta {
 
@@ -45,8 +44,6 @@ private:
     QComboBox *m_pictureSelector = nullptr;
     QLabel *m_standardPicture = nullptr;
     QLabel *m_translatedPicture = nullptr;
-    QPushButton *m_saveOriginal = nullptr;
-    QPushButton *m_chooseTranslated = nullptr;
     QFileDialog *m_saveDialog = nullptr;
     QFileDialog *m_openDialog = nullptr;
 };

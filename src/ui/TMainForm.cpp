@@ -43,21 +43,19 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     m_pageControl = layout->add(Controls::named(new QTabWidget, "PageControl1"), {8, 8, 521, 377}, AnchorLayout::Fill);
     const AnchorLayout::Growth pageGrowth{m_pageControl, {521, 377}};
     m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth);
-    m_textsPage = new TextsPage(m_document, m_settings, pageGrowth);
-    m_fontPage = new FontPage(m_document, pageGrowth);
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
-    m_pageControl->addTab(m_textsPage, QStringLiteral("Texts"));
-    m_pageControl->addTab(m_fontPage, QStringLiteral("Font"));
-    m_saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
-                               {8, 392, 137, 25}, AnchorLayout::BottomLeft);
-    m_helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
-                               AnchorLayout::BottomRight);
+    m_pageControl->addTab(new TextsPage(m_document, m_settings, pageGrowth), QStringLiteral("Texts"));
+    m_pageControl->addTab(new FontPage(m_document, pageGrowth), QStringLiteral("Font"));
+    auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
+                                   {8, 392, 137, 25}, AnchorLayout::BottomLeft);
+    auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
+                                   AnchorLayout::BottomRight);
     m_outputFileList = layout->add(Controls::named(new QPlainTextEdit(QStringLiteral("Memo1")), "Memo1"),
                                    {440, 384, 57, 33}, AnchorLayout::BottomRight);
     m_outputFileList->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_outputFileList->hide();
-    connect(m_saveButton, &QPushButton::clicked, this, &TMainForm::Button1Click);
-    connect(m_helpButton, &QPushButton::clicked, this, &TMainForm::Button4Click);
+    connect(saveButton, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    connect(helpButton, &QPushButton::clicked, this, &TMainForm::Button4Click);
 
     addShortcuts();
     restoreWindow();

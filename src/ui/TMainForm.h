@@ -12,14 +12,11 @@
 #include <vector>
 
 class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 
 namespace orvanta {
 
-class FontPage;
 class PicturesPage;
-class TextsPage;
 
 // The kit's one window ("MainForm"): the three pages (Pictures, Texts,
 // Font), the save button, the help button and the hidden list of the files
@@ -73,11 +70,7 @@ private:
     std::vector<FormatError> m_archiveProblems;
     QTabWidget *m_pageControl = nullptr;
     PicturesPage *m_picturesPage = nullptr;
-    TextsPage *m_textsPage = nullptr;
-    FontPage *m_fontPage = nullptr;
-    QPushButton *m_saveButton = nullptr;
-    QPushButton *m_helpButton = nullptr;
-    QPlainTextEdit *m_outputFileList = nullptr;
+    QPlainTextEdit *m_outputFileList = nullptr; // the files the last save packed
     bool m_shown = false;
 };
 
