@@ -21,7 +21,7 @@ KitWindow::Seen KitWindow::open()
     MessageBoxAnswerer answerer;
     form->show();
     QApplication::setActiveWindow(form.get());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     return answerer.seen();
 }
 

@@ -140,7 +140,8 @@ TEST(History, CtrlSSavesWhatIsTypedAndKeepsTheFocusInTheGrid)
     EXPECT_EQ(seen[0].title, "Completed");
     EXPECT_EQ(savedTranslation(k.kit, 3), "Spiel speichern") << "the text typed so far";
     EXPECT_FALSE(k.document().hasUnsavedWork());
-    EXPECT_EQ(k.form->focusWidget(), k.grid()) << "the message box ends the editing and gives the grid the focus";
+    QWidget *focus = k.form->focusWidget();
+    EXPECT_TRUE(focus == k.grid() || k.grid()->isAncestorOf(focus)) << "after the message box: the grid or its editor";
 
     k.press(Undo);
     EXPECT_TRUE(k.document().hasUnsavedWork());
