@@ -1,7 +1,10 @@
 // libFuzzer harness: arbitrary bytes as "font.spr" followed by the 256
 // bytes of "fontsize.dat" (shorter inputs are all font.spr), decoded and
 // checked as kvtool verify does. A font.spr with no findings must be
-// exactly the file the kit's writer assembles from the decoded records.
+// exactly the file the kit's writer assembles from the decoded records, and
+// the game-text renderer must take exactly those files and draw every code
+// of them.
+#include "font/GameTextRenderer.h"
 #include "font/GlyphFileDecoder.h"
 #include "font/GlyphFileWriter.h"
 
@@ -33,6 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArrayView fontSizeDat(data + fontSpr.size(), sizesLength);
     const auto decoded = GlyphFileDecoder::decode(fontSpr, "font.spr");
     GlyphFileDecoder::checkSizes(decoded, fontSizeDat, "fontsize.dat");
+    const auto renderer = GameTextRenderer::fromFiles(fontSpr, fontSizeDat);
+    if (renderer.ok() != (decoded.problems.empty() && fontSizeDat.size() == 256))
+        __builtin_trap();
+    if (renderer) {
+        QByteArray everyCode(256, '\0');
+        for (int code = 0; code < 256; ++code)
+            everyCode[code] = char(code);
+        const QImage drawn = renderer->render(everyCode);
+        if (!drawn.isNull() && (drawn.width() != renderer->width(everyCode) || drawn.height() != renderer->cellHeight()))
+            __builtin_trap();
+    }
     if (!decoded.problems.empty())
         return 0;
     QList<QByteArray> records;

@@ -24,9 +24,12 @@ public:
     static const QRgb CellBackground; // blue
 
     // Captures every code; code c draws codePage.character(c), code 0
-    // nothing. Refuses, naming the limit, a font whose cells would be
-    // higher or wider than MaxCellSize; a font too high is refused before
-    // anything is drawn.
+    // nothing. The FontBox is the font's box (fontBoxOf) grown on each side
+    // as far as the hinted bodies of the 256 codes, underline and
+    // strike-out included, reach past it, so that every body pixel keeps
+    // its one-pixel outline inside the cell. Refuses, naming the limit, a
+    // font whose cells would be higher or wider than MaxCellSize; a font
+    // whose own box is too high is refused before anything is drawn.
     static Result<GlyphTable> CaptureGlyphs(const GlyphRasterizer &rasterizer, const CodePage &codePage);
 
     // The font's box: the outline metrics' box, or for a raster font left 0,
@@ -38,8 +41,7 @@ public:
     static QImage ComposeGlyphCell(const GlyphTable &table, int code);
 
 private:
-    static GlyphEntry captureCode(const GlyphRasterizer &rasterizer, const FontBox &box, int cellHeight,
-                                  const QString &text);
+    static GlyphEntry captureCode(const GlyphRasterizer &rasterizer, const GlyphTable &table, const QString &text);
 };
 
 } // namespace orvanta

@@ -39,6 +39,10 @@ public:
     virtual std::optional<FontBox> outlineFontBox() const = 0;
     virtual TextMetrics textMetrics() const = 0;
 
+    // Whether the font has a glyph of its own for `character`; for one it
+    // lacks, drawing shows the font's missing-glyph picture (often a box).
+    virtual bool hasGlyph(QChar character) const = 0;
+
     // The advance width of `text`; 0 for the empty string.
     virtual int textWidth(const QString &text) const = 0;
 

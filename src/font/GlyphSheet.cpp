@@ -10,6 +10,7 @@ namespace orvanta {
 
 const QRgb GlyphSheet::GridColour = qRgb(128, 128, 128);
 const QRgb GlyphSheet::SlotColour = qRgb(32, 32, 32);
+const QRgb GlyphSheet::MissingSlotColour = qRgb(112, 16, 16);
 
 namespace {
 
@@ -43,7 +44,8 @@ QImage GlyphSheet::render(const GlyphTable &table)
     QPainter painter(&sheet);
     for (int code = 0; code < GlyphTable::CodeCount; ++code) {
         const QPoint slot(1 + (code % Columns) * slotWidth, 1 + (code / Columns) * slotHeight);
-        painter.fillRect(QRect(slot, QSize(slotWidth - 1, slotHeight - 1)), QColor(SlotColour));
+        painter.fillRect(QRect(slot, QSize(slotWidth - 1, slotHeight - 1)),
+                         QColor(table.entries[code].missing ? MissingSlotColour : SlotColour));
         const QImage cell = GlyphCapture::ComposeGlyphCell(table, code);
         if (!cell.isNull())
             painter.drawImage(slot, cell.scaled(cell.size() * scale));

@@ -48,6 +48,11 @@ GlyphRasterizer::TextMetrics SystemGlyphRasterizer::textMetrics() const
     return {m_metrics.ascent() + m_metrics.descent(), m_metrics.maxWidth()};
 }
 
+bool SystemGlyphRasterizer::hasGlyph(QChar character) const
+{
+    return m_raw.supportsCharacter(character);
+}
+
 int SystemGlyphRasterizer::textWidth(const QString &text) const
 {
     double width = 0;

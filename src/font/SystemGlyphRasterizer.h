@@ -23,6 +23,7 @@ public:
     // each member rounded to the nearest pixel (halves away from zero).
     std::optional<FontBox> outlineFontBox() const override;
     TextMetrics textMetrics() const override;
+    bool hasGlyph(QChar character) const override;
     int textWidth(const QString &text) const override;
     void drawText(QPainter &painter, QPoint cellTopLeft, const QString &text, const QColor &colour) const override;
 

@@ -9,23 +9,8 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QSaveFile>
 
 namespace orvanta {
-
-namespace {
-
-bool savePreview(const QString &path, const QImage &sheet)
-{
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || !sheet.save(&out, "PNG") || !out.commit()) {
-        ToolOutput::fail(path + QStringLiteral(": cannot be written: ") + out.errorString());
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 int GlyphsCommand::run(const QStringList &args)
 {
@@ -67,7 +52,7 @@ int GlyphsCommand::run(const QStringList &args)
     if (!ToolOutput::saveFile(QDir(dir).filePath(GlyphFileWriter::SizeFileName), files->fontSizeDat)
         || !ToolOutput::saveFile(QDir(dir).filePath(GlyphFileWriter::FontFileName), files->fontSpr))
         return ToolOutput::Failed;
-    if (parser.isSet(preview) && !savePreview(parser.value(preview), GlyphSheet::render(table)))
+    if (parser.isSet(preview) && !ToolOutput::savePng(parser.value(preview), GlyphSheet::render(table)))
         return ToolOutput::Failed;
     ToolOutput::print(QStringLiteral("%1 drawn with %2: %3 %4 bytes, %5 %6 bytes, cells %7 pixels high")
                           .arg(FontChoice::DescribeGlyphFont(*glyphFont), *FontChoice::servingFamily(*glyphFont), GlyphFileWriter::FontFileName)

@@ -4,6 +4,7 @@
 #include "CompileCommand.h"
 #include "GlyphsCommand.h"
 #include "PictureCommands.h"
+#include "RenderCommand.h"
 #include "TextsCommands.h"
 #include "ToolOutput.h"
 #include "VerifyCommand.h"
@@ -29,8 +30,9 @@ const std::array Commands{
     Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
     Command{"extract", "extract ARCHIVE NAME [-o F]  write one entry to a file", ArchiveCommands::extract},
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
-    Command{"texts", "texts build|export ...       the game's text files", TextsCommands::run},
+    Command{"texts", "texts build|export|widths ... the game's text files", TextsCommands::run, true},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
+    Command{"render", "render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG", RenderCommand::run},
     Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
             CompileCommand::run, true},
     Command{"picture", "picture original|check ...    the nine button pictures", PictureCommands::run},

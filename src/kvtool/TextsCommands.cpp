@@ -1,6 +1,8 @@
 #include "TextsCommands.h"
 
 #include "CommonOptions.h"
+#include "TextsCheckCommand.h"
+#include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
@@ -16,11 +18,17 @@ namespace {
 
 const char *const Usage =
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
-    "       kvtool texts export KITDIR [--codepage NUMBER]\n\n"
+    "       kvtool texts export KITDIR [--codepage NUMBER]\n"
+    "       kvtool texts check KITDIR [--codepage NUMBER]\n"
+    "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n\n"
     "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
     "           one text per line\n"
     "  export   writes the kit's texts as CSV (row,source,translation), loaded\n"
-    "           from KITDIR exactly as the kit loads them at start-up";
+    "           from KITDIR exactly as the kit loads them at start-up\n"
+    "  check    checks every translation as the Texts page does, one line\n"
+    "           per finding\n"
+    "  widths   writes how wide the game draws each text as CSV\n"
+    "           (row,source_px,translation_px)";
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 QString csvField(const QString &text)
@@ -43,6 +51,10 @@ int TextsCommands::run(const QStringList &args)
         return build(rest);
     if (sub == QLatin1String("export"))
         return exportCsv(rest);
+    if (sub == QLatin1String("check"))
+        return TextsCheckCommand::run(rest);
+    if (sub == QLatin1String("widths"))
+        return TextsWidthsCommand::run(rest);
     ToolOutput::print(QString::fromLatin1(Usage));
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
 }

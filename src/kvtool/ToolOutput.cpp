@@ -2,6 +2,8 @@
 
 #include "io/FileSaver.h"
 
+#include <QBuffer>
+
 #include <cstdio>
 
 namespace orvanta {
@@ -59,6 +61,17 @@ bool ToolOutput::saveFile(const QString &path, const QByteArray &bytes)
     if (!saved)
         fail(saved.error());
     return saved.ok();
+}
+
+bool ToolOutput::savePng(const QString &path, const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        fail(path + QStringLiteral(": the picture cannot be made into a PNG"));
+        return false;
+    }
+    return saveFile(path, png);
 }
 
 } // namespace orvanta

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,8 @@ public:
 
     // Writes `bytes` to `path` through a save file: all or nothing.
     static bool saveFile(const QString &path, const QByteArray &bytes);
+    // Writes `image` to `path` as PNG, the same way.
+    static bool savePng(const QString &path, const QImage &image);
 };
 
 } // namespace orvanta

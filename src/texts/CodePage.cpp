@@ -89,10 +89,10 @@ QString CodePage::describe(int number)
 
 QString CodePage::decode(const QByteArray &bytes) const
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char b : bytes)
-        text.append(m_chars[static_cast<unsigned char>(b)]);
+        *out++ = m_chars[static_cast<unsigned char>(b)];
     return text;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -39,6 +41,11 @@ void readRecords(EntryStream &stream, const char *name, Take take)
 } // namespace
 
 const std::array<int, 41> TextTable::FixedTextRows = fixedRows();
+
+bool TextTable::isFixed(int index)
+{
+    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), index);
+}
 
 void TextTable::LoadTexts(EntryStream &stream)
 {

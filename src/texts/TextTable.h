@@ -20,6 +20,7 @@ public:
     // Records whose translation is always saved as their source text: the
     // game reads them as they are (key names, format codes).
     static const std::array<int, 41> FixedTextRows;
+    static bool isFixed(int index);
 
     struct Row {
         QByteArray source;

@@ -5,12 +5,14 @@
 #include <QHash>
 #include <QPainter>
 #include <QRect>
+#include <QSet>
 #include <QStringList>
 
 // A hand-made font for the glyph capture: every character is a block of ink
 // at a place of its own in the character cell, with an advance of its own.
 // Without a box it behaves as a raster font (no outline metrics). It
-// records every text it is asked to draw.
+// records every text it is asked to draw. Characters in `missing` have no
+// glyph of their own (they still draw `otherGlyph`, as a missing-glyph box).
 class FakeRasterFont : public orvanta::GlyphRasterizer {
 public:
     struct Glyph {
@@ -22,10 +24,12 @@ public:
     TextMetrics metrics{8, 6};
     Glyph otherGlyph{QRect(0, 1, 4, 6), 5}; // every character not in `glyphs`
     QHash<QChar, Glyph> glyphs;
+    QSet<QChar> missing;
     mutable QStringList drawn;
 
     std::optional<orvanta::FontBox> outlineFontBox() const override { return box; }
     TextMetrics textMetrics() const override { return metrics; }
+    bool hasGlyph(QChar character) const override { return !missing.contains(character); }
 
     int textWidth(const QString &text) const override
     {

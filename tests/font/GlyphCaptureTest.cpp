@@ -1,4 +1,5 @@
 #include "FakeRasterFont.h"
+#include "ImageText.h"
 #include "font/FontChoice.h"
 #include "font/GlyphCapture.h"
 #include "font/GlyphRecordEncoder.h"
@@ -14,20 +15,11 @@ using namespace orvanta;
 
 namespace {
 
-// An image as text: '#' black, 'o' white, '.' blue, '-' the surface grey.
+// A capture's picture as text: '#' black, 'o' white, '.' blue, '-' the surface grey.
 QStringList picture(const QImage &image)
 {
-    QStringList rows;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            row += c == GlyphCapture::Outline ? '#' : c == GlyphCapture::Body ? 'o'
-                    : c == GlyphCapture::CellBackground ? '.' : c == GlyphCapture::Background ? '-' : '?';
-        }
-        rows.append(row);
-    }
-    return rows;
+    return imageText(image, {{GlyphCapture::Outline, '#'}, {GlyphCapture::Body, 'o'},
+                             {GlyphCapture::CellBackground, '.'}, {GlyphCapture::Background, '-'}});
 }
 
 GlyphTable capture(const GlyphRasterizer &font, int codePage = 1252)
@@ -48,9 +40,11 @@ TEST(GlyphCapture, RasterFontDrawsOutlineAroundBodyAndComposesTheCell)
 {
     FakeRasterFont font; // no outline metrics: height 8, widest 6
     font.glyphs['x'] = {QRect(2, 3, 1, 1), 5};
+    font.missing.insert('q');
     const GlyphTable table = capture(font);
-    EXPECT_EQ(table.fontBox, (FontBox{0, 8, 6, 0}));
+    EXPECT_EQ(table.fontBox, (FontBox{0, 8, 6, 0})) << "every glyph stays inside the box";
     EXPECT_EQ(table.cellHeight, 10);
+    EXPECT_EQ(table.cellTop, 1);
 
     const GlyphEntry &x = table.entries['x'];
     EXPECT_EQ(x.surface.size(), QSize(8, 10));
@@ -62,21 +56,38 @@ TEST(GlyphCapture, RasterFontDrawsOutlineAroundBodyAndComposesTheCell)
     EXPECT_EQ(x.placementX, 0);
     EXPECT_EQ(picture(GlyphCapture::ComposeGlyphCell(table, 'x')),
               QStringList({".....", ".....", ".....", "..###", "..#o#", "..###", ".....", ".....", ".....", "....."}));
+
+    EXPECT_TRUE(table.entries['q'].missing);
+    EXPECT_FALSE(x.missing);
+    EXPECT_FALSE(table.entries[0].missing) << "code 0 draws nothing on purpose";
 }
 
-TEST(GlyphCapture, EachCodeDrawsItsCodePageCharacterNineTimesOutlinedOnceFilled)
+TEST(GlyphCapture, GlyphsPastTheFontBoxGrowItSoTheirOutlineFits)
 {
-    FakeRasterFont font;
-    capture(font, 1251);
-    ASSERT_EQ(font.drawn.size(), 256 * 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(font.drawn[i], QString()) << "code 0 draws nothing";
-        EXPECT_EQ(font.drawn[0x41 * 10 + i], QString("A"));
-        EXPECT_EQ(font.drawn[0xC0 * 10 + i], QString(QChar(0x0410))) << "Cyrillic capital A";
-    }
-    font.drawn.clear();
-    capture(font, 1252);
-    EXPECT_EQ(font.drawn[0xC0 * 10], QString(QChar(0x00C0)));
+    FakeRasterFont font; // box 0, 8, 6, 0: surfaces 8 x 10, the pen at column 1
+    font.glyphs['A'] = {QRect(-1, -2, 2, 1), 1}; // left of the pen, above the character cell
+    font.glyphs['B'] = {QRect(5, 8, 2, 1), 6};   // one column past the box's right, on its bottom row
+    const GlyphTable table = capture(font);
+    EXPECT_EQ(table.fontBox, (FontBox{-1, 10, 7, -1}));
+    EXPECT_EQ(table.cellHeight, 13);
+    EXPECT_EQ(table.cellTop, 3) << "the character cells move down by the two rows grown on top";
+
+    const GlyphEntry &a = table.entries['A'];
+    EXPECT_EQ(a.surface.size(), QSize(10, 13));
+    EXPECT_EQ(picture(a.surface).mid(0, 4), QStringList({"####------", "#oo#------", "####------", "----------"}));
+    EXPECT_EQ(a.cellLeft, 0);
+    EXPECT_EQ(a.cellWidth, 4);
+    EXPECT_EQ(picture(table.entries['B'].surface).mid(9),
+              QStringList({"----------", "------####", "------#oo#", "------####"}));
+    EXPECT_EQ(picture(table.entries['C'].surface).mid(3, 3), QStringList({"-######---", "-#oooo#---", "-#oooo#---"}))
+        << "every glyph moves with the pen and the character cell";
+
+    FakeRasterFont far; // ink reaching past the first look's room around the cell
+    far.glyphs['Z'] = {QRect(-9, 0, 4, 1), 1};
+    const GlyphTable wide = capture(far);
+    EXPECT_EQ(wide.fontBox, (FontBox{-9, 8, 6, 0}));
+    EXPECT_EQ(picture(wide.entries['Z'].surface).mid(0, 3),
+              QStringList({"######-----------", "#oooo#-----------", "######-----------"}));
 }
 
 TEST(GlyphCapture, CellStartsAtTheFirstInkOrOneColumnLeftOfThePen)
@@ -146,24 +157,45 @@ TEST(GlyphCapture, RefusesCellsTheGlyphFilesCannotHold)
     EXPECT_EQ(tooWide.error().text(), "record 87: the glyph cell of code 87 is 256 pixels wide; at most 255 fit");
 }
 
-TEST(GlyphCapture, DefaultFontBoxIsTheHeadBoxRoundedToNearestPixels)
+TEST(GlyphCapture, DefaultFontBoxIsTheHeadBoxGrownForTheHintedAccents)
 {
     // Liberation Sans serves Arial: box -416, -621, 2151, 1864 in 2048 units, 11 pixels high.
-    const GlyphTable table = captureSystemFont(FontChoice::defaultFont());
-    EXPECT_EQ(table.fontBox, (FontBox{-2, 10, 12, -3}));
-    EXPECT_EQ(table.cellHeight, 15);
+    const SystemGlyphRasterizer arial(FontChoice::defaultFont());
+    EXPECT_EQ(GlyphCapture::fontBoxOf(arial), (FontBox{-2, 10, 12, -3}));
+    // Hinted, the accents of the capitals (A grave and its kind) rise one
+    // row above the character cell.
+    const GlyphTable table = capture(arial);
+    EXPECT_EQ(table.fontBox, (FontBox{-2, 11, 12, -3}));
+    EXPECT_EQ(table.cellHeight, 16);
+    EXPECT_EQ(table.cellTop, 2);
     EXPECT_EQ(table.entries[0].cellWidth, 0);
     EXPECT_EQ(table.entries[' '].cellLeft, 2);
     EXPECT_EQ(table.entries[' '].cellWidth, table.entries[' '].advance);
     EXPECT_EQ(table.entries[' '].advance, 3);
 }
 
-TEST(GlyphCapture, SystemFontCellsAreCrispAndEveryBodyPixelIsOutlined)
+TEST(GlyphCapture, SystemFontCellsAreCrispAndEveryBodyPixelKeepsItsOutline)
 {
-    for (const bool bold : {false, true}) {
-        QFont font = FontChoice::defaultFont();
+    const auto font = [](const char *family, int points, bool bold, bool italic, bool underline, bool strikeOut) {
+        QFont font(QString::fromLatin1(family));
+        font.setPointSize(points);
         font.setBold(bold);
-        const GlyphTable table = captureSystemFont(font);
+        font.setItalic(italic);
+        font.setUnderline(underline);
+        font.setStrikeOut(strikeOut);
+        return font;
+    };
+    const QFont fonts[] = {
+        FontChoice::defaultFont(), // Liberation Sans
+        font("Liberation Sans", 8, true, false, true, false),
+        font("Liberation Serif", 10, false, true, false, true),
+        font("DejaVu Sans", 9, false, false, false, false),
+        font("DejaVu Sans", 9, false, true, true, false),
+    };
+    for (const QFont &f : fonts) {
+        ASSERT_TRUE(FontChoice::servingFamily(f)) << f.family().toStdString() << " is not installed";
+        const GlyphTable table = captureSystemFont(f);
+        const std::string name = FontChoice::DescribeGlyphFont(f).toStdString();
         for (int code = 0; code < GlyphTable::CodeCount; ++code) {
             const QImage cell = GlyphCapture::ComposeGlyphCell(table, code);
             for (int y = 0; y < cell.height(); ++y) {
@@ -171,19 +203,15 @@ TEST(GlyphCapture, SystemFontCellsAreCrispAndEveryBodyPixelIsOutlined)
                     const QRgb c = cell.pixel(x, y);
                     ASSERT_TRUE(c == GlyphCapture::CellBackground || c == GlyphCapture::Outline
                                 || c == GlyphCapture::Body)
-                        << "code " << code << " at " << x << "," << y;
+                        << name << " code " << code << " at " << x << "," << y;
                     if (c != GlyphCapture::Body)
                         continue;
-                    // Accents that rise above the character cell reach the
-                    // surface's top row; their outline above is cut off there.
-                    for (int dy = -1; dy <= 1; ++dy) {
-                        for (int dx = -1; dx <= 1; ++dx) {
-                            if (cell.valid(x + dx, y + dy)) {
-                                ASSERT_NE(cell.pixel(x + dx, y + dy), GlyphCapture::CellBackground)
-                                    << "code " << code << " at " << x << "," << y;
-                            }
-                        }
-                    }
+                    // So no body pixel lies in a cell's first or last row or column.
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            ASSERT_TRUE(cell.valid(x + dx, y + dy)
+                                        && cell.pixel(x + dx, y + dy) != GlyphCapture::CellBackground)
+                                << name << " code " << code << " at " << x << "," << y;
                 }
             }
         }

@@ -44,7 +44,7 @@ TEST(GlyphFileWriter, FontFileIsCountOffsetTableAndRecordsBackToBack)
         else
             EXPECT_EQ(spr.size(), end + 1);
     }
-    const QByteArray blank("\x0F\x00\xFF", 3); // cell height 15
+    const QByteArray blank("\x10\x00\xFF", 3); // cell height 16
     EXPECT_EQ(spr.mid(offsetOf(spr, 0), 3), blank) << "code 0";
     EXPECT_EQ(spr.mid(offsetOf(spr, ' '), 3), blank) << "the space";
 

@@ -39,6 +39,17 @@ TEST(KvToolGlyphs, WritesTheKitsGlyphFilesAndAPreview)
     EXPECT_EQ(slotHeight, table.cellHeight * GlyphSheet::scaleFor(table) + 1);
     for (int i = 0; i <= 16; ++i)
         EXPECT_EQ(expected.pixel(i * slotWidth, i * slotHeight), GlyphSheet::GridColour) << i;
+    // The slot right of a cell: dark, or dark red for a code the font has no
+    // glyph for (127, DEL, and 129, which code page 1252 leaves undefined).
+    const auto slotBeside = [&](int code) {
+        return expected.pixel(1 + (code % 16) * slotWidth + table.entries[code].cellWidth * GlyphSheet::scaleFor(table),
+                              1 + (code / 16) * slotHeight);
+    };
+    for (const int code : {int('A'), 0xE9, 127, 129}) {
+        const bool missing = code == 127 || code == 129;
+        EXPECT_EQ(table.entries[code].missing, missing) << code;
+        EXPECT_EQ(slotBeside(code), missing ? GlyphSheet::MissingSlotColour : GlyphSheet::SlotColour) << code;
+    }
 }
 
 TEST(KvToolGlyphs, CodePageChoosesTheCharacters)

@@ -1,0 +1,66 @@
+#include "TextsCheckCommand.h"
+
+#include "CommonOptions.h"
+#include "ToolOutput.h"
+#include "font/GlyphCache.h"
+#include "font/WiderTextCheck.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextReview.h"
+#include "texts/TextTable.h"
+
+#include <QCommandLineParser>
+
+namespace orvanta {
+
+int TextsCheckCommand::run(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads the texts of the kit in KITDIR as the kit does at start-up and checks every translation as the "
+        "Texts page does. Prints one UTF-8 line per finding, ROW<TAB>CHECK<TAB>message, where CHECK is "
+        "too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ "
+        "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
+        "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
+        "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
+        "standard glyphs). The exit code is 1 when there is any finding, 0 when there is none."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
+    parser.addOption(codePage);
+    if (!ToolOutput::parse(parser, args, 1))
+        return ToolOutput::Misused;
+    const QString kitDir = parser.positionalArguments().at(0);
+    int exitCode = 0;
+    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
+    if (!glyphFont)
+        return exitCode;
+    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
+    if (!number)
+        return ToolOutput::Failed;
+    TextTable texts;
+    PictureSlots pictures;
+    if (!CommonOptions::loadKit(kitDir, texts, pictures))
+        return ToolOutput::Failed;
+
+    GlyphCache cache;
+    const auto standard = cache.standard();
+    if (!standard)
+        return ToolOutput::fail(standard.error());
+    const auto saved = cache.glyphs(*glyphFont, number);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    TextChecker checker{CodePage(number)};
+    checker.addCheck(WiderTextCheck::make(*standard, *saved));
+    TextReview review{checker};
+    review.reviewAll(texts);
+    QString lines;
+    for (const TextFinding &finding : review.allFindings())
+        lines += QString::number(finding.index + 1) + QLatin1Char('\t') + finding.check + QLatin1Char('\t')
+            + finding.message + QLatin1Char('\n');
+    ToolOutput::write(lines.toUtf8());
+    return lines.isEmpty() ? 0 : ToolOutput::Failed;
+}
+
+} // namespace orvanta

@@ -1,0 +1,60 @@
+#include "TextsWidthsCommand.h"
+
+#include "CommonOptions.h"
+#include "ToolOutput.h"
+#include "font/GlyphCache.h"
+#include "pictures/PictureSlots.h"
+#include "texts/TextTable.h"
+
+#include <QCommandLineParser>
+
+namespace orvanta {
+
+int TextsWidthsCommand::run(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV "
+        "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
+        "in the game's standard glyphs (Arial 8, code page 1252), the translation in the glyphs the next save "
+        "would write (the kit's font and code page, or those given)."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
+    parser.addOption(codePage);
+    if (!ToolOutput::parse(parser, args, 1))
+        return ToolOutput::Misused;
+    const QString kitDir = parser.positionalArguments().at(0);
+    int exitCode = 0;
+    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
+    if (!glyphFont)
+        return exitCode;
+    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
+    if (!number)
+        return ToolOutput::Failed;
+    TextTable texts;
+    PictureSlots pictures;
+    if (!CommonOptions::loadKit(kitDir, texts, pictures))
+        return ToolOutput::Failed;
+
+    GlyphCache cache;
+    const auto standard = cache.standard();
+    if (!standard)
+        return ToolOutput::fail(standard.error());
+    const auto saved = cache.glyphs(*glyphFont, number);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    const GameTextRenderer &source = (*standard)->text;
+    const GameTextRenderer &translation = (*saved)->text;
+    QByteArray csv = "row,source_px,translation_px\r\n";
+    for (int i = 0; i < texts.rowCount(); ++i) {
+        const TextTable::Row &row = texts.row(i);
+        csv += QByteArray::number(i + 1) + ',' + QByteArray::number(source.width(row.source)) + ','
+            + QByteArray::number(translation.width(row.translation)) + "\r\n";
+    }
+    ToolOutput::write(csv);
+    return 0;
+}
+
+} // namespace orvanta

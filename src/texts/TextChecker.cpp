@@ -1,0 +1,182 @@
+#include "TextChecker.h"
+
+#include "TextFile.h"
+#include "TextTable.h"
+
+#include <QStringList>
+
+#include <cstring>
+
+namespace orvanta {
+
+namespace {
+
+// The most cut characters a message quotes.
+constexpr qsizetype ExcerptLength = 40;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView leadingBlanks(QByteArrayView text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && isBlank(text[n]))
+        ++n;
+    return text.first(n);
+}
+
+// The blanks at the end of what follows the leading ones: a text of blanks
+// only has leading blanks, so it is not told twice.
+QByteArrayView trailingBlanks(QByteArrayView text)
+{
+    text = text.sliced(leadingBlanks(text).size());
+    qsizetype n = 0;
+    while (n < text.size() && isBlank(text[text.size() - 1 - n]))
+        ++n;
+    return text.last(n);
+}
+
+// "no space", "1 space", "2 spaces, 1 tab": each group in its order.
+QString describeBlanks(QByteArrayView run)
+{
+    if (run.isEmpty())
+        return QStringLiteral("no space");
+    QStringList groups;
+    for (qsizetype i = 0; i < run.size();) {
+        qsizetype j = i;
+        while (j < run.size() && run[j] == run[i])
+            ++j;
+        const qsizetype n = j - i;
+        const char *noun = run[i] == ' ' ? (n == 1 ? "space" : "spaces") : (n == 1 ? "tab" : "tabs");
+        groups.append(QString::number(n) + QLatin1Char(' ') + QLatin1String(noun));
+        i = j;
+    }
+    return groups.join(QStringLiteral(", "));
+}
+
+// `text` as a message quotes it: control characters become their visible
+// symbols (U+2400 + code), so a finding stays on one line.
+QString shown(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(char16_t(0x2400 + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(char16_t(0x2421));
+    }
+    return text;
+}
+
+QString tooLongMessage(const CodePage &codePage, QByteArrayView saved)
+{
+    const QString cut = codePage.decode(saved.sliced(TextFile::RecordSize).toByteArray());
+    const QString which = cut.size() == 1 ? QStringLiteral("the last character")
+                                          : QStringLiteral("the last %1 characters").arg(cut.size());
+    const QString excerpt = cut.size() > ExcerptLength ? cut.left(ExcerptLength) + QChar(0x2026) : cut;
+    return QStringLiteral("%1 bytes: the save keeps the first %2 and cuts %3, \"%4\"")
+        .arg(QString::number(saved.size()), QString::number(TextFile::RecordSize), which, shown(excerpt));
+}
+
+QString spacesMessage(QByteArrayView source, QByteArrayView saved)
+{
+    QStringList parts;
+    const QByteArrayView sourceLead = leadingBlanks(source), savedLead = leadingBlanks(saved);
+    if (sourceLead != savedLead)
+        parts.append(QStringLiteral("the original starts with %1, the translation with %2")
+                         .arg(describeBlanks(sourceLead), describeBlanks(savedLead)));
+    const QByteArrayView sourceTrail = trailingBlanks(source), savedTrail = trailingBlanks(saved);
+    if (sourceTrail != savedTrail)
+        parts.append(QStringLiteral("the original ends with %1, the translation with %2")
+                         .arg(describeBlanks(sourceTrail), describeBlanks(savedTrail)));
+    return parts.join(QStringLiteral("; "));
+}
+
+QString describeCodes(const QList<QByteArrayView> &codes)
+{
+    if (codes.isEmpty())
+        return QStringLiteral("none");
+    QStringList texts;
+    for (QByteArrayView code : codes)
+        texts.append(QString::fromLatin1(code));
+    return QLatin1Char('"') + texts.join(QLatin1Char(' ')) + QLatin1Char('"');
+}
+
+// Moves `i` past the characters of `set` (never past a zero byte).
+qsizetype skipAny(QByteArrayView text, qsizetype i, const char *set)
+{
+    while (i < text.size() && text[i] != '\0' && std::strchr(set, text[i]))
+        ++i;
+    return i;
+}
+
+// The printf codes of `text` in their order, e.g. {"%-5d", "%%"}.
+QList<QByteArrayView> placeholders(QByteArrayView text)
+{
+    QList<QByteArrayView> codes;
+    for (qsizetype i = text.indexOf('%'); i >= 0; i = text.indexOf('%', i)) {
+        // %[flags][width][.precision][h|l|ll]conversion
+        qsizetype j = skipAny(text, i + 1, "-+ #0");
+        j = (j < text.size() && text[j] == '*') ? j + 1 : skipAny(text, j, "0123456789");
+        if (j < text.size() && text[j] == '.') {
+            ++j;
+            j = (j < text.size() && text[j] == '*') ? j + 1 : skipAny(text, j, "0123456789");
+        }
+        if (j < text.size() && (text[j] == 'h' || text[j] == 'l'))
+            j += (j + 1 < text.size() && text[j] == 'l' && text[j + 1] == 'l') ? 2 : 1;
+        if (j < text.size() && text[j] != '\0' && std::strchr("diusxXcf%", text[j])) {
+            codes.append(text.sliced(i, j + 1 - i));
+            i = j + 1;
+        } else {
+            ++i; // a lone '%' is text, not a code
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+TextChecker::TextChecker(const CodePage &codePage)
+    : m_codePage(codePage)
+{
+}
+
+void TextChecker::addCheck(Check check)
+{
+    m_checks.push_back(std::move(check));
+}
+
+void TextChecker::check(int index, QByteArrayView source, QByteArrayView translation,
+                        QList<TextFinding> &findings) const
+{
+    const bool fixed = TextTable::isFixed(index);
+    const QByteArrayView saved = fixed ? source : translation;
+    const auto add = [&](const QString &check, const QString &message) { findings.append({index, check, message}); };
+
+    if (saved.size() > TextFile::RecordSize)
+        add(TooLong, tooLongMessage(m_codePage, saved));
+    if (saved.isEmpty()) {
+        if (!source.isEmpty())
+            add(Empty, QStringLiteral("the translation is empty where the original is not"));
+    } else if (saved != source) {
+        const QString spaces = spacesMessage(source, saved);
+        if (!spaces.isEmpty())
+            add(Spaces, spaces);
+        const QList<QByteArrayView> sourceCodes = placeholders(source), savedCodes = placeholders(saved);
+        if (sourceCodes != savedCodes)
+            add(Placeholders, QStringLiteral("placeholders in the original: %1; in the translation: %2")
+                                  .arg(describeCodes(sourceCodes), describeCodes(savedCodes)));
+    }
+    if (fixed && translation != source)
+        add(Fixed, QStringLiteral("the translation differs from the original; it is reset to the original text "
+                                  "at every save"));
+
+    if (m_checks.empty())
+        return;
+    const CheckedText text{index, fixed, source, translation, saved};
+    for (const Check &extra : m_checks)
+        extra(text, findings);
+}
+
+} // namespace orvanta

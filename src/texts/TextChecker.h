@@ -1,0 +1,77 @@
+#pragma once
+
+#include "CodePage.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace orvanta {
+
+// One warning about one text record. Warnings never block typing or saving:
+// they tell the translator what the game will make of the text.
+struct TextFinding {
+    int index = -1; // record index, from 0; the row number shown is index + 1
+    QString check;  // the check's id, e.g. "too-long"
+    QString message;
+
+    bool operator==(const TextFinding &) const = default;
+};
+
+// What a check sees of one record. The views point into the table and are
+// valid only during the call.
+struct CheckedText {
+    int index = -1;
+    bool fixed = false; // one of TextTable::FixedTextRows
+    QByteArrayView source;
+    QByteArrayView translation;
+    // What the save writes for the record before it keeps the first 200
+    // bytes: the translation, or the source of a fixed record.
+    QByteArrayView saved;
+};
+
+// The checks of a translation against its source, all on the record's
+// bytes, so each row costs a few comparisons and a scan for '%'. The code
+// page only turns bytes into the characters quoted in messages.
+//
+// Standard checks, in the order their findings come:
+//   too-long      the saved text passes 200 bytes (the save cuts the rest)
+//   spaces        leading or trailing spaces/tabs differ from the source's
+//   placeholders  the printf codes (%d %i %u %s %c %x %X %f %%, with flags,
+//                 width, precision and h/l) differ in number or order
+//   empty         the translation is empty where the source is not
+//   fixed         a fixed record's translation differs from its source
+// An empty translation gets only `empty`; a fixed record's saved text is its
+// source, so it gets only `fixed` and `too-long`.
+//
+// More checks join through addCheck(); one that needs the glyphs (a
+// translation drawn wider than its source) captures its width functions and
+// compares `saved` with `source`.
+class TextChecker {
+public:
+    static inline const QString TooLong = QStringLiteral("too-long");
+    static inline const QString Spaces = QStringLiteral("spaces");
+    static inline const QString Placeholders = QStringLiteral("placeholders");
+    static inline const QString Empty = QStringLiteral("empty");
+    static inline const QString Fixed = QStringLiteral("fixed");
+
+    // A check: appends its findings (with the text's index) to `findings`.
+    using Check = std::function<void(const CheckedText &text, QList<TextFinding> &findings)>;
+
+    explicit TextChecker(const CodePage &codePage = CodePage(1252));
+
+    // Runs `check` after the standard checks, on every record.
+    void addCheck(Check check);
+
+    // Appends the findings of every check for record `index`.
+    void check(int index, QByteArrayView source, QByteArrayView translation, QList<TextFinding> &findings) const;
+
+private:
+    CodePage m_codePage;
+    std::vector<Check> m_checks;
+};
+
+} // namespace orvanta

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "TextReview.h"
+
+#include <QSortFilterProxyModel>
+#include <QString>
+
+#include <vector>
+
+namespace orvanta {
+
+// The text grid's search and filter: shows the rows whose source or
+// translation holds the search text (case-insensitive, as the code page
+// decodes them) and whose state passes the filter. It works over any model
+// laid out as the grid is, read through Qt::DisplayRole: column 0 the row
+// number (record index + 1), column 1 the source, column 2 the translation.
+// Edits through it reach the source model's row.
+//
+// Rows are chosen only when the search text or filter is set (or
+// invalidate() is called): a row being typed in stays shown even when it no
+// longer matches. The texts are decoded and case-folded once per row and
+// kept; an edited row is decoded again when the next search needs it.
+class TextFilterModel : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    static constexpr int NumberColumn = 0;
+    static constexpr int SourceColumn = 1;
+    static constexpr int TranslationColumn = 2;
+
+    explicit TextFilterModel(QObject *parent = nullptr);
+
+    // The states behind the filters other than All; not owned, and kept up
+    // to date by its owner. Without one, those filters show no row.
+    void setReview(const TextReview *review);
+
+    QString searchText() const { return m_search; }
+    void setSearchText(const QString &text);
+
+    TextReview::Filter rowFilter() const { return m_filter; }
+    void setRowFilter(TextReview::Filter filter);
+
+    void setSourceModel(QAbstractItemModel *model) override;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    struct CachedRow {
+        int index = -1; // record index; -1 until needed
+        QString folded; // case-folded source, U+FFFF, case-folded translation; null until needed
+    };
+
+    CachedRow &cached(int sourceRow) const;
+    QString sourceText(int sourceRow, int column) const;
+    void forgetAll();
+    void forgetRows(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+
+    const TextReview *m_review = nullptr;
+    QString m_search;       // as typed
+    QString m_foldedSearch; // case-folded
+    TextReview::Filter m_filter = TextReview::Filter::All;
+    mutable std::vector<CachedRow> m_rows; // by source row
+    QList<QMetaObject::Connection> m_connections;
+};
+
+} // namespace orvanta

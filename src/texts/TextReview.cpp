@@ -1,0 +1,78 @@
+#include "TextReview.h"
+
+#include "TextTable.h"
+
+namespace orvanta {
+
+TextReview::TextReview(TextChecker checker)
+    : m_checker(std::move(checker))
+{
+}
+
+TextReview::RowReview TextReview::reviewed(const TextTable &table, int index) const
+{
+    const TextTable::Row &row = table.row(index);
+    RowReview review;
+    if (TextTable::isFixed(index))
+        review.state = State::Fixed;
+    else
+        review.state = row.translation == row.source ? State::Untranslated : State::Translated;
+    m_checker.check(index, row.source, row.translation, review.findings);
+    return review;
+}
+
+void TextReview::count(const RowReview &row, int sign)
+{
+    if (row.state != State::Fixed)
+        m_progress.texts += sign;
+    if (row.state == State::Translated)
+        m_progress.translated += sign;
+    m_progress.warnings += sign * int(row.findings.size());
+}
+
+void TextReview::reviewAll(const TextTable &table)
+{
+    m_rows.clear();
+    m_rows.reserve(table.rowCount());
+    m_progress = {};
+    for (int i = 0; i < table.rowCount(); ++i) {
+        m_rows.push_back(reviewed(table, i));
+        count(m_rows.back(), +1);
+    }
+}
+
+void TextReview::reviewRow(const TextTable &table, int index)
+{
+    if (table.rowCount() != rowCount()) {
+        reviewAll(table);
+        return;
+    }
+    if (index < 0 || index >= rowCount())
+        return;
+    count(m_rows[index], -1);
+    m_rows[index] = reviewed(table, index);
+    count(m_rows[index], +1);
+}
+
+bool TextReview::matches(int index, Filter filter) const
+{
+    switch (filter) {
+    case Filter::All: return true;
+    case Filter::Untranslated: return state(index) == State::Untranslated;
+    case Filter::Translated: return state(index) == State::Translated;
+    case Filter::WithWarnings: return hasWarnings(index);
+    case Filter::Fixed: return state(index) == State::Fixed;
+    }
+    return true;
+}
+
+QList<TextFinding> TextReview::allFindings() const
+{
+    QList<TextFinding> all;
+    all.reserve(m_progress.warnings);
+    for (const RowReview &row : m_rows)
+        all.append(row.findings);
+    return all;
+}
+
+} // namespace orvanta

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "TextChecker.h"
+
+#include <QList>
+
+#include <vector>
+
+namespace orvanta {
+
+class TextTable;
+
+// Where the translation stands, row by row: each record's state and check
+// findings, and the totals the Texts page shows, all kept up to date one
+// row at a time so that typing in a cell costs one row's checks, not the
+// table's. The review does not watch the table: call reviewAll() after a
+// load or a change of code page (messages quote decoded text), reviewRow()
+// after a record's texts changed.
+class TextReview {
+public:
+    // A row's state, from its bytes alone. Fixed records are always Fixed,
+    // whatever their translation holds.
+    enum class State : unsigned char { Untranslated, Translated, Fixed };
+
+    // The rows a grid filter shows. Untranslated and Translated leave the
+    // fixed records out, as the progress does.
+    enum class Filter { All, Untranslated, Translated, WithWarnings, Fixed };
+
+    struct Progress {
+        int translated = 0; // records other than the fixed ones that are translated
+        int texts = 0;      // records other than the fixed ones
+        int warnings = 0;   // findings over all records
+
+        // Whole percent, rounded down: 100 only when every text is done.
+        int percent() const { return texts == 0 ? 0 : int(qint64(translated) * 100 / texts); }
+        bool operator==(const Progress &) const = default;
+    };
+
+    explicit TextReview(TextChecker checker = TextChecker());
+
+    void reviewAll(const TextTable &table);
+    // Re-checks record `index`; a table whose row count differs from the
+    // last review's is reviewed whole.
+    void reviewRow(const TextTable &table, int index);
+
+    int rowCount() const { return int(m_rows.size()); }
+    State state(int index) const { return m_rows[index].state; }
+    const QList<TextFinding> &findings(int index) const { return m_rows[index].findings; }
+    bool hasWarnings(int index) const { return !m_rows[index].findings.isEmpty(); }
+    bool matches(int index, Filter filter) const;
+
+    // Every finding, in row order, as the checks list and kvtool show them.
+    QList<TextFinding> allFindings() const;
+
+    Progress progress() const { return m_progress; }
+
+private:
+    struct RowReview {
+        State state = State::Untranslated;
+        QList<TextFinding> findings;
+    };
+
+    RowReview reviewed(const TextTable &table, int index) const;
+    void count(const RowReview &row, int sign);
+
+    TextChecker m_checker;
+    std::vector<RowReview> m_rows;
+    Progress m_progress;
+};
+
+} // namespace orvanta

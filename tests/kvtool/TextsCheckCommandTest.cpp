@@ -1,0 +1,62 @@
+#include "InMemoryTexts.h"
+#include "KvToolRunner.h"
+#include "TempKit.h"
+
+#include <gtest/gtest.h>
+
+TEST(KvToolTextsCheck, OneLinePerFindingAndExitCodes)
+{
+    QList<QByteArray> sources, translations;
+    for (int i = 0; i < 1417; ++i)
+        sources.append("Text " + QByteArray::number(i)); // record 1415 is the first fixed one
+    translations = sources;
+    sources[0] = " Start ";
+    translations[0] = "\xD1\xF2\xE0\xF0\xF2"; // "Старт"
+    sources[1] = "%d gold";
+    translations[1] = "%s \xE7\xEE\xEB\xEE\xF2\xE0";
+    translations[2] = QByteArray(200, 'a'); // a full record: a file holds no longer text
+    translations[3] = "";
+    translations[1415] = "Edited";
+    TempKit kit;
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(sources))}});
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile(translations))}});
+
+    auto run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1251"});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(),
+              std::string(
+                  "1\tspaces\tthe original starts with 1 space, the translation with no space; the original ends "
+                  "with 1 space, the translation with no space\n"
+                  "2\tplaceholders\tplaceholders in the original: \"%d\"; in the translation: \"%s\"\n"
+                  "2\twider\tthe translation is drawn 63 pixels wide, the original 45 pixels\n"
+                  "3\twider\tthe translation is drawn 1600 pixels wide, the original 36 pixels\n"
+                  "4\tempty\tthe translation is empty where the original is not\n"
+                  "1416\tfixed\tthe translation differs from the original; it is reset to the original text at "
+                  "every save\n"));
+
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({" Start ", "%d gold"}))}});
+    run = KvToolRun::run({"texts", "check", kit.dir()});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+
+    run = KvToolRun::run({"texts", "check", kit.path("nowhere")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("nowhere: no such folder")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(KvToolTextsCheck, WiderInTheGlyphsTheSaveWrites)
+{
+    TempKit kit;
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"OK", "OK", "Long original"}))}});
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"OK", "Okay", "Short"}))}});
+
+    auto run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "2\twider\tthe translation is drawn 30 pixels wide, the original 18 pixels\n");
+
+    // In a larger font the same bytes are wider than in the game's own.
+    run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252", "--size", "12"});
+    EXPECT_EQ(run.out.count("\twider\t"), 2) << run.out.toStdString();
+}

@@ -1,0 +1,171 @@
+#include "InMemoryTexts.h"
+#include "texts/TextChecker.h"
+#include "texts/TextReview.h"
+#include "texts/TextTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace orvanta;
+
+namespace {
+
+const int Fixed = 1415; // the first fixed record
+
+struct CheckCase {
+    const char *what;
+    int index;
+    QByteArray source;
+    QByteArray translation;
+    QList<std::pair<QString, QString>> expected; // (check, message)
+    int codePage = 1252;
+};
+
+QList<std::pair<QString, QString>> run(const CheckCase &c)
+{
+    QList<TextFinding> findings;
+    TextChecker(CodePage(c.codePage)).check(c.index, c.source, c.translation, findings);
+    QList<std::pair<QString, QString>> result;
+    for (const TextFinding &f : findings) {
+        EXPECT_EQ(f.index, c.index) << c.what;
+        result.append({f.check, f.message});
+    }
+    return result;
+}
+
+// A table of `count` records "Text i", each its own translation.
+TextTable untranslatedTable(int count)
+{
+    QList<QByteArray> texts;
+    for (int i = 0; i < count; ++i)
+        texts.append("Text " + QByteArray::number(i));
+    TextTable table;
+    loadTexts(table, {}, {{"KVTEXTS.DAT", textFile(texts)}});
+    return table;
+}
+
+} // namespace
+
+TEST(TextChecker, WarnsAboutWhatTheGameWouldShowWrongly)
+{
+    const QByteArray b200(200, 'a');
+    const CheckCase cases[] = {
+        {"200 bytes fit a record", 0, "Start", b200, {}},
+        {"201 bytes lose the last", 0, "Start", b200 + "Z",
+         {{"too-long", "201 bytes: the save keeps the first 200 and cuts the last character, \"Z\""}}},
+        {"cut characters are decoded and control characters shown", 0, "Start", b200 + "\xC0\t" + QByteArray(50, 'b'),
+         {{"too-long", QString::fromUtf8("252 bytes: the save keeps the first 200 and cuts the last 52 characters, "
+                                         "\"\u0410\u2409") + QString(38, QLatin1Char('b')) + QString::fromUtf8("\u2026\"")}},
+         1251},
+        {"spaces lost on both sides", 0, " Start ", "\xD1\xF2\xE0\xF0\xF2",
+         {{"spaces", "the original starts with 1 space, the translation with no space; "
+                     "the original ends with 1 space, the translation with no space"}},
+         1251},
+        {"leading space lost", 0, " Start", "Beginn", {{"spaces", "the original starts with 1 space, the translation with no space"}}},
+        {"trailing tab became a space", 0, "Name:\t", "Nom: ",
+         {{"spaces", "the original ends with 1 tab, the translation with 1 space"}}},
+        {"mixed runs told in order", 0, "\t  x", "x",
+         {{"spaces", "the original starts with 1 tab, 2 spaces, the translation with no space"}}},
+        {"spaces kept", 0, " OK ", " Ja ", {}},
+        {"%d became %s", 0, "%d gold", "%s Gold",
+         {{"placeholders", "placeholders in the original: \"%d\"; in the translation: \"%s\""}}},
+        {"%% lost its second %", 0, "%d%%", "%d%",
+         {{"placeholders", "placeholders in the original: \"%d %%\"; in the translation: \"%d\""}}},
+        {"%% kept, text between codes free", 0, "%d%%", "%d %%", {}},
+        {"width dropped", 0, "%-5d pts", "%d Pkt",
+         {{"placeholders", "placeholders in the original: \"%-5d\"; in the translation: \"%d\""}}},
+        {"flags, width and precision kept", 0, "%-5d pts, %05.1f%%", "Pkt %-5d, %05.1f %%", {}},
+        {"order swapped", 0, "%d of %s", "%s: %d",
+         {{"placeholders", "placeholders in the original: \"%d %s\"; in the translation: \"%s %d\""}}},
+        {"code added", 0, "Gold", "%d Gold",
+         {{"placeholders", "placeholders in the original: none; in the translation: \"%d\""}}},
+        {"empty translation, only empty", 0, " %d ", "", {{"empty", "the translation is empty where the original is not"}}},
+        {"empty record left empty", 0, "", "", {}},
+        {"untranslated", 0, " %d gold ", " %d gold ", {}},
+        {"fixed record edited", Fixed, "%d gold", "%s Gold",
+         {{"fixed", "the translation differs from the original; it is reset to the original text at every save"}}},
+        {"fixed record emptied", Fixed, "Ctrl", "",
+         {{"fixed", "the translation differs from the original; it is reset to the original text at every save"}}},
+        {"fixed record as it is", Fixed, "Ctrl", "Ctrl", {}},
+        {"a fixed record saves its source, whose length counts", Fixed, b200 + "Z", b200 + "Z",
+         {{"too-long", "201 bytes: the save keeps the first 200 and cuts the last character, \"Z\""}}},
+        {"the row before the fixed ones is free", Fixed - 1, "%d gold", "%d Gold", {}},
+    };
+    for (const CheckCase &c : cases)
+        EXPECT_EQ(run(c), c.expected) << c.what;
+}
+
+TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
+{
+    TextTable table = untranslatedTable(1420); // records 1415..1419 are fixed
+    TextChecker checker;
+    QList<CheckedText> seen;
+    // A check joining the standard ones sees what the save writes.
+    checker.addCheck([&seen](const CheckedText &text, QList<TextFinding> &findings) {
+        if (text.saved.startsWith("!")) {
+            seen.append(text);
+            findings.append({text.index, QStringLiteral("bang"), QStringLiteral("starts with !")});
+        }
+    });
+    TextReview review(checker);
+    review.reviewAll(table);
+    EXPECT_EQ(review.progress(), (TextReview::Progress{0, 1415, 0}));
+    EXPECT_EQ(review.state(0), TextReview::State::Untranslated);
+    EXPECT_EQ(review.state(1415), TextReview::State::Fixed);
+
+    table.setTranslation(0, "Texte 0");
+    table.setTranslation(1, "Texte %d");
+    table.setTranslation(2, "");
+    table.setTranslation(3, "!Texte 3");
+    table.setTranslation(1416, "Touche");
+    for (int index : {0, 1, 2, 3, 1416})
+        review.reviewRow(table, index);
+    EXPECT_EQ(review.progress(), (TextReview::Progress{4, 1415, 4}));
+    EXPECT_EQ(review.progress().percent(), 0);
+    EXPECT_EQ(review.state(0), TextReview::State::Translated);
+    EXPECT_EQ(review.state(1416), TextReview::State::Fixed);
+    EXPECT_TRUE(review.hasWarnings(1416));
+    EXPECT_FALSE(review.hasWarnings(0));
+    QStringList checks;
+    for (const TextFinding &f : review.allFindings())
+        checks.append(QString::number(f.index + 1) + QLatin1Char(' ') + f.check);
+    EXPECT_EQ(checks, (QStringList{"2 placeholders", "3 empty", "4 bang", "1417 fixed"}));
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_EQ(seen[0].index, 3);
+    EXPECT_EQ(seen[0].saved, "!Texte 3");
+
+    const struct {
+        TextReview::Filter filter;
+        int count;
+    } filters[] = {{TextReview::Filter::All, 1420},       {TextReview::Filter::Untranslated, 1411},
+                   {TextReview::Filter::Translated, 4},   {TextReview::Filter::WithWarnings, 4},
+                   {TextReview::Filter::Fixed, 5}};
+    for (const auto &f : filters) {
+        int count = 0;
+        for (int i = 0; i < review.rowCount(); ++i)
+            count += review.matches(i, f.filter);
+        EXPECT_EQ(count, f.count) << int(f.filter);
+    }
+
+    // However the translator types, the totals kept row by row are those
+    // of a full review.
+    std::mt19937 random(12);
+    const QByteArray typed[] = {"", "Texte", " Texte ", "%s", "!x", QByteArray(205, 'x')};
+    for (int step = 0; step < 300; ++step) {
+        const int index = std::uniform_int_distribution<int>(1410, 1419)(random);
+        const QByteArray &text = typed[std::uniform_int_distribution<int>(0, 5)(random)];
+        table.setTranslation(index, step % 7 ? text : table.row(index).source);
+        review.reviewRow(table, index);
+        TextReview full(checker);
+        full.reviewAll(table);
+        ASSERT_EQ(review.progress(), full.progress()) << "step " << step;
+        ASSERT_EQ(review.allFindings(), full.allFindings()) << "step " << step;
+    }
+
+    for (int i = 0; i < 1415; ++i)
+        table.setTranslation(i, "x");
+    review.reviewAll(table);
+    EXPECT_EQ(review.progress().percent(), 100);
+}
