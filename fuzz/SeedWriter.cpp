@@ -1,8 +1,11 @@
 // Writes the seed corpus of the fuzz harnesses, made by the kit's own
 // writers, into OUTDIR/<harness>/: archives as a save packs them, text
 // files, the standard pictures as "Save original picture" writes them, and
-// glyph files of captured fonts (font.spr followed by fontsize.dat).
+// glyph files of captured fonts (font.spr followed by fontsize.dat), and
+// the exchange harnesses' texts exported as CSV and PO.
+#include "ExchangeFuzzing.h"
 #include "core/ArchiveWriter.h"
+#include "exchange/TextExchange.h"
 #include "font/FontChoice.h"
 #include "font/GlyphFileWriter.h"
 #include "pictures/IndexedBmp.h"
@@ -69,6 +72,15 @@ int main(int argc, char **argv)
         {"Load game", "Save game", ""}, {QByteArray(200, 'W'), "x"}, {}};
     for (qsizetype i = 0; i < textSets.size(); ++i)
         ok &= save(out + "/texts", QStringLiteral("texts%1.dat").arg(i), TextFile::write(textSets[i]));
+
+    for (int codePage : {1251, 1252}) {
+        for (const auto &[format, name] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"}}) {
+            const auto file = TextExchange::write(format, exchangeTexts(), CodePage(codePage), QStringLiteral("seed"));
+            if (!file)
+                qFatal("%s", file.error().text().c_str());
+            ok &= save(out + QLatin1Char('/') + QLatin1String(name), QStringLiteral("texts%1.%2").arg(codePage).arg(QLatin1String(name)), *file);
+        }
+    }
 
     const PictureSlots pictures;
     for (int row = 0; row <= 6; ++row)

@@ -2,17 +2,12 @@
 // both text entries of an archive loaded by the kit's start-up. What the
 // kit writes from what it read must read back the same and pass the check,
 // and every text must survive being shown and edited in a code page.
-#include "core/ArchiveSet.h"
-#include "core/ArchiveWriter.h"
-#include "core/EntryStream.h"
+#include "FuzzTexts.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
-#include "texts/TextTable.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <sstream>
 #include <vector>
 
 using namespace orvanta;
@@ -39,14 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             __builtin_trap();
     }
 
-    const auto archive = ArchiveWriter::write({{"KVTEXTS.DAT", file.toStdString()}, {"TEXTS.DAT", file.toStdString()}});
-    if (!archive)
+    const auto loaded = loadedTexts(file.toStdString(), file.toStdString());
+    if (!loaded)
         __builtin_trap();
-    ArchiveSet archives;
-    archives.OpenSlot(0, std::make_unique<std::istringstream>(*archive), archive->size(), "lang.dat");
-    EntryStream stream(archives);
-    TextTable table;
-    table.LoadTexts(stream);
+    const TextTable &table = *loaded;
     if (table.rowCount() != texts.size())
         __builtin_trap();
     for (int row = 0; row < table.rowCount(); ++row) {

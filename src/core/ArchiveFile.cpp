@@ -1,8 +1,6 @@
 #include "ArchiveFile.h"
 
-#include <algorithm>
-#include <sstream>
-#include <vector>
+#include "StreamRead.h"
 
 namespace orvanta {
 
@@ -21,33 +19,15 @@ Result<std::shared_ptr<ArchiveFile>> ArchiveFile::open(const std::filesystem::pa
     return file;
 }
 
-Status ArchiveFile::copyEntry(const ArchiveEntry &entry, std::ostream &out)
+Result<std::string> ArchiveFile::readEntry(const ArchiveEntry &entry)
 {
     if (std::uint64_t(entry.offset) + entry.size > m_length)
         return FormatError::at(m_fileName, entry.offset, "entry \"" + entry.name + "\" lies past the end of the file");
-    std::vector<char> buffer(std::size_t(1) << 20);
-    m_in.clear();
-    m_in.seekg(static_cast<std::streamoff>(entry.offset));
-    std::uint64_t left = entry.size;
-    while (left > 0) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
-        if (!m_in.read(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::at(m_fileName, entry.offset + (entry.size - left),
-                                   "entry \"" + entry.name + "\" cannot be read");
-        if (!out.write(buffer.data(), static_cast<std::streamsize>(chunk)))
-            return FormatError::general(m_fileName, "entry \"" + entry.name + "\" cannot be written out");
-        left -= chunk;
-    }
-    return Done{};
-}
-
-Result<std::string> ArchiveFile::readEntry(const ArchiveEntry &entry)
-{
-    std::ostringstream out;
-    Status copied = copyEntry(entry, out);
-    if (!copied)
-        return copied.error();
-    return out.str();
+    std::string bytes(entry.size, '\0');
+    const std::size_t delivered = StreamRead::at(m_in, entry.offset, bytes.data(), bytes.size());
+    if (delivered != bytes.size())
+        return FormatError::at(m_fileName, entry.offset + delivered, "entry \"" + entry.name + "\" cannot be read");
+    return bytes;
 }
 
 } // namespace orvanta

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <ostream>
 #include <string>
 
 namespace orvanta {
@@ -24,8 +23,8 @@ public:
     std::uint64_t length() const { return m_length; }
     const ArchiveDirectory &directory() const { return m_directory; }
 
-    // Copies an entry's bytes to `out` in chunks.
-    Status copyEntry(const ArchiveEntry &entry, std::ostream &out);
+    // An entry's bytes, read with one seek and one read; an error names the
+    // entry when its data lies past the end of the file or cannot be read.
     Result<std::string> readEntry(const ArchiveEntry &entry);
 
 private:

@@ -1,5 +1,7 @@
 #include "ArchiveSet.h"
 
+#include "StreamRead.h"
+
 #include <fstream>
 
 namespace orvanta {
@@ -44,15 +46,10 @@ void ArchiveSet::Close()
         slot = {};
 }
 
-bool ArchiveSet::readAt(int slot, std::uint64_t offset, char *buffer, std::size_t count)
+std::size_t ArchiveSet::readAt(int slot, std::uint64_t offset, char *buffer, std::size_t count)
 {
     std::istream *file = m_slots.at(slot).file.get();
-    if (!file)
-        return false;
-    file->clear();
-    file->seekg(static_cast<std::streamoff>(offset));
-    file->read(buffer, static_cast<std::streamsize>(count));
-    return static_cast<std::size_t>(file->gcount()) == count;
+    return file ? StreamRead::at(*file, offset, buffer, count) : 0;
 }
 
 } // namespace orvanta

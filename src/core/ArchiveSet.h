@@ -40,9 +40,10 @@ public:
 
     const ArchiveDirectory &directory(int slot) const { return m_slots.at(slot).directory; }
 
-    // Reads `count` bytes at `offset` of a slot's file; false (and nothing
-    // promised about `buffer`) when the file cannot deliver all of them.
-    bool readAt(int slot, std::uint64_t offset, char *buffer, std::size_t count);
+    // Reads up to `count` bytes at `offset` of a slot's file, with one seek
+    // and one read, and returns how many arrived: fewer only where the file
+    // ends or fails (none for a slot without a file).
+    std::size_t readAt(int slot, std::uint64_t offset, char *buffer, std::size_t count);
 
 private:
     struct Slot {

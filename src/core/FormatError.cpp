@@ -19,6 +19,11 @@ FormatError FormatError::inRow(std::string file, std::uint64_t row, std::string 
     return {std::move(file), std::move(what), Place::Row, row};
 }
 
+FormatError FormatError::onLine(std::string file, std::uint64_t line, std::string what)
+{
+    return {std::move(file), std::move(what), Place::Line, line};
+}
+
 FormatError FormatError::general(std::string file, std::string what)
 {
     return {std::move(file), std::move(what), Place::None, 0};
@@ -31,6 +36,7 @@ std::string FormatError::text() const
     case Place::ByteOffset: out += "at byte " + std::to_string(where) + ": "; break;
     case Place::Record: out += "record " + std::to_string(where) + ": "; break;
     case Place::Row: out += "row " + std::to_string(where) + ": "; break;
+    case Place::Line: out += "line " + std::to_string(where) + ": "; break;
     case Place::None: break;
     }
     return out + what;

@@ -59,18 +59,35 @@ int CommonOptions::chosenKitCodePage(const QCommandLineParser &parser, const QCo
     return number;
 }
 
-bool CommonOptions::loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures)
+int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
+                           Kit &kit)
 {
-    if (!QDir(kitDir).exists()) {
-        ToolOutput::fail(kitDir + QStringLiteral(": no such folder"));
-        return false;
+    kit.dir = parser.positionalArguments().at(0);
+    if (font) {
+        int exitCode = 0;
+        const auto glyphFont = font->readForKit(parser, exitCode, kit.dir);
+        if (!glyphFont)
+            return exitCode;
+        kit.glyphFont = *glyphFont;
     }
-    const auto problems = KitLoader::load(QDir(kitDir).absolutePath(), texts, pictures);
-    if (!problems.empty()) {
-        ToolOutput::fail(problems.front());
-        return false;
-    }
-    return true;
+    kit.codePage = chosenKitCodePage(parser, codePage, kit.dir);
+    if (!kit.codePage)
+        return ToolOutput::Failed;
+    if (!QDir(kit.dir).exists())
+        return ToolOutput::fail(kit.dir + QStringLiteral(": no such folder"));
+    const auto problems = KitLoader::load(QDir(kit.dir).absolutePath(), kit.texts, kit.pictures);
+    if (!problems.empty())
+        return ToolOutput::fail(problems.front());
+    return 0;
+}
+
+int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work)
+{
+    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), work);
+    if (!saved)
+        return ToolOutput::fail(saved.error());
+    ToolOutput::print(KitSave::SuccessText);
+    return 0;
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)

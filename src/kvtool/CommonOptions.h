@@ -1,5 +1,9 @@
 #pragma once
 
+#include "packaging/KitSave.h"
+#include "pictures/PictureSlots.h"
+#include "texts/TextTable.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFont>
@@ -8,9 +12,6 @@
 #include <optional>
 
 namespace orvanta {
-
-class PictureSlots;
-class TextTable;
 
 // Options that several kvtool commands share: the code page, and the font
 // of a glyph capture as the font dialog would choose it.
@@ -24,16 +25,31 @@ public:
     // The code page option of a command that works on a kit folder: without
     // it, the code page the kit remembers (KitSettings), else the locale's.
     static QCommandLineOption kitCodePage();
-    // As chosenCodePage, with the kit's fallbacks when the option is not
-    // given. The remembered value is only read: an option never changes it.
-    static int chosenKitCodePage(const QCommandLineParser &parser, const QCommandLineOption &option,
-                                 const QString &kitDir);
 
-    // Loads the work of the kit folder `kitDir` as the kit does at start-up;
-    // false after reporting a missing folder or a damaged archive, which a
-    // command must not build on (its next save would lose what could not be
-    // read).
-    static bool loadKit(const QString &kitDir, TextTable &texts, PictureSlots &pictures);
+    struct Font;
+
+    // The work of a kit folder, as a command on it starts from.
+    struct Kit {
+        QString dir;
+        int codePage = 0;
+        QFont glyphFont; // only when the command asked for a font
+        TextTable texts;
+        PictureSlots pictures;
+    };
+
+    // Opens the kit folder that the first positional argument names: the
+    // font (when `font` is given) and the code page it remembers, unless
+    // options say otherwise (remembered values are only read), then its
+    // texts and pictures as the kit loads them at start-up. Returns 0, or
+    // the exit code after reporting a wrong option, a missing folder or a
+    // damaged archive, which a command must not build on (its next save
+    // would lose what could not be read).
+    static int openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
+                       Kit &kit);
+
+    // Saves `work` into the kit folder `kitDir` as the save button does and
+    // says so, or reports why it could not; returns the exit code.
+    static int saveKit(const QString &kitDir, const KitSave::Work &work);
 
     struct Font {
         QCommandLineOption family;
@@ -62,6 +78,12 @@ public:
     private:
         std::optional<QFont> withFamilyAndSize(const QCommandLineParser &parser, QFont font, int &exitCode) const;
     };
+
+private:
+    // As chosenCodePage, with the kit's fallbacks when the option is not
+    // given.
+    static int chosenKitCodePage(const QCommandLineParser &parser, const QCommandLineOption &option,
+                                 const QString &kitDir);
 };
 
 } // namespace orvanta

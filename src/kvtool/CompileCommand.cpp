@@ -2,14 +2,11 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitSave.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
-
-#include <QDir>
 
 #include <optional>
 
@@ -75,30 +72,17 @@ int CompileCommand::run(const QStringList &args)
     parser.addOptions({codePage, picture});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const QString kitDir = parser.positionalArguments().at(0);
-    int exitCode = 0;
-    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
-    if (!glyphFont)
-        return exitCode;
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)
         return ToolOutput::Misused;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    PictureSlots pictures;
-    TextTable texts;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
 
-    if (!takePictures(*choices, pictures))
+    if (!takePictures(*choices, kit.pictures))
         return ToolOutput::Failed;
-    const CodePage page(number);
-    const auto saved = KitSave::save(QDir(kitDir).absolutePath() + QLatin1Char('/'), {texts, *glyphFont, page, pictures});
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    ToolOutput::print(KitSave::SuccessText);
-    return 0;
+    const CodePage page(kit.codePage);
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures});
 }
 
 } // namespace orvanta

@@ -4,10 +4,8 @@
 #include "ToolOutput.h"
 #include "font/GlyphCache.h"
 #include "font/WiderTextCheck.h"
-#include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextReview.h"
-#include "texts/TextTable.h"
 
 #include <QCommandLineParser>
 
@@ -31,30 +29,21 @@ int TextsCheckCommand::run(const QStringList &args)
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const QString kitDir = parser.positionalArguments().at(0);
-    int exitCode = 0;
-    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
-    if (!glyphFont)
-        return exitCode;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    TextTable texts;
-    PictureSlots pictures;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
 
     GlyphCache cache;
     const auto standard = cache.standard();
     if (!standard)
         return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(*glyphFont, number);
+    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
     if (!saved)
         return ToolOutput::fail(saved.error());
-    TextChecker checker{CodePage(number)};
+    TextChecker checker{CodePage(kit.codePage)};
     checker.addCheck(WiderTextCheck::make(*standard, *saved));
     TextReview review{checker};
-    review.reviewAll(texts);
+    review.reviewAll(kit.texts);
     QString lines;
     for (const TextFinding &finding : review.allFindings())
         lines += QString::number(finding.index + 1) + QLatin1Char('\t') + finding.check + QLatin1Char('\t')

@@ -2,12 +2,12 @@
 
 #include "CommonOptions.h"
 #include "TextsCheckCommand.h"
+#include "TextsExportCommand.h"
+#include "TextsImportCommand.h"
 #include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
-#include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
-#include "texts/TextTable.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -18,28 +18,20 @@ namespace {
 
 const char *const Usage =
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
-    "       kvtool texts export KITDIR [--codepage NUMBER]\n"
+    "       kvtool texts export KITDIR [--format csv|po] [-o FILE] [--codepage NUMBER]\n"
+    "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n"
     "       kvtool texts check KITDIR [--codepage NUMBER]\n"
     "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n\n"
     "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
     "           one text per line\n"
-    "  export   writes the kit's texts as CSV (row,source,translation), loaded\n"
-    "           from KITDIR exactly as the kit loads them at start-up\n"
+    "  export   writes the kit's texts as CSV (row,source,translation) or PO,\n"
+    "           loaded from KITDIR exactly as the kit loads them at start-up\n"
+    "  import   applies a .csv, .po or .pot file to the kit's texts and saves\n"
+    "           a new lang.dat as the save button does\n"
     "  check    checks every translation as the Texts page does, one line\n"
     "           per finding\n"
     "  widths   writes how wide the game draws each text as CSV\n"
     "           (row,source_px,translation_px)";
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -50,7 +42,9 @@ int TextsCommands::run(const QStringList &args)
     if (sub == QLatin1String("build"))
         return build(rest);
     if (sub == QLatin1String("export"))
-        return exportCsv(rest);
+        return TextsExportCommand::run(rest);
+    if (sub == QLatin1String("import"))
+        return TextsImportCommand::run(rest);
     if (sub == QLatin1String("check"))
         return TextsCheckCommand::run(rest);
     if (sub == QLatin1String("widths"))
@@ -101,40 +95,6 @@ int TextsCommands::build(const QStringList &args)
         texts.append(*bytes);
     }
     return ToolOutput::saveFile(parser.positionalArguments().at(1), TextFile::write(texts)) ? 0 : ToolOutput::Failed;
-}
-
-} // namespace orvanta
-
-namespace orvanta {
-
-int TextsCommands::exportCsv(const QStringList &args)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Loads the texts of the kit in KITDIR exactly as the kit does at start-up (\"kvtexts.dat\" and "
-        "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them to standard output as "
-        "UTF-8 CSV with the header row,source,translation."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    parser.addOption(codePage);
-    if (!ToolOutput::parse(parser, args, 1))
-        return ToolOutput::Misused;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, parser.positionalArguments().at(0));
-    if (!number)
-        return ToolOutput::Failed;
-    const CodePage shownIn(number);
-    TextTable texts;
-    PictureSlots pictures;
-    if (!CommonOptions::loadKit(parser.positionalArguments().at(0), texts, pictures))
-        return ToolOutput::Failed;
-
-    QString csv = QStringLiteral("row,source,translation\r\n");
-    for (int i = 0; i < texts.rowCount(); ++i) {
-        csv += QString::number(i + 1) + QLatin1Char(',') + csvField(shownIn.decode(texts.row(i).source))
-            + QLatin1Char(',') + csvField(shownIn.decode(texts.row(i).translation)) + QStringLiteral("\r\n");
-    }
-    ToolOutput::write(csv.toUtf8());
-    return 0;
 }
 
 } // namespace orvanta

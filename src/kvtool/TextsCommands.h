@@ -11,7 +11,6 @@ public:
 
 private:
     static int build(const QStringList &args);
-    static int exportCsv(const QStringList &args);
 };
 
 } // namespace orvanta

@@ -25,31 +25,22 @@ int TextsWidthsCommand::run(const QStringList &args)
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    const QString kitDir = parser.positionalArguments().at(0);
-    int exitCode = 0;
-    const auto glyphFont = fontOptions.readForKit(parser, exitCode, kitDir);
-    if (!glyphFont)
-        return exitCode;
-    const int number = CommonOptions::chosenKitCodePage(parser, codePage, kitDir);
-    if (!number)
-        return ToolOutput::Failed;
-    TextTable texts;
-    PictureSlots pictures;
-    if (!CommonOptions::loadKit(kitDir, texts, pictures))
-        return ToolOutput::Failed;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
 
     GlyphCache cache;
     const auto standard = cache.standard();
     if (!standard)
         return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(*glyphFont, number);
+    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
     if (!saved)
         return ToolOutput::fail(saved.error());
     const GameTextRenderer &source = (*standard)->text;
     const GameTextRenderer &translation = (*saved)->text;
     QByteArray csv = "row,source_px,translation_px\r\n";
-    for (int i = 0; i < texts.rowCount(); ++i) {
-        const TextTable::Row &row = texts.row(i);
+    for (int i = 0; i < kit.texts.rowCount(); ++i) {
+        const TextTable::Row &row = kit.texts.row(i);
         csv += QByteArray::number(i + 1) + ',' + QByteArray::number(source.width(row.source)) + ','
             + QByteArray::number(translation.width(row.translation)) + "\r\n";
     }

@@ -19,6 +19,11 @@ void ToolOutput::warn(const QString &line)
     std::fprintf(stderr, "kvtool: warning: %s\n", line.toLocal8Bit().constData());
 }
 
+void ToolOutput::report(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
 int ToolOutput::fail(const FormatError &error)
 {
     return fail(QString::fromStdString(error.text()));

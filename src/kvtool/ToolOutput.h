@@ -23,6 +23,8 @@ public:
     static void print(const QString &line);
     // "kvtool: warning: LINE" on standard error; the command goes on.
     static void warn(const QString &line);
+    // A line of a report on standard error, as it stands.
+    static void report(const QString &line);
     static void write(const QByteArray &bytes);
 
     // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.

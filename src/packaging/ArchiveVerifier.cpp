@@ -3,6 +3,7 @@
 #include "core/ArchiveDirectory.h"
 #include "core/ArchiveDirectoryCheck.h"
 #include "core/RawArchiveDirectory.h"
+#include "core/StreamRead.h"
 #include "font/GlyphFileDecoder.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureFile.h"
@@ -89,9 +90,7 @@ private:
             return std::nullopt;
         }
         QByteArray bytes(qsizetype(entry.size), Qt::Uninitialized);
-        m_in.clear();
-        m_in.seekg(std::streamoff(entry.offset));
-        if (!m_in.read(bytes.data(), std::streamsize(entry.size))) {
+        if (StreamRead::at(m_in, entry.offset, bytes.data(), entry.size) != entry.size) {
             m_findings.push_back(FormatError::at(m_fileName, entry.offset,
                 "the data of entry \"" + ArchiveDirectoryCheck::printable(entry.name) + "\" cannot be read"));
             return std::nullopt;

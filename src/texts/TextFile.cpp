@@ -6,11 +6,11 @@
 
 namespace orvanta {
 
-QByteArray TextFile::textOfRecord(const char *record)
+QByteArrayView TextFile::textView(const char *record)
 {
     const void *nul = std::memchr(record, 0, RecordSize);
     const qsizetype length = nul ? static_cast<const char *>(nul) - record : RecordSize;
-    return QByteArray(record, length);
+    return QByteArrayView(record, length);
 }
 
 void TextFile::appendRecord(QByteArray &out, const QByteArray &text)

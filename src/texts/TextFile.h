@@ -27,8 +27,10 @@ public:
         return size < HeaderSize + RecordSize ? 0 : (size - HeaderSize) / RecordSize;
     }
 
-    // The text of one 200-byte record: its bytes up to the first zero.
-    static QByteArray textOfRecord(const char *record);
+    // The text of one 200-byte record: its bytes up to the first zero (all
+    // 200 when there is none); the view points into the record.
+    static QByteArrayView textView(const char *record);
+    static QByteArray textOfRecord(const char *record) { return textView(record).toByteArray(); }
 
     // Appends one record for `text`: its first 200 bytes, zero-filled.
     static void appendRecord(QByteArray &out, const QByteArray &text);

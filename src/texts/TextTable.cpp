@@ -23,19 +23,16 @@ constexpr std::array<int, 41> fixedRows()
     return rows;
 }
 
-// Opens `name` and reads its records one by one after the 2-byte header;
-// calls `take(index, text)` for each whole record the entry holds.
-template <typename Take>
-void readRecords(EntryStream &stream, const char *name, Take take)
+// Opens `name` and reads its 2-byte header. Returns the number of whole
+// records that follow, 0 when neither archive holds the entry.
+std::int64_t openTextFile(EntryStream &stream, const char *name)
 {
     stream.Open(name);
     if (!stream.found())
-        return;
-    char record[TextFile::RecordSize];
-    stream.Read(record, TextFile::HeaderSize);
-    const std::int64_t count = TextFile::recordCount(stream.Size());
-    for (std::int64_t i = 0; i < count && stream.Read(record, TextFile::RecordSize); ++i)
-        take(int(i), TextFile::textOfRecord(record));
+        return 0;
+    char header[TextFile::HeaderSize];
+    stream.Read(header, TextFile::HeaderSize);
+    return TextFile::recordCount(stream.Size());
 }
 
 } // namespace
@@ -49,12 +46,25 @@ bool TextTable::isFixed(int index)
 
 void TextTable::LoadTexts(EntryStream &stream)
 {
+    // The records are read one by one, in order; the stream reads ahead, so
+    // this is one pass over each entry whatever its length.
+    char record[TextFile::RecordSize];
     m_rows.clear();
-    readRecords(stream, "kvtexts.dat", [this](int, const QByteArray &text) { m_rows.append({text, text}); });
-    readRecords(stream, "texts.dat", [this](int i, const QByteArray &text) {
-        if (i < m_rows.size())
-            m_rows[i].translation = text;
-    });
+    const std::int64_t sources = openTextFile(stream, "kvtexts.dat");
+    m_rows.reserve(qsizetype(sources));
+    for (std::int64_t i = 0; i < sources && stream.Read(record, TextFile::RecordSize); ++i) {
+        const QByteArray text = TextFile::textOfRecord(record);
+        m_rows.append({text, text});
+    }
+    // Translations past the last source record have no row; they are not
+    // read. One equal to its source keeps sharing the source's bytes.
+    const std::int64_t translations = std::min<std::int64_t>(openTextFile(stream, "texts.dat"), m_rows.size());
+    for (std::int64_t i = 0; i < translations && stream.Read(record, TextFile::RecordSize); ++i) {
+        Row &row = m_rows[qsizetype(i)];
+        const QByteArrayView text = TextFile::textView(record);
+        if (text != row.source)
+            row.translation = text.toByteArray();
+    }
 }
 
 void TextTable::ResetFixedTexts()

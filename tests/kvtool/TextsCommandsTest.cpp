@@ -1,8 +1,32 @@
+#include "ArchiveContents.h"
 #include "InMemoryTexts.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
+#include "packaging/KitLoader.h"
+#include "packaging/KitSave.h"
+#include "packaging/KitSettings.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextFile.h"
+#include "texts/TextTable.h"
 
 #include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+// The texts of the TEXTS.DAT entry of the archive at `path`.
+QList<QByteArray> savedTexts(const QString &path)
+{
+    for (const auto &[name, bytes] : archiveContents(path)) {
+        if (name == "TEXTS.DAT")
+            return TextFile::read(QByteArray::fromStdString(bytes));
+    }
+    return {};
+}
+
+} // namespace
 
 TEST(KvToolTexts, ExportLoadsLikeTheKitAndQuotesCsv)
 {
@@ -29,6 +53,7 @@ TEST(KvToolTexts, ExportRefusesWhatTheKitWouldWarnAbout)
     };
     const Case cases[] = {
         {{"texts", "export", kit.dir()}, "lang.dat: at byte 0: the entry count 7"},
+        {{"texts", "import", kit.dir(), kit.path("t.po")}, "lang.dat: at byte 0: the entry count 7"},
         {{"texts", "export", kit.path("nowhere")}, "nowhere: no such folder"},
         {{"texts", "export", kit.dir(), "--codepage", "437"}, "code page 437 is not supported"},
     };
@@ -48,4 +73,95 @@ TEST(KvToolTexts, BuildRefusesTextsTheCodePageCannotHold)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("src.txt: row 2:")) << run.err.toStdString();
     EXPECT_TRUE(kit.read("out.dat").isEmpty());
+}
+
+// The whole road with the settings the kit remembers: export as PO, one
+// msgstr typed in a translation editor, import; the new lang.dat is the one
+// the save button makes of the same work. Exporting that and importing it
+// unchanged leaves it byte for byte.
+TEST(KvToolTexts, ImportSavesLikeTheSaveButtonAndARoundTripChangesNothing)
+{
+    TempKit kit, reference;
+    kit.installSampleData();
+    reference.installSampleData();
+    const QByteArray settings = "[font]\nfamily=DejaVu Sans\nsize=9\n[texts]\ncodepage=1251\n";
+    kit.write("orvanta-kit.ini", settings);
+    auto exported = KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path("texts.po")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    QByteArray po = kit.read("texts.po");
+    EXPECT_TRUE(po.contains("\"X-Orvanta-Codepage: 1251\\n\""));
+    const qsizetype msgstr = po.indexOf("msgstr \"\"\n", po.indexOf("msgctxt \"2\"\nmsgid \"Load game\"\n"));
+    ASSERT_GT(msgstr, 0);
+    po.replace(msgstr, 10, "msgstr \"\\\"\xD0\x97\xD0\xB0\xD0\xB3\xD1\x80\xD1\x83\xD0\xB7\xD0\xB8\xD1\x82\xD1\x8C\\\" \"\n");
+    kit.write("texts.po", po);
+
+    auto imported = KvToolRun::run({"texts", "import", kit.dir(), kit.path("texts.po")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, "\"lang.dat\" compilation completed successfully!\n");
+    EXPECT_TRUE(imported.err.contains((kit.path("texts.po") + ": 1 translations changed, 0 unchanged\n").toUtf8()))
+        << imported.err.toStdString();
+
+    TextTable texts;
+    PictureSlots pictures;
+    ASSERT_TRUE(KitLoader::load(reference.dir(), texts, pictures).empty());
+    texts.setTranslation(1, "\"\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC\" ");
+    const CodePage page(1251);
+    ASSERT_TRUE(KitSave::save(reference.dir(), {texts, *KitSettings(kit.dir()).glyphFont(), page, pictures}).ok());
+    const QByteArray saved = kit.read("lang.dat");
+    ASSERT_EQ(saved, reference.read("lang.dat"));
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "\"\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC\" ");
+
+    for (const char *name : {"again.csv", "again.po"}) {
+        ASSERT_EQ(KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path(name)}).exitCode, 0);
+        auto again = KvToolRun::run({"texts", "import", kit.dir(), kit.path(name)});
+        ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+        EXPECT_EQ(again.out, "No translation changed; lang.dat is left as it was.\n") << name;
+        EXPECT_EQ(kit.read("lang.dat"), saved) << name;
+    }
+    EXPECT_EQ(kit.read("orvanta-kit.ini"), settings);
+}
+
+TEST(KvToolTexts, ImportRefusesWhatTheCodePageCannotHoldUnlessTheRefusalsAreSkipped)
+{
+    TempKit kit;
+    kit.installSampleData();
+    kit.write("texts.csv", "row,source,translation\r\n1,New game,\xD0\x96uk\r\n2,Load game,  Laden  \r\n");
+    auto refused = KvToolRun::run({"texts", "import", kit.dir(), kit.path("texts.csv"), "--codepage", "1252"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("refused, a character code page 1252 cannot hold: 1 (row 1 ('\xD0\x96' U+0416))"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("kvtool: nothing written"));
+    EXPECT_TRUE(kit.read("lang.dat").isEmpty());
+
+    auto skipped = KvToolRun::run(
+        {"texts", "import", kit.dir(), kit.path("texts.csv"), "--codepage", "1252", "--skip-refused"});
+    ASSERT_EQ(skipped.exitCode, 0) << skipped.err.toStdString();
+    const QList<QByteArray> saved = savedTexts(kit.path("lang.dat"));
+    EXPECT_EQ(saved.value(0), "New game");
+    EXPECT_EQ(saved.value(1), "  Laden  ");
+}
+
+TEST(KvToolTexts, ImportOfABadFileNamesItAndExportOfABadFormatIsAMisuse)
+{
+    TempKit kit;
+    kit.installSampleData();
+    kit.write("bad.csv", "row,source,translation\n1,New game,\"Neu\n");
+    kit.write("texts.txt", "row,source,translation\n");
+    const struct {
+        QString file;
+        QByteArray message;
+    } cases[] = {
+        {kit.path("bad.csv"), "bad.csv: line 2: a quoted field is not closed"},
+        {kit.path("texts.txt"), "texts.txt: not a texts file"},
+        {kit.path("missing.po"), "missing.po: cannot be opened"},
+    };
+    for (const auto &c : cases) {
+        auto run = KvToolRun::run({"texts", "import", kit.dir(), c.file});
+        EXPECT_EQ(run.exitCode, 1) << c.message.toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+    EXPECT_TRUE(kit.read("lang.dat").isEmpty());
+    auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xml"});
+    EXPECT_EQ(misuse.exitCode, 2);
+    EXPECT_TRUE(misuse.err.contains("--format must be csv or po"));
 }

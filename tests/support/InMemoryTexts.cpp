@@ -22,6 +22,13 @@ void loadTexts(orvanta::TextTable &table, const std::vector<orvanta::ArchiveWrit
     table.LoadTexts(stream);
 }
 
+orvanta::TextTable textTable(const QList<QByteArray> &sources, const QList<QByteArray> &translations)
+{
+    orvanta::TextTable table;
+    loadTexts(table, {{"TEXTS.DAT", textFile(translations)}}, {{"KVTEXTS.DAT", textFile(sources)}});
+    return table;
+}
+
 std::string textFile(const QList<QByteArray> &texts, int trailing)
 {
     return (orvanta::TextFile::write(texts) + QByteArray(trailing, 'x')).toStdString();

@@ -13,5 +13,9 @@
 void loadTexts(orvanta::TextTable &table, const std::vector<orvanta::ArchiveWriter::NamedData> &lang,
                const std::vector<orvanta::ArchiveWriter::NamedData> &kvmain);
 
+// A table of these source texts and translations, loaded as the kit loads
+// "kvtexts.dat" and "texts.dat".
+orvanta::TextTable textTable(const QList<QByteArray> &sources, const QList<QByteArray> &translations);
+
 // A text file of the given texts, with `trailing` stray bytes after it.
 std::string textFile(const QList<QByteArray> &texts, int trailing = 0);

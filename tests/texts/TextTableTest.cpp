@@ -73,14 +73,32 @@ TEST(TextTable, MissingEntriesGiveAnEmptyTable)
     EXPECT_EQ(load({}, {{"KVTEXTS.DAT", "\xC8"}}).rowCount(), 0);
 }
 
-TEST(TextTable, EntriesOfMoreThan2000RecordsLoadWhole)
+TEST(TextTable, EntriesOfAnyLengthLoadWholeAndIgnoreAPartRecord)
 {
-    QList<QByteArray> texts;
-    for (int i = 0; i < 2345; ++i)
-        texts.append("text " + QByteArray::number(i));
-    const TextTable table = load({}, {{"KVTEXTS.DAT", textFile(texts)}});
-    ASSERT_EQ(table.rowCount(), 2345);
-    EXPECT_EQ(str(table.row(2344).translation), "text 2344");
+    // Record counts around the stream's read-ahead (1310 records end just
+    // inside the first 256 KiB, 1311 just past it) and past 2000.
+    struct Case {
+        int sources, sourceTail, translations, translationTail;
+    };
+    const Case cases[] = {
+        {2345, 150, 1400, 199}, {1311, 199, 1311, 1}, {1310, 0, 2400, 150}, {1, 0, 0, 1}, {3, 150, 1, 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.sources << "+" << c.sourceTail << " / " << c.translations << "+"
+                                        << c.translationTail);
+        QList<QByteArray> sources, translations;
+        for (int i = 0; i < c.sources; ++i)
+            sources.append("source " + QByteArray::number(i));
+        for (int i = 0; i < c.translations; ++i)
+            translations.append("translation " + QByteArray::number(i) + QByteArray(i % 7 * 30, '+'));
+        const TextTable table = load({{"TEXTS.DAT", textFile(translations, c.translationTail)}},
+                                     {{"KVTEXTS.DAT", textFile(sources, c.sourceTail)}});
+        ASSERT_EQ(table.rowCount(), c.sources);
+        for (int i = 0; i < c.sources; ++i) {
+            ASSERT_EQ(table.row(i).source, sources[i]) << "row " << i + 1;
+            ASSERT_EQ(table.row(i).translation, i < c.translations ? translations[i].left(200) : sources[i])
+                << "row " << i + 1;
+        }
+    }
 }
 
 TEST(TextTable, FixedRecordsAreSavedAsTheirSource)

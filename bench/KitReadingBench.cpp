@@ -1,0 +1,221 @@
+// Reading a kit of 200,000 texts: loading it as the window and kvtool do,
+// `kvtool texts export` and `kvtool compile` of it, beside `cat` of its two
+// archives to /dev/null as the floor. The kit (lang.dat with TEXTS.DAT,
+// kvmain.dat with KVTEXTS.DAT, 40 MB each) is built in a temporary folder
+// with the kit's own writers. Every benchmark reports `x_cat`, its time per
+// iteration over the time of `cat` measured in the same run.
+//
+// The commands run as processes, as `cat` does, so their figures include
+// starting a process; the load runs inside this process and does not.
+// Compile writes its lang.dat into a copy of the kit, so the others keep
+// reading the original.
+#include "core/ArchiveWriter.h"
+#include "packaging/KitLoader.h"
+#include "pictures/PictureSlots.h"
+#include "texts/TextFile.h"
+#include "texts/TextTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+using namespace orvanta;
+
+namespace {
+
+constexpr int RowCount = 200000;
+
+// Texts of 2 to 30 words, at most 200 bytes, with the commas, quotes and
+// accented letters that CSV quoting and code pages meet in real texts.
+QList<QByteArray> sampleTexts(const QByteArray &prefix)
+{
+    static const QByteArray words[] = {"the", "of", "sword", "gate", "valley", "merchant,", "quest",
+                                       "\"ancient\"", "tower", "caf\xE9", "river", "dragon", "na\xEFve", "coin"};
+    QList<QByteArray> texts;
+    texts.reserve(RowCount);
+    std::uint32_t seed = 16;
+    for (int i = 0; i < RowCount; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        QByteArray text = prefix;
+        for (std::uint32_t w = 0, n = 2 + (seed >> 8) % 29; w < n; ++w) {
+            seed = seed * 1664525u + 1013904223u;
+            text += words[(seed >> 16) % std::size(words)] + ' ';
+        }
+        texts.append(text.left(TextFile::RecordSize));
+    }
+    return texts;
+}
+
+void writeArchive(const QString &path, const char *entryName, const QList<QByteArray> &texts)
+{
+    const auto bytes = ArchiveWriter::write({{entryName, TextFile::write(texts).toStdString()}});
+    QFile file(path);
+    if (!bytes || !file.open(QIODevice::WriteOnly)
+        || file.write(bytes->data(), qint64(bytes->size())) != qint64(bytes->size()))
+        std::abort();
+}
+
+// The 200,000-row kit, built once per run.
+const QString &kitFolder()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        writeArchive(dir.filePath(QStringLiteral("kvmain.dat")), "KVTEXTS.DAT", sampleTexts(""));
+        writeArchive(dir.filePath(QStringLiteral("lang.dat")), "TEXTS.DAT", sampleTexts("\xDC "));
+        return dir.path();
+    }();
+    return path;
+}
+
+// Runs a program with its output thrown away; false when it fails.
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool catBothArchives()
+{
+    const QDir kit(kitFolder());
+    return run(QStringLiteral("cat"),
+               {kit.filePath(QStringLiteral("lang.dat")), kit.filePath(QStringLiteral("kvmain.dat"))});
+}
+
+// Wall-clock and processor time (user and system, of this process and of
+// the children it waited for) in seconds. On a busy machine the processor
+// time is the steadier figure.
+struct Cost {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double cpuSeconds()
+{
+    double seconds = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        for (const timeval &t : {usage.ru_utime, usage.ru_stime})
+            seconds += double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    }
+    return seconds;
+}
+
+// Runs `body` once and adds its cost to `total`; false when it failed.
+template <typename Body>
+bool timed(Body body, Cost &total)
+{
+    const double cpuStart = cpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = body();
+    total.wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    total.cpu += cpuSeconds() - cpuStart;
+    return ok;
+}
+
+// The floor: the median of 21 runs of `cat` (each figure on its own),
+// measured once per run.
+Cost catFloor()
+{
+    static const Cost floor = [] {
+        std::vector<double> walls, cpus;
+        for (int i = 0; i < 21; ++i) {
+            Cost one;
+            if (!timed(catBothArchives, one))
+                std::abort();
+            walls.push_back(one.wall);
+            cpus.push_back(one.cpu);
+        }
+        for (auto *times : {&walls, &cpus})
+            std::nth_element(times->begin(), times->begin() + 10, times->end());
+        return Cost{walls[10], cpus[10]};
+    }();
+    return floor;
+}
+
+// Times `body` in every iteration and reports the mean against `cat` as
+// x_cat (wall clock) and x_cat_cpu (processor time); `prepare` runs
+// untimed before each iteration.
+template <typename Body, typename Prepare>
+void measure(benchmark::State &state, Body body, Prepare prepare)
+{
+    const Cost floor = catFloor();
+    Cost total;
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare();
+        state.ResumeTiming();
+        if (!timed(body, total)) {
+            state.SkipWithError("the command failed");
+            return;
+        }
+    }
+    const double n = double(state.iterations());
+    state.counters["x_cat"] = total.wall / n / floor.wall;
+    state.counters["x_cat_cpu"] = total.cpu / n / floor.cpu;
+    state.counters["cpu_ms"] = total.cpu / n * 1e3;
+}
+
+template <typename Body>
+void measure(benchmark::State &state, Body body)
+{
+    measure(state, body, [] {});
+}
+
+void CatBothArchives(benchmark::State &state)
+{
+    measure(state, catBothArchives);
+}
+BENCHMARK(CatBothArchives)->Unit(benchmark::kMillisecond);
+
+void LoadKit(benchmark::State &state)
+{
+    // As at start-up: the picture slots exist, the texts are loaded into an
+    // empty table on a tidy heap (the table of the previous iteration is
+    // freed, and the heap consolidated, untimed).
+    PictureSlots pictures;
+    std::optional<TextTable> texts;
+    measure(
+        state,
+        [&] {
+            const bool sound = KitLoader::load(kitFolder(), texts.emplace(), pictures).empty();
+            return sound && texts->rowCount() == RowCount;
+        },
+        [&] {
+            texts.reset();
+            malloc_trim(0);
+        });
+}
+BENCHMARK(LoadKit)->Unit(benchmark::kMillisecond);
+
+void TextsExport(benchmark::State &state)
+{
+    measure(state, [] {
+        return run(QStringLiteral(ORVANTA_KVTOOL), {QStringLiteral("texts"), QStringLiteral("export"), kitFolder()});
+    });
+}
+BENCHMARK(TextsExport)->Unit(benchmark::kMillisecond);
+
+void Compile(benchmark::State &state)
+{
+    QTemporaryDir copy;
+    for (const char *name : {"lang.dat", "kvmain.dat"})
+        QFile::copy(QDir(kitFolder()).filePath(QLatin1String(name)), copy.filePath(QLatin1String(name)));
+    measure(state, [&] { return run(QStringLiteral(ORVANTA_KVTOOL), {QStringLiteral("compile"), copy.path()}); });
+}
+BENCHMARK(Compile)->Unit(benchmark::kMillisecond);
+
+} // namespace

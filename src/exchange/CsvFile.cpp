@@ -1,0 +1,225 @@
+#include "CsvFile.h"
+
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <optional>
+
+namespace orvanta {
+
+namespace {
+
+const char *const HeaderText = "row,source,translation";
+
+void appendField(QByteArray &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const bool quoted = utf8.contains(',') || utf8.contains('"') || utf8.contains('\r') || utf8.contains('\n');
+    if (!quoted) {
+        out += utf8;
+        return;
+    }
+    out += '"';
+    for (char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// Line breaks in `text`: CR LF, LF and a lone CR each count once.
+qsizetype lineBreaks(QStringView text)
+{
+    qsizetype count = text.count(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n')))
+            ++count;
+    }
+    return count;
+}
+
+// The line, counted from 1, of the first bytes in `file` that are not
+// UTF-8. No UTF-8 sequence holds a CR or LF byte, so lines are checked
+// one by one.
+qsizetype firstNonUtf8Line(QByteArrayView file)
+{
+    qsizetype line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= file.size(); ++i) {
+        const bool end = i == file.size() || file[i] == '\n' || (file[i] == '\r' && (i + 1 == file.size() || file[i + 1] != '\n'));
+        if (!end)
+            continue;
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(file.sliced(start, i - start));
+        if (decoder.hasError())
+            return line;
+        ++line;
+        start = i + 1;
+    }
+    return line;
+}
+
+// Splits decoded CSV text into records of fields, counting lines as it goes.
+class RecordReader {
+public:
+    RecordReader(QStringView text, const std::string &fileName) : m_text(text), m_fileName(fileName) {}
+
+    // The next record and the line it starts on; false at the end of the
+    // text or after an error (then error() tells it).
+    bool next(QStringList &fields, qsizetype &line)
+    {
+        if (atEnd() || m_error)
+            return false;
+        fields.clear();
+        line = m_line;
+        for (;;) {
+            QString field;
+            if (!readField(field))
+                return false;
+            fields.append(field);
+            if (atEnd())
+                return true;
+            if (m_text[m_pos] == QLatin1Char(',')) {
+                ++m_pos;
+                continue;
+            }
+            skipLineEnd();
+            return true;
+        }
+    }
+
+    const std::optional<FormatError> &error() const { return m_error; }
+
+private:
+    bool atEnd() const { return m_pos >= m_text.size(); }
+
+    bool fail(qsizetype line, const char *what)
+    {
+        m_error = FormatError::onLine(m_fileName, std::uint64_t(line), what);
+        return false;
+    }
+
+    bool readField(QString &field)
+    {
+        if (!atEnd() && m_text[m_pos] == QLatin1Char('"'))
+            return readQuotedField(field);
+        qsizetype end = m_pos;
+        for (; end < m_text.size() && m_text[end] != QLatin1Char(',') && !isLineEnd(m_text[end]); ++end) {
+            if (m_text[end] == QLatin1Char('"'))
+                return fail(m_line, "a quote inside a field that does not start with one");
+        }
+        field = m_text.sliced(m_pos, end - m_pos).toString();
+        m_pos = end;
+        return true;
+    }
+
+    bool readQuotedField(QString &field)
+    {
+        const qsizetype startLine = m_line;
+        ++m_pos;
+        for (;;) {
+            const qsizetype quote = m_text.indexOf(QLatin1Char('"'), m_pos);
+            if (quote < 0)
+                return fail(startLine, "a quoted field is not closed");
+            const QStringView part = m_text.sliced(m_pos, quote - m_pos);
+            m_line += lineBreaks(part);
+            field += part;
+            m_pos = quote + 1;
+            if (atEnd() || m_text[m_pos] != QLatin1Char('"'))
+                break;
+            field += QLatin1Char('"');
+            ++m_pos;
+        }
+        if (!atEnd() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            return fail(m_line, "text after the closing quote of a field");
+        return true;
+    }
+
+    // CR LF, LF or a lone CR.
+    void skipLineEnd()
+    {
+        const bool cr = m_text[m_pos] == QLatin1Char('\r');
+        ++m_pos;
+        if (cr && !atEnd() && m_text[m_pos] == QLatin1Char('\n'))
+            ++m_pos;
+        ++m_line;
+    }
+
+    QStringView m_text;
+    const std::string &m_fileName;
+    qsizetype m_pos = 0;
+    qsizetype m_line = 1;
+    std::optional<FormatError> m_error;
+};
+
+bool isHeader(const QStringList &fields)
+{
+    return fields.join(QLatin1Char(',')).trimmed().compare(QLatin1String(HeaderText), Qt::CaseInsensitive) == 0;
+}
+
+bool allEmpty(const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        if (!field.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray CsvFile::write(const QList<ExchangeEntry> &entries)
+{
+    QByteArray out = QByteArray(HeaderText) + "\r\n";
+    out.reserve(out.size() + entries.size() * 64);
+    for (const ExchangeEntry &entry : entries) {
+        appendField(out, entry.row);
+        out += ',';
+        appendField(out, entry.source);
+        out += ',';
+        appendField(out, entry.translation);
+        out += "\r\n";
+    }
+    return out;
+}
+
+Result<QList<ExchangeEntry>> CsvFile::read(QByteArrayView file, const std::string &fileName)
+{
+    // Skips a byte order mark; stateless, so a sequence cut off at the end
+    // counts as an error too.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(file);
+    if (decoder.hasError())
+        return FormatError::onLine(fileName, std::uint64_t(firstNonUtf8Line(file)),
+                                   "not UTF-8 text; save the file as CSV in UTF-8");
+
+    RecordReader reader(text, fileName);
+    QStringList fields;
+    qsizetype line = 0;
+    if (!reader.next(fields, line) || !isHeader(fields)) {
+        if (reader.error())
+            return *reader.error();
+        return FormatError::onLine(fileName, 1, std::string("the first line must be the header ") + HeaderText);
+    }
+    QList<ExchangeEntry> entries;
+    while (reader.next(fields, line)) {
+        if (allEmpty(fields))
+            continue;
+        if (fields.size() != 3)
+            return FormatError::onLine(fileName, std::uint64_t(line),
+                                       std::to_string(fields.size()) + " fields where a record has 3: "
+                                           + HeaderText);
+        entries.append({fields[0], fields[1], fields[2], false, false, line});
+    }
+    if (reader.error())
+        return *reader.error();
+    return entries;
+}
+
+} // namespace orvanta

@@ -1,0 +1,57 @@
+#include "ImportReport.h"
+
+#include "texts/TextFile.h"
+
+namespace orvanta {
+
+namespace {
+
+QString describe(ImportReport::Reason reason, int codePage)
+{
+    using Reason = ImportReport::Reason;
+    switch (reason) {
+    case Reason::SourceChanged:
+        return QStringLiteral("skipped, the source text is not the kit's (the game's texts changed)");
+    case Reason::Fuzzy:
+        return QStringLiteral("skipped, marked fuzzy");
+    case Reason::NoTranslation:
+        return QStringLiteral("skipped, no translation");
+    case Reason::UnknownRow:
+        return QStringLiteral("skipped, no such row in the kit");
+    case Reason::RepeatedRow:
+        return QStringLiteral("skipped, the row came earlier in the file");
+    case Reason::NotInCodePage:
+        return QStringLiteral("refused, a character code page %1 cannot hold").arg(codePage);
+    case Reason::TooLong:
+        return QStringLiteral("refused, longer than %1 bytes").arg(TextFile::RecordSize);
+    case Reason::ResetAtSave:
+        return QStringLiteral("imported, but reset to the original text at every save");
+    }
+    return {};
+}
+
+} // namespace
+
+void ImportReport::add(Reason reason, const QString &where)
+{
+    Tally &tally = m_reasons[std::size_t(reason)];
+    if (tally.count++ < RowsKept)
+        tally.rows.append(where);
+}
+
+QStringList ImportReport::lines(int codePage) const
+{
+    QStringList lines{QStringLiteral("%1 translations changed, %2 unchanged").arg(m_changed).arg(m_unchanged)};
+    for (int r = 0; r < ReasonCount; ++r) {
+        const Tally &tally = m_reasons[std::size_t(r)];
+        if (tally.count == 0)
+            continue;
+        QString rows = (tally.count == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + tally.rows.join(QStringLiteral(", "));
+        if (tally.count > tally.rows.size())
+            rows += QStringLiteral(" and %1 more").arg(tally.count - tally.rows.size());
+        lines.append(QStringLiteral("%1: %2 (%3)").arg(describe(Reason(r), codePage)).arg(tally.count).arg(rows));
+    }
+    return lines;
+}
+
+} // namespace orvanta

@@ -1,0 +1,164 @@
+#include "InMemoryTexts.h"
+#include "exchange/CsvFile.h"
+#include "exchange/PoFile.h"
+#include "exchange/TextExchange.h"
+#include "exchange/TextImport.h"
+#include "texts/CodePage.h"
+#include "texts/TextTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using Reason = ImportReport::Reason;
+
+namespace {
+
+// Texts up to the first fixed row (index 1415, grid row 1416).
+TextTable sampleTable()
+{
+    QList<QByteArray> sources, translations;
+    for (int i = 0; i < 1416; ++i) {
+        sources.append("Text " + QByteArray::number(i + 1));
+        translations.append(sources.last());
+    }
+    sources[1] = translations[1] = "No";
+    translations[1] = "Nein";
+    sources[1415] = translations[1415] = "%d keys";
+    return textTable(sources, translations);
+}
+
+QString source(int row)
+{
+    return QStringLiteral("Text %1").arg(row);
+}
+
+} // namespace
+
+TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
+{
+    const TextTable texts = sampleTable();
+    const CodePage cp1252(1252);
+    ExchangeEntry fuzzy{"4", source(4), "Vier"};
+    fuzzy.fuzzy = true;
+    const QList<ExchangeEntry> entries{
+        {"1", source(1), "Eins"},
+        {"2", "No", "Nein"},
+        {"3", "Text 3 changed", "Drei"},
+        fuzzy,
+        {"5", source(5), ""},
+        {"1417", "x", "y"},
+        {"abc", "x", "y"},
+        {"", "x", "y", false, false, 12},
+        {"1", source(1), "Ein"},
+        {"6", source(6), "\u0416uk"},
+        {"7", source(7), QString::fromUtf16(u"a\u0000b", 3)},
+        {"8", source(8), QString(201, QLatin1Char('x'))},
+        {"9", source(9), QString::fromUtf8("smile \xF0\x9F\x98\x80")},
+        {"1416", "%d keys", "%d Tasten"},
+        {"10", source(10), "  zehn  "},
+        {"11", source(11), QString(200, QChar(0xE9))},
+    };
+    const TextImport::Outcome outcome = TextImport::compute(entries, texts, cp1252);
+
+    ASSERT_EQ(outcome.changes.size(), 4);
+    EXPECT_EQ(outcome.changes[0].index, 0);
+    EXPECT_EQ(outcome.changes[0].translation, "Eins");
+    EXPECT_EQ(outcome.changes[1].index, 1415);
+    EXPECT_EQ(outcome.changes[1].translation, "%d Tasten");
+    EXPECT_EQ(outcome.changes[2].index, 9);
+    EXPECT_EQ(outcome.changes[2].translation, "  zehn  ") << "spaces are kept";
+    EXPECT_EQ(outcome.changes[3].translation, QByteArray(200, '\xE9')) << "200 bytes fit";
+
+    const ImportReport &report = outcome.report;
+    EXPECT_EQ(report.changed(), 4);
+    EXPECT_EQ(report.unchanged(), 1);
+    const struct {
+        Reason reason;
+        QStringList rows;
+    } expected[] = {
+        {Reason::SourceChanged, {"3"}},
+        {Reason::Fuzzy, {"4"}},
+        {Reason::NoTranslation, {"5"}},
+        {Reason::UnknownRow, {"1417", "abc", "(none, line 12)"}},
+        {Reason::RepeatedRow, {"1"}},
+        {Reason::NotInCodePage, {"6 ('\u0416' U+0416)", "7 (U+0000)", QString::fromUtf8("9 ('\xF0\x9F\x98\x80' U+1F600)")}},
+        {Reason::TooLong, {"8 (201 bytes)"}},
+        {Reason::ResetAtSave, {"1416"}},
+    };
+    for (const auto &e : expected) {
+        EXPECT_EQ(report.firstRows(e.reason), e.rows) << int(e.reason);
+        EXPECT_EQ(report.count(e.reason), e.rows.size()) << int(e.reason);
+    }
+    EXPECT_TRUE(report.anyRefused());
+    EXPECT_EQ(report.lines(1252).join(QLatin1Char('\n')),
+              QString::fromUtf8("4 translations changed, 1 unchanged\n"
+                                "skipped, the source text is not the kit's (the game's texts changed): 1 (row 3)\n"
+                                "skipped, marked fuzzy: 1 (row 4)\n"
+                                "skipped, no translation: 1 (row 5)\n"
+                                "skipped, no such row in the kit: 3 (rows 1417, abc, (none, line 12))\n"
+                                "skipped, the row came earlier in the file: 1 (row 1)\n"
+                                "refused, a character code page 1252 cannot hold: 3 (rows 6 ('\u0416' U+0416), 7 (U+0000), "
+                                "9 ('\xF0\x9F\x98\x80' U+1F600))\n"
+                                "refused, longer than 200 bytes: 1 (row 8 (201 bytes))\n"
+                                "imported, but reset to the original text at every save: 1 (row 1416)"));
+
+    TextTable applied = texts;
+    TextImport::apply(outcome.changes, applied);
+    EXPECT_EQ(applied.row(0).translation, "Eins");
+    EXPECT_EQ(applied.row(1).translation, "Nein");
+    EXPECT_EQ(applied.row(9).translation, "  zehn  ");
+}
+
+TEST(TextImport, ManyEntriesOfOneReasonKeepTheFirstRows)
+{
+    const TextTable texts = sampleTable();
+    QList<ExchangeEntry> entries;
+    for (int row = 1; row <= 20; ++row)
+        entries.append({QString::number(row), "changed", "x"});
+    const ImportReport report = TextImport::compute(entries, texts, CodePage(1252)).report;
+    EXPECT_EQ(report.lines(1252).last(),
+              "skipped, the source text is not the kit's (the game's texts changed): 20 (rows 1, 2, 3, 4, 5, 6, 7, 8 "
+              "and 12 more)");
+}
+
+// Export, then import what was exported, for both formats and for two code
+// pages with texts outside ASCII: nothing changes; an edited translation
+// comes back as the code page's bytes.
+TEST(TextExchange, WhatIsExportedImportsUnchangedInEitherFormatAndCodePage)
+{
+    const struct {
+        int codePage;
+        QByteArray translated; // row 2's translation, in the code page
+        QString edited;
+        QByteArray editedBytes;
+    } pages[] = {
+        {1251, "\xCF\xF0\xE8\xE2\xE5\xF2, \"\xEC\xE8\xF0\"", QString::fromUtf8("\xD0\x9F\xD0\xBE\xD0\xBA\xD0\xB0"),
+         "\xCF\xEE\xEA\xE0"},
+        {1252, "Gr\xFC\xDF" "e, \"Welt\"", QString::fromUtf8("Tsch\xC3\xBC\xC3\x9F"), "Tsch\xFC\xDF"},
+    };
+    for (const auto &page : pages) {
+        const CodePage codePage(page.codePage);
+        const TextTable texts = textTable({"Hello", "Hello, \"world\"", "  spaced  ", "\xC0\xE0"},
+                                          {"Hello", page.translated, "  spaced  ", "\xC0\xE0"});
+        for (const auto format : {TextExchange::Format::Csv, TextExchange::Format::Po}) {
+            const std::string what = std::to_string(page.codePage) + (format == TextExchange::Format::Po ? " po" : " csv");
+            const auto file = TextExchange::write(format, texts, codePage, QStringLiteral("t"));
+            ASSERT_TRUE(file.ok()) << what << ": " << file.error().text();
+            const auto entries = format == TextExchange::Format::Po ? PoFile::read(*file, "t.po") : CsvFile::read(*file, "t.csv");
+            ASSERT_TRUE(entries.ok()) << what << ": " << entries.error().text();
+            ASSERT_EQ(entries->size(), 4) << what;
+            EXPECT_EQ((*entries)[1].translation, codePage.decode(page.translated)) << what;
+
+            const TextImport::Outcome same = TextImport::compute(*entries, texts, codePage);
+            EXPECT_TRUE(same.changes.isEmpty()) << what;
+            EXPECT_FALSE(same.report.anyRefused()) << what;
+
+            QList<ExchangeEntry> edited = *entries;
+            edited[1].translation = page.edited;
+            const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage);
+            ASSERT_EQ(changed.changes.size(), 1) << what;
+            EXPECT_EQ(changed.changes[0].index, 1) << what;
+            EXPECT_EQ(changed.changes[0].translation, page.editedBytes) << what;
+        }
+    }
+}
