@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <array>
 
 namespace orvanta {
 
-class PictureSlots;
-
 // One translatable picture: its selector caption, the name of its picture
-// file (at most 12 characters, so it fits an archive entry's name), the
-// slots holding its standard and translated bitmaps, and its standard size.
+// file (at most 12 characters, so it fits an archive entry's name) and its
+// standard size. PictureSlots holds its bitmaps under the row's number.
 struct PictureCatalogueRow {
     const char *caption;
     const char *fileName;
-    QImage PictureSlots::*standardSlot;
-    QImage PictureSlots::*translatedSlot;
     int width;
     int height;
 

@@ -43,20 +43,18 @@ QImage builtInPicture(const PictureCatalogueRow &row)
 PictureSlots::PictureSlots()
 {
     registerStandardPictures();
-    for (const PictureCatalogueRow &row : PictureCatalogue::rows())
-        this->*row.standardSlot = builtInPicture(row);
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row)
+        m_standard[std::size_t(row)] = builtInPicture(*PictureCatalogue::row(row));
 }
 
 const QImage *PictureSlots::StandardPicture(int row) const
 {
-    const PictureCatalogueRow *r = PictureCatalogue::row(row);
-    return r ? &(this->*r->standardSlot) : nullptr;
+    return PictureCatalogue::row(row) ? &m_standard[std::size_t(row)] : nullptr;
 }
 
 QImage *PictureSlots::TranslatedPicture(int row)
 {
-    const PictureCatalogueRow *r = PictureCatalogue::row(row);
-    return r ? &(this->*r->translatedSlot) : nullptr;
+    return PictureCatalogue::row(row) ? &m_translated[std::size_t(row)] : nullptr;
 }
 
 const QImage *PictureSlots::TranslatedPicture(int row) const
@@ -75,7 +73,8 @@ int PictureSlots::ReadPictureFiles(ArchiveSet &archives)
     const QList<QRgb> palette = standardPalette();
     EntryStream stream(archives);
     int taken = 0;
-    for (const PictureCatalogueRow &row : PictureCatalogue::rows()) {
+    for (int index = 0; index < PictureCatalogue::RowCount; ++index) {
+        const PictureCatalogueRow &row = *PictureCatalogue::row(index);
         stream.Open(row.fileName);
         if (!stream.found() || stream.slot() != 0 || stream.Size() != 4 + qint64(row.width) * row.height)
             continue;
@@ -83,7 +82,7 @@ int PictureSlots::ReadPictureFiles(ArchiveSet &archives)
         if (!stream.Read(bytes.data(), stream.Size()))
             continue;
         if (auto picture = PictureFile::decode(bytes, row.size(), palette)) {
-            this->*row.translatedSlot = *picture;
+            m_translated[std::size_t(index)] = *picture;
             ++taken;
         }
     }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "PictureCatalogue.h"
 #include "core/Result.h"
 
 #include <QImage>
 #include <QList>
 #include <QString>
 
+#include <array>
+
 namespace orvanta {
 
 class ArchiveSet;
 
-// The hidden image slots of the Pictures page: one standard and one
-// translated bitmap per catalogue row, both Format_Indexed8 with the game's
+// The nine picture slots of a kit: one standard and one translated bitmap
+// per catalogue row, indexed by the row, both Format_Indexed8 with the game's
 // palette as colour table. The standard slots are filled from the kit's
 // built-in pictures on construction and never change; a translated slot is
 // empty (a null image) until a picture is accepted for its row.
@@ -29,7 +32,7 @@ public:
     bool isPresent(int row) const;
 
     // The game's palette, the colour table all standard pictures share.
-    QList<QRgb> standardPalette() const { return Image3.colorTable(); }
+    QList<QRgb> standardPalette() const { return m_standard[0].colorTable(); }
 
     // Takes each row's picture file back from "lang.dat" (the archive set's
     // slot 0, which must be open): an entry becomes the row's translated
@@ -44,10 +47,10 @@ public:
     // Stops at the first file that cannot be written and names it.
     Status WritePictureFiles(const QString &outputDirectory) const;
 
-    // The slots, named as the window has always named them; the catalogue
-    // says which row each belongs to.
-    QImage Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9;
-    QImage Image10, Image11, Image12, Image13, Image14, Image15, Image16, Image17, Image18;
+private:
+    // Indexed by catalogue row.
+    std::array<QImage, PictureCatalogue::RowCount> m_standard;
+    std::array<QImage, PictureCatalogue::RowCount> m_translated;
 };
 
 } // namespace orvanta

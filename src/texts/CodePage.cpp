@@ -15,8 +15,9 @@ CodePage::CodePage(int number)
     : m_number(isSupported(number) ? number : 1252)
 {
     const QByteArray name = "windows-" + QByteArray::number(m_number);
+    // One byte is one character in these code pages: one decoder serves all.
+    QStringDecoder decoder(name.constData());
     for (int b = 0; b < 256; ++b) {
-        QStringDecoder decoder(name.constData());
         const char byte = static_cast<char>(b);
         const QString s = decoder.decode(QByteArrayView(&byte, 1));
         char16_t c = (s.size() == 1 && s[0] != QChar::ReplacementCharacter) ? s[0].unicode()

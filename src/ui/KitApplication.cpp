@@ -1,12 +1,12 @@
 #include "KitApplication.h"
 
+#include "Messages.h"
 #include "TMainForm.h"
+#include "document/KitOpenLock.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
-#include <memory>
 
 namespace orvanta {
 
@@ -17,16 +17,13 @@ QString KitApplication::applicationDirectory()
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-QString KitApplication::exceptionText(const QString &message)
+std::unique_ptr<TMainForm> KitApplication::openWindow(const QString &kitDirectory)
 {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
-}
-
-void KitApplication::showError(QWidget *parent, const QString &message)
-{
-    QMessageBox::critical(parent, Title, exceptionText(message));
+    auto lock = std::make_unique<KitOpenLock>(kitDirectory);
+    if (lock->tryLock() == KitOpenLock::State::HeldElsewhere
+        && Messages::askOpenAgain(kitDirectory, lock->holder()) != QMessageBox::Open)
+        return nullptr;
+    return std::make_unique<TMainForm>(kitDirectory, std::move(lock));
 }
 
 int KitApplication::run(int argc, char **argv)
@@ -37,7 +34,9 @@ int KitApplication::run(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Kolvane Software"));
     QString failure;
     try {
-        auto form = std::make_unique<TMainForm>(applicationDirectory());
+        const auto form = openWindow(applicationDirectory());
+        if (!form)
+            return 0;
         form->show();
         app.exec();
         return 0;
@@ -46,7 +45,7 @@ int KitApplication::run(int argc, char **argv)
     } catch (...) {
         failure.clear();
     }
-    showError(nullptr, failure);
+    Messages::showError(nullptr, failure);
     return 0;
 }
 

@@ -2,14 +2,16 @@
 
 #include <QString>
 
-class QWidget;
+#include <memory>
 
 namespace orvanta {
 
-// The kit's entry point: sets up the application, opens the main window from
+class TMainForm;
+
+// The kit's entry point: sets up the application, opens the main window on
 // the folder of the executable, runs the event loop. Any exception that
-// escapes start-up is shown in a message box titled with the application
-// title; the exit code is always 0.
+// escapes start-up is shown in the application's error box; the exit code
+// is always 0.
 class KitApplication {
 public:
     static const QString Title;
@@ -20,13 +22,10 @@ public:
     // current directory plays no part.
     static QString applicationDirectory();
 
-    // An exception's message as the error box shows it: a full stop is added
-    // when the message is not empty and its last character sorts after '.'.
-    static QString exceptionText(const QString &message);
-
-    // The application's error box: the message as exceptionText() gives it,
-    // under the application title, with the stop icon.
-    static void showError(QWidget *parent, const QString &message);
+    // The main window on `kitDirectory`, holding the folder's open lock for
+    // as long as it lives. When another window holds the folder, the
+    // translator is asked first; null when they choose to quit.
+    static std::unique_ptr<TMainForm> openWindow(const QString &kitDirectory);
 };
 
 } // namespace orvanta

@@ -1,8 +1,9 @@
 #include "TextCellDelegate.h"
 
-#include "texts/CodePage.h"
-#include "texts/TextTableModel.h"
+#include "Messages.h"
+#include "document/TextTableModel.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
 #include <QValidator>
@@ -15,16 +16,16 @@ namespace {
 // character it refused so the editor can say which one it was.
 class CodePageValidator : public QValidator {
 public:
-    CodePageValidator(const CodePage &codePage, QObject *parent)
+    CodePageValidator(const KitDocument &document, QObject *parent)
         : QValidator(parent)
-        , m_codePage(codePage)
+        , m_document(document)
     {
     }
 
     State validate(QString &input, int &) const override
     {
         qsizetype bad = 0;
-        if (m_codePage.encode(input, &bad))
+        if (m_document.codePage().encode(input, &bad))
             return Acceptable;
         m_refused = input.at(bad);
         return Invalid;
@@ -33,20 +34,15 @@ public:
     QChar refused() const { return m_refused; }
 
 private:
-    const CodePage &m_codePage;
+    const KitDocument &m_document;
     mutable QChar m_refused;
 };
 
-} // namespace
+// What an editor remembers of its editing, kept as its properties.
+const char *const EditingProperty = "orvantaEditing";
+const char *const StartTextProperty = "orvantaStartText";
 
-QString TextCellDelegate::refusalText(QChar refused, int codePage)
-{
-    return QStringLiteral("\"%1\" (U+%2) cannot be stored in code page %3. Choose the code page of your "
-                          "language on the Font page.")
-        .arg(refused)
-        .arg(refused.unicode(), 4, 16, QLatin1Char('0'))
-        .arg(CodePage::describe(codePage));
-}
+} // namespace
 
 void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
@@ -56,23 +52,50 @@ void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
     QStyledItemDelegate::setEditorData(editor, index);
 }
 
+void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    auto *texts = qobject_cast<TextTableModel *>(model);
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (texts && line)
+        texts->type(index, line->text(), editor->property(EditingProperty).toInt());
+    else
+        QStyledItemDelegate::setModelData(editor, model, index);
+}
+
 QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
 {
-    auto *model = qobject_cast<const TextTableModel *>(index.model());
+    auto *model = qobject_cast<TextTableModel *>(const_cast<QAbstractItemModel *>(index.model()));
     auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
     if (!model || !editor)
         return editor;
-    auto *validator = new CodePageValidator(model->codePage(), editor);
+    editor->setProperty(EditingProperty, model->beginEditing());
+    editor->setProperty(StartTextProperty, index.data(Qt::EditRole));
+    auto *validator = new CodePageValidator(model->document(), editor);
     editor->setValidator(validator);
     connect(editor, &QLineEdit::inputRejected, editor, [editor, validator, model] {
         QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())),
-                           refusalText(validator->refused(), model->codePage().number()), editor);
+                           Messages::codePageRefusal(validator->refused(), model->document().codePage().number()),
+                           editor);
     });
+    // Every change the translator makes, typed or undone inside the editor.
     connect(editor, &QLineEdit::textEdited, this, [this, editor] {
         emit const_cast<TextCellDelegate *>(this)->commitData(editor);
     });
     return editor;
+}
+
+bool TextCellDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *editor = qobject_cast<QLineEdit *>(watched);
+    if (editor && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && editor->property(StartTextProperty).isValid()) {
+        // The text the cell had when the editing began; the editing's undo
+        // step goes with it.
+        editor->setText(editor->property(StartTextProperty).toString());
+        emit commitData(editor);
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
 }
 
 } // namespace orvanta

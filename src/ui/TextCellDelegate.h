@@ -4,10 +4,12 @@
 
 namespace orvanta {
 
-// The in-place editor of the text grid. It stores what is typed into the
-// model with every keystroke, so the labels follow the typing and a save
-// sees the text typed so far, and it refuses characters that the model's
-// code page cannot hold, telling the translator why.
+// The in-place editor of the text grid (a TextTableModel). Every keystroke
+// goes to the model as part of one editing, so the labels follow the typing,
+// a save sees the text typed so far, and the whole editing is one undo step.
+// Escape gives the cell back the text it had when the editing began. It
+// refuses characters that the code page cannot hold, telling the translator
+// why.
 class TextCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -20,9 +22,10 @@ public:
     // keystroke comes back from the model, and resetting the text would
     // move the cursor to the end.
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
-    // The tooltip shown when `refused` was typed or pasted.
-    static QString refusalText(QChar refused, int codePage);
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace orvanta

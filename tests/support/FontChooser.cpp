@@ -1,7 +1,6 @@
 #include "FontChooser.h"
 
-#include "ui/TMainForm.h"
-
+#include <QApplication>
 #include <QFontDialog>
 #include <QPushButton>
 #include <QTest>
@@ -9,23 +8,24 @@
 
 #include <gtest/gtest.h>
 
-QFont FontChooser::choose(orvanta::TMainForm &form, const std::optional<QFont> &pick, Answer answer)
+QFont FontChooser::choose(QWidget &window, const std::optional<QFont> &pick, Answer answer)
 {
-    auto *dialog = form.findChild<QFontDialog *>(QStringLiteral("FontDialog"));
-    EXPECT_NE(dialog, nullptr);
     QFont openedOn;
+    QFontDialog *shown = nullptr;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!dialog->isVisible())
+        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
             return;
         poll.stop();
+        shown = dialog;
         openedOn = dialog->currentFont();
         if (pick)
             dialog->setCurrentFont(*pick);
         answer == Answer::Ok ? dialog->accept() : dialog->reject();
     });
     poll.start(10);
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
-    EXPECT_FALSE(dialog->isVisible());
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Button3")), Qt::LeftButton);
+    EXPECT_EQ(shown ? shown->objectName() : QString(), "FontDialog") << "the font dialog showed";
     return openedOn;
 }

@@ -4,9 +4,7 @@
 
 #include <optional>
 
-namespace orvanta {
-class TMainForm;
-}
+class QWidget;
 
 // Drives "Choose font" as a user would: clicks the button and, once the font
 // dialog shows, picks `pick` (if given) and answers OK or Cancel. Returns the
@@ -15,5 +13,5 @@ class FontChooser {
 public:
     enum class Answer { Ok, Cancel };
 
-    static QFont choose(orvanta::TMainForm &form, const std::optional<QFont> &pick, Answer answer);
+    static QFont choose(QWidget &window, const std::optional<QFont> &pick, Answer answer);
 };

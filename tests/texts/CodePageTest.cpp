@@ -1,32 +1,8 @@
-#include "InMemoryTexts.h"
 #include "texts/CodePage.h"
-#include "texts/TextTableModel.h"
 
 #include <gtest/gtest.h>
 
 using namespace orvanta;
-
-TEST(CodePage, EveryByteSurvivesLoadDisplayEditAndSave)
-{
-    QByteArray low, high;
-    for (int b = 1; b < 128; ++b)
-        low.append(char(b));
-    for (int b = 128; b < 256; ++b)
-        high.append(char(b));
-    const std::string file = textFile({low, high});
-    for (int number : {1252, 1251}) {
-        TextTableModel model;
-        model.setCodePage(number);
-        loadTexts(model.table(), {}, {{"KVTEXTS.DAT", file}});
-        model.reload();
-        ASSERT_EQ(model.rowCount(), 2);
-        for (int row = 0; row < 2; ++row) {
-            const QModelIndex cell = model.index(row, TextTableModel::Translation);
-            EXPECT_TRUE(model.setData(cell, cell.data(Qt::EditRole), Qt::EditRole)) << number;
-        }
-        EXPECT_EQ(model.table().translationFile().toStdString(), file) << "code page " << number;
-    }
-}
 
 TEST(CodePage, ShowsTheBytesOfTheChosenCodePage)
 {
@@ -41,17 +17,6 @@ TEST(CodePage, CharactersWithoutAByteAreRefusedNotReplaced)
     qsizetype bad = -1;
     EXPECT_FALSE(CodePage(1252).encode(QString::fromUtf8("Stra\u00DFe \u0416"), &bad).has_value());
     EXPECT_EQ(bad, 7);
-
-    TextTableModel model;
-    model.setCodePage(1252);
-    loadTexts(model.table(), {}, {{"KVTEXTS.DAT", textFile({"Exit"})}});
-    model.reload();
-    const QModelIndex cell = model.index(0, TextTableModel::Translation);
-    EXPECT_FALSE(model.setData(cell, QString::fromUtf8("\u0412\u044B\u0445\u043E\u0434"), Qt::EditRole));
-    EXPECT_EQ(model.table().row(0).translation, "Exit");
-    model.setCodePage(1251);
-    EXPECT_TRUE(model.setData(cell, QString::fromUtf8("\u0412\u044B\u0445\u043E\u0434"), Qt::EditRole));
-    EXPECT_EQ(model.table().row(0).translation, QByteArray("\xC2\xFB\xF5\xEE\xE4"));
 }
 
 TEST(CodePage, TheLocaleDecidesTheDefaultAsWindowsWould)

@@ -1,7 +1,9 @@
 #include "InMemoryTexts.h"
+#include "TempKit.h"
+#include "document/KitDocument.h"
+#include "document/TextTableModel.h"
 #include "texts/TextFilterModel.h"
 #include "texts/TextReview.h"
-#include "texts/TextTableModel.h"
 
 #include <gtest/gtest.h>
 
@@ -38,18 +40,20 @@ protected:
         texts[0] = "Start";
         texts[1] = "ab";
         texts[2] = "Gold: %d";
-        model.setCodePage(1251);
-        loadTexts(model.table(), {}, {{"KVTEXTS.DAT", textFile(texts)}});
-        model.table().setTranslation(0, "\xD1\xF2\xE0\xF0\xF2"); // "Старт"
-        model.table().setTranslation(1, "cd");
-        model.table().setTranslation(2, "Gold: %s");
-        model.table().setTranslation(1416, "Taste");
-        model.reload();
-        review = TextReview(TextChecker(model.codePage()));
-        review.reviewAll(model.table());
+        kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(texts))}});
+        document.load();
+        document.setCodePage(1251);
+        document.applyTranslations(
+            {{0, "\xD1\xF2\xE0\xF0\xF2"}, {1, "cd"}, {2, "Gold: %s"}, {1416, "Taste"}}, // "Старт"
+            QStringLiteral("Translate"));
+        model = std::make_unique<TextTableModel>(document);
+        review = TextReview(TextChecker(document.codePage()));
+        review.reviewAll(document.texts());
         filtered.setReview(&review);
-        filtered.setSourceModel(&model);
+        filtered.setSourceModel(model.get());
     }
+
+    QByteArray translation(int row) const { return document.text(row, KitDocument::Translation); }
 
     QList<int> show(const QString &search, Filter filter)
     {
@@ -58,7 +62,9 @@ protected:
         return shownRows(filtered);
     }
 
-    TextTableModel model;
+    TempKit kit;
+    KitDocument document{kit.dir()};
+    std::unique_ptr<TextTableModel> model;
     TextReview review;
     TextFilterModel filtered;
 };
@@ -92,16 +98,15 @@ TEST_F(TextFilterModelTest, EditsReachTheRightRowAndTheNextSearchSeesThem)
     ASSERT_EQ(show("text 141", Filter::Untranslated).value(0), 142);
     const QModelIndex cell = filtered.index(0, TextFilterModel::TranslationColumn);
     ASSERT_TRUE(filtered.setData(cell, QStringLiteral("Texte 141"), Qt::EditRole));
-    EXPECT_EQ(model.table().row(141).translation, "Texte 141");
-    EXPECT_EQ(model.table().row(140).translation, "Text 140");
-    review.reviewRow(model.table(), 141);
+    EXPECT_EQ(translation(141), "Texte 141");
+    EXPECT_EQ(translation(140), "Text 140");
+    review.reviewRow(document.texts(), 141);
     EXPECT_EQ(shownRows(filtered).value(0), 142) << "the row being typed in stays until the next search";
 
     EXPECT_EQ(show("text 141", Filter::Translated), (QList<int>{142}));
     EXPECT_EQ(show("texte 141", Filter::All), (QList<int>{142})) << "the edited text is searched, not the old one";
 
-    // A reload behind the filter's back (another kit, same size) is searched anew.
-    model.table().setTranslation(1000, "Fluss");
-    model.reload();
+    // Texts changed elsewhere (an import) are searched anew.
+    document.applyTranslations({{1000, "Fluss"}}, QStringLiteral("Import"));
     EXPECT_EQ(show("fluss", Filter::All), (QList<int>{1001}));
 }

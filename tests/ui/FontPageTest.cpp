@@ -1,14 +1,8 @@
 #include "FontChooser.h"
-#include "TempKit.h"
+#include "KitWindow.h"
 #include "font/FontChoice.h"
-#include "ui/TMainForm.h"
 
-#include <QFontDialog>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -26,59 +20,45 @@ QFont boldUnderlinedSerif()
     return font;
 }
 
-} // namespace
-
-TEST(FontPage, StartsWithArialEight)
+QString fontName(const KitWindow &k)
 {
-    TempKit kit;
-    TMainForm form(kit.dir());
-    EXPECT_EQ(form.FontNameLabel->text(), "Arial,8,");
-    EXPECT_EQ(form.GlyphFont().family(), "Arial");
-    EXPECT_EQ(form.GlyphFont().pointSize(), 8);
+    return k.find<QLabel>("FontNameLabel")->text();
 }
 
-TEST(FontPage, ConfirmedChoiceBecomesTheGlyphFont)
-{
-    TempKit kit;
-    kit.installSampleData();
-    TMainForm form(kit.dir());
-    form.show();
-    FontChooser::choose(form, boldUnderlinedSerif(), Answer::Ok);
-    EXPECT_EQ(form.FontNameLabel->text(), "Liberation Serif,12,bold,underline,");
-    EXPECT_EQ(form.GlyphFont().family(), "Liberation Serif");
-    EXPECT_TRUE(form.GlyphFont().bold());
+} // namespace
 
-    const QFont reopened = FontChooser::choose(form, std::nullopt, Answer::Cancel);
+TEST(FontPage, AConfirmedChoiceBecomesTheGlyphFontAndCancelChangesNothing)
+{
+    KitWindow k;
+    k.open();
+    EXPECT_EQ(k.document().glyphFont(), FontChoice::defaultFont());
+    FontChooser::choose(*k.form, boldUnderlinedSerif(), Answer::Cancel);
+    EXPECT_EQ(fontName(k), "Arial,8,");
+    EXPECT_EQ(k.document().glyphFont(), FontChoice::defaultFont());
+
+    FontChooser::choose(*k.form, boldUnderlinedSerif(), Answer::Ok);
+    EXPECT_EQ(fontName(k), "Liberation Serif,12,bold,underline,");
+    EXPECT_EQ(k.document().glyphFont().family(), "Liberation Serif");
+    EXPECT_TRUE(k.document().glyphFont().bold());
+
+    const QFont reopened = FontChooser::choose(*k.form, std::nullopt, Answer::Cancel);
     EXPECT_EQ(reopened.family(), "Liberation Serif") << "the dialog opens on the current font";
     EXPECT_EQ(reopened.pointSize(), 12);
     EXPECT_TRUE(reopened.underline());
 }
 
-TEST(FontPage, CancelKeepsFontAndLabel)
-{
-    TempKit kit;
-    kit.installSampleData();
-    TMainForm form(kit.dir());
-    form.show();
-    FontChooser::choose(form, boldUnderlinedSerif(), Answer::Cancel);
-    EXPECT_EQ(form.FontNameLabel->text(), "Arial,8,");
-    EXPECT_EQ(form.GlyphFont(), FontChoice::defaultFont());
-}
-
-
 TEST(FontPage, DialogShowsTheFaceThatDrawsArialAndOkKeepsIt)
 {
-    TempKit kit;
-    kit.installSampleData();
-    TMainForm form(kit.dir());
-    form.show();
-    const QFont opened = FontChooser::choose(form, std::nullopt, Answer::Ok);
+    KitWindow k;
+    k.open();
+    const QFont opened = FontChooser::choose(*k.form, std::nullopt, Answer::Ok);
     EXPECT_EQ(opened.family(), "Liberation Sans");
     EXPECT_EQ(opened.pointSize(), 8);
-    EXPECT_EQ(form.FontNameLabel->text(), "Arial,8,");
+    EXPECT_EQ(fontName(k), "Arial,8,");
+    EXPECT_FALSE(k.document().hasUnsavedWork()) << "OK on the same font is no change";
 
     QFont larger(QStringLiteral("Liberation Sans"), 10);
     larger.setItalic(true);
-    FontChooser::choose(form, larger, Answer::Ok);
-    EXPECT_EQ(form.FontNameLabel->text(), "Arial,10,italic,");
+    FontChooser::choose(*k.form, larger, Answer::Ok);
+    EXPECT_EQ(fontName(k), "Arial,10,italic,");
 }

@@ -1,0 +1,34 @@
+#include "KitOpenLock.h"
+
+#include <QDir>
+
+namespace orvanta {
+
+const QString KitOpenLock::FileName = QStringLiteral("orvanta-kit.open.lock");
+
+KitOpenLock::KitOpenLock(const QString &kitDirectory)
+    : m_lock(QDir(kitDirectory).filePath(FileName))
+{
+    // The lock is held as long as the window lives, hours maybe: only a
+    // holder that no longer runs makes it stale, never its age.
+    m_lock.setStaleLockTime(0);
+}
+
+KitOpenLock::State KitOpenLock::tryLock()
+{
+    if (m_lock.tryLock(0))
+        return State::Held;
+    return m_lock.error() == QLockFile::LockFailedError ? State::HeldElsewhere : State::Unmarked;
+}
+
+QString KitOpenLock::holder() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_lock.getLockInfo(&pid, &host, &application))
+        return QStringLiteral("another window");
+    return QStringLiteral("process %1 on %2").arg(pid).arg(host);
+}
+
+} // namespace orvanta

@@ -1,0 +1,43 @@
+#include "TextEditCommand.h"
+
+namespace orvanta {
+
+TextEditCommand::TextEditCommand(KitDocument &document, int row, KitDocument::Side side, const QByteArray &text,
+                                 int editing)
+    : m_document(document)
+    , m_row(row)
+    , m_side(side)
+    , m_before(document.text(row, side))
+    , m_after(text)
+    , m_editing(editing)
+{
+    setText(side == KitDocument::Source ? QStringLiteral("Edit source text %1").arg(row + 1)
+                                        : QStringLiteral("Edit translation %1").arg(row + 1));
+}
+
+void TextEditCommand::undo()
+{
+    m_document.storeTexts({{m_row, m_before}}, m_side);
+}
+
+void TextEditCommand::redo()
+{
+    m_document.storeTexts({{m_row, m_after}}, m_side);
+}
+
+int TextEditCommand::id() const
+{
+    return m_editing != 0 ? KitDocument::MergeTyping : -1;
+}
+
+bool TextEditCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const TextEditCommand *>(other);
+    if (next->m_editing != m_editing || next->m_row != m_row || next->m_side != m_side)
+        return false;
+    m_after = next->m_after;
+    setObsolete(m_after == m_before);
+    return true;
+}
+
+} // namespace orvanta

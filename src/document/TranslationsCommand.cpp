@@ -1,0 +1,31 @@
+#include "TranslationsCommand.h"
+
+namespace orvanta {
+
+TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<KitDocument::TextChange> &changes,
+                                         const QString &description)
+    : QUndoCommand(description)
+    , m_document(document)
+{
+    for (const KitDocument::TextChange &change : changes) {
+        if (change.row < 0 || change.row >= document.texts().rowCount())
+            continue;
+        const QByteArray before = document.text(change.row, KitDocument::Translation);
+        if (before == change.text)
+            continue;
+        m_before.append({change.row, before});
+        m_after.append(change);
+    }
+}
+
+void TranslationsCommand::undo()
+{
+    m_document.storeTexts(m_before, KitDocument::Translation);
+}
+
+void TranslationsCommand::redo()
+{
+    m_document.storeTexts(m_after, KitDocument::Translation);
+}
+
+} // namespace orvanta

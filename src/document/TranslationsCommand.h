@@ -1,0 +1,30 @@
+#pragma once
+
+#include "KitDocument.h"
+
+#include <QUndoCommand>
+
+namespace orvanta {
+
+// Many translations changed at once (an import): every record's translation
+// before and after, undone and redone together.
+class TranslationsCommand : public QUndoCommand {
+public:
+    // Rows outside the table, and changes to the text a row already has,
+    // are left out; a row named twice ends with its last translation.
+    TranslationsCommand(KitDocument &document, const QList<KitDocument::TextChange> &changes,
+                        const QString &description);
+
+    // No record would change.
+    bool isEmpty() const { return m_after.isEmpty(); }
+
+    void undo() override;
+    void redo() override;
+
+private:
+    KitDocument &m_document;
+    QList<KitDocument::TextChange> m_before;
+    QList<KitDocument::TextChange> m_after;
+};
+
+} // namespace orvanta

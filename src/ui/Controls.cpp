@@ -1,0 +1,55 @@
+#include "Controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvanta {
+
+QFont Controls::font()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QLabel *Controls::label(const char *name, const QString &text)
+{
+    auto *label = named(new QLabel(text), name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel *Controls::heading(const char *name, const QString &text)
+{
+    QLabel *heading = label(name, text);
+    QFont bold = font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+
+QLabel *Controls::wrapped(const char *name, const QString &text)
+{
+    QLabel *wrapped = label(name, text);
+    wrapped->setWordWrap(true);
+    return wrapped;
+}
+
+QLabel *Controls::underlined(const char *name, bool wordWrap)
+{
+    QLabel *underlined = label(name, QString::fromLatin1(name));
+    QFont line = font();
+    line.setUnderline(true);
+    underlined->setFont(line);
+    underlined->setWordWrap(wordWrap);
+    return underlined;
+}
+
+QPushButton *Controls::button(const char *name, const QString &text)
+{
+    return named(new QPushButton(text), name);
+}
+
+} // namespace orvanta

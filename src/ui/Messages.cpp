@@ -1,0 +1,117 @@
+#include "Messages.h"
+
+#include "KitApplication.h"
+#include "packaging/KitSave.h"
+#include "texts/CodePage.h"
+
+#include <QAbstractButton>
+#include <QDir>
+
+namespace orvanta {
+
+namespace {
+
+QMessageBox::StandardButton ask(QMessageBox &box)
+{
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+} // namespace
+
+QString Messages::exceptionText(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void Messages::showError(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, KitApplication::Title, exceptionText(message));
+}
+
+void Messages::attention(QWidget *parent, const QString &refusal)
+{
+    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Attantion"), refusal, QMessageBox::Ok, parent).exec();
+}
+
+void Messages::completed(QWidget *parent)
+{
+    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Completed"), KitSave::SuccessText, QMessageBox::Ok, parent).exec();
+}
+
+void Messages::saveFailed(QWidget *parent, const FormatError &error)
+{
+    showError(parent, QStringLiteral("\"lang.dat\" was not saved:\n\n%1\n\nThe previous \"lang.dat\" is unchanged.")
+                          .arg(QString::fromStdString(error.text())));
+}
+
+void Messages::cannotCreateFile(QWidget *parent, const QString &path)
+{
+    showError(parent, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+QString Messages::archiveProblemsText(const std::vector<FormatError> &problems)
+{
+    QString text = QStringLiteral("A language archive of the kit is damaged and was read only in part:\n\n");
+    // A badly damaged archive can have a problem in every record: list the
+    // first few, so the message stays readable.
+    constexpr std::size_t Listed = 10;
+    for (std::size_t i = 0; i < problems.size() && i < Listed; ++i)
+        text += QString::fromStdString(problems[i].text()) + QLatin1Char('\n');
+    if (problems.size() > Listed)
+        text += QStringLiteral("... and %1 more problems of the same kind\n").arg(problems.size() - Listed);
+    text += QStringLiteral(
+        "\nWhatever could not be read is shown from the kit's own data (source texts, standard pictures). "
+        "A save now writes a new \"lang.dat\" from what you see; keep a copy of the damaged file if you need "
+        "its contents.");
+    return text;
+}
+
+void Messages::startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,
+                               const QStringList &settingsWarnings)
+{
+    QStringList parts;
+    if (!archiveProblems.empty())
+        parts.append(archiveProblemsText(archiveProblems));
+    if (!settingsWarnings.isEmpty())
+        parts.append(QStringLiteral("Some of your settings were ignored; the kit's defaults stand in for them:\n\n")
+                     + settingsWarnings.join(QLatin1Char('\n')));
+    if (!parts.isEmpty())
+        QMessageBox::warning(parent, KitApplication::Title, parts.join(QStringLiteral("\n\n")));
+}
+
+QMessageBox::StandardButton Messages::askSaveBeforeClosing(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title,
+                    QStringLiteral("Some of your work is not saved in \"lang.dat\" yet.\n\n"
+                                   "Save it before the kit closes?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    return ask(box);
+}
+
+QMessageBox::StandardButton Messages::askOpenAgain(const QString &kitDirectory, const QString &holder)
+{
+    QMessageBox box(QMessageBox::Warning, KitApplication::Title,
+                    QStringLiteral("The kit in %1 is already open in another window (%2).\n\n"
+                                   "Two windows on one kit save over each other's work. Open it anyway?")
+                        .arg(QDir::toNativeSeparators(kitDirectory), holder),
+                    QMessageBox::Open | QMessageBox::Close);
+    box.button(QMessageBox::Open)->setText(QStringLiteral("Open anyway"));
+    box.button(QMessageBox::Close)->setText(QStringLiteral("Quit"));
+    box.setDefaultButton(QMessageBox::Close);
+    return ask(box);
+}
+
+QString Messages::codePageRefusal(QChar refused, int codePage)
+{
+    return QStringLiteral("\"%1\" (U+%2) cannot be stored in code page %3. Choose the code page of your "
+                          "language on the Font page.")
+        .arg(refused)
+        .arg(refused.unicode(), 4, 16, QLatin1Char('0'))
+        .arg(CodePage::describe(codePage));
+}
+
+} // namespace orvanta

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/FormatError.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+
+namespace orvanta {
+
+// Everything the window says to the translator, in one place: the message
+// boxes with their captions and texts, and the cell editor's tooltip. Boxes
+// are modal and return when the translator has answered.
+class Messages {
+public:
+    // The application's error box: the message as exceptionText() gives it,
+    // under the application title, with the stop icon.
+    static void showError(QWidget *parent, const QString &message);
+    // A message as the error box shows it: a full stop is added when the
+    // message is not empty and its last character sorts after '.'.
+    static QString exceptionText(const QString &message);
+
+    // A redrawn picture refused, under the caption "Attantion".
+    static void attention(QWidget *parent, const QString &refusal);
+    // A save went through, under the caption "Completed".
+    static void completed(QWidget *parent);
+    // A save failed: why, and that the previous "lang.dat" is unchanged.
+    static void saveFailed(QWidget *parent, const FormatError &error);
+    // A file the kit was to write could not be created.
+    static void cannotCreateFile(QWidget *parent, const QString &path);
+
+    // What start-up found: damaged archives and ignored settings, in one box;
+    // nothing is shown when there is nothing to say.
+    static void startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,
+                                const QStringList &settingsWarnings);
+    static QString archiveProblemsText(const std::vector<FormatError> &problems);
+
+    // Closing on unsaved work: Save, Discard or Cancel.
+    static QMessageBox::StandardButton askSaveBeforeClosing(QWidget *parent);
+    // The kit folder is open in another window (`holder`): Open (anyway) or
+    // Close (quit).
+    static QMessageBox::StandardButton askOpenAgain(const QString &kitDirectory, const QString &holder);
+
+    // The cell editor's tooltip when `refused` was typed or pasted.
+    static QString codePageRefusal(QChar refused, int codePage);
+};
+
+} // namespace orvanta

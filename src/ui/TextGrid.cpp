@@ -1,0 +1,82 @@
+#include "TextGrid.h"
+
+#include "TextCellDelegate.h"
+#include "document/TextTableModel.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace orvanta {
+
+TextGrid::TextGrid(TextTableModel *model, QWidget *parent)
+    : QTableView(parent)
+{
+    // The headers are set up before the rows arrive, so that no row is
+    // sized twice.
+    verticalHeader()->hide(); // the Number column stands in for it
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setModel(model);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setItemDelegate(new TextCellDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setColumnWidth(TextTableModel::Number, NumberWidth);
+    setColumnWidth(TextTableModel::Source, SourceWidth);
+    setColumnWidth(TextTableModel::Translation, TranslationWidth);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::DoubleClicked);
+    setTabKeyNavigation(false);
+}
+
+bool TextGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    // Typing replaces the text; opening the editor on purpose keeps it whole.
+    if (trigger == EditKeyPressed || trigger == DoubleClicked) {
+        if (auto *line = qobject_cast<QLineEdit *>(indexWidget(index))) {
+            line->deselect();
+            line->end(false);
+        }
+    }
+    return true;
+}
+
+void TextGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const QModelIndex cell = currentIndex();
+    switch (hint) {
+    case QAbstractItemDelegate::EditNextItem:
+    case QAbstractItemDelegate::EditPreviousItem:
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        break;
+    case QAbstractItemDelegate::SubmitModelCache: // Enter
+        QTableView::closeEditor(editor, hint);
+        if (const QModelIndex next = cell.siblingAtRow(cell.row() + 1); next.isValid())
+            setCurrentIndex(next);
+        break;
+    default:
+        QTableView::closeEditor(editor, hint);
+    }
+}
+
+void TextGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    emit entered();
+}
+
+void TextGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    const int extra = std::max(0, width() - DefaultWidth);
+    setColumnWidth(TextTableModel::Source, SourceWidth + extra / 2);
+    setColumnWidth(TextTableModel::Translation, TranslationWidth + extra - extra / 2);
+}
+
+} // namespace orvanta

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+// Answers the next modal file dialog as a user would: types `path` into its
+// name field and accepts, or cancels when `path` is empty. Remembers the
+// dialog's object name, its folder and the file it offered. Create it before
+// the action that opens the dialog.
+class FileDialogAnswerer {
+public:
+    explicit FileDialogAnswerer(const QString &path);
+
+    struct Seen {
+        QString dialogName;
+        QString folder;
+        QString offered;
+    };
+    const Seen &seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    Seen m_seen;
+};
