@@ -2,6 +2,7 @@
 
 #include "core/FormatError.h"
 #include "core/Result.h"
+#include "font/GlyphCache.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
@@ -61,6 +62,14 @@ public:
     const QFont &glyphFont() const { return m_glyphFont; }
     const CodePage &codePage() const { return m_codePage; }
 
+    // The glyphs the next save writes (the glyph font in the code page) and
+    // the game's standard glyphs (Arial 8, code page 1252), each captured on
+    // first use and kept, so drawing or measuring a text costs no capture. A
+    // font past the glyph files' limits gives its refusal. Capturing draws
+    // text: ask on the GUI thread.
+    Result<GlyphCache::Entry> savedGlyphs() { return m_glyphCache.glyphs(m_glyphFont, m_codePage.number()); }
+    Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(); }
+
     QUndoStack *undoStack() { return &m_undoStack; }
     bool hasUnsavedWork() const { return !m_undoStack.isClean(); }
 
@@ -112,6 +121,7 @@ private:
     QFont m_glyphFont;
     CodePage m_codePage;
     QUndoStack m_undoStack;
+    GlyphCache m_glyphCache;
 };
 
 } // namespace orvanta
