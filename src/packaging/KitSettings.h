@@ -16,7 +16,8 @@ namespace orvanta {
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers) and what the window wants to
-// find again (group [window]: geometry, page, row, picture folder).
+// find again (group [window]: geometry, page, row, picture folder, glyph
+// sheet zoom).
 //
 // The window and kvtool read them; the window writes a value when the
 // translator changes it. A file that cannot be read, and every value that
@@ -46,7 +47,8 @@ public:
     void setCodePage(int number);
 
     // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
-    // index, the grid row and the folder a picture dialog last used.
+    // index, the grid row, the folder a picture dialog last used and the
+    // glyph sheet's zoom (1 to 4, or 0 for the largest that fits).
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
     std::optional<int> page() const;
@@ -55,6 +57,8 @@ public:
     void setRow(int row);
     QString pictureFolder() const;
     void setPictureFolder(const QString &folder);
+    std::optional<int> glyphSheetZoom() const;
+    void setGlyphSheetZoom(int zoom);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.
