@@ -45,7 +45,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth);
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
     m_pageControl->addTab(new TextsPage(m_document, m_settings, pageGrowth), QStringLiteral("Texts"));
-    m_pageControl->addTab(new FontPage(m_document, pageGrowth), QStringLiteral("Font"));
+    m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth), QStringLiteral("Font"));
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
