@@ -88,6 +88,20 @@ QCommandLineOption CommonOptions::allowFewerTexts()
                                              "source texts; the others are lost."));
 }
 
+std::optional<CommonOptions::Glyphs> CommonOptions::kitGlyphs(const Kit &kit)
+{
+    GlyphCache cache;
+    const auto standard = cache.standard();
+    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
+    for (const auto *glyphs : {&standard, &saved}) {
+        if (!*glyphs) {
+            ToolOutput::fail(glyphs->error());
+            return std::nullopt;
+        }
+    }
+    return Glyphs{*standard, *saved};
+}
+
 int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts)
 {
     const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');

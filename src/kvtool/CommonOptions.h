@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font/GlyphCache.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
@@ -54,6 +55,15 @@ public:
     // `allowFewerTexts`, and warns when the save replaces glyphs of another
     // font or code page.
     static int saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts);
+    // The game's standard glyphs and those the kit's next save writes (its
+    // glyph font in its code page), for the commands that measure texts;
+    // nothing after reporting a font past the glyph files' limits.
+    struct Glyphs {
+        GlyphCache::Entry standard;
+        GlyphCache::Entry saved;
+    };
+    static std::optional<Glyphs> kitGlyphs(const Kit &kit);
+
     // --allow-fewer-texts, for the commands that save.
     static QCommandLineOption allowFewerTexts();
 

@@ -2,7 +2,6 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "font/GlyphCache.h"
 #include "font/WiderTextCheck.h"
 #include "texts/CodePage.h"
 #include "texts/TextReview.h"
@@ -33,15 +32,11 @@ int TextsCheckCommand::run(const QStringList &args)
     if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
         return failed;
 
-    GlyphCache cache;
-    const auto standard = cache.standard();
-    if (!standard)
-        return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
-    if (!saved)
-        return ToolOutput::fail(saved.error());
+    const auto glyphs = CommonOptions::kitGlyphs(kit);
+    if (!glyphs)
+        return ToolOutput::Failed;
     TextChecker checker{CodePage(kit.codePage)};
-    checker.addCheck(WiderTextCheck::make(*standard, *saved));
+    checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
     TextReview review{checker};
     review.reviewAll(kit.texts);
     QString lines;

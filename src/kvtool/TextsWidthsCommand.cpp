@@ -2,7 +2,6 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "font/GlyphCache.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
 
@@ -29,15 +28,11 @@ int TextsWidthsCommand::run(const QStringList &args)
     if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
         return failed;
 
-    GlyphCache cache;
-    const auto standard = cache.standard();
-    if (!standard)
-        return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    const GameTextRenderer &source = (*standard)->text;
-    const GameTextRenderer &translation = (*saved)->text;
+    const auto glyphs = CommonOptions::kitGlyphs(kit);
+    if (!glyphs)
+        return ToolOutput::Failed;
+    const GameTextRenderer &source = glyphs->standard->text;
+    const GameTextRenderer &translation = glyphs->saved->text;
     QByteArray csv = "row,source_px,translation_px\r\n";
     for (int i = 0; i < kit.texts.rowCount(); ++i) {
         const TextTable::Row &row = kit.texts.row(i);

@@ -43,6 +43,12 @@ public:
                                 const QStringList &settingsWarnings);
     static QString archiveProblemsText(const std::vector<FormatError> &problems);
 
+    // Before a save that would replace what "lang.dat" holds: glyphs of
+    // another font or code page (`glyphs` names the ones written), text
+    // records (`fewerTexts` says how many are lost). True to go on.
+    static bool askReplaceGlyphs(QWidget *parent, const QString &glyphs);
+    static bool askSaveFewerTexts(QWidget *parent, const QString &fewerTexts);
+
     // Closing on unsaved work: Save, Discard or Cancel.
     static QMessageBox::StandardButton askSaveBeforeClosing(QWidget *parent);
     // The kit folder is open in another window (`holder`): Open (anyway) or
