@@ -2,6 +2,7 @@
 
 #include "KitApplication.h"
 #include "packaging/KitSave.h"
+#include "pictures/PaletteFit.h"
 #include "texts/CodePage.h"
 
 #include <QAbstractButton>
@@ -31,9 +32,19 @@ void Messages::showError(QWidget *parent, const QString &message)
     QMessageBox::critical(parent, KitApplication::Title, exceptionText(message));
 }
 
-void Messages::attention(QWidget *parent, const QString &refusal)
+void Messages::attention(QWidget *parent, const QString &refusal, const QString &detail)
 {
-    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Attantion"), refusal, QMessageBox::Ok, parent).exec();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attantion"), refusal, QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
+bool Messages::askUseConverted(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title, QString::fromLatin1(PaletteFit::UseConvertedQuestion),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return ask(box) == QMessageBox::Yes;
 }
 
 void Messages::completed(QWidget *parent)

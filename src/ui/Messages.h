@@ -24,8 +24,12 @@ public:
     // message is not empty and its last character sorts after '.'.
     static QString exceptionText(const QString &message);
 
-    // A redrawn picture refused, under the caption "Attantion".
-    static void attention(QWidget *parent, const QString &refusal);
+    // A redrawn picture refused, under the caption "Attantion"; `detail`,
+    // when given, stands below the refusal.
+    static void attention(QWidget *parent, const QString &refusal, const QString &detail = QString());
+    // A refused picture would do converted to the game palette: whether to
+    // take it so (Yes) or not.
+    static bool askUseConverted(QWidget *parent);
     // A save went through, under the caption "Completed".
     static void completed(QWidget *parent);
     // A save failed: why, and that the previous "lang.dat" is unchanged.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 
 FileDialogAnswerer::FileDialogAnswerer(const QString &path)
@@ -12,13 +13,15 @@ FileDialogAnswerer::FileDialogAnswerer(const QString &path)
             return;
         m_timer.stop();
         m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0)};
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            // Typed in, as a user would; selectFile() leaves a focused name field alone.
+        // Typed in, as a user would; selectFile() leaves a focused name field alone.
+        if (!path.isEmpty())
             dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        if (auto *pane = dialog->findChild<QLabel *>(QStringLiteral("PicturePreview")))
+            m_seen.preview = pane->pixmap().toImage();
+        if (path.isEmpty())
+            dialog->reject();
+        else
             static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
-        }
     });
     m_timer.start(10);
 }
