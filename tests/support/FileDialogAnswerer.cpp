@@ -12,7 +12,7 @@ FileDialogAnswerer::FileDialogAnswerer(const QString &path)
         if (!dialog || !dialog->isVisible())
             return;
         m_timer.stop();
-        m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0)};
+        m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0), QImage()};
         // Typed in, as a user would; selectFile() leaves a focused name field alone.
         if (!path.isEmpty())
             dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
