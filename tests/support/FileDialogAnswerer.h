@@ -24,4 +24,5 @@ public:
 private:
     QTimer m_timer;
     Seen m_seen;
+    int m_steadyTicks = 0; // how long the typed name has stood
 };
