@@ -13,8 +13,9 @@ namespace orvanta {
 // The glyph sheet of the Font page: the 256 glyph cells the next save
 // writes, drawn by GlyphSheet at a zoom the translator picks or at the
 // largest zoom at which the sheet is no wider than the view, scrolling when
-// the sheet is larger than the view. A cell's tooltip names its code, the code page's character for
-// it and its width, and says when the font has no glyph for it.
+// the sheet is larger than the view. A cell's tooltip names its code, the
+// code page's character for it and its width, and says when the font has no
+// glyph for it.
 //
 // The view holds the glyphs it shows (shared, never changed) and draws the
 // sheet again only when they or the zoom in use change.
