@@ -7,7 +7,6 @@
 #include "TranslationsCommand.h"
 #include "font/FontChoice.h"
 #include "packaging/KitLoader.h"
-#include "packaging/KitSave.h"
 #include "packaging/KitSettings.h"
 
 #include <algorithm>
@@ -20,6 +19,8 @@ KitDocument::KitDocument(const QString &kitDirectory, QObject *parent)
     , m_directory(kitDirectory)
     , m_glyphFont(FontChoice::defaultFont())
     , m_codePage(CodePage::localeDefault())
+    , m_startFont(FontChoice::DescribeGlyphFont(m_glyphFont))
+    , m_startCodePage(m_codePage.number())
 {
 }
 
@@ -37,6 +38,18 @@ void KitDocument::restore(const KitSettings &settings)
     m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
     if (const auto number = settings.codePage(); number && *number != m_codePage.number())
         m_codePage = CodePage(*number);
+    m_startFont = FontChoice::DescribeGlyphFont(m_glyphFont);
+    m_startCodePage = m_codePage.number();
+}
+
+bool KitDocument::glyphsChosen() const
+{
+    return FontChoice::DescribeGlyphFont(m_glyphFont) != m_startFont || m_codePage.number() != m_startCodePage;
+}
+
+Result<KitSave::Check> KitDocument::checkSave()
+{
+    return KitSave::check(m_directory, {m_texts, m_glyphFont, m_codePage, m_pictures});
 }
 
 QByteArray KitDocument::text(int row, Side side) const
@@ -80,9 +93,9 @@ void KitDocument::setCodePage(int number)
         m_undoStack.push(new CodePageCommand(*this, number));
 }
 
-Result<QStringList> KitDocument::save()
+Result<QStringList> KitDocument::save(const KitSave::Options &options)
 {
-    auto saved = KitSave::save(m_directory, {m_texts, m_glyphFont, m_codePage, m_pictures});
+    auto saved = KitSave::save(m_directory, {m_texts, m_glyphFont, m_codePage, m_pictures}, options);
     if (m_texts.rowCount() > 0)
         emit textsChanged(0, m_texts.rowCount() - 1); // the fixed records show their source again
     if (saved)

@@ -3,6 +3,7 @@
 #include "core/FormatError.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
+#include "packaging/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
@@ -87,10 +88,17 @@ public:
     void setGlyphFont(const QFont &font);
     void setCodePage(int number);
 
+    // Whether the translator chose the glyph font or the code page since the
+    // kit started: they differ from those it started with.
+    bool glyphsChosen() const;
+    // What a save now would replace in "lang.dat" (KitSave::check): text
+    // records lost, glyphs of another font or code page.
+    Result<KitSave::Check> checkSave();
+
     // Saves the work into "lang.dat" of the kit folder (KitSave): the fixed
     // records show their source text again, and a save that went through
     // marks the history clean. Returns the packed files.
-    Result<QStringList> save();
+    Result<QStringList> save(const KitSave::Options &options = {});
 
 signals:
     // Rows firstRow..lastRow (record indices) may show other texts.
@@ -122,6 +130,9 @@ private:
     CodePage m_codePage;
     QUndoStack m_undoStack;
     GlyphCache m_glyphCache;
+    // What the kit started with (glyphsChosen).
+    QString m_startFont;
+    int m_startCodePage = 0;
 };
 
 } // namespace orvanta

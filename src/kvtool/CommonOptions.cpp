@@ -88,6 +88,32 @@ QCommandLineOption CommonOptions::allowFewerTexts()
                                              "source texts; the others are lost."));
 }
 
+int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &description, Kit &kit,
+                                     std::optional<Glyphs> &glyphs)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description);
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    const Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    const QCommandLineOption codePage = kitCodePage();
+    parser.addOption(codePage);
+    if (!ToolOutput::parse(parser, args, 1))
+        return ToolOutput::Misused;
+    if (const int failed = openKit(parser, codePage, &fontOptions, kit))
+        return failed;
+
+    GlyphCache cache;
+    const auto standard = cache.standard();
+    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
+    for (const auto *captured : {&standard, &saved}) {
+        if (!*captured)
+            return ToolOutput::fail(captured->error());
+    }
+    glyphs = Glyphs{*standard, *saved};
+    return 0;
+}
+
 int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts)
 {
     const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font/GlyphCache.h"
 #include "packaging/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
@@ -54,6 +55,22 @@ public:
     // `allowFewerTexts`, and warns when the save replaces glyphs of another
     // font or code page.
     static int saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts);
+    // The game's standard glyphs and those the kit's next save writes (its
+    // glyph font in its code page), for the commands that measure texts.
+    struct Glyphs {
+        GlyphCache::Entry standard;
+        GlyphCache::Entry saved;
+    };
+
+    // For a command that measures the texts of a kit folder in glyphs
+    // (KITDIR, the font options and --codepage, described by
+    // `description`): parses `args`, opens the kit as openKit does and
+    // captures both glyph sets. Returns 0 with `kit` and `glyphs` set, or
+    // the exit code after reporting wrong use, a kit that cannot be built on
+    // or a font past the glyph files' limits.
+    static int openKitWithGlyphs(const QStringList &args, const QString &description, Kit &kit,
+                                 std::optional<Glyphs> &glyphs);
+
     // --allow-fewer-texts, for the commands that save.
     static QCommandLineOption allowFewerTexts();
 

@@ -2,46 +2,28 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "font/GlyphCache.h"
 #include "font/WiderTextCheck.h"
 #include "texts/CodePage.h"
 #include "texts/TextReview.h"
-
-#include <QCommandLineParser>
 
 namespace orvanta {
 
 int TextsCheckCommand::run(const QStringList &args)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    const QString description = QStringLiteral(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and checks every translation as the "
         "Texts page does. Prints one UTF-8 line per finding, ROW<TAB>CHECK<TAB>message, where CHECK is "
         "too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ "
         "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
         "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
         "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
-        "standard glyphs). The exit code is 1 when there is any finding, 0 when there is none."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const CommonOptions::Font fontOptions{QString(), QString()};
-    fontOptions.addTo(parser);
-    const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    parser.addOption(codePage);
-    if (!ToolOutput::parse(parser, args, 1))
-        return ToolOutput::Misused;
+        "standard glyphs). The exit code is 1 when there is any finding, 0 when there is none.");
     CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    std::optional<CommonOptions::Glyphs> glyphs;
+    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, kit, glyphs))
         return failed;
-
-    GlyphCache cache;
-    const auto standard = cache.standard();
-    if (!standard)
-        return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
-    if (!saved)
-        return ToolOutput::fail(saved.error());
     TextChecker checker{CodePage(kit.codePage)};
-    checker.addCheck(WiderTextCheck::make(*standard, *saved));
+    checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
     TextReview review{checker};
     review.reviewAll(kit.texts);
     QString lines;

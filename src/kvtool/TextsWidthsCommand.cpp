@@ -2,42 +2,24 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "font/GlyphCache.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
-
-#include <QCommandLineParser>
 
 namespace orvanta {
 
 int TextsWidthsCommand::run(const QStringList &args)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    const QString description = QStringLiteral(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV "
         "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
         "in the game's standard glyphs (Arial 8, code page 1252), the translation in the glyphs the next save "
-        "would write (the kit's font and code page, or those given)."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const CommonOptions::Font fontOptions{QString(), QString()};
-    fontOptions.addTo(parser);
-    const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    parser.addOption(codePage);
-    if (!ToolOutput::parse(parser, args, 1))
-        return ToolOutput::Misused;
+        "would write (the kit's font and code page, or those given).");
     CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    std::optional<CommonOptions::Glyphs> glyphs;
+    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, kit, glyphs))
         return failed;
-
-    GlyphCache cache;
-    const auto standard = cache.standard();
-    if (!standard)
-        return ToolOutput::fail(standard.error());
-    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
-    if (!saved)
-        return ToolOutput::fail(saved.error());
-    const GameTextRenderer &source = (*standard)->text;
-    const GameTextRenderer &translation = (*saved)->text;
+    const GameTextRenderer &source = glyphs->standard->text;
+    const GameTextRenderer &translation = glyphs->saved->text;
     QByteArray csv = "row,source_px,translation_px\r\n";
     for (int i = 0; i < kit.texts.rowCount(); ++i) {
         const TextTable::Row &row = kit.texts.row(i);

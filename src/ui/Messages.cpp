@@ -2,6 +2,7 @@
 
 #include "KitApplication.h"
 #include "packaging/KitSave.h"
+#include "pictures/PaletteFit.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 
@@ -35,9 +36,19 @@ void Messages::showError(QWidget *parent, const QString &message)
     QMessageBox::critical(parent, KitApplication::Title, exceptionText(message));
 }
 
-void Messages::attention(QWidget *parent, const QString &refusal)
+void Messages::attention(QWidget *parent, const QString &refusal, const QString &detail)
 {
-    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Attantion"), refusal, QMessageBox::Ok, parent).exec();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attantion"), refusal, QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
+bool Messages::askUseConverted(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title, QString::fromLatin1(PaletteFit::UseConvertedQuestion),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return ask(box) == QMessageBox::Yes;
 }
 
 void Messages::completed(QWidget *parent)
@@ -58,7 +69,7 @@ void Messages::cannotCreateFile(QWidget *parent, const QString &path)
 
 QString Messages::archiveProblemsText(const std::vector<FormatError> &problems)
 {
-    QString text = QStringLiteral("A language archive of the kit is damaged and was read only in part:\n\n");
+    QString text = QStringLiteral("A language archive of the kit is missing or damaged and was read only in part:\n\n");
     // A badly damaged archive can have a problem in every record: list the
     // first few, so the message stays readable.
     constexpr std::size_t Listed = 10;
@@ -84,6 +95,26 @@ void Messages::startupProblems(QWidget *parent, const std::vector<FormatError> &
                      + settingsWarnings.join(QLatin1Char('\n')));
     if (!parts.isEmpty())
         QMessageBox::warning(parent, KitApplication::Title, parts.join(QStringLiteral("\n\n")));
+}
+
+bool Messages::askReplaceGlyphs(QWidget *parent, const QString &glyphs)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title,
+                    QStringLiteral("lang.dat holds glyphs of another font or code page. Replace them with %1?\n\n"
+                                   "If the game's texts should keep their letters, choose their font and code "
+                                   "page on the Font page first.")
+                        .arg(glyphs),
+                    QMessageBox::Yes | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return ask(box) == QMessageBox::Yes;
+}
+
+bool Messages::askSaveFewerTexts(QWidget *parent, const QString &fewerTexts)
+{
+    QMessageBox box(QMessageBox::Warning, KitApplication::Title, fewerTexts + QStringLiteral("\n\nSave anyway?"),
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return ask(box) == QMessageBox::Save;
 }
 
 QMessageBox::StandardButton Messages::askSaveBeforeClosing(QWidget *parent)

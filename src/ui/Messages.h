@@ -25,8 +25,12 @@ public:
     // message is not empty and its last character sorts after '.'.
     static QString exceptionText(const QString &message);
 
-    // A redrawn picture refused, under the caption "Attantion".
-    static void attention(QWidget *parent, const QString &refusal);
+    // A redrawn picture refused, under the caption "Attantion"; `detail`,
+    // when given, stands below the refusal.
+    static void attention(QWidget *parent, const QString &refusal, const QString &detail = QString());
+    // A refused picture would do converted to the game palette: whether to
+    // take it so (Yes) or not.
+    static bool askUseConverted(QWidget *parent);
     // A save went through, under the caption "Completed".
     static void completed(QWidget *parent);
     // A save failed: why, and that the previous "lang.dat" is unchanged.
@@ -39,6 +43,12 @@ public:
     static void startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,
                                 const QStringList &settingsWarnings);
     static QString archiveProblemsText(const std::vector<FormatError> &problems);
+
+    // Before a save that would replace what "lang.dat" holds: glyphs of
+    // another font or code page (`glyphs` names the ones written), text
+    // records (`fewerTexts` says how many are lost). True to go on.
+    static bool askReplaceGlyphs(QWidget *parent, const QString &glyphs);
+    static bool askSaveFewerTexts(QWidget *parent, const QString &fewerTexts);
 
     // Closing on unsaved work: Save, Discard or Cancel.
     static QMessageBox::StandardButton askSaveBeforeClosing(QWidget *parent);

@@ -2,28 +2,60 @@
 
 #include "Controls.h"
 #include "Messages.h"
+#include "PictureFileDialog.h"
 #include "document/KitDocument.h"
 #include "packaging/KitSettings.h"
 #include "pictures/IndexedBmp.h"
+#include "pictures/PaletteFit.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/TranslatedPictureCheck.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 
 namespace orvanta {
 
 namespace {
 
-// A picture is drawn unscaled from the box's top-left corner and clipped.
+// A picture is drawn from the box's top-left corner and clipped.
 QLabel *pictureBox(const char *name)
 {
     auto *box = Controls::named(new QLabel, name);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return box;
+}
+
+// The selector's mark of a row that has a translated picture, a green
+// tick, or of one that has none, a blank of the same size, so that the
+// captions stand in one column.
+QIcon rowMark(bool done)
+{
+    QPixmap mark(16, 16);
+    mark.fill(Qt::transparent);
+    if (done) {
+        QPainter painter(&mark);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x1E, 0x8C, 0x2E), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick({3, 8.5});
+        tick.lineTo(6.5, 12);
+        tick.lineTo(13, 4);
+        painter.drawPath(tick);
+    }
+    return QIcon(mark);
+}
+
+// Whether the file is a BMP, by its first bytes: a BMP the import cannot
+// load is damaged and is never fitted.
+bool startsAsBmp(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
 }
 
 } // namespace
@@ -48,25 +80,40 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     layout->add(Controls::wrapped("Label4", QStringLiteral("Do not modify color table or color definition because "
                                                            "the game uses it's own palette and drawing methods!")),
                 {8, 80, 497, 27}, L::TopWide);
-    // The two boxes share the room the page gains; the selector keeps to the right.
+    // The two boxes share the room the page gains; the selector and what
+    // stands below it keep to the right.
     layout->add(Controls::label("Label18", QStringLiteral("Standard picture:")), {8, 112, 0, 0});
     m_standardPicture = layout->add(pictureBox("StandardImage"), {8, 128, 249, 73}, {0, 0, 1, 0.5});
     layout->add(Controls::label("Label20", QStringLiteral("Translated picture:")), {8, 208, 0, 0}, {0, 0.5, 0, 0.5});
     m_translatedPicture = layout->add(pictureBox("TranslatedImage"), {8, 224, 249, 73}, {0, 0.5, 1, 1});
     layout->add(Controls::label("Label21", QStringLiteral("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
     m_pictureSelector = layout->add(Controls::named(new QComboBox, "PictSelComboBox"), {264, 128, 241, 21}, L::TopRight);
+    m_zoom = layout->add(Controls::named(new QCheckBox(QStringLiteral("Zoom 2x")), "ZoomCheckBox"),
+                         {264, 160, 0, 0}, L::TopRight);
+    m_rowDetails = layout->add(Controls::wrapped("PictureDetails", QString()), {264, 184, 241, 41}, L::TopRight);
+    layout->add(Controls::wrapped("PictureFormatsLabel", QStringLiteral(
+                    "Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game "
+                    "palette, the kit offers to convert it to the palette.")),
+                {264, 232, 241, 53}, L::TopRight);
     auto *saveOriginal = layout->add(Controls::button("Button6", QStringLiteral("Save original picture")),
                                      {8, 312, 153, 25}, L::BottomLeft);
     auto *chooseTranslated = layout->add(Controls::button("Button5", QStringLiteral("Choose translated picture")),
                                          {168, 312, 161, 25}, L::BottomLeft);
+    m_removeButton = layout->add(Controls::button("RemovePictureButton", QStringLiteral("Remove translated picture")),
+                                 {336, 312, 169, 25}, L::BottomLeft);
 
     for (const PictureCatalogueRow &row : PictureCatalogue::rows())
         m_pictureSelector->addItem(QString::fromLatin1(row.caption));
+    for (int row = 0; row < m_pictureSelector->count(); ++row)
+        markRow(row);
     connect(m_pictureSelector, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
+    connect(m_zoom, &QCheckBox::toggled, this, &PicturesPage::PictSelComboBoxChange);
     connect(saveOriginal, &QPushButton::clicked, this, &PicturesPage::Button6Click);
     connect(chooseTranslated, &QPushButton::clicked, this, &PicturesPage::Button5Click);
-    // Accepted, cleared, undone or redone: the selector goes to the row.
+    connect(m_removeButton, &QPushButton::clicked, this, &PicturesPage::removeTranslatedPicture);
+    // Accepted, removed, undone or redone: the selector goes to the row.
     connect(&document, &KitDocument::translatedPictureChanged, this, [this](int row) {
+        markRow(row);
         if (row == selectedRow())
             PictSelComboBoxChange();
         else
@@ -79,60 +126,122 @@ int PicturesPage::selectedRow() const
     return m_pictureSelector->currentIndex();
 }
 
+void PicturesPage::markRow(int row)
+{
+    const bool done = m_document.pictures().isPresent(row);
+    m_pictureSelector->setItemIcon(row, rowMark(done));
+    m_pictureSelector->setItemData(row, done ? QStringLiteral("Has a translated picture") : QVariant(),
+                                   Qt::ToolTipRole);
+}
+
 void PicturesPage::PictSelComboBoxChange()
 {
     const int row = selectedRow();
     const PictureSlots &pictures = m_document.pictures();
-    m_standardPicture->setPixmap(QPixmap::fromImage(*pictures.StandardPicture(row)));
-    m_translatedPicture->setPixmap(pictures.isPresent(row) ? QPixmap::fromImage(*pictures.TranslatedPicture(row))
-                                                           : QPixmap());
+    const int zoom = m_zoom->isChecked() ? 2 : 1;
+    auto shown = [zoom](const QImage &picture) {
+        return QPixmap::fromImage(picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    };
+    const QImage &standard = *pictures.StandardPicture(row);
+    m_standardPicture->setPixmap(shown(standard));
+    m_translatedPicture->setPixmap(pictures.isPresent(row) ? shown(*pictures.TranslatedPicture(row)) : QPixmap());
+    m_removeButton->setEnabled(pictures.isPresent(row));
+
+    int done = 0;
+    for (int r = 0; r < PictureCatalogue::RowCount; ++r)
+        done += pictures.isPresent(r);
+    m_rowDetails->setText(QStringLiteral("Size: %1 × %2 pixels\n%3 of %4 pictures translated")
+                              .arg(standard.width())
+                              .arg(standard.height())
+                              .arg(done)
+                              .arg(PictureCatalogue::RowCount));
 }
 
 void PicturesPage::Button6Click()
 {
-    QFileDialog *dialog = pictureDialog(m_saveDialog, "SavePictureDialog1", true);
+    const QImage &standard = *m_document.pictures().StandardPicture(selectedRow());
+    PictureFileDialog *dialog = pictureDialog(m_saveDialog, "SavePictureDialog1", true);
+    dialog->setOwnPicture(standard);
     dialog->selectFile(PictureCatalogue::bmpName(*PictureCatalogue::row(selectedRow())));
     const QString path = chosenFile(dialog);
-    if (!path.isEmpty() && !IndexedBmp::save(path, *m_document.pictures().StandardPicture(selectedRow())))
+    if (!path.isEmpty() && !IndexedBmp::save(path, standard))
         Messages::cannotCreateFile(this, path);
 }
 
 void PicturesPage::Button5Click()
 {
-    using Outcome = TranslatedPictureCheck::Outcome;
     const int row = selectedRow();
     const QString path = chosenFile(pictureDialog(m_openDialog, "OpenPictureDialog1", false));
     if (!path.isEmpty()) {
-        const auto verdict = TranslatedPictureCheck::checkFile(path, *m_document.pictures().StandardPicture(row));
-        if (verdict.outcome == Outcome::LoadFailed) {
-            // The slot keeps what it had, and the boxes stay as they are.
-            Messages::showError(this, verdict.message);
-            return;
-        }
-        if (verdict.outcome == Outcome::Refused)
-            Messages::attention(this, verdict.message);
-        m_document.setTranslatedPicture(row, verdict.picture); // a refusal leaves the slot empty
+        if (const auto picture = pictureFromFile(path, *m_document.pictures().StandardPicture(row)))
+            m_document.setTranslatedPicture(row, *picture); // one step, whatever was asked on the way
     }
     PictSelComboBoxChange();
 }
 
-QFileDialog *PicturesPage::pictureDialog(QFileDialog *&dialog, const char *name, bool save)
+void PicturesPage::removeTranslatedPicture()
+{
+    m_document.setTranslatedPicture(selectedRow(), QImage());
+}
+
+// What the file at `path` makes of a row whose standard picture is
+// `standard`: the picture to take, empty when refused; or nothing when the
+// row stays as it was (the file could not be loaded, or a converted picture
+// was declined that nothing had refused).
+std::optional<QImage> PicturesPage::pictureFromFile(const QString &path, const QImage &standard)
+{
+    using Check = TranslatedPictureCheck;
+    const Check::Verdict verdict = Check::checkFile(path, standard);
+    if (verdict.outcome == Check::Outcome::Accepted)
+        return verdict.picture;
+    if (verdict.outcome == Check::Outcome::Refused) {
+        Messages::attention(this, verdict.message);
+        // Refused for its format or palette, it may still use the game's colours alone.
+        const auto converted = verdict.message == QLatin1String(Check::SizesMismatch)
+            ? std::nullopt
+            : PaletteFit::withoutLoss(path, standard);
+        return converted && Messages::askUseConverted(this) ? *converted : QImage();
+    }
+    // Not a BMP: a picture in another format is taken only converted.
+    const PaletteFit::Fitting fitting = startsAsBmp(path) ? PaletteFit::Fitting() : PaletteFit::fitFile(path, standard);
+    switch (fitting.outcome) {
+    case PaletteFit::Outcome::Fitted:
+        return Messages::askUseConverted(this) ? std::optional(fitting.picture) : std::nullopt;
+    case PaletteFit::Outcome::LoadFailed:
+        Messages::showError(this, verdict.message);
+        return std::nullopt;
+    case PaletteFit::Outcome::ColoursMissing:
+    case PaletteFit::Outcome::Refused:
+        break;
+    }
+    // Another size, transparent pixels, or colours the palette lacks (named below the refusal).
+    const bool coloursMissing = fitting.outcome == PaletteFit::Outcome::ColoursMissing;
+    Messages::attention(this, fitting.message, coloursMissing ? fitting.foreignReport() : QString());
+    return QImage();
+}
+
+PictureFileDialog *PicturesPage::pictureDialog(PictureFileDialog *&dialog, const char *name, bool save)
 {
     if (!dialog) {
-        dialog = Controls::named(new QFileDialog(this), name);
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
-        dialog->setNameFilter(QStringLiteral("Bitmaps (*.bmp);;All (*.*)"));
-        dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        if (save)
-            dialog->setDefaultSuffix(QStringLiteral("bmp"));
+        const QString all = QStringLiteral("All (*.*)");
+        const QString bitmaps = QStringLiteral("Bitmaps (*.bmp)");
+        dialog = save ? new PictureFileDialog(PictureFileDialog::Save, {bitmaps, all}, this)
+                      : new PictureFileDialog(PictureFileDialog::Open,
+                                              {QStringLiteral("Pictures (*.bmp *.png)"), bitmaps, all}, this);
+        dialog->setObjectName(QString::fromLatin1(name));
     }
-    if (const QString folder = m_settings.pictureFolder(); !folder.isEmpty() && QFileInfo(folder).isDir())
-        dialog->setDirectory(folder);
+    // The folder last used; at first the pictures the kit brings.
+    for (const QString &folder : {m_settings.pictureFolder(), m_document.directory() + QStringLiteral("Sources"),
+                                  m_document.directory()}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            dialog->setDirectory(folder);
+            break;
+        }
+    }
     return dialog;
 }
 
-QString PicturesPage::chosenFile(QFileDialog *dialog)
+QString PicturesPage::chosenFile(PictureFileDialog *dialog)
 {
     if (dialog->exec() != QDialog::Accepted)
         return {};

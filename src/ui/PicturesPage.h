@@ -2,21 +2,36 @@
 
 #include "AnchorLayout.h"
 
+#include <QImage>
 #include <QWidget>
 
+#include <optional>
+
+class QCheckBox;
 class QComboBox;
-class QFileDialog;
 class QLabel;
+class QPushButton;
 
 namespace orvanta {
 
 class KitDocument;
 class KitSettings;
+class PictureFileDialog;
 
 // The page "Pictures" ("TabSheet1"): the picture selector, the boxes with
 // the selected row's standard and translated picture, "Save original
-// picture" and "Choose translated picture". The picture dialogs are made
-// when first used and open in the folder a picture was last taken from.
+// picture" and "Choose translated picture"; and, in the room the page has
+// to spare, "Remove translated picture", a 2x zoom of both boxes and what
+// the translator needs to know about the row.
+//
+// The selector marks the rows that have a translated picture with a check
+// mark, its captions unchanged. The picture dialogs (with a preview) are
+// made when first used; they open in the folder a picture was last taken
+// from or saved to, and at first in the kit's "Sources" folder.
+//
+// A picture refused for its pixel format or palette whose colours are all
+// in the game palette is offered again, converted to the palette; a PNG
+// (or any picture Qt reads that is not a BMP) is taken only that way.
 class PicturesPage : public QWidget {
     Q_OBJECT
 
@@ -34,18 +49,25 @@ public slots:
     // "Choose translated picture": a redrawn BMP, tested against the
     // standard picture, becomes the row's translated picture or is refused.
     void Button5Click();
+    // "Remove translated picture" of the selected row.
+    void removeTranslatedPicture();
 
 private:
-    QFileDialog *pictureDialog(QFileDialog *&dialog, const char *name, bool save);
-    QString chosenFile(QFileDialog *dialog);
+    PictureFileDialog *pictureDialog(PictureFileDialog *&dialog, const char *name, bool save);
+    QString chosenFile(PictureFileDialog *dialog);
+    std::optional<QImage> pictureFromFile(const QString &path, const QImage &standard);
+    void markRow(int row);
 
     KitDocument &m_document;
     KitSettings &m_settings;
     QComboBox *m_pictureSelector = nullptr;
     QLabel *m_standardPicture = nullptr;
     QLabel *m_translatedPicture = nullptr;
-    QFileDialog *m_saveDialog = nullptr;
-    QFileDialog *m_openDialog = nullptr;
+    QCheckBox *m_zoom = nullptr;
+    QLabel *m_rowDetails = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    PictureFileDialog *m_saveDialog = nullptr;
+    PictureFileDialog *m_openDialog = nullptr;
 };
 
 } // namespace orvanta

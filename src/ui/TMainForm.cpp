@@ -158,9 +158,25 @@ void TMainForm::Button1Click()
     save();
 }
 
+// Asks first when the save would replace what the translator may not mean
+// to lose: glyphs of another font or code page that nobody chose today, and
+// text records. A check that cannot capture the font says nothing: the save
+// reports that itself.
 bool TMainForm::save()
 {
-    const auto saved = m_document.save();
+    KitSave::Options options;
+    if (const auto check = m_document.checkSave()) {
+        if (check->glyphsReplaced && !m_document.glyphsChosen()
+            && !Messages::askReplaceGlyphs(this, check->glyphsWritten))
+            return false;
+        // Without any text to write the save refuses whatever the answer.
+        if (check->fewerTexts() && check->textsWritten > 0) {
+            if (!Messages::askSaveFewerTexts(this, KitSave::fewerTextsText(check->textsNow, check->textsWritten)))
+                return false;
+            options.allowFewerTexts = true;
+        }
+    }
+    const auto saved = m_document.save(options);
     if (!saved) {
         Messages::saveFailed(this, saved.error());
         return false;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 
 FileDialogAnswerer::FileDialogAnswerer(const QString &path)
@@ -10,15 +12,29 @@ FileDialogAnswerer::FileDialogAnswerer(const QString &path)
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        m_timer.stop();
-        m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0)};
+        if (m_seen.dialogName.isEmpty())
+            m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0), {}};
         if (path.isEmpty()) {
+            m_timer.stop();
             dialog->reject();
-        } else {
-            // Typed in, as a user would; selectFile() leaves a focused name field alone.
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
+            return;
         }
+        // Typed in, as a user would; selectFile() leaves a focused name field
+        // alone. The dialog lists its folder in the background and may put
+        // the file it last offered back into the field when the listing
+        // arrives, so the name is typed until it has stood for a few ticks.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (name->text() != path) {
+            name->setText(path);
+            m_steadyTicks = 0;
+            return;
+        }
+        if (++m_steadyTicks < 3 || dialog->selectedFiles().value(0) != QFileInfo(path).absoluteFilePath())
+            return;
+        m_timer.stop();
+        if (auto *pane = dialog->findChild<QLabel *>(QStringLiteral("PicturePreview")))
+            m_seen.preview = pane->pixmap().toImage();
+        static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
     });
     m_timer.start(10);
 }

@@ -77,9 +77,9 @@ KitWindow::Seen KitWindow::press(const QKeySequence &keys, QMessageBox::Standard
     return answerer.seen();
 }
 
-KitWindow::Seen KitWindow::save() const
+KitWindow::Seen KitWindow::save(QMessageBox::StandardButton answer) const
 {
-    MessageBoxAnswerer answerer;
+    MessageBoxAnswerer answerer(answer);
     QTest::mouseClick(find<QWidget>("Button1"), Qt::LeftButton);
     return answerer.seen();
 }

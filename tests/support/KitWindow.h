@@ -47,8 +47,8 @@ public:
     void type(int gridRow, const QString &text) const;
     // Presses `keys` on the focused widget, answering the boxes they open.
     Seen press(const QKeySequence &keys, QMessageBox::StandardButton answer = QMessageBox::Ok) const;
-    // Clicks the save button and answers what it shows.
-    Seen save() const;
+    // Clicks the save button and answers what it shows with `answer`.
+    Seen save(QMessageBox::StandardButton answer = QMessageBox::Ok) const;
     // Closes the window, answering a question with `answer`; true when it
     // closed.
     bool close(QMessageBox::StandardButton answer, Seen *seen = nullptr) const;

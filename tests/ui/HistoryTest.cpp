@@ -99,7 +99,7 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         const QImage standard = *k.document().pictures().StandardPicture(3);
         k.kit.write("budget.bmp", IndexedBmp::write(standard));
         QByteArray otherPalette = IndexedBmp::write(standard);
-        otherPalette[54 + 4 * 100 + 1] = char(otherPalette[54 + 4 * 100 + 1] ^ 0x40);
+        otherPalette[54 + 1] = char(otherPalette[54 + 1] ^ 0x40); // black, a colour the picture uses
         k.kit.write("budget-palette.bmp", otherPalette);
         k.find<QComboBox>("PictSelComboBox")->setCurrentIndex(3);
         if (c.before) {

@@ -1,12 +1,20 @@
 #include "FileDialogAnswerer.h"
 #include "KitWindow.h"
 #include "pictures/IndexedBmp.h"
+#include "pictures/PaletteFit.h"
 #include "pictures/PictureFile.h"
+#include "pictures/TranslatedPictureCheck.h"
+#include "ui/KitApplication.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +44,17 @@ struct PicturesWindow : KitWindow {
     QLabel *standardBox() const { return find<QLabel>("StandardImage"); }
     QLabel *translatedBox() const { return find<QLabel>("TranslatedImage"); }
     void select(int row) const { find<QComboBox>("PictSelComboBox")->setCurrentIndex(row); }
+    // The rows the selector marks as done.
+    QList<int> marked() const
+    {
+        QList<int> rows;
+        auto *selector = find<QComboBox>("PictSelComboBox");
+        for (int row = 0; row < selector->count(); ++row) {
+            if (!selector->itemData(row, Qt::ToolTipRole).isNull())
+                rows.append(row);
+        }
+        return rows;
+    }
 
     // Presses "Choose translated picture" and picks `name` in the kit folder
     // (cancels for an empty name).
@@ -82,17 +101,27 @@ TEST(PicturesPage, TheSelectorShowsEachRowsPicturesUnscaledAndClipped)
 TEST(PicturesPage, ASavedOriginalComesBackAsTheTranslatedPicture)
 {
     PicturesWindow k;
+    QDir(k.kit.dir()).mkdir("Sources");
     k.select(5);
     FileDialogAnswerer save(k.kit.path("settings.bmp"));
     QTest::mouseClick(k.find("Button6"), Qt::LeftButton);
     EXPECT_EQ(save.seen().dialogName, "SavePictureDialog1");
+    EXPECT_EQ(QDir(save.seen().folder), QDir(k.kit.path("Sources"))) << "the kit's pictures at first";
     EXPECT_TRUE(save.seen().offered.endsWith("/msetup.bmp")) << save.seen().offered.toStdString();
     EXPECT_EQ(k.kit.read("settings.bmp"), IndexedBmp::write(*k.pictures().StandardPicture(5)));
+    // 84 x 22 enlarged by a whole factor: each pixel a sharp square.
+    const QImage &standard = *k.pictures().StandardPicture(5);
+    const int factor = save.seen().preview.width() / standard.width();
+    EXPECT_GE(factor, 2);
+    EXPECT_EQ(rgb(save.seen().preview), rgb(standard.scaled(standard.size() * factor))) << "the picture to be saved";
 
     MessageBoxAnswerer boxes;
     const FileDialogAnswerer::Seen open = k.choose("settings.bmp");
     EXPECT_EQ(open.dialogName, "OpenPictureDialog1");
     EXPECT_EQ(QDir(open.folder), QDir(k.kit.dir())) << "the folder of the last picture";
+    EXPECT_EQ(rgb(open.preview), rgb(save.seen().preview)) << "the chosen file";
+    EXPECT_EQ(k.form->findChild<QFileDialog *>("OpenPictureDialog1")->nameFilters(),
+              (QStringList{"Pictures (*.bmp *.png)", "Bitmaps (*.bmp)", "All (*.*)"}));
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_TRUE(k.pictures().isPresent(5));
     EXPECT_EQ(shown(k.translatedBox()), rgb(*k.pictures().StandardPicture(5)));
@@ -109,7 +138,8 @@ TEST(PicturesPage, ARefusalSaysWhyAndRemovesTheAcceptedPicture)
     PicturesWindow k;
     k.select(3);
     k.redraw("budget.bmp", 3);
-    k.redraw("budget-palette.bmp", 3, [](QByteArray &b) { b[54 + 4 * 100 + 1] ^= 0x40; });
+    // Black, a colour the picture uses: converting it would not do.
+    k.redraw("budget-palette.bmp", 3, [](QByteArray &b) { b[54 + 1] ^= 0x40; });
     k.choose("budget.bmp");
     ASSERT_TRUE(k.pictures().isPresent(3));
 
@@ -171,4 +201,102 @@ TEST(PicturesPage, PicturesOfTheLastSaveAreBackAtStartUp)
     const QImage box = shown(k.find<QLabel>("TranslatedImage"));
     EXPECT_EQ(box.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(box.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+TEST(PicturesPage, APictureThatFitsTheGamePaletteIsOfferedConvertedInOneUndoableStep)
+{
+    PicturesWindow k;
+    k.select(3);
+    const QImage &standard = *k.pictures().StandardPicture(3);
+    QImage earlier = standard;
+    earlier.setPixel(0, 0, 1);
+    // What image editors write: 24-bit, the palette in another order with 256 entries, PNG.
+    standard.convertToFormat(QImage::Format_RGB888).save(k.kit.path("rgb.bmp"), "BMP");
+    QImage reordered(standard.size(), QImage::Format_Indexed8);
+    QList<QRgb> table = standard.colorTable();
+    std::reverse(table.begin(), table.end());
+    reordered.setColorTable(table << qRgb(1, 2, 3));
+    for (int y = 0; y < standard.height(); ++y) {
+        for (int x = 0; x < standard.width(); ++x)
+            reordered.setPixel(x, y, 254 - standard.pixelIndex(x, y));
+    }
+    k.kit.write("reordered.bmp", IndexedBmp::write(reordered));
+    standard.save(k.kit.path("fits.png"));
+    QImage foreign = rgb(standard);
+    foreign.setPixel(5, 3, qRgb(1, 2, 3));
+    foreign.save(k.kit.path("foreign.png"));
+    standard.copy(0, 0, 74, 22).convertToFormat(QImage::Format_RGB888).save(k.kit.path("narrow.bmp"), "BMP");
+
+    enum Result { Converted, Cleared, Kept };
+    const QString question = PaletteFit::UseConvertedQuestion;
+    struct Case {
+        const char *file;
+        QMessageBox::StandardButton answer;
+        QStringList said;
+        Result result;
+    };
+    const Case cases[] = {
+        {"rgb.bmp", QMessageBox::Yes, {TranslatedPictureCheck::ColorsMismatch, question}, Converted},
+        {"rgb.bmp", QMessageBox::No, {TranslatedPictureCheck::ColorsMismatch, question}, Cleared},
+        {"reordered.bmp", QMessageBox::Yes, {TranslatedPictureCheck::PaletteDiffers, question}, Converted},
+        {"fits.png", QMessageBox::Yes, {question}, Converted},
+        {"fits.png", QMessageBox::No, {question}, Kept}, // nothing was refused
+        {"foreign.png", QMessageBox::Yes, {TranslatedPictureCheck::ColorsMismatch}, Cleared},
+        {"narrow.bmp", QMessageBox::Yes, {TranslatedPictureCheck::SizesMismatch}, Cleared},
+    };
+    for (const Case &c : cases) {
+        k.document().setTranslatedPicture(3, earlier);
+        const int steps = k.document().undoStack()->index();
+        MessageBoxAnswerer boxes(c.answer);
+        k.choose(c.file);
+        QStringList said;
+        for (const auto &box : boxes.seen()) {
+            said.append(box.text);
+            EXPECT_EQ(box.title, box.text == question ? KitApplication::Title : "Attantion") << c.file;
+        }
+        EXPECT_EQ(said, c.said) << c.file;
+        const QImage *slot = k.pictures().TranslatedPicture(3);
+        const QImage expected[] = {standard, QImage(), earlier};
+        EXPECT_EQ(*slot, expected[c.result]) << c.file << " answered " << c.answer;
+        EXPECT_EQ(k.marked(), c.result == Cleared ? QList<int>{} : QList<int>{3}) << c.file;
+        EXPECT_EQ(k.document().undoStack()->index(), steps + (c.result == Kept ? 0 : 1)) << c.file;
+        EXPECT_EQ(shown(k.translatedBox()), c.result == Cleared ? QImage() : rgb(*slot)) << c.file;
+        if (c.result != Kept) {
+            k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+            EXPECT_EQ(*slot, earlier) << c.file << ": the picture before the choice is back";
+        }
+    }
+}
+
+TEST(PicturesPage, RemovingATranslatedPictureIsUndoableAndTheSelectorMarksTheRowsDone)
+{
+    PicturesWindow k;
+    k.redraw("budget.bmp", 3);
+    k.select(3);
+    auto *remove = k.find<QPushButton>("RemovePictureButton");
+    EXPECT_EQ(k.marked(), QList<int>{});
+    EXPECT_FALSE(remove->isEnabled());
+    k.choose("budget.bmp");
+    k.select(6);
+    k.choose("budget.bmp");
+    EXPECT_EQ(k.marked(), (QList<int>{3, 6}));
+    EXPECT_EQ(k.find<QComboBox>("PictSelComboBox")->itemText(3), "\"Budget\" (Map menu)") << "captions stay";
+
+    k.select(3);
+    ASSERT_TRUE(remove->isEnabled());
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_FALSE(k.pictures().isPresent(3));
+    EXPECT_TRUE(k.translatedBox()->pixmap().isNull());
+    EXPECT_FALSE(remove->isEnabled());
+    EXPECT_EQ(k.marked(), QList<int>{6});
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(k.pictures().isPresent(3));
+    EXPECT_EQ(k.marked(), (QList<int>{3, 6}));
+    EXPECT_TRUE(remove->isEnabled());
+
+    // Zoomed, both boxes show each pixel as 2 x 2.
+    QTest::mouseClick(k.find<QCheckBox>("ZoomCheckBox"), Qt::LeftButton);
+    const QImage twice = rgb(k.pictures().StandardPicture(3)->scaled(150, 44));
+    EXPECT_EQ(shown(k.standardBox()), twice);
+    EXPECT_EQ(shown(k.translatedBox()), twice);
 }

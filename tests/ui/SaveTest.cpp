@@ -4,6 +4,8 @@
 #include "core/ArchiveFile.h"
 #include "document/TextTableModel.h"
 #include "io/WriteFaults.h"
+#include "packaging/KitLoader.h"
+#include "packaging/KitSave.h"
 #include "texts/TextFile.h"
 
 #include <QDir>
@@ -164,4 +166,60 @@ TEST(Save, WithoutSourceTextsTheWindowSaysSoAndSavesNothing)
     EXPECT_EQ(k.kit.read("lang.dat"), old);
     EXPECT_FALSE(QFile::exists(k.kit.path("lang.dat.bak")));
     EXPECT_FALSE(QFile::exists(k.kit.path("output")));
+}
+
+// Two saves a translator may not mean: replacing the glyphs lang.dat holds
+// with a font nobody chose today, and losing text records. The window asks;
+// Cancel writes nothing.
+TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
+{
+    struct Case {
+        const char *what;
+        std::function<void(KitWindow &)> prepare; // the lang.dat another save left
+        const char *asked;
+        QMessageBox::StandardButton goOn;
+    };
+    const Case cases[] = {
+        {"glyphs of another font",
+         [](KitWindow &k) {
+             TextTable texts;
+             PictureSlots pictures;
+             ASSERT_TRUE(KitLoader::load(k.kit.dir(), texts, pictures).empty());
+             const CodePage page(CodePage::localeDefault());
+             ASSERT_TRUE(KitSave::save(k.kit.dir(), {texts, QFont("DejaVu Sans", 9), page, pictures}).ok());
+         },
+         "lang.dat holds glyphs of another font or code page. Replace them with Arial 8, code page ",
+         QMessageBox::Yes},
+        {"more text records",
+         [](KitWindow &k) {
+             k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write(QList<QByteArray>(1800, "Text"))}});
+         },
+         "lang.dat holds 1800 text records, but this save writes only 1702: the last 98 translations would be "
+         "lost.\n\nSave anyway?", QMessageBox::Save},
+    };
+    for (const Case &c : cases) {
+        KitWindow k;
+        c.prepare(k);
+        const QByteArray old = k.kit.read("lang.dat");
+        k.open();
+        auto seen = k.save(QMessageBox::Cancel);
+        ASSERT_EQ(seen.size(), 1) << c.what;
+        EXPECT_TRUE(seen[0].text.startsWith(c.asked)) << c.what << ": " << seen[0].text.toStdString();
+        EXPECT_EQ(k.kit.read("lang.dat"), old) << c.what;
+
+        seen = k.save(c.goOn);
+        ASSERT_EQ(seen.size(), 2) << c.what;
+        EXPECT_EQ(seen[1].title, "Completed") << c.what;
+        EXPECT_NE(k.kit.read("lang.dat"), old) << c.what;
+        EXPECT_EQ(k.kit.read("lang.dat.bak"), old) << c.what;
+    }
+
+    // A font chosen today is what the translator wants: nothing to ask.
+    KitWindow k;
+    cases[0].prepare(k);
+    k.open();
+    FontChooser::choose(*k.form, QFont("Liberation Serif", 10), FontChooser::Answer::Ok);
+    const auto seen = k.save();
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_EQ(seen[0].title, "Completed");
 }
