@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QInputDialog>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
 
@@ -234,8 +236,8 @@ TEST(TextsPage, SearchWithKeysEditsTheRowFoundAndSavesIt)
 
 // Ctrl+J: the next untranslated row after the current one, round from the
 // top; an open editor keeps what was typed and the grid goes where it was
-// asked to.
-TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEnd)
+// asked to. Ctrl+G: the row whose number is typed.
+TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEndCtrlGToARow)
 {
     TextsWindow k; // row 1 translated, rows 2 and 3 not
     const QKeySequence next(Qt::CTRL | Qt::Key_J);
@@ -255,6 +257,25 @@ TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEnd)
     k.type(2, "Lager");
     k.press(next);
     EXPECT_EQ(current().row(), 2) << "the only untranslated row";
+
+    // Ctrl+G to a row the search hides: every row is shown again.
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QTest::keyClicks(QApplication::focusWidget(), "lag");
+    ASSERT_EQ(k.grid()->model()->rowCount(), 1);
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (auto *ask = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            QWidget *number = ask->focusWidget();
+            QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(number, "3");
+            QTest::keyClick(number, Qt::Key_Return);
+        }
+    });
+    answerer.start(20);
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_G));
+    EXPECT_EQ(k.grid()->model()->rowCount(), 3);
+    EXPECT_EQ(current(), k.grid()->model()->index(2, TextTableModel::Translation));
+    EXPECT_EQ(k.form->focusWidget(), k.grid()) << "the grid has the focus once the window is active again";
 }
 
 // A kit of 1,417 texts made for the count: rows 1416 and 1417 are fixed
