@@ -23,6 +23,7 @@ const QString WindowGeometry = QStringLiteral("window/geometry");
 const QString WindowPage = QStringLiteral("window/page");
 const QString WindowRow = QStringLiteral("window/row");
 const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
+const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 
 } // namespace
 
@@ -42,7 +43,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     }
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
-                               WindowPage,    WindowRow,     WindowPictureFolder};
+                               WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -167,6 +168,16 @@ QString KitSettings::pictureFolder() const
 void KitSettings::setPictureFolder(const QString &folder)
 {
     write(WindowPictureFolder, folder);
+}
+
+QString KitSettings::textsFolder() const
+{
+    return m_unreadable ? QString() : m_settings->value(WindowTextsFolder).toString();
+}
+
+void KitSettings::setTextsFolder(const QString &folder)
+{
+    write(WindowTextsFolder, folder);
 }
 
 void KitSettings::write(const QString &key, const QVariant &value)
