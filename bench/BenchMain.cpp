@@ -1,6 +1,6 @@
 // Every benchmark runs inside one GUI application (fonts need one), on the
-// offscreen platform unless a display is asked for; benchmarks of the
-// window (ORVANTA_BENCH_WIDGETS) get a widget application.
+// offscreen platform unless a display is asked for; benchmarks of widgets
+// (built with ORVANTA_BENCH_WIDGETS) inside a widget application.
 #ifdef ORVANTA_BENCH_WIDGETS
 #include <QApplication>
 using BenchApplication = QApplication;

@@ -1,17 +1,29 @@
 // The Texts page's checks and search at 200,000 rows: the sample kit's texts
 // repeated, a quarter untranslated, the rest translated (some with lost
 // spaces or changed codes). The floor is a plain pass copying every row's
-// two texts into one buffer; compare the others with it.
+// two texts into one buffer; compare the others with it. The last ones
+// measure what the window pays: a keystroke through the document, its
+// review and the grid's models, a review of every row after a change of
+// font, gathering the warnings for their list, and keystrokes in a shown
+// Texts page (in a translation and in the search field), whose floor is a
+// keystroke in a bare line edit.
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
 #include "core/EntryStream.h"
+#include "document/DocumentReview.h"
 #include "document/KitDocument.h"
 #include "document/TextTableModel.h"
 #include "texts/TextFile.h"
 #include "texts/TextFilterModel.h"
 #include "texts/TextReview.h"
+#include "packaging/KitSettings.h"
+#include "ui/TextGrid.h"
+#include "ui/TextsPage.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -170,5 +182,125 @@ void FilterWithWarningsAllRows(benchmark::State &state)
     }
 }
 BENCHMARK(FilterWithWarningsAllRows)->Unit(benchmark::kMillisecond);
+
+// One keystroke as the Texts page sees it: the document stores the text as
+// part of one editing, the review re-checks that row (with the width
+// check), and the grid's models (a search is set) pass the change on.
+void TypeOneKeystrokeThroughTheModels(benchmark::State &state)
+{
+    BigKit &big = kit();
+    DocumentReview review(*big.document);
+    TextFilterModel filtered;
+    filtered.setSourceModel(big.model.get());
+    filtered.setReview(&review.review());
+    filtered.setSearchText(QStringLiteral("gold"));
+    benchmark::DoNotOptimize(filtered.rowCount());
+    const int editing = big.model->beginEditing();
+    const QModelIndex cell = big.model->index(123457, TextTableModel::Translation);
+    const QString typed[] = {QStringLiteral("%d Goldst\u00FCck"), QStringLiteral("%d Goldst\u00FCcke ")};
+    int n = 0;
+    for (auto _ : state)
+        big.model->type(cell, typed[++n % 2], editing);
+    state.counters["warnings"] = review.review().progress().warnings;
+    big.document->undoStack()->clear();
+}
+BENCHMARK(TypeOneKeystrokeThroughTheModels)->Unit(benchmark::kMicrosecond);
+
+// A change of glyph font or code page: every row reviewed again, with the
+// width check measuring in the glyphs (captured once, before the loop).
+void ReviewAllRowsWithWidths(benchmark::State &state)
+{
+    BigKit &big = kit();
+    DocumentReview review(*big.document);
+    int n = 0;
+    for (auto _ : state)
+        big.document->setCodePage(++n % 2 ? 1250 : 1252); // reviews every row
+    state.counters["warnings"] = review.review().progress().warnings;
+    big.document->setCodePage(1252);
+    big.document->undoStack()->clear();
+}
+BENCHMARK(ReviewAllRowsWithWidths)->Unit(benchmark::kMillisecond);
+
+// What the list of warnings gathers when it is shown or the typing pauses.
+void GatherAllWarnings(benchmark::State &state)
+{
+    DocumentReview review(*kit().document);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(review.review().allFindings());
+    state.counters["warnings"] = review.review().progress().warnings;
+}
+BENCHMARK(GatherAllWarnings)->Unit(benchmark::kMillisecond);
+
+// Types into `line` by turns a letter and a backspace, and lets the window
+// repaint after each key, as it does between two keystrokes.
+void typeByTurns(benchmark::State &state, QLineEdit *line, QChar letter)
+{
+    int n = 0;
+    for (auto _ : state) {
+        const bool add = ++n % 2;
+        QKeyEvent key(QEvent::KeyPress, add ? letter.unicode() : Qt::Key_Backspace, Qt::NoModifier,
+                      add ? QString(letter) : QString());
+        QApplication::sendEvent(line, &key);
+        QApplication::processEvents();
+    }
+}
+
+// The floor for the keystrokes in the window.
+void TypeInABareLineEdit(benchmark::State &state)
+{
+    QLineEdit line(QStringLiteral("%d Goldst\u00FCck"));
+    line.show();
+    QApplication::processEvents();
+    typeByTurns(state, &line, QLatin1Char('e'));
+}
+BENCHMARK(TypeInABareLineEdit)->Unit(benchmark::kMicrosecond);
+
+// The Texts page on the 200,000 rows, shown at its default size.
+struct ShownTextsPage {
+    QWidget holder;
+    KitSettings settings{kit().folder.path() + QLatin1Char('/')};
+    TextsPage *page = new TextsPage(*kit().document, settings, {&holder, {521, 377}}, &holder);
+
+    ShownTextsPage()
+    {
+        holder.resize(521, 377);
+        page->resize(holder.size());
+        holder.show();
+        QApplication::processEvents();
+    }
+    ~ShownTextsPage() { kit().document->undoStack()->clear(); }
+};
+
+// A keystroke in a translation's editor: the document, the review of that
+// row, the grid, the labels, the byte counter and the progress follow it.
+void TypeInTheTextsPage(benchmark::State &state)
+{
+    ShownTextsPage shown;
+    shown.page->setCurrentRow(123458);
+    TextGrid *grid = shown.page->grid();
+    const QModelIndex cell = grid->currentIndex().siblingAtColumn(TextTableModel::Translation);
+    grid->setCurrentIndex(cell);
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(grid, &f2);
+    auto *editor = qobject_cast<QLineEdit *>(grid->indexWidget(cell));
+    if (!editor) {
+        state.SkipWithError("no editor opened");
+        return;
+    }
+    typeByTurns(state, editor, QLatin1Char('e'));
+}
+BENCHMARK(TypeInTheTextsPage)->Unit(benchmark::kMicrosecond);
+
+// A keystroke in the search field: every row is searched again and the
+// grid shows those found ("gold" and "gol" by turns).
+void TypeInTheSearchField(benchmark::State &state)
+{
+    ShownTextsPage shown;
+    auto *search = shown.page->windowRow()->findChild<QLineEdit *>(QStringLiteral("SearchField"));
+    search->setText(QStringLiteral("gol"));
+    QApplication::processEvents();
+    typeByTurns(state, search, QLatin1Char('d'));
+}
+BENCHMARK(TypeInTheSearchField)->Unit(benchmark::kMillisecond);
 
 } // namespace

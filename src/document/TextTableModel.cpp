@@ -30,7 +30,7 @@ QString TextTableModel::text(int row, Column column) const
 
 bool TextTableModel::type(const QModelIndex &index, const QString &text, int editing)
 {
-    if (!index.isValid() || index.column() == Number)
+    if (!(flags(index) & Qt::ItemIsEditable))
         return false;
     const auto bytes = m_document.codePage().encode(text);
     if (!bytes)
@@ -72,6 +72,11 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     if (index.column() == Number)
         return Qt::ItemIsEnabled;
+    // An edited source is kept only where the save copies it into the
+    // translation; everywhere else the next start reads it from the kit's
+    // own data again.
+    if (index.column() == Source && !TextTable::isFixed(index.row()))
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 

@@ -9,7 +9,9 @@ namespace orvanta {
 // The text grid's model: one row per text record of the document, showing
 // the records' bytes through the document's code page and handing every
 // edit to the document as an undo step. An edit that the code page cannot
-// hold is refused and leaves the cell as it was.
+// hold is refused and leaves the cell as it was. The translations can be
+// edited, and the sources only of the fixed records (the save writes their
+// source as their translation): the kit writes no other source anywhere.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 

@@ -24,6 +24,7 @@ const QString WindowPage = QStringLiteral("window/page");
 const QString WindowRow = QStringLiteral("window/row");
 const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
+const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 
 } // namespace
 
@@ -43,7 +44,8 @@ KitSettings::KitSettings(const QString &kitDirectory)
     }
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
-                               WindowPage,    WindowRow,     WindowPictureFolder, WindowSheetZoom};
+                               WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
+                               WindowSheetZoom};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -178,6 +180,16 @@ std::optional<int> KitSettings::glyphSheetZoom() const
 void KitSettings::setGlyphSheetZoom(int zoom)
 {
     write(WindowSheetZoom, zoom);
+}
+
+QString KitSettings::textsFolder() const
+{
+    return m_unreadable ? QString() : m_settings->value(WindowTextsFolder).toString();
+}
+
+void KitSettings::setTextsFolder(const QString &folder)
+{
+    write(WindowTextsFolder, folder);
 }
 
 void KitSettings::write(const QString &key, const QVariant &value)

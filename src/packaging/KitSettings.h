@@ -16,8 +16,8 @@ namespace orvanta {
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers) and what the window wants to
-// find again (group [window]: geometry, page, row, picture folder, glyph
-// sheet zoom).
+// find again (group [window]: geometry, page, row, picture folder, texts
+// folder, glyph sheet zoom).
 //
 // The window and kvtool read them; the window writes a value when the
 // translator changes it. A file that cannot be read, and every value that
@@ -59,6 +59,9 @@ public:
     void setPictureFolder(const QString &folder);
     std::optional<int> glyphSheetZoom() const;
     void setGlyphSheetZoom(int zoom);
+    // The folder texts were last exported to or imported from.
+    QString textsFolder() const;
+    void setTextsFolder(const QString &folder);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.

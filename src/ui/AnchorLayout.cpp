@@ -73,7 +73,7 @@ void AnchorLayout::setGeometry(const QRect &rect)
     for (const Placed &placed : m_placed) {
         QWidget *widget = placed.item->widget();
         QRect at = placed.rect;
-        if (at.isEmpty() && widget)
+        if (at.isNull() && widget)
             at.setSize(widget->sizeHint());
         const QRect target(QPoint(moved(at.left(), placed.edges.left, dx), moved(at.top(), placed.edges.top, dy)),
                            QPoint(moved(at.right(), placed.edges.right, dx),

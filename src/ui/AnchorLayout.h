@@ -46,8 +46,9 @@ public:
     ~AnchorLayout() override;
 
     // Makes `widget` a child of the container and places it on `rect`; a
-    // rect without a size takes the widget's size hint (a label as long as
-    // its text). Returns `widget`.
+    // rect of 0 x 0 takes the widget's size hint (a label as long as its
+    // text), while one with only a width or a height stands as it is: a
+    // widget that has room only once the window grows. Returns `widget`.
     template <typename W>
     W *add(W *widget, const QRect &rect, Edges edges = TopLeft)
     {

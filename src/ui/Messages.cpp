@@ -4,9 +4,13 @@
 #include "packaging/KitSave.h"
 #include "pictures/PaletteFit.h"
 #include "texts/CodePage.h"
+#include "texts/TextFile.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLocale>
 
 namespace orvanta {
 
@@ -175,6 +179,96 @@ QString Messages::glyphCellTip(int code, const CodePage &codePage, int width, bo
     if (missing)
         tip += QStringLiteral("\nNo glyph in this font: the save writes the stand-in shown");
     return tip;
+}
+
+namespace {
+
+// Counts as the translator reads them in an English window: "1,234".
+QString counted(qint64 number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
+
+} // namespace
+
+QString Messages::importDescription(const QString &file)
+{
+    return QStringLiteral("Import texts from %1").arg(QFileInfo(file).fileName());
+}
+
+const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
+
+QString Messages::textsTranslated(const TextReview::Progress &progress)
+{
+    return QStringLiteral("%1 of %2 texts translated (%3%)")
+        .arg(counted(progress.translated), counted(progress.texts))
+        .arg(progress.percent());
+}
+
+QString Messages::warningCount(int warnings)
+{
+    return warnings == 1 ? QStringLiteral("1 warning") : QStringLiteral("%1 warnings").arg(counted(warnings));
+}
+
+QString Messages::byteCount(qsizetype bytes)
+{
+    return QStringLiteral("%1 / %2 bytes").arg(bytes).arg(TextFile::RecordSize);
+}
+
+QString Messages::rowStateTip(TextReview::State state, const QList<TextFinding> &findings)
+{
+    QString tip;
+    switch (state) {
+    case TextReview::State::Untranslated:
+        tip = QStringLiteral("Not translated yet: the translation is the original text");
+        break;
+    case TextReview::State::Translated: tip = QStringLiteral("Translated"); break;
+    case TextReview::State::Fixed: tip = FixedRowTip; break;
+    }
+    for (const TextFinding &finding : findings)
+        tip += QStringLiteral("\nWarning (%1): %2").arg(finding.check, finding.message);
+    return tip;
+}
+
+QString Messages::sourceCellTip(bool fixed)
+{
+    if (fixed)
+        return QStringLiteral("This is the text the game will get: every save writes it as the translation. "
+                              "Edit it here if the game needs another one.");
+    return QStringLiteral("The original text, as the game's own data holds it. It cannot be edited: the kit never "
+                          "writes it, so an edit would be lost at the next start. Translate it on the right.");
+}
+
+int Messages::askRowNumber(QWidget *parent, int current, int rows)
+{
+    bool ok = false;
+    const int row = QInputDialog::getInt(parent, QStringLiteral("Go to row"),
+                                         QStringLiteral("Row number (1 to %1):").arg(rows), current, 1, rows, 1,
+                                         &ok);
+    return ok ? row : 0;
+}
+
+void Messages::importReport(QWidget *parent, const QString &file, const QStringList &report)
+{
+    QMessageBox(QMessageBox::Information, importDescription(file),
+                report.join(QLatin1Char('\n'))
+                    + QStringLiteral("\n\nNothing is saved yet: save to put the texts into \"lang.dat\", or undo "
+                                     "the import with Ctrl+Z."),
+                QMessageBox::Ok, parent)
+        .exec();
+}
+
+bool Messages::askImportTheRest(QWidget *parent, const QString &file, const QStringList &report)
+{
+    QMessageBox box(QMessageBox::Warning, importDescription(file),
+                    report.join(QLatin1Char('\n'))
+                        + QStringLiteral("\n\nThe refused translations cannot be imported: mend them in the "
+                                         "file, or import the others now and leave those rows as they are."),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Import the others"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Import nothing"));
+    box.setDefaultButton(QMessageBox::No);
+    return ask(box) == QMessageBox::Yes;
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FormatError.h"
+#include "texts/TextReview.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -69,6 +70,27 @@ public:
     // `codePage`, the cell's width in pixels, and whether the font lacks
     // the glyph.
     static QString glyphCellTip(int code, const CodePage &codePage, int width, bool missing);
+    // The Texts page.
+    //
+    // The progress: "1,234 of 1,661 texts translated (74%)", and "3 warnings".
+    static QString textsTranslated(const TextReview::Progress &progress);
+    static QString warningCount(int warnings);
+    // The current translation's length: "37 / 200 bytes".
+    static QString byteCount(qsizetype bytes);
+    // The number cell's tooltip: the row's state, then its findings.
+    static QString rowStateTip(TextReview::State state, const QList<TextFinding> &findings);
+    // A fixed row's tooltip, and a source cell's: what an edit there does.
+    static const QString FixedRowTip;
+    static QString sourceCellTip(bool fixed);
+    // Asks for a grid row from 1 to `rows`, offering `current`; 0 when
+    // the translator cancels.
+    static int askRowNumber(QWidget *parent, int current, int rows);
+    // The import of `file` as the history names it.
+    static QString importDescription(const QString &file);
+    // What an import of `file` did, line by line as ImportReport words it.
+    static void importReport(QWidget *parent, const QString &file, const QStringList &report);
+    // Some translations of `file` are refused: import the others?
+    static bool askImportTheRest(QWidget *parent, const QString &file, const QStringList &report);
 };
 
 } // namespace orvanta

@@ -5,6 +5,7 @@
 #include "FontPage.h"
 #include "Messages.h"
 #include "PicturesPage.h"
+#include "TextGrid.h"
 #include "TextsPage.h"
 
 #include <QAction>
@@ -44,7 +45,8 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     const AnchorLayout::Growth pageGrowth{m_pageControl, {521, 377}};
     m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth);
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
-    m_pageControl->addTab(new TextsPage(m_document, m_settings, pageGrowth), QStringLiteral("Texts"));
+    auto *textsPage = new TextsPage(m_document, m_settings, pageGrowth);
+    m_pageControl->addTab(textsPage, QStringLiteral("Texts"));
     m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth), QStringLiteral("Font"));
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
@@ -54,6 +56,18 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
                                    {440, 384, 57, 33}, AnchorLayout::BottomRight);
     m_outputFileList->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_outputFileList->hide();
+    // The Texts page's search and filter stand between the two buttons
+    // while that page is current; Tab runs from the grid to the save
+    // button, through them, to "?".
+    QWidget *textsRow = layout->add(textsPage->windowRow(), {150, 392, 350, 25}, AnchorLayout::BottomWide);
+    auto showTextsRow = [this, textsRow] { textsRow->setVisible(m_pageControl->currentIndex() == Texts); };
+    showTextsRow();
+    connect(m_pageControl, &QTabWidget::currentChanged, textsRow, showTextsRow);
+    QList<QWidget *> tabs{textsPage->grid(), saveButton};
+    tabs.append(textsRow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+    tabs.append(helpButton);
+    for (qsizetype i = 1; i < tabs.size(); ++i)
+        QWidget::setTabOrder(tabs[i - 1], tabs[i]);
     connect(saveButton, &QPushButton::clicked, this, &TMainForm::Button1Click);
     connect(helpButton, &QPushButton::clicked, this, &TMainForm::Button4Click);
 

@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "document/TextTableModel.h"
 
+#include <QAbstractProxyModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -38,6 +39,16 @@ private:
     mutable QChar m_refused;
 };
 
+// The text table behind a grid index, and the index there: the grid shows
+// the table through its search and filter.
+std::pair<TextTableModel *, QModelIndex> tableCell(const QModelIndex &index)
+{
+    QModelIndex cell = index;
+    while (auto *proxy = qobject_cast<const QAbstractProxyModel *>(cell.model()))
+        cell = proxy->mapToSource(cell);
+    return {qobject_cast<TextTableModel *>(const_cast<QAbstractItemModel *>(cell.model())), cell};
+}
+
 // What an editor remembers of its editing, kept as its properties.
 const char *const EditingProperty = "orvantaEditing";
 const char *const StartTextProperty = "orvantaStartText";
@@ -54,10 +65,10 @@ void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 
 void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    auto *texts = qobject_cast<TextTableModel *>(model);
+    const auto [texts, cell] = tableCell(index);
     auto *line = qobject_cast<QLineEdit *>(editor);
     if (texts && line)
-        texts->type(index, line->text(), editor->property(EditingProperty).toInt());
+        texts->type(cell, line->text(), editor->property(EditingProperty).toInt());
     else
         QStyledItemDelegate::setModelData(editor, model, index);
 }
@@ -65,7 +76,7 @@ void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
 QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
 {
-    auto *model = qobject_cast<TextTableModel *>(const_cast<QAbstractItemModel *>(index.model()));
+    TextTableModel *model = tableCell(index).first;
     auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
     if (!model || !editor)
         return editor;

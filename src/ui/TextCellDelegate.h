@@ -4,7 +4,8 @@
 
 namespace orvanta {
 
-// The in-place editor of the text grid (a TextTableModel). Every keystroke
+// The in-place editor of the text grid (a TextTableModel, shown directly or
+// through proxies such as the grid's search and filter). Every keystroke
 // goes to the model as part of one editing, so the labels follow the typing,
 // a save sees the text typed so far, and the whole editing is one undo step.
 // Escape gives the cell back the text it had when the editing began. It

@@ -10,7 +10,7 @@
 
 namespace orvanta {
 
-TextGrid::TextGrid(TextTableModel *model, QWidget *parent)
+TextGrid::TextGrid(QAbstractItemModel *model, QWidget *parent)
     : QTableView(parent)
 {
     // The headers are set up before the rows arrive, so that no row is
@@ -55,11 +55,15 @@ void TextGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
         QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
         focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
         break;
-    case QAbstractItemDelegate::SubmitModelCache: // Enter
+    case QAbstractItemDelegate::SubmitModelCache: {
+        // Enter in the current cell's editor; the view closes an editor the
+        // same way when another row becomes current, which must stay current.
+        const bool enter = indexWidget(cell) == editor;
         QTableView::closeEditor(editor, hint);
-        if (const QModelIndex next = cell.siblingAtRow(cell.row() + 1); next.isValid())
+        if (const QModelIndex next = cell.siblingAtRow(cell.row() + 1); enter && next.isValid())
             setCurrentIndex(next);
         break;
+    }
     default:
         QTableView::closeEditor(editor, hint);
     }

@@ -4,10 +4,8 @@
 
 namespace orvanta {
 
-class TextTableModel;
-
 // The text grid ("StringGrid"): record number, source text and translation,
-// one row per record. The two text columns share any width the grid gains
+// one row per record shown (a TextTableModel, or a search and filter of one). The two text columns share any width the grid gains
 // beyond its default. The keyboard is the translator's: F2 (or a double
 // click) opens the editor with the cursor after the text and nothing
 // selected, Enter stores the text and moves to the same cell of the next
@@ -21,7 +19,7 @@ public:
     static constexpr int SourceWidth = 197;
     static constexpr int TranslationWidth = 234;
 
-    TextGrid(TextTableModel *model, QWidget *parent = nullptr);
+    TextGrid(QAbstractItemModel *model, QWidget *parent = nullptr);
 
 signals:
     // The grid received the input focus.

@@ -1,22 +1,70 @@
 #include "TextsPage.h"
 
 #include "Controls.h"
+#include "Messages.h"
+#include "TextChecksList.h"
 #include "TextGrid.h"
+#include "TextGridModel.h"
+#include "TextPreview.h"
+#include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
+#include "exchange/TextExchange.h"
+#include "exchange/TextImport.h"
+#include "io/FileSaver.h"
 #include "packaging/KitSettings.h"
+#include "texts/TextFile.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace orvanta {
 
+namespace {
+
+using Filter = TextReview::Filter;
+
+// How much of the height the page gains goes to the grid; the rest opens
+// room between the grid and the labels for the preview and the warnings.
+constexpr double GridShare = 0.45;
+// The least height at which the preview and the warnings stand on the page;
+// below it they open in windows of their own.
+constexpr int PanelHeight = 48;
+
+// The filter choices, in the order the selector lists them.
+const std::pair<const char *, Filter> Filters[] = {
+    {"All", Filter::All},
+    {"Untranslated", Filter::Untranslated},
+    {"Translated", Filter::Translated},
+    {"With warnings", Filter::WithWarnings},
+    {"Fixed", Filter::Fixed},
+};
+
+const QColor WarningColour(0xC0, 0x10, 0x10);
+
+} // namespace
+
 TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent)
     : QWidget(parent)
+    , m_document(document)
     , m_settings(settings)
+    // The review before the model: an edit is checked before the grid and
+    // the labels show it.
+    , m_review(new DocumentReview(document, this))
     , m_model(new TextTableModel(document, this))
+    , m_shown(new TextGridModel(*m_review, this))
 {
     setObjectName(QStringLiteral("TabSheet2"));
+    m_shown->setSourceModel(m_model);
     using L = AnchorLayout;
     auto *layout = new AnchorLayout(this, growth);
     layout->add(Controls::heading("Label7", QStringLiteral("ANNOTATION")), {8, 8, 0, 0});
@@ -29,15 +77,43 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
                     "Do not forget spaces in the beginning and ending of each line if you do not add it like in the "
                     "original texts, the texts may drawing incorrectly!")),
                 {8, 72, 473, 33}, L::TopWide);
-    m_textGrid = layout->add(Controls::named(new TextGrid(m_model), "StringGrid"), {8, 104, 497, 145}, L::Fill);
+
+    // The workbench's controls come before the grid, so that Tab goes from
+    // the grid on to the window's buttons. Under the translation's line:
+    // its length, the progress, export and import.
+    m_byteCount = layout->add(Controls::label("ByteCountLabel", QString()), {8, 324, 78, 16}, L::BottomLeft);
+    m_progress = layout->add(Controls::label("ProgressLabel", QString()), {88, 324, 253, 16}, L::BottomWide);
+    m_progress->setTextFormat(Qt::RichText);
+    auto *exportButton = layout->add(Controls::button("ExportTextsButton", QStringLiteral("Export texts...")),
+                                     {345, 320, 78, 23}, L::BottomRight);
+    auto *importButton = layout->add(Controls::button("ImportTextsButton", QStringLiteral("Import texts...")),
+                                     {427, 320, 78, 23}, L::BottomRight);
+    // Between the grid and the labels, with room only once the page grows.
+    m_panelPreview = layout->add(newPreview(this), {8, 252, 246, 0}, {0, GridShare, 0.5, 1});
+    m_panelChecks = layout->add(newChecksList(this), {258, 252, 247, 0}, {0.5, GridShare, 1, 1});
+    m_panelPreview->hide();
+    m_panelChecks->hide();
+
+    m_textGrid = layout->add(Controls::named(new TextGrid(m_shown), "StringGrid"), {8, 104, 497, 145},
+                             {0, 0, 1, GridShare});
     layout->add(Controls::label("Label9", QStringLiteral("Original text:")), {8, 256, 0, 0}, L::BottomLeft);
     m_sourceText = layout->add(Controls::underlined("Label11", true), {88, 256, 417, 49}, L::BottomWide);
     layout->add(Controls::label("Label10", QStringLiteral("Translated text:")), {8, 304, 0, 0}, L::BottomLeft);
     m_translationText = layout->add(Controls::underlined("Label12", false), {88, 304, 417, 41}, L::BottomWide);
+    // They stand in the lower part of Label12's rectangle, which its one
+    // line of text never reaches: above it, so the mouse reaches them.
+    for (QWidget *control : std::initializer_list<QWidget *>{m_progress, exportButton, importButton})
+        control->raise();
+    addWindowRow();
+    addActions();
 
+    showProgress();
     setCurrentRow(settings.row().value_or(1));
     connect(m_textGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { StringGridSelectCell(current.column(), current.row() + 1); });
+            [this](const QModelIndex &current) {
+                if (current.isValid()) // not a row the search has just hidden
+                    StringGridSelectCell(current.column(), m_shown->recordOf(current) + 1);
+            });
     connect(m_textGrid, &TextGrid::entered, this, &TextsPage::StringGridEnter);
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
         StringGridSetEditText(topLeft.column(), topLeft.row() + 1, topLeft.data().toString());
@@ -48,30 +124,116 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
         if (firstRow == lastRow && firstRow + 1 != currentRow())
             setCurrentRow(firstRow + 1);
     });
+    connect(m_review, &DocumentReview::reviewed, this, [this](int firstRow, int lastRow) {
+        showProgress();
+        showRowMeasures(m_currentRecord);
+        m_textGrid->viewport()->update(); // the number cells' states
+        // Many rows changed at once (an import, a save, another code page):
+        // the search and filter choose their rows again. A row being typed
+        // in stays, even when it no longer matches.
+        if (lastRow > firstRow && (!m_shown->searchText().isEmpty() || m_shown->rowFilter() != Filter::All))
+            m_shown->invalidate();
+    });
+    connect(m_progress, &QLabel::linkActivated, this, &TextsPage::showWarnings);
+    connect(exportButton, &QPushButton::clicked, this, &TextsPage::exportTexts);
+    connect(importButton, &QPushButton::clicked, this, &TextsPage::importTexts);
+}
+
+// The search field, the filter and the preview's button: the window puts
+// them into its bottom row, between the save button and "?".
+void TextsPage::addWindowRow()
+{
+    m_windowRow = Controls::named(new QWidget(this), "TextsPageBar");
+    using L = AnchorLayout;
+    auto *layout = new AnchorLayout(m_windowRow, QSize(350, 25));
+    m_search = layout->add(Controls::named(new QLineEdit, "SearchField"), {2, 1, 178, 23}, L::TopWide);
+    m_search->setPlaceholderText(QStringLiteral("Search texts (Ctrl+F)"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setToolTip(QStringLiteral("Shows the rows whose original or translation holds this text. Enter: "
+                                        "translate the first row shown. Escape: show every row again."));
+    m_search->installEventFilter(this);
+    m_filter = layout->add(Controls::named(new QComboBox, "FilterComboBox"), {184, 1, 104, 23}, L::TopRight);
+    for (const auto &[caption, filter] : Filters)
+        m_filter->addItem(QString::fromLatin1(caption), int(filter));
+    m_filter->setToolTip(QStringLiteral("Which rows the grid shows"));
+    m_previewButton = layout->add(Controls::button("PreviewButton", QStringLiteral("Preview")), {292, 1, 58, 23},
+                                  L::TopRight);
+    m_previewButton->setCheckable(true);
+    m_previewButton->setToolTip(QStringLiteral("The current row as the game will draw it"));
+
+    connect(m_search, &QLineEdit::textChanged, m_shown, &TextFilterModel::setSearchText);
+    connect(m_filter, &QComboBox::currentIndexChanged, this,
+            [this] { m_shown->setRowFilter(Filter(m_filter->currentData().toInt())); });
+    connect(m_previewButton, &QPushButton::toggled, this, [this](bool on) {
+        QDialog *window = reviewWindow(m_previewWindow, "PreviewWindow", QStringLiteral("Preview"));
+        window->setVisible(on);
+    });
+}
+
+void TextsPage::addActions()
+{
+    auto add = [this](const QString &text, const QKeySequence &keys, void (TextsPage::*slot)()) {
+        auto *action = new QAction(text, m_textGrid);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        m_textGrid->addAction(action); // a shortcut while the page is shown, and the grid's menu
+    };
+    add(QStringLiteral("Export texts..."), {}, &TextsPage::exportTexts);
+    add(QStringLiteral("Import texts..."), {}, &TextsPage::importTexts);
+    auto *separator = new QAction(m_textGrid);
+    separator->setSeparator(true);
+    m_textGrid->addAction(separator);
+    add(QStringLiteral("Search"), QKeySequence(Qt::CTRL | Qt::Key_F), &TextsPage::focusSearch);
+    add(QStringLiteral("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), &TextsPage::goToNextUntranslated);
+    add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), &TextsPage::askRowNumber);
+    add(QStringLiteral("Warnings"), {}, &TextsPage::showWarnings);
+    m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 int TextsPage::currentRow() const
 {
-    return m_textGrid->currentIndex().row() + 1;
+    if (m_model->rowCount() == 0)
+        return 0;
+    const int record = m_shown->recordOf(m_textGrid->currentIndex());
+    return (record >= 0 ? record : m_currentRecord) + 1;
 }
 
 void TextsPage::setCurrentRow(int gridRow)
 {
-    const int row = std::clamp(gridRow, 1, std::max(1, m_model->rowCount())) - 1;
-    const int column = std::max(m_textGrid->currentIndex().column(), int(TextTableModel::Source));
-    m_textGrid->setCurrentIndex(m_model->index(row, column));
-    m_textGrid->scrollTo(m_textGrid->currentIndex(), QAbstractItemView::PositionAtCenter);
+    const int record = std::clamp(gridRow, 1, std::max(1, m_model->rowCount())) - 1;
+    selectRecord(record, std::max(m_textGrid->currentIndex().column(), int(TextTableModel::Source)));
     ShowRowTexts(currentRow());
+}
+
+void TextsPage::selectRecord(int record, int column)
+{
+    if (record >= m_model->rowCount())
+        return;
+    if (!m_shown->indexOf(record, column).isValid()) {
+        m_search->clear();
+        m_filter->setCurrentIndex(0);
+    }
+    m_currentRecord = record;
+    m_textGrid->setCurrentIndex(m_shown->indexOf(record, column));
+    m_textGrid->scrollTo(m_textGrid->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void TextsPage::goToRecord(int record, int column)
+{
+    selectRecord(record, column);
+    m_textGrid->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TextsPage::ShowRowTexts(int row)
 {
     m_sourceText->setText(m_model->text(row - 1, TextTableModel::Source));
     m_translationText->setText(m_model->text(row - 1, TextTableModel::Translation));
+    showRowMeasures(row - 1);
 }
 
 void TextsPage::StringGridSelectCell(int, int ARow)
 {
+    m_currentRecord = ARow - 1;
     ShowRowTexts(ARow);
     m_settings.setRow(ARow);
 }
@@ -84,6 +246,244 @@ void TextsPage::StringGridEnter()
 void TextsPage::StringGridSetEditText(int, int, const QString &)
 {
     ShowRowTexts(currentRow());
+}
+
+// The byte counter and the preview of record `record`.
+void TextsPage::showRowMeasures(int record)
+{
+    const QByteArray source = m_document.text(record, KitDocument::Source);
+    const QByteArray translation = m_document.text(record, KitDocument::Translation);
+    m_byteCount->setText(Messages::byteCount(translation.size()));
+    QString cut;
+    if (record >= 0 && record < m_review->review().rowCount()) {
+        for (const TextFinding &finding : m_review->review().findings(record))
+            if (finding.check == TextChecker::TooLong)
+                cut = finding.message;
+    }
+    QPalette palette = m_sourceText->palette();
+    if (translation.size() > TextFile::RecordSize)
+        palette.setColor(QPalette::WindowText, WarningColour);
+    m_byteCount->setPalette(palette);
+    m_byteCount->setToolTip(cut);
+
+    // What the game gets: a fixed record's source, and no more than a record holds.
+    const QByteArray saved = TextTable::isFixed(record) ? source : translation;
+    for (TextPreview *preview : std::as_const(m_previews))
+        preview->showTexts(source, saved.first(std::min(saved.size(), qsizetype(TextFile::RecordSize))));
+}
+
+void TextsPage::showProgress()
+{
+    const TextReview::Progress progress = m_review->review().progress();
+    const QString text = Messages::textsTranslated(progress) + QStringLiteral(" \u00B7 ")
+        + (progress.warnings == 0 ? Messages::warningCount(0)
+                                  : QStringLiteral("<a href=\"warnings\">%1</a>").arg(Messages::warningCount(progress.warnings)));
+    if (text != m_progress->text())
+        m_progress->setText(text);
+}
+
+void TextsPage::showWarnings()
+{
+    if (m_panelChecks->isVisible()) {
+        m_panelChecks->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog *window = reviewWindow(m_checksWindow, "ChecksWindow", QStringLiteral("Warnings"));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TextsPage::focusSearch()
+{
+    m_search->setFocus(Qt::ShortcutFocusReason);
+    m_search->selectAll();
+}
+
+void TextsPage::goToFirstShownRow()
+{
+    if (m_shown->rowCount() == 0) {
+        QApplication::beep();
+        return;
+    }
+    goToRecord(m_shown->recordOf(m_shown->index(0, TextTableModel::Number)), TextTableModel::Translation);
+}
+
+void TextsPage::clearSearch()
+{
+    const int record = m_currentRecord;
+    m_search->clear();
+    goToRecord(record, TextTableModel::Translation);
+}
+
+// The next row the grid shows whose translation is its source, after the
+// current one and round from the top.
+void TextsPage::goToNextUntranslated()
+{
+    const TextReview &review = m_review->review();
+    const int shown = m_shown->rowCount();
+    const QModelIndex current = m_shown->indexOf(m_currentRecord, TextTableModel::Number);
+    const int start = current.isValid() ? current.row() : -1;
+    for (int step = 1; step <= shown; ++step) {
+        const int record = m_shown->recordOf(m_shown->index((start + step) % shown, TextTableModel::Number));
+        if (review.state(record) == TextReview::State::Untranslated) {
+            goToRecord(record, TextTableModel::Translation);
+            return;
+        }
+    }
+    QApplication::beep();
+}
+
+void TextsPage::askRowNumber()
+{
+    if (const int row = Messages::askRowNumber(this, currentRow(), m_model->rowCount()); row > 0)
+        goToRecord(row - 1, TextTableModel::Translation);
+}
+
+bool TextsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_search && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Down:
+            goToFirstShownRow();
+            return true;
+        case Qt::Key_Escape:
+            clearSearch();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TextsPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeReviewPanels();
+}
+
+// The preview and the warnings stand between the grid and the labels once
+// the page has room for them there; then the preview's window is not needed.
+void TextsPage::placeReviewPanels()
+{
+    const bool room = m_panelChecks->height() >= PanelHeight;
+    m_panelPreview->setVisible(room);
+    m_panelChecks->setVisible(room);
+    m_previewButton->setVisible(!room);
+    if (room && m_previewButton->isChecked())
+        m_previewButton->setChecked(false);
+}
+
+TextPreview *TextsPage::newPreview(QWidget *parent)
+{
+    auto *preview = new TextPreview(*m_review, parent);
+    m_previews.append(preview); // the page's child, or its window's: it lives as long as the page
+    return preview;
+}
+
+TextChecksList *TextsPage::newChecksList(QWidget *parent)
+{
+    auto *list = new TextChecksList(*m_review, parent);
+    connect(list, &TextChecksList::recordActivated, this,
+            [this](int record) { goToRecord(record, TextTableModel::Translation); });
+    return list;
+}
+
+// A small window of the page's own, made when first asked for, holding a
+// preview ("PreviewWindow") or the list of warnings.
+QDialog *TextsPage::reviewWindow(QDialog *&window, const char *name, const QString &title)
+{
+    if (window)
+        return window;
+    window = Controls::named(new QDialog(this, Qt::Tool), name);
+    window->setWindowTitle(title);
+    window->setFont(Controls::font()); // a window of its own takes no font from the page
+    auto *layout = new QVBoxLayout(window);
+    if (&window == &m_previewWindow) {
+        layout->addWidget(newPreview(window));
+        window->resize(460, 90);
+        connect(window, &QDialog::finished, m_previewButton, [this] { m_previewButton->setChecked(false); });
+        showRowMeasures(m_currentRecord);
+    } else {
+        layout->addWidget(newChecksList(window));
+        window->resize(480, 240);
+    }
+    return window;
+}
+
+// The file the translator chose in the export or import dialog, made when
+// first used and opened in the folder of the last texts file (at first the
+// kit folder); empty when cancelled.
+QString TextsPage::chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode)
+{
+    const bool save = mode == QFileDialog::AcceptSave;
+    if (!dialog) {
+        dialog = Controls::named(new QFileDialog(this), name);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(mode);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (save) {
+            dialog->setNameFilters({QStringLiteral("PO files (*.po)"), QStringLiteral("CSV files (*.csv)")});
+            dialog->setDefaultSuffix(QStringLiteral("po"));
+            connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
+                dialog->setDefaultSuffix(filter.contains(QLatin1String("csv")) ? QStringLiteral("csv")
+                                                                                : QStringLiteral("po"));
+            });
+        } else {
+            dialog->setNameFilters({QStringLiteral("Texts (*.po *.pot *.csv)"), QStringLiteral("PO files (*.po *.pot)"),
+                                    QStringLiteral("CSV files (*.csv)"), QStringLiteral("All (*)")});
+        }
+    }
+    const QString folder = m_settings.textsFolder();
+    dialog->setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : m_document.directory());
+    if (save)
+        dialog->selectFile(QStringLiteral("texts.") + dialog->defaultSuffix());
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    const QString path = dialog->selectedFiles().value(0);
+    m_settings.setTextsFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+void TextsPage::exportTexts()
+{
+    const QString path = chooseTextsFile(m_exportDialog, "ExportTextsDialog", QFileDialog::AcceptSave);
+    if (path.isEmpty())
+        return;
+    // A name of another kind is written in the format of the chosen filter.
+    const auto format = TextExchange::formatOf(path).value_or(
+        m_exportDialog->defaultSuffix() == QLatin1String("csv") ? TextExchange::Format::Csv : TextExchange::Format::Po);
+    const auto bytes = TextExchange::write(format, m_document.texts(), m_document.codePage(), path);
+    const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
+    if (!written)
+        Messages::showError(this, QString::fromStdString(written.error().text()));
+}
+
+void TextsPage::importTexts()
+{
+    const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
+    if (path.isEmpty())
+        return;
+    const auto entries = TextExchange::read(path);
+    if (!entries) {
+        Messages::showError(this, QString::fromStdString(entries.error().text()));
+        return;
+    }
+    const TextImport::Outcome outcome = TextImport::compute(*entries, m_document.texts(), m_document.codePage());
+    const QStringList report = outcome.report.lines(m_document.codePage().number());
+    const bool refused = outcome.report.anyRefused();
+    if (refused && !Messages::askImportTheRest(this, path, report))
+        return;
+    QList<KitDocument::TextChange> changes;
+    changes.reserve(outcome.changes.size());
+    for (const TextImport::Change &change : outcome.changes)
+        changes.append({change.index, change.translation});
+    m_document.applyTranslations(changes, Messages::importDescription(path));
+    if (!refused)
+        Messages::importReport(this, path, report);
 }
 
 } // namespace orvanta

@@ -2,21 +2,48 @@
 
 #include "AnchorLayout.h"
 
+#include <QFileDialog>
+#include <QList>
 #include <QWidget>
 
+class QComboBox;
+class QDialog;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace orvanta {
 
+class DocumentReview;
 class KitDocument;
 class KitSettings;
+class TextChecksList;
 class TextGrid;
+class TextGridModel;
+class TextPreview;
 class TextTableModel;
 
-// The page "Texts" ("TabSheet2"): the text grid with every source text
-// beside its translation, edited in place, and below it the two texts of the
-// current row in full. The current row is remembered in the settings and
-// taken up again when the page is made.
+// The page "Texts" ("TabSheet2"), the translator's workbench: the text grid
+// with every source text beside its translation, edited in place, and below
+// it the two texts of the current row in full. Around them:
+// - each row's state in its number cell, and the checks' warnings (never a
+//   bar to typing or saving) with the progress line, which opens the list
+//   of warnings;
+// - the current translation's length in bytes;
+// - the search field and the filter, which stand in the window's bottom row
+//   (windowRow(), placed there by the window) while the page is current;
+// - the current row drawn in the game's glyphs, and the list of warnings:
+//   between the grid and the labels when the window is tall enough, in
+//   small windows of their own otherwise;
+// - "Export texts..." and "Import texts..." (also in the grid's menu).
+//
+// Keys: Ctrl+F goes to the search field, where typing filters at once,
+// Enter or Down goes to the translation of the first row shown and Escape
+// clears the search; Ctrl+J goes to the next untranslated row, Ctrl+G to a
+// row by its number.
+//
+// The current row is remembered in the settings and taken up again when the
+// page is made.
 class TextsPage : public QWidget {
     Q_OBJECT
 
@@ -25,10 +52,14 @@ public:
 
     TextTableModel *model() const { return m_model; }
     TextGrid *grid() const { return m_textGrid; }
+    // The page's controls in the window's bottom row: the window places it
+    // there and shows it while the page is current.
+    QWidget *windowRow() const { return m_windowRow; }
 
     // The grid's current row, from 1; 0 when the grid is empty.
     int currentRow() const;
-    // Makes `gridRow` current (the first or last row when it lies outside).
+    // Makes `gridRow` current (the first or last row when it lies outside),
+    // showing every row when the search or filter hides it.
     void setCurrentRow(int gridRow);
 
 public slots:
@@ -38,12 +69,59 @@ public slots:
     void StringGridEnter();
     void StringGridSetEditText(int ACol, int ARow, const QString &Value);
 
+    // "Export texts...": the texts as they stand, to a PO or CSV file.
+    void exportTexts();
+    // "Import texts...": a PO or CSV file's translations, as one step that
+    // can be undone; nothing is saved.
+    void importTexts();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void addWindowRow();
+    void addActions();
+    void showRowMeasures(int record);
+    void showProgress();
+    void showWarnings();
+    void placeReviewPanels();
+    // Makes `record`'s cell in `column` current, showing every row when the
+    // search or filter hides it; goToRecord() gives the grid the focus too.
+    void selectRecord(int record, int column);
+    void goToRecord(int record, int column);
+    void focusSearch();
+    void goToFirstShownRow();
+    void clearSearch();
+    void goToNextUntranslated();
+    void askRowNumber();
+    QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
+    QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
+    TextPreview *newPreview(QWidget *parent);
+    TextChecksList *newChecksList(QWidget *parent);
+
+    KitDocument &m_document;
     KitSettings &m_settings;
+    DocumentReview *m_review = nullptr;
     TextTableModel *m_model = nullptr;
+    TextGridModel *m_shown = nullptr; // the model's rows the search and filter let through
     TextGrid *m_textGrid = nullptr;
     QLabel *m_sourceText = nullptr;
     QLabel *m_translationText = nullptr;
+    QLabel *m_byteCount = nullptr;
+    QLabel *m_progress = nullptr;
+    QWidget *m_windowRow = nullptr;
+    QLineEdit *m_search = nullptr;
+    QComboBox *m_filter = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    TextPreview *m_panelPreview = nullptr;  // between the grid and the labels
+    TextChecksList *m_panelChecks = nullptr;
+    QList<TextPreview *> m_previews;         // the panel's, and the window's once made
+    QDialog *m_previewWindow = nullptr;
+    QDialog *m_checksWindow = nullptr;
+    QFileDialog *m_exportDialog = nullptr;
+    QFileDialog *m_importDialog = nullptr;
+    int m_currentRecord = 0; // stays while the search hides it
 };
 
 } // namespace orvanta

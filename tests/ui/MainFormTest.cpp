@@ -143,7 +143,11 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"TranslatedImage", 0, {8, 274, 449, 123}, nullptr},
         {"PictSelComboBox", 0, {464, 128, 241, 21}, nullptr},
         {"Button5", 0, {168, 412, 161, 25}, nullptr},
-        {"StringGrid", 1, {8, 104, 697, 245}, nullptr},
+        {"TextsPageBar", -1, {150, 492, 550, 25}, nullptr},
+        // The grid takes 45% of the height gained, the preview and the warnings the rest.
+        {"StringGrid", 1, {8, 104, 697, 190}, nullptr},
+        {"TextPreview", 1, {8, 297, 346, 55}, nullptr},
+        {"ChecksList", 1, {358, 297, 347, 55}, nullptr},
         {"Label11", 1, {88, 356, 617, 49}, nullptr},
         {"Label12", 1, {88, 404, 617, 41}, nullptr},
         {"Label17", 2, {8, 104, 681, 41}, nullptr},
@@ -152,9 +156,11 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"GlyphSheetView", 2, {8, 260, 697, 185}, nullptr},
     };
     for (const Placed &p : grown) {
-        k.find<QTabWidget>("PageControl1")->setCurrentIndex(std::max(p.page, 0));
+        k.find<QTabWidget>("PageControl1")->setCurrentIndex(p.page < 0 ? 1 : p.page); // the Texts page shows its bar
         EXPECT_EQ(placeOf(k.find(p.name), p), p.geometry) << p.name;
+        EXPECT_TRUE(k.find(p.name)->isVisible()) << p.name;
     }
+    EXPECT_FALSE(k.find("PreviewButton")->isVisible()) << "the preview has its place on the page";
     EXPECT_EQ(k.grid()->columnWidth(0), 41);
     EXPECT_EQ(k.grid()->columnWidth(1), 197 + 100);
     EXPECT_EQ(k.grid()->columnWidth(2), 234 + 100);
@@ -163,6 +169,18 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
     EXPECT_EQ(k.form->size(), QSize(537, 423)) << "never below the default size";
     k.showPage(1);
     EXPECT_EQ(k.grid()->geometry(), QRect(8, 104, 497, 145));
+    EXPECT_FALSE(k.find("TextPreview")->isVisible()) << "no room: the preview opens in a window of its own";
+    EXPECT_TRUE(k.find("PreviewButton")->isVisible());
+    // The Texts page's own controls share the page with the labels: the
+    // mouse reaches each of them, not a label drawn over it.
+    for (const char *name : {"ByteCountLabel", "ProgressLabel", "ExportTextsButton", "ImportTextsButton", "SearchField",
+                             "FilterComboBox", "PreviewButton"}) {
+        QWidget *control = k.find(name);
+        QWidget *hit = k.form->childAt(control->mapTo(k.form.get(), control->rect().center()));
+        EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << name << " is under " << hit->objectName().toStdString();
+    }
+    k.showPage(2);
+    EXPECT_FALSE(k.find("SearchField")->isVisible()) << "the search belongs to the Texts page";
 }
 
 TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)

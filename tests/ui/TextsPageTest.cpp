@@ -1,16 +1,24 @@
+#include "FileDialogAnswerer.h"
 #include "InMemoryTexts.h"
 #include "KitWindow.h"
 #include "document/TextTableModel.h"
 #include "ui/Messages.h"
+#include "ui/TextPreview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QInputDialog>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -82,16 +90,40 @@ TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 TEST(TextsPage, F2OpensTheEditorAfterTheTextWithNothingSelected)
 {
     TextsWindow k;
-    QLineEdit *editor = k.edit(1, TextTableModel::Source);
+    QLineEdit *editor = k.edit(1, TextTableModel::Translation);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->selectedText(), "");
     EXPECT_EQ(editor->cursorPosition(), 5);
     QTest::keyClicks(editor, "er");
     QTest::keyClick(editor, Qt::Key_Home);
     QTest::keyClicks(editor, "Re");
-    EXPECT_EQ(editor->text(), "ReBuilder") << "typing inside keeps the cursor where it is";
-    EXPECT_EQ(k.document().text(0, KitDocument::Source), "ReBuilder");
-    EXPECT_EQ(k.label11(), "ReBuilder");
+    EXPECT_EQ(editor->text(), "ReBauener") << "typing inside keeps the cursor where it is";
+    EXPECT_EQ(k.translation(1), "ReBauener");
+    EXPECT_EQ(k.label12(), "ReBauener");
+}
+
+// Only a fixed row's source reaches a file (the save writes it as the
+// translation); every other source cell is read-only and says why.
+TEST(TextsPage, SourceCellsAreReadOnlyExceptInTheFixedRows)
+{
+    KitWindow k;
+    k.open();
+    k.showPage(1);
+    QAbstractItemModel *grid = k.grid()->model();
+    EXPECT_EQ(k.edit(1, TextTableModel::Source), nullptr);
+    QTest::keyClicks(k.grid(), "X");
+    EXPECT_EQ(k.document().text(0, KitDocument::Source), "New game");
+    EXPECT_EQ(grid->index(0, TextTableModel::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(false));
+
+    QLineEdit *editor = k.edit(1416, TextTableModel::Source);
+    ASSERT_NE(editor, nullptr) << "row 1416 is fixed";
+    QTest::keyClicks(editor, "!");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(k.document().text(1415, KitDocument::Source), "%d!");
+    EXPECT_EQ(grid->index(1415, TextTableModel::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(true));
+    EXPECT_TRUE(grid->index(1415, TextTableModel::Number).data(Qt::ToolTipRole).toString().startsWith(
+        Messages::FixedRowTip + "\nWarning (fixed)")) << "the translation now differs from the source";
+    EXPECT_EQ(grid->index(1415, TextTableModel::Translation).data(Qt::ToolTipRole).toString(), Messages::FixedRowTip);
 }
 
 TEST(TextsPage, EscapeGivesTheCellTheTextItHadWhenEditingBegan)
@@ -158,4 +190,244 @@ TEST(TextsPage, ChangingTheCodePageReShowsTheSameBytes)
     EXPECT_EQ(k.label12(), QString::fromUtf8("Caf\u0439"));
     EXPECT_EQ(k.grid()->model()->index(2, TextTableModel::Source).data().toString(), QString::fromUtf8("Caf\u0439"));
     EXPECT_EQ(k.translation(3), "Caf\xE9");
+}
+
+// The search as a translator drives it, to the end: the edit made through
+// the filtered grid is saved in the right record.
+TEST(TextsPage, SearchWithKeysEditsTheRowFoundAndSavesIt)
+{
+    KitWindow k;
+    k.open();
+    k.showPage(1);
+    k.click(1, TextTableModel::Translation);
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QWidget *search = QApplication::focusWidget();
+    ASSERT_EQ(search, k.find("SearchField"));
+    QTest::keyClicks(search, "SAVE");
+    QAbstractItemModel *grid = k.grid()->model();
+    ASSERT_EQ(grid->rowCount(), 2) << "typing filters at once, over both columns, ignoring case";
+    EXPECT_EQ(grid->index(0, 0).data().toString(), "3") << "rows keep the game's numbers";
+    EXPECT_EQ(grid->index(1, 0).data().toString(), "1426");
+    EXPECT_EQ(k.find<QLabel>("Label11")->text(), "New game") << "the current row stays until another is chosen";
+
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), k.grid());
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(0, TextTableModel::Translation));
+    QTest::keyClick(k.grid(), 'S'); // typing replaces the translation
+    QTest::keyClicks(QApplication::focusWidget(), "piel speichern");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(k.document().text(2, KitDocument::Translation), "Spiel speichern");
+    EXPECT_EQ(grid->rowCount(), 2) << "the edited row stays shown";
+    EXPECT_EQ(k.grid()->currentIndex().siblingAtColumn(0).data().toString(), "1426") << "Enter moves down";
+
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(k.find<QLineEdit>("SearchField")->text(), "");
+    EXPECT_EQ(grid->rowCount(), k.document().texts().rowCount());
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(1425, TextTableModel::Translation)) << "the current row stays";
+    EXPECT_EQ(QApplication::focusWidget(), k.grid());
+
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    ASSERT_EQ(k.save().size(), 1);
+    const QByteArray saved = k.kit.read("lang.dat");
+    EXPECT_TRUE(saved.contains(QByteArray("Spiel speichern") + QByteArray(185, '\0')));
+}
+
+// Ctrl+J: the next untranslated row after the current one, round from the
+// top; an open editor keeps what was typed and the grid goes where it was
+// asked to. Ctrl+G: the row whose number is typed.
+TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEndCtrlGToARow)
+{
+    TextsWindow k; // row 1 translated, rows 2 and 3 not
+    const QKeySequence next(Qt::CTRL | Qt::Key_J);
+    auto current = [&k] { return k.grid()->currentIndex(); };
+    k.click(3, TextTableModel::Source);
+    k.press(next);
+    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTableModel::Translation)) << "round the end";
+    EXPECT_EQ(QApplication::focusWidget(), k.grid());
+    k.press(next);
+    EXPECT_EQ(current().row(), 2);
+
+    k.click(1, TextTableModel::Translation);
+    QTest::keyClick(k.grid(), 'X');
+    k.press(next);
+    EXPECT_EQ(k.translation(1), "X");
+    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTableModel::Translation));
+    k.type(2, "Lager");
+    k.press(next);
+    EXPECT_EQ(current().row(), 2) << "the only untranslated row";
+
+    // Ctrl+G to a row the search hides: every row is shown again.
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QTest::keyClicks(QApplication::focusWidget(), "lag");
+    ASSERT_EQ(k.grid()->model()->rowCount(), 1);
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (auto *ask = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            QWidget *number = ask->focusWidget();
+            QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(number, "3");
+            QTest::keyClick(number, Qt::Key_Return);
+        }
+    });
+    answerer.start(20);
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_G));
+    EXPECT_EQ(k.grid()->model()->rowCount(), 3);
+    EXPECT_EQ(current(), k.grid()->model()->index(2, TextTableModel::Translation));
+    EXPECT_EQ(k.form->focusWidget(), k.grid()) << "the grid has the focus once the window is active again";
+}
+
+// A kit of 1,417 texts made for the count: rows 1416 and 1417 are fixed
+// (and not counted), rows 1 to 3 translated, with warnings in rows 2, 3
+// and 1416.
+TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
+{
+    KitWindow k;
+    QList<QByteArray> sources, translations;
+    for (int row = 1; row <= 1417; ++row)
+        sources.append("Text " + QByteArray::number(row));
+    sources[0] = "Build";
+    sources[1] = " Stock ";
+    sources[2] = "%d gold";
+    translations = sources;
+    translations[0] = "Bau";
+    translations[1] = "Lag";
+    translations[2] = "%s Go";
+    translations[1415] = "x";
+    k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(sources))}});
+    k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile(translations))}});
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    k.open();
+    k.showPage(1);
+    auto *progress = k.find<QLabel>("ProgressLabel");
+    auto *bytes = k.find<QLabel>("ByteCountLabel");
+    EXPECT_TRUE(progress->text().startsWith("3 of 1,415 texts translated (0%) \u00B7 ")) << progress->text().toStdString();
+    EXPECT_TRUE(progress->text().contains(">3 warnings</a>"));
+    EXPECT_EQ(bytes->text(), "3 / 200 bytes");
+
+    QAbstractItemModel *grid = k.grid()->model();
+    auto state = [grid](int row) { return grid->index(row - 1, TextTableModel::Number); };
+    EXPECT_EQ(state(1).data(Qt::ToolTipRole).toString(), "Translated");
+    EXPECT_TRUE(state(1).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(state(2).data(Qt::ToolTipRole).toString().contains("Warning (spaces): the original starts with 1 space"));
+    EXPECT_NE(state(2).data(Qt::BackgroundRole), state(1).data(Qt::BackgroundRole));
+    EXPECT_FALSE(state(4).data(Qt::BackgroundRole).isValid()) << "untranslated";
+    EXPECT_TRUE(state(1416).data(Qt::ToolTipRole).toString().startsWith(Messages::FixedRowTip + "\nWarning (fixed)"));
+
+    k.type(4, "Te");
+    EXPECT_TRUE(progress->text().startsWith("4 of 1,415 texts translated (0%)"));
+    EXPECT_TRUE(state(4).data(Qt::BackgroundRole).isValid());
+    QLineEdit *editor = k.edit(5, TextTableModel::Translation);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QString(201, 'w'));
+    EXPECT_EQ(bytes->text(), "201 / 200 bytes") << "while typing";
+    EXPECT_EQ(bytes->palette().color(QPalette::WindowText), QColor(0xC0, 0x10, 0x10));
+    EXPECT_TRUE(bytes->toolTip().contains("cuts the last character")) << bytes->toolTip().toStdString();
+    EXPECT_TRUE(progress->text().contains(">5 warnings</a>")) << "too long, and wider than the original";
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_NE(bytes->palette().color(QPalette::WindowText), QColor(0xC0, 0x10, 0x10));
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    // The warnings, walked: the third is row 3's.
+    emit progress->linkActivated("warnings");
+    auto *checks = k.form->findChild<QDialog *>("ChecksWindow");
+    ASSERT_NE(checks, nullptr);
+    auto *list = checks->findChild<QTreeView *>("ChecksList");
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->model()->rowCount(), 4);
+    EXPECT_EQ(list->model()->index(1, 1).data().toString(), "placeholders");
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTableModel::Translation));
+}
+
+// The preview draws what the game will: the typed translation in the
+// glyphs of the next save, on the button colour; a font past the glyph
+// files' limits shows why there is no picture.
+TEST(TextsPage, PreviewDrawsTheTypingInTheSavedGlyphs)
+{
+    TextsWindow k;
+    QTest::mouseClick(k.find("PreviewButton"), Qt::LeftButton);
+    auto *window = k.form->findChild<QDialog *>("PreviewWindow");
+    ASSERT_TRUE(window && window->isVisible());
+    auto *picture = window->findChild<QLabel *>("TranslationPreview");
+    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Lager!");
+
+    const auto glyphs = k.document().savedGlyphs();
+    ASSERT_TRUE(glyphs);
+    const QImage drawn = (*glyphs)->text.render(QByteArrayView("Lager!"));
+    const QImage shown = picture->pixmap().toImage();
+    const int margin = TextPreview::Margin;
+    ASSERT_EQ(shown.size(), drawn.size() + QSize(2 * margin, 2 * margin));
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb game = drawn.pixel(x, y);
+            ASSERT_EQ(shown.pixel(x + margin, y + margin) | 0xFF000000,
+                      qAlpha(game) == 0 ? TextPreview::ButtonColour : game) << x << "," << y;
+        }
+    EXPECT_EQ(window->findChild<QLabel *>("TranslationPreviewWidth")->text(), QString("%1 px").arg(drawn.width()));
+
+    k.document().setGlyphFont(QFont("Liberation Sans", 200));
+    EXPECT_TRUE(picture->pixmap().isNull());
+    EXPECT_FALSE(picture->text().isEmpty()) << "the refusal in place of the picture";
+}
+
+// An import through the window is one step of the history, shows its
+// report and saves nothing; refused entries are not applied, and the rest
+// only when the translator says so.
+TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
+{
+    TextsWindow k;
+    k.kit.write("texts.csv", "row,source,translation\n2, Stock , Lager \n3,Caf\xC3\xA9,\xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5\n"
+                             "9,Nine,Neun\n");
+    const QByteArray langDat = k.kit.read("lang.dat");
+    auto import = [&k](QMessageBox::StandardButton answer, const QString &file, bool byMenu = false) {
+        MessageBoxAnswerer answerer(answer);
+        FileDialogAnswerer chooser(k.kit.path(file));
+        if (byMenu)
+            k.grid()->actions().value(1)->trigger(); // "Import texts..." in the grid's menu
+        else
+            QTest::mouseClick(k.find("ImportTextsButton"), Qt::LeftButton);
+        return std::pair(answerer.seen(), chooser.seen().folder);
+    };
+    const auto [refused, folder] = import(QMessageBox::No, "texts.csv");
+    EXPECT_EQ(folder, QDir(k.kit.dir()).absolutePath()) << "the kit folder at first";
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].text.contains("refused, a character code page 1252 cannot hold: 1 (row 3"))
+        << refused[0].text.toStdString();
+    EXPECT_EQ(k.translation(2), " Stock ") << "nothing imported";
+
+    const auto [theRest, sameFolder] = import(QMessageBox::Yes, "texts.csv", true);
+    ASSERT_EQ(theRest.size(), 1);
+    EXPECT_TRUE(theRest[0].text.contains("skipped, no such row in the kit: 1 (row 9)"));
+    EXPECT_EQ(k.translation(2), " Lager ");
+    EXPECT_EQ(k.translation(3), "Caf\xE9");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+    EXPECT_EQ(k.kit.read("lang.dat"), langDat) << "nothing saved";
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(k.translation(2), " Stock ");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(k.translation(2), " Lager ");
+
+    // The export writes what the grid holds, from the folder used last.
+    k.kit.write("clean.csv", "row,source,translation\n1,Build,Bauen\n");
+    const auto [report, folderAgain] = import(QMessageBox::Ok, "clean.csv");
+    EXPECT_EQ(folderAgain, folder);
+    ASSERT_EQ(report.size(), 1);
+    EXPECT_TRUE(report[0].text.startsWith("0 translations changed, 1 unchanged"));
+    EXPECT_EQ(k.document().undoStack()->count(), 1) << "no step for an import that changes nothing";
+    QDir(k.kit.dir()).mkdir("out");
+    {
+        FileDialogAnswerer file(k.kit.path("out/texts.csv"));
+        QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
+    }
+    EXPECT_EQ(k.kit.read("out/texts.csv"), "row,source,translation\r\n1,Build,Bauen\r\n2, Stock , Lager \r\n3,Caf\xC3\xA9,Caf\xC3\xA9\r\n");
+    FileDialogAnswerer again("");
+    QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
+    EXPECT_EQ(again.seen().folder, QDir(k.kit.path("out")).absolutePath());
 }

@@ -1,0 +1,41 @@
+#include "DocumentReview.h"
+
+#include "font/WiderTextCheck.h"
+
+namespace orvanta {
+
+DocumentReview::DocumentReview(KitDocument &document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_standard(document.standardGlyphs())
+    , m_saved(document.savedGlyphs())
+{
+    reviewAll();
+    connect(&document, &KitDocument::textsChanged, this, &DocumentReview::reviewRows);
+    connect(&document, &KitDocument::glyphFontChanged, this, &DocumentReview::reviewAll);
+    connect(&document, &KitDocument::codePageChanged, this, &DocumentReview::reviewAll);
+}
+
+// The checks quote texts through the code page and measure in the glyphs of
+// the font and code page: both are taken afresh.
+void DocumentReview::reviewAll()
+{
+    m_standard = m_document.standardGlyphs();
+    m_saved = m_document.savedGlyphs();
+    TextChecker checker(m_document.codePage());
+    if (m_standard && m_saved)
+        checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
+    m_review = TextReview(std::move(checker));
+    m_review.reviewAll(m_document.texts());
+    emit glyphsChanged();
+    emit reviewed(0, m_review.rowCount() - 1);
+}
+
+void DocumentReview::reviewRows(int firstRow, int lastRow)
+{
+    for (int row = firstRow; row <= lastRow; ++row)
+        m_review.reviewRow(m_document.texts(), row);
+    emit reviewed(firstRow, lastRow);
+}
+
+} // namespace orvanta

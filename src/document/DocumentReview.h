@@ -1,0 +1,53 @@
+#pragma once
+
+#include "KitDocument.h"
+#include "core/Result.h"
+#include "font/GlyphCache.h"
+#include "texts/TextReview.h"
+
+#include <QObject>
+
+namespace orvanta {
+
+// The review of the document's texts (row states, check findings, progress),
+// kept current as the document changes, for the Texts page and whoever
+// shows it: an edited record is re-checked alone, so a keystroke costs one
+// row's checks; a change of the glyph font or the code page reviews every
+// record again, with the `wider` check measuring in the glyphs the next save
+// writes against the game's standard glyphs. While the glyph font is past
+// the glyph files' limits there is nothing to measure with, and the review
+// runs without that check.
+//
+// The glyphs it measured with are handed out too, so a preview draws with
+// the very same captures.
+class DocumentReview : public QObject {
+    Q_OBJECT
+
+public:
+    // `document` must be loaded and outlive the review.
+    explicit DocumentReview(KitDocument &document, QObject *parent = nullptr);
+
+    const TextReview &review() const { return m_review; }
+    // The game's standard glyphs, and the glyphs the next save writes (or
+    // the refusal of the glyph font).
+    const Result<GlyphCache::Entry> &standardGlyphs() const { return m_standard; }
+    const Result<GlyphCache::Entry> &savedGlyphs() const { return m_saved; }
+
+signals:
+    // Records firstRow..lastRow (indices) were reviewed again; the progress
+    // may have changed.
+    void reviewed(int firstRow, int lastRow);
+    // The glyphs changed (and with them every record's review).
+    void glyphsChanged();
+
+private:
+    void reviewAll();
+    void reviewRows(int firstRow, int lastRow);
+
+    KitDocument &m_document;
+    TextReview m_review;
+    Result<GlyphCache::Entry> m_standard;
+    Result<GlyphCache::Entry> m_saved;
+};
+
+} // namespace orvanta

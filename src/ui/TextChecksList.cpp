@@ -1,0 +1,99 @@
+#include "TextChecksList.h"
+
+#include "document/DocumentReview.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace orvanta {
+
+// The findings as a table: the row number shown (index + 1), the check, the
+// message.
+class TextChecksList::Findings : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setFindings(QList<TextFinding> findings)
+    {
+        beginResetModel();
+        m_findings = std::move(findings);
+        endResetModel();
+    }
+    int recordAt(int row) const { return m_findings.at(row).index; }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_findings.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 3; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        const TextFinding &finding = m_findings.at(index.row());
+        switch (index.column()) {
+        case 0: return finding.index + 1;
+        case 1: return finding.check;
+        default: return finding.message;
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        const char *const titles[] = {"Row", "Check", "Warning"};
+        return QString::fromLatin1(titles[section]);
+    }
+
+private:
+    QList<TextFinding> m_findings;
+};
+
+TextChecksList::TextChecksList(const DocumentReview &review, QWidget *parent)
+    : QTreeView(parent)
+    , m_review(review)
+    , m_findings(new Findings(this))
+{
+    setObjectName(QStringLiteral("ChecksList"));
+    setModel(m_findings);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(NoEditTriggers);
+    header()->setStretchLastSection(true);
+    header()->resizeSection(0, 44);
+    header()->resizeSection(1, 84);
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(RefreshDelay);
+    connect(&m_refresh, &QTimer::timeout, this, &TextChecksList::refresh);
+    connect(&review, &DocumentReview::reviewed, this, [this] {
+        m_stale = true;
+        if (isVisible())
+            m_refresh.start();
+    });
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { emit recordActivated(m_findings->recordAt(index.row())); });
+}
+
+void TextChecksList::showEvent(QShowEvent *event)
+{
+    QTreeView::showEvent(event);
+    if (m_stale)
+        refresh();
+}
+
+// The translator keeps their place in the list: the same line stays current
+// and the list where it was scrolled.
+void TextChecksList::refresh()
+{
+    m_refresh.stop();
+    m_stale = false;
+    const int line = currentIndex().row();
+    const int scrolled = verticalScrollBar()->value();
+    m_findings->setFindings(m_review.review().allFindings());
+    if (line >= 0)
+        setCurrentIndex(m_findings->index(std::min(line, m_findings->rowCount() - 1), 0));
+    verticalScrollBar()->setValue(scrolled);
+}
+
+} // namespace orvanta

@@ -1,0 +1,72 @@
+#include "TextGridModel.h"
+
+#include "Messages.h"
+#include "document/DocumentReview.h"
+#include "texts/TextTable.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace orvanta {
+
+namespace {
+
+// The number cell's colour for each state; an untranslated row has none,
+// so that the work still to do stands out against the done.
+QVariant stateColour(TextReview::State state, bool warnings)
+{
+    if (warnings)
+        return QBrush(QColor(0xF6, 0xC8, 0x7A)); // amber
+    switch (state) {
+    case TextReview::State::Translated: return QBrush(QColor(0xB8, 0xE0, 0xB0)); // green
+    case TextReview::State::Fixed: return QBrush(QColor(0xD8, 0xD8, 0xD8)); // grey
+    case TextReview::State::Untranslated: break;
+    }
+    return {};
+}
+
+} // namespace
+
+TextGridModel::TextGridModel(const DocumentReview &review, QObject *parent)
+    : TextFilterModel(parent)
+    , m_review(review)
+{
+    setReview(&review.review());
+}
+
+int TextGridModel::recordOf(const QModelIndex &index) const
+{
+    return index.isValid() ? mapToSource(index).row() : -1;
+}
+
+QModelIndex TextGridModel::indexOf(int record, int column) const
+{
+    return sourceModel() ? mapFromSource(sourceModel()->index(record, column)) : QModelIndex();
+}
+
+QVariant TextGridModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::BackgroundRole && role != Qt::ForegroundRole && role != Qt::ToolTipRole)
+        return TextFilterModel::data(index, role);
+    const TextReview &review = m_review.review();
+    const int record = recordOf(index);
+    if (record < 0 || record >= review.rowCount())
+        return {};
+    const bool fixed = TextTable::isFixed(record);
+    if (role == Qt::ForegroundRole)
+        return fixed ? QVariant(QBrush(QColor(0x80, 0x80, 0x80))) : QVariant();
+    if (index.column() == NumberColumn) {
+        if (role == Qt::BackgroundRole)
+            return stateColour(review.state(record), review.hasWarnings(record));
+        return Messages::rowStateTip(review.state(record), review.findings(record));
+    }
+    if (role == Qt::ToolTipRole) {
+        if (index.column() == SourceColumn)
+            return Messages::sourceCellTip(fixed);
+        if (fixed)
+            return Messages::FixedRowTip;
+    }
+    return {};
+}
+
+} // namespace orvanta
