@@ -23,6 +23,7 @@ const QString WindowGeometry = QStringLiteral("window/geometry");
 const QString WindowPage = QStringLiteral("window/page");
 const QString WindowRow = QStringLiteral("window/row");
 const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
+const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 
 } // namespace
@@ -43,7 +44,8 @@ KitSettings::KitSettings(const QString &kitDirectory)
     }
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
-                               WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder};
+                               WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
+                               WindowSheetZoom};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -168,6 +170,16 @@ QString KitSettings::pictureFolder() const
 void KitSettings::setPictureFolder(const QString &folder)
 {
     write(WindowPictureFolder, folder);
+}
+
+std::optional<int> KitSettings::glyphSheetZoom() const
+{
+    return number(WindowSheetZoom, 0, 4);
+}
+
+void KitSettings::setGlyphSheetZoom(int zoom)
+{
+    write(WindowSheetZoom, zoom);
 }
 
 QString KitSettings::textsFolder() const

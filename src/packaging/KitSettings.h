@@ -17,7 +17,7 @@ namespace orvanta {
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers) and what the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
-// folder).
+// folder, glyph sheet zoom).
 //
 // The window and kvtool read them; the window writes a value when the
 // translator changes it. A file that cannot be read, and every value that
@@ -47,7 +47,8 @@ public:
     void setCodePage(int number);
 
     // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
-    // index, the grid row and the folder a picture dialog last used.
+    // index, the grid row, the folder a picture dialog last used and the
+    // glyph sheet's zoom (1 to 4, or 0 for the largest that fits).
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
     std::optional<int> page() const;
@@ -56,6 +57,8 @@ public:
     void setRow(int row);
     QString pictureFolder() const;
     void setPictureFolder(const QString &folder);
+    std::optional<int> glyphSheetZoom() const;
+    void setGlyphSheetZoom(int zoom);
     // The folder texts were last exported to or imported from.
     QString textsFolder() const;
     void setTextsFolder(const QString &folder);

@@ -29,6 +29,11 @@ CodePage::CodePage(int number)
     }
 }
 
+bool CodePage::defines(unsigned char byte) const
+{
+    return m_chars[byte].unicode() != char16_t(StandIn + byte);
+}
+
 int CodePage::defaultFor(const QLocale &locale)
 {
     const QLocale::Script script = locale.script();

@@ -35,6 +35,8 @@ public:
     int number() const { return m_number; }
 
     QChar character(unsigned char byte) const { return m_chars[byte]; }
+    // Whether the code page gives `byte` a character of its own (not a stand-in).
+    bool defines(unsigned char byte) const;
     QString decode(const QByteArray &bytes) const;
 
     // The bytes for `text`, or nothing when a character has no byte in this

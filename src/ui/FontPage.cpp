@@ -1,8 +1,11 @@
 #include "FontPage.h"
 
 #include "Controls.h"
+#include "GlyphSheetView.h"
+#include "Messages.h"
 #include "document/KitDocument.h"
 #include "font/FontChoice.h"
+#include "packaging/KitSettings.h"
 
 #include <QComboBox>
 #include <QFontDialog>
@@ -12,9 +15,10 @@
 
 namespace orvanta {
 
-FontPage::FontPage(KitDocument &document, AnchorLayout::Growth growth, QWidget *parent)
+FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent)
     : QWidget(parent)
     , m_document(document)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     using L = AnchorLayout;
@@ -41,15 +45,32 @@ FontPage::FontPage(KitDocument &document, AnchorLayout::Growth growth, QWidget *
     layout->add(Controls::named(new QLabel, "RenderImage"), {464, 176, 33, 25}, L::TopRight)->hide();
     layout->add(Controls::label("CodePageLabel", QStringLiteral("Code page:")), {8, 236, 0, 0});
     m_codePageSelector = layout->add(Controls::named(new QComboBox, "CodePageComboBox"), {72, 232, 177, 21});
+    // Beside "Choose font", below the description it explains.
+    m_fontLimit = layout->add(Controls::wrapped("FontLimitLabel", QString()), {96, 192, 409, 39}, L::TopWide);
+    QPalette warning = m_fontLimit->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    m_fontLimit->setPalette(warning);
+    layout->add(Controls::label("GlyphZoomLabel", QStringLiteral("Glyph sheet:")), {264, 236, 0, 0});
+    m_zoomSelector = layout->add(Controls::named(new QComboBox, "GlyphZoomComboBox"), {328, 232, 81, 21});
+    m_sheet = layout->add(Controls::named(new GlyphSheetView, "GlyphSheetView"), {8, 260, 497, 85}, L::Fill);
 
     for (int number : CodePage::supported())
         m_codePageSelector->addItem(CodePage::describe(number), number);
+    for (int zoom = 1; zoom <= GlyphSheetView::MaxZoom; ++zoom)
+        m_zoomSelector->addItem(QStringLiteral("%1x").arg(zoom), zoom);
+    m_zoomSelector->addItem(QStringLiteral("Fit width"), int(GlyphSheetView::FitWidth));
+    m_zoomSelector->setCurrentIndex(m_zoomSelector->findData(settings.glyphSheetZoom().value_or(GlyphSheetView::FitWidth)));
+    m_sheet->setZoom(m_zoomSelector->currentData().toInt());
     showGlyphFont();
     showCodePage();
+    showGlyphs();
     connect(chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
     connect(m_codePageSelector, &QComboBox::currentIndexChanged, this, &FontPage::CodePageComboBoxChange);
+    connect(m_zoomSelector, &QComboBox::currentIndexChanged, this, &FontPage::GlyphZoomComboBoxChange);
     connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphFont);
     connect(&document, &KitDocument::codePageChanged, this, &FontPage::showCodePage);
+    connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphs);
+    connect(&document, &KitDocument::codePageChanged, this, &FontPage::showGlyphs);
 }
 
 void FontPage::showGlyphFont()
@@ -63,6 +84,19 @@ void FontPage::showCodePage()
     m_codePageSelector->setCurrentIndex(m_codePageSelector->findData(m_document.codePage().number()));
 }
 
+// The capture is the one the save and the Texts page use: a font asked for
+// before costs no capture.
+void FontPage::showGlyphs()
+{
+    const auto glyphs = m_document.savedGlyphs();
+    m_sheet->setGlyphs(glyphs ? *glyphs : nullptr, m_document.codePage());
+    // The tooltip holds the whole text where a long font name needs more
+    // lines than the label has at the window's default size.
+    m_fontLimit->setText(glyphs ? QString() : Messages::fontTooLargeText(glyphs.error()));
+    m_fontLimit->setToolTip(m_fontLimit->text());
+    m_fontLimit->setVisible(!glyphs);
+}
+
 // The dialog edits a font of its own while the user browses, so the
 // GlyphFont is kept apart and taken over only when the choice is confirmed.
 void FontPage::Button3Click()
@@ -72,13 +106,23 @@ void FontPage::Button3Click()
         m_fontDialog->setOption(QFontDialog::DontUseNativeDialog);
     }
     m_fontDialog->setCurrentFont(FontChoice::fontForDialog(m_document.glyphFont()));
-    if (m_fontDialog->exec() == QDialog::Accepted)
-        m_document.setGlyphFont(FontChoice::chosenFont(m_document.glyphFont(), m_fontDialog->selectedFont()));
+    if (m_fontDialog->exec() != QDialog::Accepted)
+        return;
+    m_document.setGlyphFont(FontChoice::chosenFont(m_document.glyphFont(), m_fontDialog->selectedFont()));
+    if (const auto glyphs = m_document.savedGlyphs(); !glyphs)
+        Messages::fontTooLarge(this, glyphs.error());
 }
 
 void FontPage::CodePageComboBoxChange()
 {
     m_document.setCodePage(m_codePageSelector->currentData().toInt());
+}
+
+void FontPage::GlyphZoomComboBoxChange()
+{
+    const int zoom = m_zoomSelector->currentData().toInt();
+    m_sheet->setZoom(zoom);
+    m_settings.setGlyphSheetZoom(zoom);
 }
 
 } // namespace orvanta

@@ -10,30 +10,42 @@ class QLabel;
 
 namespace orvanta {
 
+class GlyphSheetView;
 class KitDocument;
+class KitSettings;
 
 // The page "Font" ("TabSheet3"): the glyph font's description with "Choose
-// font", and the code page of the texts and glyphs. Both follow the
-// document, undo and redo included. The font dialog is made when first used.
+// font", the code page of the texts and glyphs, and the glyph sheet: the
+// 256 glyphs the next save writes, in the font and code page chosen. All
+// follow the document, undo and redo included. A font past the glyph
+// files' limits is explained beside its description for as long as it is
+// the glyph font, and once in a message when the translator chooses it.
+// The font dialog is made when first used.
 class FontPage : public QWidget {
     Q_OBJECT
 
 public:
-    FontPage(KitDocument &document, AnchorLayout::Growth growth, QWidget *parent = nullptr);
+    FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent = nullptr);
 
 public slots:
     // "Choose font": the font dialog, opening on the glyph font; a confirmed
     // choice becomes the glyph font.
     void Button3Click();
     void CodePageComboBoxChange();
+    void GlyphZoomComboBoxChange();
 
 private:
     void showGlyphFont();
     void showCodePage();
+    void showGlyphs();
 
     KitDocument &m_document;
+    KitSettings &m_settings;
     QLabel *m_fontDescription = nullptr;
+    QLabel *m_fontLimit = nullptr; // why the glyph font cannot be saved; hidden when it can
     QComboBox *m_codePageSelector = nullptr;
+    QComboBox *m_zoomSelector = nullptr;
+    GlyphSheetView *m_sheet = nullptr;
     QFontDialog *m_fontDialog = nullptr;
 };
 

@@ -149,6 +149,38 @@ QString Messages::codePageRefusal(QChar refused, int codePage)
         .arg(CodePage::describe(codePage));
 }
 
+QString Messages::fontTooLargeText(const FormatError &refusal)
+{
+    QString what = QString::fromStdString(refusal.what);
+    if (!what.isEmpty())
+        what[0] = what[0].toUpper();
+    return QStringLiteral("%1. \"lang.dat\" cannot be saved with this font: choose a smaller one.").arg(what);
+}
+
+void Messages::fontTooLarge(QWidget *parent, const FormatError &refusal)
+{
+    QMessageBox::warning(parent, KitApplication::Title,
+                         fontTooLargeText(refusal) + QStringLiteral("\n\nUndo (Ctrl+Z) takes the choice back."));
+}
+
+QString Messages::glyphCellTip(int code, const CodePage &codePage, int width, bool missing)
+{
+    const auto byte = static_cast<unsigned char>(code);
+    const QChar character = codePage.character(byte);
+    QString tip = QStringLiteral("Code %1 (0x%2): ").arg(code).arg(code, 2, 16, QLatin1Char('0'));
+    const QString unicode = QStringLiteral("U+%1").arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    if (!codePage.defines(byte))
+        tip += QStringLiteral("no character in code page %1").arg(CodePage::describe(codePage.number()));
+    else if (character.isPrint())
+        tip += QStringLiteral("\"%1\" %2").arg(character, unicode);
+    else
+        tip += QStringLiteral("control character %1").arg(unicode);
+    tip += QStringLiteral("\n%1 pixels wide").arg(width);
+    if (missing)
+        tip += QStringLiteral("\nNo glyph in this font: the save writes the stand-in shown");
+    return tip;
+}
+
 namespace {
 
 // Counts as the translator reads them in an English window: "1,234".

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace orvanta {
 
+class CodePage;
+
 // Everything the window says to the translator, in one place: the message
 // boxes with their captions and texts, and the cell editor's tooltip. Boxes
 // are modal and return when the translator has answered.
@@ -59,6 +61,15 @@ public:
     // The cell editor's tooltip when `refused` was typed or pasted.
     static QString codePageRefusal(QChar refused, int codePage);
 
+    // A glyph font past the glyph files' limits: `refusal` is the capture's
+    // refusal. The Font page shows fontTooLargeText beside the font; the
+    // box says it once, when the translator chooses the font.
+    static QString fontTooLargeText(const FormatError &refusal);
+    static void fontTooLarge(QWidget *parent, const FormatError &refusal);
+    // The tooltip of a glyph sheet cell: the code, its character in
+    // `codePage`, the cell's width in pixels, and whether the font lacks
+    // the glyph.
+    static QString glyphCellTip(int code, const CodePage &codePage, int width, bool missing);
     // The Texts page.
     //
     // The progress: "1,234 of 1,661 texts translated (74%)", and "3 warnings".

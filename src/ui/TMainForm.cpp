@@ -47,7 +47,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
     auto *textsPage = new TextsPage(m_document, m_settings, pageGrowth);
     m_pageControl->addTab(textsPage, QStringLiteral("Texts"));
-    m_pageControl->addTab(new FontPage(m_document, pageGrowth), QStringLiteral("Font"));
+    m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth), QStringLiteral("Font"));
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},

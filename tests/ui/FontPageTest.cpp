@@ -1,8 +1,16 @@
 #include "FontChooser.h"
 #include "KitWindow.h"
 #include "font/FontChoice.h"
+#include "font/GlyphFileWriter.h"
+#include "font/GlyphSheet.h"
+#include "texts/CodePage.h"
+#include "ui/GlyphSheetView.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +31,37 @@ QFont boldUnderlinedSerif()
 QString fontName(const KitWindow &k)
 {
     return k.find<QLabel>("FontNameLabel")->text();
+}
+
+void select(const KitWindow &k, const char *comboBox, int data)
+{
+    auto *box = k.find<QComboBox>(comboBox);
+    box->setCurrentIndex(box->findData(data));
+}
+
+// What the glyph sheet shows on the screen.
+QImage shownSheet(const KitWindow &k)
+{
+    return k.find("GlyphSheetCanvas")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A capture of its own, apart from the window's.
+GlyphTable capture(const QFont &font, int codePage)
+{
+    GlyphTable table;
+    EXPECT_TRUE(GlyphFileWriter::CaptureGlyphFiles(font, CodePage(codePage), &table));
+    return table;
+}
+
+// The tooltip of the sheet's slot of `code`, as a translator hovering it sees it.
+QString tipOf(const KitWindow &k, const GlyphTable &table, int scale, int code)
+{
+    QWidget *canvas = k.find("GlyphSheetCanvas");
+    const QSize slot = (GlyphSheet::size(table, scale) - QSize(1, 1)) / 16;
+    const QPoint centre(1 + code % 16 * slot.width() + slot.width() / 2, 1 + code / 16 * slot.height() + slot.height() / 2);
+    QHelpEvent hover(QEvent::ToolTip, centre, canvas->mapToGlobal(centre));
+    QApplication::sendEvent(canvas, &hover);
+    return QToolTip::text();
 }
 
 } // namespace
@@ -61,4 +100,62 @@ TEST(FontPage, DialogShowsTheFaceThatDrawsArialAndOkKeepsIt)
     larger.setItalic(true);
     FontChooser::choose(*k.form, larger, Answer::Ok);
     EXPECT_EQ(fontName(k), "Arial,10,italic,");
+}
+
+TEST(FontPage, TheGlyphSheetShowsWhatTheSaveWritesThroughFontCodePageZoomAndUndo)
+{
+    KitWindow k;
+    k.open();
+    auto *view = k.find<GlyphSheetView>("GlyphSheetView");
+    select(k, "CodePageComboBox", 1252);
+    const GlyphTable standard = capture(FontChoice::defaultFont(), 1252);
+    EXPECT_EQ(view->scale(), 2) << "the widest zoom that fits the default size";
+    const QImage standardSheet = GlyphSheet::render(standard, 2);
+    EXPECT_EQ(shownSheet(k), standardSheet);
+
+    FontChooser::choose(*k.form, QFont(QStringLiteral("Liberation Serif"), 10), Answer::Ok);
+    ASSERT_EQ(fontName(k), "Liberation Serif,10,");
+    EXPECT_EQ(shownSheet(k), GlyphSheet::render(capture(k.document().glyphFont(), 1252), view->scale()));
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(shownSheet(k), standardSheet) << "undo brings the old sheet back";
+
+    select(k, "CodePageComboBox", 1251);
+    select(k, "GlyphZoomComboBox", 3);
+    const GlyphTable cyrillic = capture(FontChoice::defaultFont(), 1251);
+    EXPECT_EQ(shownSheet(k), GlyphSheet::render(cyrillic, 3));
+    EXPECT_EQ(tipOf(k, cyrillic, 3, 0xC0), "Code 192 (0xc0): \"\u0410\" U+0410\n" +
+                                               QString::number(cyrillic.entries[0xC0].cellWidth) + " pixels wide");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(shownSheet(k), GlyphSheet::render(standard, 3));
+    ASSERT_TRUE(standard.entries[0x81].missing);
+    EXPECT_EQ(tipOf(k, standard, 3, 0x81), "Code 129 (0x81): control character U+0081\n"
+                                           + QString::number(standard.entries[0x81].cellWidth) + " pixels wide\n"
+                                           "No glyph in this font: the save writes the stand-in shown");
+}
+
+TEST(FontPage, AFontTooLargeForTheGlyphFilesIsExplainedWhenChosenAndUndoTakesItBack)
+{
+    KitWindow k;
+    k.open();
+    auto *explanation = k.find<QLabel>("FontLimitLabel");
+    EXPECT_FALSE(explanation->isVisible());
+    const QImage standardSheet = shownSheet(k);
+
+    MessageBoxAnswerer answerer;
+    FontChooser::choose(*k.form, QFont(QStringLiteral("Liberation Sans"), 36), Answer::Ok);
+    const QString why = "The font \"Arial,36,\" is too large for the game's glyph files: the record of code ";
+    ASSERT_EQ(answerer.count(), 1) << "said once, when chosen";
+    EXPECT_TRUE(answerer.seen()[0].text.startsWith(why)) << answerer.seen()[0].text.toStdString();
+    EXPECT_EQ(fontName(k), "Arial,36,") << "the choice itself happens";
+    EXPECT_TRUE(explanation->isVisible());
+    EXPECT_TRUE(explanation->text().startsWith(why));
+    EXPECT_TRUE(explanation->text().endsWith("\"lang.dat\" cannot be saved with this font: choose a smaller one."));
+    EXPECT_TRUE(k.find<GlyphSheetView>("GlyphSheetView")->sheet().isNull());
+
+    EXPECT_TRUE(k.press(QKeySequence(Qt::CTRL | Qt::Key_Z)).isEmpty());
+    EXPECT_EQ(fontName(k), "Arial,8,");
+    EXPECT_FALSE(explanation->isVisible());
+    EXPECT_EQ(shownSheet(k), standardSheet);
+    EXPECT_TRUE(k.press(QKeySequence(Qt::CTRL | Qt::Key_Y)).isEmpty()) << "redo explains on the page only";
+    EXPECT_TRUE(explanation->isVisible());
 }

@@ -66,6 +66,7 @@ const Placed DefaultLayout[] = {
     {"FontNameLabel", 2, {40, 176, 449, 13}, "Arial,8,"},
     {"Button3", 2, {8, 192, 81, 25}, "Choose font"},
     {"RenderImage", 2, {464, 176, 33, 25}, nullptr},
+    {"GlyphSheetView", 2, {8, 260, 497, 85}, nullptr},
 };
 
 const char *const PageNames[] = {"TabSheet1", "TabSheet2", "TabSheet3"};
@@ -152,6 +153,7 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"Label17", 2, {8, 104, 681, 41}, nullptr},
         {"FontNameLabel", 2, {40, 176, 649, 13}, nullptr},
         {"Button3", 2, {8, 192, 81, 25}, nullptr},
+        {"GlyphSheetView", 2, {8, 260, 697, 185}, nullptr},
     };
     for (const Placed &p : grown) {
         k.find<QTabWidget>("PageControl1")->setCurrentIndex(p.page < 0 ? 1 : p.page); // the Texts page shows its bar
@@ -251,6 +253,8 @@ TEST(MainForm, ANewWindowTakesUpWhereTheTranslatorLeft)
     FontChooser::choose(*k.form, serif, FontChooser::Answer::Ok);
     auto *codePages = k.find<QComboBox>("CodePageComboBox");
     codePages->setCurrentIndex(codePages->findData(1251));
+    auto *zoom = k.find<QComboBox>("GlyphZoomComboBox");
+    zoom->setCurrentIndex(zoom->findData(3));
     k.press(QKeySequence(Qt::CTRL | Qt::Key_PageDown)); // from Font round to Pictures
     k.press(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), 1);
@@ -269,6 +273,7 @@ TEST(MainForm, ANewWindowTakesUpWhereTheTranslatorLeft)
     EXPECT_EQ(k.document().glyphFont().family(), "Liberation Serif");
     EXPECT_EQ(k.find<QComboBox>("CodePageComboBox")->currentData().toInt(), 1251);
     EXPECT_EQ(k.document().codePage().number(), 1251);
+    EXPECT_EQ(k.find<QComboBox>("GlyphZoomComboBox")->currentText(), "3x");
     EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), 1);
     EXPECT_EQ(k.grid()->currentIndex().row(), 39);
     EXPECT_EQ(k.form->geometry(), QRect(100, 120, 700, 500));

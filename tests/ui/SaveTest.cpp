@@ -117,7 +117,9 @@ TEST(Save, AFailedSaveSaysWhyAndKeepsTheOldLangDat)
          "lang.dat: cannot be written: No space left on device"},
         {"a font too large for the glyph files",
          [](SampleWindow &k) {
+             MessageBoxAnswerer explanation; // the Font page explains the font when it is chosen
              FontChooser::choose(*k.form, QFont(QStringLiteral("Liberation Sans"), 48), FontChooser::Answer::Ok);
+             EXPECT_EQ(explanation.count(), 1);
          },
          "is too large for the game's glyph files"},
     };
