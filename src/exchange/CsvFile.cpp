@@ -1,8 +1,10 @@
 #include "CsvFile.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace orvanta {
@@ -11,20 +13,29 @@ namespace {
 
 const char *const HeaderText = "row,source,translation";
 
-void appendField(QByteArray &out, const QString &text)
+// Appends `text` in UTF-8, quoted when it holds a comma, a quote or a line
+// break. Most fields need no quotes: they are encoded straight into `out`.
+void appendField(QByteArray &out, QStringView text, QStringEncoder &utf8)
 {
-    const QByteArray utf8 = text.toUtf8();
-    const bool quoted = utf8.contains(',') || utf8.contains('"') || utf8.contains('\r') || utf8.contains('\n');
+    const bool quoted = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    });
     if (!quoted) {
-        out += utf8;
+        const qsizetype start = out.size();
+        out.resize(start + utf8.requiredSpace(text.size()));
+        out.truncate(utf8.appendToBuffer(out.data() + start, text) - out.constData());
         return;
     }
+    // Copies the runs between quotes whole; each quote is doubled.
+    const QByteArray bytes = utf8.encode(text);
     out += '"';
-    for (char c : utf8) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    qsizetype from = 0;
+    for (qsizetype quote = bytes.indexOf('"'); quote >= 0; quote = bytes.indexOf('"', from)) {
+        out.append(bytes.constData() + from, quote + 1 - from);
+        out += '"';
+        from = quote + 1;
     }
+    out.append(bytes.constData() + from, bytes.size() - from);
     out += '"';
 }
 
@@ -178,12 +189,13 @@ QByteArray CsvFile::write(const QList<ExchangeEntry> &entries)
 {
     QByteArray out = QByteArray(HeaderText) + "\r\n";
     out.reserve(out.size() + entries.size() * 64);
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     for (const ExchangeEntry &entry : entries) {
-        appendField(out, entry.row);
+        appendField(out, entry.row, utf8);
         out += ',';
-        appendField(out, entry.source);
+        appendField(out, entry.source, utf8);
         out += ',';
-        appendField(out, entry.translation);
+        appendField(out, entry.translation, utf8);
         out += "\r\n";
     }
     return out;
