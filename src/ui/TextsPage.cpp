@@ -148,7 +148,6 @@ void TextsPage::addWindowRow()
     auto *layout = new AnchorLayout(m_windowRow, QSize(350, 25));
     m_search = layout->add(Controls::named(new QLineEdit, "SearchField"), {2, 1, 178, 23}, L::TopWide);
     m_search->setPlaceholderText(QStringLiteral("Search texts (Ctrl+F)"));
-    m_search->setClearButtonEnabled(true);
     m_search->setToolTip(QStringLiteral("Shows the rows whose original or translation holds this text. Enter: "
                                         "translate the first row shown. Escape: show every row again."));
     m_search->installEventFilter(this);
@@ -342,6 +341,10 @@ void TextsPage::askRowNumber()
 
 bool TextsPage::eventFilter(QObject *watched, QEvent *event)
 {
+    // Making the clear button's icon takes longer than the rest of the page;
+    // it is made when the field is first used.
+    if (watched == m_search && event->type() == QEvent::FocusIn)
+        m_search->setClearButtonEnabled(true);
     if (watched == m_search && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
