@@ -43,11 +43,13 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     auto *layout = new AnchorLayout(this, DefaultSize);
     m_pageControl = layout->add(Controls::named(new QTabWidget, "PageControl1"), {8, 8, 521, 377}, AnchorLayout::Fill);
     const AnchorLayout::Growth pageGrowth{m_pageControl, {521, 377}};
-    m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth);
+    // Each page is made inside the window, so its controls take the window's
+    // font as they are made instead of all changing font as the page is added.
+    m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth, m_pageControl);
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
-    auto *textsPage = new TextsPage(m_document, m_settings, pageGrowth);
+    auto *textsPage = new TextsPage(m_document, m_settings, pageGrowth, m_pageControl);
     m_pageControl->addTab(textsPage, QStringLiteral("Texts"));
-    m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth), QStringLiteral("Font"));
+    m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth, m_pageControl), QStringLiteral("Font"));
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
