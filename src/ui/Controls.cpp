@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,6 +52,16 @@ QLabel *Controls::underlined(const char *name, bool wordWrap)
 QPushButton *Controls::button(const char *name, const QString &text)
 {
     return named(new QPushButton(text), name);
+}
+
+void Controls::openIn(QFileDialog *dialog, std::initializer_list<QString> folders)
+{
+    for (const QString &folder : folders) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            dialog->setDirectory(folder);
+            return;
+        }
+    }
 }
 
 } // namespace orvanta

@@ -3,6 +3,9 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+
+class QFileDialog;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -33,6 +36,10 @@ public:
     // Underlined, for the texts of the current grid row.
     static QLabel *underlined(const char *name, bool wordWrap);
     static QPushButton *button(const char *name, const QString &text);
+
+    // Sets `dialog` to open in the first of `folders` that is a folder
+    // (empty names are passed over); leaves it as it is when none is.
+    static void openIn(QFileDialog *dialog, std::initializer_list<QString> folders);
 };
 
 } // namespace orvanta

@@ -231,13 +231,8 @@ PictureFileDialog *PicturesPage::pictureDialog(PictureFileDialog *&dialog, const
         dialog->setObjectName(QString::fromLatin1(name));
     }
     // The folder last used; at first the pictures the kit brings.
-    for (const QString &folder : {m_settings.pictureFolder(), m_document.directory() + QStringLiteral("Sources"),
-                                  m_document.directory()}) {
-        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
-            dialog->setDirectory(folder);
-            break;
-        }
-    }
+    Controls::openIn(dialog, {m_settings.pictureFolder(), m_document.directory() + QStringLiteral("Sources"),
+                              m_document.directory()});
     return dialog;
 }
 

@@ -440,8 +440,7 @@ QString TextsPage::chooseTextsFile(QFileDialog *&dialog, const char *name, QFile
                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("All (*)")});
         }
     }
-    const QString folder = m_settings.textsFolder();
-    dialog->setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : m_document.directory());
+    Controls::openIn(dialog, {m_settings.textsFolder(), m_document.directory()});
     if (save)
         dialog->selectFile(QStringLiteral("texts.") + dialog->defaultSuffix());
     if (dialog->exec() != QDialog::Accepted)
