@@ -4,7 +4,6 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace orvanta {
@@ -59,12 +58,6 @@ bool shows(const QString &text, const QByteArray &bytes, const CodePage &codePag
     return true;
 }
 
-bool isFixed(int index)
-{
-    return std::find(TextTable::FixedTextRows.begin(), TextTable::FixedTextRows.end(), index)
-        != TextTable::FixedTextRows.end();
-}
-
 } // namespace
 
 TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, const TextTable &texts,
@@ -116,7 +109,7 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
             report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(row()).arg(bytes->size()));
             continue;
         }
-        if (isFixed(index) && *bytes != text.source)
+        if (TextTable::isFixed(index) && *bytes != text.source)
             report.add(Reason::ResetAtSave, row());
         report.addChanged();
         outcome.changes.append({index, *bytes});

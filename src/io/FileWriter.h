@@ -46,9 +46,6 @@ public:
     // source, when it holds fewer.
     Status copyFrom(const QString &source, qint64 size);
 
-    // Bytes written so far.
-    qint64 written() const { return m_written; }
-
     // Finishes the file: fails unless exactly `expectedSize` bytes were
     // written and the file on disk holds them all. Replace mode then syncs
     // the file to disk, keeps the file it replaces as `backupPath` (when a

@@ -33,7 +33,6 @@ public:
     void setGlyphs(GlyphCache::Entry glyphs, const CodePage &codePage);
     // 1 to MaxZoom, or FitWidth.
     void setZoom(int zoom);
-    int zoom() const { return m_zoom; }
     // The enlargement in use: the chosen one, or for FitWidth the largest
     // (at least 1) at which the sheet's width fits the view; the sheet
     // then scrolls up and down only.

@@ -50,7 +50,6 @@ class TextsPage : public QWidget {
 public:
     TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent = nullptr);
 
-    TextTableModel *model() const { return m_model; }
     TextGrid *grid() const { return m_textGrid; }
     // The page's controls in the window's bottom row: the window places it
     // there and shows it while the page is current.
