@@ -2,7 +2,32 @@
 
 #include <QFontInfo>
 
+#include <utility>
+
 namespace orvanta {
+
+namespace {
+
+int points(const QFont &font)
+{
+    return font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
+}
+
+// The size and the style words of `font`, each after `separator`, in the
+// order the kit names them.
+QString sizeAndStyles(const QFont &font, QChar separator)
+{
+    QString text = separator + QString::number(points(font));
+    const std::pair<bool, const char *> styles[] = {
+        {font.bold(), "bold"}, {font.italic(), "italic"}, {font.underline(), "underline"}, {font.strikeOut(), "strikeout"}};
+    for (const auto &[on, style] : styles) {
+        if (on)
+            text += separator + QLatin1String(style);
+    }
+    return text;
+}
+
+} // namespace
 
 QFont FontChoice::defaultFont()
 {
@@ -18,17 +43,12 @@ QFont FontChoice::defaultFont()
 
 QString FontChoice::DescribeGlyphFont(const QFont &font)
 {
-    const int points = font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 72.0 / 96.0);
-    QString text = font.family() + QLatin1Char(',') + QString::number(points) + QLatin1Char(',');
-    if (font.bold())
-        text += QLatin1String("bold,");
-    if (font.italic())
-        text += QLatin1String("italic,");
-    if (font.underline())
-        text += QLatin1String("underline,");
-    if (font.strikeOut())
-        text += QLatin1String("strikeout,");
-    return text;
+    return font.family() + sizeAndStyles(font, QLatin1Char(',')) + QLatin1Char(',');
+}
+
+QString FontChoice::fontName(const QFont &font)
+{
+    return font.family() + sizeAndStyles(font, QLatin1Char(' '));
 }
 
 int FontChoice::pixelHeight(const QFont &font)

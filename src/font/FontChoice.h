@@ -18,6 +18,9 @@ public:
     // "FACE,SIZE," followed by "bold,", "italic,", "underline,",
     // "strikeout," for each style that is set, in that order.
     static QString DescribeGlyphFont(const QFont &font);
+    // "Arial 8", "Arial 9 bold italic": the same in the translator's words,
+    // for messages.
+    static QString fontName(const QFont &font);
 
     // The font's height in pixels at 96 pixels per inch (points x 96 / 72,
     // to the nearest pixel), whatever the screen's own resolution, so a font

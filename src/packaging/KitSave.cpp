@@ -2,6 +2,7 @@
 
 #include "KitCompiler.h"
 #include "core/ArchiveFile.h"
+#include "font/FontChoice.h"
 #include "font/GlyphFileDecoder.h"
 #include "font/GlyphFileWriter.h"
 #include "pictures/PictureSlots.h"
@@ -69,18 +70,6 @@ QString KitSave::fewerTextsText(qint64 now, qint64 written)
         .arg(now - written);
 }
 
-QString KitSave::fontName(const QFont &font)
-{
-    QString name = font.family() + QLatin1Char(' ') + QString::number(font.pointSize());
-    const std::pair<bool, const char *> styles[] = {
-        {font.bold(), "bold"}, {font.italic(), "italic"}, {font.underline(), "underline"}, {font.strikeOut(), "strikeout"}};
-    for (const auto &[on, style] : styles) {
-        if (on)
-            name += QLatin1Char(' ') + QLatin1String(style);
-    }
-    return name;
-}
-
 QString KitSave::glyphsReplacedText(const Check &check)
 {
     const QString now = check.cellHeightNow ? QStringLiteral("cells %1 pixels high").arg(*check.cellHeightNow)
@@ -100,7 +89,7 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
     Check check;
     check.textsWritten = work.texts.rowCount();
     check.cellHeightWritten = captured.cellHeight;
-    check.glyphsWritten = QStringLiteral("%1, code page %2").arg(fontName(work.glyphFont)).arg(work.codePage.number());
+    check.glyphsWritten = QStringLiteral("%1, code page %2").arg(FontChoice::fontName(work.glyphFont)).arg(work.codePage.number());
 
     const std::shared_ptr<ArchiveFile> archive = currentArchive(applicationDirectory);
     check.textsNow = textRecords(archive.get());

@@ -98,8 +98,6 @@ public:
     // One line naming the glyphs "lang.dat" holds and what replaces them,
     // for a check whose glyphsReplaced is set.
     static QString glyphsReplacedText(const Check &check);
-    // "Arial 8", "Arial 9 bold italic": a glyph font in the translator's words.
-    static QString fontName(const QFont &font);
 };
 
 } // namespace orvanta
