@@ -47,9 +47,15 @@ bool KitDocument::glyphsChosen() const
     return FontChoice::DescribeGlyphFont(m_glyphFont) != m_startFont || m_codePage.number() != m_startCodePage;
 }
 
+KitSave::Work KitDocument::work()
+{
+    const auto glyphs = savedGlyphs();
+    return {m_texts, m_glyphFont, m_codePage, m_pictures, glyphs ? *glyphs : nullptr};
+}
+
 Result<KitSave::Check> KitDocument::checkSave()
 {
-    return KitSave::check(m_directory, {m_texts, m_glyphFont, m_codePage, m_pictures});
+    return KitSave::check(m_directory, work());
 }
 
 QByteArray KitDocument::text(int row, Side side) const
@@ -95,7 +101,7 @@ void KitDocument::setCodePage(int number)
 
 Result<QStringList> KitDocument::save(const KitSave::Options &options)
 {
-    auto saved = KitSave::save(m_directory, {m_texts, m_glyphFont, m_codePage, m_pictures}, options);
+    auto saved = KitSave::save(m_directory, work(), options);
     if (m_texts.rowCount() > 0)
         emit textsChanged(0, m_texts.rowCount() - 1); // the fixed records show their source again
     if (saved)

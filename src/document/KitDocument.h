@@ -108,6 +108,9 @@ signals:
     void codePageChanged(int number);
 
 private:
+    // The work a save takes, with the capture the document already holds.
+    KitSave::Work work();
+
     friend class TextEditCommand;
     friend class TranslationsCommand;
     friend class PictureCommand;

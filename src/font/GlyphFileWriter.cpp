@@ -91,10 +91,15 @@ Status GlyphFileWriter::WriteGlyphFiles(const QString &outputDirectory, const QF
     const Result<GlyphFiles> files = CaptureGlyphFiles(glyphFont, codePage);
     if (!files)
         return files.error();
+    return WriteGlyphFiles(outputDirectory, *files);
+}
+
+Status GlyphFileWriter::WriteGlyphFiles(const QString &outputDirectory, const GlyphFiles &files)
+{
     const QDir directory(outputDirectory);
-    if (Status written = FileSaver::writePiece(directory.filePath(SizeFileName), files->fontSizeDat); !written)
+    if (Status written = FileSaver::writePiece(directory.filePath(SizeFileName), files.fontSizeDat); !written)
         return written;
-    return FileSaver::writePiece(directory.filePath(FontFileName), files->fontSpr);
+    return FileSaver::writePiece(directory.filePath(FontFileName), files.fontSpr);
 }
 
 } // namespace orvanta

@@ -51,6 +51,8 @@ public:
     // `outputDirectory`, each replaced whole or not at all. A font over the
     // limits writes nothing.
     static Status WriteGlyphFiles(const QString &outputDirectory, const QFont &glyphFont, const CodePage &codePage);
+    // Writes glyph files captured before, as the above does after its capture.
+    static Status WriteGlyphFiles(const QString &outputDirectory, const GlyphFiles &files);
 };
 
 } // namespace orvanta

@@ -114,9 +114,14 @@ int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &des
     return 0;
 }
 
-int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts)
+int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &kitWork, bool allowFewerTexts)
 {
     const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
+    // Captured once for the check and the save; a font that cannot be
+    // captured is left to the check, which says why.
+    KitSave::Work work = kitWork;
+    if (const auto glyphs = GlyphCache().glyphs(work.glyphFont, work.codePage.number()))
+        work.glyphs = *glyphs;
     const auto check = KitSave::check(directory, work);
     if (!check)
         return ToolOutput::fail(check.error());

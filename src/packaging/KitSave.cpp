@@ -46,6 +46,15 @@ qint64 textRecords(ArchiveFile *archive)
     return entry ? TextFile::recordCount(entry->size) : 0;
 }
 
+// The glyphs the work's font gives in its code page: the capture it brings,
+// else one made now.
+Result<GlyphCache::Entry> glyphsOf(const KitSave::Work &work)
+{
+    if (work.glyphs)
+        return work.glyphs;
+    return GlyphCache().glyphs(work.glyphFont, work.codePage.number());
+}
+
 FormatError refusal(const QString &text)
 {
     return FormatError::general({}, text.toStdString());
@@ -82,13 +91,13 @@ QString KitSave::glyphsReplacedText(const Check &check)
 
 Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const Work &work)
 {
-    GlyphTable captured;
-    const Result<GlyphFiles> glyphs = GlyphFileWriter::CaptureGlyphFiles(work.glyphFont, work.codePage, &captured);
-    if (!glyphs)
-        return glyphs.error();
+    const Result<GlyphCache::Entry> captured = glyphsOf(work);
+    if (!captured)
+        return captured.error();
+    const GlyphFiles &glyphs = (*captured)->files;
     Check check;
     check.textsWritten = work.texts.rowCount();
-    check.cellHeightWritten = captured.cellHeight;
+    check.cellHeightWritten = (*captured)->table.cellHeight;
     check.glyphsWritten = QStringLiteral("%1, code page %2").arg(FontChoice::fontName(work.glyphFont)).arg(work.codePage.number());
 
     const std::shared_ptr<ArchiveFile> archive = currentArchive(applicationDirectory);
@@ -97,7 +106,7 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
         return check;
     const std::optional<QByteArray> fontNow = entryBytes(*archive, "FONT.SPR");
     const std::optional<QByteArray> sizesNow = entryBytes(*archive, "FONTSIZE.DAT");
-    check.glyphsReplaced = (fontNow || sizesNow) && (fontNow != glyphs->fontSpr || sizesNow != glyphs->fontSizeDat);
+    check.glyphsReplaced = (fontNow || sizesNow) && (fontNow != glyphs.fontSpr || sizesNow != glyphs.fontSizeDat);
     if (fontNow)
         check.cellHeightNow = GlyphFileDecoder::decode(*fontNow, "FONT.SPR").cellHeight;
     return check;
@@ -138,8 +147,11 @@ Status KitSave::SavePieces(const Work &work, const QString &outputDirectory)
 {
     if (Status texts = work.texts.SaveTexts(outputDirectory); !texts)
         return texts;
-    if (Status glyphs = GlyphFileWriter::WriteGlyphFiles(outputDirectory, work.glyphFont, work.codePage); !glyphs)
-        return glyphs;
+    const Result<GlyphCache::Entry> glyphs = glyphsOf(work);
+    if (!glyphs)
+        return glyphs.error();
+    if (Status written = GlyphFileWriter::WriteGlyphFiles(outputDirectory, (*glyphs)->files); !written)
+        return written;
     return work.pictures.WritePictureFiles(outputDirectory);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "font/GlyphCache.h"
 
 #include <QFont>
 #include <QString>
@@ -43,6 +44,9 @@ public:
         QFont glyphFont;
         const CodePage &codePage;
         const PictureSlots &pictures;
+        // glyphFont captured in codePage, when the caller holds the capture
+        // already; without it the check and the save capture it themselves.
+        GlyphCache::Entry glyphs = nullptr;
     };
 
     struct Options {
