@@ -12,7 +12,7 @@ TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::
             return;
         const int original = standard->text.width(text.source);
         // The game gets no more than a record holds.
-        const int translation = saved->text.width(text.saved.first(qMin(text.saved.size(), TextFile::RecordSize)));
+        const int translation = saved->text.width(TextFile::recordPart(text.saved));
         if (translation > original)
             findings.append({text.index, Id,
                              QStringLiteral("the translation is drawn %1 pixels wide, the original %2 pixels")

@@ -151,7 +151,7 @@ void TextChecker::check(int index, QByteArrayView source, QByteArrayView transla
                         QList<TextFinding> &findings) const
 {
     const bool fixed = TextTable::isFixed(index);
-    const QByteArrayView saved = fixed ? source : translation;
+    const QByteArrayView saved = TextTable::savedText(index, source, translation);
     const auto add = [&](const QString &check, const QString &message) { findings.append({index, check, message}); };
 
     if (saved.size() > TextFile::RecordSize)

@@ -15,9 +15,9 @@ QByteArrayView TextFile::textView(const char *record)
 
 void TextFile::appendRecord(QByteArray &out, const QByteArray &text)
 {
-    const qsizetype used = qMin<qsizetype>(text.size(), RecordSize);
-    out.append(text.constData(), used);
-    out.append(RecordSize - used, '\0');
+    const QByteArrayView kept = recordPart(text);
+    out.append(kept);
+    out.append(RecordSize - kept.size(), '\0');
 }
 
 QByteArray TextFile::header()

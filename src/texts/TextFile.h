@@ -32,7 +32,10 @@ public:
     static QByteArrayView textView(const char *record);
     static QByteArray textOfRecord(const char *record) { return textView(record).toByteArray(); }
 
-    // Appends one record for `text`: its first 200 bytes, zero-filled.
+    // What a record keeps of `text`: its first 200 bytes.
+    static QByteArrayView recordPart(QByteArrayView text) { return text.first(qMin(text.size(), qsizetype(RecordSize))); }
+
+    // Appends one record for `text`: recordPart(text), zero-filled.
     static void appendRecord(QByteArray &out, const QByteArray &text);
 
     static QByteArray header();

@@ -21,6 +21,12 @@ public:
     // game reads them as they are (key names, format codes).
     static const std::array<int, 41> FixedTextRows;
     static bool isFixed(int index);
+    // The text a save gives the game for record `index` (before a record
+    // cuts it): a fixed record's source, any other's translation.
+    static QByteArrayView savedText(int index, QByteArrayView source, QByteArrayView translation)
+    {
+        return isFixed(index) ? source : translation;
+    }
 
     struct Row {
         QByteArray source;

@@ -266,9 +266,9 @@ void TextsPage::showRowMeasures(int record)
     m_byteCount->setToolTip(cut);
 
     // What the game gets: a fixed record's source, and no more than a record holds.
-    const QByteArray saved = TextTable::isFixed(record) ? source : translation;
+    const QByteArray saved = TextFile::recordPart(TextTable::savedText(record, source, translation)).toByteArray();
     for (TextPreview *preview : std::as_const(m_previews))
-        preview->showTexts(source, saved.first(std::min(saved.size(), qsizetype(TextFile::RecordSize))));
+        preview->showTexts(source, saved);
 }
 
 void TextsPage::showProgress()
