@@ -5,13 +5,20 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace orvanta {
 
 namespace {
 
-const char *const HeaderText = "row,source,translation";
+const char *const HeaderText = "row,source,translation,needs_review,note";
+
+// The columns a file may have, by their header names.
+enum Column { RowColumn, SourceColumn, TranslationColumn, NeedsReviewColumn, NoteColumn, ColumnCount };
+const std::array<QLatin1String, ColumnCount> ColumnNames{QLatin1String("row"), QLatin1String("source"),
+                                                         QLatin1String("translation"), QLatin1String("needs_review"),
+                                                         QLatin1String("note")};
 
 // Appends `text` in UTF-8, quoted when it holds a comma, a quote or a line
 // break. Most fields need no quotes: they are encoded straight into `out`.
@@ -169,9 +176,54 @@ private:
     std::optional<FormatError> m_error;
 };
 
-bool isHeader(const QStringList &fields)
+// Where each column stands in the records (-1: not in the file), from the
+// header's names in any order and case; or what is wrong with the header.
+Result<std::array<qsizetype, ColumnCount>> columnsOf(const QStringList &fields, const std::string &fileName)
 {
-    return fields.join(QLatin1Char(',')).trimmed().compare(QLatin1String(HeaderText), Qt::CaseInsensitive) == 0;
+    std::array<qsizetype, ColumnCount> columns;
+    columns.fill(-1);
+    const QString seen = fields.join(QLatin1Char(','));
+    const auto wrong = [&](const std::string &what) {
+        return FormatError::onLine(fileName, 1, what + "; the first line must name the columns row, source and "
+                                                       "translation (needs_review and note may follow), in any "
+                                                       "order, separated by commas");
+    };
+    if (fields.size() == 1 && (seen.contains(QLatin1Char(';')) || seen.contains(QLatin1Char('\t'))))
+        return wrong(std::string("the file is separated by ") + (seen.contains(QLatin1Char(';')) ? "semicolons" : "tabs")
+                     + ", not commas (its header reads \"" + seen.left(80).toStdString() + "\")");
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const QString name = fields[i].trimmed().toLower();
+        const auto known = std::find(ColumnNames.begin(), ColumnNames.end(), name);
+        if (known == ColumnNames.end())
+            return wrong("the header names a column \"" + fields[i].left(40).toStdString() + "\" the kit does not know (it reads \""
+                         + seen.left(80).toStdString() + "\")");
+        qsizetype &column = columns[std::size_t(known - ColumnNames.begin())];
+        if (column >= 0)
+            return wrong("the header names the column " + name.toStdString() + " twice");
+        column = i;
+    }
+    for (int c = RowColumn; c <= TranslationColumn; ++c) {
+        if (columns[std::size_t(c)] < 0)
+            return wrong("the header has no column " + ColumnNames[std::size_t(c)].toString().toStdString()
+                         + " (it reads \"" + seen.left(80).toStdString() + "\")");
+    }
+    return columns;
+}
+
+// The needs_review cell: empty, "no", "0" or "false" for no; "yes", "1",
+// "true" or "x" for yes; nothing else.
+std::optional<bool> needsReviewOf(const QString &cell)
+{
+    const QString value = cell.trimmed().toLower();
+    for (const char *no : {"", "no", "0", "false"}) {
+        if (value == QLatin1String(no))
+            return false;
+    }
+    for (const char *yes : {"yes", "1", "true", "x"}) {
+        if (value == QLatin1String(yes))
+            return true;
+    }
+    return std::nullopt;
 }
 
 bool allEmpty(const QStringList &fields)
@@ -196,12 +248,14 @@ QByteArray CsvFile::write(const QList<ExchangeEntry> &entries)
         appendField(out, entry.source, utf8);
         out += ',';
         appendField(out, entry.translation, utf8);
+        out += entry.needsReview ? ",yes," : ",,";
+        appendField(out, entry.note, utf8);
         out += "\r\n";
     }
     return out;
 }
 
-Result<QList<ExchangeEntry>> CsvFile::read(QByteArrayView file, const std::string &fileName)
+Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileName)
 {
     // Skips a byte order mark; stateless, so a sequence cut off at the end
     // counts as an error too.
@@ -214,24 +268,45 @@ Result<QList<ExchangeEntry>> CsvFile::read(QByteArrayView file, const std::strin
     RecordReader reader(text, fileName);
     QStringList fields;
     qsizetype line = 0;
-    if (!reader.next(fields, line) || !isHeader(fields)) {
+    if (!reader.next(fields, line)) {
         if (reader.error())
             return *reader.error();
-        return FormatError::onLine(fileName, 1, std::string("the first line must be the header ") + HeaderText);
+        return FormatError::onLine(fileName, 1, "the file is empty; the first line must name the columns row, "
+                                                "source and translation");
     }
+    const auto columns = columnsOf(fields, fileName);
+    if (!columns)
+        return columns.error();
+    const auto cell = [&](Column column) {
+        const qsizetype at = (*columns)[std::size_t(column)];
+        return at < 0 ? QString() : fields[at];
+    };
     QList<ExchangeEntry> entries;
+    const qsizetype width = fields.size();
     while (reader.next(fields, line)) {
         if (allEmpty(fields))
             continue;
-        if (fields.size() != 3)
+        if (fields.size() != width)
             return FormatError::onLine(fileName, std::uint64_t(line),
-                                       std::to_string(fields.size()) + " fields where a record has 3: "
-                                           + HeaderText);
-        entries.append({fields[0], fields[1], fields[2], false, false, line});
+                                       std::to_string(fields.size()) + " fields where the header names "
+                                           + std::to_string(width));
+        ExchangeEntry entry{cell(RowColumn), cell(SourceColumn), cell(TranslationColumn)};
+        entry.line = line;
+        entry.hasReview = (*columns)[NeedsReviewColumn] >= 0 || (*columns)[NoteColumn] >= 0;
+        const auto needsReview = needsReviewOf(cell(NeedsReviewColumn));
+        if (!needsReview)
+            return FormatError::onLine(fileName, std::uint64_t(line),
+                                       "needs_review is \"" + cell(NeedsReviewColumn).left(40).toStdString()
+                                           + "\"; write yes or leave it empty");
+        entry.needsReview = *needsReview;
+        entry.note = cell(NoteColumn);
+        entries.append(entry);
     }
     if (reader.error())
         return *reader.error();
-    return entries;
+    ExchangeFile read;
+    read.entries = entries;
+    return read;
 }
 
 } // namespace orvanta

@@ -12,20 +12,26 @@
 namespace orvanta {
 
 // The texts as CSV for spreadsheets (RFC 4180): UTF-8 without a byte order
-// mark, the header row "row,source,translation", then one record per text,
-// each line ended by CR LF. A field is quoted only when it holds a comma, a
-// quote or a line break; spaces are kept as they stand.
+// mark, the header row "row,source,translation,needs_review,note", then one
+// record per text (needs_review "yes" or empty), each line ended by CR LF. A
+// field is quoted only when it holds a comma, a quote or a line break;
+// spaces are kept as they stand.
 class CsvFile {
 public:
     static QByteArray write(const QList<ExchangeEntry> &entries);
 
     // Reads what a spreadsheet writes back: CR LF, LF or CR line ends, quoted
     // or bare fields, a byte order mark, blank lines (or rows of empty
-    // cells). Anything else that breaks the format is an error naming
-    // `fileName` and the line: text that is not UTF-8, a missing header, a
-    // quote left open or inside a bare field, a record without exactly three
-    // fields. Entries carry the line their record starts on.
-    static Result<QList<ExchangeEntry>> read(QByteArrayView file, const std::string &fileName);
+    // cells), the columns in any order by their header names (row, source
+    // and translation needed; a file without needs_review and note leaves
+    // the kit's marks as they are). Anything else that breaks the format is
+    // an error naming `fileName` and the line: text that is not UTF-8, a
+    // header that names other columns (saying what it saw: semicolons,
+    // unknown names), a quote left open or inside a bare field, a record
+    // with another number of fields than the header, a needs_review cell
+    // that is neither yes nor empty. Entries carry the line their record
+    // starts on.
+    static Result<ExchangeFile> read(QByteArrayView file, const std::string &fileName);
 };
 
 } // namespace orvanta

@@ -12,10 +12,10 @@ QString describe(ImportReport::Reason reason, int codePage)
     switch (reason) {
     case Reason::SourceChanged:
         return QStringLiteral("skipped, the source text is not the kit's (the game's texts changed)");
-    case Reason::Fuzzy:
-        return QStringLiteral("skipped, marked fuzzy");
     case Reason::NoTranslation:
         return QStringLiteral("skipped, no translation");
+    case Reason::Obsolete:
+        return QStringLiteral("skipped, obsolete entries (#~) of texts that are gone");
     case Reason::UnknownRow:
         return QStringLiteral("skipped, no such row in the kit");
     case Reason::RepeatedRow:
@@ -24,8 +24,20 @@ QString describe(ImportReport::Reason reason, int codePage)
         return QStringLiteral("refused, a character code page %1 cannot hold").arg(codePage);
     case Reason::TooLong:
         return QStringLiteral("refused, longer than %1 bytes").arg(TextFile::RecordSize);
+    case Reason::Moved:
+        return QStringLiteral("imported where the source text stands now (it moved from the row the file names)");
+    case Reason::NeedsReview:
+        return QStringLiteral("imported, marked needs review (fuzzy)");
     case Reason::ResetAtSave:
         return QStringLiteral("imported, but reset to the original text at every save");
+    case Reason::CarriedForReview:
+        return QStringLiteral("carried for review, the source text changed a little");
+    case Reason::NewRow:
+        return QStringLiteral("new rows, left untranslated");
+    case Reason::SourceGone:
+        return QStringLiteral("translations of source texts that are gone (rows of the older kit)");
+    case Reason::KeptTranslated:
+        return QStringLiteral("left as they were, translated in this kit already");
     }
     return {};
 }

@@ -16,17 +16,30 @@ public:
     enum class Reason {
         // Skipped: the kit keeps its translation.
         SourceChanged, // the entry's source is not the row's (the game's texts changed)
-        Fuzzy,         // marked fuzzy: a guess waiting for review
         NoTranslation, // the translation is empty
+        Obsolete,      // a PO entry gettext keeps for texts that are gone (#~)
         UnknownRow,    // the row is not a number of a row the kit has
         RepeatedRow,   // a row that came earlier in the file
         // Refused: the file must be mended (or the refusals skipped).
         NotInCodePage, // a character the code page cannot hold
         TooLong,       // more bytes than a text record holds
         // Imported, but worth a word.
+        Moved,         // the source stands in another row now: imported there
+        NeedsReview,   // marked for review (fuzzy): imported, marked needs review
         ResetAtSave,   // a fixed row: the save puts the source text back
+        // Taking translations from an older kit (TextMigration).
+        CarriedForReview, // the source changed a little: carried, marked needs review
+        NewRow,           // a source the older kit does not have: left untranslated
+        SourceGone,       // a translated source of the older kit that no longer exists (its rows)
+        KeptTranslated,   // translated in this kit already: left as it was
     };
-    static constexpr int ReasonCount = int(Reason::ResetAtSave) + 1;
+    static constexpr int ReasonCount = int(Reason::KeptTranslated) + 1;
+    // Reasons that note an entry counted elsewhere too (as changed).
+    static bool isNote(Reason reason)
+    {
+        return reason == Reason::Moved || reason == Reason::NeedsReview || reason == Reason::ResetAtSave
+            || reason == Reason::CarriedForReview;
+    }
     // Rows kept for each reason; the count goes on.
     static constexpr int RowsKept = 8;
 
@@ -43,8 +56,8 @@ public:
     bool anyRefused() const { return count(Reason::NotInCodePage) + count(Reason::TooLong) > 0; }
 
     // For the translator: a summary line, then one line per reason met,
-    // e.g. "skipped, marked fuzzy: 2 (rows 5, 9)". `codePage` names the code
-    // page in the refusals.
+    // e.g. "skipped, no translation: 2 (rows 5, 9)". `codePage` names the
+    // code page in the refusals.
     QStringList lines(int codePage) const;
 
 private:

@@ -1,17 +1,21 @@
 #include "PoFile.h"
 
+#include "texts/TextFile.h"
+
 #include <QFile>
-#include <QHash>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <gettext-po.h>
 
+#include <cctype>
 #include <cerrno>
-#include <csetjmp>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -42,9 +46,6 @@ namespace {
 struct LibraryReport {
     std::string firstError;
     std::size_t line = 0; // of the first error; 0 when the library gave none
-    // Where a fatal error jumps to while writing: the library must not get
-    // control back after one (it would go on with a file it could not open).
-    std::jmp_buf *fatal = nullptr;
 };
 
 std::mutex LibraryMutex;
@@ -58,8 +59,6 @@ void collect(int severity, const char *fileName, std::size_t line, const char *t
         Collector->firstError = text && *text ? text : "unreadable";
         Collector->line = fileName && line != std::size_t(-1) ? line : 0;
     }
-    if (severity == PO_SEVERITY_FATAL_ERROR && Collector->fatal)
-        std::longjmp(*Collector->fatal, 1);
 }
 
 void xerror(int severity, po_message_t, const char *fileName, std::size_t line, std::size_t, int, const char *text)
@@ -75,56 +74,130 @@ void xerror2(int severity, po_message_t, const char *fileName, std::size_t line,
 
 const po_xerror_handler Handler{xerror, xerror2};
 
-// The one language that uses `codePage`, as a PO Language code; empty for
-// a code page shared by several languages.
-QByteArray languageOf(int codePage)
+QByteArray headerOf(const PoFile::Header &header)
 {
-    static const QHash<int, QByteArray> languages{{874, "th"}, {1253, "el"}, {1258, "vi"}};
-    return languages.value(codePage);
+    const QByteArray created = header.created.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toLatin1() + "+0000";
+    return "Project-Id-Version: Orvanta\n"
+           "POT-Creation-Date: " + created + "\n"
+           "PO-Revision-Date: " + (header.isTemplate ? QByteArray("YEAR-MO-DA HO:MI+ZONE") : created) + "\n"
+           "Last-Translator: " + (header.isTemplate ? "FULL NAME <EMAIL@ADDRESS>" : "") + "\n"
+           "Language-Team: " + (header.isTemplate ? "LANGUAGE <LL@li.org>" : "") + "\n"
+           "Language: " + (header.isTemplate ? QByteArray() : header.language.toUtf8()) + "\n"
+           "MIME-Version: 1.0\n"
+           "Content-Type: text/plain; charset=UTF-8\n"
+           "Content-Transfer-Encoding: 8bit\n"
+           "X-Orvanta-Codepage: " + QByteArray::number(header.codePage) + "\n";
 }
 
-QByteArray headerOf(int codePage, const QDateTime &revised)
+// Appends `text` as a C string of PO: quotes, backslashes and control
+// characters escaped (others octal, as gettext reads them).
+void appendQuoted(QByteArray &out, QByteArrayView text)
 {
-    QByteArray header = "Project-Id-Version: Orvanta\n"
-                        "PO-Revision-Date: "
-        + revised.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toLatin1()
-        + "+0000\n"
-          "Last-Translator: \n"
-          "Language-Team: \n";
-    if (const QByteArray language = languageOf(codePage); !language.isEmpty())
-        header += "Language: " + language + '\n';
-    return header
-        + "MIME-Version: 1.0\n"
-          "Content-Type: text/plain; charset=UTF-8\n"
-          "Content-Transfer-Encoding: 8bit\n"
-          "X-Orvanta-Codepage: "
-        + QByteArray::number(codePage) + '\n';
-}
-
-void insertMessage(po_message_iterator_t at, const char *context, const QByteArray &id, const QByteArray &text,
-                   const char *extractedComment)
-{
-    po_message_t message = po_message_create();
-    po_message_set_msgctxt(message, context);
-    po_message_set_msgid(message, id.constData());
-    po_message_set_msgstr(message, text.constData());
-    if (extractedComment)
-        po_message_set_extracted_comments(message, extractedComment);
-    po_message_insert(at, message);
-}
-
-// po_file_write, with a way out of a fatal error; false after one.
-bool writeCatalog(po_file_t catalog, const char *path, LibraryReport &report)
-{
-    std::jmp_buf jump;
-    if (setjmp(jump) != 0) {
-        report.fatal = nullptr;
-        return false;
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\a': out += "\\a"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\v': out += "\\v"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                const int code = static_cast<unsigned char>(c);
+                out += '\\';
+                out += char('0' + (code >> 6));
+                out += char('0' + ((code >> 3) & 7));
+                out += char('0' + (code & 7));
+            } else {
+                out += c;
+            }
+        }
     }
-    report.fatal = &jump;
-    po_file_write(catalog, path, &Handler);
-    report.fatal = nullptr;
-    return true;
+    out += '"';
+}
+
+// `keyword "text"`, or as gettext writes a text with line breaks inside:
+// an empty first string, then one string per line, each ending after its \n.
+void appendString(QByteArray &out, const char *keyword, QByteArrayView text)
+{
+    out += keyword;
+    out += ' ';
+    const qsizetype firstBreak = text.indexOf('\n');
+    if (firstBreak < 0 || firstBreak == text.size() - 1) {
+        appendQuoted(out, text);
+        out += '\n';
+        return;
+    }
+    out += "\"\"\n";
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype end = text.indexOf('\n', from);
+        end = end < 0 ? text.size() : end + 1;
+        appendQuoted(out, text.sliced(from, end - from));
+        out += '\n';
+        from = end;
+    }
+}
+
+// `#` comment lines with `prefix`, one per line of `text`.
+void appendComment(QByteArray &out, const char *prefix, const QString &text)
+{
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (line.isEmpty()) {
+            out += "#\n";
+            continue;
+        }
+        out += prefix;
+        out += line.toUtf8();
+        out += '\n';
+    }
+}
+
+// Whether `text` is a C format string whose every '%' starts one of the
+// printf codes the kit's placeholder check knows (%d %i %u %s %c %x %X %f
+// and %%, with flags "-+#0", width, precision and h/l), at least one of
+// them not %%. A lone '%' ("50% off") is text to the kit, but gettext would
+// read "% o" as a conversion and refuse translations that lack it: such a
+// source is not marked.
+bool isCFormat(QStringView text)
+{
+    static const QLatin1String Flags("-+#0");
+    static const QLatin1String Conversions("diusxXcf");
+    bool conversion = false;
+    for (qsizetype i = text.indexOf(QLatin1Char('%')); i >= 0; i = text.indexOf(QLatin1Char('%'), i)) {
+        qsizetype j = i + 1;
+        const auto digits = [&] {
+            if (j < text.size() && text[j] == QLatin1Char('*'))
+                ++j;
+            else
+                while (j < text.size() && text[j].isDigit() && text[j].unicode() < 128)
+                    ++j;
+        };
+        while (j < text.size() && Flags.contains(text[j]))
+            ++j;
+        digits();
+        if (j < text.size() && text[j] == QLatin1Char('.')) {
+            ++j;
+            digits();
+        }
+        while (j < text.size() && (text[j] == u'h' || text[j] == u'l'))
+            ++j;
+        if (j >= text.size())
+            return false;
+        if (text[j] == QLatin1Char('%') && j == i + 1) {
+            i = j + 1;
+            continue;
+        }
+        if (!Conversions.contains(text[j]))
+            return false;
+        conversion = true;
+        i = j + 1;
+    }
+    return conversion;
 }
 
 // A message as the library holds it, until the header's charset is known.
@@ -132,8 +205,68 @@ struct RawMessage {
     const char *context;
     const char *id;
     const char *text;
+    const char *comments;
     bool fuzzy;
+    bool obsolete;
 };
+
+// The row number in a `msgctxt "..."` line, as it stands; empty for any
+// other line.
+QByteArray contextOf(QByteArrayView line)
+{
+    if (!line.startsWith("msgctxt \"") || !line.endsWith("\""))
+        return {};
+    return line.sliced(9, line.size() - 10).toByteArray();
+}
+
+// Whether `line` (a line of strings) holds a zero byte, raw or as an
+// escape (\0, \00, \000, \x0, \x00) that gettext turns into one.
+bool holdsZero(QByteArrayView line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '\0')
+            return true;
+        if (line[i] != '\\' || i + 1 >= line.size())
+            continue;
+        qsizetype j = i + 1;
+        if (line[j] == 'x') {
+            ++j;
+            while (j < line.size() && line[j] == '0')
+                ++j;
+            if (j > i + 2 && (j == line.size() || !std::isxdigit(static_cast<unsigned char>(line[j]))))
+                return true;
+        } else if (line[j] == '0') {
+            while (j < line.size() && j < i + 4 && line[j] == '0')
+                ++j;
+            if (j == line.size() || j == i + 4 || line[j] < '0' || line[j] > '7')
+                return true;
+        }
+        i = j - 1 > i ? j - 1 : i + 1; // past the escape (a doubled backslash too)
+    }
+    return false;
+}
+
+// The first line of `file` whose strings hold a zero byte, and the row of
+// the entry it belongs to; line 0 when there is none. gettext's library
+// would cut the text at it without a word.
+std::pair<qsizetype, QByteArray> firstZero(QByteArrayView file)
+{
+    if (!file.contains('\0') && !file.contains("\\0") && !file.contains("\\x"))
+        return {0, {}};
+    QByteArray row;
+    qsizetype line = 1;
+    for (qsizetype from = 0; from < file.size(); ++line) {
+        qsizetype end = file.indexOf('\n', from);
+        end = end < 0 ? file.size() : end;
+        const QByteArrayView text = file.sliced(from, end - from);
+        if (const QByteArray context = contextOf(text.trimmed()); !context.isEmpty())
+            row = context;
+        if (!text.trimmed().startsWith('#') && holdsZero(text))
+            return {line, row};
+        from = end + 1;
+    }
+    return {0, {}};
+}
 
 // The charset that the header's Content-Type names; UTF-8 when it names
 // none or the template's placeholder.
@@ -158,46 +291,45 @@ QByteArray charsetOf(const char *header)
 
 } // namespace
 
-Result<QByteArray> PoFile::write(const QList<ExchangeEntry> &entries, int codePage, const QDateTime &revised,
-                                 const std::string &fileName)
+QByteArray PoFile::write(const QList<ExchangeEntry> &entries, const Header &header)
 {
-    QTemporaryFile scratch;
-    if (!scratch.open())
-        return FormatError::general(fileName, "no scratch file for writing it: " + scratch.errorString().toStdString());
-    const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
-    {
-        const std::lock_guard lock(LibraryMutex);
-        LibraryReport report;
-        Collector = &report;
-        po_file_t catalog = po_file_create();
-        po_message_iterator_t at = po_message_iterator(catalog, nullptr);
-        insertMessage(at, nullptr, QByteArray(""), headerOf(codePage, revised), nullptr);
-        const QByteArray comment = QByteArray(FixedComment) + '\n';
-        for (const ExchangeEntry &entry : entries) {
-            const QByteArray translation = entry.translation == entry.source ? QByteArray("") : entry.translation.toUtf8();
-            insertMessage(at, entry.row.toUtf8().constData(), entry.source.toUtf8(), translation,
-                          entry.fixed ? comment.constData() : nullptr);
-        }
-        po_message_iterator_free(at);
-        const bool written = writeCatalog(catalog, scratchPath.constData(), report);
-        po_file_free(catalog);
-        Collector = nullptr;
-        if (!written || !report.firstError.empty())
-            return FormatError::general(fileName, "gettext could not write it: " + report.firstError);
+    QByteArray out;
+    out.reserve(512 + entries.size() * 160);
+    if (header.isTemplate)
+        out += "# Orvanta texts.\n#, fuzzy\n";
+    appendString(out, "msgid", "");
+    appendString(out, "msgstr", headerOf(header));
+    const QByteArray limit = "#. At most " + QByteArray::number(TextFile::RecordSize) + " bytes in code page "
+        + QByteArray::number(header.codePage) + ".\n";
+    const QByteArray fixed = QByteArray("#. ") + FixedComment + '\n';
+    for (const ExchangeEntry &entry : entries) {
+        out += '\n';
+        if (!header.isTemplate && !entry.note.isEmpty())
+            appendComment(out, "# ", entry.note);
+        out += limit;
+        if (entry.fixed)
+            out += fixed;
+        const bool fuzzy = !header.isTemplate && entry.needsReview;
+        const bool cFormat = isCFormat(entry.source);
+        if (fuzzy || cFormat)
+            out += fuzzy && cFormat ? "#, fuzzy, c-format\n" : fuzzy ? "#, fuzzy\n" : "#, c-format\n";
+        appendString(out, "msgctxt", entry.row.toUtf8());
+        const QByteArray source = entry.source.toUtf8();
+        appendString(out, "msgid", source);
+        const bool untranslated = header.isTemplate || entry.translation == entry.source;
+        appendString(out, "msgstr", untranslated ? QByteArray() : entry.translation.toUtf8());
     }
-    QFile written(scratch.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        return FormatError::general(fileName, "the written file cannot be read back: " + written.errorString().toStdString());
-    const QByteArray bytes = written.readAll();
-    if (bytes.size() != written.size())
-        return FormatError::general(fileName, "the written file cannot be read back whole");
-    return bytes;
+    return out;
 }
 
-Result<QList<ExchangeEntry>> PoFile::read(QByteArrayView file, const std::string &fileName)
+Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileName)
 {
     if (file.startsWith("\xEF\xBB\xBF"))
         file = file.sliced(3);
+    if (const auto [line, row] = firstZero(file); line > 0)
+        return FormatError::onLine(fileName, std::uint64_t(line),
+                                   (row.isEmpty() ? std::string("a text") : "the text of row " + row.toStdString())
+                                       + " holds a NUL byte, where the game's text would end; remove it");
     // The library reads only named files.
     QTemporaryFile scratch;
     if (!scratch.open() || scratch.write(file.data(), file.size()) != file.size() || !scratch.flush())
@@ -212,8 +344,9 @@ Result<QList<ExchangeEntry>> PoFile::read(QByteArrayView file, const std::string
     Collector = nullptr;
     if (!catalog)
         return FormatError::general(fileName, std::string("cannot be read: ") + std::strerror(readErrno));
+    // Frees the catalogue however the reading ends.
+    const std::unique_ptr<std::remove_pointer_t<po_file_t>, void (*)(po_file_t)> owned(catalog, po_file_free);
     if (!report.firstError.empty()) {
-        po_file_free(catalog);
         return report.line ? FormatError::onLine(fileName, report.line, report.firstError)
                            : FormatError::general(fileName, report.firstError);
     }
@@ -223,49 +356,64 @@ Result<QList<ExchangeEntry>> PoFile::read(QByteArrayView file, const std::string
     for (const char *const *domain = po_file_domains(catalog); *domain; ++domain) {
         po_message_iterator_t it = po_message_iterator(catalog, *domain);
         while (po_message_t message = po_next_message(it)) {
-            if (po_message_is_obsolete(message))
-                continue;
             const char *context = po_message_msgctxt(message);
             const char *id = po_message_msgid(message);
-            if (!context && !*id) {
+            const bool obsolete = po_message_is_obsolete(message) != 0;
+            if (!context && !*id && !obsolete) {
                 header = header ? header : po_message_msgstr(message);
                 continue;
             }
-            messages.push_back({context, id, po_message_msgstr(message), po_message_is_fuzzy(message) != 0});
+            if (po_message_msgid_plural(message) && !obsolete) {
+                po_message_iterator_free(it);
+                return FormatError::general(fileName, "the entry of row \"" + std::string(context ? context : "")
+                                                          + "\" has plural forms (msgid_plural); the game's "
+                                                            "texts have none, so give it one msgstr");
+            }
+            messages.push_back({context, id, po_message_msgstr(message), po_message_comments(message),
+                                po_message_is_fuzzy(message) != 0, obsolete});
         }
         po_message_iterator_free(it);
     }
 
+    ExchangeFile read;
     const QByteArray charset = charsetOf(header);
+    if (header) {
+        if (char *codePage = po_header_field(header, "X-Orvanta-Codepage")) {
+            read.codePage = QByteArray(codePage).trimmed().toInt();
+            std::free(codePage);
+        }
+        if (char *language = po_header_field(header, "Language")) {
+            read.language = QString::fromUtf8(language).trimmed();
+            std::free(language);
+        }
+    }
     // Keeps a leading U+FEFF of a text: only the file may have a byte order mark.
     QStringDecoder decoder(charset.constData(),
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    if (!decoder.isValid()) {
-        po_file_free(catalog);
+    if (!decoder.isValid())
         return FormatError::general(fileName, "its charset " + charset.toStdString()
                                                   + " is not one the kit reads; save the file as UTF-8");
-    }
-    QList<ExchangeEntry> entries;
-    entries.reserve(qsizetype(messages.size()));
+    read.entries.reserve(qsizetype(messages.size()));
     bool decoded = true;
     auto decode = [&](const char *text) {
         decoder.resetState();
-        QString result = decoder.decode(QByteArrayView(text));
+        QString result = decoder.decode(QByteArrayView(text ? text : ""));
         decoded = decoded && !decoder.hasError();
         return result;
     };
     for (const RawMessage &message : messages) {
-        ExchangeEntry entry{decode(message.context ? message.context : ""), decode(message.id), decode(message.text)};
-        entry.fuzzy = message.fuzzy;
-        if (!decoded) {
-            po_file_free(catalog);
+        ExchangeEntry entry{decode(message.context), decode(message.id), decode(message.text)};
+        entry.needsReview = message.fuzzy;
+        entry.note = decode(message.comments);
+        if (entry.note.endsWith(QLatin1Char('\n')))
+            entry.note.chop(1);
+        entry.obsolete = message.obsolete;
+        if (!decoded)
             return FormatError::general(fileName, "the entry of row \"" + entry.row.toStdString() + "\" is not "
                                                       + charset.toStdString() + " text");
-        }
-        entries.append(entry);
+        read.entries.append(entry);
     }
-    po_file_free(catalog);
-    return entries;
+    return read;
 }
 
 } // namespace orvanta

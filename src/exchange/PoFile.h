@@ -7,32 +7,45 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
+#include <QString>
 
 #include <string>
 
 namespace orvanta {
 
-// The texts as a gettext PO file for translation editors, read and written
-// by GNU gettext's own library (libgettextpo). One entry per text: msgctxt
-// the row, msgid the source, msgstr the translation, all UTF-8. The
-// library keeps global state, so calls are serialised inside.
+// The texts as a gettext PO file (or POT template) for translation editors,
+// gettext's tools and Weblate. One entry per text: msgctxt the row number,
+// msgid the source, msgstr the translation, all UTF-8; the row's review mark
+// as `#, fuzzy`, its note as translator comments (`# `), the byte limit and,
+// for a fixed row, that the save resets it as extracted comments (`#. `),
+// and `#, c-format` where the source holds printf codes, so that
+// `msgfmt --check` compares them with the translation's. There are no
+// plural forms, so the header has no Plural-Forms.
+//
+// The kit writes the file itself (gettext's writer takes seconds for a big
+// kit; the output is what `msgcat --no-wrap` makes of it, and the tests read
+// every written file back with gettext's library). Reading is gettext's own
+// library (libgettextpo), which keeps global state: calls are serialised.
 class PoFile {
 public:
-    // A header (UTF-8, the code page as X-Orvanta-Codepage and, when the
-    // code page is used for one language only, Language; `revised` as
-    // PO-Revision-Date), then the entries in order. An untranslated entry
-    // (translation equal to source) gets an empty msgstr, a fixed one an
-    // extracted comment saying it is reset at every save. An error (the
-    // library or the scratch file failing) names `fileName`.
-    static Result<QByteArray> write(const QList<ExchangeEntry> &entries, int codePage, const QDateTime &revised,
-                                    const std::string &fileName);
+    struct Header {
+        int codePage = 1252;
+        QString language;      // "ru", "pt_BR"; empty when not known
+        QDateTime created;     // POT-Creation-Date, and PO-Revision-Date of a PO
+        bool isTemplate = false; // a POT: every msgstr empty, header fuzzy
+    };
 
-    // Every entry but the header and obsolete ones, in file order, with
-    // msgctxt as the row and the fuzzy mark; text in the charset the header
-    // names (UTF-8 when it names none). A byte order mark is skipped. The
-    // first syntax error the library finds is an error naming `fileName`
-    // and its line, as is text that is not in the charset.
-    static Result<QList<ExchangeEntry>> read(QByteArrayView file, const std::string &fileName);
+    static QByteArray write(const QList<ExchangeEntry> &entries, const Header &header);
+
+    // Every entry but the header in file order, obsolete (`#~`) ones
+    // flagged, with msgctxt as the row number, the fuzzy mark and the
+    // translator comments as the note; text in the charset the header names
+    // (UTF-8 when it names none). A byte order mark is skipped. An error
+    // names `fileName` and, where it can, the line and the row: the first
+    // syntax error gettext finds, text not in the charset, a plural entry
+    // (the game's texts have none) and a NUL byte in a text (the game's text
+    // would end there).
+    static Result<ExchangeFile> read(QByteArrayView file, const std::string &fileName);
 
     // "Reset to the original text at every save.": the comment of a fixed row.
     static const char *const FixedComment;

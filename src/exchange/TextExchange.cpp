@@ -2,62 +2,100 @@
 
 #include "CsvFile.h"
 #include "PoFile.h"
+#include "XliffFile.h"
+#include "font/GameTextRenderer.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
 
-#include <QDateTime>
 #include <QFile>
+#include <QHash>
 
 namespace orvanta {
 
 std::optional<TextExchange::Format> TextExchange::formatOf(const QString &fileName)
 {
-    if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+    const auto ends = [&](const char *suffix) { return fileName.endsWith(QLatin1String(suffix), Qt::CaseInsensitive); };
+    if (ends(".csv"))
         return Format::Csv;
-    if (fileName.endsWith(QLatin1String(".po"), Qt::CaseInsensitive)
-        || fileName.endsWith(QLatin1String(".pot"), Qt::CaseInsensitive))
+    if (ends(".po"))
         return Format::Po;
+    if (ends(".pot"))
+        return Format::Pot;
+    if (ends(".xlf") || ends(".xliff"))
+        return Format::Xliff;
     return std::nullopt;
 }
 
-QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const CodePage &codePage)
+std::optional<TextExchange::Format> TextExchange::formatNamed(const QString &name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("xlf"))
+        return Format::Xliff;
+    return formatOf(QLatin1Char('.') + lower);
+}
+
+QString TextExchange::languageOf(int codePage)
+{
+    static const QHash<int, QString> languages{
+        {874, QStringLiteral("th")}, {1253, QStringLiteral("el")}, {1258, QStringLiteral("vi")}};
+    return languages.value(codePage);
+}
+
+QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const CodePage &codePage,
+                                           const GameTextRenderer *standardGlyphs)
 {
     QList<ExchangeEntry> entries;
     entries.reserve(texts.rowCount());
-    for (int i = 0; i < texts.rowCount(); ++i) {
-        ExchangeEntry entry{QString::number(i + 1), codePage.decode(texts.row(i).source),
-                            codePage.decode(texts.row(i).translation)};
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        ExchangeEntry entry{QString::number(row + 1), codePage.decode(texts.row(row).source),
+                            codePage.decode(texts.row(row).translation)};
+        entry.fixed = TextTable::isFixed(row);
+        if (standardGlyphs)
+            entry.sourceWidth = standardGlyphs->width(texts.row(row).source);
         entries.append(entry);
-    }
-    for (int index : TextTable::FixedTextRows) {
-        if (index < entries.size())
-            entries[index].fixed = true;
     }
     return entries;
 }
 
-Result<QByteArray> TextExchange::write(Format format, const TextTable &texts, const CodePage &codePage,
+Result<QByteArray> TextExchange::write(Format format, const QList<ExchangeEntry> &entries, const Header &given,
                                        const QString &fileName)
 {
-    const QList<ExchangeEntry> all = entries(texts, codePage);
-    if (format == Format::Csv)
-        return CsvFile::write(all);
-    return PoFile::write(all, codePage.number(), QDateTime::currentDateTimeUtc(), fileName.toStdString());
+    Header header = given;
+    if (header.language.isEmpty())
+        header.language = languageOf(header.codePage);
+    switch (format) {
+    case Format::Csv:
+        return CsvFile::write(entries);
+    case Format::Xliff:
+        return XliffFile::write(entries, {header.codePage, header.language}, fileName.toStdString());
+    case Format::Po:
+    case Format::Pot:
+        break;
+    }
+    return PoFile::write(entries, {header.codePage, header.language, header.created, format == Format::Pot});
 }
 
-Result<QList<ExchangeEntry>> TextExchange::read(const QString &path)
+Result<ExchangeFile> TextExchange::read(const QString &path)
 {
     const auto format = formatOf(path);
     if (!format)
-        return FormatError::general(path.toStdString(), "not a texts file: the name must end in .csv, .po or .pot");
+        return FormatError::general(path.toStdString(),
+                                    "not a texts file: the name must end in .csv, .po, .pot, .xlf or .xliff");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FormatError::general(path.toStdString(), "cannot be opened: " + file.errorString().toStdString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return FormatError::general(path.toStdString(), "cannot be read: " + file.errorString().toStdString());
-    if (*format == Format::Csv)
+    switch (*format) {
+    case Format::Csv:
         return CsvFile::read(bytes, path.toStdString());
+    case Format::Xliff:
+        return XliffFile::read(bytes, path.toStdString());
+    case Format::Po:
+    case Format::Pot:
+        break;
+    }
     return PoFile::read(bytes, path.toStdString());
 }
 

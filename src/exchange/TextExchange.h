@@ -4,6 +4,7 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -12,28 +13,49 @@
 namespace orvanta {
 
 class CodePage;
+class GameTextRenderer;
 class TextTable;
 
 // The kit's texts in the translators' own files: which format a file name
 // means, the entries of the texts shown through a code page, and a whole
-// file written or read in either format.
+// file written or read in any format.
 class TextExchange {
 public:
-    enum class Format { Csv, Po };
+    // Pot is a PO template: the sources only, for msgmerge and Weblate.
+    enum class Format { Csv, Po, Pot, Xliff };
 
-    // ".csv" is CSV, ".po" and ".pot" are PO (any case); nothing else.
+    // What a file says besides its entries.
+    struct Header {
+        int codePage = 1252;
+        QString language; // the translation's language ("ru"); empty when not known
+        QDateTime created;
+    };
+
+    // ".csv" is CSV, ".po" PO, ".pot" a template, ".xlf" and ".xliff"
+    // XLIFF (any case); nothing else.
     static std::optional<Format> formatOf(const QString &fileName);
+    // "csv", "po", "pot", "xliff" (as kvtool's --format names them).
+    static std::optional<Format> formatNamed(const QString &name);
 
-    // One entry per text, in row order, decoded through `codePage`.
-    static QList<ExchangeEntry> entries(const TextTable &texts, const CodePage &codePage);
+    // One entry per text, in row order, decoded through `codePage`, with
+    // each source's width in `standardGlyphs` when given (the game's own
+    // glyphs); no marks (the caller adds what it knows).
+    static QList<ExchangeEntry> entries(const TextTable &texts, const CodePage &codePage,
+                                        const GameTextRenderer *standardGlyphs = nullptr);
 
-    // The file for the texts; `fileName` only names it in an error.
-    static Result<QByteArray> write(Format format, const TextTable &texts, const CodePage &codePage,
+    // The language the translation is in when nothing names it: the one
+    // language that uses `codePage` (874 Thai, 1253 Greek, 1258
+    // Vietnamese), else empty.
+    static QString languageOf(int codePage);
+
+    // The file for the entries; `fileName` only names it in an error. A
+    // header without language takes languageOf() its code page.
+    static Result<QByteArray> write(Format format, const QList<ExchangeEntry> &entries, const Header &header,
                                     const QString &fileName);
 
     // Reads the file at `path` in the format its name means; an error names
     // the path (and the line, where the format tells it).
-    static Result<QList<ExchangeEntry>> read(const QString &path);
+    static Result<ExchangeFile> read(const QString &path);
 };
 
 } // namespace orvanta

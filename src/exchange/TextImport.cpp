@@ -4,26 +4,14 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include <QHash>
+
+#include <optional>
 #include <vector>
 
 namespace orvanta {
 
 namespace {
-
-// The index of the row an entry names in decimal, or -1 when it names none
-// of the table's rows.
-int indexOf(const QString &row, int rowCount)
-{
-    if (row.isEmpty() || row.size() > 9)
-        return -1;
-    int number = 0;
-    for (QChar c : row) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        number = number * 10 + (c.unicode() - '0');
-    }
-    return number >= 1 && number <= rowCount ? number - 1 : -1;
-}
 
 QString unknownRow(const ExchangeEntry &entry)
 {
@@ -60,39 +48,79 @@ bool shows(const QString &text, const QByteArray &bytes, const CodePage &codePag
 
 } // namespace
 
+int TextImport::rowOf(QStringView rowNumber, int rowCount)
+{
+    if (rowNumber.isEmpty() || rowNumber.size() > 9 || rowNumber[0] == u'0')
+        return -1;
+    int number = 0;
+    for (QChar c : rowNumber) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        number = number * 10 + (c.unicode() - '0');
+    }
+    return number <= rowCount ? number - 1 : -1;
+}
+
 TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, const TextTable &texts,
-                                        const CodePage &codePage)
+                                        const CodePage &codePage, const Marks &marks)
 {
     using Reason = ImportReport::Reason;
     Outcome outcome;
     ImportReport &report = outcome.report;
     std::vector<bool> seen(std::size_t(texts.rowCount()), false);
+    // The row of each source text that stands in one row only (-1 for one
+    // in several), made when the first entry needs it.
+    std::optional<QHash<QByteArray, int>> rowsBySource;
+    const auto rowOfSource = [&](const QString &source) {
+        if (!rowsBySource) {
+            rowsBySource.emplace();
+            rowsBySource->reserve(texts.rowCount());
+            for (int row = 0; row < texts.rowCount(); ++row) {
+                const auto it = rowsBySource->find(texts.row(row).source);
+                if (it == rowsBySource->end())
+                    rowsBySource->insert(texts.row(row).source, row);
+                else
+                    *it = -1;
+            }
+        }
+        const auto bytes = codePage.encode(source);
+        return bytes ? rowsBySource->value(*bytes, -1) : -1;
+    };
     for (const ExchangeEntry &entry : entries) {
-        const int index = indexOf(entry.row, texts.rowCount());
-        if (index < 0) {
-            report.add(Reason::UnknownRow, unknownRow(entry));
+        if (entry.obsolete) {
+            report.add(Reason::Obsolete, entry.row.isEmpty() ? unknownRow(entry) : entry.row);
             continue;
         }
-        const auto row = [index] { return QString::number(index + 1); };
-        if (seen[std::size_t(index)]) {
-            report.add(Reason::RepeatedRow, row());
+        int row = rowOf(entry.row, texts.rowCount());
+        bool moved = false;
+        if (row < 0 || !shows(entry.source, texts.row(row).source, codePage)) {
+            const int found = rowOfSource(entry.source);
+            if (found < 0) {
+                if (row < 0)
+                    report.add(Reason::UnknownRow, unknownRow(entry));
+                else
+                    report.add(Reason::SourceChanged, entry.row);
+                continue;
+            }
+            moved = true;
+            row = found;
+        }
+        const QString rowNumber = QString::number(row + 1);
+        if (seen[std::size_t(row)]) {
+            report.add(Reason::RepeatedRow, rowNumber);
             continue;
         }
-        seen[std::size_t(index)] = true;
-        const TextTable::Row &text = texts.row(index);
-        if (!shows(entry.source, text.source, codePage)) {
-            report.add(Reason::SourceChanged, row());
-            continue;
-        }
-        if (entry.fuzzy) {
-            report.add(Reason::Fuzzy, row());
-            continue;
-        }
+        seen[std::size_t(row)] = true;
+        const TextTable::Row &text = texts.row(row);
         if (entry.translation.isEmpty()) {
-            report.add(Reason::NoTranslation, row());
+            report.add(Reason::NoTranslation, rowNumber);
             continue;
         }
-        if (shows(entry.translation, text.translation, codePage)) {
+        std::optional<Mark> mark;
+        if (entry.hasReview)
+            mark = Mark{entry.needsReview, entry.note};
+        const bool sameMark = !mark || (marks ? marks(row) == *mark : *mark == Mark{});
+        if (shows(entry.translation, text.translation, codePage) && sameMark) {
             report.addUnchanged();
             continue;
         }
@@ -102,17 +130,21 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         if (!bytes || bytes->contains('\0')) {
             if (bytes)
                 bad = entry.translation.indexOf(QChar(0));
-            report.add(Reason::NotInCodePage, row() + QStringLiteral(" (") + characterAt(entry.translation, bad) + QLatin1Char(')'));
+            report.add(Reason::NotInCodePage, rowNumber + QStringLiteral(" (") + characterAt(entry.translation, bad) + QLatin1Char(')'));
             continue;
         }
         if (bytes->size() > TextFile::RecordSize) {
-            report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(row()).arg(bytes->size()));
+            report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(rowNumber).arg(bytes->size()));
             continue;
         }
-        if (TextTable::isFixed(index) && *bytes != text.source)
-            report.add(Reason::ResetAtSave, row());
+        if (moved)
+            report.add(Reason::Moved, QStringLiteral("%1 (from %2)").arg(rowNumber, entry.row.isEmpty() ? unknownRow(entry) : entry.row));
+        if (mark && mark->needsReview)
+            report.add(Reason::NeedsReview, rowNumber);
+        if (TextTable::isFixed(row) && *bytes != text.source)
+            report.add(Reason::ResetAtSave, rowNumber);
         report.addChanged();
-        outcome.changes.append({index, *bytes});
+        outcome.changes.append({row, *bytes, mark});
     }
     return outcome;
 }
@@ -120,7 +152,7 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
 void TextImport::apply(const QList<Change> &changes, TextTable &texts)
 {
     for (const Change &change : changes)
-        texts.setTranslation(change.index, change.translation);
+        texts.setTranslation(change.row, change.translation);
 }
 
 } // namespace orvanta

@@ -30,7 +30,7 @@ const std::array Commands{
     Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
     Command{"extract", "extract ARCHIVE [NAME...]    write entries (all, or those named) to files", ArchiveCommands::extract},
     Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
-    Command{"texts", "texts build|export|import|widths|check ... the game's text files", TextsCommands::run, true},
+    Command{"texts", "texts build|export|import|migrate|widths|check ... the game's text files", TextsCommands::run, true},
     Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
     Command{"render", "render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG", RenderCommand::run},
     Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",

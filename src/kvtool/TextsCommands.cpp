@@ -18,16 +18,20 @@ namespace {
 
 const char *const Usage =
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
-    "       kvtool texts export KITDIR [--format csv|po] [-o FILE] [--codepage NUMBER]\n"
+    "       kvtool texts export KITDIR [--format csv|po|pot|xliff] [-o FILE] [--language LL]\n"
+    "                          [--codepage NUMBER]\n"
     "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n"
+    "       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]\n"
     "       kvtool texts check KITDIR [--codepage NUMBER]\n"
     "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n\n"
     "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
     "           one text per line\n"
-    "  export   writes the kit's texts as CSV (row,source,translation) or PO,\n"
+    "  export   writes the kit's texts as CSV, PO, a PO template or XLIFF,\n"
     "           loaded from KITDIR exactly as the kit loads them at start-up\n"
-    "  import   applies a .csv, .po or .pot file to the kit's texts and saves\n"
-    "           a new lang.dat as the save button does\n"
+    "  import   applies a .csv, .po, .pot, .xlf or .xliff file to the kit's\n"
+    "           texts and saves a new lang.dat as the save button does\n"
+    "  migrate  carries the translations of an older kit folder over to the\n"
+    "           kit's texts (moved and reworded ones too) and saves as import\n"
     "  check    checks every translation as the Texts page does, one line\n"
     "           per finding\n"
     "  widths   writes how wide the game draws each text as CSV\n"
@@ -45,6 +49,8 @@ int TextsCommands::run(const QStringList &args)
         return TextsExportCommand::run(rest);
     if (sub == QLatin1String("import"))
         return TextsImportCommand::run(rest);
+    if (sub == QLatin1String("migrate"))
+        return TextsImportCommand::migrate(rest);
     if (sub == QLatin1String("check"))
         return TextsCheckCommand::run(rest);
     if (sub == QLatin1String("widths"))

@@ -3,6 +3,8 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
+#include "font/GlyphCache.h"
+#include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QCommandLineParser>
@@ -15,37 +17,58 @@ int TextsExportCommand::run(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Loads the texts of the kit in KITDIR exactly as the kit does at start-up (\"kvtexts.dat\" and "
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them for the translators' own "
-        "tools: as UTF-8 CSV with the header row,source,translation, or as a gettext PO file with one entry "
-        "per row (msgctxt the row, msgid the source, msgstr the translation, empty while untranslated)."));
+        "tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file "
+        "with one entry per row (msgctxt the row, msgid the source, msgstr the translation, empty while "
+        "untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
+        "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
+        "pixels)."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("csv or po (default: po for an output file named .po or .pot, "
-                                                   "else csv)."),
-                                    QStringLiteral("csv|po"));
+                                    QStringLiteral("csv, po, pot or xliff (default: the output file's name: "
+                                                   ".po, .pot, .xlf or .xliff, else csv)."),
+                                    QStringLiteral("csv|po|pot|xliff"));
     const QCommandLineOption output(QStringLiteral("o"),
                                     QStringLiteral("Write to <file>, replaced only once complete (default: "
                                                    "standard output)."),
                                     QStringLiteral("file"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("The translation's language code (ru, pt_BR) for the PO "
+                                                     "header and XLIFF target-language (default: the one the kit "
+                                                     "remembers, else the one language of the code page)."),
+                                      QStringLiteral("LL"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    parser.addOptions({format, output, codePage});
+    parser.addOptions({format, output, language, codePage});
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
 
     const QString outPath = parser.value(output);
     TextExchange::Format chosen = TextExchange::formatOf(outPath).value_or(TextExchange::Format::Csv);
     if (parser.isSet(format)) {
-        const QString name = parser.value(format).toLower();
-        if (name != QLatin1String("csv") && name != QLatin1String("po")) {
-            ToolOutput::fail(QStringLiteral("--format must be csv or po, not \"%1\"").arg(parser.value(format)));
+        const auto named = TextExchange::formatNamed(parser.value(format));
+        if (!named) {
+            ToolOutput::fail(QStringLiteral("--format must be csv, po, pot or xliff, not \"%1\"").arg(parser.value(format)));
             return ToolOutput::Misused;
         }
-        chosen = name == QLatin1String("po") ? TextExchange::Format::Po : TextExchange::Format::Csv;
+        chosen = *named;
+    }
+    if (parser.isSet(language) && !KitSettings::isLanguageCode(parser.value(language))) {
+        ToolOutput::fail(QStringLiteral("--language must be a language code such as ru or pt_BR, not \"%1\"")
+                             .arg(parser.value(language)));
+        return ToolOutput::Misused;
     }
     CommonOptions::Kit kit;
     if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, kit))
         return failed;
 
-    const auto bytes = TextExchange::write(chosen, kit.texts, CodePage(kit.codePage),
+    // XLIFF carries each source's width in the game's own glyphs.
+    GlyphCache glyphs;
+    const auto standard = chosen == TextExchange::Format::Xliff ? glyphs.standard() : Result<GlyphCache::Entry>(nullptr);
+    if (!standard)
+        return ToolOutput::fail(standard.error());
+    const QList<ExchangeEntry> entries =
+        TextExchange::entries(kit.texts, CodePage(kit.codePage), *standard ? &(*standard)->text : nullptr);
+    const QString chosenLanguage = parser.isSet(language) ? parser.value(language) : KitSettings(kit.dir).language();
+    const auto bytes = TextExchange::write(chosen, entries, {kit.codePage, chosenLanguage, QDateTime::currentDateTimeUtc()},
                                            outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());

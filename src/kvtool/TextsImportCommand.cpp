@@ -1,9 +1,8 @@
 #include "TextsImportCommand.h"
 
-#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "exchange/TextImport.h"
+#include "packaging/KitMigration.h"
 #include "texts/CodePage.h"
 
 #include <QCommandLineParser>
@@ -14,14 +13,17 @@ int TextsImportCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Applies a CSV or PO file (as texts export writes them, edited in a spreadsheet or a translation "
-        "editor) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, "
-        "with the font and code page the kit remembers. An entry counts only for its row and only when it "
-        "carries that row's source text; changed sources, fuzzy entries, empty translations and unknown rows "
-        "are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: "
-        "then nothing is written, unless --skip-refused. The report goes to standard error."));
+        "Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation "
+        "editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save "
+        "button does, with the font and code page the kit remembers (a PO's X-Orvanta-Codepage header, or "
+        "an XLIFF's orvanta:codepage, when --codepage is not given). An entry counts for the row it names "
+        "when it carries that row's source text, else for the one row where its source stands now; entries "
+        "marked for review (fuzzy) are imported and marked needs review; changed sources, empty "
+        "translations, obsolete entries and unknown rows are skipped. A translation the code page cannot "
+        "hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. "
+        "The report goes to standard error."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po or .pot file."));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po, .pot, .xlf or .xliff file."));
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
@@ -35,17 +37,59 @@ int TextsImportCommand::run(const QStringList &args)
     if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
         return failed;
     const QString path = parser.positionalArguments().at(1);
-    const auto entries = TextExchange::read(path);
-    if (!entries)
-        return ToolOutput::fail(entries.error());
+    const auto file = TextExchange::read(path);
+    if (!file)
+        return ToolOutput::fail(file.error());
+    if (!parser.isSet(codePage) && file->codePage && file->codePage != kit.codePage) {
+        if (!CodePage::supported().contains(file->codePage))
+            return ToolOutput::fail(QStringLiteral("%1: its header names code page %2, which the kit does not offer; "
+                                                   "give --codepage")
+                                        .arg(path)
+                                        .arg(file->codePage));
+        ToolOutput::warn(QStringLiteral("%1: read in code page %2, as its header says").arg(path).arg(file->codePage));
+        kit.codePage = file->codePage;
+    }
+    const TextImport::Outcome outcome = TextImport::compute(file->entries, kit.texts, CodePage(kit.codePage));
+    return finish(kit, path, outcome, parser.isSet(skipRefused), parser.isSet(allowFewerTexts));
+}
 
-    const CodePage page(kit.codePage);
-    const TextImport::Outcome outcome = TextImport::compute(*entries, kit.texts, page);
+int TextsImportCommand::migrate(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Carries the translations of OLDKIT, a kit folder of an older game version (its kvmain.dat and "
+        "lang.dat), over to the kit in KITDIR and saves a new KITDIR/lang.dat as texts import does. Each old "
+        "translation goes to every row whose source text is the same, wherever it moved; a source that "
+        "changed a little (at least 80% alike) gets the old translation marked needs review; a row "
+        "translated in KITDIR already is never overwritten. The report (carried, carried for review, new "
+        "rows, translations of sources that are gone, rows left as they were) goes to standard error."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("oldkit"), QStringLiteral("The older kit folder."));
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
+    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
+    parser.addOptions({codePage, allowFewerTexts});
+    if (!ToolOutput::parse(parser, args, 2))
+        return ToolOutput::Misused;
+    CommonOptions::Kit kit;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+        return failed;
+    const QString oldKit = parser.positionalArguments().at(1);
+    const auto outcome = KitMigration::fromOlderKit(oldKit, kit.texts);
+    if (!outcome)
+        return ToolOutput::fail(outcome.error());
+    return finish(kit, oldKit, *outcome, false, parser.isSet(allowFewerTexts));
+}
+
+int TextsImportCommand::finish(CommonOptions::Kit &kit, const QString &what, const TextImport::Outcome &outcome,
+                               bool skipRefused, bool allowFewerTexts)
+{
     const QStringList report = outcome.report.lines(kit.codePage);
-    ToolOutput::report(path + QStringLiteral(": ") + report.first());
+    ToolOutput::report(what + QStringLiteral(": ") + report.first());
     for (qsizetype i = 1; i < report.size(); ++i)
         ToolOutput::report(QStringLiteral("  ") + report[i]);
-    if (outcome.report.anyRefused() && !parser.isSet(skipRefused))
+    if (outcome.report.anyRefused() && !skipRefused)
         return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
                                                "rest with --skip-refused"));
     if (outcome.changes.isEmpty()) {
@@ -53,8 +97,8 @@ int TextsImportCommand::run(const QStringList &args)
         return 0;
     }
     TextImport::apply(outcome.changes, kit.texts);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
-                                  parser.isSet(allowFewerTexts));
+    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, CodePage(kit.codePage), kit.pictures},
+                                  allowFewerTexts);
 }
 
 } // namespace orvanta

@@ -1,14 +1,27 @@
 #pragma once
 
+#include "CommonOptions.h"
+#include "exchange/TextImport.h"
+
 #include <QStringList>
 
 namespace orvanta {
 
-// kvtool texts import: a CSV or PO file from the translators' own tools
-// applied to the kit's texts, saved as the save button saves.
+// kvtool texts import: a CSV, PO or XLIFF file from the translators' own
+// tools applied to the kit's texts, saved as the save button saves; and
+// kvtool texts migrate: the translations of an older kit folder carried
+// over to this kit's texts, saved the same way.
 class TextsImportCommand {
 public:
     static int run(const QStringList &args);
+    static int migrate(const QStringList &args);
+
+private:
+    // Reports `outcome` under `what` on standard error, then applies and
+    // saves it unless something was refused (and not `skipRefused`) or
+    // nothing changes; returns the exit code.
+    static int finish(CommonOptions::Kit &kit, const QString &what, const TextImport::Outcome &outcome,
+                      bool skipRefused, bool allowFewerTexts);
 };
 
 } // namespace orvanta

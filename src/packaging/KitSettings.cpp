@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <climits>
@@ -25,6 +26,7 @@ const QString WindowRow = QStringLiteral("window/row");
 const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
+const QString TextsLanguage = QStringLiteral("texts/language");
 
 } // namespace
 
@@ -45,7 +47,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
                                WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                               WindowSheetZoom};
+                               WindowSheetZoom, TextsLanguage};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -190,6 +192,25 @@ QString KitSettings::textsFolder() const
 void KitSettings::setTextsFolder(const QString &folder)
 {
     write(WindowTextsFolder, folder);
+}
+
+QString KitSettings::language() const
+{
+    if (m_unreadable)
+        return {};
+    const QString language = m_settings->value(TextsLanguage).toString();
+    return isLanguageCode(language) ? language : QString();
+}
+
+void KitSettings::setLanguage(const QString &language)
+{
+    write(TextsLanguage, language);
+}
+
+bool KitSettings::isLanguageCode(const QString &code)
+{
+    static const QRegularExpression Pattern(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
+    return Pattern.match(code).hasMatch();
 }
 
 void KitSettings::write(const QString &key, const QVariant &value)

@@ -15,7 +15,8 @@ namespace orvanta {
 // The translator's settings, kept in "orvanta-kit.ini" in the kit folder
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
-// [texts]: codepage, a number the kit offers) and what the window wants to
+// [texts]: codepage, a number the kit offers; language, the translation's
+// language code for PO and XLIFF) and what the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
 // folder, glyph sheet zoom).
 //
@@ -62,6 +63,12 @@ public:
     // The folder texts were last exported to or imported from.
     QString textsFolder() const;
     void setTextsFolder(const QString &folder);
+
+    // The language of the translation, as PO and XLIFF name it ("ru",
+    // "pt_BR"; group [texts]); empty when none is set or it is no such code.
+    QString language() const;
+    void setLanguage(const QString &language);
+    static bool isLanguageCode(const QString &code);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.

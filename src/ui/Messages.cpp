@@ -196,6 +196,11 @@ QString Messages::importDescription(const QString &file)
     return QStringLiteral("Import texts from %1").arg(QFileInfo(file).fileName());
 }
 
+QString Messages::olderKitDescription(const QString &folder)
+{
+    return QStringLiteral("Take translations from the older kit %1").arg(QDir::toNativeSeparators(folder));
+}
+
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
 QString Messages::textsTranslated(const TextReview::Progress &progress)
@@ -248,9 +253,9 @@ int Messages::askRowNumber(QWidget *parent, int current, int rows)
     return ok ? row : 0;
 }
 
-void Messages::importReport(QWidget *parent, const QString &file, const QStringList &report)
+void Messages::importReport(QWidget *parent, const QString &description, const QStringList &report)
 {
-    QMessageBox(QMessageBox::Information, importDescription(file),
+    QMessageBox(QMessageBox::Information, description,
                 report.join(QLatin1Char('\n'))
                     + QStringLiteral("\n\nNothing is saved yet: save to put the texts into \"lang.dat\", or undo "
                                      "the import with Ctrl+Z."),
@@ -258,9 +263,9 @@ void Messages::importReport(QWidget *parent, const QString &file, const QStringL
         .exec();
 }
 
-bool Messages::askImportTheRest(QWidget *parent, const QString &file, const QStringList &report)
+bool Messages::askImportTheRest(QWidget *parent, const QString &description, const QStringList &report)
 {
-    QMessageBox box(QMessageBox::Warning, importDescription(file),
+    QMessageBox box(QMessageBox::Warning, description,
                     report.join(QLatin1Char('\n'))
                         + QStringLiteral("\n\nThe refused translations cannot be imported: mend them in the "
                                          "file, or import the others now and leave those rows as they are."),

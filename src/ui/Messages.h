@@ -85,12 +85,14 @@ public:
     // Asks for a grid row from 1 to `rows`, offering `current`; 0 when
     // the translator cancels.
     static int askRowNumber(QWidget *parent, int current, int rows);
-    // The import of `file` as the history names it.
+    // The import of `file`, and taking the translations of the older kit in
+    // `folder`, as the history names them (and the report's title).
     static QString importDescription(const QString &file);
-    // What an import of `file` did, line by line as ImportReport words it.
-    static void importReport(QWidget *parent, const QString &file, const QStringList &report);
-    // Some translations of `file` are refused: import the others?
-    static bool askImportTheRest(QWidget *parent, const QString &file, const QStringList &report);
+    static QString olderKitDescription(const QString &folder);
+    // What an import (`description`) did, line by line as ImportReport words it.
+    static void importReport(QWidget *parent, const QString &description, const QStringList &report);
+    // Some translations of an import are refused: import the others?
+    static bool askImportTheRest(QWidget *parent, const QString &description, const QStringList &report);
 };
 
 } // namespace orvanta

@@ -11,6 +11,7 @@
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
 #include "io/FileSaver.h"
+#include "packaging/KitMigration.h"
 #include "packaging/KitSettings.h"
 #include "texts/TextFile.h"
 
@@ -179,6 +180,7 @@ void TextsPage::addActions()
     };
     add(QStringLiteral("Export texts..."), {}, &TextsPage::exportTexts);
     add(QStringLiteral("Import texts..."), {}, &TextsPage::importTexts);
+    add(QStringLiteral("Take translations from an older kit..."), {}, &TextsPage::takeFromOlderKit);
     auto *separator = new QAction(m_textGrid);
     separator->setSeparator(true);
     m_textGrid->addAction(separator);
@@ -429,14 +431,16 @@ QString TextsPage::chooseTextsFile(QFileDialog *&dialog, const char *name, QFile
         dialog->setAcceptMode(mode);
         dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (save) {
-            dialog->setNameFilters({QStringLiteral("PO files (*.po)"), QStringLiteral("CSV files (*.csv)")});
+            dialog->setNameFilters({QStringLiteral("PO files (*.po)"), QStringLiteral("PO templates (*.pot)"),
+                                    QStringLiteral("XLIFF files (*.xlf)"), QStringLiteral("CSV files (*.csv)")});
             dialog->setDefaultSuffix(QStringLiteral("po"));
             connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
-                dialog->setDefaultSuffix(filter.contains(QLatin1String("csv")) ? QStringLiteral("csv")
-                                                                                : QStringLiteral("po"));
+                // "PO files (*.po)" gives "po".
+                dialog->setDefaultSuffix(filter.section(QLatin1String("*."), 1).chopped(1));
             });
         } else {
-            dialog->setNameFilters({QStringLiteral("Texts (*.po *.pot *.csv)"), QStringLiteral("PO files (*.po *.pot)"),
+            dialog->setNameFilters({QStringLiteral("Texts (*.po *.pot *.xlf *.xliff *.csv)"),
+                                    QStringLiteral("PO files (*.po *.pot)"), QStringLiteral("XLIFF files (*.xlf *.xliff)"),
                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("All (*)")});
         }
     }
@@ -457,8 +461,16 @@ void TextsPage::exportTexts()
         return;
     // A name of another kind is written in the format of the chosen filter.
     const auto format = TextExchange::formatOf(path).value_or(
-        m_exportDialog->defaultSuffix() == QLatin1String("csv") ? TextExchange::Format::Csv : TextExchange::Format::Po);
-    const auto bytes = TextExchange::write(format, m_document.texts(), m_document.codePage(), path);
+        TextExchange::formatNamed(m_exportDialog->defaultSuffix()).value_or(TextExchange::Format::Po));
+    // XLIFF carries each source's width in the game's own glyphs.
+    const auto standard = format == TextExchange::Format::Xliff ? m_document.standardGlyphs()
+                                                                : Result<GlyphCache::Entry>(nullptr);
+    const QList<ExchangeEntry> entries = TextExchange::entries(m_document.texts(), m_document.codePage(),
+                                                               standard && *standard ? &(*standard)->text : nullptr);
+    const auto bytes = TextExchange::write(format, entries,
+                                           {m_document.codePage().number(), m_settings.language(),
+                                            QDateTime::currentDateTimeUtc()},
+                                           path);
     const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
     if (!written)
         Messages::showError(this, QString::fromStdString(written.error().text()));
@@ -469,23 +481,49 @@ void TextsPage::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const auto entries = TextExchange::read(path);
-    if (!entries) {
-        Messages::showError(this, QString::fromStdString(entries.error().text()));
+    const auto file = TextExchange::read(path);
+    if (!file) {
+        Messages::showError(this, QString::fromStdString(file.error().text()));
         return;
     }
-    const TextImport::Outcome outcome = TextImport::compute(*entries, m_document.texts(), m_document.codePage());
+    applyImport(TextImport::compute(file->entries, m_document.texts(), m_document.codePage()),
+                Messages::importDescription(path));
+}
+
+void TextsPage::takeFromOlderKit()
+{
+    if (!m_olderKitDialog) {
+        m_olderKitDialog = Controls::named(new QFileDialog(this), "OlderKitDialog");
+        m_olderKitDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_olderKitDialog->setFileMode(QFileDialog::Directory);
+        m_olderKitDialog->setOption(QFileDialog::ShowDirsOnly);
+        m_olderKitDialog->setWindowTitle(QStringLiteral("The older kit's folder (its kvmain.dat and lang.dat)"));
+        Controls::openIn(m_olderKitDialog, {QFileInfo(m_document.directory()).absolutePath()});
+    }
+    if (m_olderKitDialog->exec() != QDialog::Accepted)
+        return;
+    const QString folder = m_olderKitDialog->selectedFiles().value(0);
+    const auto outcome = KitMigration::fromOlderKit(folder, m_document.texts());
+    if (!outcome) {
+        Messages::showError(this, QString::fromStdString(outcome.error().text()));
+        return;
+    }
+    applyImport(*outcome, Messages::olderKitDescription(folder));
+}
+
+void TextsPage::applyImport(const TextImport::Outcome &outcome, const QString &description)
+{
     const QStringList report = outcome.report.lines(m_document.codePage().number());
     const bool refused = outcome.report.anyRefused();
-    if (refused && !Messages::askImportTheRest(this, path, report))
+    if (refused && !Messages::askImportTheRest(this, description, report))
         return;
     QList<KitDocument::TextChange> changes;
     changes.reserve(outcome.changes.size());
     for (const TextImport::Change &change : outcome.changes)
-        changes.append({change.index, change.translation});
-    m_document.applyTranslations(changes, Messages::importDescription(path));
+        changes.append({change.row, change.translation});
+    m_document.applyTranslations(changes, description);
     if (!refused)
-        Messages::importReport(this, path, report);
+        Messages::importReport(this, description, report);
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnchorLayout.h"
+#include "exchange/TextImport.h"
 
 #include <QFileDialog>
 #include <QList>
@@ -70,9 +71,13 @@ public slots:
 
     // "Export texts...": the texts as they stand, to a PO or CSV file.
     void exportTexts();
-    // "Import texts...": a PO or CSV file's translations, as one step that
-    // can be undone; nothing is saved.
+    // "Import texts...": a PO, XLIFF or CSV file's translations, as one
+    // step that can be undone; nothing is saved.
     void importTexts();
+    // "Take translations from an older kit...": an older kit folder's
+    // translations carried over (TextMigration), as one step that can be
+    // undone; nothing is saved.
+    void takeFromOlderKit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,6 +100,9 @@ private:
     void goToNextUntranslated();
     void askRowNumber();
     QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
+    // Shows what an import or migration does and applies it as one step
+    // named `description`, asking first when some translations are refused.
+    void applyImport(const TextImport::Outcome &outcome, const QString &description);
     QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
     TextPreview *newPreview(QWidget *parent);
     TextChecksList *newChecksList(QWidget *parent);
@@ -120,6 +128,7 @@ private:
     QDialog *m_checksWindow = nullptr;
     QFileDialog *m_exportDialog = nullptr;
     QFileDialog *m_importDialog = nullptr;
+    QFileDialog *m_olderKitDialog = nullptr;
     int m_currentRecord = 0; // stays while the search hides it
 };
 

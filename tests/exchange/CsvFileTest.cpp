@@ -6,13 +6,15 @@ using namespace orvanta;
 
 namespace {
 
-// "row|source|translation@line" per entry, to compare and print at once.
+// "row|source|translation|review|note@line" per entry, to compare and print
+// at once; review is "-" when the file has no such columns.
 QStringList flat(const QList<ExchangeEntry> &entries)
 {
     QStringList out;
     for (const ExchangeEntry &e : entries)
-        out.append(e.row + QLatin1Char('|') + e.source + QLatin1Char('|') + e.translation + QLatin1Char('@')
-                   + QString::number(e.line));
+        out.append(e.row + QLatin1Char('|') + e.source + QLatin1Char('|') + e.translation + QLatin1Char('|')
+                   + (e.hasReview ? (e.needsReview ? QStringLiteral("yes") : QString()) : QStringLiteral("-"))
+                   + QLatin1Char('|') + e.note + QLatin1Char('@') + QString::number(e.line));
     return out;
 }
 
@@ -20,13 +22,16 @@ QStringList flat(const QList<ExchangeEntry> &entries)
 
 TEST(CsvFile, ReadsBackWhatItWritesAndWhatSpreadsheetsMakeOfIt)
 {
-    const QList<ExchangeEntry> entries{{"1", " pad ", "Ja, nein"}, {"2", "Say \"hi\"", "two\nlines"}, {"3", "", "\u0416"}};
+    QList<ExchangeEntry> entries{{"1", " pad ", "Ja, nein"}, {"2", "Say \"hi\"", "two\nlines"}, {"3", "", "\u0416"}};
+    entries[1].needsReview = true;
+    entries[1].note = QStringLiteral("Ask, \"why\"");
     const QByteArray written = CsvFile::write(entries);
-    ASSERT_EQ(written, QByteArray("row,source,translation\r\n"
-                                  "1, pad ,\"Ja, nein\"\r\n"
-                                  "2,\"Say \"\"hi\"\"\",\"two\nlines\"\r\n"
-                                  "3,,\xD0\x96\r\n"));
-    const QStringList expected{"1| pad |Ja, nein@2", "2|Say \"hi\"|two\nlines@3", "3||\u0416@5"};
+    ASSERT_EQ(written, QByteArray("row,source,translation,needs_review,note\r\n"
+                                  "1, pad ,\"Ja, nein\",,\r\n"
+                                  "2,\"Say \"\"hi\"\"\",\"two\nlines\",yes,\"Ask, \"\"why\"\"\"\r\n"
+                                  "3,,\xD0\x96,,\r\n"));
+    const QStringList expected{"1| pad |Ja, nein||@2", "2|Say \"hi\"|two\nlines|yes|Ask, \"why\"@3", "3||\u0416||@5"};
+    const QStringList withoutMarks{"1| pad |Ja, nein|-|@2", "2|Say \"hi\"|two\nlines|-|@3", "3||\u0416|-|@5"};
 
     QByteArray lf = written;
     lf.replace("\r\n", "\n");
@@ -35,19 +40,25 @@ TEST(CsvFile, ReadsBackWhatItWritesAndWhatSpreadsheetsMakeOfIt)
     const struct {
         const char *what;
         QByteArray file;
+        const QStringList &expected;
     } cases[] = {
-        {"as written", written},
-        {"LF line ends", lf},
-        {"CR line ends", cr},
-        {"a byte order mark and a trailing empty line", "\xEF\xBB\xBF" + written + "\r\n"},
-        {"every field quoted, rows of empty cells",
+        {"as written", written, expected},
+        {"LF line ends", lf, expected},
+        {"CR line ends", cr, expected},
+        {"a byte order mark and a trailing empty line", "\xEF\xBB\xBF" + written + "\r\n", expected},
+        {"every field quoted, rows of empty cells, the three columns of old",
          "\"row\",\"source\",\"translation\"\n\"1\",\" pad \",\"Ja, nein\"\n\"2\",\"Say \"\"hi\"\"\",\"two\nlines\"\n"
-         "\"3\",\"\",\"\xD0\x96\"\n,,\n\"\",\"\",\"\"\n"},
+         "\"3\",\"\",\"\xD0\x96\"\n,,\n\"\",\"\",\"\"\n",
+         withoutMarks},
+        {"columns in another order, named in capitals",
+         "Note,Translation,Row,Needs_Review,Source\n,\"Ja, nein\",1,no, pad \n\"Ask, \"\"why\"\"\",\"two\nlines\",2,X,"
+         "\"Say \"\"hi\"\"\"\n,\xD0\x96,3,,\n",
+         expected},
     };
     for (const auto &c : cases) {
         const auto read = CsvFile::read(c.file, "t.csv");
         ASSERT_TRUE(read.ok()) << c.what << ": " << read.error().text();
-        EXPECT_EQ(flat(*read), expected) << c.what;
+        EXPECT_EQ(flat(read->entries), c.expected) << c.what;
     }
 }
 
@@ -58,13 +69,21 @@ TEST(CsvFile, AMalformedFileIsAnErrorNamingFileAndLine)
         const char *error;
     } cases[] = {
         {"row,source,translation\r\n1,a,b\r\n2,c,\xC3(\r\n", "t.csv: line 3: not UTF-8 text"},
-        {"", "t.csv: line 1: the first line must be the header row,source,translation"},
-        {"1,a,b\r\n", "t.csv: line 1: the first line must be the header row,source,translation"},
+        {"", "t.csv: line 1: the file is empty; the first line must name the columns row, source and translation"},
+        {"1,a,b\r\n", "t.csv: line 1: the header names a column \"1\" the kit does not know (it reads \"1,a,b\"); the "
+                      "first line must name the columns row, source and translation (needs_review and note may "
+                      "follow), in any order, separated by commas"},
+        {"row;source;translation\r\n1;a;b\r\n", "t.csv: line 1: the file is separated by semicolons, not commas (its "
+                                                "header reads \"row;source;translation\")"},
+        {"row,source\r\n1,a\r\n", "t.csv: line 1: the header has no column translation (it reads \"row,source\")"},
+        {"row,source,translation,row\r\n", "t.csv: line 1: the header names the column row twice"},
+        {"row,source,translation,needs_review\r\n1,a,b,maybe\r\n",
+         "t.csv: line 2: needs_review is \"maybe\"; write yes or leave it empty"},
         {"row,source,translation\n1,a,\"b\n\nc\n", "t.csv: line 2: a quoted field is not closed"},
         {"row,source,translation\n1,a,b\"c\n", "t.csv: line 2: a quote inside a field that does not start with one"},
         {"row,source,translation\n1,\"a\nb\"c,d\n", "t.csv: line 3: text after the closing quote"},
-        {"row,source,translation\n1,\"a\nb\",c\n2,a\n", "t.csv: line 4: 2 fields where a record has 3"},
-        {"row,source,translation\n1,a,b,\n", "t.csv: line 2: 4 fields where a record has 3"},
+        {"row,source,translation\n1,\"a\nb\",c\n2,a\n", "t.csv: line 4: 2 fields where the header names 3"},
+        {"row,source,translation\n1,a,b,\n", "t.csv: line 2: 4 fields where the header names 3"},
     };
     for (const auto &c : cases) {
         const auto read = CsvFile::read(c.file, "t.csv");

@@ -1,10 +1,11 @@
 #include "InMemoryTexts.h"
-#include "exchange/CsvFile.h"
-#include "exchange/PoFile.h"
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
+#include "io/FileSaver.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,12 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
     const TextTable texts = sampleTable();
     const CodePage cp1252(1252);
     ExchangeEntry fuzzy{"4", source(4), "Vier"};
-    fuzzy.fuzzy = true;
+    fuzzy.needsReview = true;
+    fuzzy.note = QStringLiteral("Check the gender");
+    ExchangeEntry noRow{"", "x", "y"};
+    noRow.line = 12;
+    ExchangeEntry obsolete{"14", source(14), "Vierzehn"};
+    obsolete.obsolete = true;
     const QList<ExchangeEntry> entries{
         {"1", source(1), "Eins"},
         {"2", "No", "Nein"},
@@ -48,7 +54,12 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
         {"5", source(5), ""},
         {"1417", "x", "y"},
         {"abc", "x", "y"},
-        {"", "x", "y", false, false, 12},
+        noRow,
+        {"05", "x", "f\u00fcnf"},
+        {" 5", "x", "f\u00fcnf"},
+        {"+5", "x", "f\u00fcnf"},
+        {"12", source(13), "Dreizehn"},
+        obsolete,
         {"1", source(1), "Ein"},
         {"6", source(6), "\u0416uk"},
         {"7", source(7), QString::fromUtf16(u"a\u0000b", 3)},
@@ -60,29 +71,36 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
     };
     const TextImport::Outcome outcome = TextImport::compute(entries, texts, cp1252);
 
-    ASSERT_EQ(outcome.changes.size(), 4);
-    EXPECT_EQ(outcome.changes[0].index, 0);
+    ASSERT_EQ(outcome.changes.size(), 6);
+    EXPECT_EQ(outcome.changes[0].row, 0);
     EXPECT_EQ(outcome.changes[0].translation, "Eins");
-    EXPECT_EQ(outcome.changes[1].index, 1415);
-    EXPECT_EQ(outcome.changes[1].translation, "%d Tasten");
-    EXPECT_EQ(outcome.changes[2].index, 9);
-    EXPECT_EQ(outcome.changes[2].translation, "  zehn  ") << "spaces are kept";
-    EXPECT_EQ(outcome.changes[3].translation, QByteArray(200, '\xE9')) << "200 bytes fit";
+    EXPECT_EQ(outcome.changes[1].row, 3);
+    EXPECT_EQ(outcome.changes[1].translation, "Vier") << "a fuzzy translation is imported";
+    EXPECT_EQ(outcome.changes[1].mark, (TextImport::Mark{true, QStringLiteral("Check the gender")}));
+    EXPECT_EQ(outcome.changes[2].row, 12) << "the source moved from row 12 to row 13";
+    EXPECT_EQ(outcome.changes[3].row, 1415);
+    EXPECT_EQ(outcome.changes[3].translation, "%d Tasten");
+    EXPECT_EQ(outcome.changes[4].row, 9);
+    EXPECT_EQ(outcome.changes[4].translation, "  zehn  ") << "spaces are kept";
+    EXPECT_EQ(outcome.changes[5].translation, QByteArray(200, '\xE9')) << "200 bytes fit";
+    EXPECT_EQ(outcome.changes[0].mark, TextImport::Mark{}) << "the file says the row needs no review";
 
     const ImportReport &report = outcome.report;
-    EXPECT_EQ(report.changed(), 4);
+    EXPECT_EQ(report.changed(), 6);
     EXPECT_EQ(report.unchanged(), 1);
     const struct {
         Reason reason;
         QStringList rows;
     } expected[] = {
         {Reason::SourceChanged, {"3"}},
-        {Reason::Fuzzy, {"4"}},
         {Reason::NoTranslation, {"5"}},
-        {Reason::UnknownRow, {"1417", "abc", "(none, line 12)"}},
+        {Reason::Obsolete, {"14"}},
+        {Reason::UnknownRow, {"1417", "abc", "(none, line 12)", "05", " 5", "+5"}},
         {Reason::RepeatedRow, {"1"}},
         {Reason::NotInCodePage, {"6 ('\u0416' U+0416)", "7 (U+0000)", QString::fromUtf8("9 ('\xF0\x9F\x98\x80' U+1F600)")}},
         {Reason::TooLong, {"8 (201 bytes)"}},
+        {Reason::Moved, {"13 (from 12)"}},
+        {Reason::NeedsReview, {"4"}},
         {Reason::ResetAtSave, {"1416"}},
     };
     for (const auto &e : expected) {
@@ -91,15 +109,18 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
     }
     EXPECT_TRUE(report.anyRefused());
     EXPECT_EQ(report.lines(1252).join(QLatin1Char('\n')),
-              QString::fromUtf8("4 translations changed, 1 unchanged\n"
+              QString::fromUtf8("6 translations changed, 1 unchanged\n"
                                 "skipped, the source text is not the kit's (the game's texts changed): 1 (row 3)\n"
-                                "skipped, marked fuzzy: 1 (row 4)\n"
                                 "skipped, no translation: 1 (row 5)\n"
-                                "skipped, no such row in the kit: 3 (rows 1417, abc, (none, line 12))\n"
+                                "skipped, obsolete entries (#~) of texts that are gone: 1 (row 14)\n"
+                                "skipped, no such row in the kit: 6 (rows 1417, abc, (none, line 12), 05,  5, +5)\n"
                                 "skipped, the row came earlier in the file: 1 (row 1)\n"
                                 "refused, a character code page 1252 cannot hold: 3 (rows 6 ('\u0416' U+0416), 7 (U+0000), "
                                 "9 ('\xF0\x9F\x98\x80' U+1F600))\n"
                                 "refused, longer than 200 bytes: 1 (row 8 (201 bytes))\n"
+                                "imported where the source text stands now (it moved from the row the file names): 1 "
+                                "(row 13 (from 12))\n"
+                                "imported, marked needs review (fuzzy): 1 (row 4)\n"
                                 "imported, but reset to the original text at every save: 1 (row 1416)"));
 
     TextTable applied = texts;
@@ -107,6 +128,7 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
     EXPECT_EQ(applied.row(0).translation, "Eins");
     EXPECT_EQ(applied.row(1).translation, "Nein");
     EXPECT_EQ(applied.row(9).translation, "  zehn  ");
+    EXPECT_EQ(applied.row(12).translation, "Dreizehn");
 }
 
 TEST(TextImport, ManyEntriesOfOneReasonKeepTheFirstRows)
@@ -121,10 +143,10 @@ TEST(TextImport, ManyEntriesOfOneReasonKeepTheFirstRows)
               "and 12 more)");
 }
 
-// Export, then import what was exported, for both formats and for two code
-// pages with texts outside ASCII: nothing changes; an edited translation
-// comes back as the code page's bytes.
-TEST(TextExchange, WhatIsExportedImportsUnchangedInEitherFormatAndCodePage)
+// Export to a file, then import what was exported, for every format and for
+// two code pages with texts outside ASCII: nothing changes, marks and notes
+// included; an edited translation comes back as the code page's bytes.
+TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
 {
     const struct {
         int codePage;
@@ -140,24 +162,39 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEitherFormatAndCodePage)
         const CodePage codePage(page.codePage);
         const TextTable texts = textTable({"Hello", "Hello, \"world\"", "  spaced  ", "\xC0\xE0"},
                                           {"Hello", page.translated, "  spaced  ", "\xC0\xE0"});
-        for (const auto format : {TextExchange::Format::Csv, TextExchange::Format::Po}) {
-            const std::string what = std::to_string(page.codePage) + (format == TextExchange::Format::Po ? " po" : " csv");
-            const auto file = TextExchange::write(format, texts, codePage, QStringLiteral("t"));
+        QList<ExchangeEntry> exported = TextExchange::entries(texts, codePage);
+        exported[1].needsReview = true;
+        exported[1].note = QStringLiteral("two\nlines, \"quoted\"");
+        for (const auto &[format, suffix] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"},
+                                             std::pair{TextExchange::Format::Xliff, "xlf"}}) {
+            const std::string what = std::to_string(page.codePage) + ' ' + suffix;
+            const auto file = TextExchange::write(format, exported, {page.codePage, {}, QDateTime::currentDateTimeUtc()},
+                                                  QStringLiteral("t"));
             ASSERT_TRUE(file.ok()) << what << ": " << file.error().text();
-            const auto entries = format == TextExchange::Format::Po ? PoFile::read(*file, "t.po") : CsvFile::read(*file, "t.csv");
-            ASSERT_TRUE(entries.ok()) << what << ": " << entries.error().text();
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("t.") + QLatin1String(suffix));
+            ASSERT_TRUE(FileSaver::save(path, *file).ok());
+            const auto read = TextExchange::read(path);
+            ASSERT_TRUE(read.ok()) << what << ": " << read.error().text();
+            const QList<ExchangeEntry> *entries = &read->entries;
             ASSERT_EQ(entries->size(), 4) << what;
             EXPECT_EQ((*entries)[1].translation, codePage.decode(page.translated)) << what;
+            EXPECT_TRUE((*entries)[1].needsReview) << what;
+            EXPECT_EQ((*entries)[1].note, exported[1].note) << what;
+            EXPECT_EQ((*entries)[2].source, "  spaced  ") << what;
 
-            const TextImport::Outcome same = TextImport::compute(*entries, texts, codePage);
+            const auto marks = [&](int row) {
+                return row == 1 ? TextImport::Mark{true, exported[1].note} : TextImport::Mark{};
+            };
+            const TextImport::Outcome same = TextImport::compute(*entries, texts, codePage, marks);
             EXPECT_TRUE(same.changes.isEmpty()) << what;
             EXPECT_FALSE(same.report.anyRefused()) << what;
 
             QList<ExchangeEntry> edited = *entries;
             edited[1].translation = page.edited;
-            const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage);
+            const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage, marks);
             ASSERT_EQ(changed.changes.size(), 1) << what;
-            EXPECT_EQ(changed.changes[0].index, 1) << what;
+            EXPECT_EQ(changed.changes[0].row, 1) << what;
             EXPECT_EQ(changed.changes[0].translation, page.editedBytes) << what;
         }
     }

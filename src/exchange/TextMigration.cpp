@@ -1,0 +1,231 @@
+#include "TextMigration.h"
+
+#include "texts/TextTable.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+// A row of the older kit whose translation may be carried.
+bool translated(const TextTable &table, int row)
+{
+    const TextTable::Row &text = table.row(row);
+    return !TextTable::isFixed(row) && !text.translation.isEmpty() && text.translation != text.source;
+}
+
+// The edits two texts of lengths `a` and `b` may differ by and still be
+// `atLeast` alike.
+int allowedEdits(qsizetype a, qsizetype b, double atLeast)
+{
+    return int(std::floor(double(std::max(a, b)) * (1.0 - atLeast) + 1e-9));
+}
+
+// The distinct three-byte pieces of `text`, sorted.
+std::vector<std::uint32_t> trigrams(QByteArrayView text)
+{
+    std::vector<std::uint32_t> grams;
+    for (qsizetype i = 0; i + 3 <= text.size(); ++i)
+        grams.push_back(std::uint32_t(std::uint8_t(text[i])) << 16 | std::uint32_t(std::uint8_t(text[i + 1])) << 8
+                        | std::uint8_t(text[i + 2]));
+    std::sort(grams.begin(), grams.end());
+    grams.erase(std::unique(grams.begin(), grams.end()), grams.end());
+    return grams;
+}
+
+qsizetype shared(const std::vector<std::uint32_t> &a, const std::vector<std::uint32_t> &b)
+{
+    qsizetype count = 0;
+    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end();) {
+        if (*i < *j)
+            ++i;
+        else if (*j < *i)
+            ++j;
+        else
+            ++count, ++i, ++j;
+    }
+    return count;
+}
+
+// The gone sources of the older kit, found by likeness. Only pieces rare
+// among them are looked up: a text within k edits of a query misses at
+// most 3k of the query's distinct pieces, so it shares one of the query's
+// 3k + 1 rarest, and the others need not be followed.
+class SimilarSources {
+public:
+    explicit SimilarSources(std::vector<QByteArray> sources) : m_sources(std::move(sources))
+    {
+        m_grams.reserve(m_sources.size());
+        for (std::size_t i = 0; i < m_sources.size(); ++i) {
+            m_grams.push_back(trigrams(m_sources[i]));
+            for (std::uint32_t gram : m_grams.back())
+                m_postings[gram].push_back(int(i));
+        }
+        m_stamp.assign(m_sources.size(), -1);
+    }
+
+    // The index of the source most like `text` (first of equals), or -1
+    // when none is Similarity alike.
+    int best(QByteArrayView text, int query)
+    {
+        const int maxEdits = allowedEdits(text.size(), text.size() / TextMigration::Similarity, TextMigration::Similarity);
+        std::vector<std::uint32_t> grams = trigrams(text);
+        const qsizetype probes = qsizetype(3) * maxEdits + 1;
+        if (text.size() < 6 || qsizetype(grams.size()) < probes)
+            return -1;
+        const auto frequency = [this](std::uint32_t gram) {
+            const auto it = m_postings.find(gram);
+            return it == m_postings.end() ? std::size_t(0) : it->second.size();
+        };
+        std::partial_sort(grams.begin(), grams.begin() + probes, grams.end(),
+                          [&](std::uint32_t a, std::uint32_t b) { return frequency(a) < frequency(b); });
+        const std::vector<std::uint32_t> sorted = trigrams(text);
+        int best = -1;
+        double bestSimilarity = TextMigration::Similarity;
+        for (qsizetype p = 0; p < probes; ++p) {
+            const auto it = m_postings.find(grams[std::size_t(p)]);
+            if (it == m_postings.end())
+                continue;
+            for (int candidate : it->second) {
+                if (m_stamp[std::size_t(candidate)] == query)
+                    continue;
+                m_stamp[std::size_t(candidate)] = query;
+                const QByteArray &source = m_sources[std::size_t(candidate)];
+                const int edits = allowedEdits(text.size(), source.size(), TextMigration::Similarity);
+                if (std::abs(source.size() - text.size()) > edits
+                    || shared(sorted, m_grams[std::size_t(candidate)]) < qsizetype(sorted.size()) - 3 * edits)
+                    continue;
+                const double similarity = TextMigration::similarity(text, source, bestSimilarity);
+                if (similarity > bestSimilarity || (similarity == bestSimilarity && (best < 0 || candidate < best))) {
+                    bestSimilarity = similarity;
+                    best = candidate;
+                }
+            }
+        }
+        return best;
+    }
+
+private:
+    std::vector<QByteArray> m_sources;
+    std::vector<std::vector<std::uint32_t>> m_grams;
+    std::unordered_map<std::uint32_t, std::vector<int>> m_postings;
+    std::vector<int> m_stamp; // the query that last saw each source
+};
+
+} // namespace
+
+double TextMigration::similarity(QByteArrayView a, QByteArrayView b, double atLeast)
+{
+    const qsizetype longer = std::max(a.size(), b.size());
+    if (longer == 0)
+        return 1.0;
+    const int edits = allowedEdits(a.size(), b.size(), atLeast);
+    if (std::abs(a.size() - b.size()) > edits)
+        return 0.0;
+    // Levenshtein distance in a band of width 2 * edits + 1 around the
+    // diagonal; past `edits` the texts are not alike enough.
+    const int big = edits + 1;
+    std::vector<int> previous(std::size_t(b.size() + 1), big), current(std::size_t(b.size() + 1), big);
+    for (qsizetype j = 0; j <= std::min<qsizetype>(b.size(), edits); ++j)
+        previous[std::size_t(j)] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        const qsizetype from = std::max<qsizetype>(1, i - edits), to = std::min<qsizetype>(b.size(), i + edits);
+        std::fill(current.begin(), current.end(), big);
+        if (i <= edits)
+            current[0] = int(i);
+        int rowBest = current[0];
+        for (qsizetype j = from; j <= to; ++j) {
+            const int substitute = previous[std::size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            const int value = std::min({substitute, previous[std::size_t(j)] + 1, current[std::size_t(j - 1)] + 1});
+            current[std::size_t(j)] = std::min(value, big);
+            rowBest = std::min(rowBest, current[std::size_t(j)]);
+        }
+        if (rowBest > edits)
+            return 0.0;
+        std::swap(previous, current);
+    }
+    const int distance = previous[std::size_t(b.size())];
+    return distance > edits ? 0.0 : 1.0 - double(distance) / double(longer);
+}
+
+TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTable &texts)
+{
+    using Reason = ImportReport::Reason;
+    TextImport::Outcome outcome;
+    ImportReport &report = outcome.report;
+
+    // The first translation of each translated source of the older kit.
+    QHash<QByteArray, int> olderRows;
+    olderRows.reserve(older.rowCount());
+    for (int row = 0; row < older.rowCount(); ++row) {
+        if (translated(older, row) && !olderRows.contains(older.row(row).source))
+            olderRows.insert(older.row(row).source, row);
+    }
+    QHash<QByteArray, bool> current;
+    current.reserve(texts.rowCount());
+    for (int row = 0; row < texts.rowCount(); ++row)
+        current.insert(texts.row(row).source, true);
+    // Translated sources of the older kit that this kit has no more.
+    std::vector<QByteArray> goneSources;
+    std::vector<int> goneRows;
+    for (auto it = olderRows.cbegin(); it != olderRows.cend(); ++it) {
+        if (!current.contains(it.key())) {
+            goneRows.push_back(it.value());
+        }
+    }
+    std::sort(goneRows.begin(), goneRows.end());
+    for (int row : goneRows)
+        goneSources.push_back(older.row(row).source);
+    SimilarSources similar(goneSources);
+    std::vector<bool> carriedGone(goneRows.size(), false);
+
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        if (TextTable::isFixed(row))
+            continue;
+        const TextTable::Row &text = texts.row(row);
+        const QString rowNumber = QString::number(row + 1);
+        const auto exact = olderRows.constFind(text.source);
+        int from = exact == olderRows.cend() ? -1 : *exact;
+        bool forReview = false;
+        if (from < 0 && !text.source.isEmpty()) {
+            const int alike = similar.best(text.source, row);
+            if (alike >= 0) {
+                from = goneRows[std::size_t(alike)];
+                carriedGone[std::size_t(alike)] = true;
+                forReview = true;
+            }
+        }
+        if (from < 0) {
+            if (text.translation == text.source)
+                report.add(Reason::NewRow, rowNumber);
+            continue;
+        }
+        const QByteArray &translation = older.row(from).translation;
+        if (text.translation == translation) {
+            report.addUnchanged();
+            continue;
+        }
+        if (text.translation != text.source && !text.translation.isEmpty()) {
+            report.add(Reason::KeptTranslated, rowNumber);
+            continue;
+        }
+        if (forReview)
+            report.add(Reason::CarriedForReview, QStringLiteral("%1 (from %2)").arg(rowNumber).arg(from + 1));
+        report.addChanged();
+        outcome.changes.append({row, translation, forReview ? std::optional(TextImport::Mark{true, {}}) : std::nullopt});
+    }
+    for (std::size_t i = 0; i < goneRows.size(); ++i) {
+        if (!carriedGone[i])
+            report.add(Reason::SourceGone, QString::number(goneRows[i] + 1));
+    }
+    return outcome;
+}
+
+} // namespace orvanta

@@ -1,0 +1,251 @@
+#include "XliffFile.h"
+
+#include "texts/TextFile.h"
+
+#include <QHash>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace orvanta {
+
+namespace {
+
+const QString XliffNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
+const QString KitNamespace = QStringLiteral("urn:orvanta:kit");
+const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
+
+// The first character of `text` that XML 1.0 cannot carry, or -1.
+qsizetype firstUnwritable(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF)
+            return i;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return i;
+    }
+    return -1;
+}
+
+// Text content; a CR as "&#13;", which a reader gives back as a CR (a raw
+// one would become a line feed).
+void writeText(QXmlStreamWriter &xml, QStringView text)
+{
+    qsizetype from = 0;
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', from)) {
+        xml.writeCharacters(text.sliced(from, cr - from).toString());
+        xml.writeEntityReference(QStringLiteral("#13"));
+        from = cr + 1;
+    }
+    xml.writeCharacters(text.sliced(from).toString());
+}
+
+void writeTextElement(QXmlStreamWriter &xml, const QString &name, QStringView text)
+{
+    xml.writeStartElement(name);
+    writeText(xml, text);
+    xml.writeEndElement();
+}
+
+bool needsReview(QStringView state)
+{
+    return state.startsWith(u"needs-review") || state == u"needs-translation" || state == u"needs-adaptation"
+        || state == u"needs-l10n";
+}
+
+} // namespace
+
+Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const Header &header,
+                                    const std::string &fileName)
+{
+    QByteArray out;
+    out.reserve(512 + entries.size() * 400);
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(XliffNamespace);
+    xml.writeNamespace(KitNamespace, QStringLiteral("orvanta"));
+    xml.writeStartElement(XliffNamespace, QStringLiteral("xliff"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
+    xml.writeStartElement(XliffNamespace, QStringLiteral("file"));
+    xml.writeAttribute(QStringLiteral("original"), QStringLiteral("kvtexts.dat"));
+    xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("plaintext"));
+    xml.writeAttribute(QStringLiteral("source-language"), QStringLiteral("en"));
+    if (!header.language.isEmpty())
+        xml.writeAttribute(QStringLiteral("target-language"), header.language);
+    xml.writeAttribute(KitNamespace, QStringLiteral("codepage"), QString::number(header.codePage));
+    xml.writeStartElement(XliffNamespace, QStringLiteral("body"));
+    const QString limit = QString::number(TextFile::RecordSize);
+    for (const ExchangeEntry &entry : entries) {
+        for (const QString *text : {&entry.source, &entry.translation, &entry.note}) {
+            if (const qsizetype bad = firstUnwritable(*text); bad >= 0)
+                return FormatError::inRow(fileName, std::uint64_t(entry.row.toULongLong()),
+                                          QStringLiteral("the character U+%1 cannot stand in XLIFF; export as "
+                                                         "PO or CSV")
+                                              .arg(QString::number(text->at(bad).unicode(), 16).toUpper(), 4, QLatin1Char('0'))
+                                              .toStdString());
+        }
+        const bool translated = entry.translation != entry.source && !entry.translation.isEmpty();
+        xml.writeStartElement(QStringLiteral("trans-unit"));
+        xml.writeAttribute(QStringLiteral("id"), entry.row);
+        xml.writeAttribute(QStringLiteral("resname"), entry.row);
+        xml.writeAttribute(QStringLiteral("maxbytes"), limit);
+        xml.writeAttribute(QStringLiteral("maxwidth"), limit);
+        xml.writeAttribute(QStringLiteral("size-unit"), QStringLiteral("byte"));
+        if (entry.fixed)
+            xml.writeAttribute(QStringLiteral("translate"), QStringLiteral("no"));
+        if (translated)
+            xml.writeAttribute(QStringLiteral("approved"), entry.needsReview ? QStringLiteral("no") : QStringLiteral("yes"));
+        xml.writeAttribute(XmlNamespace, QStringLiteral("space"), QStringLiteral("preserve"));
+        writeTextElement(xml, QStringLiteral("source"), entry.source);
+        xml.writeStartElement(QStringLiteral("target"));
+        xml.writeAttribute(QStringLiteral("state"), !translated          ? QStringLiteral("new")
+                                                    : entry.needsReview ? QStringLiteral("needs-review-translation")
+                                                                        : QStringLiteral("translated"));
+        if (translated)
+            writeText(xml, entry.translation);
+        xml.writeEndElement();
+        if (!entry.note.isEmpty())
+            writeTextElement(xml, QStringLiteral("note"), entry.note);
+        if (entry.sourceWidth >= 0) {
+            xml.writeStartElement(QStringLiteral("count-group"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("width"));
+            xml.writeStartElement(QStringLiteral("count"));
+            xml.writeAttribute(QStringLiteral("count-type"), QStringLiteral("x-source-width"));
+            xml.writeAttribute(QStringLiteral("unit"), QStringLiteral("x-pixel"));
+            xml.writeCharacters(QString::number(entry.sourceWidth));
+            xml.writeEndElement();
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return out;
+}
+
+Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fileName)
+{
+    QXmlStreamReader xml(file.toByteArray());
+    ExchangeFile read;
+    QString targetLanguage;
+    QHash<QString, qsizetype> ids; // of the current file, with the line each came on
+    ExchangeEntry unit;
+    bool inUnit = false;
+    bool haveSource = false;
+    QString sourceFileRow;
+    const auto fail = [&](const std::string &what) {
+        return FormatError::onLine(fileName, std::uint64_t(xml.lineNumber()), what);
+    };
+    const auto text = [&]() -> std::optional<QString> {
+        QString content = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.hasError())
+            return std::nullopt;
+        return content;
+    };
+    bool root = true;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            return fail("a document type declaration (<!DOCTYPE>): the kit reads no DTD and expands no "
+                        "entities; remove it");
+        case QXmlStreamReader::EntityReference:
+            return fail("the entity &" + xml.name().toString().toStdString() + "; is not XML's own");
+        case QXmlStreamReader::StartElement: {
+            const QStringView name = xml.name();
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (root) {
+                if (name != u"xliff")
+                    return fail("not an XLIFF file: its root element is <" + name.toString().toStdString() + ">");
+                root = false;
+                break;
+            }
+            if (name == u"file") {
+                targetLanguage = attributes.value(QStringLiteral("target-language")).toString();
+                if (read.language.isEmpty())
+                    read.language = targetLanguage;
+                if (!read.codePage)
+                    read.codePage = attributes.value(KitNamespace, QStringLiteral("codepage")).toInt();
+                ids.clear();
+            } else if (name == u"trans-unit") {
+                if (attributes.value(QStringLiteral("restype")) == u"x-gettext-domain-header") {
+                    xml.skipCurrentElement();
+                    break;
+                }
+                if (!attributes.hasAttribute(QStringLiteral("id")))
+                    return fail("a trans-unit without id");
+                const QString id = attributes.value(QStringLiteral("id")).toString();
+                if (const auto earlier = ids.constFind(id); earlier != ids.cend())
+                    return fail("the trans-unit id \"" + id.left(40).toStdString() + "\" came before, on line "
+                                + std::to_string(*earlier));
+                ids.insert(id, xml.lineNumber());
+                unit = ExchangeEntry{};
+                unit.row = attributes.hasAttribute(QStringLiteral("resname"))
+                    ? attributes.value(QStringLiteral("resname")).toString()
+                    : id;
+                unit.line = xml.lineNumber();
+                unit.needsReview = attributes.value(QStringLiteral("approved")) == u"no";
+                inUnit = true;
+                haveSource = false;
+                sourceFileRow.clear();
+                if (attributes.hasAttribute(QStringLiteral("resname")))
+                    sourceFileRow = unit.row;
+            } else if (!inUnit) {
+                break;
+            } else if (name == u"alt-trans" || name == u"seg-source") {
+                xml.skipCurrentElement(); // suggestions and segmentation, not the unit's texts
+            } else if (name == u"source" && !haveSource) {
+                auto content = text();
+                if (!content)
+                    break;
+                unit.source = *content;
+                haveSource = true;
+            } else if (name == u"target") {
+                const QString language = attributes.value(XmlNamespace, QStringLiteral("lang")).toString();
+                if (!language.isEmpty() && !targetLanguage.isEmpty()
+                    && language.compare(targetLanguage, Qt::CaseInsensitive) != 0)
+                    return fail("the target of unit \"" + unit.row.left(40).toStdString() + "\" is in "
+                                + language.toStdString() + ", the file's target-language is "
+                                + targetLanguage.toStdString());
+                unit.needsReview = unit.needsReview || needsReview(attributes.value(QStringLiteral("state")));
+                auto content = text();
+                if (!content)
+                    break;
+                unit.translation = *content;
+            } else if (name == u"note") {
+                const QStringView from = attributes.value(QStringLiteral("from"));
+                auto content = text();
+                if (!content)
+                    break;
+                // A developer's note is translate-toolkit's copy of an extracted comment.
+                if (from != u"developer")
+                    unit.note += (unit.note.isEmpty() ? QString() : QStringLiteral("\n")) + *content;
+            } else if (name == u"context" && attributes.value(QStringLiteral("context-type")) == u"sourcefile") {
+                auto content = text();
+                if (content && sourceFileRow.isEmpty())
+                    sourceFileRow = content->trimmed();
+            }
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            if (inUnit && xml.name() == u"trans-unit") {
+                if (!sourceFileRow.isEmpty())
+                    unit.row = sourceFileRow;
+                read.entries.append(unit);
+                inUnit = false;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (root)
+        return FormatError::general(fileName, "not an XLIFF file: it holds no XML element");
+    if (xml.hasError())
+        return fail("not well-formed XML: " + xml.errorString().toStdString());
+    return read;
+}
+
+} // namespace orvanta

@@ -1,0 +1,60 @@
+#include "InMemoryTexts.h"
+#include "exchange/TextMigration.h"
+#include "texts/TextTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using Reason = ImportReport::Reason;
+
+TEST(TextMigration, AddedMovedRewordedAndRemovedTextsEachGetTheirShare)
+{
+    const QList<QByteArray> oldSources{"New game", "Load the saved game", "Options", "Quit to the desktop",
+                                       "The bridge is guarded by three soldiers", "Gold", "Old text"};
+    const QList<QByteArray> oldTranslations{"Neues Spiel", "Gespeichertes Spiel laden", "Optionen", "Quit to the desktop",
+                                            "Drei Soldaten bewachen die Br\xFC" "cke", "Gold", "Alter Text"};
+    const TextTable older = textTable(oldSources, oldTranslations);
+    // Two texts added at the front, everything moved, "Options" twice, one
+    // reworded, "Old text" removed, one translated in the new kit already.
+    const QList<QByteArray> newSources{"Added first", "Added second", "Options", "New game",
+                                       "The bridge is guarded by four soldiers", "Options", "Load the saved game",
+                                       "Quit to the desktop"};
+    QList<QByteArray> newTranslations = newSources;
+    newTranslations[6] = "Spiel laden";
+    const TextTable texts = textTable(newSources, newTranslations);
+
+    const TextImport::Outcome outcome = TextMigration::compute(older, texts);
+    TextTable migrated = texts;
+    TextImport::apply(outcome.changes, migrated);
+    EXPECT_EQ(migrated.row(2).translation, "Optionen");
+    EXPECT_EQ(migrated.row(5).translation, "Optionen") << "every row with the source";
+    EXPECT_EQ(migrated.row(3).translation, "Neues Spiel");
+    EXPECT_EQ(migrated.row(4).translation, "Drei Soldaten bewachen die Br\xFC" "cke");
+    EXPECT_EQ(migrated.row(6).translation, "Spiel laden") << "never overwritten";
+    EXPECT_EQ(migrated.row(7).translation, "Quit to the desktop") << "the old row was not translated";
+    EXPECT_EQ(migrated.row(0).translation, "Added first");
+    for (const TextImport::Change &change : outcome.changes)
+        EXPECT_EQ(change.mark.has_value() && change.mark->needsReview, change.row == 4) << change.row;
+
+    const ImportReport &report = outcome.report;
+    EXPECT_EQ(report.changed(), 4);
+    EXPECT_EQ(report.firstRows(Reason::CarriedForReview), QStringList{"5 (from 5)"});
+    EXPECT_EQ(report.firstRows(Reason::NewRow), (QStringList{"1", "2", "8"}));
+    EXPECT_EQ(report.firstRows(Reason::SourceGone), QStringList{"7"});
+    EXPECT_EQ(report.firstRows(Reason::KeptTranslated), QStringList{"7"});
+    EXPECT_EQ(report.lines(1252).join('\n'),
+              "4 translations changed, 0 unchanged\n"
+              "carried for review, the source text changed a little: 1 (row 5 (from 5))\n"
+              "new rows, left untranslated: 3 (rows 1, 2, 8)\n"
+              "translations of source texts that are gone (rows of the older kit): 1 (row 7)\n"
+              "left as they were, translated in this kit already: 1 (row 7)");
+}
+
+TEST(TextMigration, SimilarityIsOneLessTheEditsOverTheLongerText)
+{
+    EXPECT_DOUBLE_EQ(TextMigration::similarity("abcdefghij", "abcdefghij", 0.8), 1.0);
+    EXPECT_DOUBLE_EQ(TextMigration::similarity("abcdefghij", "abXdefghiYj", 0.8), 1.0 - 2.0 / 11.0);
+    EXPECT_DOUBLE_EQ(TextMigration::similarity("abcdefghij", "abcdefgh", 0.8), 0.8);
+    EXPECT_LT(TextMigration::similarity("abcdefghij", "abcdefg", 0.8), 0.8);
+    EXPECT_LT(TextMigration::similarity("abcdefghij", "jihgfedcba", 0.8), 0.8);
+}
