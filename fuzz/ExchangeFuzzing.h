@@ -1,6 +1,6 @@
 #pragma once
 
-// What the CSV and PO harnesses share: the texts the seed writer exports and
+// What the CSV, PO and XLIFF harnesses share: the texts the seed writer exports and
 // the harnesses import into, and the check that the import rules account
 // for every entry and hand back only changes a save can store.
 #include "FuzzTexts.h"
@@ -36,17 +36,36 @@ inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_
     const ImportReport &report = outcome.report;
     qsizetype accounted = report.changed() + report.unchanged();
     for (int r = 0; r < ImportReport::ReasonCount; ++r) {
-        if (ImportReport::Reason(r) != ImportReport::Reason::ResetAtSave)
+        if (!ImportReport::isNote(ImportReport::Reason(r)))
             accounted += report.count(ImportReport::Reason(r));
     }
     if (accounted != entries.size() || outcome.changes.size() != report.changed())
         __builtin_trap();
     std::vector<bool> changed(std::size_t(texts.rowCount()), false);
     for (const TextImport::Change &change : outcome.changes) {
-        if (change.index < 0 || change.index >= texts.rowCount() || changed[std::size_t(change.index)]
+        if (change.row < 0 || change.row >= texts.rowCount() || changed[std::size_t(change.row)]
             || change.translation.isEmpty() || change.translation.size() > TextFile::RecordSize
-            || change.translation.contains('\0') || change.translation == texts.row(change.index).translation)
+            || change.translation.contains('\0'))
             __builtin_trap();
-        changed[std::size_t(change.index)] = true;
+        changed[std::size_t(change.row)] = true;
     }
+}
+
+// Entries as a writer gets them back: an untranslated one (translation
+// equal to its source) reads back with an empty translation from PO and
+// XLIFF, and its review mark is not carried.
+inline bool sameEntries(const QList<orvanta::ExchangeEntry> &written, const QList<orvanta::ExchangeEntry> &read,
+                        bool untranslatedEmpty)
+{
+    if (written.size() != read.size())
+        return false;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const orvanta::ExchangeEntry &a = written[i], &b = read[i];
+        const QString translation = untranslatedEmpty && a.translation == a.source ? QString() : a.translation;
+        const bool marked = !untranslatedEmpty || !translation.isEmpty();
+        if (a.row != b.row || a.source != b.source || translation != b.translation
+            || (marked && a.needsReview != b.needsReview) || a.note != b.note)
+            return false;
+    }
+    return true;
 }

@@ -86,8 +86,13 @@ int main(int argc, char **argv)
         ok &= save(out + "/texts", QStringLiteral("texts%1.dat").arg(i), TextFile::write(textSets[i]));
 
     for (int codePage : {1251, 1252}) {
-        for (const auto &[format, name] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"}}) {
-            const auto file = TextExchange::write(format, exchangeTexts(), CodePage(codePage), QStringLiteral("seed"));
+        QList<ExchangeEntry> entries = TextExchange::entries(exchangeTexts(), CodePage(codePage));
+        entries[0].needsReview = true;
+        entries[0].note = QStringLiteral("A note\nof two lines");
+        for (const auto &[format, name] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"},
+                                           std::pair{TextExchange::Format::Xliff, "xliff"}}) {
+            const auto file = TextExchange::write(format, entries, {codePage, {}, QDateTime::currentDateTimeUtc()},
+                                                  QStringLiteral("seed"));
             if (!file)
                 qFatal("%s", file.error().text().c_str());
             ok &= save(out + QLatin1Char('/') + QLatin1String(name), QStringLiteral("texts%1.%2").arg(codePage).arg(QLatin1String(name)), *file);

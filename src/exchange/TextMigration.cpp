@@ -161,12 +161,16 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
     TextImport::Outcome outcome;
     ImportReport &report = outcome.report;
 
-    // The first translation of each translated source of the older kit.
+    // The first translation of each translated source of the older kit,
+    // and every source it has (-1 for the untranslated ones).
     QHash<QByteArray, int> olderRows;
     olderRows.reserve(older.rowCount());
     for (int row = 0; row < older.rowCount(); ++row) {
-        if (translated(older, row) && !olderRows.contains(older.row(row).source))
-            olderRows.insert(older.row(row).source, row);
+        const auto it = olderRows.find(older.row(row).source);
+        if (it == olderRows.end())
+            olderRows.insert(older.row(row).source, translated(older, row) ? row : -1);
+        else if (*it < 0 && translated(older, row))
+            *it = row;
     }
     QHash<QByteArray, bool> current;
     current.reserve(texts.rowCount());
@@ -176,9 +180,8 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
     std::vector<QByteArray> goneSources;
     std::vector<int> goneRows;
     for (auto it = olderRows.cbegin(); it != olderRows.cend(); ++it) {
-        if (!current.contains(it.key())) {
+        if (it.value() >= 0 && !current.contains(it.key()))
             goneRows.push_back(it.value());
-        }
     }
     std::sort(goneRows.begin(), goneRows.end());
     for (int row : goneRows)
@@ -194,7 +197,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         const auto exact = olderRows.constFind(text.source);
         int from = exact == olderRows.cend() ? -1 : *exact;
         bool forReview = false;
-        if (from < 0 && !text.source.isEmpty()) {
+        if (exact == olderRows.cend() && !text.source.isEmpty()) {
             const int alike = similar.best(text.source, row);
             if (alike >= 0) {
                 from = goneRows[std::size_t(alike)];
@@ -203,7 +206,8 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             }
         }
         if (from < 0) {
-            if (text.translation == text.source)
+            // A source the older kit had, untranslated there too, is no new row.
+            if (exact == olderRows.cend() && text.translation == text.source)
                 report.add(Reason::NewRow, rowNumber);
             continue;
         }

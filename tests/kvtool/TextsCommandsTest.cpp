@@ -10,6 +10,8 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -36,11 +38,11 @@ TEST(KvToolTexts, ExportLoadsLikeTheKitAndQuotesCsv)
     kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Ja, nein"}))}});
     auto run = KvToolRun::run({"texts", "export", kit.dir(), "--codepage", "1251"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out), QString::fromUtf8("row,source,translation\r\n"
-                                                            "1,\"Yes, no\",\"Ja, nein\"\r\n"
-                                                            "2,\"Say \"\"hi\"\"\",\"Say \"\"hi\"\"\"\r\n"
-                                                            "3, pad , pad \r\n"
-                                                            "4,\u0410,\u0410\r\n"));
+    EXPECT_EQ(QString::fromUtf8(run.out), QString::fromUtf8("row,source,translation,needs_review,note\r\n"
+                                                            "1,\"Yes, no\",\"Ja, nein\",,\r\n"
+                                                            "2,\"Say \"\"hi\"\"\",\"Say \"\"hi\"\"\",,\r\n"
+                                                            "3, pad , pad ,,\r\n"
+                                                            "4,\u0410,\u0410,,\r\n"));
 }
 
 TEST(KvToolTexts, ExportRefusesWhatTheKitWouldWarnAbout)
@@ -111,7 +113,7 @@ TEST(KvToolTexts, ImportSavesLikeTheSaveButtonAndARoundTripChangesNothing)
     ASSERT_EQ(saved, reference.read("lang.dat"));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "\"\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC\" ");
 
-    for (const char *name : {"again.csv", "again.po"}) {
+    for (const char *name : {"again.csv", "again.po", "again.xlf"}) {
         ASSERT_EQ(KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path(name)}).exitCode, 0);
         auto again = KvToolRun::run({"texts", "import", kit.dir(), kit.path(name)});
         ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
@@ -119,6 +121,40 @@ TEST(KvToolTexts, ImportSavesLikeTheSaveButtonAndARoundTripChangesNothing)
         EXPECT_EQ(kit.read("lang.dat"), saved) << name;
     }
     EXPECT_EQ(kit.read("orvanta-kit.ini"), settings);
+}
+
+// A game update: a text added at the front, one reworded a little, one
+// removed. migrate carries the work over and saves as import does; an older
+// kit without source texts is refused with nothing written.
+TEST(KvToolTexts, MigrateCarriesTranslationsOfAnOlderKitAndSaves)
+{
+    TempKit older, kit;
+    older.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"Start the journey now", "Load the saved game",
+                                                                       "Options", "Old text"})}});
+    older.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"Reise jetzt beginnen", "Spiel laden", "Options",
+                                                                   "Alter Text"})}});
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"Added", "Start the journey now!",
+                                                                     "Load the saved game", "Options"})}});
+    kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+
+    const auto refused = KvToolRun::run({"texts", "migrate", kit.dir(), kit.path("missing")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("no such folder")) << refused.err.toStdString();
+    TempKit empty;
+    const auto noSources = KvToolRun::run({"texts", "migrate", kit.dir(), empty.dir()});
+    EXPECT_EQ(noSources.exitCode, 1) << noSources.err.toStdString();
+    EXPECT_FALSE(QFile::exists(kit.path("lang.dat")));
+
+    const auto migrated = KvToolRun::run({"texts", "migrate", kit.dir(), older.dir()});
+    ASSERT_EQ(migrated.exitCode, 0) << migrated.err.toStdString();
+    EXPECT_EQ(migrated.out, "\"lang.dat\" compilation completed successfully!\n");
+    EXPECT_TRUE(migrated.err.contains(": 2 translations changed, 0 unchanged\n"
+                                      "  carried for review, the source text changed a little: 1 (row 2 (from 1))\n"
+                                      "  new rows, left untranslated: 1 (row 1)\n"
+                                      "  translations of source texts that are gone (rows of the older kit): 1 (row 4)\n"))
+        << migrated.err.toStdString();
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")),
+              (QList<QByteArray>{"Added", "Reise jetzt beginnen", "Spiel laden", "Options"}));
 }
 
 TEST(KvToolTexts, ImportRefusesWhatTheCodePageCannotHoldUnlessTheRefusalsAreSkipped)
@@ -163,5 +199,5 @@ TEST(KvToolTexts, ImportOfABadFileNamesItAndExportOfABadFormatIsAMisuse)
     EXPECT_TRUE(kit.read("lang.dat").isEmpty());
     auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xml"});
     EXPECT_EQ(misuse.exitCode, 2);
-    EXPECT_TRUE(misuse.err.contains("--format must be csv or po"));
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot or xliff"));
 }

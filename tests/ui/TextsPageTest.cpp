@@ -426,7 +426,8 @@ TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
         FileDialogAnswerer file(k.kit.path("out/texts.csv"));
         QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
     }
-    EXPECT_EQ(k.kit.read("out/texts.csv"), "row,source,translation\r\n1,Build,Bauen\r\n2, Stock , Lager \r\n3,Caf\xC3\xA9,Caf\xC3\xA9\r\n");
+    EXPECT_EQ(k.kit.read("out/texts.csv"), "row,source,translation,needs_review,note\r\n1,Build,Bauen,,\r\n2, Stock , Lager ,,\r\n"
+                                               "3,Caf\xC3\xA9,Caf\xC3\xA9,,\r\n");
     FileDialogAnswerer again("");
     QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
     EXPECT_EQ(again.seen().folder, QDir(k.kit.path("out")).absolutePath());
