@@ -1,6 +1,7 @@
 #include "FileDialogAnswerer.h"
 #include "InMemoryTexts.h"
 #include "KitWindow.h"
+#include "TempKit.h"
 #include "document/TextTableModel.h"
 #include "ui/Messages.h"
 #include "ui/TextPreview.h"
@@ -380,6 +381,40 @@ TEST(TextsPage, PreviewDrawsTheTypingInTheSavedGlyphs)
 // An import through the window is one step of the history, shows its
 // report and saves nothing; refused entries are not applied, and the rest
 // only when the translator says so.
+// After a game update: the older kit's translations taken from the grid's
+// menu as one step, nothing saved; a folder without source texts is refused.
+TEST(TextsPage, TranslationsOfAnOlderKitAreTakenAsOneUndoableStep)
+{
+    TextsWindow k;
+    TempKit older;
+    older.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"Caf\xE9", " Stock", "Gone"}))}});
+    older.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Kaffee", "Lager", "Weg"}))}});
+    const QByteArray langDat = k.kit.read("lang.dat");
+    auto take = [&k](QMessageBox::StandardButton answer, const QString &folder) {
+        MessageBoxAnswerer answerer(answer);
+        FileDialogAnswerer chooser(folder);
+        k.grid()->actions().value(2)->trigger(); // "Take translations from an older kit..."
+        return answerer.seen();
+    };
+    TempKit empty;
+    const auto refused = take(QMessageBox::Ok, QDir(empty.dir()).absolutePath());
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(k.document().undoStack()->count(), 0);
+
+    const auto report = take(QMessageBox::Ok, QDir(older.dir()).absolutePath());
+    ASSERT_EQ(report.size(), 1);
+    EXPECT_TRUE(report[0].text.startsWith("2 translations changed, 0 unchanged\n"
+                                          "carried for review, the source text changed a little: 1 (row 2 (from 2))\n"))
+        << report[0].text.toStdString();
+    EXPECT_EQ(k.translation(3), "Kaffee");
+    EXPECT_EQ(k.translation(2), "Lager");
+    EXPECT_EQ(k.translation(1), "Bauen") << "translated already";
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+    EXPECT_EQ(k.kit.read("lang.dat"), langDat) << "nothing saved";
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(k.translation(3), "Caf\xE9");
+}
+
 TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
 {
     TextsWindow k;
