@@ -76,9 +76,10 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
             rowsBySource.emplace();
             rowsBySource->reserve(texts.rowCount());
             for (int row = 0; row < texts.rowCount(); ++row) {
-                const auto it = rowsBySource->find(texts.row(row).source);
+                const QByteArray source = texts.row(row).source.toByteArray();
+                const auto it = rowsBySource->find(source);
                 if (it == rowsBySource->end())
-                    rowsBySource->insert(texts.row(row).source, row);
+                    rowsBySource->insert(source, row);
                 else
                     *it = -1;
             }

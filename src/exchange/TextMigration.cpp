@@ -166,16 +166,17 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
     QHash<QByteArray, int> olderRows;
     olderRows.reserve(older.rowCount());
     for (int row = 0; row < older.rowCount(); ++row) {
-        const auto it = olderRows.find(older.row(row).source);
+        const QByteArray source = older.row(row).source.toByteArray();
+        const auto it = olderRows.find(source);
         if (it == olderRows.end())
-            olderRows.insert(older.row(row).source, translated(older, row) ? row : -1);
+            olderRows.insert(source, translated(older, row) ? row : -1);
         else if (*it < 0 && translated(older, row))
             *it = row;
     }
     QHash<QByteArray, bool> current;
     current.reserve(texts.rowCount());
     for (int row = 0; row < texts.rowCount(); ++row)
-        current.insert(texts.row(row).source, true);
+        current.insert(texts.row(row).source.toByteArray(), true);
     // Translated sources of the older kit that this kit has no more.
     std::vector<QByteArray> goneSources;
     std::vector<int> goneRows;
@@ -185,7 +186,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
     }
     std::sort(goneRows.begin(), goneRows.end());
     for (int row : goneRows)
-        goneSources.push_back(older.row(row).source);
+        goneSources.push_back(older.row(row).source.toByteArray());
     SimilarSources similar(goneSources);
     std::vector<bool> carriedGone(goneRows.size(), false);
 
@@ -194,7 +195,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             continue;
         const TextTable::Row &text = texts.row(row);
         const QString rowNumber = QString::number(row + 1);
-        const auto exact = olderRows.constFind(text.source);
+        const auto exact = olderRows.constFind(text.source.toByteArray());
         int from = exact == olderRows.cend() ? -1 : *exact;
         bool forReview = false;
         if (exact == olderRows.cend() && !text.source.isEmpty()) {
@@ -211,7 +212,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
                 report.add(Reason::NewRow, rowNumber);
             continue;
         }
-        const QByteArray &translation = older.row(from).translation;
+        const QByteArray translation = older.row(from).translation.toByteArray();
         if (text.translation == translation) {
             report.addUnchanged();
             continue;
