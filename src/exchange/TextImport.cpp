@@ -117,10 +117,10 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
     return outcome;
 }
 
-void TextImport::apply(const QList<Change> &changes, TextTable &texts)
+void TextImport::apply(const QList<TextChange> &changes, TextTable &texts)
 {
-    for (const Change &change : changes)
-        texts.setTranslation(change.index, change.translation);
+    for (const TextChange &change : changes)
+        texts.setTranslation(change.row, change.text);
 }
 
 } // namespace orvanta

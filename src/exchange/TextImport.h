@@ -2,6 +2,7 @@
 
 #include "ExchangeEntry.h"
 #include "ImportReport.h"
+#include "texts/TextChange.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,21 +22,14 @@ class TextTable;
 // once, the window as one step that can be undone).
 class TextImport {
 public:
-    // A new translation for the text at `index` (grid row index + 1), as
-    // bytes in the code page.
-    struct Change {
-        int index;
-        QByteArray translation;
-    };
-
     struct Outcome {
-        QList<Change> changes; // in file order, each row at most once
+        QList<TextChange> changes; // new translations, in file order, each row at most once
         ImportReport report;
     };
 
     static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const CodePage &codePage);
 
-    static void apply(const QList<Change> &changes, TextTable &texts);
+    static void apply(const QList<TextChange> &changes, TextTable &texts);
 };
 
 } // namespace orvanta

@@ -3,7 +3,6 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "texts/CodePage.h"
 
 #include <QCommandLineParser>
 
@@ -41,19 +40,19 @@ int TextsExportCommand::run(const QStringList &args)
         }
         chosen = name == QLatin1String("po") ? TextExchange::Format::Po : TextExchange::Format::Csv;
     }
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, folder))
         return failed;
 
-    const auto bytes = TextExchange::write(chosen, kit.texts, CodePage(kit.codePage),
+    const auto bytes = TextExchange::write(chosen, folder.kit.texts(), folder.kit.codePage(),
                                            outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());
     if (outPath.isEmpty()) {
         ToolOutput::write(*bytes);
-        return 0;
+        return folder.finish(0);
     }
-    return ToolOutput::saveFile(outPath, *bytes) ? 0 : ToolOutput::Failed;
+    return ToolOutput::saveFile(outPath, *bytes) ? folder.finish(0) : ToolOutput::Failed;
 }
 
 } // namespace orvanta

@@ -2,9 +2,6 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "exchange/TextExchange.h"
-#include "exchange/TextImport.h"
-#include "texts/CodePage.h"
 
 #include <QCommandLineParser>
 
@@ -19,7 +16,9 @@ int TextsImportCommand::run(const QStringList &args)
         "with the font and code page the kit remembers. An entry counts only for its row and only when it "
         "carries that row's source text; changed sources, fuzzy entries, empty translations and unknown rows "
         "are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: "
-        "then nothing is written, unless --skip-refused. The report goes to standard error."));
+        "then nothing is written, unless --skip-refused. The report goes to standard error. Refuses while the "
+        "kit is open in a window, unless --while-open; reads the kit under its save lock, so a save that ends "
+        "meanwhile is built on, not lost."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po or .pot file."));
     const CommonOptions::Font fontOptions{QString(), QString()};
@@ -27,34 +26,31 @@ int TextsImportCommand::run(const QStringList &args)
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
                                          QStringLiteral("Import the other translations when some are refused."));
-    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
-    parser.addOptions({codePage, skipRefused, allowFewerTexts});
+    const CommonOptions::SaveOptions saving;
+    parser.addOptions({codePage, skipRefused});
+    saving.addTo(parser);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
         return failed;
     const QString path = parser.positionalArguments().at(1);
-    const auto entries = TextExchange::read(path);
-    if (!entries)
-        return ToolOutput::fail(entries.error());
+    const auto import = folder.kit.readImport(path);
+    if (!import)
+        return ToolOutput::fail(import.error());
 
-    const CodePage page(kit.codePage);
-    const TextImport::Outcome outcome = TextImport::compute(*entries, kit.texts, page);
-    const QStringList report = outcome.report.lines(kit.codePage);
-    ToolOutput::report(path + QStringLiteral(": ") + report.first());
-    for (qsizetype i = 1; i < report.size(); ++i)
-        ToolOutput::report(QStringLiteral("  ") + report[i]);
-    if (outcome.report.anyRefused() && !parser.isSet(skipRefused))
+    ToolOutput::report(path + QStringLiteral(": ") + import->report.first());
+    for (qsizetype i = 1; i < import->report.size(); ++i)
+        ToolOutput::report(QStringLiteral("  ") + import->report[i]);
+    if (import->outcome.report.anyRefused() && !parser.isSet(skipRefused))
         return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
                                                "rest with --skip-refused"));
-    if (outcome.changes.isEmpty()) {
+    if (import->outcome.changes.isEmpty()) {
         ToolOutput::print(QStringLiteral("No translation changed; lang.dat is left as it was."));
-        return 0;
+        return folder.finish(0);
     }
-    TextImport::apply(outcome.changes, kit.texts);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
-                                  parser.isSet(allowFewerTexts));
+    folder.kit.apply(*import);
+    return CommonOptions::saveKit(folder, parser, saving);
 }
 
 } // namespace orvanta

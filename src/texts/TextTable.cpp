@@ -39,9 +39,9 @@ std::int64_t openTextFile(EntryStream &stream, const char *name)
 
 const std::array<int, 41> TextTable::FixedTextRows = fixedRows();
 
-bool TextTable::isFixed(int index)
+bool TextTable::isFixed(int row)
 {
-    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), index);
+    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), row);
 }
 
 void TextTable::LoadTexts(EntryStream &stream)
@@ -62,16 +62,11 @@ void TextTable::LoadTexts(EntryStream &stream)
     for (std::int64_t i = 0; i < translations && stream.Read(record, TextFile::RecordSize); ++i) {
         Row &row = m_rows[qsizetype(i)];
         const QByteArrayView text = TextFile::textView(record);
-        if (text != row.source)
-            row.translation = text.toByteArray();
-    }
-}
-
-void TextTable::ResetFixedTexts()
-{
-    for (int index : FixedTextRows) {
-        if (index < m_rows.size())
-            m_rows[index].translation = m_rows[index].source;
+        if (text == row.source)
+            continue;
+        row.translation = text.toByteArray();
+        if (isFixed(int(i)))
+            row.source = row.translation;
     }
 }
 
@@ -79,8 +74,10 @@ QByteArray TextTable::translationFile() const
 {
     QList<QByteArray> translations;
     translations.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        translations.append(row.translation);
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        const Row &texts = m_rows[row];
+        translations.append(isFixed(int(row)) ? texts.source : texts.translation);
+    }
     return TextFile::write(translations);
 }
 

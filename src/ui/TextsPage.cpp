@@ -9,7 +9,6 @@
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "exchange/TextExchange.h"
-#include "exchange/TextImport.h"
 #include "io/FileSaver.h"
 #include "packaging/KitSettings.h"
 #include "texts/TextFile.h"
@@ -469,23 +468,17 @@ void TextsPage::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const auto entries = TextExchange::read(path);
-    if (!entries) {
-        Messages::showError(this, QString::fromStdString(entries.error().text()));
+    const auto import = m_document.kit().readImport(path);
+    if (!import) {
+        Messages::showError(this, QString::fromStdString(import.error().text()));
         return;
     }
-    const TextImport::Outcome outcome = TextImport::compute(*entries, m_document.texts(), m_document.codePage());
-    const QStringList report = outcome.report.lines(m_document.codePage().number());
-    const bool refused = outcome.report.anyRefused();
-    if (refused && !Messages::askImportTheRest(this, path, report))
+    const bool refused = import->outcome.report.anyRefused();
+    if (refused && !Messages::askImportTheRest(this, path, import->report))
         return;
-    QList<KitDocument::TextChange> changes;
-    changes.reserve(outcome.changes.size());
-    for (const TextImport::Change &change : outcome.changes)
-        changes.append({change.index, change.translation});
-    m_document.applyTranslations(changes, Messages::importDescription(path));
+    m_document.applyTranslations(import->outcome.changes, Messages::importDescription(path));
     if (!refused)
-        Messages::importReport(this, path, report);
+        Messages::importReport(this, path, import->report);
 }
 
 } // namespace orvanta

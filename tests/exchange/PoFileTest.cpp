@@ -79,8 +79,8 @@ TEST(PoFile, AnEditorsEditOfOneMsgstrImportsExactlyThatChange)
     ASSERT_TRUE(entries.ok()) << entries.error().text();
     const TextImport::Outcome outcome = TextImport::compute(*entries, texts, CodePage(1252));
     ASSERT_EQ(outcome.changes.size(), 1);
-    EXPECT_EQ(outcome.changes[0].index, 1);
-    EXPECT_EQ(outcome.changes[0].translation,
+    EXPECT_EQ(outcome.changes[0].row, 1);
+    EXPECT_EQ(outcome.changes[0].text,
               "Ein ziemlich langer Text, den ein \xDC" "bersetzungsprogramm \xFC" "ber mehr als eine Zeile umbricht, weil "
               "er \"ziemlich viel\" \xFC" "ber nichts sagt");
     EXPECT_EQ(outcome.report.count(ImportReport::Reason::NoTranslation), texts.rowCount() - 1);

@@ -61,13 +61,13 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
     const TextImport::Outcome outcome = TextImport::compute(entries, texts, cp1252);
 
     ASSERT_EQ(outcome.changes.size(), 4);
-    EXPECT_EQ(outcome.changes[0].index, 0);
-    EXPECT_EQ(outcome.changes[0].translation, "Eins");
-    EXPECT_EQ(outcome.changes[1].index, 1415);
-    EXPECT_EQ(outcome.changes[1].translation, "%d Tasten");
-    EXPECT_EQ(outcome.changes[2].index, 9);
-    EXPECT_EQ(outcome.changes[2].translation, "  zehn  ") << "spaces are kept";
-    EXPECT_EQ(outcome.changes[3].translation, QByteArray(200, '\xE9')) << "200 bytes fit";
+    EXPECT_EQ(outcome.changes[0].row, 0);
+    EXPECT_EQ(outcome.changes[0].text, "Eins");
+    EXPECT_EQ(outcome.changes[1].row, 1415);
+    EXPECT_EQ(outcome.changes[1].text, "%d Tasten");
+    EXPECT_EQ(outcome.changes[2].row, 9);
+    EXPECT_EQ(outcome.changes[2].text, "  zehn  ") << "spaces are kept";
+    EXPECT_EQ(outcome.changes[3].text, QByteArray(200, '\xE9')) << "200 bytes fit";
 
     const ImportReport &report = outcome.report;
     EXPECT_EQ(report.changed(), 4);
@@ -157,8 +157,8 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEitherFormatAndCodePage)
             edited[1].translation = page.edited;
             const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage);
             ASSERT_EQ(changed.changes.size(), 1) << what;
-            EXPECT_EQ(changed.changes[0].index, 1) << what;
-            EXPECT_EQ(changed.changes[0].translation, page.editedBytes) << what;
+            EXPECT_EQ(changed.changes[0].row, 1) << what;
+            EXPECT_EQ(changed.changes[0].text, page.editedBytes) << what;
         }
     }
 }

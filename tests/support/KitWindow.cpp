@@ -79,7 +79,12 @@ KitWindow::Seen KitWindow::press(const QKeySequence &keys, QMessageBox::Standard
 
 KitWindow::Seen KitWindow::save(QMessageBox::StandardButton answer) const
 {
-    MessageBoxAnswerer answerer(answer);
+    return save(QList<QMessageBox::StandardButton>{answer});
+}
+
+KitWindow::Seen KitWindow::save(const QList<QMessageBox::StandardButton> &answers) const
+{
+    MessageBoxAnswerer answerer(answers);
     QTest::mouseClick(find<QWidget>("Button1"), Qt::LeftButton);
     return answerer.seen();
 }
