@@ -1,12 +1,15 @@
 #include "CommonOptions.h"
 
 #include "ToolOutput.h"
+#include "core/ArchiveDirectory.h"
 #include "document/KitOpenLock.h"
 #include "font/FontChoice.h"
 #include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -82,13 +85,12 @@ int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineO
 
     if (saving) {
         if (!parser.isSet(saving->whileOpen)) {
-            KitOpenLock window(folder.kit.directory());
-            if (window.tryLock() == KitOpenLock::State::HeldElsewhere)
+            if (const auto window = KitOpenLock::windowHolding(folder.kit.directory()))
                 return ToolOutput::fail(QStringLiteral("%1 is open in the kit's window (%2), whose next save would "
                                                        "overwrite this one: save there, or close the window first. "
                                                        "--while-open saves anyway (the window then asks before "
                                                        "it saves).")
-                                            .arg(dir, window.holder()));
+                                            .arg(dir, *window));
         }
         const Status locked = folder.kit.holdSaveLock(OpenKit::DefaultLockWait, [](const QString &holder) {
             ToolOutput::warn(QStringLiteral("waiting for another save of this kit (%1)").arg(holder));
@@ -103,6 +105,13 @@ int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineO
         noSources = problems.back();
         problems.pop_back();
     }
+    // A save may build on a lang.dat cut short (every whole record is read),
+    // never on one whose directory lost entries: their data would be gone.
+    const auto lost = std::find_if(problems.begin(), problems.end(), [](const FormatError &problem) {
+        return !problem.what.ends_with(ArchiveDirectory::CutShortText);
+    });
+    if (saving && lost != problems.end())
+        return ToolOutput::fail(*lost);
     for (const FormatError &problem : problems)
         ToolOutput::warn(QString::fromStdString(problem.text()));
     if (noSources)

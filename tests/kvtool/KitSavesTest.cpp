@@ -50,6 +50,7 @@ TEST(KvToolSaves, AnImportHeldAtTheLockBuildsOnTheSaveThatCompletedMeanwhile)
     ASSERT_TRUE(other->holdSaveLock().ok());
 
     QProcess import;
+    import.setReadChannel(QProcess::StandardError);
     import.start(QStringLiteral(KVTOOL_PATH), {"texts", "import", kit.dir(), kit.path("changes.csv"), "--codepage", "1252"});
     QByteArray err;
     while (!err.contains("waiting for another save of this kit") && import.waitForReadyRead(60000))
