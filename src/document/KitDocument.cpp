@@ -53,7 +53,7 @@ QByteArray KitDocument::text(int row, Side side) const
     if (row < 0 || row >= texts().rowCount())
         return {};
     const TextTable::Row &record = texts().row(row);
-    return side == Source ? record.source : record.translation;
+    return (side == Source ? record.source : record.translation).toByteArray();
 }
 
 void KitDocument::editText(int row, Side side, const QByteArray &text, int editing)

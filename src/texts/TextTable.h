@@ -3,10 +3,12 @@
 #include "core/Result.h"
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace orvanta {
 
@@ -16,6 +18,13 @@ class EntryStream;
 // source text and its translation, both as the record's bytes in the
 // translator's code page. `row` counts the records from 0; the translator
 // sees row number row + 1.
+//
+// Storage: loading puts every text it reads into one block, back to back
+// (a translation equal to its source is not stored twice), and each record
+// views its texts there; a text changed later is held on its own. So a
+// table of 200,000 records costs a few allocations, not 400,000. Copies of
+// a table share the block and the changed texts, so a copy's views stay
+// valid whatever becomes of the original.
 class TextTable {
 public:
     // Records whose translation is always saved as their source text: the
@@ -29,9 +38,13 @@ public:
         return isFixed(row) ? source : translation;
     }
 
+    // One record's texts, as views into the table: valid while the table
+    // (or a copy of it) lives and that record's text is not changed or
+    // loaded again. Whoever keeps a text longer keeps a copy
+    // (toByteArray()).
     struct Row {
-        QByteArray source;
-        QByteArray translation;
+        QByteArrayView source;
+        QByteArrayView translation;
     };
 
     // Replaces the rows with the records of "kvtexts.dat" and the
@@ -48,9 +61,9 @@ public:
     void LoadTexts(EntryStream &stream);
 
     int rowCount() const { return int(m_rows.size()); }
-    const Row &row(int row) const { return m_rows.at(row); }
-    void setSource(int row, const QByteArray &text) { m_rows[row].source = text; }
-    void setTranslation(int row, const QByteArray &text) { m_rows[row].translation = text; }
+    const Row &row(int row) const { return m_rows[std::size_t(row)]; }
+    void setSource(int row, const QByteArray &text);
+    void setTranslation(int row, const QByteArray &text);
 
     // What a save gives the game, as a text file of 2 + 200 x rowCount()
     // bytes: each record's savedText(), so the fixed records hold their
@@ -61,7 +74,17 @@ public:
     Status SaveTexts(const QString &outputDirectory) const;
 
 private:
-    QList<Row> m_rows;
+    enum Side { Source, Translation };
+    // Holds `text` as the changed text of one side of a record and returns
+    // the view of it.
+    QByteArrayView keep(int index, Side side, const QByteArray &text);
+
+    // The texts as loaded, back to back; never written after loading, so
+    // its bytes stay where the views point for as long as any copy holds it.
+    QByteArray m_block;
+    // Texts changed since loading, by 2 x index + side.
+    QHash<qint64, QByteArray> m_changed;
+    std::vector<Row> m_rows;
 };
 
 } // namespace orvanta
