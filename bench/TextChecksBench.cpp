@@ -71,7 +71,7 @@ std::unique_ptr<BigKit> bigKit()
 
     QList<QByteArray> sources, translations;
     for (int i = 0; i < Rows; ++i) {
-        sources.append(sampleTexts.row(i % sampleTexts.rowCount()).source);
+        sources.append(sampleTexts.row(i % sampleTexts.rowCount()).source.toByteArray());
         translations.append(translationOf(sources.back(), i));
     }
     const auto archive = ArchiveWriter::write({{"KVTEXTS.DAT", TextFile::write(sources).toStdString()},
@@ -190,6 +190,7 @@ void TypeOneKeystrokeThroughTheModels(benchmark::State &state)
 {
     BigKit &big = kit();
     DocumentReview review(*big.document);
+    review.measureWidths();
     TextFilterModel filtered;
     filtered.setSourceModel(big.model.get());
     filtered.setReview(&review.review());
@@ -212,6 +213,7 @@ void ReviewAllRowsWithWidths(benchmark::State &state)
 {
     BigKit &big = kit();
     DocumentReview review(*big.document);
+    review.measureWidths();
     int n = 0;
     for (auto _ : state)
         big.document->setCodePage(++n % 2 ? 1250 : 1252); // reviews every row
@@ -225,6 +227,7 @@ BENCHMARK(ReviewAllRowsWithWidths)->Unit(benchmark::kMillisecond);
 void GatherAllWarnings(benchmark::State &state)
 {
     DocumentReview review(*kit().document);
+    review.measureWidths();
     for (auto _ : state)
         benchmark::DoNotOptimize(review.review().allFindings());
     state.counters["warnings"] = review.review().progress().warnings;
@@ -265,6 +268,7 @@ struct ShownTextsPage {
     {
         holder.resize(521, 377);
         page->resize(holder.size());
+        page->measureWidths();
         holder.show();
         QApplication::processEvents();
     }

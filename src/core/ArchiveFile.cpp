@@ -1,6 +1,7 @@
 #include "ArchiveFile.h"
 
 #include "ArchiveDirectoryCheck.h"
+#include "FileKind.h"
 #include "StreamRead.h"
 
 namespace orvanta {
@@ -9,9 +10,9 @@ Result<std::shared_ptr<ArchiveFile>> ArchiveFile::open(const std::filesystem::pa
 {
     auto file = std::make_shared<ArchiveFile>();
     file->m_fileName = path.string();
+    if (const auto why = FileKind::notAFile(path))
+        return FormatError::general(file->m_fileName, *why);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return FormatError::general(file->m_fileName, "no such file");
     file->m_length = std::filesystem::file_size(path, ec);
     file->m_in.open(path, std::ios::binary);
     if (ec || !file->m_in)

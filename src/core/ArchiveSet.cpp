@@ -1,5 +1,6 @@
 #include "ArchiveSet.h"
 
+#include "FileKind.h"
 #include "StreamRead.h"
 
 #include <fstream>
@@ -12,9 +13,9 @@ std::vector<FormatError> ArchiveSet::Open(const std::filesystem::path &directory
     for (int slot = 0; slot < SlotCount; ++slot) {
         const std::filesystem::path path = directory / SlotFileNames[slot];
         std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
+        if (const auto why = FileKind::notAFile(path)) {
             if (std::filesystem::exists(path, ec))
-                problems.push_back(FormatError::general(path.string(), "is not a file"));
+                problems.push_back(FormatError::general(path.string(), *why));
             m_slots[slot] = {};
             continue;
         }

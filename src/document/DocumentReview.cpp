@@ -7,8 +7,6 @@ namespace orvanta {
 DocumentReview::DocumentReview(KitDocument &document, QObject *parent)
     : QObject(parent)
     , m_document(document)
-    , m_standard(document.standardGlyphs())
-    , m_saved(document.savedGlyphs())
 {
     reviewAll();
     connect(&document, &KitDocument::textsChanged, this, &DocumentReview::reviewRows);
@@ -18,12 +16,22 @@ DocumentReview::DocumentReview(KitDocument &document, QObject *parent)
 
 // The checks quote texts through the code page and measure in the glyphs of
 // the font and code page: both are taken afresh.
+void DocumentReview::measureWidths()
+{
+    if (m_measuring)
+        return;
+    m_measuring = true;
+    reviewAll();
+}
+
 void DocumentReview::reviewAll()
 {
-    m_standard = m_document.standardGlyphs();
-    m_saved = m_document.savedGlyphs();
+    if (m_measuring) {
+        m_standard = m_document.standardGlyphs();
+        m_saved = m_document.savedGlyphs();
+    }
     TextChecker checker(m_document.codePage());
-    if (m_standard && m_saved)
+    if (m_measuring && m_standard && m_saved)
         checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
     m_review = TextReview(std::move(checker));
     m_review.reviewAll(m_document.texts());

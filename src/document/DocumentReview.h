@@ -20,6 +20,11 @@ namespace orvanta {
 //
 // The glyphs it measured with are handed out too, so a preview draws with
 // the very same captures.
+//
+// Capturing the glyphs takes longer than the rest of the start-up, so the
+// review starts without the width check (and without glyphs: a null
+// entry); measureWidths() captures them and adds it. The window does that
+// once it is first painted.
 class DocumentReview : public QObject {
     Q_OBJECT
 
@@ -32,6 +37,10 @@ public:
     // the refusal of the glyph font).
     const Result<GlyphCache::Entry> &standardGlyphs() const { return m_standard; }
     const Result<GlyphCache::Entry> &savedGlyphs() const { return m_saved; }
+
+    // Captures the glyphs and reviews every record again with the width
+    // check; from then on a change of font or code page measures again.
+    void measureWidths();
 
 signals:
     // Records firstRow..lastRow (indices) were reviewed again; the progress
@@ -46,8 +55,9 @@ private:
 
     KitDocument &m_document;
     TextReview m_review;
-    Result<GlyphCache::Entry> m_standard;
-    Result<GlyphCache::Entry> m_saved;
+    bool m_measuring = false;
+    Result<GlyphCache::Entry> m_standard = GlyphCache::Entry();
+    Result<GlyphCache::Entry> m_saved = GlyphCache::Entry();
 };
 
 } // namespace orvanta

@@ -63,7 +63,7 @@ QByteArray KitDocument::text(int row, Side side) const
     if (row < 0 || row >= m_texts.rowCount())
         return {};
     const TextTable::Row &record = m_texts.row(row);
-    return side == Source ? record.source : record.translation;
+    return (side == Source ? record.source : record.translation).toByteArray();
 }
 
 void KitDocument::editText(int row, Side side, const QByteArray &text, int editing)

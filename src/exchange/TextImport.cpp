@@ -47,7 +47,7 @@ QString characterAt(const QString &text, qsizetype at)
 
 // Whether `text` is what `bytes` show in `codePage`: one character a byte,
 // compared without decoding the bytes into a string first.
-bool shows(const QString &text, const QByteArray &bytes, const CodePage &codePage)
+bool shows(const QString &text, QByteArrayView bytes, const CodePage &codePage)
 {
     if (text.size() != bytes.size())
         return false;

@@ -1,6 +1,7 @@
 #include "VerifyCommand.h"
 
 #include "ToolOutput.h"
+#include "core/FileKind.h"
 #include "packaging/ArchiveVerifier.h"
 
 #include <QCommandLineParser>
@@ -25,8 +26,8 @@ int VerifyCommand::run(const QStringList &args)
         return ToolOutput::Misused;
     const QString path = parser.positionalArguments().at(0);
     const QFileInfo info(path);
-    if (!info.isFile())
-        return ToolOutput::fail(QStringLiteral("%1: no such file").arg(path));
+    if (const auto why = FileKind::notAFile(info.filesystemFilePath()))
+        return ToolOutput::fail(QStringLiteral("%1: %2").arg(path, QString::fromStdString(*why)));
     std::ifstream in(info.filesystemFilePath(), std::ios::binary);
     if (!in)
         return ToolOutput::fail(QStringLiteral("%1: cannot be opened for reading").arg(path));

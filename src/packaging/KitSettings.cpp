@@ -1,5 +1,6 @@
 #include "KitSettings.h"
 
+#include "core/ArchiveDirectoryCheck.h"
 #include "texts/CodePage.h"
 
 #include <QDir>
@@ -26,6 +27,13 @@ const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 
+// A key or value from the file as a warning shows it: escaped as entry
+// names are, so a binary file cannot put control codes on a terminal.
+QString shown(const QString &text)
+{
+    return QString::fromStdString(ArchiveDirectoryCheck::printable(text.toStdString()));
+}
+
 } // namespace
 
 const QString KitSettings::FileName = QStringLiteral("orvanta-kit.ini");
@@ -49,7 +57,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
-                                  .arg(QDir::toNativeSeparators(fileName()), key));
+                                  .arg(QDir::toNativeSeparators(fileName()), shown(key)));
     }
 }
 
@@ -69,7 +77,7 @@ std::optional<int> KitSettings::number(const QString &key, int low, int high) co
     if (ok && value >= low && value <= high)
         return value;
     m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is not a number from %4 to %5; ignored")
-                          .arg(QDir::toNativeSeparators(fileName()), key, m_settings->value(key).toString())
+                          .arg(QDir::toNativeSeparators(fileName()), key, shown(m_settings->value(key).toString()))
                           .arg(low)
                           .arg(high));
     return std::nullopt;
@@ -92,7 +100,7 @@ std::optional<QFont> KitSettings::glyphFont() const
         const QString text = m_settings->value(key, QStringLiteral("false")).toString().trimmed().toLower();
         if (text != QLatin1String("true") && text != QLatin1String("false"))
             m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is neither true nor false; taken as false")
-                                  .arg(QDir::toNativeSeparators(fileName()), key, text));
+                                  .arg(QDir::toNativeSeparators(fileName()), key, shown(text)));
         return text == QLatin1String("true");
     };
     QFont font(family);

@@ -37,28 +37,37 @@ bool compressionFits(std::uint32_t compression, int bits, bool topDown)
 
 Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileName)
 {
-    const auto notValid = [&] { return FormatError::general(fileName, NotValidMessage); };
-    const auto readError = [&] { return FormatError::general(fileName, ReadErrorMessage); };
+    // Each refusal keeps the loader's message and says after it what is
+    // wrong, so a translator can tell a cut file from an odd header.
+    const auto notValid = [&](const std::string &why) {
+        return FormatError::general(fileName, std::string(NotValidMessage) + ": " + why);
+    };
+    const auto endsIn = [&](const std::string &part) {
+        return FormatError::general(fileName, std::string(ReadErrorMessage) + ": the file ends after "
+                                                  + std::to_string(file.size()) + " bytes, inside " + part);
+    };
     const auto *p = reinterpret_cast<const unsigned char *>(file.data());
     const auto size = static_cast<std::uint64_t>(file.size());
 
     if (size < 2 || p[0] != 'B' || p[1] != 'M')
-        return notValid();
+        return FormatError::general(fileName, NotValidMessage);
     if (size < FileHeaderSize + 4)
-        return readError();
+        return endsIn("its file header");
     BmpHeader h;
     h.pixelOffset = LittleEndian::read32(p + 10);
     const std::uint32_t infoSize = LittleEndian::read32(p + FileHeaderSize);
     if (!knownInfoSize(infoSize))
-        return notValid();
+        return notValid("an info header of " + std::to_string(infoSize) + " bytes is none this reader knows");
     if (size < FileHeaderSize + infoSize)
-        return readError();
+        return endsIn("its " + std::to_string(infoSize) + "-byte info header");
 
     const unsigned char *info = p + FileHeaderSize;
     const auto width = static_cast<std::int32_t>(LittleEndian::read32(info + 4));
     const auto height = static_cast<std::int32_t>(LittleEndian::read32(info + 8));
-    if (width < 0 || height == INT32_MIN)
-        return notValid();
+    if (width < 0)
+        return notValid("the width is " + std::to_string(width) + " pixels");
+    if (height == INT32_MIN)
+        return notValid("the height is " + std::to_string(height) + " pixels");
     h.width = width;
     h.topDown = height < 0;
     h.height = height < 0 ? -height : height;
@@ -67,8 +76,13 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
     h.compression = LittleEndian::read32(info + 16);
     const std::uint32_t sizeImage = LittleEndian::read32(info + 20);
     const std::uint32_t coloursUsed = LittleEndian::read32(info + 32);
-    if (planes != 1 || !knownDepth(h.bitsPerPixel) || !compressionFits(h.compression, h.bitsPerPixel, h.topDown))
-        return notValid();
+    if (planes != 1)
+        return notValid(std::to_string(planes) + " colour planes");
+    if (!knownDepth(h.bitsPerPixel))
+        return notValid(std::to_string(h.bitsPerPixel) + " bits per pixel");
+    if (!compressionFits(h.compression, h.bitsPerPixel, h.topDown))
+        return notValid("compression " + std::to_string(h.compression) + " with " + std::to_string(h.bitsPerPixel)
+                        + " bits per pixel" + (h.topDown ? ", rows stored top row first" : ""));
 
     std::uint64_t tableStart = FileHeaderSize + infoSize;
     if (h.compression == BitFields) {
@@ -77,7 +91,7 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
         const unsigned char *masks = info + 40;
         if (infoSize == 40) {
             if (size < tableStart + 12)
-                return readError();
+                return endsIn("its colour masks");
             tableStart += 12;
         }
         h.hasMasks = true;
@@ -86,7 +100,8 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
         h.blueMask = LittleEndian::read32(masks + 8);
     }
     if (h.pixelOffset < tableStart)
-        return notValid();
+        return notValid("the pixel data would start at byte " + std::to_string(h.pixelOffset) + ", inside the "
+                        + std::to_string(tableStart) + " bytes of headers");
 
     // Only pictures of up to 8 bits have a colour table that means
     // anything; deeper ones may carry one for display hints, which is skipped.
@@ -94,12 +109,13 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
         const std::uint32_t most = 1u << h.bitsPerPixel;
         const std::uint32_t declared = coloursUsed == 0 ? most : coloursUsed;
         if (declared > most)
-            return notValid();
+            return notValid(std::to_string(declared) + " colours in a picture of " + std::to_string(h.bitsPerPixel)
+                            + " bits per pixel, which has at most " + std::to_string(most));
         // A table is never taken to run into the pixel data.
         const auto count = static_cast<std::uint32_t>(
             std::min<std::uint64_t>(declared, (h.pixelOffset - tableStart) / EntrySize));
         if (size < tableStart + std::uint64_t(count) * EntrySize)
-            return readError();
+            return endsIn("its colour table of " + std::to_string(count) + " entries");
         h.palette.reserve(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             const unsigned char *e = p + tableStart + std::uint64_t(i) * EntrySize;
@@ -111,13 +127,23 @@ Result<BmpHeader> BmpHeader::read(QByteArrayView file, const std::string &fileNa
         // Run-length data has no length of its own but the header's; without
         // one, it runs to the end of the file.
         if (sizeImage == 0 && size <= h.pixelOffset)
-            return readError();
+            return FormatError::general(fileName, std::string(ReadErrorMessage) + ": the file ends after "
+                                                      + std::to_string(size) + " bytes, before its pixel data at byte "
+                                                      + std::to_string(h.pixelOffset));
         h.pixelBytes = sizeImage != 0 ? sizeImage : size - h.pixelOffset;
     } else {
         h.pixelBytes = h.rowStride() * std::uint64_t(h.height);
     }
-    if (std::uint64_t(h.pixelOffset) + h.pixelBytes > size)
-        return readError();
+    if (std::uint64_t(h.pixelOffset) + h.pixelBytes > size) {
+        // Absurd dimensions end up here too: they need more bytes than any
+        // file holds.
+        const std::string picture = h.compression == Rle8 || h.compression == Rle4
+            ? "its run-length data, which the header says is " + std::to_string(h.pixelBytes) + " bytes long"
+            : "its pixel data: " + std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels of "
+                + std::to_string(h.bitsPerPixel) + " bits need " + std::to_string(h.pixelBytes) + " bytes from byte "
+                + std::to_string(h.pixelOffset) + " on";
+        return endsIn(picture);
+    }
     return h;
 }
 

@@ -3,7 +3,9 @@
 #include "io/FileSaver.h"
 #include "core/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace orvanta {
 
@@ -11,17 +13,25 @@ namespace {
 
 // Walks RLE8 data of a `width` x `height` picture, handing every run and
 // every literal to `put(y, x, count, literal, value)` (y counts rows from
-// the bottom; `literal` is null for a run of `value`). Runs, moves and
-// literals must stay inside the picture: one that passes the end of a row
-// or the top row is not what a BMP writer makes, and makes the data
-// invalid rather than being cut off. Data that ends before the
-// end-of-picture mark or the last row is truncated.
+// the bottom; `literal` is null for a run of `value`; the piece always lies
+// inside the picture). It reads the data as Windows, Qt and Pillow do:
+// pixels that a run, a literal or a move puts past the end of a row are
+// dropped (ImageMagick's runs cover each row's padding). Only data that
+// cannot describe the picture fails: a move past the top row is not valid,
+// and data that ends before the end-of-picture mark or the last row is
+// truncated.
 template <typename Put>
 Status walkRle8(const unsigned char *data, std::uint64_t length, int width, int height, Put put)
 {
-    const auto invalid = [] { return FormatError::general({}, BmpHeader::NotValidMessage); };
-    const auto truncated = [] { return FormatError::general({}, BmpHeader::ReadErrorMessage); };
-    int x = 0;
+    const auto fail = [&](const char *message, const std::string &why) {
+        return FormatError::general({}, std::string(message) + ": " + why);
+    };
+    const auto truncated = [&](int y) {
+        return fail(BmpHeader::ReadErrorMessage, "the run-length data ends in row " + std::to_string(y + 1)
+                                                     + " of " + std::to_string(height)
+                                                     + " (counted from the bottom), before its end-of-picture mark");
+    };
+    int x = 0; // never past `width`
     int y = 0;
     std::uint64_t i = 0;
     while (i + 2 <= length && y < height) {
@@ -29,10 +39,9 @@ Status walkRle8(const unsigned char *data, std::uint64_t length, int width, int 
         const unsigned char value = data[i + 1];
         i += 2;
         if (count > 0) {
-            if (count > width - x)
-                return invalid();
-            put(y, x, count, nullptr, value);
-            x += count;
+            if (const int kept = std::min<int>(count, width - x); kept > 0)
+                put(y, x, kept, nullptr, value);
+            x = std::min<int>(width, x + count);
             continue;
         }
         switch (value) {
@@ -44,26 +53,28 @@ Status walkRle8(const unsigned char *data, std::uint64_t length, int width, int 
             return Done{};
         case 2: // move right and up
             if (i + 2 > length)
-                return truncated();
-            if (data[i] > width - x || data[i + 1] > height - y)
-                return invalid();
-            x += data[i];
+                return truncated(y);
+            if (data[i + 1] > height - y)
+                return fail(BmpHeader::NotValidMessage,
+                            "a move at byte " + std::to_string(i - 2) + " of the run-length data goes "
+                                + std::to_string(data[i + 1]) + " rows up from row " + std::to_string(y + 1)
+                                + ", past the top of the picture's " + std::to_string(height) + " rows");
+            x = std::min<int>(width, x + data[i]);
             y += data[i + 1];
             i += 2;
             break;
         default: // `value` literal indices, padded to an even count
-            if (value > width - x)
-                return invalid();
             if (i + value > length)
-                return truncated();
-            put(y, x, value, data + i, 0);
-            x += value;
+                return truncated(y);
+            if (const int kept = std::min<int>(value, width - x); kept > 0)
+                put(y, x, kept, data + i, 0);
+            x = std::min<int>(width, x + value);
             i += value + (value & 1);
             break;
         }
     }
     if (y < height)
-        return truncated();
+        return truncated(y);
     return Done{};
 }
 
@@ -77,7 +88,8 @@ const unsigned char *pixelData(QByteArrayView file, const BmpHeader &header)
 Status IndexedBmp::check(QByteArrayView file, const BmpHeader &header)
 {
     if (header.bitsPerPixel != 8)
-        return FormatError::general({}, BmpHeader::NotValidMessage);
+        return FormatError::general({}, std::string(BmpHeader::NotValidMessage) + ": "
+                                            + std::to_string(header.bitsPerPixel) + " bits per pixel, not 8");
     if (header.compression != BmpHeader::Rle8)
         return Done{}; // BmpHeader::read has seen every row in the file
     return walkRle8(pixelData(file, header), header.pixelBytes, header.width, header.height,
@@ -90,7 +102,9 @@ Result<QImage> IndexedBmp::decode(QByteArrayView file, const BmpHeader &header)
         return readable.error();
     QImage image(header.width, header.height, QImage::Format_Indexed8);
     if (image.isNull())
-        return FormatError::general({}, BmpHeader::NotValidMessage);
+        return FormatError::general({}, std::string(BmpHeader::NotValidMessage) + ": a picture of "
+                                            + std::to_string(header.width) + " x " + std::to_string(header.height)
+                                            + " pixels is too large to hold");
     QList<QRgb> colours;
     for (const PaletteEntry &e : header.palette)
         colours.append(qRgb(e.red, e.green, e.blue));

@@ -17,8 +17,9 @@ public:
     // Whether the pixels of an 8-bit file whose header is `header` can be
     // decoded, judged without making the picture: "Stream read error" for
     // run-length data that ends before the picture does, "Bitmap image is
-    // not valid" for a run, a literal or a move that passes the end of a
-    // row or the top of the picture, and for any depth but 8.
+    // not valid" for a move past the top of the picture and for any depth
+    // but 8, each followed by what is wrong. Run-length pixels past the end
+    // of a row are dropped, as other BMP readers drop them.
     static Status check(QByteArrayView file, const BmpHeader &header);
 
     // The pixels of an 8-bit file, uncompressed (either row order) or RLE8:

@@ -92,7 +92,7 @@ QString CodePage::describe(int number)
     return QString::number(number) + QLatin1Char(' ') + names.value(number);
 }
 
-QString CodePage::decode(const QByteArray &bytes) const
+QString CodePage::decode(QByteArrayView bytes) const
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();

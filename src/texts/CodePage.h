@@ -37,7 +37,7 @@ public:
     QChar character(unsigned char byte) const { return m_chars[byte]; }
     // Whether the code page gives `byte` a character of its own (not a stand-in).
     bool defines(unsigned char byte) const;
-    QString decode(const QByteArray &bytes) const;
+    QString decode(QByteArrayView bytes) const;
 
     // The bytes for `text`, or nothing when a character has no byte in this
     // code page; then `*bad` (if given) is the index of the first such one.

@@ -13,7 +13,7 @@ QByteArrayView TextFile::textView(const char *record)
     return QByteArrayView(record, length);
 }
 
-void TextFile::appendRecord(QByteArray &out, const QByteArray &text)
+void TextFile::appendRecord(QByteArray &out, QByteArrayView text)
 {
     const QByteArrayView kept = recordPart(text);
     out.append(kept);

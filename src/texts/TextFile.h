@@ -36,7 +36,7 @@ public:
     static QByteArrayView recordPart(QByteArrayView text) { return text.first(qMin(text.size(), qsizetype(RecordSize))); }
 
     // Appends one record for `text`: recordPart(text), zero-filled.
-    static void appendRecord(QByteArray &out, const QByteArray &text);
+    static void appendRecord(QByteArray &out, QByteArrayView text);
 
     static QByteArray header();
 

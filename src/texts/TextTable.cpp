@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <optional>
 
 namespace orvanta {
 
@@ -46,42 +47,79 @@ bool TextTable::isFixed(int index)
 
 void TextTable::LoadTexts(EntryStream &stream)
 {
-    // The records are read one by one, in order; the stream reads ahead, so
-    // this is one pass over each entry whatever its length.
-    char record[TextFile::RecordSize];
     m_rows.clear();
+    m_changed.clear();
+    m_block = QByteArray();
     const std::int64_t sources = openTextFile(stream, "kvtexts.dat");
-    m_rows.reserve(qsizetype(sources));
-    for (std::int64_t i = 0; i < sources && stream.Read(record, TextFile::RecordSize); ++i) {
-        const QByteArray text = TextFile::textOfRecord(record);
-        m_rows.append({text, text});
+    if (sources == 0)
+        return;
+    // Room for every record whole, both files, and one record more to read
+    // into: each record is read where its text is to stay, and the cursor
+    // moves on by the text alone. Pages of the room no text reaches are
+    // never touched.
+    QByteArray block(qsizetype(2 * sources + 1) * TextFile::RecordSize, Qt::Uninitialized);
+    char *const base = block.data();
+    char *cursor = base;
+    auto readText = [&]() -> std::optional<QByteArrayView> {
+        if (!stream.Read(cursor, TextFile::RecordSize))
+            return std::nullopt;
+        return TextFile::textView(cursor);
+    };
+    m_rows.reserve(std::size_t(sources));
+    for (std::int64_t i = 0; i < sources; ++i) {
+        const auto text = readText();
+        if (!text)
+            break;
+        m_rows.push_back({*text, *text});
+        cursor += text->size();
     }
     // Translations past the last source record have no row; they are not
-    // read. One equal to its source keeps sharing the source's bytes.
-    const std::int64_t translations = std::min<std::int64_t>(openTextFile(stream, "texts.dat"), m_rows.size());
-    for (std::int64_t i = 0; i < translations && stream.Read(record, TextFile::RecordSize); ++i) {
-        Row &row = m_rows[qsizetype(i)];
-        const QByteArrayView text = TextFile::textView(record);
-        if (text != row.source)
-            row.translation = text.toByteArray();
+    // read. One equal to its source views the source's bytes.
+    const std::int64_t translations = std::min<std::int64_t>(openTextFile(stream, "texts.dat"), rowCount());
+    for (std::int64_t i = 0; i < translations; ++i) {
+        const auto text = readText();
+        if (!text)
+            break;
+        Row &row = m_rows[std::size_t(i)];
+        if (*text != row.source) {
+            row.translation = *text;
+            cursor += text->size();
+        }
     }
+    block.resize(cursor - base); // in place: the views stay valid
+    m_block = std::move(block);
+}
+
+QByteArrayView TextTable::keep(int index, Side side, const QByteArray &text)
+{
+    return *m_changed.insert(2 * qint64(index) + side, text);
+}
+
+void TextTable::setSource(int index, const QByteArray &text)
+{
+    m_rows[std::size_t(index)].source = keep(index, Source, text);
+}
+
+void TextTable::setTranslation(int index, const QByteArray &text)
+{
+    m_rows[std::size_t(index)].translation = keep(index, Translation, text);
 }
 
 void TextTable::ResetFixedTexts()
 {
     for (int index : FixedTextRows) {
-        if (index < m_rows.size())
-            m_rows[index].translation = m_rows[index].source;
+        if (index < rowCount())
+            m_rows[std::size_t(index)].translation = m_rows[std::size_t(index)].source;
     }
 }
 
 QByteArray TextTable::translationFile() const
 {
-    QList<QByteArray> translations;
-    translations.reserve(m_rows.size());
+    QByteArray out = TextFile::header();
+    out.reserve(TextFile::HeaderSize + TextFile::RecordSize * qsizetype(m_rows.size()));
     for (const Row &row : m_rows)
-        translations.append(row.translation);
-    return TextFile::write(translations);
+        TextFile::appendRecord(out, row.translation);
+    return out;
 }
 
 Status TextTable::SaveTexts(const QString &outputDirectory) const

@@ -3,10 +3,12 @@
 #include "core/Result.h"
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace orvanta {
 
@@ -15,6 +17,13 @@ class EntryStream;
 // The game's texts while the kit runs: for each record of "kvtexts.dat" its
 // source text and its translation, both as the record's bytes in the
 // translator's code page. Record index i is grid row i + 1.
+//
+// Storage: loading puts every text it reads into one block, back to back
+// (a translation equal to its source is not stored twice), and each record
+// views its texts there; a text changed later is held on its own. So a
+// table of 200,000 records costs a few allocations, not 400,000. Copies of
+// a table share the block and the changed texts, so a copy's views stay
+// valid whatever becomes of the original.
 class TextTable {
 public:
     // Records whose translation is always saved as their source text: the
@@ -28,9 +37,13 @@ public:
         return isFixed(index) ? source : translation;
     }
 
+    // One record's texts, as views into the table: valid while the table
+    // (or a copy of it) lives and that record's text is not changed or
+    // loaded again. Whoever keeps a text longer keeps a copy
+    // (toByteArray()).
     struct Row {
-        QByteArray source;
-        QByteArray translation;
+        QByteArrayView source;
+        QByteArrayView translation;
     };
 
     // Replaces the rows with the records of "kvtexts.dat" and the
@@ -41,9 +54,9 @@ public:
     void LoadTexts(EntryStream &stream);
 
     int rowCount() const { return int(m_rows.size()); }
-    const Row &row(int index) const { return m_rows.at(index); }
-    void setSource(int index, const QByteArray &text) { m_rows[index].source = text; }
-    void setTranslation(int index, const QByteArray &text) { m_rows[index].translation = text; }
+    const Row &row(int index) const { return m_rows[std::size_t(index)]; }
+    void setSource(int index, const QByteArray &text);
+    void setTranslation(int index, const QByteArray &text);
 
     // Puts the source text back into the translation of every fixed record.
     void ResetFixedTexts();
@@ -55,7 +68,17 @@ public:
     Status SaveTexts(const QString &outputDirectory) const;
 
 private:
-    QList<Row> m_rows;
+    enum Side { Source, Translation };
+    // Holds `text` as the changed text of one side of a record and returns
+    // the view of it.
+    QByteArrayView keep(int index, Side side, const QByteArray &text);
+
+    // The texts as loaded, back to back; never written after loading, so
+    // its bytes stay where the views point for as long as any copy holds it.
+    QByteArray m_block;
+    // Texts changed since loading, by 2 x index + side.
+    QHash<qint64, QByteArray> m_changed;
+    std::vector<Row> m_rows;
 };
 
 } // namespace orvanta

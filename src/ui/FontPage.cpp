@@ -63,14 +63,12 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     m_sheet->setZoom(m_zoomSelector->currentData().toInt());
     showGlyphFont();
     showCodePage();
-    showGlyphs();
+    m_fontLimit->hide();
     connect(chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
     connect(m_codePageSelector, &QComboBox::currentIndexChanged, this, &FontPage::CodePageComboBoxChange);
     connect(m_zoomSelector, &QComboBox::currentIndexChanged, this, &FontPage::GlyphZoomComboBoxChange);
     connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphFont);
     connect(&document, &KitDocument::codePageChanged, this, &FontPage::showCodePage);
-    connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphs);
-    connect(&document, &KitDocument::codePageChanged, this, &FontPage::showGlyphs);
 }
 
 void FontPage::showGlyphFont()
@@ -88,6 +86,11 @@ void FontPage::showCodePage()
 // before costs no capture.
 void FontPage::showGlyphs()
 {
+    if (!m_showingGlyphs) {
+        m_showingGlyphs = true;
+        connect(&m_document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphs);
+        connect(&m_document, &KitDocument::codePageChanged, this, &FontPage::showGlyphs);
+    }
     const auto glyphs = m_document.savedGlyphs();
     m_sheet->setGlyphs(glyphs ? *glyphs : nullptr, m_document.codePage());
     // The tooltip holds the whole text where a long font name needs more

@@ -27,6 +27,11 @@ class FontPage : public QWidget {
 public:
     FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent = nullptr);
 
+    // Captures the glyph font and shows its glyph sheet, and from then on
+    // after every change: the page starts without it, and the window asks
+    // once it is first painted.
+    void showGlyphs();
+
 public slots:
     // "Choose font": the font dialog, opening on the glyph font; a confirmed
     // choice becomes the glyph font.
@@ -37,7 +42,6 @@ public slots:
 private:
     void showGlyphFont();
     void showCodePage();
-    void showGlyphs();
 
     KitDocument &m_document;
     KitSettings &m_settings;
@@ -47,6 +51,7 @@ private:
     QComboBox *m_zoomSelector = nullptr;
     GlyphSheetView *m_sheet = nullptr;
     QFontDialog *m_fontDialog = nullptr;
+    bool m_showingGlyphs = false;
 };
 
 } // namespace orvanta

@@ -47,9 +47,10 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     // font as they are made instead of all changing font as the page is added.
     m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth, m_pageControl);
     m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
-    auto *textsPage = new TextsPage(m_document, m_settings, pageGrowth, m_pageControl);
-    m_pageControl->addTab(textsPage, QStringLiteral("Texts"));
-    m_pageControl->addTab(new FontPage(m_document, m_settings, pageGrowth, m_pageControl), QStringLiteral("Font"));
+    m_textsPage = new TextsPage(m_document, m_settings, pageGrowth, m_pageControl);
+    m_pageControl->addTab(m_textsPage, QStringLiteral("Texts"));
+    m_fontPage = new FontPage(m_document, m_settings, pageGrowth, m_pageControl);
+    m_pageControl->addTab(m_fontPage, QStringLiteral("Font"));
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
@@ -61,11 +62,11 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     // The Texts page's search and filter stand between the two buttons
     // while that page is current; Tab runs from the grid to the save
     // button, through them, to "?".
-    QWidget *textsRow = layout->add(textsPage->windowRow(), {150, 392, 350, 25}, AnchorLayout::BottomWide);
+    QWidget *textsRow = layout->add(m_textsPage->windowRow(), {150, 392, 350, 25}, AnchorLayout::BottomWide);
     auto showTextsRow = [this, textsRow] { textsRow->setVisible(m_pageControl->currentIndex() == Texts); };
     showTextsRow();
     connect(m_pageControl, &QTabWidget::currentChanged, textsRow, showTextsRow);
-    QList<QWidget *> tabs{textsPage->grid(), saveButton};
+    QList<QWidget *> tabs{m_textsPage->grid(), saveButton};
     tabs.append(textsRow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
     tabs.append(helpButton);
     for (qsizetype i = 1; i < tabs.size(); ++i)
@@ -153,6 +154,24 @@ void TMainForm::FormShow()
 {
     m_picturesPage->PictSelComboBoxChange();
     Messages::startupProblems(this, m_archiveProblems, m_settings.warnings());
+}
+
+void TMainForm::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        QMetaObject::invokeMethod(this, &TMainForm::FormPainted, Qt::QueuedConnection);
+    }
+}
+
+// The glyph captures take longer than all the rest of the start-up: they
+// come once the window stands on the screen, and fill in the glyph sheet,
+// the preview and the `wider` findings where the first paint left room.
+void TMainForm::FormPainted()
+{
+    m_fontPage->showGlyphs();
+    m_textsPage->measureWidths();
 }
 
 void TMainForm::Button1Click()

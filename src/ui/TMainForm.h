@@ -16,7 +16,9 @@ class QTabWidget;
 
 namespace orvanta {
 
+class FontPage;
 class PicturesPage;
+class TextsPage;
 
 // The kit's one window ("MainForm"): the three pages (Pictures, Texts,
 // Font), the save button, the help button and the hidden list of the files
@@ -54,11 +56,13 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
     void FormShow();
+    void FormPainted();
     bool save();
     void addShortcuts();
     void restoreWindow();
@@ -70,8 +74,11 @@ private:
     std::vector<FormatError> m_archiveProblems;
     QTabWidget *m_pageControl = nullptr;
     PicturesPage *m_picturesPage = nullptr;
+    TextsPage *m_textsPage = nullptr;
+    FontPage *m_fontPage = nullptr;
     QPlainTextEdit *m_outputFileList = nullptr; // the files the last save packed
     bool m_shown = false;
+    bool m_painted = false;
 };
 
 } // namespace orvanta

@@ -27,11 +27,15 @@ QLabel *pictureBox(const char *name)
 }
 
 // The box shows `text` drawn, or the reason it cannot be; the width label
-// tells its width and returns it (-1 without glyphs).
+// tells its width and returns it (-1 without glyphs, and while they are not
+// captured yet).
 int showText(QLabel *box, QLabel *width, const Result<GlyphCache::Entry> &glyphs, const QByteArray &text, int zoom)
 {
-    if (!glyphs) {
-        box->setText(QString::fromStdString(glyphs.error().text()));
+    if (!glyphs || !*glyphs) {
+        if (glyphs)
+            box->clear();
+        else
+            box->setText(QString::fromStdString(glyphs.error().text()));
         width->clear();
         return -1;
     }

@@ -450,6 +450,11 @@ QString TextsPage::chooseTextsFile(QFileDialog *&dialog, const char *name, QFile
     return path;
 }
 
+void TextsPage::measureWidths()
+{
+    m_review->measureWidths();
+}
+
 void TextsPage::exportTexts()
 {
     const QString path = chooseTextsFile(m_exportDialog, "ExportTextsDialog", QFileDialog::AcceptSave);

@@ -61,6 +61,10 @@ public:
     // showing every row when the search or filter hides it.
     void setCurrentRow(int gridRow);
 
+    // Captures the glyphs for the `wider` check and the preview: the page
+    // starts without them, and the window asks once it is first painted.
+    void measureWidths();
+
 public slots:
     // `Label11` and `Label12` show the two texts of grid row `row`.
     void ShowRowTexts(int row);

@@ -2,6 +2,9 @@
 #include "SampleSave.h"
 #include "TempKit.h"
 
+#include <QDir>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 TEST(KvToolVerify, TheSavedLangDatPassesAndEachDamageFailsWithItsLine)
@@ -36,11 +39,26 @@ TEST(KvToolVerify, TheSavedLangDatPassesAndEachDamageFailsWithItsLine)
     EXPECT_EQ(lines[4], "");
 }
 
-TEST(KvToolVerify, WrongUseAndMissingFiles)
+TEST(KvToolVerify, WrongUseAndWhatIsNoFile)
 {
     TempKit kit;
-    const auto missing = KvToolRun::run({"verify", kit.path("lang.dat")});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, ("kvtool: " + kit.path("lang.dat") + ": no such file\n").toUtf8());
+    ASSERT_TRUE(QDir(kit.dir()).mkdir("folder.dat"));
+    const bool fifo = QProcess::execute(QStringLiteral("mkfifo"), {kit.path("pipe.dat")}) == 0;
+    struct Case {
+        const char *name;
+        const char *says;
+    };
+    const Case cases[] = {
+        {"lang.dat", "no such file"},
+        {"folder.dat", "is a folder, not a file"},
+        {"pipe.dat", "is a named pipe (FIFO), not a file"},
+    };
+    for (const Case &c : cases) {
+        if (!fifo && QByteArray(c.name) == "pipe.dat")
+            continue;
+        const auto run = KvToolRun::run({"verify", kit.path(c.name)});
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_EQ(run.err, ("kvtool: " + kit.path(c.name) + ": " + c.says + "\n").toUtf8()) << c.name;
+    }
     EXPECT_EQ(KvToolRun::run({"verify"}).exitCode, 2);
 }

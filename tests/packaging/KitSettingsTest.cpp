@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using orvanta::KitSettings;
 
 TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
@@ -57,6 +59,7 @@ TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
         {"[font]\nfamily=Arial\nsize=8\nbold=maybe\n[texts]\ncodepage=437\n", true, false},
         {"[texts]\ncodepage=-1\n", false, false},
         {"\xff\xfe\x01garbage[[[\n=\n", false, false},
+        {"[texts]\ncodepage=\x1b[2J\n\x1b]0;owned\x07=1\n", false, false},
     };
     for (const Case &c : cases) {
         TempKit kit;
@@ -67,8 +70,22 @@ TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
         if (c.fontKept) {
             EXPECT_FALSE(settings.glyphFont()->bold()) << c.ini;
         }
-        EXPECT_FALSE(settings.warnings().isEmpty()) << c.ini;
+        const QStringList warnings = settings.warnings();
+        EXPECT_FALSE(warnings.isEmpty()) << c.ini;
+        // Shown as entry names are: nothing for a terminal to obey.
+        for (const QString &line : warnings) {
+            EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](QChar ch) { return ch < u' ' || ch > u'~'; }))
+                << line.toStdString();
+        }
     }
+    TempKit kit;
+    kit.write(KitSettings::FileName, QByteArray(cases[std::size(cases) - 1].ini));
+    const KitSettings settings(kit.dir());
+    settings.codePage();
+    const QString ini = QDir::toNativeSeparators(kit.path(KitSettings::FileName));
+    EXPECT_TRUE(settings.warnings().contains(
+        ini + ": texts/codepage = \"\\x1B[2J\" is not a number from 0 to 65535; ignored"))
+        << settings.warnings().join('\n').toStdString();
 }
 
 TEST(KitSettings, AFolderInThePlaceOfTheFileIsAWarningAndIsLeftAlone)

@@ -64,5 +64,6 @@ TEST(BmpHeader, PaletteEntriesKeepTheirFlagsAndStopAtThePixelData)
     bmp.coloursUsed = 257;
     header = BmpHeader::read(bmp.bytes(), "p.bmp");
     ASSERT_FALSE(header.ok());
-    EXPECT_EQ(header.error().what, "Bitmap image is not valid");
+    EXPECT_EQ(header.error().what, "Bitmap image is not valid: 257 colours in a picture of 8 bits per pixel, which "
+                                   "has at most 256");
 }

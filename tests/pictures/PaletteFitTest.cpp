@@ -205,7 +205,9 @@ TEST(PaletteFit, RefusesTransparencyAndOtherSizesAndSaysWhatItCannotRead)
          QStringLiteral("The picture cannot be read: the pixel at x 5, y 3 has colour number 255, past the end of its "
                         "colour table.")},
         {"a 24-bit BMP cut short", TestBmp::rgb24(original).bytes().chopped(1), Outcome::LoadFailed,
-         QStringLiteral("Stream read error")},
+         QStringLiteral("Stream read error: the file ends after %1 bytes, inside its pixel data: 41 x 18 pixels of 24 "
+                        "bits need 2232 bytes from byte 54 on")
+             .arg(TestBmp::rgb24(original).bytes().size() - 1)},
         {"a PNG cut short", png(original).left(60), Outcome::LoadFailed,
          QStringLiteral("The picture cannot be read: Unable to read image data.")},
     };

@@ -4,6 +4,8 @@
 #include "pictures/TranslatedPictureCheck.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -146,30 +148,59 @@ TEST(TranslatedPictureCheck, AcceptedPicturesHoldTheFilesPixelsTopRowFirst)
     }
 }
 
-TEST(TranslatedPictureCheck, RunLengthDataThatLeavesThePictureIsNotValid)
+TEST(TranslatedPictureCheck, EveryStandardPictureAsImageMagickRewritesItIsAccepted)
+{
+    // ImageMagick writes an 8-bit BMP run-length encoded, its runs covering
+    // each row's padding (a 75-pixel row as 76 pixels).
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    if (convert.isEmpty())
+        GTEST_SKIP() << "ImageMagick's convert is not installed";
+    QTemporaryDir dir;
+    for (int row = 0; row < 9; ++row) {
+        const QString original = dir.filePath(QStringLiteral("o%1.bmp").arg(row));
+        const QString rewritten = dir.filePath(QStringLiteral("x%1.bmp").arg(row));
+        ASSERT_TRUE(IndexedBmp::save(original, standard(row)).ok());
+        ASSERT_EQ(QProcess::execute(convert, {original, QStringLiteral("BMP3:") + rewritten}), 0) << row;
+        QFile file(rewritten);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_GT(bytes.size(), 30);
+        EXPECT_EQ(bytes[30], '\1') << row << ": run-length encoded";
+        const auto verdict = TranslatedPictureCheck::check(bytes, standard(row));
+        ASSERT_EQ(verdict.outcome, Outcome::Accepted) << row << ": " << verdict.message.toStdString();
+        EXPECT_EQ(pixelBytes(verdict.picture), pixelBytes(standard(row))) << row;
+    }
+}
+
+TEST(TranslatedPictureCheck, RunLengthPixelsPastARowAreDroppedAndDataPastTheTopIsNotValid)
 {
     // Row 0's picture is 41 pixels wide and 18 high; rows count from the
     // bottom. Each file starts with a run of 40 pixels on the bottom row.
     const QImage &stk = standard(0);
     ASSERT_EQ(stk.size(), QSize(41, 18));
     const QByteArray start("\x28\x05", 2);
+    const QByteArray end("\x00\x01", 2);
     struct Case {
         const char *what;
         QByteArray pixels;
-        const char *message; // nullptr: accepted
+        int fives;           // accepted: pixels of index 5, the bottom row's first
+        const char *message; // refused: the message, before its colon
     };
     const Case cases[] = {
-        {"a run past the row's end", start + QByteArray("\x02\x05", 2), "Bitmap image is not valid"},
-        {"a literal past the row's end", start + QByteArray("\x00\x03\x01\x02\x03\x00", 6),
-         "Bitmap image is not valid"},
-        {"a move past the row's end", start + QByteArray("\x00\x02\x02\x00", 4), "Bitmap image is not valid"},
-        {"a move past the top row", start + QByteArray("\x00\x02\x00\x13", 4), "Bitmap image is not valid"},
-        {"moves past the row's end, again and again",
-         start + QByteArray("\x00\x02\xFF\x00", 4).repeated(100'000), "Bitmap image is not valid"},
-        {"a run to the row's end, a move to the last row, the end", start + QByteArray("\x01\x05\x00\x02\x00\x11"
-                                                                                       "\x00\x01", 8), nullptr},
-        {"a move to just past the top row ends the picture", start + QByteArray("\x01\x05\x00\x02\x00\x12", 6),
+        {"a run past the row's end (as ImageMagick covers the padding)", start + QByteArray("\x02\x05", 2) + end,
+         41, nullptr},
+        {"a literal past the row's end", start + QByteArray("\x00\x03\x05\x06\x07\x00", 6) + end, 41, nullptr},
+        {"a move past the row's end drops the rest of the row",
+         start + QByteArray("\x01\x05\x00\x02\x09\x00\x04\x07", 8) + end, 41, nullptr},
+        {"a run to the row's end, a move to the last row, the end",
+         start + QByteArray("\x01\x05\x00\x02\x00\x11", 6) + end, 41, nullptr},
+        {"a move to just past the top row ends the picture", start + QByteArray("\x01\x05\x00\x02\x00\x12", 6), 41,
          nullptr},
+        {"a move past the top row", start + QByteArray("\x00\x02\x00\x13", 4) + end, 0, "Bitmap image is not valid"},
+        {"data that ends before the picture does", start + QByteArray("\x00\x00\x03\x05", 4), 0,
+         "Stream read error"},
+        {"moves past the row's end, again and again, then nothing",
+         start + QByteArray("\x00\x02\xFF\x00", 4).repeated(100'000), 0, "Stream read error"},
     };
     for (const Case &c : cases) {
         TestBmp bmp = TestBmp::rle8(stk);
@@ -177,13 +208,20 @@ TEST(TranslatedPictureCheck, RunLengthDataThatLeavesThePictureIsNotValid)
         const auto verdict = TranslatedPictureCheck::check(bmp.bytes(), stk);
         if (!c.message) {
             ASSERT_EQ(verdict.outcome, Outcome::Accepted) << c.what << ": " << verdict.message.toStdString();
-            EXPECT_EQ(pixelBytes(verdict.picture).right(41), QByteArray(41, '\x05')) << c.what;
-            EXPECT_EQ(pixelBytes(verdict.picture).count('\x05'), 41) << c.what;
+            const QByteArray pixels = pixelBytes(verdict.picture);
+            EXPECT_EQ(pixels.right(41), QByteArray(41, '\x05')) << c.what;
+            EXPECT_EQ(pixels.count('\x05'), c.fives) << c.what;
+            EXPECT_EQ(pixels.count('\0'), pixels.size() - c.fives) << c.what << ": nothing else drawn";
             continue;
         }
         EXPECT_EQ(verdict.outcome, Outcome::LoadFailed) << c.what;
-        EXPECT_EQ(verdict.message, QLatin1String(c.message)) << c.what;
+        EXPECT_TRUE(verdict.message.startsWith(QLatin1String(c.message) + QLatin1String(": ")))
+            << c.what << ": " << verdict.message.toStdString();
     }
+    const auto pastTop = TranslatedPictureCheck::check([&] { auto b = TestBmp::rle8(stk); b.pixels = cases[5].pixels;
+                                                              return b.bytes(); }(), stk);
+    EXPECT_EQ(pastTop.message, "Bitmap image is not valid: a move at byte 2 of the run-length data goes 19 rows up "
+                               "from row 1, past the top of the picture's 18 rows");
 }
 
 TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
@@ -217,8 +255,18 @@ TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
     for (const Case &c : cases) {
         const auto verdict = TranslatedPictureCheck::check(c.file, standard(0));
         EXPECT_EQ(verdict.outcome, Outcome::LoadFailed) << c.what;
-        EXPECT_EQ(verdict.message, QLatin1String(c.message)) << c.what;
+        // The loader's message, then what is wrong (not for a file that
+        // is no BMP at all).
+        EXPECT_EQ(verdict.message.section(QLatin1Char(':'), 0, 0), QLatin1String(c.message)) << c.what;
+        EXPECT_EQ(verdict.message.contains(QLatin1String(": ")), c.file.startsWith("BM")) << c.what;
     }
+    EXPECT_EQ(TranslatedPictureCheck::check(good.left(600), standard(0)).message,
+              "Stream read error: the file ends after 600 bytes, inside its colour table of 255 entries");
+    auto absurd = TestBmp::indexed8(standard(0));
+    absurd.width = 100000;
+    EXPECT_EQ(TranslatedPictureCheck::check(absurd.bytes(), standard(0)).message.toStdString(),
+              "Stream read error: the file ends after 1866 bytes, inside its pixel data: 100000 x 18 pixels of 8 "
+              "bits need 1800000 bytes from byte 1074 on");
 
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));

@@ -25,6 +25,7 @@ KitWindow::Seen KitWindow::open()
     form->show();
     QApplication::setActiveWindow(form.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::processEvents(); // what the window does once first painted: the glyphs
     return answerer.seen();
 }
 

@@ -156,7 +156,7 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     for (int step = 0; step < 300; ++step) {
         const int index = std::uniform_int_distribution<int>(1410, 1419)(random);
         const QByteArray &text = typed[std::uniform_int_distribution<int>(0, 5)(random)];
-        table.setTranslation(index, step % 7 ? text : table.row(index).source);
+        table.setTranslation(index, step % 7 ? text : table.row(index).source.toByteArray());
         review.reviewRow(table, index);
         TextReview full(checker);
         full.reviewAll(table);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 
 using namespace orvanta;
 
@@ -16,9 +18,9 @@ TextTable load(const std::vector<ArchiveWriter::NamedData> &lang, const std::vec
     return table;
 }
 
-std::string str(const QByteArray &bytes)
+std::string str(QByteArrayView bytes)
 {
-    return bytes.toStdString();
+    return std::string(bytes.data(), std::size_t(bytes.size()));
 }
 
 } // namespace
@@ -65,6 +67,38 @@ TEST(TextTable, LookupsPreferLangDatAndDropExtraTranslations)
     EXPECT_EQ(str(table.row(0).source), "new source");
     EXPECT_EQ(str(table.row(0).translation), "t1");
     EXPECT_EQ(table.translationFile().toStdString(), textFile({"t1"}));
+}
+
+// Under AddressSanitizer (as CI runs every test again) a view that outlived
+// the bytes it shows fails here.
+TEST(TextTable, ViewsStayValidWhileTheTableOrACopyOfItLives)
+{
+    auto table = std::make_unique<TextTable>(load({{"TEXTS.DAT", textFile({"Eins", "Two"})}},
+                                                  {{"KVTEXTS.DAT", textFile({"One", "Two", "Three"})}}));
+    table->setTranslation(2, "Drei");
+    const TextTable copy = *table;
+    // The original changes every text, loads anew and goes.
+    table->setSource(0, "Uno");
+    table->setTranslation(0, "Un");
+    table->setTranslation(2, "Trois");
+    loadTexts(*table, {}, {{"KVTEXTS.DAT", textFile({"x"})}});
+    ASSERT_EQ(str(table->row(0).translation), "x");
+    table.reset();
+    const std::vector<std::pair<std::string, std::string>> expected = {{"One", "Eins"}, {"Two", "Two"},
+                                                                       {"Three", "Drei"}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(str(copy.row(i).source), expected[std::size_t(i)].first) << i;
+        EXPECT_EQ(str(copy.row(i).translation), expected[std::size_t(i)].second) << i;
+    }
+    // A translation that equals its source is stored once; changing the
+    // source leaves the translation's view as it was.
+    TextTable edited = copy;
+    const TextTable::Row before = edited.row(1);
+    EXPECT_EQ(before.translation.data(), before.source.data());
+    edited.setSource(1, "Deux");
+    EXPECT_EQ(str(edited.row(1).translation), "Two");
+    EXPECT_EQ(str(before.source), "Two");
+    EXPECT_EQ(edited.translationFile().toStdString(), textFile({"Eins", "Two", "Drei"}));
 }
 
 TEST(TextTable, MissingEntriesGiveAnEmptyTable)
