@@ -42,11 +42,11 @@ inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_
     if (accounted != entries.size() || outcome.changes.size() != report.changed())
         __builtin_trap();
     std::vector<bool> changed(std::size_t(texts.rowCount()), false);
-    for (const TextImport::Change &change : outcome.changes) {
-        if (change.index < 0 || change.index >= texts.rowCount() || changed[std::size_t(change.index)]
-            || change.translation.isEmpty() || change.translation.size() > TextFile::RecordSize
-            || change.translation.contains('\0') || change.translation == texts.row(change.index).translation)
+    for (const TextChange &change : outcome.changes) {
+        if (change.row < 0 || change.row >= texts.rowCount() || changed[std::size_t(change.row)]
+            || change.text.isEmpty() || change.text.size() > TextFile::RecordSize
+            || change.text.contains('\0') || change.text == texts.row(change.row).translation)
             __builtin_trap();
-        changed[std::size_t(change.index)] = true;
+        changed[std::size_t(change.row)] = true;
     }
 }

@@ -6,6 +6,7 @@
 #include "font/FontChoice.h"
 #include "font/GlyphFileDecoder.h"
 #include "font/GlyphFileWriter.h"
+#include "io/PlatformFiles.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
@@ -24,7 +25,7 @@ namespace {
 // none or it cannot be read (loading has told the translator why).
 std::shared_ptr<ArchiveFile> currentArchive(const QString &applicationDirectory)
 {
-    auto file = ArchiveFile::open(QDir(applicationDirectory).filePath(KitCompiler::ArchiveName).toStdString());
+    auto file = ArchiveFile::open(PlatformFiles::nativePath(QDir(applicationDirectory).filePath(KitCompiler::ArchiveName)));
     return file ? *file : nullptr;
 }
 

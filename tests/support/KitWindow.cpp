@@ -90,9 +90,9 @@ KitWindow::Seen KitWindow::save(const QList<QMessageBox::StandardButton> &answer
     return answerer.seen();
 }
 
-bool KitWindow::close(QMessageBox::StandardButton answer, Seen *seen) const
+bool KitWindow::close(const QList<QMessageBox::StandardButton> &answers, Seen *seen) const
 {
-    MessageBoxAnswerer answerer(answer);
+    MessageBoxAnswerer answerer(answers);
     const bool closed = form->close();
     if (seen)
         *seen = answerer.seen();

@@ -53,5 +53,5 @@ public:
     Seen save(const QList<QMessageBox::StandardButton> &answers) const;
     // Closes the window, answering a question with `answer`; true when it
     // closed.
-    bool close(QMessageBox::StandardButton answer, Seen *seen = nullptr) const;
+    bool close(const QList<QMessageBox::StandardButton> &answers, Seen *seen = nullptr) const;
 };

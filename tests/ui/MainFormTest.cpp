@@ -261,7 +261,7 @@ TEST(MainForm, ANewWindowTakesUpWhereTheTranslatorLeft)
     EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), 1);
     k.click(40, 2);
     k.form->setGeometry(100, 120, 700, 500);
-    ASSERT_TRUE(k.close(QMessageBox::Discard));
+    ASSERT_TRUE(k.close({QMessageBox::Discard}));
 
     QSettings ini(k.kit.path("orvanta-kit.ini"), QSettings::IniFormat);
     EXPECT_EQ(ini.value("font/family").toString(), "Liberation Serif");

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QPlainTextEdit>
@@ -263,7 +264,9 @@ TEST(Save, AFixedRowsTextSurvivesARestartBetweenTwoSaves)
     QLineEdit *editor = k.edit(1425, TextTableModel::Source);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
-    QTest::keyClicks(editor, QString::fromUtf8("%d золота"));
+    QInputMethodEvent typed; // a Cyrillic keyboard layout's text, as the input method commits it
+    typed.setCommitString(QString::fromUtf8("%d золота"));
+    QApplication::sendEvent(editor, &typed);
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();
     const QByteArray wanted = CodePage(1251).encode(QString::fromUtf8("%d золота")).value();
