@@ -39,16 +39,27 @@ inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_
         if (!ImportReport::isNote(ImportReport::Reason(r)))
             accounted += report.count(ImportReport::Reason(r));
     }
-    if (accounted != entries.size() || outcome.changes.size() != report.changed())
+    if (accounted != entries.size())
         __builtin_trap();
-    std::vector<bool> changed(std::size_t(texts.rowCount()), false);
-    for (const TextImport::Change &change : outcome.changes) {
+    // Each changed row has a new translation, a new mark or both.
+    std::vector<bool> changed(std::size_t(texts.rowCount()), false), marked = changed;
+    qsizetype rows = 0;
+    for (const TextChange &change : outcome.changes) {
         if (change.row < 0 || change.row >= texts.rowCount() || changed[std::size_t(change.row)]
-            || change.translation.isEmpty() || change.translation.size() > TextFile::RecordSize
-            || change.translation.contains('\0'))
+            || change.text.isEmpty() || change.text.size() > TextFile::RecordSize
+            || change.text.contains('\0') || change.text == texts.row(change.row).translation)
             __builtin_trap();
         changed[std::size_t(change.row)] = true;
+        ++rows;
     }
+    for (const ReviewMarks::Change &change : outcome.marks) {
+        if (change.row < 0 || change.row >= texts.rowCount() || marked[std::size_t(change.row)] || change.mark.done)
+            __builtin_trap();
+        marked[std::size_t(change.row)] = true;
+        rows += !changed[std::size_t(change.row)];
+    }
+    if (rows != report.changed())
+        __builtin_trap();
 }
 
 // Entries as a writer gets them back: an untranslated one (translation

@@ -26,6 +26,11 @@ namespace orvanta {
 // the user that the archive is damaged.
 class ArchiveDirectory {
 public:
+    // Ends the problem of an entry the file cuts short, whose start is
+    // still read: the only damage a save may build on, since it loses
+    // nothing the file still holds.
+    static constexpr const char *CutShortText = " bytes the file holds are read";
+
     ArchiveDirectory() = default;
 
     // Reads the directory from `in`, a stream over the whole archive of

@@ -6,21 +6,21 @@
 #include "TextEditCommand.h"
 #include "TranslationsCommand.h"
 #include "font/FontChoice.h"
-#include "packaging/KitLoader.h"
+#include "pictures/PictureCatalogue.h"
 #include "packaging/KitSettings.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
 
 namespace orvanta {
 
 KitDocument::KitDocument(const QString &kitDirectory, QObject *parent)
     : QObject(parent)
-    , m_directory(kitDirectory)
-    , m_glyphFont(FontChoice::defaultFont())
-    , m_codePage(CodePage::localeDefault())
-    , m_startFont(FontChoice::DescribeGlyphFont(m_glyphFont))
-    , m_startCodePage(m_codePage.number())
+    , m_kit(kitDirectory)
+    , m_startFont(FontChoice::DescribeGlyphFont(m_kit.glyphFont()))
+    , m_startCodePage(m_kit.codePage().number())
 {
 }
 
@@ -28,47 +28,37 @@ KitDocument::~KitDocument() = default;
 
 std::vector<FormatError> KitDocument::load()
 {
-    std::vector<FormatError> problems = KitLoader::load(m_directory, m_texts, m_pictures);
+    std::vector<FormatError> problems = m_kit.load();
     m_undoStack.clear();
     return problems;
 }
 
 void KitDocument::restore(const KitSettings &settings)
 {
-    m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
-    if (const auto number = settings.codePage(); number && *number != m_codePage.number())
-        m_codePage = CodePage(*number);
-    m_startFont = FontChoice::DescribeGlyphFont(m_glyphFont);
-    m_startCodePage = m_codePage.number();
+    m_kit.setGlyphFont(settings.glyphFont().value_or(m_kit.glyphFont()));
+    if (const auto number = settings.codePage(); number && *number != m_kit.codePage().number())
+        m_kit.setCodePage(*number);
+    m_startFont = FontChoice::DescribeGlyphFont(m_kit.glyphFont());
+    m_startCodePage = m_kit.codePage().number();
 }
 
 bool KitDocument::glyphsChosen() const
 {
-    return FontChoice::DescribeGlyphFont(m_glyphFont) != m_startFont || m_codePage.number() != m_startCodePage;
-}
-
-KitSave::Work KitDocument::work()
-{
-    const auto glyphs = savedGlyphs();
-    return {m_texts, m_glyphFont, m_codePage, m_pictures, glyphs ? *glyphs : nullptr};
-}
-
-Result<KitSave::Check> KitDocument::checkSave()
-{
-    return KitSave::check(m_directory, work());
+    return FontChoice::DescribeGlyphFont(m_kit.glyphFont()) != m_startFont
+        || m_kit.codePage().number() != m_startCodePage;
 }
 
 QByteArray KitDocument::text(int row, Side side) const
 {
-    if (row < 0 || row >= m_texts.rowCount())
+    if (row < 0 || row >= texts().rowCount())
         return {};
-    const TextTable::Row &record = m_texts.row(row);
+    const TextTable::Row &record = texts().row(row);
     return (side == Source ? record.source : record.translation).toByteArray();
 }
 
 void KitDocument::editText(int row, Side side, const QByteArray &text, int editing)
 {
-    if (row >= 0 && row < m_texts.rowCount() && text != this->text(row, side))
+    if (row >= 0 && row < texts().rowCount() && text != this->text(row, side))
         m_undoStack.push(new TextEditCommand(*this, row, side, text, editing));
 }
 
@@ -81,7 +71,7 @@ void KitDocument::applyTranslations(const QList<TextChange> &changes, const QStr
 
 void KitDocument::setTranslatedPicture(int row, const QImage &picture)
 {
-    const QImage *slot = m_pictures.TranslatedPicture(row);
+    const QImage *slot = pictures().TranslatedPicture(row);
     if (!slot || (slot->isNull() && picture.isNull()) || *slot == picture)
         return;
     m_undoStack.push(new PictureCommand(*this, row, picture));
@@ -89,23 +79,61 @@ void KitDocument::setTranslatedPicture(int row, const QImage &picture)
 
 void KitDocument::setGlyphFont(const QFont &font)
 {
-    if (FontChoice::DescribeGlyphFont(font) != FontChoice::DescribeGlyphFont(m_glyphFont))
+    if (FontChoice::DescribeGlyphFont(font) != FontChoice::DescribeGlyphFont(m_kit.glyphFont()))
         m_undoStack.push(new GlyphFontCommand(*this, font));
 }
 
 void KitDocument::setCodePage(int number)
 {
-    if (number != m_codePage.number() && CodePage::isSupported(number))
+    if (number != m_kit.codePage().number() && CodePage::isSupported(number))
         m_undoStack.push(new CodePageCommand(*this, number));
 }
 
-Result<QStringList> KitDocument::save(const KitSave::Options &options)
+namespace {
+
+// The front end's questions, with the wait told to the document's listeners.
+class TellingQuestions : public SaveQuestions {
+public:
+    TellingQuestions(SaveQuestions &questions, std::function<void(const QString &)> waiting)
+        : m_questions(questions), m_waiting(std::move(waiting))
+    {
+    }
+    void waiting(const QString &holder) override
+    {
+        m_waiting(holder);
+        m_questions.waiting(holder);
+    }
+    ChangedOnDisk changedOnDisk() override { return m_questions.changedOnDisk(); }
+    bool replaceGlyphs(const KitSave::Check &check) override { return m_questions.replaceGlyphs(check); }
+    bool saveFewerTexts(const KitSave::Check &check) override { return m_questions.saveFewerTexts(check); }
+
+private:
+    SaveQuestions &m_questions;
+    std::function<void(const QString &)> m_waiting;
+};
+
+} // namespace
+
+Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::milliseconds lockWait)
 {
-    auto saved = KitSave::save(m_directory, work(), options);
-    if (m_texts.rowCount() > 0)
-        emit textsChanged(0, m_texts.rowCount() - 1); // the fixed records show their source again
-    if (saved)
+    std::array<QImage, PictureCatalogue::RowCount> picturesBefore;
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row)
+        picturesBefore[std::size_t(row)] = *pictures().TranslatedPicture(row);
+    TellingQuestions telling(questions, [this](const QString &holder) { emit waitingForAnotherSave(holder); });
+    auto saved = m_kit.save(telling, lockWait);
+    if (!saved)
+        return saved;
+    if (saved->outcome == OpenKit::Saved::Outcome::Saved)
         m_undoStack.setClean();
+    if (saved->outcome == OpenKit::Saved::Outcome::Reloaded) {
+        m_undoStack.clear();
+        if (texts().rowCount() > 0)
+            emit textsChanged(0, texts().rowCount() - 1);
+        for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
+            if (*pictures().TranslatedPicture(row) != picturesBefore[std::size_t(row)])
+                emit translatedPictureChanged(row);
+        }
+    }
     return saved;
 }
 
@@ -117,9 +145,9 @@ void KitDocument::storeTexts(const QList<TextChange> &changes, Side side)
     int last = first;
     for (const TextChange &change : changes) {
         if (side == Source)
-            m_texts.setSource(change.row, change.text);
+            m_kit.texts().setSource(change.row, change.text);
         else
-            m_texts.setTranslation(change.row, change.text);
+            m_kit.texts().setTranslation(change.row, change.text);
         first = std::min(first, change.row);
         last = std::max(last, change.row);
     }
@@ -128,19 +156,19 @@ void KitDocument::storeTexts(const QList<TextChange> &changes, Side side)
 
 void KitDocument::storePicture(int row, const QImage &picture)
 {
-    *m_pictures.TranslatedPicture(row) = picture;
+    *m_kit.pictures().TranslatedPicture(row) = picture;
     emit translatedPictureChanged(row);
 }
 
 void KitDocument::storeGlyphFont(const QFont &font)
 {
-    m_glyphFont = font;
-    emit glyphFontChanged(m_glyphFont);
+    m_kit.setGlyphFont(font);
+    emit glyphFontChanged(font);
 }
 
 void KitDocument::storeCodePage(int number)
 {
-    m_codePage = CodePage(number);
+    m_kit.setCodePage(number);
     emit codePageChanged(number);
 }
 

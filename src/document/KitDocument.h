@@ -3,9 +3,10 @@
 #include "core/FormatError.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
-#include "packaging/KitSave.h"
+#include "packaging/OpenKit.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
+#include "texts/TextChange.h"
 #include "texts/TextTable.h"
 
 #include <QFont>
@@ -21,9 +22,9 @@ namespace orvanta {
 
 class KitSettings;
 
-// The kit folder open for the translator's work: the text table, the nine
-// picture slots, the glyph font and the code page, with the history of every
-// change. Views read it and change it only through its change methods, each
+// The kit folder open for the translator's work (an OpenKit: the text
+// table, the nine picture slots, the glyph font and the code page), with the
+// history of every change. Views read it and change it only through its change methods, each
 // of which pushes one undo step; the signals tell the views (and whoever
 // remembers settings) what changed, whether by a change, an undo or a redo.
 //
@@ -36,18 +37,15 @@ class KitDocument : public QObject {
 public:
     enum Side { Source, Translation };
 
-    // One record's new text.
-    struct TextChange {
-        int row; // record index, from 0
-        QByteArray text;
-    };
-
     // `kitDirectory` is the kit folder. The document starts empty, with the
     // default glyph font and the locale's code page.
     explicit KitDocument(const QString &kitDirectory, QObject *parent = nullptr);
     ~KitDocument() override;
 
-    const QString &directory() const { return m_directory; }
+    const QString &directory() const { return m_kit.directory(); }
+    // The kit the document holds, for what reads it (an import's or a
+    // picture's decision); it changes only through the document.
+    const OpenKit &kit() const { return m_kit; }
 
     // Reads the texts and the translated pictures from "lang.dat" and
     // "kvmain.dat" and forgets the history; call it before views attach.
@@ -57,19 +55,19 @@ public:
     // where `settings` remembers them; not a change of its own.
     void restore(const KitSettings &settings);
 
-    const TextTable &texts() const { return m_texts; }
+    const TextTable &texts() const { return m_kit.texts(); }
     QByteArray text(int row, Side side) const;
-    const PictureSlots &pictures() const { return m_pictures; }
-    const QFont &glyphFont() const { return m_glyphFont; }
-    const CodePage &codePage() const { return m_codePage; }
+    const PictureSlots &pictures() const { return m_kit.pictures(); }
+    const QFont &glyphFont() const { return m_kit.glyphFont(); }
+    const CodePage &codePage() const { return m_kit.codePage(); }
 
     // The glyphs the next save writes (the glyph font in the code page) and
     // the game's standard glyphs (Arial 8, code page 1252), each captured on
     // first use and kept, so drawing or measuring a text costs no capture. A
     // font past the glyph files' limits gives its refusal. Capturing draws
     // text: ask on the GUI thread.
-    Result<GlyphCache::Entry> savedGlyphs() { return m_glyphCache.glyphs(m_glyphFont, m_codePage.number()); }
-    Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(); }
+    Result<GlyphCache::Entry> savedGlyphs() { return m_kit.savedGlyphs(); }
+    Result<GlyphCache::Entry> standardGlyphs() { return m_kit.standardGlyphs(); }
 
     QUndoStack *undoStack() { return &m_undoStack; }
     bool hasUnsavedWork() const { return !m_undoStack.isClean(); }
@@ -91,14 +89,12 @@ public:
     // Whether the translator chose the glyph font or the code page since the
     // kit started: they differ from those it started with.
     bool glyphsChosen() const;
-    // What a save now would replace in "lang.dat" (KitSave::check): text
-    // records lost, glyphs of another font or code page.
-    Result<KitSave::Check> checkSave();
-
-    // Saves the work into "lang.dat" of the kit folder (KitSave): the fixed
-    // records show their source text again, and a save that went through
-    // marks the history clean. Returns the packed files.
-    Result<QStringList> save(const KitSave::Options &options = {});
+    // Saves the work into "lang.dat" of the kit folder (OpenKit::save),
+    // asking `questions`; a save that went through marks the history clean.
+    // When the answer is to reload the kit, its texts and pictures are read
+    // from disk again, the history is forgotten and the views are told.
+    Result<OpenKit::Saved> save(SaveQuestions &questions,
+                                std::chrono::milliseconds lockWait = OpenKit::DefaultLockWait);
 
 signals:
     // Rows firstRow..lastRow (record indices) may show other texts.
@@ -106,11 +102,10 @@ signals:
     void translatedPictureChanged(int row);
     void glyphFontChanged(const QFont &font);
     void codePageChanged(int number);
+    // A save waits for another save of the kit, held by `holder`.
+    void waitingForAnotherSave(const QString &holder);
 
 private:
-    // The work a save takes, with the capture the document already holds.
-    KitSave::Work work();
-
     friend class TextEditCommand;
     friend class TranslationsCommand;
     friend class PictureCommand;
@@ -126,13 +121,8 @@ private:
     void storeGlyphFont(const QFont &font);
     void storeCodePage(int number);
 
-    QString m_directory;
-    TextTable m_texts;
-    PictureSlots m_pictures;
-    QFont m_glyphFont;
-    CodePage m_codePage;
+    OpenKit m_kit;
     QUndoStack m_undoStack;
-    GlyphCache m_glyphCache;
     // What the kit started with (glyphsChosen).
     QString m_startFont;
     int m_startCodePage = 0;

@@ -1,6 +1,8 @@
 #include "KitOpenLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace orvanta {
 
@@ -29,6 +31,19 @@ QString KitOpenLock::holder() const
     if (!m_lock.getLockInfo(&pid, &host, &application))
         return QStringLiteral("another window");
     return QStringLiteral("process %1 on %2").arg(pid).arg(host);
+}
+
+std::optional<QString> KitOpenLock::windowHolding(const QString &kitDirectory)
+{
+    KitOpenLock lock(kitDirectory);
+    if (!QFileInfo::exists(QDir(kitDirectory).filePath(FileName)) || lock.tryLock() != State::HeldElsewhere)
+        return std::nullopt;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.m_lock.getLockInfo(&pid, &host, &application) && application == QCoreApplication::applicationName())
+        return std::nullopt;
+    return lock.holder();
 }
 
 } // namespace orvanta

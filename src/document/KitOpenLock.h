@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+#include <optional>
+
 namespace orvanta {
 
 // Marks a kit folder as open in a window: the lock file
@@ -24,6 +26,11 @@ public:
 
     // Who holds the folder after HeldElsewhere: "process 1234 on host".
     QString holder() const;
+
+    // For a tool that must not save under an open window: who holds the
+    // folder, when a window that still runs does. Makes no lock file where
+    // there is none, and reads no other tool's check as a window.
+    static std::optional<QString> windowHolding(const QString &kitDirectory);
 
 private:
     QLockFile m_lock;

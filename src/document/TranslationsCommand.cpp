@@ -2,12 +2,12 @@
 
 namespace orvanta {
 
-TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<KitDocument::TextChange> &changes,
+TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<TextChange> &changes,
                                          const QString &description)
     : QUndoCommand(description)
     , m_document(document)
 {
-    for (const KitDocument::TextChange &change : changes) {
+    for (const TextChange &change : changes) {
         if (change.row < 0 || change.row >= document.texts().rowCount())
             continue;
         const QByteArray before = document.text(change.row, KitDocument::Translation);

@@ -12,7 +12,7 @@ class TranslationsCommand : public QUndoCommand {
 public:
     // Rows outside the table, and changes to the text a row already has,
     // are left out; a row named twice ends with its last translation.
-    TranslationsCommand(KitDocument &document, const QList<KitDocument::TextChange> &changes,
+    TranslationsCommand(KitDocument &document, const QList<TextChange> &changes,
                         const QString &description);
 
     // No record would change.
@@ -23,8 +23,8 @@ public:
 
 private:
     KitDocument &m_document;
-    QList<KitDocument::TextChange> m_before;
-    QList<KitDocument::TextChange> m_after;
+    QList<TextChange> m_before;
+    QList<TextChange> m_after;
 };
 
 } // namespace orvanta

@@ -62,7 +62,7 @@ int TextImport::rowOf(QStringView rowNumber, int rowCount)
 }
 
 TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, const TextTable &texts,
-                                        const CodePage &codePage, const Marks &marks)
+                                        const CodePage &codePage, const ReviewMarks &marks)
 {
     using Reason = ImportReport::Reason;
     Outcome outcome;
@@ -117,11 +117,12 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
             report.add(Reason::NoTranslation, rowNumber);
             continue;
         }
-        std::optional<Mark> mark;
+        std::optional<ReviewMarks::Mark> mark;
         if (entry.hasReview)
-            mark = Mark{entry.needsReview, entry.note};
-        const bool sameMark = !mark || (marks ? marks(row) == *mark : *mark == Mark{});
-        if (shows(entry.translation, text.translation, codePage) && sameMark) {
+            mark = ReviewMarks::Mark{entry.needsReview, marks.isDone(row), entry.note};
+        const bool newMark = mark && *mark != marks.mark(row);
+        const bool newTranslation = !shows(entry.translation, text.translation, codePage);
+        if (!newTranslation && !newMark) {
             report.addUnchanged();
             continue;
         }
@@ -145,15 +146,18 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         if (TextTable::isFixed(row) && *bytes != text.source)
             report.add(Reason::ResetAtSave, rowNumber);
         report.addChanged();
-        outcome.changes.append({row, *bytes, mark});
+        if (newTranslation)
+            outcome.changes.append({row, *bytes});
+        if (newMark)
+            outcome.marks.append({row, *mark});
     }
     return outcome;
 }
 
-void TextImport::apply(const QList<Change> &changes, TextTable &texts)
+void TextImport::apply(const QList<TextChange> &changes, TextTable &texts)
 {
-    for (const Change &change : changes)
-        texts.setTranslation(change.row, change.translation);
+    for (const TextChange &change : changes)
+        texts.setTranslation(change.row, change.text);
 }
 
 } // namespace orvanta

@@ -2,13 +2,11 @@
 
 #include "ExchangeEntry.h"
 #include "ImportReport.h"
+#include "texts/ReviewMarks.h"
+#include "texts/TextChange.h"
 
-#include <QByteArray>
 #include <QList>
-#include <QString>
-
-#include <functional>
-#include <optional>
+#include <QStringView>
 
 namespace orvanta {
 
@@ -30,37 +28,22 @@ class TextTable;
 // the changes (kvtool at once, the window as one step that can be undone).
 class TextImport {
 public:
-    // The translator's own state of a row: marked needs review, and a note.
-    struct Mark {
-        bool needsReview = false;
-        QString note;
-        bool operator==(const Mark &) const = default;
-    };
-
-    // A new translation for the record `row` (from 0), as bytes in the code
-    // page, and the row's new mark when the file carries marks.
-    struct Change {
-        int row;
-        QByteArray translation;
-        std::optional<Mark> mark;
-    };
-
     struct Outcome {
-        QList<Change> changes; // in file order, each row at most once
-        ImportReport report;
+        QList<TextChange> changes;          // new translations, in file order, each row at most once
+        QList<ReviewMarks::Change> marks;   // new review marks, when the file carries them
+        ImportReport report;                // changed() counts rows with either
     };
-
-    // The kit's mark of a record, to tell a changed mark from an unchanged one.
-    using Marks = std::function<Mark(int row)>;
 
     // The record index of a row number, or -1 when it names none of
     // `rowCount` rows.
     static int rowOf(QStringView rowNumber, int rowCount);
 
+    // `marks` are the kit's, to tell a changed mark from an unchanged one;
+    // an imported mark keeps the row's "done".
     static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const CodePage &codePage,
-                           const Marks &marks = {});
+                           const ReviewMarks &marks = ReviewMarks());
 
-    static void apply(const QList<Change> &changes, TextTable &texts);
+    static void apply(const QList<TextChange> &changes, TextTable &texts);
 };
 
 } // namespace orvanta

@@ -224,7 +224,9 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         if (forReview)
             report.add(Reason::CarriedForReview, QStringLiteral("%1 (from %2)").arg(rowNumber).arg(from + 1));
         report.addChanged();
-        outcome.changes.append({row, translation, forReview ? std::optional(TextImport::Mark{true, {}}) : std::nullopt});
+        outcome.changes.append({row, translation});
+        if (forReview)
+            outcome.marks.append({row, ReviewMarks::Mark{.needsReview = true}});
     }
     for (std::size_t i = 0; i < goneRows.size(); ++i) {
         if (!carriedGone[i])

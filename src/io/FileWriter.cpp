@@ -1,29 +1,19 @@
 #include "FileWriter.h"
 
+#include "PlatformFiles.h"
 #include "WriteFaults.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <filesystem>
 #include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace orvanta {
 
 namespace {
 
 constexpr qint64 ChunkSize = 1 << 20;
-
-std::filesystem::path fsPath(const QString &path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 QString systemMessage(int error)
 {
@@ -34,21 +24,6 @@ QString systemMessage(int error)
 QString newNameBeside(const QString &path)
 {
     return QStringLiteral("%1.%2.new").arg(path).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-}
-
-// Makes a rename in the folder of `path` durable; a failure here changes
-// nothing about the file, which is in place already.
-void syncFolderOf(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-#else
-    Q_UNUSED(path);
-#endif
 }
 
 } // namespace
@@ -131,7 +106,6 @@ Status FileWriter::write(QByteArrayView bytes)
 // named, by the plain copy that takes over.
 qint64 FileWriter::copyInKernel(QFile &source, qint64 size)
 {
-#ifdef Q_OS_LINUX
     qint64 done = 0;
     while (done < size) {
         const WriteFaults::Grant grant = WriteFaults::grant(size - done);
@@ -141,9 +115,7 @@ qint64 FileWriter::copyInKernel(QFile &source, qint64 size)
         if (!grant.pretend) {
             // The source is read at an explicit offset; the written file's
             // own position advances, and the plain writes after this use it.
-            loff_t from = done;
-            got = qMax<qint64>(0, ::copy_file_range(source.handle(), &from, m_file.handle(), nullptr,
-                                                    std::size_t(grant.bytes), 0));
+            got = PlatformFiles::kernelCopy(source, done, m_file, grant.bytes);
             WriteFaults::giveBack(grant.bytes - got);
         }
         done += got;
@@ -152,11 +124,6 @@ qint64 FileWriter::copyInKernel(QFile &source, qint64 size)
             break;
     }
     return done;
-#else
-    Q_UNUSED(source);
-    Q_UNUSED(size);
-    return 0;
-#endif
 }
 
 Status FileWriter::copyFrom(const QString &source, qint64 size)
@@ -185,10 +152,8 @@ Status FileWriter::sync()
 {
     if (const int error = WriteFaults::syncError())
         return failure(systemMessage(error));
-#ifdef Q_OS_UNIX
-    if (::fsync(m_file.handle()) != 0)
-        return failure(systemMessage(errno));
-#endif
+    if (const PlatformFiles::Failure failed = PlatformFiles::sync(m_file))
+        return failure(*failed);
     return Done{};
 }
 
@@ -214,26 +179,21 @@ Status FileWriter::commit(qint64 expectedSize, const QString &backupPath)
         if (Status kept = keepBackup(m_target, backupPath); !kept)
             return kept;
     }
-    std::error_code error;
-    std::filesystem::rename(fsPath(m_file.fileName()), fsPath(m_target), error);
-    if (error)
-        return failure(QString::fromStdString(error.message()));
+    if (const PlatformFiles::Failure failed = PlatformFiles::replace(m_file.fileName(), m_target))
+        return failure(*failed);
     m_committed = true;
-    syncFolderOf(m_target);
     return Done{};
 }
 
 Status FileWriter::keepBackup(const QString &path, const QString &backupPath)
 {
     const QString link = newNameBeside(backupPath);
-    std::error_code error;
-    std::filesystem::create_hard_link(fsPath(path), fsPath(link), error);
-    if (!error) {
-        std::filesystem::rename(fsPath(link), fsPath(backupPath), error);
-        if (!error)
+    if (!PlatformFiles::hardLink(path, link)) {
+        const PlatformFiles::Failure failed = PlatformFiles::replace(link, backupPath);
+        if (!failed)
             return Done{};
         QFile::remove(link);
-        return FormatError::general(backupPath.toStdString(), "cannot be written: " + error.message());
+        return FormatError::general(backupPath.toStdString(), "cannot be written: " + failed->toStdString());
     }
     // No hard links here (a FAT stick, some network shares): a copy.
     const qint64 size = QFileInfo(path).size();

@@ -3,6 +3,7 @@
 #include "ToolOutput.h"
 #include "core/ArchiveDirectoryCheck.h"
 #include "core/ArchiveFile.h"
+#include "io/PlatformFiles.h"
 #include "packaging/ArchivePacker.h"
 
 #include <QCommandLineParser>
@@ -19,7 +20,7 @@ namespace {
 // Opens an archive and refuses a damaged one with its first problem.
 std::shared_ptr<ArchiveFile> openSound(const QString &path)
 {
-    auto file = ArchiveFile::open(path.toStdString());
+    auto file = ArchiveFile::open(PlatformFiles::nativePath(path));
     if (!file) {
         ToolOutput::fail(file.error());
         return nullptr;

@@ -1,12 +1,15 @@
 #include "CommonOptions.h"
 
 #include "ToolOutput.h"
+#include "core/ArchiveDirectory.h"
+#include "document/KitOpenLock.h"
 #include "font/FontChoice.h"
-#include "packaging/KitLoader.h"
 #include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -60,35 +63,78 @@ int CommonOptions::chosenKitCodePage(const QCommandLineParser &parser, const QCo
 }
 
 int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
-                           Kit &kit)
+                           KitFolder &folder, const SaveOptions *saving)
 {
-    kit.dir = parser.positionalArguments().at(0);
+    const QString dir = parser.positionalArguments().at(0);
+    std::optional<QFont> glyphFont;
     if (font) {
         int exitCode = 0;
-        const auto glyphFont = font->readForKit(parser, exitCode, kit.dir);
+        glyphFont = font->readForKit(parser, exitCode, dir);
         if (!glyphFont)
             return exitCode;
-        kit.glyphFont = *glyphFont;
     }
-    kit.codePage = chosenKitCodePage(parser, codePage, kit.dir);
-    if (!kit.codePage)
+    const int number = chosenKitCodePage(parser, codePage, dir);
+    if (!number)
         return ToolOutput::Failed;
-    if (!QDir(kit.dir).exists())
-        return ToolOutput::fail(kit.dir + QStringLiteral(": no such folder"));
-    const auto problems = KitLoader::load(QDir(kit.dir).absolutePath(), kit.texts, kit.pictures);
-    if (!problems.empty())
-        return ToolOutput::fail(problems.front());
+    if (!QDir(dir).exists())
+        return ToolOutput::fail(dir + QStringLiteral(": no such folder"));
+    folder.kit = OpenKit(QDir(dir).absolutePath() + QLatin1Char('/'));
+    folder.kit.setCodePage(number);
+    if (glyphFont)
+        folder.kit.setGlyphFont(*glyphFont);
+
+    if (saving) {
+        if (!parser.isSet(saving->whileOpen)) {
+            if (const auto window = KitOpenLock::windowHolding(folder.kit.directory()))
+                return ToolOutput::fail(QStringLiteral("%1 is open in the kit's window (%2), whose next save would "
+                                                       "overwrite this one: save there, or close the window first. "
+                                                       "--while-open saves anyway (the window then asks before "
+                                                       "it saves).")
+                                            .arg(dir, *window));
+        }
+        const Status locked = folder.kit.holdSaveLock(OpenKit::DefaultLockWait, [](const QString &holder) {
+            ToolOutput::warn(QStringLiteral("waiting for another save of this kit (%1)").arg(holder));
+        });
+        if (!locked)
+            return ToolOutput::fail(locked.error());
+    }
+    std::vector<FormatError> problems = folder.kit.load();
+    // Without source texts there is nothing to work on (KitLoader says so last).
+    std::optional<FormatError> noSources;
+    if (folder.kit.texts().rowCount() == 0) {
+        noSources = problems.back();
+        problems.pop_back();
+    }
+    // A save may build on a lang.dat cut short (every whole record is read),
+    // never on one whose directory lost entries: their data would be gone.
+    const auto lost = std::find_if(problems.begin(), problems.end(), [](const FormatError &problem) {
+        return !problem.what.ends_with(ArchiveDirectory::CutShortText);
+    });
+    if (saving && lost != problems.end())
+        return ToolOutput::fail(*lost);
+    for (const FormatError &problem : problems)
+        ToolOutput::warn(QString::fromStdString(problem.text()));
+    if (noSources)
+        return ToolOutput::fail(*noSources);
+    folder.damaged = !problems.empty();
     return 0;
 }
 
-QCommandLineOption CommonOptions::allowFewerTexts()
+CommonOptions::SaveOptions::SaveOptions()
+    : allowFewerTexts(QStringLiteral("allow-fewer-texts"),
+                      QStringLiteral("Save even when lang.dat holds more text records than the kit has source texts; "
+                                     "the others are lost."))
+    , whileOpen(QStringLiteral("while-open"),
+                QStringLiteral("Save even while the kit is open in a window."))
 {
-    return QCommandLineOption(QStringLiteral("allow-fewer-texts"),
-                              QStringLiteral("Save even when lang.dat holds more text records than the kit has "
-                                             "source texts; the others are lost."));
 }
 
-int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &description, Kit &kit,
+void CommonOptions::SaveOptions::addTo(QCommandLineParser &parser) const
+{
+    parser.addOptions({allowFewerTexts, whileOpen});
+}
+
+int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &description, KitFolder &folder,
                                      std::optional<Glyphs> &glyphs)
 {
     QCommandLineParser parser;
@@ -100,12 +146,11 @@ int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &des
     parser.addOption(codePage);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
-    if (const int failed = openKit(parser, codePage, &fontOptions, kit))
+    if (const int failed = openKit(parser, codePage, &fontOptions, folder))
         return failed;
 
-    GlyphCache cache;
-    const auto standard = cache.standard();
-    const auto saved = cache.glyphs(kit.glyphFont, kit.codePage);
+    const auto standard = folder.kit.standardGlyphs();
+    const auto saved = folder.kit.savedGlyphs();
     for (const auto *captured : {&standard, &saved}) {
         if (!*captured)
             return ToolOutput::fail(captured->error());
@@ -114,29 +159,53 @@ int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &des
     return 0;
 }
 
-int CommonOptions::saveKit(const QString &kitDir, const KitSave::Work &kitWork, bool allowFewerTexts)
+namespace {
+
+// What a save asks, answered from the command's options.
+class ToolSaveQuestions : public SaveQuestions {
+public:
+    explicit ToolSaveQuestions(bool allowFewerTexts) : m_allowFewerTexts(allowFewerTexts) {}
+
+    // The command read the kit under the save lock, so only a writer that
+    // takes no lock can have changed it.
+    ChangedOnDisk changedOnDisk() override
+    {
+        m_refusal = QStringLiteral("lang.dat changed on disk while this command ran, by something that is not a "
+                                   "save of the kit; nothing written");
+        return ChangedOnDisk::Cancel;
+    }
+    bool replaceGlyphs(const KitSave::Check &check) override
+    {
+        ToolOutput::warn(KitSave::glyphsReplacedText(check));
+        return true;
+    }
+    bool saveFewerTexts(const KitSave::Check &check) override
+    {
+        if (!m_allowFewerTexts)
+            m_refusal = KitSave::fewerTextsText(check.textsNow, check.textsWritten)
+                + QStringLiteral(" Give --allow-fewer-texts to save anyway.");
+        return m_allowFewerTexts;
+    }
+
+    const QString &refusal() const { return m_refusal; }
+
+private:
+    bool m_allowFewerTexts;
+    QString m_refusal;
+};
+
+} // namespace
+
+int CommonOptions::saveKit(KitFolder &folder, const QCommandLineParser &parser, const SaveOptions &saving)
 {
-    const QString directory = QDir(kitDir).absolutePath() + QLatin1Char('/');
-    // Captured once for the check and the save; a font that cannot be
-    // captured is left to the check, which says why.
-    KitSave::Work work = kitWork;
-    if (const auto glyphs = GlyphCache().glyphs(work.glyphFont, work.codePage.number()))
-        work.glyphs = *glyphs;
-    const auto check = KitSave::check(directory, work);
-    if (!check)
-        return ToolOutput::fail(check.error());
-    if (check->fewerTexts() && !allowFewerTexts)
-        return ToolOutput::fail(KitSave::fewerTextsText(check->textsNow, check->textsWritten)
-                                + QStringLiteral(" Give --allow-fewer-texts to save anyway."));
-    if (check->glyphsReplaced)
-        ToolOutput::warn(KitSave::glyphsReplacedText(*check));
-    KitSave::Options options;
-    options.allowFewerTexts = allowFewerTexts;
-    const auto saved = KitSave::save(directory, work, options);
+    ToolSaveQuestions questions(parser.isSet(saving.allowFewerTexts));
+    const auto saved = folder.kit.save(questions);
     if (!saved)
         return ToolOutput::fail(saved.error());
+    if (saved->outcome != OpenKit::Saved::Outcome::Saved)
+        return ToolOutput::fail(questions.refusal());
     ToolOutput::print(KitSave::SuccessText);
-    return 0;
+    return folder.finish(0);
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "ToolOutput.h"
 #include "font/GlyphCache.h"
-#include "packaging/KitSave.h"
-#include "pictures/PictureSlots.h"
-#include "texts/TextTable.h"
+#include "packaging/OpenKit.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -29,32 +28,48 @@ public:
 
     struct Font;
 
-    // The work of a kit folder, as a command on it starts from.
-    struct Kit {
-        QString dir;
-        int codePage = 0;
-        QFont glyphFont; // only when the command asked for a font
-        TextTable texts;
-        PictureSlots pictures;
+    // A kit folder as a command works on it.
+    struct KitFolder {
+        OpenKit kit{QString()};
+        // An archive was damaged: the command was warned and works on
+        // what it still holds.
+        bool damaged = false;
+        // The exit code of a command that is done: Damaged instead of 0
+        // after a damaged archive.
+        int finish(int exitCode) const { return exitCode == 0 && damaged ? ToolOutput::Damaged : exitCode; }
+    };
+
+    // The options of the commands that save the kit.
+    struct SaveOptions {
+        // Save even when lang.dat holds more text records than the kit has
+        // source texts.
+        QCommandLineOption allowFewerTexts;
+        // Save even while the kit is open in a window.
+        QCommandLineOption whileOpen;
+
+        SaveOptions();
+        void addTo(QCommandLineParser &parser) const;
     };
 
     // Opens the kit folder that the first positional argument names: the
     // font (when `font` is given) and the code page it remembers, unless
     // options say otherwise (remembered values are only read), then its
-    // texts and pictures as the kit loads them at start-up. Returns 0, or
-    // the exit code after reporting a wrong option, a missing folder or a
-    // damaged archive, which a command must not build on (its next save
-    // would lose what could not be read).
+    // texts and pictures as the kit loads them at start-up, with a warning
+    // for each damaged archive. A command that saves (`saving` given) first
+    // refuses while the kit is open in a window (unless --while-open) and
+    // takes the kit's save lock, so that what it reads is what its save
+    // replaces. Returns 0, or the exit code after reporting a wrong option,
+    // a missing folder, a kit without source texts, a window or a save
+    // lock in the way.
     static int openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
-                       Kit &kit);
+                       KitFolder &folder, const SaveOptions *saving = nullptr);
 
-    // Saves `work` into the kit folder `kitDir` as the save button does and
-    // says so, or reports why it could not; returns the exit code. Where the
-    // window would ask first (KitSave::check), a command refuses a save that
-    // writes fewer text records than lang.dat holds unless
-    // `allowFewerTexts`, and warns when the save replaces glyphs of another
-    // font or code page.
-    static int saveKit(const QString &kitDir, const KitSave::Work &work, bool allowFewerTexts);
+    // Saves the kit opened with `saving` as the save button does and says
+    // so, or reports why it could not; returns the exit code. Where the
+    // window would ask, a command refuses a save that writes fewer text
+    // records than lang.dat holds unless --allow-fewer-texts, and warns
+    // when the save replaces glyphs of another font or code page.
+    static int saveKit(KitFolder &folder, const QCommandLineParser &parser, const SaveOptions &saving);
     // The game's standard glyphs and those the kit's next save writes (its
     // glyph font in its code page), for the commands that measure texts.
     struct Glyphs {
@@ -68,11 +83,8 @@ public:
     // captures both glyph sets. Returns 0 with `kit` and `glyphs` set, or
     // the exit code after reporting wrong use, a kit that cannot be built on
     // or a font past the glyph files' limits.
-    static int openKitWithGlyphs(const QStringList &args, const QString &description, Kit &kit,
+    static int openKitWithGlyphs(const QStringList &args, const QString &description, KitFolder &folder,
                                  std::optional<Glyphs> &glyphs);
-
-    // --allow-fewer-texts, for the commands that save.
-    static QCommandLineOption allowFewerTexts();
 
     struct Font {
         QCommandLineOption family;

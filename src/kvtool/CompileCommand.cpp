@@ -3,10 +3,6 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "pictures/PictureCatalogue.h"
-#include "pictures/PictureSlots.h"
-#include "pictures/TranslatedPictureCheck.h"
-#include "texts/CodePage.h"
-#include "texts/TextTable.h"
 
 #include <optional>
 
@@ -36,17 +32,48 @@ std::optional<QList<PictureChoice>> pictureChoices(const QStringList &values)
     return choices;
 }
 
+// A picture's questions, answered as a translator would who wants the
+// picture: a refusal or load error is printed, and a picture that is
+// right converted to the game palette is taken so, with a warning.
+class ToolPictureQuestions : public PictureQuestions {
+public:
+    explicit ToolPictureQuestions(const QString &file) : m_file(file) {}
+
+    void refused(const QString &refusal, const QString &detail) override
+    {
+        ToolOutput::print(refusal);
+        if (!detail.isEmpty())
+            ToolOutput::report(detail);
+        m_failed = true;
+    }
+    void loadFailed(const QString &message) override
+    {
+        ToolOutput::print(message);
+        m_failed = true;
+    }
+    bool useConverted() override
+    {
+        ToolOutput::warn(m_file + QStringLiteral(": every colour is in the game palette; taken converted to it"));
+        m_failed = false; // the refusal before the offer does not count
+        return true;
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    QString m_file;
+    bool m_failed = false;
+};
+
 // Takes each picture into its row as the picture button does; false after
 // printing the kit's message for the first one it refuses.
-bool takePictures(const QList<PictureChoice> &choices, PictureSlots &pictures)
+bool takePictures(const QList<PictureChoice> &choices, OpenKit &kit)
 {
     for (const PictureChoice &choice : choices) {
-        const auto verdict = TranslatedPictureCheck::checkFile(choice.file, *pictures.StandardPicture(choice.row));
-        if (verdict.outcome != TranslatedPictureCheck::Outcome::Accepted) {
-            ToolOutput::print(verdict.message);
+        ToolPictureQuestions questions(choice.file);
+        const auto picture = kit.decidePicture(choice.row, choice.file, questions);
+        if (questions.failed() || !picture)
             return false;
-        }
-        *pictures.TranslatedPicture(choice.row) = verdict.picture;
+        *kit.pictures().TranslatedPicture(choice.row) = *picture;
     }
     return true;
 }
@@ -60,10 +87,12 @@ int CompileCommand::run(const QStringList &args)
         "Does what opening the kit in KITDIR, choosing the font and pictures and pressing \"Save data to "
         "lang.dat\" does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the "
         "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the "
-        "old one as KITDIR/lang.dat.bak. A refused picture prints the kit's message before anything is written. "
+        "old one as KITDIR/lang.dat.bak. A refused picture prints the kit's message before anything is written; "
+        "one the button would offer to convert to the game palette (every colour in it) is taken converted. "
         "A save that would write fewer text records than lang.dat holds is refused unless "
         "--allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat "
-        "warns and goes on. Waits a few seconds for another save of the same kit to end."));
+        "warns and goes on. Refuses while the kit is open in a window, unless --while-open. Waits a few seconds "
+        "for another save of the same kit to end."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     // Without options, the font and code page the kit remembers.
     const CommonOptions::Font fontOptions{QString(), QString()};
@@ -72,22 +101,21 @@ int CompileCommand::run(const QStringList &args)
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
-    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
-    parser.addOptions({codePage, picture, allowFewerTexts});
+    const CommonOptions::SaveOptions saving;
+    parser.addOptions({codePage, picture});
+    saving.addTo(parser);
     if (!ToolOutput::parse(parser, args, 1))
         return ToolOutput::Misused;
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)
         return ToolOutput::Misused;
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
         return failed;
 
-    if (!takePictures(*choices, kit.pictures))
+    if (!takePictures(*choices, folder.kit))
         return ToolOutput::Failed;
-    const CodePage page(kit.codePage);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, page, kit.pictures},
-                                  parser.isSet(allowFewerTexts));
+    return CommonOptions::saveKit(folder, parser, saving);
 }
 
 } // namespace orvanta

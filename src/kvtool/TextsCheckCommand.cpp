@@ -17,21 +17,23 @@ int TextsCheckCommand::run(const QStringList &args)
         "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
         "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
         "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
-        "standard glyphs). The exit code is 1 when there is any finding, 0 when there is none.");
-    CommonOptions::Kit kit;
+        "standard glyphs), double-word (a word written twice in a row), punctuation (the end punctuation differs "
+        "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
+        "character inside that the original does not hold). The exit code is 1 when there is any finding, 0 when there is none.");
+    CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;
-    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, kit, glyphs))
+    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, folder, glyphs))
         return failed;
-    TextChecker checker{CodePage(kit.codePage)};
+    TextChecker checker{folder.kit.codePage()};
     checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
     TextReview review{checker};
-    review.reviewAll(kit.texts);
+    review.reviewAll(folder.kit.texts());
     QString lines;
     for (const TextFinding &finding : review.allFindings())
         lines += QString::number(finding.index + 1) + QLatin1Char('\t') + finding.check + QLatin1Char('\t')
             + finding.message + QLatin1Char('\n');
     ToolOutput::write(lines.toUtf8());
-    return lines.isEmpty() ? 0 : ToolOutput::Failed;
+    return lines.isEmpty() ? folder.finish(0) : ToolOutput::Failed;
 }
 
 } // namespace orvanta

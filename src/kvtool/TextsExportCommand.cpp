@@ -3,7 +3,6 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "font/GlyphCache.h"
 #include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
 
@@ -56,27 +55,30 @@ int TextsExportCommand::run(const QStringList &args)
                              .arg(parser.value(language)));
         return ToolOutput::Misused;
     }
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, folder))
         return failed;
 
     // XLIFF carries each source's width in the game's own glyphs.
-    GlyphCache glyphs;
-    const auto standard = chosen == TextExchange::Format::Xliff ? glyphs.standard() : Result<GlyphCache::Entry>(nullptr);
+    const auto standard =
+        chosen == TextExchange::Format::Xliff ? folder.kit.standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
     if (!standard)
         return ToolOutput::fail(standard.error());
+    const OpenKit &kit = folder.kit;
     const QList<ExchangeEntry> entries =
-        TextExchange::entries(kit.texts, CodePage(kit.codePage), *standard ? &(*standard)->text : nullptr);
-    const QString chosenLanguage = parser.isSet(language) ? parser.value(language) : KitSettings(kit.dir).language();
-    const auto bytes = TextExchange::write(chosen, entries, {kit.codePage, chosenLanguage, QDateTime::currentDateTimeUtc()},
+        TextExchange::entries(kit.texts(), kit.codePage(), *standard ? &(*standard)->text : nullptr);
+    const QString chosenLanguage =
+        parser.isSet(language) ? parser.value(language) : KitSettings(kit.directory()).language();
+    const auto bytes = TextExchange::write(chosen, entries,
+                                           {kit.codePage().number(), chosenLanguage, QDateTime::currentDateTimeUtc()},
                                            outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());
     if (outPath.isEmpty()) {
         ToolOutput::write(*bytes);
-        return 0;
+        return folder.finish(0);
     }
-    return ToolOutput::saveFile(outPath, *bytes) ? 0 : ToolOutput::Failed;
+    return ToolOutput::saveFile(outPath, *bytes) ? folder.finish(0) : ToolOutput::Failed;
 }
 
 } // namespace orvanta

@@ -21,7 +21,8 @@ int TextsImportCommand::run(const QStringList &args)
         "marked for review (fuzzy) are imported and marked needs review; changed sources, empty "
         "translations, obsolete entries and unknown rows are skipped. A translation the code page cannot "
         "hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. "
-        "The report goes to standard error."));
+        "The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; "
+        "reads the kit under its save lock, so a save that ends meanwhile is built on, not lost."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po, .pot, .xlf or .xliff file."));
     const CommonOptions::Font fontOptions{QString(), QString()};
@@ -29,28 +30,28 @@ int TextsImportCommand::run(const QStringList &args)
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
                                          QStringLiteral("Import the other translations when some are refused."));
-    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
-    parser.addOptions({codePage, skipRefused, allowFewerTexts});
+    const CommonOptions::SaveOptions saving;
+    parser.addOptions({codePage, skipRefused});
+    saving.addTo(parser);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
         return failed;
     const QString path = parser.positionalArguments().at(1);
     const auto file = TextExchange::read(path);
     if (!file)
         return ToolOutput::fail(file.error());
-    if (!parser.isSet(codePage) && file->codePage && file->codePage != kit.codePage) {
+    if (!parser.isSet(codePage) && file->codePage && file->codePage != folder.kit.codePage().number()) {
         if (!CodePage::supported().contains(file->codePage))
             return ToolOutput::fail(QStringLiteral("%1: its header names code page %2, which the kit does not offer; "
                                                    "give --codepage")
                                         .arg(path)
                                         .arg(file->codePage));
         ToolOutput::warn(QStringLiteral("%1: read in code page %2, as its header says").arg(path).arg(file->codePage));
-        kit.codePage = file->codePage;
+        folder.kit.setCodePage(file->codePage);
     }
-    const TextImport::Outcome outcome = TextImport::compute(file->entries, kit.texts, CodePage(kit.codePage));
-    return finish(kit, path, outcome, parser.isSet(skipRefused), parser.isSet(allowFewerTexts));
+    return finish(folder, path, folder.kit.importEntries(file->entries), parser.isSet(skipRefused), parser, saving);
 }
 
 int TextsImportCommand::migrate(const QStringList &args)
@@ -62,43 +63,44 @@ int TextsImportCommand::migrate(const QStringList &args)
         "translation goes to every row whose source text is the same, wherever it moved; a source that "
         "changed a little (at least 80% alike) gets the old translation marked needs review; a row "
         "translated in KITDIR already is never overwritten. The report (carried, carried for review, new "
-        "rows, translations of sources that are gone, rows left as they were) goes to standard error."));
+        "rows, translations of sources that are gone, rows left as they were) goes to standard error. Refuses "
+        "while the kit is open in a window, unless --while-open."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("oldkit"), QStringLiteral("The older kit folder."));
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    const QCommandLineOption allowFewerTexts = CommonOptions::allowFewerTexts();
-    parser.addOptions({codePage, allowFewerTexts});
+    const CommonOptions::SaveOptions saving;
+    parser.addOption(codePage);
+    saving.addTo(parser);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    CommonOptions::Kit kit;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, kit))
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
         return failed;
     const QString oldKit = parser.positionalArguments().at(1);
-    const auto outcome = KitMigration::fromOlderKit(oldKit, kit.texts);
+    auto outcome = KitMigration::fromOlderKit(oldKit, folder.kit.texts());
     if (!outcome)
         return ToolOutput::fail(outcome.error());
-    return finish(kit, oldKit, *outcome, false, parser.isSet(allowFewerTexts));
+    return finish(folder, oldKit, folder.kit.imported(std::move(*outcome)), false, parser, saving);
 }
 
-int TextsImportCommand::finish(CommonOptions::Kit &kit, const QString &what, const TextImport::Outcome &outcome,
-                               bool skipRefused, bool allowFewerTexts)
+int TextsImportCommand::finish(CommonOptions::KitFolder &folder, const QString &what, const OpenKit::Import &import,
+                               bool skipRefused, const QCommandLineParser &parser,
+                               const CommonOptions::SaveOptions &saving)
 {
-    const QStringList report = outcome.report.lines(kit.codePage);
-    ToolOutput::report(what + QStringLiteral(": ") + report.first());
-    for (qsizetype i = 1; i < report.size(); ++i)
-        ToolOutput::report(QStringLiteral("  ") + report[i]);
-    if (outcome.report.anyRefused() && !skipRefused)
+    ToolOutput::report(what + QStringLiteral(": ") + import.report.first());
+    for (qsizetype i = 1; i < import.report.size(); ++i)
+        ToolOutput::report(QStringLiteral("  ") + import.report[i]);
+    if (import.outcome.report.anyRefused() && !skipRefused)
         return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
                                                "rest with --skip-refused"));
-    if (outcome.changes.isEmpty()) {
+    if (import.outcome.changes.isEmpty() && import.outcome.marks.isEmpty()) {
         ToolOutput::print(QStringLiteral("No translation changed; lang.dat is left as it was."));
-        return 0;
+        return folder.finish(0);
     }
-    TextImport::apply(outcome.changes, kit.texts);
-    return CommonOptions::saveKit(kit.dir, {kit.texts, kit.glyphFont, CodePage(kit.codePage), kit.pictures},
-                                  allowFewerTexts);
+    folder.kit.apply(import);
+    return CommonOptions::saveKit(folder, parser, saving);
 }
 
 } // namespace orvanta

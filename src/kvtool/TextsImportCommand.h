@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CommonOptions.h"
-#include "exchange/TextImport.h"
 
 #include <QStringList>
 
@@ -17,11 +16,11 @@ public:
     static int migrate(const QStringList &args);
 
 private:
-    // Reports `outcome` under `what` on standard error, then applies and
+    // Reports `import` under `what` on standard error, then applies and
     // saves it unless something was refused (and not `skipRefused`) or
     // nothing changes; returns the exit code.
-    static int finish(CommonOptions::Kit &kit, const QString &what, const TextImport::Outcome &outcome,
-                      bool skipRefused, bool allowFewerTexts);
+    static int finish(CommonOptions::KitFolder &folder, const QString &what, const OpenKit::Import &import,
+                      bool skipRefused, const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving);
 };
 
 } // namespace orvanta

@@ -14,20 +14,21 @@ int TextsWidthsCommand::run(const QStringList &args)
         "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
         "in the game's standard glyphs (Arial 8, code page 1252), the translation in the glyphs the next save "
         "would write (the kit's font and code page, or those given).");
-    CommonOptions::Kit kit;
+    CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;
-    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, kit, glyphs))
+    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, folder, glyphs))
         return failed;
     const GameTextRenderer &source = glyphs->standard->text;
     const GameTextRenderer &translation = glyphs->saved->text;
     QByteArray csv = "row,source_px,translation_px\r\n";
-    for (int i = 0; i < kit.texts.rowCount(); ++i) {
-        const TextTable::Row &row = kit.texts.row(i);
+    const TextTable &texts = folder.kit.texts();
+    for (int i = 0; i < texts.rowCount(); ++i) {
+        const TextTable::Row &row = texts.row(i);
         csv += QByteArray::number(i + 1) + ',' + QByteArray::number(source.width(row.source)) + ','
             + QByteArray::number(translation.width(row.translation)) + "\r\n";
     }
     ToolOutput::write(csv);
-    return 0;
+    return folder.finish(0);
 }
 
 } // namespace orvanta

@@ -11,12 +11,14 @@
 namespace orvanta {
 
 // How kvtool commands talk to the user: one line per error on standard
-// error, results on standard output, exit codes 0 (done), 1 (failed) and 2
-// (wrong use).
+// error, results on standard output, exit codes 0 (done), 1 (failed), 2
+// (wrong use) and 3 (done from a damaged archive: warned about on standard
+// error, the output complete for everything the archives still hold).
 class ToolOutput {
 public:
     static constexpr int Failed = 1;
     static constexpr int Misused = 2;
+    static constexpr int Damaged = 3;
 
     static int fail(const QString &message);
     static int fail(const FormatError &error);

@@ -2,6 +2,7 @@
 
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
+#include "io/PlatformFiles.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
 
@@ -13,7 +14,7 @@ namespace orvanta {
 std::vector<FormatError> KitLoader::load(const QString &directory, TextTable &texts, PictureSlots &pictures)
 {
     ArchiveSet archives;
-    std::vector<FormatError> problems = archives.Open(directory.toStdString());
+    std::vector<FormatError> problems = archives.Open(PlatformFiles::nativePath(directory));
     pictures.ReadPictureFiles(archives);
     EntryStream stream(archives);
     texts.LoadTexts(stream);

@@ -1,23 +1,23 @@
 #include "KitSave.h"
 
 #include "KitCompiler.h"
+#include "SaveLock.h"
 #include "core/ArchiveFile.h"
 #include "font/FontChoice.h"
 #include "font/GlyphFileDecoder.h"
 #include "font/GlyphFileWriter.h"
+#include "io/PlatformFiles.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
 #include <QDir>
-#include <QLockFile>
+#include <QRegularExpression>
 
 namespace orvanta {
 
 const QString KitSave::SuccessText = QStringLiteral("\"lang.dat\" compilation completed successfully!");
-const QString KitSave::LockFileName = QStringLiteral("orvanta-kit.save.lock");
-const QString KitSave::AnotherSaveText = QStringLiteral("Another save of this kit is running.");
 
 namespace {
 
@@ -25,7 +25,7 @@ namespace {
 // none or it cannot be read (loading has told the translator why).
 std::shared_ptr<ArchiveFile> currentArchive(const QString &applicationDirectory)
 {
-    auto file = ArchiveFile::open(QDir(applicationDirectory).filePath(KitCompiler::ArchiveName).toStdString());
+    auto file = ArchiveFile::open(PlatformFiles::nativePath(QDir(applicationDirectory).filePath(KitCompiler::ArchiveName)));
     return file ? *file : nullptr;
 }
 
@@ -114,26 +114,33 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
 
 Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work, const Options &options)
 {
-    QLockFile lock(QDir(applicationDirectory).filePath(LockFileName));
-    // A save never goes stale while its process lives, however long it
-    // takes; the lock of a process that died is taken over.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(int(options.lockWait.count()))) {
-        if (lock.error() == QLockFile::LockFailedError)
-            return refusal(AnotherSaveText);
-        return FormatError::general(QDir(applicationDirectory).filePath(LockFileName).toStdString(),
-                                    "cannot be created, so this save cannot make sure it is the only one; is the kit "
-                                    "folder writable?");
-    }
+    SaveLock lock(applicationDirectory);
+    if (Status locked = lock.lock(options.lockWait); !locked)
+        return locked.error();
+    return write(applicationDirectory, work, options.allowFewerTexts);
+}
 
+void KitSave::removeLeftovers(const QString &applicationDirectory)
+{
+    // FileWriter's new files beside lang.dat and beside lang.dat.bak.
+    static const QRegularExpression leftover(QStringLiteral("^lang\\.dat(\\.bak)?\\.[0-9a-f]{8}\\.new$"));
+    QDir kit(applicationDirectory);
+    for (const QString &name : kit.entryList({QStringLiteral("lang.dat*.new")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch())
+            kit.remove(name);
+    }
+}
+
+Result<QStringList> KitSave::write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts)
+{
+    removeLeftovers(applicationDirectory);
     // Judged under the lock: "lang.dat" is the one this save replaces.
     const qint64 textsNow = textRecords(currentArchive(applicationDirectory).get());
     if (work.texts.rowCount() == 0)
         return refusal(noSourceTextsText(textsNow));
-    if (work.texts.rowCount() < textsNow && !options.allowFewerTexts)
+    if (work.texts.rowCount() < textsNow && !allowFewerTexts)
         return refusal(fewerTextsText(textsNow, work.texts.rowCount()));
 
-    work.texts.ResetFixedTexts();
     return KitCompiler::compile(applicationDirectory,
                                 {[&work](const QString &output) { return SavePieces(work, output); }});
 }

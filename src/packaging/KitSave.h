@@ -20,11 +20,14 @@ class TextTable;
 // into the game's new language file beside the kit. The window and
 // kvtool compile both save through here.
 //
-// A save holds the lock file "orvanta-kit.save.lock" in the kit folder from
-// start to end, so two saves of one kit (two windows, a window and kvtool)
-// never share the output folder. It refuses, with nothing written:
+// A save holds the kit's save lock (SaveLock) from start to end, so two
+// saves of one kit (two windows, a window and kvtool) never share the output
+// folder; OpenKit also makes sure it builds on the "lang.dat" it replaces.
+// Under the lock it first removes what a save that was killed left behind
+// (the "lang.dat.XXXXXXXX.new" and "lang.dat.bak.XXXXXXXX.new" it was
+// writing). It refuses, with nothing written:
 // - while another save of the kit runs, once it has waited
-//   Options::lockWait for it (AnotherSaveText);
+//   Options::lockWait for it (SaveLock::AnotherSaveText);
 // - without source texts (kvmain.dat missing, damaged or empty), which
 //   would save a TEXTS.DAT without records over every translation
 //   (noSourceTextsText);
@@ -36,11 +39,14 @@ class TextTable;
 // losing text records, and glyphs of another font or code page in
 // "lang.dat" that the save would replace. A window asks, then saves with
 // allowFewerTexts set if the translator agreed; kvtool refuses fewer texts
-// unless told otherwise, and warns about the glyphs.
+// unless told otherwise, and warns about the glyphs (OpenKit asks them).
+//
+// The work is only read: the fixed records are written as their source text
+// (TextTable::translationFile), whatever their translation cells hold.
 class KitSave {
 public:
     struct Work {
-        TextTable &texts;
+        const TextTable &texts;
         QFont glyphFont;
         const CodePage &codePage;
         const PictureSlots &pictures;
@@ -79,22 +85,28 @@ public:
     // judges "lang.dat" again, under its lock.
     static Result<Check> check(const QString &applicationDirectory, const Work &work);
 
-    // Puts the fixed records back to their source text, writes every piece
-    // into a fresh output folder, packs them into "lang.dat" and removes the
-    // folder. Returns the packed files in archive order. On failure or
-    // refusal the old "lang.dat" is untouched and the error says why (for a
-    // file, naming it and the system's reason).
+    // Takes the save lock and writes the work (write()).
     static Result<QStringList> save(const QString &applicationDirectory, const Work &work, const Options &options);
     // With the default Options.
     static Result<QStringList> save(const QString &applicationDirectory, const Work &work);
+
+    // For a caller that holds the save lock: removes the leftovers of killed
+    // saves, writes every piece into a fresh output folder, packs them into
+    // "lang.dat" and removes the folder. Returns the packed files in archive
+    // order. On failure or refusal the old "lang.dat" is untouched and the
+    // error says why (for a file, naming it and the system's reason).
+    static Result<QStringList> write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts);
+
+    // Removes the files killed saves left in the kit folder
+    // ("lang.dat.XXXXXXXX.new", "lang.dat.bak.XXXXXXXX.new"); only while the
+    // save lock is held, when no save can be writing them.
+    static void removeLeftovers(const QString &applicationDirectory);
 
     // The pieces, in this order: "texts.dat", "fontsize.dat" and "font.spr",
     // then one picture file per accepted picture.
     static Status SavePieces(const Work &work, const QString &outputDirectory);
 
     static const QString SuccessText;
-    static const QString LockFileName;    // "orvanta-kit.save.lock"
-    static const QString AnotherSaveText; // "Another save of this kit is running."
     // "kvmain.dat holds no texts: saving would remove the N translations in lang.dat."
     static QString noSourceTextsText(qint64 translations);
     // "lang.dat holds N text records, but this save writes only M: ..."

@@ -41,6 +41,12 @@ public:
         bool operator==(const Mark &) const = default;
     };
 
+    // Row `row`'s new mark: what an import computes and an undo puts back.
+    struct Change {
+        int row;
+        Mark mark;
+    };
+
     // Row `row`'s mark; an empty mark for a row without one.
     const Mark &mark(int row) const;
     bool needsReview(int row) const { return mark(row).needsReview; }

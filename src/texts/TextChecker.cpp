@@ -135,6 +135,73 @@ QList<QByteArrayView> placeholders(QByteArrayView text)
     return codes;
 }
 
+// The text between the leading and the trailing blanks.
+QByteArrayView inner(QByteArrayView text)
+{
+    text = text.sliced(leadingBlanks(text).size());
+    return text.first(text.size() - trailingBlanks(text).size());
+}
+
+// The first word written twice in a row, compared without case, or "".
+QString doubledWord(const QString &text)
+{
+    QString previous;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && !text[i].isLetter())
+            ++i;
+        const qsizetype start = i;
+        while (i < text.size() && text[i].isLetter())
+            ++i;
+        if (start == i)
+            break;
+        const QString word = text.sliced(start, i - start);
+        const bool onlySpaceBetween = start > 0 && text[start - 1] == QLatin1Char(' ');
+        if (onlySpaceBetween && word.compare(previous, Qt::CaseInsensitive) == 0)
+            return word;
+        previous = word;
+    }
+    return QString();
+}
+
+// The end punctuation of a decoded text: "", ".", "!", "?", ":" or "…".
+QString endPunctuation(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.endsWith(QLatin1String("...")) || trimmed.endsWith(QChar(0x2026)))
+        return QString(QChar(0x2026));
+    if (!trimmed.isEmpty() && QStringLiteral(".!?:").contains(trimmed.back()))
+        return QString(trimmed.back());
+    return QString();
+}
+
+QString describePunctuation(const QString &end)
+{
+    return end.isEmpty() ? QStringLiteral("no end punctuation") : QLatin1Char('"') + end + QLatin1Char('"');
+}
+
+bool isControl(char c)
+{
+    return (unsigned char)c < 0x20 || c == 0x7F;
+}
+
+// The control characters of `text` that `source` does not hold, as shown.
+QString strayControls(QByteArrayView text, QByteArrayView source)
+{
+    QStringList names;
+    for (const char c : inner(text)) {
+        if (!isControl(c) || c == '\0' || source.contains(c))
+            continue;
+        const QString name = c == '\n' ? QStringLiteral("a line break")
+            : c == '\r'                ? QStringLiteral("a carriage return")
+            : c == '\t'                ? QStringLiteral("a tab")
+                                       : QStringLiteral("control character %1").arg(int(c), 2, 16, QLatin1Char('0'));
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 TextChecker::TextChecker(const CodePage &codePage)
@@ -145,6 +212,25 @@ TextChecker::TextChecker(const CodePage &codePage)
 void TextChecker::addCheck(Check check)
 {
     m_checks.push_back(std::move(check));
+}
+
+template <typename Add>
+void TextChecker::checkStyle(QByteArrayView source, QByteArrayView saved, const Add &add) const
+{
+    const QString translation = m_codePage.decode(saved.toByteArray());
+    const QString original = m_codePage.decode(source.toByteArray());
+    const QString doubled = doubledWord(translation);
+    if (!doubled.isEmpty() && doubledWord(original).isEmpty())
+        add(DoubleWord, QStringLiteral("\"%1\" is written twice in a row").arg(doubled));
+    const QString sourceEnd = endPunctuation(original), savedEnd = endPunctuation(translation);
+    if (sourceEnd != savedEnd)
+        add(Punctuation, QStringLiteral("the original ends with %1, the translation with %2")
+                             .arg(describePunctuation(sourceEnd), describePunctuation(savedEnd)));
+    if (inner(saved).contains("  ") && !inner(source).contains("  "))
+        add(DoubleSpace, QStringLiteral("two spaces in a row inside the translation"));
+    const QString controls = strayControls(saved, source);
+    if (!controls.isEmpty())
+        add(Control, QStringLiteral("the translation holds %1, which the original does not").arg(controls));
 }
 
 void TextChecker::check(int index, QByteArrayView source, QByteArrayView translation,
@@ -167,6 +253,7 @@ void TextChecker::check(int index, QByteArrayView source, QByteArrayView transla
         if (sourceCodes != savedCodes)
             add(Placeholders, QStringLiteral("placeholders in the original: %1; in the translation: %2")
                                   .arg(describeCodes(sourceCodes), describeCodes(savedCodes)));
+        checkStyle(source, saved, add);
     }
     if (fixed && translation != source)
         add(Fixed, QStringLiteral("the translation differs from the original; it is reset to the original text "

@@ -44,6 +44,14 @@ struct CheckedText {
 //                 width, precision and h/l) differ in number or order
 //   empty         the translation is empty where the source is not
 //   fixed         a fixed record's translation differs from its source
+//   double-word   a word is written twice in a row ("die die") where the
+//                 source has no such pair
+//   punctuation   the end punctuation (. ! ? : and the ellipsis, "..." the
+//                 same as "…") differs from the source's
+//   double-space  two spaces or more inside the text where the source has
+//                 none
+//   control       a line break, tab or other control character inside the
+//                 text that the source does not have
 // An empty translation gets only `empty`; a fixed record's saved text is its
 // source, so it gets only `fixed` and `too-long`.
 //
@@ -57,6 +65,10 @@ public:
     static inline const QString Placeholders = QStringLiteral("placeholders");
     static inline const QString Empty = QStringLiteral("empty");
     static inline const QString Fixed = QStringLiteral("fixed");
+    static inline const QString DoubleWord = QStringLiteral("double-word");
+    static inline const QString Punctuation = QStringLiteral("punctuation");
+    static inline const QString DoubleSpace = QStringLiteral("double-space");
+    static inline const QString Control = QStringLiteral("control");
 
     // A check: appends its findings (with the text's index) to `findings`.
     using Check = std::function<void(const CheckedText &text, QList<TextFinding> &findings)>;
@@ -70,6 +82,11 @@ public:
     void check(int index, QByteArrayView source, QByteArrayView translation, QList<TextFinding> &findings) const;
 
 private:
+    // double-word, punctuation, double-space and control, on a translation
+    // that differs from its source.
+    template <typename Add>
+    void checkStyle(QByteArrayView source, QByteArrayView saved, const Add &add) const;
+
     CodePage m_codePage;
     std::vector<Check> m_checks;
 };

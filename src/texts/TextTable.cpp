@@ -40,9 +40,9 @@ std::int64_t openTextFile(EntryStream &stream, const char *name)
 
 const std::array<int, 41> TextTable::FixedTextRows = fixedRows();
 
-bool TextTable::isFixed(int index)
+bool TextTable::isFixed(int row)
 {
-    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), index);
+    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), row);
 }
 
 void TextTable::LoadTexts(EntryStream &stream)
@@ -84,6 +84,8 @@ void TextTable::LoadTexts(EntryStream &stream)
         if (*text != row.source) {
             row.translation = *text;
             cursor += text->size();
+            if (isFixed(int(i)))
+                row.source = row.translation;
         }
     }
     block.resize(cursor - base); // in place: the views stay valid
@@ -105,20 +107,12 @@ void TextTable::setTranslation(int index, const QByteArray &text)
     m_rows[std::size_t(index)].translation = keep(index, Translation, text);
 }
 
-void TextTable::ResetFixedTexts()
-{
-    for (int index : FixedTextRows) {
-        if (index < rowCount())
-            m_rows[std::size_t(index)].translation = m_rows[std::size_t(index)].source;
-    }
-}
-
 QByteArray TextTable::translationFile() const
 {
     QByteArray out = TextFile::header();
     out.reserve(TextFile::HeaderSize + TextFile::RecordSize * qsizetype(m_rows.size()));
-    for (const Row &row : m_rows)
-        TextFile::appendRecord(out, row.translation);
+    for (std::size_t row = 0; row < m_rows.size(); ++row)
+        TextFile::appendRecord(out, savedText(int(row), m_rows[row].source, m_rows[row].translation));
     return out;
 }
 

@@ -16,7 +16,8 @@ class EntryStream;
 
 // The game's texts while the kit runs: for each record of "kvtexts.dat" its
 // source text and its translation, both as the record's bytes in the
-// translator's code page. Record index i is grid row i + 1.
+// translator's code page. `row` counts the records from 0; the translator
+// sees row number row + 1.
 //
 // Storage: loading puts every text it reads into one block, back to back
 // (a translation equal to its source is not stored twice), and each record
@@ -29,12 +30,12 @@ public:
     // Records whose translation is always saved as their source text: the
     // game reads them as they are (key names, format codes).
     static const std::array<int, 41> FixedTextRows;
-    static bool isFixed(int index);
-    // The text a save gives the game for record `index` (before a record
+    static bool isFixed(int row);
+    // The text a save gives the game for record `row` (before a record
     // cuts it): a fixed record's source, any other's translation.
-    static QByteArrayView savedText(int index, QByteArrayView source, QByteArrayView translation)
+    static QByteArrayView savedText(int row, QByteArrayView source, QByteArrayView translation)
     {
-        return isFixed(index) ? source : translation;
+        return isFixed(row) ? source : translation;
     }
 
     // One record's texts, as views into the table: valid while the table
@@ -51,17 +52,22 @@ public:
     // "kvmain.dat". Translations without a source record are dropped; a
     // source without a translation record is its own translation. Entries of
     // any length load whole.
+    //
+    // A fixed record gives the game its source text, which the translator
+    // may edit (a format code in another script): when "texts.dat" holds
+    // another text for it, that is the text an earlier save gave the game,
+    // so it becomes the row's source and translation alike, and the next
+    // save keeps it.
     void LoadTexts(EntryStream &stream);
 
     int rowCount() const { return int(m_rows.size()); }
-    const Row &row(int index) const { return m_rows[std::size_t(index)]; }
-    void setSource(int index, const QByteArray &text);
-    void setTranslation(int index, const QByteArray &text);
+    const Row &row(int row) const { return m_rows[std::size_t(row)]; }
+    void setSource(int row, const QByteArray &text);
+    void setTranslation(int row, const QByteArray &text);
 
-    // Puts the source text back into the translation of every fixed record.
-    void ResetFixedTexts();
-
-    // The translations as a text file: 2 + 200 x rowCount() bytes.
+    // What a save gives the game, as a text file of 2 + 200 x rowCount()
+    // bytes: each record's savedText(), so the fixed records hold their
+    // source text whatever their translation cells hold.
     QByteArray translationFile() const;
 
     // Writes translationFile() as "texts.dat" into `outputDirectory`.

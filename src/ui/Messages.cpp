@@ -117,6 +117,21 @@ bool Messages::askSaveFewerTexts(QWidget *parent, const QString &fewerTexts)
     return ask(box) == QMessageBox::Save;
 }
 
+QMessageBox::StandardButton Messages::askChangedOnDisk(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Warning, KitApplication::Title,
+                    QStringLiteral("\"lang.dat\" has changed on disk since the kit read or last saved it: another "
+                                   "save (kvtool, another window) wrote it meanwhile.\n\n"
+                                   "Reload the kit's texts and pictures from it (your unsaved edits are lost), "
+                                   "overwrite it with your work (what the other save wrote is lost, but stays in "
+                                   "\"lang.dat.bak\" until the next save), or cancel?"),
+                    QMessageBox::Reset | QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Reset)->setText(QStringLiteral("Reload"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Overwrite"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return ask(box);
+}
+
 QMessageBox::StandardButton Messages::askSaveBeforeClosing(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, KitApplication::Title,

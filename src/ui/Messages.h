@@ -52,6 +52,11 @@ public:
     static bool askReplaceGlyphs(QWidget *parent, const QString &glyphs);
     static bool askSaveFewerTexts(QWidget *parent, const QString &fewerTexts);
 
+    // Before a save: "lang.dat" changed on disk since the kit read or last
+    // saved it. Reset (reload the kit's work and lose the unsaved edits),
+    // Save (overwrite) or Cancel.
+    static QMessageBox::StandardButton askChangedOnDisk(QWidget *parent);
+
     // Closing on unsaved work: Save, Discard or Cancel.
     static QMessageBox::StandardButton askSaveBeforeClosing(QWidget *parent);
     // The kit folder is open in another window (`holder`): Open (anyway) or

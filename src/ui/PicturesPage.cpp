@@ -6,13 +6,10 @@
 #include "document/KitDocument.h"
 #include "packaging/KitSettings.h"
 #include "pictures/IndexedBmp.h"
-#include "pictures/PaletteFit.h"
 #include "pictures/PictureCatalogue.h"
-#include "pictures/TranslatedPictureCheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -50,13 +47,20 @@ QIcon rowMark(bool done)
     return QIcon(mark);
 }
 
-// Whether the file is a BMP, by its first bytes: a BMP the import cannot
-// load is damaged and is never fitted.
-bool startsAsBmp(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
-}
+// A picture's questions, in message boxes.
+class WindowPictureQuestions : public PictureQuestions {
+public:
+    explicit WindowPictureQuestions(QWidget *parent) : m_parent(parent) {}
+    void refused(const QString &refusal, const QString &detail) override
+    {
+        Messages::attention(m_parent, refusal, detail);
+    }
+    void loadFailed(const QString &message) override { Messages::showError(m_parent, message); }
+    bool useConverted() override { return Messages::askUseConverted(m_parent); }
+
+private:
+    QWidget *m_parent;
+};
 
 } // namespace
 
@@ -173,7 +177,8 @@ void PicturesPage::Button5Click()
     const int row = selectedRow();
     const QString path = chosenFile(pictureDialog(m_openDialog, "OpenPictureDialog1", false));
     if (!path.isEmpty()) {
-        if (const auto picture = pictureFromFile(path, *m_document.pictures().StandardPicture(row)))
+        WindowPictureQuestions questions(this);
+        if (const auto picture = m_document.kit().decidePicture(row, path, questions))
             m_document.setTranslatedPicture(row, *picture); // one step, whatever was asked on the way
     }
     PictSelComboBoxChange();
@@ -182,42 +187,6 @@ void PicturesPage::Button5Click()
 void PicturesPage::removeTranslatedPicture()
 {
     m_document.setTranslatedPicture(selectedRow(), QImage());
-}
-
-// What the file at `path` makes of a row whose standard picture is
-// `standard`: the picture to take, empty when refused; or nothing when the
-// row stays as it was (the file could not be loaded, or a converted picture
-// was declined that nothing had refused).
-std::optional<QImage> PicturesPage::pictureFromFile(const QString &path, const QImage &standard)
-{
-    using Check = TranslatedPictureCheck;
-    const Check::Verdict verdict = Check::checkFile(path, standard);
-    if (verdict.outcome == Check::Outcome::Accepted)
-        return verdict.picture;
-    if (verdict.outcome == Check::Outcome::Refused) {
-        Messages::attention(this, verdict.message);
-        // Refused for its format or palette, it may still use the game's colours alone.
-        const auto converted = verdict.message == QLatin1String(Check::SizesMismatch)
-            ? std::nullopt
-            : PaletteFit::withoutLoss(path, standard);
-        return converted && Messages::askUseConverted(this) ? *converted : QImage();
-    }
-    // Not a BMP: a picture in another format is taken only converted.
-    const PaletteFit::Fitting fitting = startsAsBmp(path) ? PaletteFit::Fitting() : PaletteFit::fitFile(path, standard);
-    switch (fitting.outcome) {
-    case PaletteFit::Outcome::Fitted:
-        return Messages::askUseConverted(this) ? std::optional(fitting.picture) : std::nullopt;
-    case PaletteFit::Outcome::LoadFailed:
-        Messages::showError(this, verdict.message);
-        return std::nullopt;
-    case PaletteFit::Outcome::ColoursMissing:
-    case PaletteFit::Outcome::Refused:
-        break;
-    }
-    // Another size, transparent pixels, or colours the palette lacks (named below the refusal).
-    const bool coloursMissing = fitting.outcome == PaletteFit::Outcome::ColoursMissing;
-    Messages::attention(this, fitting.message, coloursMissing ? fitting.foreignReport() : QString());
-    return QImage();
 }
 
 PictureFileDialog *PicturesPage::pictureDialog(PictureFileDialog *&dialog, const char *name, bool save)

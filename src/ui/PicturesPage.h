@@ -55,7 +55,6 @@ public slots:
 private:
     PictureFileDialog *pictureDialog(PictureFileDialog *&dialog, const char *name, bool save);
     QString chosenFile(PictureFileDialog *dialog);
-    std::optional<QImage> pictureFromFile(const QString &path, const QImage &standard);
     void markRow(int row);
 
     KitDocument &m_document;

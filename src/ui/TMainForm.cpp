@@ -179,32 +179,62 @@ void TMainForm::Button1Click()
     save();
 }
 
-// Asks first when the save would replace what the translator may not mean
-// to lose: glyphs of another font or code page that nobody chose today, and
-// text records. A check that cannot capture the font says nothing: the save
-// reports that itself.
-bool TMainForm::save()
-{
-    KitSave::Options options;
-    if (const auto check = m_document.checkSave()) {
-        if (check->glyphsReplaced && !m_document.glyphsChosen()
-            && !Messages::askReplaceGlyphs(this, check->glyphsWritten))
-            return false;
-        // Without any text to write the save refuses whatever the answer.
-        if (check->fewerTexts() && check->textsWritten > 0) {
-            if (!Messages::askSaveFewerTexts(this, KitSave::fewerTextsText(check->textsNow, check->textsWritten)))
-                return false;
-            options.allowFewerTexts = true;
+namespace {
+
+// A save's questions, in message boxes. Replacing glyphs of another font or
+// code page is asked only when nobody chose the font or code page today.
+class WindowSaveQuestions : public SaveQuestions {
+public:
+    WindowSaveQuestions(QWidget *parent, const KitDocument &document) : m_parent(parent), m_document(document) {}
+
+    ChangedOnDisk changedOnDisk() override
+    {
+        switch (Messages::askChangedOnDisk(m_parent)) {
+        case QMessageBox::Reset:
+            return ChangedOnDisk::Reload;
+        case QMessageBox::Save:
+            return ChangedOnDisk::Overwrite;
+        default:
+            return ChangedOnDisk::Cancel;
         }
     }
-    const auto saved = m_document.save(options);
+    bool replaceGlyphs(const KitSave::Check &check) override
+    {
+        return m_document.glyphsChosen() || Messages::askReplaceGlyphs(m_parent, check.glyphsWritten);
+    }
+    bool saveFewerTexts(const KitSave::Check &check) override
+    {
+        return Messages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
+    }
+
+private:
+    QWidget *m_parent;
+    const KitDocument &m_document;
+};
+
+} // namespace
+
+// True when "lang.dat" was written.
+bool TMainForm::save()
+{
+    WindowSaveQuestions questions(this, m_document);
+    const auto saved = m_document.save(questions);
     if (!saved) {
         Messages::saveFailed(this, saved.error());
         return false;
     }
-    m_outputFileList->setPlainText(saved->join(QLatin1Char('\n')));
-    Messages::completed(this);
-    return true;
+    switch (saved->outcome) {
+    case OpenKit::Saved::Outcome::Saved:
+        m_outputFileList->setPlainText(saved->files.join(QLatin1Char('\n')));
+        Messages::completed(this);
+        return true;
+    case OpenKit::Saved::Outcome::Reloaded:
+        Messages::startupProblems(this, saved->problems, {});
+        return false;
+    case OpenKit::Saved::Outcome::Declined:
+        break;
+    }
+    return false;
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

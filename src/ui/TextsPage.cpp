@@ -9,7 +9,6 @@
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "exchange/TextExchange.h"
-#include "exchange/TextImport.h"
 #include "io/FileSaver.h"
 #include "packaging/KitMigration.h"
 #include "packaging/KitSettings.h"
@@ -486,13 +485,12 @@ void TextsPage::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const auto file = TextExchange::read(path);
-    if (!file) {
-        Messages::showError(this, QString::fromStdString(file.error().text()));
+    const auto import = m_document.kit().readImport(path);
+    if (!import) {
+        Messages::showError(this, QString::fromStdString(import.error().text()));
         return;
     }
-    applyImport(TextImport::compute(file->entries, m_document.texts(), m_document.codePage()),
-                Messages::importDescription(path));
+    applyImport(*import, Messages::importDescription(path));
 }
 
 void TextsPage::takeFromOlderKit()
@@ -508,27 +506,22 @@ void TextsPage::takeFromOlderKit()
     if (m_olderKitDialog->exec() != QDialog::Accepted)
         return;
     const QString folder = m_olderKitDialog->selectedFiles().value(0);
-    const auto outcome = KitMigration::fromOlderKit(folder, m_document.texts());
+    auto outcome = KitMigration::fromOlderKit(folder, m_document.texts());
     if (!outcome) {
         Messages::showError(this, QString::fromStdString(outcome.error().text()));
         return;
     }
-    applyImport(*outcome, Messages::olderKitDescription(folder));
+    applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder));
 }
 
-void TextsPage::applyImport(const TextImport::Outcome &outcome, const QString &description)
+void TextsPage::applyImport(const OpenKit::Import &import, const QString &description)
 {
-    const QStringList report = outcome.report.lines(m_document.codePage().number());
-    const bool refused = outcome.report.anyRefused();
-    if (refused && !Messages::askImportTheRest(this, description, report))
+    const bool refused = import.outcome.report.anyRefused();
+    if (refused && !Messages::askImportTheRest(this, description, import.report))
         return;
-    QList<KitDocument::TextChange> changes;
-    changes.reserve(outcome.changes.size());
-    for (const TextImport::Change &change : outcome.changes)
-        changes.append({change.row, change.translation});
-    m_document.applyTranslations(changes, description);
+    m_document.applyTranslations(import.outcome.changes, description);
     if (!refused)
-        Messages::importReport(this, description, report);
+        Messages::importReport(this, description, import.report);
 }
 
 } // namespace orvanta

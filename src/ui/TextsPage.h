@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AnchorLayout.h"
-#include "exchange/TextImport.h"
+#include "packaging/OpenKit.h"
 
 #include <QFileDialog>
 #include <QList>
@@ -106,7 +106,7 @@ private:
     QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
     // Shows what an import or migration does and applies it as one step
     // named `description`, asking first when some translations are refused.
-    void applyImport(const TextImport::Outcome &outcome, const QString &description);
+    void applyImport(const OpenKit::Import &import, const QString &description);
     QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
     TextPreview *newPreview(QWidget *parent);
     TextChecksList *newChecksList(QWidget *parent);

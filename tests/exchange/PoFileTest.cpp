@@ -129,7 +129,7 @@ TEST(PoFile, AnEditorsEditOfOneMsgstrImportsExactlyThatChange)
     const TextImport::Outcome outcome = TextImport::compute(read->entries, texts, CodePage(1252));
     ASSERT_EQ(outcome.changes.size(), 1);
     EXPECT_EQ(outcome.changes[0].row, 1);
-    EXPECT_EQ(outcome.changes[0].translation,
+    EXPECT_EQ(outcome.changes[0].text,
               "Ein ziemlich langer Text, den ein \xDC" "bersetzungsprogramm \xFC" "ber mehr als eine Zeile umbricht, weil "
               "er \"ziemlich viel\" \xFC" "ber nichts sagt");
     EXPECT_EQ(outcome.report.count(Reason::NoTranslation), texts.rowCount() - 1);
@@ -259,8 +259,8 @@ TEST(PoFile, AnExportMergedByMsgmergeOntoANewTemplateImportsEveryTranslation)
     // Every moved entry found its row by msgctxt or by its source; what
     // gettext guessed for the reworded text comes marked for review.
     int marked = 0;
-    for (const TextImport::Change &change : outcome.changes)
-        marked += change.mark && change.mark->needsReview;
+    for (const ReviewMarks::Change &change : outcome.marks)
+        marked += change.mark.needsReview;
     EXPECT_EQ(marked, report.count(Reason::NeedsReview));
     EXPECT_GE(report.count(Reason::NeedsReview), 1);
     EXPECT_EQ(report.count(Reason::Obsolete), 1) << report.lines(1252).join('\n').toStdString();

@@ -73,17 +73,18 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
 
     ASSERT_EQ(outcome.changes.size(), 6);
     EXPECT_EQ(outcome.changes[0].row, 0);
-    EXPECT_EQ(outcome.changes[0].translation, "Eins");
+    EXPECT_EQ(outcome.changes[0].text, "Eins");
     EXPECT_EQ(outcome.changes[1].row, 3);
-    EXPECT_EQ(outcome.changes[1].translation, "Vier") << "a fuzzy translation is imported";
-    EXPECT_EQ(outcome.changes[1].mark, (TextImport::Mark{true, QStringLiteral("Check the gender")}));
+    EXPECT_EQ(outcome.changes[1].text, "Vier") << "a fuzzy translation is imported";
     EXPECT_EQ(outcome.changes[2].row, 12) << "the source moved from row 12 to row 13";
     EXPECT_EQ(outcome.changes[3].row, 1415);
-    EXPECT_EQ(outcome.changes[3].translation, "%d Tasten");
+    EXPECT_EQ(outcome.changes[3].text, "%d Tasten");
     EXPECT_EQ(outcome.changes[4].row, 9);
-    EXPECT_EQ(outcome.changes[4].translation, "  zehn  ") << "spaces are kept";
-    EXPECT_EQ(outcome.changes[5].translation, QByteArray(200, '\xE9')) << "200 bytes fit";
-    EXPECT_EQ(outcome.changes[0].mark, TextImport::Mark{}) << "the file says the row needs no review";
+    EXPECT_EQ(outcome.changes[4].text, "  zehn  ") << "spaces are kept";
+    EXPECT_EQ(outcome.changes[5].text, QByteArray(200, '\xE9')) << "200 bytes fit";
+    ASSERT_EQ(outcome.marks.size(), 1) << "row 1's file says it needs no review, as the kit has it";
+    EXPECT_EQ(outcome.marks[0].row, 3);
+    EXPECT_EQ(outcome.marks[0].mark, (ReviewMarks::Mark{true, false, QStringLiteral("Check the gender")}));
 
     const ImportReport &report = outcome.report;
     EXPECT_EQ(report.changed(), 6);
@@ -183,11 +184,11 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
             EXPECT_EQ((*entries)[1].note, exported[1].note) << what;
             EXPECT_EQ((*entries)[2].source, "  spaced  ") << what;
 
-            const auto marks = [&](int row) {
-                return row == 1 ? TextImport::Mark{true, exported[1].note} : TextImport::Mark{};
-            };
+            ReviewMarks marks;
+            marks.setMark(1, {true, false, exported[1].note});
             const TextImport::Outcome same = TextImport::compute(*entries, texts, codePage, marks);
             EXPECT_TRUE(same.changes.isEmpty()) << what;
+            EXPECT_TRUE(same.marks.isEmpty()) << what;
             EXPECT_FALSE(same.report.anyRefused()) << what;
 
             QList<ExchangeEntry> edited = *entries;
@@ -195,7 +196,7 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
             const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage, marks);
             ASSERT_EQ(changed.changes.size(), 1) << what;
             EXPECT_EQ(changed.changes[0].row, 1) << what;
-            EXPECT_EQ(changed.changes[0].translation, page.editedBytes) << what;
+            EXPECT_EQ(changed.changes[0].text, page.editedBytes) << what;
         }
     }
 }

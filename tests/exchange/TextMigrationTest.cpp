@@ -33,8 +33,9 @@ TEST(TextMigration, AddedMovedRewordedAndRemovedTextsEachGetTheirShare)
     EXPECT_EQ(migrated.row(6).translation, "Spiel laden") << "never overwritten";
     EXPECT_EQ(migrated.row(7).translation, "Quit to the desktop") << "the old row was not translated";
     EXPECT_EQ(migrated.row(0).translation, "Added first");
-    for (const TextImport::Change &change : outcome.changes)
-        EXPECT_EQ(change.mark.has_value() && change.mark->needsReview, change.row == 4) << change.row;
+    ASSERT_EQ(outcome.marks.size(), 1);
+    EXPECT_EQ(outcome.marks[0].row, 4);
+    EXPECT_TRUE(outcome.marks[0].mark.needsReview);
 
     const ImportReport &report = outcome.report;
     EXPECT_EQ(report.changed(), 4);

@@ -149,8 +149,10 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
     ASSERT_EQ(runTool(QStringLiteral("po2xliff"), {"kit.po", "back.xlf"}, dir).exitCode, 0);
     const auto back = TextExchange::read(dir.filePath("back.xlf"));
     ASSERT_TRUE(back.ok()) << back.error().text();
-    auto marks = [](int row) { return TextImport::Mark{row == 1, {}}; };
+    ReviewMarks marks;
+    marks.setMark(1, {.needsReview = true});
     const TextImport::Outcome outcome = TextImport::compute(back->entries, texts, CodePage(1252), marks);
     EXPECT_TRUE(outcome.changes.isEmpty()) << outcome.report.lines(1252).join('\n').toStdString();
+    EXPECT_TRUE(outcome.marks.isEmpty());
     EXPECT_EQ(outcome.report.unchanged(), 8) << outcome.report.lines(1252).join('\n').toStdString();
 }

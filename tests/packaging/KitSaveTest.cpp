@@ -5,11 +5,14 @@
 #include "io/WriteFaults.h"
 #include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
+#include "packaging/SaveLock.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -104,23 +107,79 @@ TEST(KitSave, OneSaveOfAKitAtATime)
     KitWork work(kit);
     KitSave::Options options;
     options.lockWait = std::chrono::milliseconds(200);
-    {
-        QLockFile otherSave(kit.path(KitSave::LockFileName));
-        ASSERT_TRUE(otherSave.tryLock(0));
-        const auto refused = KitSave::save(kit.dir(), work.work(), options);
-        ASSERT_FALSE(refused.ok());
-        EXPECT_EQ(refused.error().text(), "Another save of this kit is running.");
-        EXPECT_EQ(kit.read("lang.dat"), old);
-        EXPECT_EQ(kit.read("output/texts.dat"), "the other save's piece") << "the other save's pieces are left alone";
-        EXPECT_FALSE(QFile::exists(kit.path("lang.dat.bak")));
+    QLockFile otherSave(kit.path(SaveLock::FileName));
+    ASSERT_TRUE(otherSave.tryLock(0));
+    const auto refused = KitSave::save(kit.dir(), work.work(), options);
+    ASSERT_FALSE(refused.ok());
+    const QString message = QString::fromStdString(refused.error().text());
+    EXPECT_TRUE(message.startsWith("Another save of this kit is running. " + kit.path(SaveLock::FileName)
+                                   + " is held by process " + QString::number(QCoreApplication::applicationPid())
+                                   + " on " + QSysInfo::machineHostName() + " since "))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith("If no save of this kit runs there, delete that file and save again."));
+    EXPECT_EQ(kit.read("lang.dat"), old);
+    EXPECT_EQ(kit.read("output/texts.dat"), "the other save's piece") << "the other save's pieces are left alone";
+    EXPECT_FALSE(QFile::exists(kit.path("lang.dat.bak")));
+}
+
+// Lock files no save will ever clear: each is taken over, except the fresh
+// lock of a process on another host, which may still be saving.
+TEST(KitSave, StaleLocksOfEveryKindAreTakenOver)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray otherHost = "4242\nkvtool\nsomeone-elses-laptop\n";
+    struct Case {
+        const char *what;
+        QByteArray content;
+        QDateTime written;
+        bool saves;
+    };
+    const Case cases[] = {
+        {"a process that died on this host",
+         "2147483646\nkvtool\n" + QSysInfo::machineHostName().toUtf8() + "\n", now, true},
+        {"an empty lock", "", now.addSecs(-5), true},
+        {"garbage", "\x01\x02 not a lock \xFF", now.addSecs(-5), true},
+        {"another host, older than any save", otherHost, now.addSecs(-11 * 60), true},
+        {"another host, a minute old", otherHost, now.addSecs(-60), false},
+        {"an empty lock being written now", "", now, false},
+    };
+    for (const Case &c : cases) {
+        TempKit kit;
+        kit.installSampleData();
+        kit.write(SaveLock::FileName, c.content);
+        QFile lock(kit.path(SaveLock::FileName));
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(c.written, QFileDevice::FileModificationTime));
+        lock.close();
+        KitWork work(kit);
+        KitSave::Options options;
+        options.lockWait = std::chrono::milliseconds(100);
+        const auto saved = KitSave::save(kit.dir(), work.work(), options);
+        EXPECT_EQ(saved.ok(), c.saves) << c.what << ": " << errorOf(saved);
+        EXPECT_EQ(QFile::exists(kit.path("lang.dat")), c.saves) << c.what;
+        EXPECT_EQ(QFile::exists(kit.path(SaveLock::FileName)), !c.saves) << c.what << ": a save leaves no lock behind";
+        if (!c.saves && !c.content.isEmpty())
+            EXPECT_NE(errorOf(saved).find("held by process 4242 on someone-elses-laptop since"), std::string::npos)
+                << errorOf(saved);
     }
-    // The lock of a save whose process died is taken over.
-    kit.write(KitSave::LockFileName,
-              "2147483646\nkvtool\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    const auto saved = KitSave::save(kit.dir(), work.work(), options);
-    ASSERT_TRUE(saved.ok()) << errorOf(saved);
-    EXPECT_EQ(kit.read("lang.dat.bak"), old);
-    EXPECT_FALSE(QFile::exists(kit.path(KitSave::LockFileName))) << "a save leaves no lock behind";
+}
+
+// A killed save leaves the new lang.dat and lang.dat.bak it was writing;
+// the next save removes them, and nothing else.
+TEST(KitSave, TheNextSaveRemovesWhatKilledSavesLeft)
+{
+    TempKit kit;
+    kit.installSampleData();
+    const QStringList leftovers{"lang.dat.0badf00d.new", "lang.dat.bak.12345678.new"};
+    const QStringList others{"lang.dat.my-notes.new", "texts.po.12345678.new", "lang.dat.bak"};
+    for (const QString &name : leftovers + others)
+        kit.write(name, "bytes");
+    KitWork work(kit);
+    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    for (const QString &name : leftovers)
+        EXPECT_FALSE(QFile::exists(kit.path(name))) << name.toStdString();
+    for (const QString &name : others)
+        EXPECT_TRUE(QFile::exists(kit.path(name))) << name.toStdString();
 }
 
 TEST(KitSave, WithoutSourceTextsTheKitSaysSoAndSavesNothing)

@@ -80,14 +80,19 @@ KitWindow::Seen KitWindow::press(const QKeySequence &keys, QMessageBox::Standard
 
 KitWindow::Seen KitWindow::save(QMessageBox::StandardButton answer) const
 {
-    MessageBoxAnswerer answerer(answer);
+    return save(QList<QMessageBox::StandardButton>{answer});
+}
+
+KitWindow::Seen KitWindow::save(const QList<QMessageBox::StandardButton> &answers) const
+{
+    MessageBoxAnswerer answerer(answers);
     QTest::mouseClick(find<QWidget>("Button1"), Qt::LeftButton);
     return answerer.seen();
 }
 
-bool KitWindow::close(QMessageBox::StandardButton answer, Seen *seen) const
+bool KitWindow::close(const QList<QMessageBox::StandardButton> &answers, Seen *seen) const
 {
-    MessageBoxAnswerer answerer(answer);
+    MessageBoxAnswerer answerer(answers);
     const bool closed = form->close();
     if (seen)
         *seen = answerer.seen();

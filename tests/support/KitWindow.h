@@ -47,9 +47,11 @@ public:
     void type(int gridRow, const QString &text) const;
     // Presses `keys` on the focused widget, answering the boxes they open.
     Seen press(const QKeySequence &keys, QMessageBox::StandardButton answer = QMessageBox::Ok) const;
-    // Clicks the save button and answers what it shows with `answer`.
+    // Clicks the save button and answers what it shows with `answer`, or
+    // with `answers` one box after the other.
     Seen save(QMessageBox::StandardButton answer = QMessageBox::Ok) const;
+    Seen save(const QList<QMessageBox::StandardButton> &answers) const;
     // Closes the window, answering a question with `answer`; true when it
     // closed.
-    bool close(QMessageBox::StandardButton answer, Seen *seen = nullptr) const;
+    bool close(const QList<QMessageBox::StandardButton> &answers, Seen *seen = nullptr) const;
 };

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 // Answers the next modal message boxes as a user would: records each box's
-// title and text, then presses `button`. Create it before the action that
-// opens the boxes.
+// title and text, then presses the answer. Given one answer, it presses it
+// in every box; given several, one per box in order, the last for every box
+// after them. A box without the wanted button fails the test, and is
+// closed with Escape so that the test goes on. Create it before the action
+// that opens the boxes.
 class MessageBoxAnswerer : public QObject {
 public:
     explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);
+    explicit MessageBoxAnswerer(const QList<QMessageBox::StandardButton> &answers);
 
     struct Seen {
         QString title;
@@ -22,7 +27,7 @@ public:
 private:
     void poll();
 
-    QMessageBox::StandardButton m_button;
+    QList<QMessageBox::StandardButton> m_answers;
     QTimer m_timer;
     QList<Seen> m_seen;
 };

@@ -57,7 +57,8 @@ TEST(TextChecker, WarnsAboutWhatTheGameWouldShowWrongly)
          {{"too-long", "201 bytes: the save keeps the first 200 and cuts the last character, \"Z\""}}},
         {"cut characters are decoded and control characters shown", 0, "Start", b200 + "\xC0\t" + QByteArray(50, 'b'),
          {{"too-long", QString::fromUtf8("252 bytes: the save keeps the first 200 and cuts the last 52 characters, "
-                                         "\"\u0410\u2409") + QString(38, QLatin1Char('b')) + QString::fromUtf8("\u2026\"")}},
+                                         "\"\u0410\u2409") + QString(38, QLatin1Char('b')) + QString::fromUtf8("\u2026\"")},
+          {"control", "the translation holds a tab, which the original does not"}},
          1251},
         {"spaces lost on both sides", 0, " Start ", "\xD1\xF2\xE0\xF0\xF2",
          {{"spaces", "the original starts with 1 space, the translation with no space; "
@@ -92,6 +93,25 @@ TEST(TextChecker, WarnsAboutWhatTheGameWouldShowWrongly)
         {"a fixed record saves its source, whose length counts", Fixed, b200 + "Z", b200 + "Z",
          {{"too-long", "201 bytes: the save keeps the first 200 and cuts the last character, \"Z\""}}},
         {"the row before the fixed ones is free", Fixed - 1, "%d gold", "%d Gold", {}},
+        {"a word doubled, any case", 0, "The door", "Die die T\xFCr",
+         {{"double-word", "\"die\" is written twice in a row"}}},
+        {"a doubling the source has too", 0, "Bye bye", "Tschau tschau", {}},
+        {"the same word across punctuation is no doubling", 0, "Yes, yes", "Ja. Ja", {}},
+        {"a Cyrillic word doubled", 0, "Main menu", "\xC3\xEB\xE0\xE2\xED\xEE\xE5 \xE3\xEB\xE0\xE2\xED\xEE\xE5",
+         {{"double-word", QString::fromUtf8("\"\u0433\u043b\u0430\u0432\u043d\u043e\u0435\" is written twice in a row")}},
+         1251},
+        {"full stop dropped", 0, "Saved.", "Gespeichert",
+         {{"punctuation", "the original ends with \".\", the translation with no end punctuation"}}},
+        {"question became exclamation", 0, "Quit?", "Beenden!",
+         {{"punctuation", "the original ends with \"?\", the translation with \"!\""}}},
+        {"colon added", 0, "Name", "Nom :",
+         {{"punctuation", "the original ends with no end punctuation, the translation with \":\""}}},
+        {"three dots and the ellipsis are one", 0, "Loading\x85", "Laden...", {}},
+        {"a double space inside", 0, "New game", "Neues  Spiel",
+         {{"double-space", "two spaces in a row inside the translation"}}},
+        {"a line break and a tab inside", 0, "New game", "Neues\nSpiel\t1\x01",
+         {{"control", "the translation holds a line break, a tab, control character 01, which the original does not"}}},
+        {"a line break the source has too", 0, "New\ngame", "Neues\nSpiel", {}},
     };
     for (const CheckCase &c : cases)
         EXPECT_EQ(run(c), c.expected) << c.what;

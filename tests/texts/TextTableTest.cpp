@@ -135,7 +135,7 @@ TEST(TextTable, EntriesOfAnyLengthLoadWholeAndIgnoreAPartRecord)
     }
 }
 
-TEST(TextTable, FixedRecordsAreSavedAsTheirSource)
+TEST(TextTable, FixedRecordsAreSavedAsTheirSourceAndLoadBackAsSaved)
 {
     QList<QByteArray> texts;
     for (int i = 0; i < 1700; ++i)
@@ -146,7 +146,6 @@ TEST(TextTable, FixedRecordsAreSavedAsTheirSource)
     table.setSource(1610, "edited source of row 1611");
     table.setTranslation(1622, "typed into row 1623");
     table.setTranslation(1623, "row 1624 is free");
-    table.ResetFixedTexts();
 
     const QList<QByteArray> saved = TextFile::read(table.translationFile());
     ASSERT_EQ(saved.size(), 1700);
@@ -155,10 +154,19 @@ TEST(TextTable, FixedRecordsAreSavedAsTheirSource)
     EXPECT_EQ(str(saved[1610]), "edited source of row 1611");
     EXPECT_EQ(str(saved[1622]), "src 1622");
     EXPECT_EQ(str(saved[1623]), "row 1624 is free");
+    EXPECT_EQ(str(table.row(1415).translation), "typed into row 1416") << "what is written, not the table, is reset";
     EXPECT_EQ(TextTable::FixedTextRows.front(), 1415);
     EXPECT_EQ(TextTable::FixedTextRows.back(), 1622);
 
+    // The next start: the text a fixed record gave the game comes back as
+    // the row's source, so the save after it writes it again.
+    TextTable next = load({{"TEXTS.DAT", table.translationFile().toStdString()}}, {{"KVTEXTS.DAT", textFile(texts)}});
+    EXPECT_EQ(str(next.row(1610).source), "edited source of row 1611");
+    EXPECT_EQ(str(next.row(1610).translation), "edited source of row 1611");
+    EXPECT_EQ(str(next.row(1415).source), "src 1415");
+    EXPECT_EQ(str(next.row(1414).source), "src 1414") << "a free row keeps its source";
+    EXPECT_EQ(next.translationFile(), table.translationFile());
+
     TextTable small = load({}, {{"KVTEXTS.DAT", textFile({"only"})}});
-    small.ResetFixedTexts(); // rows past the end change nothing
-    EXPECT_EQ(small.translationFile().toStdString(), textFile({"only"}));
+    EXPECT_EQ(small.translationFile().toStdString(), textFile({"only"})); // fixed rows past the end change nothing
 }

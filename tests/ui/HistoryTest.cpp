@@ -145,24 +145,24 @@ TEST(History, CtrlSSavesWhatIsTypedAndKeepsTheFocusInTheGrid)
     EXPECT_TRUE(k.document().hasUnsavedWork());
     k.press(Redo);
     KitWindow::Seen asked;
-    EXPECT_TRUE(k.close(QMessageBox::Cancel, &asked));
+    EXPECT_TRUE(k.close({QMessageBox::Cancel}, &asked));
     EXPECT_TRUE(asked.isEmpty()) << "redone up to the save: nothing to ask";
 }
 
 TEST(History, ClosingOnUnsavedWorkAsksSaveDiscardOrCancel)
 {
     struct Case {
-        QMessageBox::StandardButton answer;
+        QList<QMessageBox::StandardButton> answers; // one per box
         bool saveFails;
         bool closes;
         QStringList boxes;
         const char *saved; // what lang.dat holds afterwards
     };
     const Case cases[] = {
-        {QMessageBox::Save, false, true, {"Orvanta Localization Kit", "Completed"}, "Neu"},
-        {QMessageBox::Discard, false, true, {"Orvanta Localization Kit"}, ""},
-        {QMessageBox::Cancel, false, false, {"Orvanta Localization Kit"}, ""},
-        {QMessageBox::Save, true, false, {"Orvanta Localization Kit", "Orvanta Localization Kit"}, ""},
+        {{QMessageBox::Save, QMessageBox::Ok}, false, true, {"Orvanta Localization Kit", "Completed"}, "Neu"},
+        {{QMessageBox::Discard}, false, true, {"Orvanta Localization Kit"}, ""},
+        {{QMessageBox::Cancel}, false, false, {"Orvanta Localization Kit"}, ""},
+        {{QMessageBox::Save, QMessageBox::Ok}, true, false, {"Orvanta Localization Kit", "Orvanta Localization Kit"}, ""},
     };
     for (const Case &c : cases) {
         KitWindow k;
@@ -172,13 +172,13 @@ TEST(History, ClosingOnUnsavedWorkAsksSaveDiscardOrCancel)
         k.showPage(1);
         k.type(2, "Neu");
         KitWindow::Seen seen;
-        EXPECT_EQ(k.close(c.answer, &seen), c.closes) << c.answer;
+        EXPECT_EQ(k.close(c.answers, &seen), c.closes) << c.answers[0];
         QStringList titles;
         for (const auto &box : seen)
             titles.append(box.title);
-        EXPECT_EQ(titles, c.boxes) << c.answer;
-        EXPECT_TRUE(seen.value(0).text.contains("not saved")) << c.answer;
-        EXPECT_EQ(savedTranslation(k.kit, 2), c.saved) << c.answer;
-        EXPECT_EQ(k.document().hasUnsavedWork(), !c.closes || c.answer == QMessageBox::Discard) << c.answer;
+        EXPECT_EQ(titles, c.boxes) << c.answers[0];
+        EXPECT_TRUE(seen.value(0).text.contains("not saved")) << c.answers[0];
+        EXPECT_EQ(savedTranslation(k.kit, 2), c.saved) << c.answers[0];
+        EXPECT_EQ(k.document().hasUnsavedWork(), !c.closes || c.answers[0] == QMessageBox::Discard) << c.answers[0];
     }
 }

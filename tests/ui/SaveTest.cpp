@@ -6,9 +6,14 @@
 #include "io/WriteFaults.h"
 #include "packaging/KitLoader.h"
 #include "packaging/KitSave.h"
+#include "packaging/OpenKit.h"
 #include "texts/TextFile.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QPlainTextEdit>
 #include <QTableView>
 
@@ -40,6 +45,25 @@ struct SampleWindow : KitWindow {
     }
 };
 
+// Another save of the kit (kvtool, another window) that agrees to all.
+struct OtherSave : SaveQuestions {
+    ChangedOnDisk changedOnDisk() override { return ChangedOnDisk::Overwrite; }
+    bool replaceGlyphs(const KitSave::Check &) override { return true; }
+    bool saveFewerTexts(const KitSave::Check &) override { return true; }
+};
+
+// Saves the kit in `dir` with row 4's translation `text`, as another save would.
+void saveElsewhere(OpenKit &kit, const QByteArray &text)
+{
+    ASSERT_TRUE(kit.load().empty());
+    kit.setCodePage(CodePage::localeDefault());
+    kit.texts().setTranslation(3, text);
+    OtherSave agree;
+    const auto saved = kit.save(agree);
+    ASSERT_TRUE(saved.ok());
+    ASSERT_EQ(saved->outcome, OpenKit::Saved::Outcome::Saved);
+}
+
 } // namespace
 
 TEST(Save, WritesTextsAndGlyphsIntoANewLangDat)
@@ -68,8 +92,8 @@ TEST(Save, WritesTextsAndGlyphsIntoANewLangDat)
     ASSERT_EQ(texts.size(), rows);
     EXPECT_EQ(texts[1], "Spiel laden");
     EXPECT_EQ(texts[1415], k.document().text(1415, KitDocument::Source)) << "fixed records are saved as their source";
-    EXPECT_EQ(k.grid()->model()->index(1415, TextTableModel::Translation).data().toString(),
-              QString::fromLatin1(texts[1415])) << "and the grid shows it";
+    EXPECT_EQ(k.grid()->model()->index(1415, TextTableModel::Translation).data().toString(), "not to be translated")
+        << "the save changes what it writes, not the work: undo and redo after it stay true";
     EXPECT_FALSE(QFile::exists(k.kit.path("output")));
     EXPECT_EQ(k.find<QPlainTextEdit>("Memo1")->toPlainText().split('\n').size(), 3);
     EXPECT_FALSE(k.document().hasUnsavedWork());
@@ -209,7 +233,7 @@ TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
         EXPECT_TRUE(seen[0].text.startsWith(c.asked)) << c.what << ": " << seen[0].text.toStdString();
         EXPECT_EQ(k.kit.read("lang.dat"), old) << c.what;
 
-        seen = k.save(c.goOn);
+        seen = k.save({c.goOn, QMessageBox::Ok});
         ASSERT_EQ(seen.size(), 2) << c.what;
         EXPECT_EQ(seen[1].title, "Completed") << c.what;
         EXPECT_NE(k.kit.read("lang.dat"), old) << c.what;
@@ -224,4 +248,102 @@ TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
     const auto seen = k.save();
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen[0].title, "Completed");
+}
+
+// The readme's way to give the game another text for a fixed row: its
+// source cell. The text lang.dat holds for it comes back at the next start,
+// and the next save keeps it.
+TEST(Save, AFixedRowsTextSurvivesARestartBetweenTwoSaves)
+{
+    SampleWindow k;
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1251\n");
+    k.openOnTexts();
+    ASSERT_EQ(k.document().codePage().number(), 1251);
+    ASSERT_TRUE(TextTable::isFixed(1424));
+    ASSERT_EQ(k.document().text(1424, KitDocument::Source), "%d gold");
+    QLineEdit *editor = k.edit(1425, TextTableModel::Source);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QInputMethodEvent typed; // a Cyrillic keyboard layout's text, as the input method commits it
+    typed.setCommitString(QString::fromUtf8("%d золота"));
+    QApplication::sendEvent(editor, &typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    const QByteArray wanted = CodePage(1251).encode(QString::fromUtf8("%d золота")).value();
+    ASSERT_EQ(k.save().size(), 1);
+    ASSERT_EQ(k.savedTexts().value(1424), wanted);
+
+    k.openOnTexts(); // the next start
+    EXPECT_EQ(k.document().text(1424, KitDocument::Source), wanted) << "the source cell shows what the game gets";
+    EXPECT_FALSE(k.document().hasUnsavedWork());
+    ASSERT_EQ(k.save().size(), 1);
+    EXPECT_EQ(k.savedTexts().value(1424), wanted) << "the second save keeps it";
+}
+
+// Someone saved lang.dat while the window had it open: the window asks
+// before it replaces it, and each answer does what it says.
+TEST(Save, ALangDatChangedOnDiskIsAskedAboutBeforeItIsReplaced)
+{
+    const QString asked = "\"lang.dat\" has changed on disk since the kit read or last saved it";
+    struct Case {
+        const char *what;
+        QMessageBox::StandardButton answer;
+        QByteArray row3, row4; // what lang.dat holds afterwards
+        bool unsaved;          // the window still has unsaved work
+    };
+    const Case cases[] = {
+        {"reload", QMessageBox::Reset, "", "other's", false},
+        {"overwrite", QMessageBox::Save, "window's", "", false},
+        {"cancel", QMessageBox::Cancel, "", "other's", true},
+    };
+    for (const Case &c : cases) {
+        SampleWindow k;
+        k.openOnTexts();
+        const QByteArray source3 = k.document().text(2, KitDocument::Source);
+        const QByteArray source4 = k.document().text(3, KitDocument::Source);
+        k.type(3, "window's");
+        OpenKit other(k.kit.dir());
+        saveElsewhere(other, "other's");
+
+        const auto seen = k.save({c.answer, QMessageBox::Ok});
+        ASSERT_GE(seen.size(), 1) << c.what;
+        EXPECT_TRUE(seen[0].text.startsWith(asked)) << c.what << ": " << seen[0].text.toStdString();
+        EXPECT_EQ(seen.size(), c.answer == QMessageBox::Save ? 2 : 1) << c.what;
+        const QList<QByteArray> saved = k.savedTexts();
+        EXPECT_EQ(saved.value(2), c.row3.isEmpty() ? source3 : c.row3) << c.what;
+        EXPECT_EQ(saved.value(3), c.row4.isEmpty() ? source4 : c.row4) << c.what;
+        EXPECT_EQ(k.document().hasUnsavedWork(), c.unsaved) << c.what;
+        if (c.answer == QMessageBox::Reset) {
+            EXPECT_EQ(k.document().text(3, KitDocument::Translation), "other's") << "the window shows the kit on disk";
+            EXPECT_EQ(k.document().text(2, KitDocument::Translation), source3);
+            EXPECT_EQ(k.grid()->model()->index(3, TextTableModel::Translation).data().toString(), "other's");
+            EXPECT_EQ(k.save().size(), 1) << "nothing to ask once reloaded";
+        }
+    }
+}
+
+// The race of two saves made certain: the window's save waits at the lock
+// while another save of the kit completes; it then finds lang.dat changed
+// and asks, instead of writing over the other save's work.
+TEST(Save, ASaveHeldAtTheLockWhileAnotherCompletesAsksBeforeOverwriting)
+{
+    SampleWindow k;
+    k.openOnTexts();
+    k.type(3, "window's");
+    auto other = std::make_unique<OpenKit>(k.kit.dir());
+    ASSERT_TRUE(other->holdSaveLock().ok());
+    int waited = 0;
+    QObject::connect(&k.document(), &KitDocument::waitingForAnotherSave, [&](const QString &holder) {
+        ++waited;
+        EXPECT_TRUE(holder.startsWith("process " + QString::number(QCoreApplication::applicationPid())))
+            << holder.toStdString();
+        saveElsewhere(*other, "other's");
+        other.reset(); // the other save ends, and with it its lock
+    });
+    const auto seen = k.save(QMessageBox::Cancel);
+    EXPECT_EQ(waited, 1);
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen[0].text.startsWith("\"lang.dat\" has changed on disk")) << seen[0].text.toStdString();
+    EXPECT_EQ(k.savedTexts().value(3), "other's") << "the other save's work is not lost";
+    EXPECT_TRUE(k.document().hasUnsavedWork());
 }

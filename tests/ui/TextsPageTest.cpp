@@ -281,7 +281,7 @@ TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEndCtrlGToARow)
 
 // A kit of 1,417 texts made for the count: rows 1416 and 1417 are fixed
 // (and not counted), rows 1 to 3 translated, with warnings in rows 2, 3
-// and 1416.
+// and 1416 (whose text from lang.dat is loaded back, then edited).
 TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
 {
     KitWindow k;
@@ -301,13 +301,16 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
     k.open();
     k.showPage(1);
+    QAbstractItemModel *grid = k.grid()->model();
+    EXPECT_EQ(grid->index(1415, TextTableModel::Source).data().toString(), "x");
+    k.type(1416, "y");
+    k.grid()->setCurrentIndex(grid->index(0, TextTableModel::Translation));
     auto *progress = k.find<QLabel>("ProgressLabel");
     auto *bytes = k.find<QLabel>("ByteCountLabel");
     EXPECT_TRUE(progress->text().startsWith("3 of 1,415 texts translated (0%) \u00B7 ")) << progress->text().toStdString();
     EXPECT_TRUE(progress->text().contains(">3 warnings</a>"));
     EXPECT_EQ(bytes->text(), "3 / 200 bytes");
 
-    QAbstractItemModel *grid = k.grid()->model();
     auto state = [grid](int row) { return grid->index(row - 1, TextTableModel::Number); };
     EXPECT_EQ(state(1).data(Qt::ToolTipRole).toString(), "Translated");
     EXPECT_TRUE(state(1).data(Qt::BackgroundRole).isValid());

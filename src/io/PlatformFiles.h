@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <filesystem>
+#include <optional>
+
+class QFile;
+
+namespace orvanta {
+
+// The file operations whose form differs from one system to another, each
+// with one promise on every system; FileWriter builds the kit's saves on
+// them. PlatformFilesPosix.cpp holds the Linux form, PlatformFilesWindows.cpp
+// the Windows one; the build takes the system's own.
+//
+// A failure comes back as the reason, in words for the translator (what
+// went wrong and, where the kit can tell, what to do); the caller adds the
+// file's name.
+class PlatformFiles {
+public:
+    using Failure = std::optional<QString>;
+
+    // `path` as the system's file calls take it. On Windows the wide
+    // characters are kept, so a kit in a folder whose name lies outside the
+    // system's code page (C:\Users\Jörg\Документы\kit) opens and saves.
+    static std::filesystem::path nativePath(const QString &path);
+
+    // Makes every byte written to the open `file`, and its length, durable:
+    // fsync, FlushFileBuffers.
+    static Failure sync(QFile &file);
+
+    // Puts the closed file at `from` in the place of `to` in one step, so
+    // that `to` is at every moment either the old file or the whole new
+    // one, and makes the change durable (a sync of the folder, a
+    // write-through move). On a refusal nothing has changed: `to` is the old
+    // file, `from` is still there. A refusal because another program holds
+    // `to` open (Windows keeps an open file in place) says so.
+    static Failure replace(const QString &from, const QString &to);
+
+    // Gives the file at `path` the second name `link` (a hard link), or
+    // fails where the file system has none.
+    static Failure hardLink(const QString &path, const QString &link);
+
+    // Copies up to `size` bytes from `offset` in the open `source` to the
+    // current position of the open `target` inside the kernel, where the
+    // system can (Linux's copy_file_range, as cp does); returns how many it
+    // copied, 0 where the system has no such copy or it could not go on. The
+    // caller writes the rest itself, and meets (and names) whatever stopped
+    // the copy.
+    static qint64 kernelCopy(QFile &source, qint64 offset, QFile &target, qint64 size);
+};
+
+} // namespace orvanta

@@ -1,0 +1,161 @@
+#include "OpenKit.h"
+
+#include "KitCompiler.h"
+#include "KitLoader.h"
+#include "exchange/TextExchange.h"
+#include "font/FontChoice.h"
+#include "pictures/PaletteFit.h"
+#include "pictures/TranslatedPictureCheck.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orvanta {
+
+OpenKit::OpenKit(const QString &directory)
+    : m_directory(directory)
+    , m_glyphFont(FontChoice::defaultFont())
+    , m_codePage(CodePage::localeDefault())
+{
+}
+
+std::vector<FormatError> OpenKit::load()
+{
+    // The stamp first: a save that lands while this reads is seen as a change.
+    m_langDat = FileStamp::of(QDir(m_directory).filePath(KitCompiler::ArchiveName));
+    return KitLoader::load(m_directory, m_texts, m_pictures);
+}
+
+Result<OpenKit::Import> OpenKit::readImport(const QString &path) const
+{
+    const auto file = TextExchange::read(path);
+    if (!file)
+        return file.error();
+    return importEntries(file->entries);
+}
+
+OpenKit::Import OpenKit::importEntries(const QList<ExchangeEntry> &entries) const
+{
+    return imported(TextImport::compute(entries, m_texts, m_codePage));
+}
+
+OpenKit::Import OpenKit::imported(TextImport::Outcome outcome) const
+{
+    QStringList report = outcome.report.lines(m_codePage.number());
+    return {std::move(outcome), std::move(report)};
+}
+
+namespace {
+
+// Whether the file is a BMP, by its first bytes: a BMP the import cannot
+// load is damaged and is never fitted.
+bool startsAsBmp(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
+}
+
+} // namespace
+
+std::optional<QImage> OpenKit::decidePicture(int row, const QString &path, PictureQuestions &questions) const
+{
+    using Check = TranslatedPictureCheck;
+    const QImage &standard = *m_pictures.StandardPicture(row);
+    const Check::Verdict verdict = Check::checkFile(path, standard);
+    if (verdict.outcome == Check::Outcome::Accepted)
+        return verdict.picture;
+    if (verdict.outcome == Check::Outcome::Refused) {
+        questions.refused(verdict.message, QString());
+        // Refused for its format or palette, it may still use the game's colours alone.
+        const auto converted = verdict.message == QLatin1String(Check::SizesMismatch)
+            ? std::nullopt
+            : PaletteFit::withoutLoss(path, standard);
+        return converted && questions.useConverted() ? *converted : QImage();
+    }
+    // Not a BMP: a picture in another format is taken only converted.
+    const PaletteFit::Fitting fitting = startsAsBmp(path) ? PaletteFit::Fitting() : PaletteFit::fitFile(path, standard);
+    switch (fitting.outcome) {
+    case PaletteFit::Outcome::Fitted:
+        return questions.useConverted() ? std::optional(fitting.picture) : std::nullopt;
+    case PaletteFit::Outcome::LoadFailed:
+        questions.loadFailed(verdict.message);
+        return std::nullopt;
+    case PaletteFit::Outcome::ColoursMissing:
+    case PaletteFit::Outcome::Refused:
+        break;
+    }
+    // Another size, transparent pixels, or colours the palette lacks (named below the refusal).
+    const bool coloursMissing = fitting.outcome == PaletteFit::Outcome::ColoursMissing;
+    questions.refused(fitting.message, coloursMissing ? fitting.foreignReport() : QString());
+    return QImage();
+}
+
+Status OpenKit::holdSaveLock(std::chrono::milliseconds wait, const std::function<void(const QString &)> &waiting)
+{
+    auto lock = std::make_unique<SaveLock>(m_directory);
+    if (Status locked = lock->lock(wait, waiting); !locked)
+        return locked;
+    m_heldLock = std::move(lock);
+    return Done{};
+}
+
+KitSave::Work OpenKit::work()
+{
+    const auto glyphs = savedGlyphs();
+    return {m_texts, m_glyphFont, m_codePage, m_pictures, glyphs ? *glyphs : nullptr};
+}
+
+Result<KitSave::Check> OpenKit::checkSave()
+{
+    return KitSave::check(m_directory, work());
+}
+
+Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::milliseconds lockWait)
+{
+    std::optional<SaveLock> ownLock;
+    if (!m_heldLock) {
+        ownLock.emplace(m_directory);
+        if (Status locked = ownLock->lock(lockWait, [&questions](const QString &holder) { questions.waiting(holder); });
+            !locked)
+            return locked.error();
+    }
+    const QString archive = QDir(m_directory).filePath(KitCompiler::ArchiveName);
+    Saved saved;
+    if (FileStamp::of(archive) != m_langDat) {
+        switch (questions.changedOnDisk()) {
+        case SaveQuestions::ChangedOnDisk::Reload:
+            saved.outcome = Saved::Outcome::Reloaded;
+            saved.problems = load();
+            return saved;
+        case SaveQuestions::ChangedOnDisk::Cancel:
+            saved.outcome = Saved::Outcome::Declined;
+            return saved;
+        case SaveQuestions::ChangedOnDisk::Overwrite:
+            break;
+        }
+    }
+    // A check that cannot capture the font asks nothing: the save says why.
+    bool allowFewerTexts = false;
+    if (const auto check = checkSave()) {
+        if (check->glyphsReplaced && !questions.replaceGlyphs(*check)) {
+            saved.outcome = Saved::Outcome::Declined;
+            return saved;
+        }
+        // Without any text to write the save refuses whatever the answer.
+        if (check->fewerTexts() && check->textsWritten > 0) {
+            if (!questions.saveFewerTexts(*check)) {
+                saved.outcome = Saved::Outcome::Declined;
+                return saved;
+            }
+            allowFewerTexts = true;
+        }
+    }
+    auto files = KitSave::write(m_directory, work(), allowFewerTexts);
+    if (!files)
+        return files.error();
+    m_langDat = FileStamp::of(archive);
+    saved.files = *files;
+    return saved;
+}
+
+} // namespace orvanta

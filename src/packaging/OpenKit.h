@@ -1,0 +1,167 @@
+#pragma once
+
+#include "KitSave.h"
+#include "SaveLock.h"
+#include "core/FormatError.h"
+#include "core/Result.h"
+#include "exchange/TextImport.h"
+#include "font/GlyphCache.h"
+#include "io/FileStamp.h"
+#include "pictures/PictureSlots.h"
+#include "texts/CodePage.h"
+#include "texts/TextTable.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace orvanta {
+
+// What a save needs a person answered, asked by whichever front end saves:
+// the window with message boxes, kvtool from its options. Every question
+// comes while the save holds the kit's save lock.
+class SaveQuestions {
+public:
+    enum class ChangedOnDisk {
+        Reload,    // read the kit's work from disk again; the unsaved work is lost, nothing is written
+        Overwrite, // save over what is on disk now
+        Cancel,    // write nothing, keep the work
+    };
+
+    virtual ~SaveQuestions() = default;
+
+    // Another save of the kit holds its lock (`holder` says who); this one
+    // waits a few seconds for it. Only told, never asked.
+    virtual void waiting(const QString &holder) { Q_UNUSED(holder); }
+    // "lang.dat" is not the one the kit read or last saved: someone else
+    // saved it meanwhile (kvtool, another window, a copy).
+    virtual ChangedOnDisk changedOnDisk() = 0;
+    // The save replaces glyphs of another font or code page (check.glyphsReplaced).
+    virtual bool replaceGlyphs(const KitSave::Check &check) = 0;
+    // The save writes fewer text records than "lang.dat" holds (check.fewerTexts()).
+    virtual bool saveFewerTexts(const KitSave::Check &check) = 0;
+};
+
+// What taking a redrawn picture needs a person told or asked: the window
+// shows message boxes, kvtool prints and answers from its options.
+class PictureQuestions {
+public:
+    virtual ~PictureQuestions() = default;
+    // The picture is refused (the "Attantion" message), with `detail` below
+    // it when there is more to say.
+    virtual void refused(const QString &refusal, const QString &detail) = 0;
+    // The file could not be loaded; the row stays as it was.
+    virtual void loadFailed(const QString &message) = 0;
+    // The picture would do converted to the game palette: take it so?
+    virtual bool useConverted() = 0;
+};
+
+// A kit folder open for work, the same for the window and kvtool: its texts,
+// translated pictures, glyph font and code page, read as the kit reads them
+// at start-up, and the save of that work into the folder's "lang.dat".
+// KitDocument wraps it with the undo history; kvtool uses it as it is.
+//
+// A save never builds on a "lang.dat" it has not seen: under the save lock
+// it compares "lang.dat" with the one it read or last wrote (FileStamp) and,
+// when another save came between, asks (SaveQuestions::changedOnDisk). A
+// command that reads and saves at once (kvtool) takes the lock before it
+// reads (holdSaveLock), so nothing can come between.
+class OpenKit {
+public:
+    struct Saved {
+        enum class Outcome {
+            Saved,    // "lang.dat" written: `files` were packed
+            Declined, // a question was answered no: nothing written
+            Reloaded, // the work was read from disk again: nothing written
+        };
+        Outcome outcome = Outcome::Saved;
+        QStringList files;
+        std::vector<FormatError> problems; // after Reloaded: what load() found
+    };
+
+    // `directory` is the kit folder. The kit starts empty, with the default
+    // glyph font and the locale's code page.
+    explicit OpenKit(const QString &directory);
+
+    const QString &directory() const { return m_directory; }
+
+    // Reads the texts and the translated pictures from "lang.dat" and
+    // "kvmain.dat" (KitLoader) and remembers which "lang.dat" it read.
+    std::vector<FormatError> load();
+
+    const TextTable &texts() const { return m_texts; }
+    TextTable &texts() { return m_texts; }
+    const PictureSlots &pictures() const { return m_pictures; }
+    PictureSlots &pictures() { return m_pictures; }
+    const QFont &glyphFont() const { return m_glyphFont; }
+    void setGlyphFont(const QFont &font) { m_glyphFont = font; }
+    const CodePage &codePage() const { return m_codePage; }
+    void setCodePage(int number) { m_codePage = CodePage(number); }
+
+    // The glyphs the next save writes (the glyph font in the code page) and
+    // the game's standard glyphs, each captured on first use and kept. A
+    // font past the glyph files' limits gives its refusal. Capturing draws
+    // text: ask on the GUI thread.
+    Result<GlyphCache::Entry> savedGlyphs() { return m_glyphCache.glyphs(m_glyphFont, m_codePage.number()); }
+    Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(); }
+
+    // An import into the translations, computed against the kit's texts
+    // (TextImport), not applied: of a translators' file (CSV, PO or XLIFF),
+    // of entries read already, or an outcome computed elsewhere (an older
+    // kit's translations, KitMigration).
+    struct Import {
+        TextImport::Outcome outcome;
+        QStringList report; // ImportReport::lines, for the translator
+    };
+    Result<Import> readImport(const QString &path) const;
+    Import importEntries(const QList<ExchangeEntry> &entries) const;
+    Import imported(TextImport::Outcome outcome) const;
+    // kvtool applies an import at once; the window as one undo step.
+    void apply(const Import &import) { TextImport::apply(import.outcome.changes, m_texts); }
+
+    // What the file at `path` makes of catalogue row `row`, as "Choose
+    // translated picture" decides it: the size, format and palette tests
+    // (TranslatedPictureCheck), and for a picture they refuse, or one that
+    // is not a BMP, a fitting to the game palette without loss offered
+    // through `questions`. Returns the picture to take (empty when refused,
+    // which clears the row), or nothing when the row stays as it was (the
+    // file could not be loaded, or a converted picture was declined that
+    // nothing had refused). Does not change the kit.
+    std::optional<QImage> decidePicture(int row, const QString &path, PictureQuestions &questions) const;
+
+    // Takes the save lock until the kit is closed, for a command that reads
+    // the kit and saves it at once; call it before load(). `waiting` as in
+    // SaveLock::lock.
+    Status holdSaveLock(std::chrono::milliseconds wait = DefaultLockWait,
+                        const std::function<void(const QString &)> &waiting = {});
+
+    // What a save now would replace in "lang.dat" (KitSave::check).
+    Result<KitSave::Check> checkSave();
+
+    // Saves the work into "lang.dat" (KitSave) as the save button does,
+    // under the save lock, asking `questions` what the save needs answered.
+    // The work itself is not changed (the fixed records are reset only in
+    // what is written), unless the answer is to reload it.
+    Result<Saved> save(SaveQuestions &questions, std::chrono::milliseconds lockWait = DefaultLockWait);
+
+    static constexpr std::chrono::milliseconds DefaultLockWait = std::chrono::seconds(5);
+
+private:
+    KitSave::Work work();
+
+    QString m_directory;
+    TextTable m_texts;
+    PictureSlots m_pictures;
+    QFont m_glyphFont;
+    CodePage m_codePage;
+    GlyphCache m_glyphCache;
+    FileStamp m_langDat; // the "lang.dat" read or last written
+    std::unique_ptr<SaveLock> m_heldLock;
+};
+
+} // namespace orvanta
