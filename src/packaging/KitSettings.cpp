@@ -162,14 +162,14 @@ void KitSettings::setPage(int page)
     write(WindowPage, page);
 }
 
-std::optional<int> KitSettings::row() const
+std::optional<int> KitSettings::rowNumber() const
 {
     return number(WindowRow, 1, INT_MAX);
 }
 
-void KitSettings::setRow(int row)
+void KitSettings::setRowNumber(int rowNumber)
 {
-    write(WindowRow, row);
+    write(WindowRow, rowNumber);
 }
 
 QString KitSettings::pictureFolder() const

@@ -48,14 +48,14 @@ public:
     void setCodePage(int number);
 
     // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
-    // index, the grid row, the folder a picture dialog last used and the
+    // index, the grid's row number (from 1), the folder a picture dialog last used and the
     // glyph sheet's zoom (1 to 4, or 0 for the largest that fits).
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
     std::optional<int> page() const;
     void setPage(int page);
-    std::optional<int> row() const;
-    void setRow(int row);
+    std::optional<int> rowNumber() const;
+    void setRowNumber(int rowNumber);
     QString pictureFolder() const;
     void setPictureFolder(const QString &folder);
     std::optional<int> glyphSheetZoom() const;

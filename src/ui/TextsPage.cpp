@@ -108,7 +108,7 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     addActions();
 
     showProgress();
-    setCurrentRow(settings.row().value_or(1));
+    setCurrentRowNumber(settings.rowNumber().value_or(1));
     connect(m_textGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid()) // not a row the search has just hidden
@@ -121,8 +121,8 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     // A text that changes in another row than the current one was undone or
     // redone there: the grid goes to it, so the translator sees what changed.
     connect(&document, &KitDocument::textsChanged, this, [this](int firstRow, int lastRow) {
-        if (firstRow == lastRow && firstRow + 1 != currentRow())
-            setCurrentRow(firstRow + 1);
+        if (firstRow == lastRow && firstRow + 1 != currentRowNumber())
+            setCurrentRowNumber(firstRow + 1);
     });
     connect(m_review, &DocumentReview::reviewed, this, [this](int firstRow, int lastRow) {
         showProgress();
@@ -190,7 +190,7 @@ void TextsPage::addActions()
     m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-int TextsPage::currentRow() const
+int TextsPage::currentRowNumber() const
 {
     if (m_model->rowCount() == 0)
         return 0;
@@ -198,11 +198,11 @@ int TextsPage::currentRow() const
     return (record >= 0 ? record : m_currentRecord) + 1;
 }
 
-void TextsPage::setCurrentRow(int gridRow)
+void TextsPage::setCurrentRowNumber(int rowNumber)
 {
-    const int record = std::clamp(gridRow, 1, std::max(1, m_model->rowCount())) - 1;
+    const int record = std::clamp(rowNumber, 1, std::max(1, m_model->rowCount())) - 1;
     selectRecord(record, std::max(m_textGrid->currentIndex().column(), int(TextTableModel::Source)));
-    ShowRowTexts(currentRow());
+    ShowRowTexts(currentRowNumber());
 }
 
 void TextsPage::selectRecord(int record, int column)
@@ -224,28 +224,28 @@ void TextsPage::goToRecord(int record, int column)
     m_textGrid->setFocus(Qt::ShortcutFocusReason);
 }
 
-void TextsPage::ShowRowTexts(int row)
+void TextsPage::ShowRowTexts(int rowNumber)
 {
-    m_sourceText->setText(m_model->text(row - 1, TextTableModel::Source));
-    m_translationText->setText(m_model->text(row - 1, TextTableModel::Translation));
-    showRowMeasures(row - 1);
+    m_sourceText->setText(m_model->text(rowNumber - 1, TextTableModel::Source));
+    m_translationText->setText(m_model->text(rowNumber - 1, TextTableModel::Translation));
+    showRowMeasures(rowNumber - 1);
 }
 
 void TextsPage::StringGridSelectCell(int, int ARow)
 {
     m_currentRecord = ARow - 1;
     ShowRowTexts(ARow);
-    m_settings.setRow(ARow);
+    m_settings.setRowNumber(ARow);
 }
 
 void TextsPage::StringGridEnter()
 {
-    ShowRowTexts(currentRow());
+    ShowRowTexts(currentRowNumber());
 }
 
 void TextsPage::StringGridSetEditText(int, int, const QString &)
 {
-    ShowRowTexts(currentRow());
+    ShowRowTexts(currentRowNumber());
 }
 
 // The byte counter and the preview of record `record`.
@@ -336,8 +336,8 @@ void TextsPage::goToNextUntranslated()
 
 void TextsPage::askRowNumber()
 {
-    if (const int row = Messages::askRowNumber(this, currentRow(), m_model->rowCount()); row > 0)
-        goToRecord(row - 1, TextTableModel::Translation);
+    if (const int rowNumber = Messages::askRowNumber(this, currentRowNumber(), m_model->rowCount()); rowNumber > 0)
+        goToRecord(rowNumber - 1, TextTableModel::Translation);
 }
 
 bool TextsPage::eventFilter(QObject *watched, QEvent *event)

@@ -57,18 +57,18 @@ public:
     QWidget *windowRow() const { return m_windowRow; }
 
     // The grid's current row, from 1; 0 when the grid is empty.
-    int currentRow() const;
-    // Makes `gridRow` current (the first or last row when it lies outside),
+    int currentRowNumber() const;
+    // Makes row number `rowNumber` current (the first or last row when it lies outside),
     // showing every row when the search or filter hides it.
-    void setCurrentRow(int gridRow);
+    void setCurrentRowNumber(int rowNumber);
 
     // Captures the glyphs for the `wider` check and the preview: the page
     // starts without them, and the window asks once it is first painted.
     void measureWidths();
 
 public slots:
-    // `Label11` and `Label12` show the two texts of grid row `row`.
-    void ShowRowTexts(int row);
+    // `Label11` and `Label12` show the two texts of row number `rowNumber`.
+    void ShowRowTexts(int rowNumber);
     void StringGridSelectCell(int ACol, int ARow);
     void StringGridEnter();
     void StringGridSetEditText(int ACol, int ARow, const QString &Value);

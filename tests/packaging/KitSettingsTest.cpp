@@ -21,7 +21,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
         font.setStrikeOut(true);
         settings.setGlyphFont(font);
         settings.setCodePage(1251);
-        settings.setRow(1416);
+        settings.setRowNumber(1416);
         EXPECT_TRUE(settings.warnings().isEmpty());
     }
     const QString ini = QString::fromUtf8(kit.read(KitSettings::FileName));
@@ -39,7 +39,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
     EXPECT_FALSE(font->italic());
     EXPECT_TRUE(font->strikeOut());
     EXPECT_EQ(again.codePage(), 1251);
-    EXPECT_EQ(again.row(), 1416);
+    EXPECT_EQ(again.rowNumber(), 1416);
     EXPECT_TRUE(again.warnings().isEmpty());
 }
 
