@@ -18,15 +18,6 @@ using namespace orvanta;
 
 namespace {
 
-QList<QByteArray> savedTexts(const QString &path)
-{
-    for (const auto &[name, bytes] : archiveContents(path)) {
-        if (name == "TEXTS.DAT")
-            return TextFile::read(QByteArray::fromStdString(bytes));
-    }
-    return {};
-}
-
 // Another save of the kit that agrees to all.
 struct OtherSave : SaveQuestions {
     ChangedOnDisk changedOnDisk() override { return ChangedOnDisk::Overwrite; }

@@ -18,16 +18,6 @@ using namespace orvanta;
 
 namespace {
 
-// The texts of the TEXTS.DAT entry of the archive at `path`.
-QList<QByteArray> savedTexts(const QString &path)
-{
-    for (const auto &[name, bytes] : archiveContents(path)) {
-        if (name == "TEXTS.DAT")
-            return TextFile::read(QByteArray::fromStdString(bytes));
-    }
-    return {};
-}
-
 } // namespace
 
 TEST(KvToolTexts, ExportLoadsLikeTheKitAndQuotesCsv)

@@ -1,6 +1,7 @@
 #include "ArchiveContents.h"
 
 #include "core/ArchiveFile.h"
+#include "texts/TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -22,4 +23,13 @@ std::vector<std::string> entryNames(const QString &path)
     for (const auto &entry : archiveContents(path))
         names.push_back(entry.first);
     return names;
+}
+
+QList<QByteArray> savedTexts(const QString &path)
+{
+    for (const auto &[name, bytes] : archiveContents(path)) {
+        if (name == "TEXTS.DAT")
+            return orvanta::TextFile::read(QByteArray::fromStdString(bytes));
+    }
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <string>
@@ -13,3 +15,6 @@ using ArchiveContents = std::vector<std::pair<std::string, std::string>>;
 
 ArchiveContents archiveContents(const QString &path);
 std::vector<std::string> entryNames(const QString &path);
+// The text records of the TEXTS.DAT entry of the archive at `path` (a
+// saved lang.dat); empty when it has none.
+QList<QByteArray> savedTexts(const QString &path);

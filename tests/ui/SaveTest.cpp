@@ -36,13 +36,7 @@ struct SampleWindow : KitWindow {
         return seen;
     }
 
-    QList<QByteArray> savedTexts() const
-    {
-        for (const auto &[name, bytes] : archiveContents(kit.path("lang.dat")))
-            if (name == "TEXTS.DAT")
-                return TextFile::read(QByteArray::fromStdString(bytes));
-        return {};
-    }
+    QList<QByteArray> savedTexts() const { return ::savedTexts(kit.path("lang.dat")); }
 };
 
 // Another save of the kit (kvtool, another window) that agrees to all.
