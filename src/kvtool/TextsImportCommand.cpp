@@ -25,18 +25,13 @@ int TextsImportCommand::run(const QStringList &args)
         "reads the kit under its save lock, so a save that ends meanwhile is built on, not lost."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po, .pot, .xlf or .xliff file."));
-    const CommonOptions::Font fontOptions{QString(), QString()};
-    fontOptions.addTo(parser);
-    const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
                                          QStringLiteral("Import the other translations when some are refused."));
+    parser.addOption(skipRefused);
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const CommonOptions::SaveOptions saving;
-    parser.addOptions({codePage, skipRefused});
-    saving.addTo(parser);
-    if (!ToolOutput::parse(parser, args, 2))
-        return ToolOutput::Misused;
     CommonOptions::KitFolder folder;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
+    if (const int failed = openToSave(parser, args, codePage, saving, folder))
         return failed;
     const QString path = parser.positionalArguments().at(1);
     const auto file = TextExchange::read(path);
@@ -67,22 +62,29 @@ int TextsImportCommand::migrate(const QStringList &args)
         "while the kit is open in a window, unless --while-open."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("oldkit"), QStringLiteral("The older kit folder."));
-    const CommonOptions::Font fontOptions{QString(), QString()};
-    fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const CommonOptions::SaveOptions saving;
-    parser.addOption(codePage);
-    saving.addTo(parser);
-    if (!ToolOutput::parse(parser, args, 2))
-        return ToolOutput::Misused;
     CommonOptions::KitFolder folder;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
+    if (const int failed = openToSave(parser, args, codePage, saving, folder))
         return failed;
     const QString oldKit = parser.positionalArguments().at(1);
     auto outcome = KitMigration::fromOlderKit(oldKit, folder.kit.texts());
     if (!outcome)
         return ToolOutput::fail(outcome.error());
     return finish(folder, oldKit, folder.kit.imported(std::move(*outcome)), false, parser, saving);
+}
+
+int TextsImportCommand::openToSave(QCommandLineParser &parser, const QStringList &args,
+                                   const QCommandLineOption &codePage, const CommonOptions::SaveOptions &saving,
+                                   CommonOptions::KitFolder &folder)
+{
+    const CommonOptions::Font fontOptions{QString(), QString()};
+    fontOptions.addTo(parser);
+    parser.addOption(codePage);
+    saving.addTo(parser);
+    if (!ToolOutput::parse(parser, args, 2))
+        return ToolOutput::Misused;
+    return CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving);
 }
 
 int TextsImportCommand::finish(CommonOptions::KitFolder &folder, const QString &what, const OpenKit::Import &import,

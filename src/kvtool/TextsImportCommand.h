@@ -16,6 +16,12 @@ public:
     static int migrate(const QStringList &args);
 
 private:
+    // Adds the options both commands share (font, code page, the save's) to
+    // `parser`, parses `args` (two positional arguments) and opens the kit
+    // for a save; 0, or the exit code of a wrong use or a refusal.
+    static int openToSave(QCommandLineParser &parser, const QStringList &args, const QCommandLineOption &codePage,
+                          const CommonOptions::SaveOptions &saving, CommonOptions::KitFolder &folder);
+
     // Reports `import` under `what` on standard error, then applies and
     // saves it unless something was refused (and not `skipRefused`) or
     // nothing changes; returns the exit code.
