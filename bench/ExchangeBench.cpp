@@ -15,6 +15,7 @@
 #include "exchange/TextMigration.h"
 #include "io/FileSaver.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
@@ -142,7 +143,7 @@ private:
 
 Result<QByteArray> written(TextExchange::Format format, const QString &path)
 {
-    return TextExchange::write(format, TextExchange::entries(files().translated, cyrillic()),
+    return TextExchange::write(format, TextExchange::entries(files().translated, ReviewMarks(), cyrillic()),
                                {1251, QStringLiteral("ru"), QDateTime::currentDateTimeUtc()}, path);
 }
 

@@ -10,6 +10,7 @@ DocumentReview::DocumentReview(KitDocument &document, QObject *parent)
 {
     reviewAll();
     connect(&document, &KitDocument::textsChanged, this, &DocumentReview::reviewRows);
+    connect(&document, &KitDocument::marksChanged, this, &DocumentReview::reviewRows);
     connect(&document, &KitDocument::glyphFontChanged, this, &DocumentReview::reviewAll);
     connect(&document, &KitDocument::codePageChanged, this, &DocumentReview::reviewAll);
 }
@@ -34,6 +35,7 @@ void DocumentReview::reviewAll()
     if (m_measuring && m_standard && m_saved)
         checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
     m_review = TextReview(std::move(checker));
+    m_review.setMarks(&m_document.marks());
     m_review.reviewAll(m_document.texts());
     emit glyphsChanged();
     emit reviewed(0, m_review.rowCount() - 1);

@@ -11,8 +11,8 @@ namespace orvanta {
 
 // The review of the document's texts (row states, check findings, progress),
 // kept current as the document changes, for the Texts page and whoever
-// shows it: an edited record is re-checked alone, so a keystroke costs one
-// row's checks; a change of the glyph font or the code page reviews every
+// shows it: an edited record, or one whose review mark changed, is
+// re-checked alone, so a keystroke costs one row's checks; a change of the glyph font or the code page reviews every
 // record again, with the `wider` check measuring in the glyphs the next save
 // writes against the game's standard glyphs. While the glyph font is past
 // the glyph files' limits there is nothing to measure with, and the review
@@ -33,6 +33,8 @@ public:
     explicit DocumentReview(KitDocument &document, QObject *parent = nullptr);
 
     const TextReview &review() const { return m_review; }
+    // The marks the review's states come from (the document's).
+    const ReviewMarks &marks() const { return m_document.marks(); }
     // The game's standard glyphs, and the glyphs the next save writes (or
     // the refusal of the glyph font).
     const Result<GlyphCache::Entry> &standardGlyphs() const { return m_standard; }

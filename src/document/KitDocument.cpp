@@ -2,6 +2,7 @@
 
 #include "CodePageCommand.h"
 #include "GlyphFontCommand.h"
+#include "MarksCommand.h"
 #include "PictureCommand.h"
 #include "TextEditCommand.h"
 #include "TranslationsCommand.h"
@@ -29,6 +30,8 @@ KitDocument::~KitDocument() = default;
 std::vector<FormatError> KitDocument::load()
 {
     std::vector<FormatError> problems = m_kit.load();
+    if (m_kit.marksProblem())
+        problems.push_back(*m_kit.marksProblem());
     m_undoStack.clear();
     return problems;
 }
@@ -62,9 +65,17 @@ void KitDocument::editText(int row, Side side, const QByteArray &text, int editi
         m_undoStack.push(new TextEditCommand(*this, row, side, text, editing));
 }
 
-void KitDocument::applyTranslations(const QList<TextChange> &changes, const QString &description)
+void KitDocument::applyTranslations(const QList<TextChange> &changes, const QString &description,
+                                    const QList<ReviewMarks::Change> &marks)
 {
-    auto command = std::make_unique<TranslationsCommand>(*this, changes, description);
+    auto command = std::make_unique<TranslationsCommand>(*this, changes, marks, description);
+    if (!command->isEmpty())
+        m_undoStack.push(command.release());
+}
+
+void KitDocument::setMarks(const QList<ReviewMarks::Change> &changes, const QString &description)
+{
+    auto command = std::make_unique<MarksCommand>(*this, changes, description);
     if (!command->isEmpty())
         m_undoStack.push(command.release());
 }
@@ -127,8 +138,10 @@ Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::
         m_undoStack.setClean();
     if (saved->outcome == OpenKit::Saved::Outcome::Reloaded) {
         m_undoStack.clear();
-        if (texts().rowCount() > 0)
+        if (texts().rowCount() > 0) {
             emit textsChanged(0, texts().rowCount() - 1);
+            emit marksChanged(0, texts().rowCount() - 1);
+        }
         for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
             if (*pictures().TranslatedPicture(row) != picturesBefore[std::size_t(row)])
                 emit translatedPictureChanged(row);
@@ -152,6 +165,20 @@ void KitDocument::storeTexts(const QList<TextChange> &changes, Side side)
         last = std::max(last, change.row);
     }
     emit textsChanged(first, last);
+}
+
+void KitDocument::storeMarks(const QList<ReviewMarks::Change> &changes)
+{
+    if (changes.isEmpty())
+        return;
+    int first = changes.front().row;
+    int last = first;
+    for (const ReviewMarks::Change &change : changes) {
+        m_kit.marks().setMark(change.row, change.mark);
+        first = std::min(first, change.row);
+        last = std::max(last, change.row);
+    }
+    emit marksChanged(first, last);
 }
 
 void KitDocument::storePicture(int row, const QImage &picture)

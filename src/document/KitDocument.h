@@ -23,7 +23,8 @@ namespace orvanta {
 class KitSettings;
 
 // The kit folder open for the translator's work (an OpenKit: the text
-// table, the nine picture slots, the glyph font and the code page), with the
+// table, the review marks, the nine picture slots, the glyph font and the
+// code page), with the
 // history of every change. Views read it and change it only through its change methods, each
 // of which pushes one undo step; the signals tell the views (and whoever
 // remembers settings) what changed, whether by a change, an undo or a redo.
@@ -49,7 +50,8 @@ public:
 
     // Reads the texts and the translated pictures from "lang.dat" and
     // "kvmain.dat" and forgets the history; call it before views attach.
-    // Returns what was found damaged; a missing archive is no problem.
+    // Returns what was found damaged (the archives, the review file); a
+    // missing archive is no problem.
     std::vector<FormatError> load();
     // Takes the glyph font and the code page the translator chose last time,
     // where `settings` remembers them; not a change of its own.
@@ -57,6 +59,9 @@ public:
 
     const TextTable &texts() const { return m_kit.texts(); }
     QByteArray text(int row, Side side) const;
+    // The translator's review marks and notes (kept in their own file of the
+    // kit folder, saved with the texts).
+    const ReviewMarks &marks() const { return m_kit.marks(); }
     const PictureSlots &pictures() const { return m_kit.pictures(); }
     const QFont &glyphFont() const { return m_kit.glyphFont(); }
     const CodePage &codePage() const { return m_kit.codePage(); }
@@ -78,8 +83,12 @@ public:
     // number (the keystrokes of one editing of one cell) make one step
     // together, and typing back the text the editing began with leaves none.
     void editText(int row, Side side, const QByteArray &text, int editing = 0);
-    // Many translations at once (an import), described for the history.
-    void applyTranslations(const QList<TextChange> &changes, const QString &description);
+    // Many translations at once (an import), with the review marks it
+    // brings, described for the history.
+    void applyTranslations(const QList<TextChange> &changes, const QString &description,
+                           const QList<ReviewMarks::Change> &marks = {});
+    // Review marks or notes of rows (needs review, done as it is, a note).
+    void setMarks(const QList<ReviewMarks::Change> &changes, const QString &description);
     // A picture accepted for `row`, or an empty image when a refusal clears it.
     void setTranslatedPicture(int row, const QImage &picture);
     // A font change that the FontDescription does not show is no change.
@@ -99,6 +108,8 @@ public:
 signals:
     // Rows firstRow..lastRow (record indices) may show other texts.
     void textsChanged(int firstRow, int lastRow);
+    // Rows firstRow..lastRow may have other review marks or notes.
+    void marksChanged(int firstRow, int lastRow);
     void translatedPictureChanged(int row);
     void glyphFontChanged(const QFont &font);
     void codePageChanged(int number);
@@ -108,6 +119,7 @@ signals:
 private:
     friend class TextEditCommand;
     friend class TranslationsCommand;
+    friend class MarksCommand;
     friend class PictureCommand;
     friend class GlyphFontCommand;
     friend class CodePageCommand;
@@ -117,6 +129,7 @@ private:
 
     // What the commands do and undo: the state changes and its signal.
     void storeTexts(const QList<TextChange> &changes, Side side);
+    void storeMarks(const QList<ReviewMarks::Change> &changes);
     void storePicture(int row, const QImage &picture);
     void storeGlyphFont(const QFont &font);
     void storeCodePage(int number);

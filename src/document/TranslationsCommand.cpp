@@ -3,9 +3,10 @@
 namespace orvanta {
 
 TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<TextChange> &changes,
-                                         const QString &description)
+                                         const QList<ReviewMarks::Change> &marks, const QString &description)
     : QUndoCommand(description)
     , m_document(document)
+    , m_marks(document, marks, description)
 {
     for (const TextChange &change : changes) {
         if (change.row < 0 || change.row >= document.texts().rowCount())
@@ -20,12 +21,14 @@ TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<Text
 
 void TranslationsCommand::undo()
 {
+    m_marks.undo();
     m_document.storeTexts(m_before, KitDocument::Translation);
 }
 
 void TranslationsCommand::redo()
 {
     m_document.storeTexts(m_after, KitDocument::Translation);
+    m_marks.redo();
 }
 
 } // namespace orvanta

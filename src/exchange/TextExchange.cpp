@@ -5,6 +5,7 @@
 #include "XliffFile.h"
 #include "font/GameTextRenderer.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QFile>
@@ -41,8 +42,8 @@ QString TextExchange::languageOf(int codePage)
     return languages.value(codePage);
 }
 
-QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const CodePage &codePage,
-                                           const GameTextRenderer *standardGlyphs)
+QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const ReviewMarks &marks,
+                                           const CodePage &codePage, const GameTextRenderer *standardGlyphs)
 {
     QList<ExchangeEntry> entries;
     entries.reserve(texts.rowCount());
@@ -50,6 +51,8 @@ QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const CodePag
         ExchangeEntry entry{QString::number(row + 1), codePage.decode(texts.row(row).source),
                             codePage.decode(texts.row(row).translation)};
         entry.fixed = TextTable::isFixed(row);
+        entry.needsReview = marks.needsReview(row);
+        entry.note = marks.note(row);
         if (standardGlyphs)
             entry.sourceWidth = standardGlyphs->width(texts.row(row).source);
         entries.append(entry);

@@ -14,6 +14,7 @@ namespace orvanta {
 
 class CodePage;
 class GameTextRenderer;
+class ReviewMarks;
 class TextTable;
 
 // The kit's texts in the translators' own files: which format a file name
@@ -38,9 +39,9 @@ public:
     static std::optional<Format> formatNamed(const QString &name);
 
     // One entry per text, in row order, decoded through `codePage`, with
-    // each source's width in `standardGlyphs` when given (the game's own
-    // glyphs); no marks (the caller adds what it knows).
-    static QList<ExchangeEntry> entries(const TextTable &texts, const CodePage &codePage,
+    // the row's review mark and note from `marks`, and each source's width
+    // in `standardGlyphs` when given (the game's own glyphs).
+    static QList<ExchangeEntry> entries(const TextTable &texts, const ReviewMarks &marks, const CodePage &codePage,
                                         const GameTextRenderer *standardGlyphs = nullptr);
 
     // The language the translation is in when nothing names it: the one

@@ -154,10 +154,12 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
     return outcome;
 }
 
-void TextImport::apply(const QList<TextChange> &changes, TextTable &texts)
+void TextImport::apply(const Outcome &outcome, TextTable &texts, ReviewMarks &marks)
 {
-    for (const TextChange &change : changes)
+    for (const TextChange &change : outcome.changes)
         texts.setTranslation(change.row, change.text);
+    for (const ReviewMarks::Change &change : outcome.marks)
+        marks.setMark(change.row, change.mark);
 }
 
 } // namespace orvanta

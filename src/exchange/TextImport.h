@@ -43,7 +43,8 @@ public:
     static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const CodePage &codePage,
                            const ReviewMarks &marks = ReviewMarks());
 
-    static void apply(const QList<TextChange> &changes, TextTable &texts);
+    // The outcome's translations into `texts` and its marks into `marks`.
+    static void apply(const Outcome &outcome, TextTable &texts, ReviewMarks &marks);
 };
 
 } // namespace orvanta

@@ -112,6 +112,8 @@ int CommonOptions::openKit(const QCommandLineParser &parser, const QCommandLineO
     });
     if (saving && lost != problems.end())
         return ToolOutput::fail(*lost);
+    if (const auto &marks = folder.kit.marksProblem())
+        problems.push_back(*marks); // kept aside: the command works on without marks
     for (const FormatError &problem : problems)
         ToolOutput::warn(QString::fromStdString(problem.text()));
     if (noSources)

@@ -66,7 +66,7 @@ int TextsExportCommand::run(const QStringList &args)
         return ToolOutput::fail(standard.error());
     const OpenKit &kit = folder.kit;
     const QList<ExchangeEntry> entries =
-        TextExchange::entries(kit.texts(), kit.codePage(), *standard ? &(*standard)->text : nullptr);
+        TextExchange::entries(kit.texts(), kit.marks(), kit.codePage(), *standard ? &(*standard)->text : nullptr);
     const QString chosenLanguage =
         parser.isSet(language) ? parser.value(language) : KitSettings(kit.directory()).language();
     const auto bytes = TextExchange::write(chosen, entries,

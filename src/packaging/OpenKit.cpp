@@ -23,7 +23,22 @@ std::vector<FormatError> OpenKit::load()
 {
     // The stamp first: a save that lands while this reads is seen as a change.
     m_langDat = FileStamp::of(QDir(m_directory).filePath(KitCompiler::ArchiveName));
-    return KitLoader::load(m_directory, m_texts, m_pictures);
+    std::vector<FormatError> problems = KitLoader::load(m_directory, m_texts, m_pictures);
+    const QString marksPath = QDir(m_directory).filePath(ReviewMarks::FileName);
+    auto marks = ReviewMarks::read(marksPath);
+    m_marks = marks ? *marks : ReviewMarks();
+    m_marksProblem.reset();
+    m_marksUnwritable = false;
+    if (!marks) {
+        FormatError problem = marks.error();
+        const auto aside = ReviewMarks::keepAside(marksPath);
+        problem.what += aside ? "; it is kept as " + QDir::toNativeSeparators(*aside).toStdString()
+                                    + " and the kit goes on without review marks and notes"
+                              : "; " + aside.error().text() + ", so no save writes review marks until it is mended";
+        m_marksUnwritable = !aside;
+        m_marksProblem = std::move(problem);
+    }
+    return problems;
 }
 
 Result<OpenKit::Import> OpenKit::readImport(const QString &path) const
@@ -36,7 +51,7 @@ Result<OpenKit::Import> OpenKit::readImport(const QString &path) const
 
 OpenKit::Import OpenKit::importEntries(const QList<ExchangeEntry> &entries) const
 {
-    return imported(TextImport::compute(entries, m_texts, m_codePage));
+    return imported(TextImport::compute(entries, m_texts, m_codePage, m_marks));
 }
 
 OpenKit::Import OpenKit::imported(TextImport::Outcome outcome) const
@@ -99,6 +114,15 @@ Status OpenKit::holdSaveLock(std::chrono::milliseconds wait, const std::function
     return Done{};
 }
 
+Status OpenKit::saveMarks() const
+{
+    const QString path = QDir(m_directory).filePath(ReviewMarks::FileName);
+    // A kit without marks gets no file; one whose marks were all taken away gets an empty one.
+    if (m_marksUnwritable || (m_marks.isEmpty() && !QFile::exists(path)))
+        return Done{};
+    return m_marks.save(path);
+}
+
 KitSave::Work OpenKit::work()
 {
     const auto glyphs = savedGlyphs();
@@ -126,6 +150,8 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
         case SaveQuestions::ChangedOnDisk::Reload:
             saved.outcome = Saved::Outcome::Reloaded;
             saved.problems = load();
+            if (m_marksProblem)
+                saved.problems.push_back(*m_marksProblem);
             return saved;
         case SaveQuestions::ChangedOnDisk::Cancel:
             saved.outcome = Saved::Outcome::Declined;
@@ -150,6 +176,8 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
             allowFewerTexts = true;
         }
     }
+    if (Status written = saveMarks(); !written)
+        return written.error();
     auto files = KitSave::write(m_directory, work(), allowFewerTexts);
     if (!files)
         return files.error();

@@ -9,6 +9,7 @@
 #include "io/FileStamp.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QFont>
@@ -63,8 +64,10 @@ public:
 
 // A kit folder open for work, the same for the window and kvtool: its texts,
 // translated pictures, glyph font and code page, read as the kit reads them
-// at start-up, and the save of that work into the folder's "lang.dat".
-// KitDocument wraps it with the undo history; kvtool uses it as it is.
+// at start-up, the translator's review marks (ReviewMarks, kept in the
+// folder beside "lang.dat", never in it), and the save of that work into
+// the folder. KitDocument wraps it with the undo history; kvtool uses it as
+// it is.
 //
 // A save never builds on a "lang.dat" it has not seen: under the save lock
 // it compares "lang.dat" with the one it read or last wrote (FileStamp) and,
@@ -91,11 +94,19 @@ public:
     const QString &directory() const { return m_directory; }
 
     // Reads the texts and the translated pictures from "lang.dat" and
-    // "kvmain.dat" (KitLoader) and remembers which "lang.dat" it read.
+    // "kvmain.dat" (KitLoader), remembers which "lang.dat" it read, and
+    // reads the review marks. Returns what KitLoader found damaged (the
+    // archives' problems only: see marksProblem()).
     std::vector<FormatError> load();
+    // The review file could not be read at the last load: it was kept aside
+    // (ReviewMarks::keepAside), never written over, and the problem says
+    // where it went; the kit goes on without marks. Nothing when it was read.
+    const std::optional<FormatError> &marksProblem() const { return m_marksProblem; }
 
     const TextTable &texts() const { return m_texts; }
     TextTable &texts() { return m_texts; }
+    const ReviewMarks &marks() const { return m_marks; }
+    ReviewMarks &marks() { return m_marks; }
     const PictureSlots &pictures() const { return m_pictures; }
     PictureSlots &pictures() { return m_pictures; }
     const QFont &glyphFont() const { return m_glyphFont; }
@@ -121,8 +132,9 @@ public:
     Result<Import> readImport(const QString &path) const;
     Import importEntries(const QList<ExchangeEntry> &entries) const;
     Import imported(TextImport::Outcome outcome) const;
-    // kvtool applies an import at once; the window as one undo step.
-    void apply(const Import &import) { TextImport::apply(import.outcome.changes, m_texts); }
+    // kvtool applies an import at once (translations and marks); the window
+    // as one undo step.
+    void apply(const Import &import) { TextImport::apply(import.outcome, m_texts, m_marks); }
 
     // What the file at `path` makes of catalogue row `row`, as "Choose
     // translated picture" decides it: the size, format and palette tests
@@ -144,23 +156,29 @@ public:
     Result<KitSave::Check> checkSave();
 
     // Saves the work into "lang.dat" (KitSave) as the save button does,
-    // under the save lock, asking `questions` what the save needs answered.
-    // The work itself is not changed (the fixed records are reset only in
-    // what is written), unless the answer is to reload it.
+    // under the save lock, asking `questions` what the save needs answered;
+    // the review marks first, into their own file, so that a save that
+    // fails leaves "lang.dat" as it was. The work itself is not changed
+    // (the fixed records are reset only in what is written), unless the
+    // answer is to reload it.
     Result<Saved> save(SaveQuestions &questions, std::chrono::milliseconds lockWait = DefaultLockWait);
 
     static constexpr std::chrono::milliseconds DefaultLockWait = std::chrono::seconds(5);
 
 private:
     KitSave::Work work();
+    Status saveMarks() const;
 
     QString m_directory;
     TextTable m_texts;
+    ReviewMarks m_marks;
     PictureSlots m_pictures;
     QFont m_glyphFont;
     CodePage m_codePage;
     GlyphCache m_glyphCache;
     FileStamp m_langDat; // the "lang.dat" read or last written
+    std::optional<FormatError> m_marksProblem;
+    bool m_marksUnwritable = false; // the review file is damaged and could not be kept aside
     std::unique_ptr<SaveLock> m_heldLock;
 };
 

@@ -58,11 +58,16 @@ std::optional<QString> unescaped(QStringView field)
 
 const QString ReviewMarks::FileName = QStringLiteral("orvanta-kit.review");
 
+const ReviewMarks::Mark &ReviewMarks::Mark::none()
+{
+    static const Mark empty;
+    return empty;
+}
+
 const ReviewMarks::Mark &ReviewMarks::mark(int row) const
 {
-    static const Mark none;
     const auto it = m_marks.find(row);
-    return it == m_marks.end() ? none : it->second;
+    return it == m_marks.end() ? Mark::none() : it->second;
 }
 
 void ReviewMarks::setMark(int row, const Mark &mark)

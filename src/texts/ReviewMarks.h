@@ -38,6 +38,8 @@ public:
         QString note;
 
         bool isEmpty() const { return !needsReview && !done && note.isEmpty(); }
+        // The mark of a row without one.
+        static const Mark &none();
         bool operator==(const Mark &) const = default;
     };
 

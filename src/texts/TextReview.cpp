@@ -13,21 +13,26 @@ TextReview::RowReview TextReview::reviewed(const TextTable &table, int index) co
 {
     const TextTable::Row &row = table.row(index);
     RowReview review;
+    const ReviewMarks::Mark &mark = m_marks ? m_marks->mark(index) : ReviewMarks::Mark::none();
+    review.translated = row.translation != row.source || mark.done;
     if (TextTable::isFixed(index))
         review.state = State::Fixed;
+    else if (mark.needsReview)
+        review.state = State::NeedsReview;
     else
-        review.state = row.translation == row.source ? State::Untranslated : State::Translated;
+        review.state = review.translated ? State::Translated : State::Untranslated;
     m_checker.check(index, row.source, row.translation, review.findings);
     return review;
 }
 
 void TextReview::count(const RowReview &row, int sign)
 {
-    if (row.state != State::Fixed)
-        m_progress.texts += sign;
-    if (row.state == State::Translated)
-        m_progress.translated += sign;
     m_progress.warnings += sign * int(row.findings.size());
+    if (row.state == State::Fixed)
+        return;
+    m_progress.texts += sign;
+    m_progress.translated += sign * int(row.translated);
+    m_progress.toReview += sign * int(row.state == State::NeedsReview);
 }
 
 void TextReview::reviewAll(const TextTable &table)
@@ -60,6 +65,7 @@ bool TextReview::matches(int index, Filter filter) const
     case Filter::All: return true;
     case Filter::Untranslated: return state(index) == State::Untranslated;
     case Filter::Translated: return state(index) == State::Translated;
+    case Filter::NeedsReview: return state(index) == State::NeedsReview;
     case Filter::WithWarnings: return hasWarnings(index);
     case Filter::Fixed: return state(index) == State::Fixed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReviewMarks.h"
 #include "TextChecker.h"
 
 #include <QList>
@@ -15,21 +16,28 @@ class TextTable;
 // row at a time so that typing in a cell costs one row's checks, not the
 // table's. The review does not watch the table: call reviewAll() after a
 // load or a change of code page (messages quote decoded text), reviewRow()
-// after a record's texts changed.
+// after a record's texts or review mark changed.
+//
+// A row's state comes from its bytes and the translator's review marks
+// (setMarks): a row marked needs review is NeedsReview whatever its bytes;
+// a translation equal to its source is Untranslated unless marked done as
+// it is. Warnings are apart from the state: a row of any state may have
+// them.
 class TextReview {
 public:
     // A row's state, from its bytes alone. Fixed records are always Fixed,
     // whatever their translation holds.
-    enum class State : unsigned char { Untranslated, Translated, Fixed };
+    enum class State : unsigned char { Untranslated, Translated, NeedsReview, Fixed };
 
-    // The rows a grid filter shows. Untranslated and Translated leave the
-    // fixed records out, as the progress does.
-    enum class Filter { All, Untranslated, Translated, WithWarnings, Fixed };
+    // The rows a grid filter shows. Untranslated, Translated and NeedsReview
+    // leave the fixed records out, as the progress does.
+    enum class Filter { All, Untranslated, Translated, NeedsReview, WithWarnings, Fixed };
 
     struct Progress {
-        int translated = 0; // records other than the fixed ones that are translated
+        int translated = 0; // records other than the fixed ones that have a translation (needing review or not)
         int texts = 0;      // records other than the fixed ones
         int warnings = 0;   // findings over all records
+        int toReview = 0;   // records other than the fixed ones marked needs review
 
         // Whole percent, rounded down: 100 only when every text is done.
         int percent() const { return texts == 0 ? 0 : int(qint64(translated) * 100 / texts); }
@@ -37,6 +45,11 @@ public:
     };
 
     explicit TextReview(TextChecker checker = TextChecker());
+
+    // The marks that decide NeedsReview and "done as it is"; not owned, and
+    // kept up to date by its owner, who reviews the rows whose mark changed.
+    // Without them no row needs review.
+    void setMarks(const ReviewMarks *marks) { m_marks = marks; }
 
     void reviewAll(const TextTable &table);
     // Re-checks record `index`; a table whose row count differs from the
@@ -57,6 +70,7 @@ public:
 private:
     struct RowReview {
         State state = State::Untranslated;
+        bool translated = false; // has a translation: it differs from the source, or is done as it is
         QList<TextFinding> findings;
     };
 
@@ -64,6 +78,7 @@ private:
     void count(const RowReview &row, int sign);
 
     TextChecker m_checker;
+    const ReviewMarks *m_marks = nullptr;
     std::vector<RowReview> m_rows;
     Progress m_progress;
 };

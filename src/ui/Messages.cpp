@@ -220,9 +220,16 @@ const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text
 
 QString Messages::textsTranslated(const TextReview::Progress &progress)
 {
+    // 7 of 1,661 is a start, not nothing.
+    const int percent = progress.percent();
     return QStringLiteral("%1 of %2 texts translated (%3%)")
-        .arg(counted(progress.translated), counted(progress.texts))
-        .arg(progress.percent());
+        .arg(counted(progress.translated), counted(progress.texts),
+             percent == 0 && progress.translated > 0 ? QStringLiteral("<1") : QString::number(percent));
+}
+
+QString Messages::toReview(int rows)
+{
+    return QStringLiteral("%1 to review").arg(counted(rows));
 }
 
 QString Messages::warningCount(int warnings)
@@ -235,16 +242,22 @@ QString Messages::byteCount(qsizetype bytes)
     return QStringLiteral("%1 / %2 bytes").arg(bytes).arg(TextFile::RecordSize);
 }
 
-QString Messages::rowStateTip(TextReview::State state, const QList<TextFinding> &findings)
+QString Messages::rowStateTip(TextReview::State state, const ReviewMarks::Mark &mark,
+                              const QList<TextFinding> &findings)
 {
     QString tip;
     switch (state) {
     case TextReview::State::Untranslated:
         tip = QStringLiteral("Not translated yet: the translation is the original text");
         break;
-    case TextReview::State::Translated: tip = QStringLiteral("Translated"); break;
+    case TextReview::State::Translated:
+        tip = mark.done ? QStringLiteral("Translated: done as it is") : QStringLiteral("Translated");
+        break;
+    case TextReview::State::NeedsReview: tip = QStringLiteral("Needs review (Ctrl+U takes the mark away)"); break;
     case TextReview::State::Fixed: tip = FixedRowTip; break;
     }
+    if (!mark.note.isEmpty())
+        tip += QStringLiteral("\nNote: ") + mark.note;
     for (const TextFinding &finding : findings)
         tip += QStringLiteral("\nWarning (%1): %2").arg(finding.check, finding.message);
     return tip;
@@ -266,6 +279,33 @@ int Messages::askRowNumber(QWidget *parent, int current, int rows)
                                          QStringLiteral("Row number (1 to %1):").arg(rows), current, 1, rows, 1,
                                          &ok);
     return ok ? row : 0;
+}
+
+std::optional<QString> Messages::askNote(QWidget *parent, int rowNumber, const QString &note)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getMultiLineText(
+        parent, QStringLiteral("Note"),
+        QStringLiteral("Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):").arg(rowNumber),
+        note, &ok);
+    return ok ? std::optional(text) : std::nullopt;
+}
+
+QString Messages::markDescription(bool needsReview, qsizetype rows)
+{
+    const QString what = needsReview ? QStringLiteral("Mark %1 for review") : QStringLiteral("Unmark %1 for review");
+    return what.arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("%1 rows").arg(rows));
+}
+
+QString Messages::doneDescription(bool done, qsizetype rows)
+{
+    const QString what = done ? QStringLiteral("Mark %1 done as it is") : QStringLiteral("Unmark %1 done as it is");
+    return what.arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("%1 rows").arg(rows));
+}
+
+QString Messages::noteDescription(int rowNumber)
+{
+    return QStringLiteral("Note on row %1").arg(rowNumber);
 }
 
 void Messages::importReport(QWidget *parent, const QString &description, const QStringList &report)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/FormatError.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextReview.h"
 
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -77,19 +79,29 @@ public:
     static QString glyphCellTip(int code, const CodePage &codePage, int width, bool missing);
     // The Texts page.
     //
-    // The progress: "1,234 of 1,661 texts translated (74%)", and "3 warnings".
+    // The progress: "1,234 of 1,661 texts translated (74%)" ("<1%" for a
+    // start), "12 to review", and "3 warnings".
     static QString textsTranslated(const TextReview::Progress &progress);
+    static QString toReview(int rows);
     static QString warningCount(int warnings);
     // The current translation's length: "37 / 200 bytes".
     static QString byteCount(qsizetype bytes);
-    // The number cell's tooltip: the row's state, then its findings.
-    static QString rowStateTip(TextReview::State state, const QList<TextFinding> &findings);
+    // The number cell's tooltip: the row's state, its note, then its findings.
+    static QString rowStateTip(TextReview::State state, const ReviewMarks::Mark &mark,
+                               const QList<TextFinding> &findings);
     // A fixed row's tooltip, and a source cell's: what an edit there does.
     static const QString FixedRowTip;
     static QString sourceCellTip(bool fixed);
     // Asks for a grid row from 1 to `rows`, offering `current`; 0 when
     // the translator cancels.
     static int askRowNumber(QWidget *parent, int current, int rows);
+    // Asks for row number `rowNumber`'s note for the reviewer, offering
+    // `note`; nothing when the translator cancels.
+    static std::optional<QString> askNote(QWidget *parent, int rowNumber, const QString &note);
+    // What the grid's review actions do, as the history names them.
+    static QString markDescription(bool needsReview, qsizetype rows);
+    static QString doneDescription(bool done, qsizetype rows);
+    static QString noteDescription(int rowNumber);
     // The import of `file`, and taking the translations of the older kit in
     // `folder`, as the history names them (and the report's title).
     static QString importDescription(const QString &file);

@@ -4,25 +4,34 @@
 #include "document/DocumentReview.h"
 #include "texts/TextTable.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 
 namespace orvanta {
 
 namespace {
 
 // The number cell's colour for each state; an untranslated row has none,
-// so that the work still to do stands out against the done.
-QVariant stateColour(TextReview::State state, bool warnings)
+// so that the work still to do stands out against the done. Warnings are
+// apart from the state: an icon beside the number, whatever the colour.
+QVariant stateColour(TextReview::State state)
 {
-    if (warnings)
-        return QBrush(QColor(0xF6, 0xC8, 0x7A)); // amber
     switch (state) {
     case TextReview::State::Translated: return QBrush(QColor(0xB8, 0xE0, 0xB0)); // green
+    case TextReview::State::NeedsReview: return QBrush(QColor(0xB8, 0xD0, 0xF0)); // blue
     case TextReview::State::Fixed: return QBrush(QColor(0xD8, 0xD8, 0xD8)); // grey
     case TextReview::State::Untranslated: break;
     }
     return {};
+}
+
+const QIcon &warningIcon()
+{
+    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return icon;
 }
 
 } // namespace
@@ -46,7 +55,8 @@ QModelIndex TextGridModel::indexOf(int record, int column) const
 
 QVariant TextGridModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::BackgroundRole && role != Qt::ForegroundRole && role != Qt::ToolTipRole)
+    if (role != Qt::BackgroundRole && role != Qt::ForegroundRole && role != Qt::ToolTipRole
+        && role != Qt::DecorationRole)
         return TextFilterModel::data(index, role);
     const TextReview &review = m_review.review();
     const int record = recordOf(index);
@@ -57,9 +67,13 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
         return fixed ? QVariant(QBrush(QColor(0x80, 0x80, 0x80))) : QVariant();
     if (index.column() == NumberColumn) {
         if (role == Qt::BackgroundRole)
-            return stateColour(review.state(record), review.hasWarnings(record));
-        return Messages::rowStateTip(review.state(record), review.findings(record));
+            return stateColour(review.state(record));
+        if (role == Qt::DecorationRole)
+            return review.hasWarnings(record) ? QVariant(warningIcon()) : QVariant();
+        return Messages::rowStateTip(review.state(record), m_review.marks().mark(record), review.findings(record));
     }
+    if (role == Qt::DecorationRole)
+        return {};
     if (role == Qt::ToolTipRole) {
         if (index.column() == SourceColumn)
             return Messages::sourceCellTip(fixed);

@@ -45,6 +45,7 @@ const std::pair<const char *, Filter> Filters[] = {
     {"All", Filter::All},
     {"Untranslated", Filter::Untranslated},
     {"Translated", Filter::Translated},
+    {"Needs review", Filter::NeedsReview},
     {"With warnings", Filter::WithWarnings},
     {"Fixed", Filter::Fixed},
 };
@@ -118,12 +119,15 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
         StringGridSetEditText(topLeft.column(), topLeft.row() + 1, topLeft.data().toString());
     });
-    // A text that changes in another row than the current one was undone or
-    // redone there: the grid goes to it, so the translator sees what changed.
-    connect(&document, &KitDocument::textsChanged, this, [this](int firstRow, int lastRow) {
+    // A text or mark that changes in another row than the current one was
+    // undone or redone there: the grid goes to it, so the translator sees
+    // what changed.
+    const auto goToChangedRow = [this](int firstRow, int lastRow) {
         if (firstRow == lastRow && firstRow + 1 != currentRowNumber())
             setCurrentRowNumber(firstRow + 1);
-    });
+    };
+    connect(&document, &KitDocument::textsChanged, this, goToChangedRow);
+    connect(&document, &KitDocument::marksChanged, this, goToChangedRow);
     connect(m_review, &DocumentReview::reviewed, this, [this](int firstRow, int lastRow) {
         showProgress();
         showRowMeasures(m_currentRecord);
@@ -187,6 +191,13 @@ void TextsPage::addActions()
     add(QStringLiteral("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), &TextsPage::goToNextUntranslated);
     add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), &TextsPage::askRowNumber);
     add(QStringLiteral("Warnings"), {}, &TextsPage::showWarnings);
+    separator = new QAction(m_textGrid);
+    separator->setSeparator(true);
+    m_textGrid->addAction(separator);
+    // The keys translators know from PO editors.
+    add(QStringLiteral("Needs review"), QKeySequence(Qt::CTRL | Qt::Key_U), &TextsPage::toggleNeedsReview);
+    add(QStringLiteral("Done as it is"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), &TextsPage::toggleDone);
+    add(QStringLiteral("Edit note..."), QKeySequence(Qt::CTRL | Qt::Key_M), &TextsPage::editNote);
     m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -275,7 +286,9 @@ void TextsPage::showRowMeasures(int record)
 void TextsPage::showProgress()
 {
     const TextReview::Progress progress = m_review->review().progress();
-    const QString text = Messages::textsTranslated(progress) + QStringLiteral(" \u00B7 ")
+    const QString separator = QStringLiteral(" \u00B7 ");
+    const QString text = Messages::textsTranslated(progress) + separator
+        + (progress.toReview == 0 ? QString() : Messages::toReview(progress.toReview) + separator)
         + (progress.warnings == 0 ? Messages::warningCount(0)
                                   : QStringLiteral("<a href=\"warnings\">%1</a>").arg(Messages::warningCount(progress.warnings)));
     if (text != m_progress->text())
@@ -332,6 +345,59 @@ void TextsPage::goToNextUntranslated()
         }
     }
     QApplication::beep();
+}
+
+// The records of the grid's selected rows, in order; the current one when
+// none is selected.
+QList<int> TextsPage::selectedRecords() const
+{
+    QList<int> records;
+    for (const QModelIndex &index : m_textGrid->selectionModel()->selectedIndexes())
+        records.append(m_shown->recordOf(index));
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    if (records.isEmpty() && m_currentRecord < m_model->rowCount())
+        records.append(m_currentRecord);
+    return records;
+}
+
+// Sets or takes away the marks' `flag` on the selected rows, as one step
+// named by `describe`: it sets it when the current row lacks it.
+void TextsPage::changeMarks(bool ReviewMarks::Mark::*flag, QString (*describe)(bool, qsizetype))
+{
+    const QList<int> records = selectedRecords();
+    if (records.isEmpty())
+        return;
+    const bool on = !(m_document.marks().mark(m_currentRecord).*flag);
+    QList<ReviewMarks::Change> changes;
+    for (const int record : records) {
+        ReviewMarks::Mark mark = m_document.marks().mark(record);
+        mark.*flag = on;
+        changes.append({record, mark});
+    }
+    m_document.setMarks(changes, describe(on, records.size()));
+}
+
+void TextsPage::toggleNeedsReview()
+{
+    changeMarks(&ReviewMarks::Mark::needsReview, &Messages::markDescription);
+}
+
+void TextsPage::toggleDone()
+{
+    changeMarks(&ReviewMarks::Mark::done, &Messages::doneDescription);
+}
+
+void TextsPage::editNote()
+{
+    if (m_currentRecord >= m_model->rowCount())
+        return;
+    ReviewMarks::Mark mark = m_document.marks().mark(m_currentRecord);
+    const auto note = Messages::askNote(this, m_currentRecord + 1, mark.note);
+    if (!note)
+        return;
+    mark.note = *note;
+    m_document.setMarks({{m_currentRecord, mark}}, Messages::noteDescription(m_currentRecord + 1));
 }
 
 void TextsPage::askRowNumber()
@@ -469,8 +535,9 @@ void TextsPage::exportTexts()
     // XLIFF carries each source's width in the game's own glyphs.
     const auto standard = format == TextExchange::Format::Xliff ? m_document.standardGlyphs()
                                                                 : Result<GlyphCache::Entry>(nullptr);
-    const QList<ExchangeEntry> entries = TextExchange::entries(m_document.texts(), m_document.codePage(),
-                                                               standard && *standard ? &(*standard)->text : nullptr);
+    const QList<ExchangeEntry> entries =
+        TextExchange::entries(m_document.texts(), m_document.marks(), m_document.codePage(),
+                              standard && *standard ? &(*standard)->text : nullptr);
     const auto bytes = TextExchange::write(format, entries,
                                            {m_document.codePage().number(), m_settings.language(),
                                             QDateTime::currentDateTimeUtc()},
@@ -519,7 +586,7 @@ void TextsPage::applyImport(const OpenKit::Import &import, const QString &descri
     const bool refused = import.outcome.report.anyRefused();
     if (refused && !Messages::askImportTheRest(this, description, import.report))
         return;
-    m_document.applyTranslations(import.outcome.changes, description);
+    m_document.applyTranslations(import.outcome.changes, description, import.outcome.marks);
     if (!refused)
         Messages::importReport(this, description, import.report);
 }

@@ -36,7 +36,12 @@ class TextTableModel;
 // - the current row drawn in the game's glyphs, and the list of warnings:
 //   between the grid and the labels when the window is tall enough, in
 //   small windows of their own otherwise;
-// - "Export texts..." and "Import texts..." (also in the grid's menu).
+// - "Export texts..." and "Import texts..." (also in the grid's menu);
+// - the translator's review marks of the selected rows: "Needs review"
+//   (Ctrl+U), "Done as it is" for a translation that rightly equals its
+//   source (Ctrl+Shift+U), and "Edit note..." (Ctrl+M), each one step that
+//   can be undone, shown in the number cell and its tooltip and saved with
+//   the texts.
 //
 // Keys: Ctrl+F goes to the search field, where typing filters at once,
 // Enter or Down goes to the translation of the first row shown and Escape
@@ -103,6 +108,11 @@ private:
     void clearSearch();
     void goToNextUntranslated();
     void askRowNumber();
+    QList<int> selectedRecords() const;
+    void changeMarks(bool ReviewMarks::Mark::*flag, QString (*describe)(bool, qsizetype));
+    void toggleNeedsReview();
+    void toggleDone();
+    void editNote();
     QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
     // Shows what an import or migration does and applies it as one step
     // named `description`, asking first when some translations are refused.

@@ -4,6 +4,7 @@
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QTemporaryDir>
@@ -42,7 +43,7 @@ QByteArray exportPo(const QList<ExchangeEntry> &entries, int codePage, const QSt
 
 QByteArray exportPo(const TextTable &texts, int codePage, const QString &language = {})
 {
-    return exportPo(TextExchange::entries(texts, CodePage(codePage)), codePage, language);
+    return exportPo(TextExchange::entries(texts, ReviewMarks(), CodePage(codePage)), codePage, language);
 }
 
 } // namespace
@@ -52,9 +53,9 @@ TEST(PoFile, ExportCarriesHeaderRowsMarksNotesFlagsAndLimits)
 {
     TextTable texts = textTable(sampleSources(), sampleSources());
     texts.setTranslation(2, "%d Gold f\xFCr %s");
-    QList<ExchangeEntry> entries = TextExchange::entries(texts, CodePage(1252));
-    entries[2].needsReview = true;
-    entries[2].note = QStringLiteral("Gold is a coin here.\n\nAsk the team");
+    ReviewMarks marks;
+    marks.setMark(2, {true, false, QStringLiteral("Gold is a coin here.\n\nAsk the team")});
+    const QList<ExchangeEntry> entries = TextExchange::entries(texts, marks, CodePage(1252));
     const QByteArray po = exportPo(entries, 1252, QStringLiteral("de"));
     EXPECT_TRUE(po.startsWith("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: Orvanta\\n\"\n"
                               "\"POT-Creation-Date: 2024-05-01 12:30+0000\\n\"\n"
@@ -235,7 +236,7 @@ TEST(PoFile, AnExportMergedByMsgmergeOntoANewTemplateImportsEveryTranslation)
     const QDir dir(scratch.path());
     ASSERT_TRUE(writeFile(dir.filePath("old.po"), exportPo(older, 1252, QStringLiteral("de"))));
     ASSERT_TRUE(writeFile(dir.filePath("new.pot"),
-                          exportPo(TextExchange::entries(updated, CodePage(1252)), 1252, {}, true)));
+                          exportPo(TextExchange::entries(updated, ReviewMarks(), CodePage(1252)), 1252, {}, true)));
     const ToolRun merge = runTool(QStringLiteral("msgmerge"), {"--quiet", "-o", "merged.po", "old.po", "new.pot"}, dir);
     if (merge.exitCode == -1)
         GTEST_SKIP() << "msgmerge is not installed (Debian package gettext)";
@@ -247,7 +248,8 @@ TEST(PoFile, AnExportMergedByMsgmergeOntoANewTemplateImportsEveryTranslation)
     const ImportReport &report = outcome.report;
     EXPECT_FALSE(report.anyRefused());
     TextTable imported = updated;
-    TextImport::apply(outcome.changes, imported);
+    ReviewMarks marks;
+    TextImport::apply(outcome, imported, marks);
     for (int row = 0; row < imported.rowCount(); ++row) {
         const QByteArray source = imported.row(row).source.toByteArray();
         const qsizetype old = oldSources.indexOf(source);

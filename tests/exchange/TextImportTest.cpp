@@ -3,6 +3,7 @@
 #include "exchange/TextImport.h"
 #include "io/FileSaver.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QTemporaryDir>
@@ -125,11 +126,13 @@ TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
                                 "imported, but reset to the original text at every save: 1 (row 1416)"));
 
     TextTable applied = texts;
-    TextImport::apply(outcome.changes, applied);
+    ReviewMarks marks;
+    TextImport::apply(outcome, applied, marks);
     EXPECT_EQ(applied.row(0).translation, "Eins");
     EXPECT_EQ(applied.row(1).translation, "Nein");
     EXPECT_EQ(applied.row(9).translation, "  zehn  ");
     EXPECT_EQ(applied.row(12).translation, "Dreizehn");
+    EXPECT_TRUE(marks.needsReview(3)) << "the fuzzy entry's mark is applied with its translation";
 }
 
 TEST(TextImport, ManyEntriesOfOneReasonKeepTheFirstRows)
@@ -163,7 +166,7 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
         const CodePage codePage(page.codePage);
         const TextTable texts = textTable({"Hello", "Hello, \"world\"", "  spaced  ", "\xC0\xE0"},
                                           {"Hello", page.translated, "  spaced  ", "\xC0\xE0"});
-        QList<ExchangeEntry> exported = TextExchange::entries(texts, codePage);
+        QList<ExchangeEntry> exported = TextExchange::entries(texts, ReviewMarks(), codePage);
         exported[1].needsReview = true;
         exported[1].note = QStringLiteral("two\nlines, \"quoted\"");
         for (const auto &[format, suffix] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"},

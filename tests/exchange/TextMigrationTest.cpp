@@ -25,7 +25,8 @@ TEST(TextMigration, AddedMovedRewordedAndRemovedTextsEachGetTheirShare)
 
     const TextImport::Outcome outcome = TextMigration::compute(older, texts);
     TextTable migrated = texts;
-    TextImport::apply(outcome.changes, migrated);
+    ReviewMarks marks;
+    TextImport::apply(outcome, migrated, marks);
     EXPECT_EQ(migrated.row(2).translation, "Optionen");
     EXPECT_EQ(migrated.row(5).translation, "Optionen") << "every row with the source";
     EXPECT_EQ(migrated.row(3).translation, "Neues Spiel");

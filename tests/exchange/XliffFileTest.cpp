@@ -5,6 +5,7 @@
 #include "exchange/TextImport.h"
 #include "exchange/XliffFile.h"
 #include "texts/CodePage.h"
+#include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QTemporaryDir>
@@ -124,7 +125,7 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
         translations.append(i % 3 == 0 ? sources.last() : "Texte num\xE9ro " + QByteArray::number(i + 1));
     }
     const TextTable texts = textTable(sources, translations);
-    QList<ExchangeEntry> entries = TextExchange::entries(texts, CodePage(1252));
+    QList<ExchangeEntry> entries = TextExchange::entries(texts, ReviewMarks(), CodePage(1252));
     entries[1].needsReview = true; // 8 translated, one of them for review, 4 untranslated
     const auto written = TextExchange::write(TextExchange::Format::Xliff, entries, {1252, QStringLiteral("fr"), {}},
                                              QStringLiteral("t.xlf"));

@@ -10,7 +10,10 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +148,51 @@ TEST(KvToolTexts, MigrateCarriesTranslationsOfAnOlderKitAndSaves)
         << migrated.err.toStdString();
     EXPECT_EQ(savedTexts(kit.path("lang.dat")),
               (QList<QByteArray>{"Added", "Reise jetzt beginnen", "Spiel laden", "Options"}));
+    EXPECT_EQ(kit.read("orvanta-kit.review"), "orvanta-kit review 1\n2\treview\t\n");
+}
+
+// The translator's marks and notes: imported from a CSV and saved beside
+// lang.dat, exported as PO fuzzy flags and translator comments, through
+// gettext's msgcat and into another kit unchanged. A damaged review file is
+// kept aside, never written over.
+TEST(KvToolTexts, ReviewMarksAndNotesAreSavedAndTravelThroughPo)
+{
+    TempKit kit, other;
+    const QByteArray kvmain = TextFile::write({"Build", "Stock", "Coffee", "OK"});
+    for (const TempKit *k : {&kit, &other}) {
+        k->writeArchive("kvmain.dat", {{"KVTEXTS.DAT", kvmain}});
+        k->write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    }
+    kit.write("marks.csv", "row,source,translation,needs_review,note\n"
+                           "1,Build,Bauen,yes,\"Ask the team:\nbuild or construct?\"\n"
+                           "3,Coffee,Kaffee,,Checked\n");
+    const auto imported = KvToolRun::run({"texts", "import", kit.dir(), kit.path("marks.csv")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    const QByteArray review = "orvanta-kit review 1\n1\treview\tAsk the team:\\nbuild or construct?\n3\t-\tChecked\n";
+    EXPECT_EQ(kit.read("orvanta-kit.review"), review);
+
+    ASSERT_EQ(KvToolRun::run({"texts", "export", kit.dir(), "--format", "po", "-o", kit.path("texts.po")}).exitCode, 0);
+    const QByteArray po = kit.read("texts.po");
+    EXPECT_TRUE(po.contains("# Ask the team:\n# build or construct?\n#. At most 200 bytes in code page 1252.\n#, fuzzy\nmsgctxt \"1\"\n")) << po.toStdString();
+    const QString msgcat = QStandardPaths::findExecutable("msgcat");
+    if (msgcat.isEmpty())
+        GTEST_SKIP() << "msgcat is not installed (Debian package gettext)";
+    QProcess cat;
+    cat.start(msgcat, {kit.path("texts.po"), "-o", other.path("texts.po")});
+    ASSERT_TRUE(cat.waitForFinished() && cat.exitCode() == 0) << cat.readAllStandardError().toStdString();
+    const auto again = KvToolRun::run({"texts", "import", other.dir(), other.path("texts.po")});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.err.contains("imported, marked needs review (fuzzy): 1 (row 1)")) << again.err.toStdString();
+    EXPECT_EQ(other.read("orvanta-kit.review"), review);
+    EXPECT_EQ(other.read("lang.dat"), kit.read("lang.dat"));
+
+    other.write("orvanta-kit.review", "orvanta-kit review 1\n1\tmaybe\t\n");
+    const auto damaged = KvToolRun::run({"texts", "import", other.dir(), kit.path("marks.csv")});
+    EXPECT_EQ(damaged.exitCode, 3) << damaged.err.toStdString();
+    EXPECT_TRUE(damaged.err.contains("orvanta-kit.review: line 2: unknown mark \"maybe\"")) << damaged.err.toStdString();
+    EXPECT_TRUE(damaged.err.contains("kept as " + QDir::toNativeSeparators(other.path("orvanta-kit.review.damaged")).toUtf8()));
+    EXPECT_EQ(other.read("orvanta-kit.review.damaged"), "orvanta-kit review 1\n1\tmaybe\t\n");
+    EXPECT_EQ(other.read("orvanta-kit.review"), review) << "the import's marks, saved anew";
 }
 
 TEST(KvToolTexts, ImportRefusesWhatTheCodePageCannotHoldUnlessTheRefusalsAreSkipped)
