@@ -32,8 +32,11 @@ void DocumentReview::reviewAll()
         m_saved = m_document.savedGlyphs();
     }
     TextChecker checker(m_document.codePage());
-    if (m_measuring && m_standard && m_saved)
+    m_widening = 0;
+    if (m_measuring && m_standard && m_saved) {
         checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
+        m_widening = WiderTextCheck::widening(*m_standard, *m_saved, m_document.texts());
+    }
     m_review = TextReview(std::move(checker));
     m_review.setMarks(&m_document.marks());
     m_review.reviewAll(m_document.texts());

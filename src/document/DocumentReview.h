@@ -43,6 +43,10 @@ public:
     // Captures the glyphs and reviews every record again with the width
     // check; from then on a change of font or code page measures again.
     void measureWidths();
+    // How much wider the glyphs the next save writes draw the game's own
+    // texts than its standard glyphs (WiderTextCheck::widening), in percent;
+    // 0 before the widths are measured.
+    int fontWidening() const { return m_widening; }
 
 signals:
     // Records firstRow..lastRow (indices) were reviewed again; the progress
@@ -58,6 +62,7 @@ private:
     KitDocument &m_document;
     TextReview m_review;
     bool m_measuring = false;
+    int m_widening = 0;
     Result<GlyphCache::Entry> m_standard = GlyphCache::Entry();
     Result<GlyphCache::Entry> m_saved = GlyphCache::Entry();
 };

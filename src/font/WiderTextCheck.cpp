@@ -1,6 +1,7 @@
 #include "WiderTextCheck.h"
 
 #include "texts/TextFile.h"
+#include "texts/TextTable.h"
 
 namespace orvanta {
 
@@ -13,12 +14,31 @@ TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::
         const int original = standard->text.width(text.source);
         // The game gets no more than a record holds.
         const int translation = saved->text.width(TextFile::recordPart(text.saved));
-        if (translation > original)
-            findings.append({text.index, Id,
-                             QStringLiteral("the translation is drawn %1 pixels wide, the original %2 pixels")
-                                 .arg(translation)
-                                 .arg(original)});
+        if (translation <= original)
+            return;
+        const int inThisFont = saved->text.width(text.source);
+        if (translation <= inThisFont)
+            return;
+        QString message = QStringLiteral("the translation is drawn %1 pixels wide, the original %2 pixels")
+                              .arg(translation)
+                              .arg(original);
+        if (inThisFont > original)
+            message += QStringLiteral(" (%1 in this font)").arg(inThisFont);
+        findings.append({text.index, Id, message});
     };
+}
+
+int WiderTextCheck::widening(const GlyphCache::Entry &standard, const GlyphCache::Entry &saved, const TextTable &texts)
+{
+    qint64 original = 0;
+    qint64 inThisFont = 0;
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        if (TextTable::isFixed(row))
+            continue;
+        original += standard->text.width(texts.row(row).source);
+        inThisFont += saved->text.width(texts.row(row).source);
+    }
+    return original == 0 || inThisFont <= original ? 0 : int((inThisFont - original) * 100 / original);
 }
 
 } // namespace orvanta

@@ -16,8 +16,8 @@ int TextsCheckCommand::run(const QStringList &args)
         "too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ "
         "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
         "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
-        "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
-        "standard glyphs), double-word (a word written twice in a row), punctuation (the end punctuation differs "
+        "(drawn in the glyphs the next save writes, the translation is wider than the original both in the game's "
+        "standard glyphs and in those glyphs; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs "
         "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
         "character inside that the original does not hold). The exit code is 1 when there is any finding, 0 when there is none.");
     CommonOptions::KitFolder folder;
@@ -28,6 +28,11 @@ int TextsCheckCommand::run(const QStringList &args)
     checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
     TextReview review{checker};
     review.reviewAll(folder.kit.texts());
+    if (const int widening = WiderTextCheck::widening(glyphs->standard, glyphs->saved, folder.kit.texts()))
+        ToolOutput::warn(QStringLiteral("the font draws the game's texts %1% wider than the game's own glyphs; "
+                                        "wider lists only the translations drawn wider than the font draws their "
+                                        "original")
+                             .arg(widening));
     QString lines;
     for (const TextFinding &finding : review.allFindings())
         lines += QString::number(finding.index + 1) + QLatin1Char('\t') + finding.check + QLatin1Char('\t')

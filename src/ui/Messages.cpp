@@ -232,6 +232,11 @@ QString Messages::toReview(int rows)
     return QStringLiteral("%1 to review").arg(counted(rows));
 }
 
+QString Messages::fontWider(int percent)
+{
+    return QStringLiteral("your font draws %1% wider").arg(percent);
+}
+
 QString Messages::warningCount(int warnings)
 {
     return warnings == 1 ? QStringLiteral("1 warning") : QStringLiteral("%1 warnings").arg(counted(warnings));

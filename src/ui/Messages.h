@@ -83,6 +83,8 @@ public:
     // start), "12 to review", and "3 warnings".
     static QString textsTranslated(const TextReview::Progress &progress);
     static QString toReview(int rows);
+    // The glyph font draws the game's texts `percent` wider than its own.
+    static QString fontWider(int percent);
     static QString warningCount(int warnings);
     // The current translation's length: "37 / 200 bytes".
     static QString byteCount(qsizetype bytes);

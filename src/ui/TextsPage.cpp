@@ -291,8 +291,11 @@ void TextsPage::showProgress()
         + (progress.toReview == 0 ? QString() : Messages::toReview(progress.toReview) + separator)
         + (progress.warnings == 0 ? Messages::warningCount(0)
                                   : QStringLiteral("<a href=\"warnings\">%1</a>").arg(Messages::warningCount(progress.warnings)));
-    if (text != m_progress->text())
-        m_progress->setText(text);
+    // Said once for the font: the rows' `wider` compares within it.
+    const int widening = m_review->fontWidening();
+    const QString shown = widening == 0 ? text : text + separator + Messages::fontWider(widening);
+    if (shown != m_progress->text())
+        m_progress->setText(shown);
 }
 
 void TextsPage::showWarnings()
