@@ -129,7 +129,10 @@ void TMainForm::addShortcuts()
 
     auto pageAction = [this, add](const QList<QKeySequence> &keys, auto page) {
         auto *action = new QAction(this);
-        connect(action, &QAction::triggered, this, [this, page] { m_pageControl->setCurrentIndex(page()); });
+        connect(action, &QAction::triggered, this, [this, page] {
+            m_pageControl->setCurrentIndex(page());
+            focusTexts();
+        });
         add(action, keys);
     };
     pageAction({QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
@@ -153,7 +156,16 @@ void TMainForm::showEvent(QShowEvent *event)
 void TMainForm::FormShow()
 {
     m_picturesPage->PictSelComboBoxChange();
+    focusTexts();
     Messages::startupProblems(this, m_archiveProblems, m_settings.warnings());
+}
+
+// The keyboard starts in the grid when the Texts page is current, not on
+// the tab bar, where the arrow keys would switch pages.
+void TMainForm::focusTexts()
+{
+    if (m_pageControl->currentIndex() == Texts)
+        m_textsPage->focusGrid();
 }
 
 void TMainForm::paintEvent(QPaintEvent *event)

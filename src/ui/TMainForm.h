@@ -62,6 +62,7 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    void focusTexts();
     void FormPainted();
     bool save();
     void addShortcuts();

@@ -212,7 +212,9 @@ int TextsPage::currentRowNumber() const
 void TextsPage::setCurrentRowNumber(int rowNumber)
 {
     const int record = std::clamp(rowNumber, 1, std::max(1, m_model->rowCount())) - 1;
-    selectRecord(record, std::max(m_textGrid->currentIndex().column(), int(TextTableModel::Source)));
+    const QModelIndex current = m_textGrid->currentIndex();
+    selectRecord(record, current.isValid() ? std::max(current.column(), int(TextTableModel::Source))
+                                           : int(TextTableModel::Translation));
     ShowRowTexts(currentRowNumber());
 }
 
@@ -233,6 +235,15 @@ void TextsPage::goToRecord(int record, int column)
 {
     selectRecord(record, column);
     m_textGrid->setFocus(Qt::ShortcutFocusReason);
+}
+
+void TextsPage::focusGrid()
+{
+    // A row the search hides stays hidden: the search is the translator's.
+    if (const QModelIndex translation = m_shown->indexOf(m_currentRecord, TextTableModel::Translation);
+        translation.isValid())
+        m_textGrid->setCurrentIndex(translation);
+    m_textGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void TextsPage::ShowRowTexts(int rowNumber)

@@ -43,7 +43,8 @@ class TextTableModel;
 //   can be undone, shown in the number cell and its tooltip and saved with
 //   the texts.
 //
-// Keys: Ctrl+F goes to the search field, where typing filters at once,
+// Keys: the keyboard starts in the grid, on the current row's translation
+// (focusGrid()); Ctrl+F goes to the search field, where typing filters at once,
 // Enter or Down goes to the translation of the first row shown and Escape
 // clears the search; Ctrl+J goes to the next untranslated row, Ctrl+G to a
 // row by its number.
@@ -66,6 +67,9 @@ public:
     // Makes row number `rowNumber` current (the first or last row when it lies outside),
     // showing every row when the search or filter hides it.
     void setCurrentRowNumber(int rowNumber);
+
+    // Gives the grid the keyboard, on the current row's translation.
+    void focusGrid();
 
     // Captures the glyphs for the `wider` check and the preview: the page
     // starts without them, and the window asks once it is first painted.

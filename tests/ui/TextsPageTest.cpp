@@ -68,6 +68,26 @@ TEST(TextsPage, GridShowsSourceBesideTranslationAndLabelsTheCurrentRow)
     EXPECT_EQ(k.label11(), " Stock ");
 }
 
+// The keyboard starts in the grid on the current row's translation: on the
+// Texts page, after Ctrl+1 and Ctrl+2, and after a restart there.
+TEST(TextsPage, TheKeyboardStartsInTheGridOnTheCurrentTranslation)
+{
+    TextsWindow k;
+    auto inGrid = [&k](int gridRow) {
+        return QApplication::focusWidget() == k.grid()
+            && k.grid()->currentIndex() == k.grid()->model()->index(gridRow - 1, TextTableModel::Translation);
+    };
+    EXPECT_TRUE(inGrid(1));
+    k.click(3, TextTableModel::Source);
+    k.showPage(0);
+    k.showPage(1);
+    EXPECT_TRUE(inGrid(3));
+    k.open();
+    EXPECT_TRUE(inGrid(3)) << "after a restart";
+    QTest::keyClick(k.grid(), Qt::Key_Up);
+    EXPECT_TRUE(inGrid(2)) << "the arrows move in the grid, not between pages";
+}
+
 TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 {
     TextsWindow k;
