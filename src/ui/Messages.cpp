@@ -218,6 +218,16 @@ QString Messages::olderKitDescription(const QString &folder)
 
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
+void Messages::guideAt(QWidget *parent, const QString &path)
+{
+    QMessageBox(QMessageBox::Information, KitApplication::Title,
+                QStringLiteral("The translator's guide is %1.\n\nNo program to show it was found here: open it "
+                               "with any text editor.")
+                    .arg(QDir::toNativeSeparators(path)),
+                QMessageBox::Ok, parent)
+        .exec();
+}
+
 QString Messages::textsTranslated(const TextReview::Progress &progress)
 {
     // 7 of 1,661 is a start, not nothing.

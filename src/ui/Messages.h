@@ -42,6 +42,9 @@ public:
     // A file the kit was to write could not be created.
     static void cannotCreateFile(QWidget *parent, const QString &path);
 
+    // "?" found no program to open the translator's guide at `path`.
+    static void guideAt(QWidget *parent, const QString &path);
+
     // What start-up found: damaged archives and ignored settings, in one box;
     // nothing is shown when there is nothing to say.
     static void startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,

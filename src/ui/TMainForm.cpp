@@ -77,6 +77,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     addShortcuts();
     restoreWindow();
     rememberChanges();
+    followHistory();
 }
 
 // The pages go first: their controls (an open cell editor, say) use the
@@ -114,15 +115,47 @@ void TMainForm::rememberChanges()
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int page) { m_settings.setPage(page); });
 }
 
+// An undo or redo goes to the page of what it changed, so the translator
+// sees it; the title says whether there is unsaved work.
+void TMainForm::followHistory()
+{
+    auto showPage = [this](Page page) {
+        return [this, page] {
+            if (m_followingHistory && m_pageControl->currentIndex() != page) {
+                m_pageControl->setCurrentIndex(page);
+                focusTexts();
+            }
+        };
+    };
+    connect(&m_document, &KitDocument::textsChanged, this, showPage(Texts));
+    connect(&m_document, &KitDocument::marksChanged, this, showPage(Texts));
+    connect(&m_document, &KitDocument::translatedPictureChanged, this, showPage(Pictures));
+    connect(&m_document, &KitDocument::glyphFontChanged, this, showPage(Font));
+    connect(&m_document, &KitDocument::codePageChanged, this, showPage(Font));
+    connect(m_document.undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        setWindowTitle(clean ? Caption : QStringLiteral("*") + Caption);
+    });
+}
+
 void TMainForm::addShortcuts()
 {
     auto add = [this](QAction *action, const QList<QKeySequence> &keys) {
         action->setShortcuts(keys);
         addAction(action);
     };
-    add(m_document.undoStack()->createUndoAction(this), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    add(m_document.undoStack()->createRedoAction(this),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack *history = m_document.undoStack();
+    auto historyAction = [this, add, history](const QList<QKeySequence> &keys, void (QUndoStack::*step)()) {
+        auto *action = new QAction(this);
+        connect(action, &QAction::triggered, this, [this, history, step] {
+            m_followingHistory = true;
+            (history->*step)();
+            m_followingHistory = false;
+        });
+        add(action, keys);
+    };
+    historyAction({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
+    historyAction({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                  &QUndoStack::redo);
     auto *saveAction = new QAction(this);
     connect(saveAction, &QAction::triggered, this, &TMainForm::Button1Click);
     add(saveAction, {QKeySequence(Qt::CTRL | Qt::Key_S)});
@@ -265,7 +298,9 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::Button4Click()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_document.directory() + QStringLiteral("readme.txt")));
+    const QString guide = m_document.directory() + QStringLiteral("readme.txt");
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        Messages::guideAt(this, guide);
 }
 
 } // namespace orvanta

@@ -27,7 +27,9 @@ class TextsPage;
 // each setting again when it changes. Its handlers are a few lines each:
 // the work lives in the document, the pages and the kit's modules.
 //
-// Keys: Ctrl+S saves; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo;
+// Keys: Ctrl+S saves; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo, each
+// going to the page of what it changed; the title starts with "*" while
+// there is unsaved work;
 // Ctrl+PgUp, Ctrl+PgDn and Ctrl+1, 2, 3 switch pages. Closing with unsaved
 // work asks whether to save it first.
 class TMainForm : public QWidget {
@@ -68,6 +70,7 @@ private:
     void addShortcuts();
     void restoreWindow();
     void rememberChanges();
+    void followHistory();
 
     std::unique_ptr<KitOpenLock> m_openLock;
     KitDocument m_document;
@@ -78,6 +81,7 @@ private:
     TextsPage *m_textsPage = nullptr;
     FontPage *m_fontPage = nullptr;
     QPlainTextEdit *m_outputFileList = nullptr; // the files the last save packed
+    bool m_followingHistory = false;            // an undo or redo is under way
     bool m_shown = false;
     bool m_painted = false;
 };

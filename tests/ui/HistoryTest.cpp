@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -55,6 +56,7 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         std::function<QString(KitWindow &)> shown;
         QString old;
         QString made;
+        int page; // where an undo shows the change
     };
     const Case cases[] = {
         {"a typed translation", [](KitWindow &k) { k.click(2, TextTableModel::Translation); },
@@ -66,21 +68,21 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
              return k.grid()->model()->index(1, TextTableModel::Translation).data().toString() + "|"
                  + k.find<QLabel>("Label12")->text();
          },
-         "Load game|Load game", "Spiel laden|Spiel laden"},
+         "Load game|Load game", "Spiel laden|Spiel laden", 1},
         {"a refused picture clearing an accepted one", [](KitWindow &k) { choosePicture(k, "budget.bmp"); },
          [](KitWindow &k) { choosePicture(k, "budget-palette.bmp"); },
          [](KitWindow &k) {
              return QString("%1|%2").arg(k.document().pictures().isPresent(3)).arg(
                  k.find<QLabel>("TranslatedImage")->pixmap().isNull());
          },
-         "1|0", "0|1"},
+         "1|0", "0|1", 0},
         {"a font choice", {},
          [](KitWindow &k) { FontChooser::choose(*k.form, QFont("Liberation Serif", 10), FontChooser::Answer::Ok); },
          [](KitWindow &k) {
              return k.find<QLabel>("FontNameLabel")->text() + "|"
                  + QSettings(k.kit.path("orvanta-kit.ini"), QSettings::IniFormat).value("font/family").toString();
          },
-         "Arial,8,|Arial", "Liberation Serif,10,|Liberation Serif"},
+         "Arial,8,|Arial", "Liberation Serif,10,|Liberation Serif", 2},
         {"a code page choice", {},
          [](KitWindow &k) {
              auto *codePages = k.find<QComboBox>("CodePageComboBox");
@@ -90,7 +92,7 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
              return QString::number(k.find<QComboBox>("CodePageComboBox")->currentData().toInt()) + "|"
                  + QSettings(k.kit.path("orvanta-kit.ini"), QSettings::IniFormat).value("texts/codepage").toString();
          },
-         "1252|1252", "1251|1251"},
+         "1252|1252", "1251|1251", 2},
     };
     for (const Case &c : cases) {
         KitWindow k;
@@ -112,9 +114,13 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         c.make(k);
         EXPECT_EQ(c.shown(k), c.made) << c.change;
         EXPECT_TRUE(k.document().hasUnsavedWork()) << c.change;
+        EXPECT_EQ(k.form->windowTitle(), "*" + TMainForm::Caption) << c.change;
+        k.showPage((c.page + 1) % 3);
         k.press(Undo);
         EXPECT_EQ(c.shown(k), c.old) << c.change << ", undone";
+        EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), c.page) << c.change << ": its page shown";
         EXPECT_FALSE(k.document().hasUnsavedWork()) << c.change << ": back where the last save was";
+        EXPECT_EQ(k.form->windowTitle(), TMainForm::Caption) << c.change;
         k.press(Redo);
         EXPECT_EQ(c.shown(k), c.made) << c.change << ", redone";
         k.press(Undo);

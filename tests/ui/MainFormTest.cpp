@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,7 @@ TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)
         QByteArray langDat; // none when empty
         QByteArray settings;
         QStringList said; // empty: no box at all
+        QByteArray review = {};
     };
     const Case cases[] = {
         {"nothing there", {}, {}, {}},
@@ -202,6 +204,9 @@ TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)
          {"Some of your settings were ignored", "texts/codepage = \"big\"", "window/page = \"7\""}},
         {"both", QByteArray("\x09\0\0\0garbage", 11), "[texts]\ncodepage=big\n",
          {": at byte 0: the entry count 9", "texts/codepage"}},
+        {"a damaged review file", {}, {},
+         {"orvanta-kit.review: line 1: not a review file of the kit", "orvanta-kit.review.damaged and the kit goes on"},
+         "my notes\n"},
     };
     for (const Case &c : cases) {
         KitWindow k;
@@ -209,6 +214,8 @@ TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)
             k.kit.write("lang.dat", c.langDat);
         if (!c.settings.isEmpty())
             k.kit.write("orvanta-kit.ini", c.settings);
+        if (!c.review.isEmpty())
+            k.kit.write("orvanta-kit.review", c.review);
         const auto seen = k.open();
         ASSERT_EQ(seen.size(), c.said.isEmpty() ? 0 : 1) << c.what;
         if (c.said.isEmpty())
@@ -217,7 +224,22 @@ TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)
         EXPECT_LT(seen[0].text.size(), 3000) << c.what;
         for (const QString &part : c.said)
             EXPECT_TRUE(seen[0].text.contains(part)) << c.what << ": " << seen[0].text.left(400).toStdString();
+        if (!c.review.isEmpty())
+            EXPECT_EQ(k.kit.read("orvanta-kit.review.damaged"), c.review) << "kept aside, never written over";
     }
+}
+
+// Without a program to open it (as here, headless), "?" says where the
+// translator's guide is.
+TEST(MainForm, HelpSaysWhereTheGuideIsWhenNothingCanOpenIt)
+{
+    KitWindow k;
+    k.open();
+    MessageBoxAnswerer answerer({QMessageBox::Ok});
+    QTest::mouseClick(k.find<QPushButton>("Button4"), Qt::LeftButton);
+    ASSERT_EQ(answerer.count(), 1);
+    EXPECT_TRUE(answerer.seen()[0].text.contains(QDir::toNativeSeparators(k.kit.path("readme.txt"))))
+        << answerer.seen()[0].text.toStdString();
 }
 
 TEST(MainForm, ASecondWindowOnTheSameKitSaysItIsOpenAlready)
