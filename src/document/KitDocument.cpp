@@ -45,6 +45,22 @@ void KitDocument::restore(const KitSettings &settings)
     m_startCodePage = m_kit.codePage().number();
 }
 
+std::optional<int> KitDocument::rowReadOtherwise(int number) const
+{
+    const CodePage other(number);
+    for (int row = 0; row < texts().rowCount(); ++row) {
+        // An untranslated row holds the game's own text, not the translator's typing.
+        const QByteArrayView translation = texts().row(row).translation;
+        if (translation == texts().row(row).source)
+            continue;
+        // Every code page reads ASCII alike: only the other bytes are decoded.
+        const bool ascii = std::all_of(translation.begin(), translation.end(), [](char c) { return uchar(c) < 0x80; });
+        if (!ascii && codePage().decode(translation) != other.decode(translation))
+            return row;
+    }
+    return std::nullopt;
+}
+
 bool KitDocument::glyphsChosen() const
 {
     return FontChoice::DescribeGlyphFont(m_kit.glyphFont()) != m_startFont

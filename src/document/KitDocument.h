@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <optional>
 #include <vector>
 
 namespace orvanta {
@@ -94,6 +95,12 @@ public:
     // A font change that the FontDescription does not show is no change.
     void setGlyphFont(const QFont &font);
     void setCodePage(int number);
+
+    // The first record whose translation (one that differs from its source)
+    // code page `number` reads as other characters than the current code
+    // page does (bytes past ASCII typed in another script); nothing when
+    // every translation reads the same.
+    std::optional<int> rowReadOtherwise(int number) const;
 
     // Whether the translator chose the glyph font or the code page since the
     // kit started: they differ from those it started with.

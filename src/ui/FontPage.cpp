@@ -118,7 +118,17 @@ void FontPage::Button3Click()
 
 void FontPage::CodePageComboBoxChange()
 {
-    m_document.setCodePage(m_codePageSelector->currentData().toInt());
+    const int number = m_codePageSelector->currentData().toInt();
+    // Translations typed in another script would read as other letters: ask first.
+    if (const auto row = m_document.rowReadOtherwise(number)) {
+        const QByteArray text = m_document.text(*row, KitDocument::Translation);
+        if (!Messages::askReadOtherwise(this, number, *row + 1, m_document.codePage().decode(text),
+                                        CodePage(number).decode(text))) {
+            showCodePage();
+            return;
+        }
+    }
+    m_document.setCodePage(number);
 }
 
 void FontPage::GlyphZoomComboBoxChange()

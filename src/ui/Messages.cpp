@@ -218,6 +218,23 @@ QString Messages::olderKitDescription(const QString &folder)
 
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
+bool Messages::askReadOtherwise(QWidget *parent, int number, int rowNumber, const QString &now, const QString &then)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title,
+                    QStringLiteral("Your translations hold letters that code page %1 reads otherwise: in row %2, "
+                                   "\"%3\" would become \"%4\".\n\nThe kit keeps the bytes you typed; the code page "
+                                   "only says which letters they are, in the grid, the glyphs and lang.dat. Change "
+                                   "the code page? (Ctrl+Z takes it back.)")
+                        .arg(number)
+                        .arg(rowNumber)
+                        .arg(now, then),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Change the code page"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Keep code page"));
+    box.setDefaultButton(QMessageBox::No);
+    return ask(box) == QMessageBox::Yes;
+}
+
 void Messages::guideAt(QWidget *parent, const QString &path)
 {
     QMessageBox(QMessageBox::Information, KitApplication::Title,

@@ -62,6 +62,10 @@ public:
     // Save (overwrite) or Cancel.
     static QMessageBox::StandardButton askChangedOnDisk(QWidget *parent);
 
+    // Before a change to code page `number` that reads translations as other
+    // letters: row `rowNumber`'s `now` would read `then`. True to change.
+    static bool askReadOtherwise(QWidget *parent, int number, int rowNumber, const QString &now, const QString &then);
+
     // Closing on unsaved work: Save, Discard or Cancel.
     static QMessageBox::StandardButton askSaveBeforeClosing(QWidget *parent);
     // The kit folder is open in another window (`holder`): Open (anyway) or

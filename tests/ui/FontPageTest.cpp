@@ -4,6 +4,7 @@
 #include "font/GlyphFileWriter.h"
 #include "font/GlyphSheet.h"
 #include "texts/CodePage.h"
+#include "texts/TextFile.h"
 #include "ui/GlyphSheetView.h"
 
 #include <QApplication>
@@ -131,6 +132,32 @@ TEST(FontPage, TheGlyphSheetShowsWhatTheSaveWritesThroughFontCodePageZoomAndUndo
     EXPECT_EQ(tipOf(k, standard, 3, 0x81), "Code 129 (0x81): control character U+0081\n"
                                            + QString::number(standard.entries[0x81].cellWidth) + " pixels wide\n"
                                            "No glyph in this font: the save writes the stand-in shown");
+}
+
+// Translations typed in Cyrillic read as other letters in code page 1252:
+// the change asks first, and keeping the code page changes nothing.
+TEST(FontPage, ACodePageThatReadsTheTranslationsOtherwiseIsAskedAboutFirst)
+{
+    KitWindow k;
+    k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"OK", "Main menu"})}});
+    k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"OK", "\xC3\xEB\xE0\xE2\xED\xEE\xE5 \xEC\xE5\xED\xFE"})}});
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1251\n");
+    k.open();
+    {
+        MessageBoxAnswerer keep(QMessageBox::No);
+        select(k, "CodePageComboBox", 1252);
+        ASSERT_EQ(keep.count(), 1);
+        EXPECT_TRUE(keep.seen()[0].text.contains(QString::fromUtf8("in row 2, \"Главное "
+                                                                   "меню\" would become \"Ãë"
+                                                                   "àâíîå ìåíþ\"")))
+            << keep.seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(k.document().codePage().number(), 1251);
+    EXPECT_EQ(k.find<QComboBox>("CodePageComboBox")->currentData().toInt(), 1251);
+    EXPECT_FALSE(k.document().hasUnsavedWork());
+    MessageBoxAnswerer change(QMessageBox::Yes);
+    select(k, "CodePageComboBox", 1252);
+    EXPECT_EQ(k.document().codePage().number(), 1252);
 }
 
 TEST(FontPage, AFontTooLargeForTheGlyphFilesIsExplainedWhenChosenAndUndoTakesItBack)
