@@ -1,6 +1,8 @@
 #include "DocumentReview.h"
 
 #include "font/WiderTextCheck.h"
+#include "texts/KitDictionary.h"
+#include "texts/SpellingCheck.h"
 
 namespace orvanta {
 
@@ -24,6 +26,29 @@ void DocumentReview::measureWidths()
     reviewAll();
 }
 
+void DocumentReview::setSpellChecker(std::shared_ptr<SpellChecker> checker)
+{
+    m_spellChecker = std::move(checker);
+    reviewAll();
+}
+
+Status DocumentReview::addToKitDictionary(const QString &word)
+{
+    const auto added = KitDictionary::add(m_document.directory(), word);
+    if (!added)
+        return added.error();
+    ignoreWord(word);
+    return Done{};
+}
+
+void DocumentReview::ignoreWord(const QString &word)
+{
+    if (!m_spellChecker)
+        return;
+    m_spellChecker->addWord(word);
+    reviewAll();
+}
+
 void DocumentReview::reviewAll()
 {
     if (m_measuring) {
@@ -33,6 +58,8 @@ void DocumentReview::reviewAll()
     TextChecker checker(m_document.codePage());
     if (m_measuring && m_standard && m_saved)
         checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
+    if (m_spellChecker)
+        checker.addCheck(SpellingCheck::make(m_spellChecker, m_document.codePage()));
     m_review = TextReview(std::move(checker));
     m_review.reviewAll(m_document.texts());
     emit glyphsChanged();

@@ -3,9 +3,12 @@
 #include "KitDocument.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
+#include "texts/SpellChecker.h"
 #include "texts/TextReview.h"
 
 #include <QObject>
+
+#include <memory>
 
 namespace orvanta {
 
@@ -25,6 +28,10 @@ namespace orvanta {
 // review starts without the width check (and without glyphs: a null
 // entry); measureWidths() captures them and adds it. The window does that
 // once it is first painted.
+//
+// With a dictionary (setSpellChecker) the `spelling` check joins the others;
+// words the translator adds to the kit's dictionary or ignores count from
+// then on in every record.
 class DocumentReview : public QObject {
     Q_OBJECT
 
@@ -42,6 +49,17 @@ public:
     // check; from then on a change of font or code page measures again.
     void measureWidths();
 
+    // The spell check's dictionary, or null for none; a new one reviews
+    // every record again.
+    const std::shared_ptr<SpellChecker> &spellChecker() const { return m_spellChecker; }
+    void setSpellChecker(std::shared_ptr<SpellChecker> checker);
+    // Adds `word` to the kit's dictionary file (KitDictionary) and to the
+    // spell check; a file that cannot be read or written is left as it is,
+    // the word is not added, and the error says why.
+    Status addToKitDictionary(const QString &word);
+    // Accepts `word` until the kit is closed.
+    void ignoreWord(const QString &word);
+
 signals:
     // Records firstRow..lastRow (indices) were reviewed again; the progress
     // may have changed.
@@ -56,6 +74,7 @@ private:
     KitDocument &m_document;
     TextReview m_review;
     bool m_measuring = false;
+    std::shared_ptr<SpellChecker> m_spellChecker;
     Result<GlyphCache::Entry> m_standard = GlyphCache::Entry();
     Result<GlyphCache::Entry> m_saved = GlyphCache::Entry();
 };
