@@ -4,6 +4,7 @@
 #include "MisspeltWave.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
+#include "texts/TextTable.h"
 
 #include <QAbstractProxyModel>
 #include <QApplication>
@@ -58,6 +59,14 @@ std::pair<TextTableModel *, QModelIndex> tableCell(const QModelIndex &index)
     return {qobject_cast<TextTableModel *>(const_cast<QAbstractItemModel *>(cell.model())), cell};
 }
 
+// A translation the spell check sees: the translator's own, not a fixed
+// record's, whose save writes its source.
+bool isSpellChecked(const QModelIndex &index)
+{
+    const QModelIndex cell = tableCell(index).second;
+    return cell.column() == TextTableModel::Translation && !TextTable::isFixed(cell.row());
+}
+
 // What an editor remembers of its editing, kept as its properties.
 const char *const EditingProperty = "orvantaEditing";
 const char *const StartTextProperty = "orvantaStartText";
@@ -72,7 +81,7 @@ void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 {
     QStyledItemDelegate::paint(painter, option, index);
     const SpellChecker *checker = m_review ? m_review->spellChecker().get() : nullptr;
-    if (!checker || index.column() != TextTableModel::Translation)
+    if (!checker || !isSpellChecked(index))
         return;
     const QString text = index.data(Qt::EditRole).toString();
     const QString source = index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole).toString();
@@ -138,11 +147,11 @@ QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     connect(editor, &QLineEdit::textEdited, this, [this, editor] {
         emit const_cast<TextCellDelegate *>(this)->commitData(editor);
     });
-    if (m_review && tableCell(index).second.column() == TextTableModel::Translation) {
+    if (m_review && isSpellChecked(index)) {
         editor->setProperty(SourceTextProperty, index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole));
         connect(editor, &QLineEdit::textChanged, this, [this, editor] { underlineMisspellings(editor); });
         // Words added or ignored, or another dictionary: underlined anew.
-        connect(m_review, &DocumentReview::glyphsChanged, editor, [this, editor] { underlineMisspellings(editor); });
+        connect(m_review, &DocumentReview::reviewed, editor, [this, editor] { underlineMisspellings(editor); });
         editor->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(editor, &QWidget::customContextMenuRequested, this,
                 [this, editor](const QPoint &position) { showEditorMenu(editor, position); });

@@ -117,6 +117,9 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
 
     showProgress();
     setCurrentRowNumber(settings.rowNumber().value_or(1));
+    // Read now, so that a choice that makes no sense is told with the
+    // other settings at start-up; used once the window is painted.
+    m_rememberedSpelling = settings.spellLanguage().value_or(QString());
     connect(m_textGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid()) // not a row the search has just hidden
@@ -292,7 +295,7 @@ void TextsPage::showTranslationText(int record)
 {
     const QString text = m_model->text(record, TextTableModel::Translation);
     const QString source = m_model->text(record, TextTableModel::Source);
-    const SpellChecker *checker = m_review->spellChecker().get();
+    const SpellChecker *checker = TextTable::isFixed(record) ? nullptr : m_review->spellChecker().get();
     m_translationText->showText(text, checker ? checker->misspellings(text, source)
                                               : QList<SpellChecker::Misspelling>());
 }
@@ -523,8 +526,8 @@ void TextsPage::measureWidths()
 {
     // The dictionary is read after the first paint as well: the kit's
     // start-up does not wait on it.
-    if (const auto language = m_settings.spellLanguage(); language && !language->isEmpty())
-        useSpelling(*language);
+    if (!m_rememberedSpelling.isEmpty())
+        useSpelling(m_rememberedSpelling);
     m_review->measureWidths();
 }
 

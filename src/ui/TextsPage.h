@@ -149,6 +149,7 @@ private:
     QFileDialog *m_olderKitDialog = nullptr;
     int m_currentRecord = 0; // stays while the search hides it
     QMenu *m_spellingMenu = nullptr;
+    QString m_rememberedSpelling; // the dictionary the settings name, "" for none
 };
 
 } // namespace orvanta

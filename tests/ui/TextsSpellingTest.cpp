@@ -224,6 +224,13 @@ TEST(TextsSpelling, UnusableDictionariesAreToldOnceAndNothingIsOverwritten)
         EXPECT_FALSE(k.tip(1).contains("spelling"));
         EXPECT_TRUE(k.kit.read("orvanta-kit.ini").contains("spelling=xx_XX")) << "the choice is kept";
     }
+    {
+        SpellingWindow k("[texts]\ncodepage=1252\nspelling=../../tmp/en_US\n");
+        ASSERT_EQ(k.startup.size(), 1);
+        EXPECT_TRUE(k.startup[0].text.contains("texts/spelling = \"../../tmp/en_US\" is no dictionary name; ignored"))
+            << k.startup[0].text.toStdString();
+        EXPECT_FALSE(k.tip(1).contains("spelling"));
+    }
     const QByteArray words = "gaet\n\xFF\n";
     SpellingWindow k("[texts]\ncodepage=1252\nspelling=en_US\n", words);
     ASSERT_EQ(k.startup.size(), 1);
