@@ -22,8 +22,8 @@ void TranslationLabel::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect();
     painter.setClipRect(area);
     const QFontMetricsF metrics(font());
-    // Below the font's own underline, inside the descent.
-    const qreal y = area.top() + metrics.ascent() + metrics.underlinePos() + 1;
+    // Below the font's own underline (the label's font is underlined).
+    const qreal y = area.top() + metrics.ascent() + metrics.underlinePos() + metrics.lineWidth() + 1;
     const QString shown = text();
     for (const SpellChecker::Misspelling &word : m_misspelt) {
         if (word.start + word.length > shown.size())
