@@ -8,6 +8,7 @@
 #include "ui/KitApplication.h"
 #include "ui/TMainForm.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 // measure what the window pays: a keystroke through the document, its
 // review and the grid's models, a review of every row after a change of
 // font, gathering the warnings for their list, and keystrokes in a shown
-// Texts page (in a translation and in the search field), whose floor is a
-// keystroke in a bare line edit.
+// Texts page (in a translation, also with the spell check, and in the
+// search field), whose floor is a keystroke in a bare line edit.
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
 #include "core/EntryStream.h"
@@ -264,8 +264,10 @@ struct ShownTextsPage {
     KitSettings settings{kit().folder.path() + QLatin1Char('/')};
     TextsPage *page = new TextsPage(*kit().document, settings, {&holder, {521, 377}}, &holder);
 
-    ShownTextsPage()
+    // `spellLanguage`: the spell check's dictionary, "" for none.
+    explicit ShownTextsPage(const QString &spellLanguage = QString())
     {
+        settings.setSpellLanguage(spellLanguage);
         holder.resize(521, 377);
         page->resize(holder.size());
         page->measureWidths();
@@ -277,10 +279,10 @@ struct ShownTextsPage {
 
 // A keystroke in a translation's editor: the document, the review of that
 // row, the grid, the labels, the byte counter and the progress follow it.
-void TypeInTheTextsPage(benchmark::State &state)
+void typeInTheTextsPage(benchmark::State &state, const QString &spellLanguage)
 {
-    ShownTextsPage shown;
-    shown.page->setCurrentRow(123458);
+    ShownTextsPage shown(spellLanguage);
+    shown.page->setCurrentRowNumber(123458);
     TextGrid *grid = shown.page->grid();
     const QModelIndex cell = grid->currentIndex().siblingAtColumn(TextTableModel::Translation);
     grid->setCurrentIndex(cell);
@@ -293,7 +295,19 @@ void TypeInTheTextsPage(benchmark::State &state)
     }
     typeByTurns(state, editor, QLatin1Char('e'));
 }
+void TypeInTheTextsPage(benchmark::State &state)
+{
+    typeInTheTextsPage(state, QString());
+}
 BENCHMARK(TypeInTheTextsPage)->Unit(benchmark::kMicrosecond);
+
+// The same with the spell check on (en_US): the edited row's words are
+// checked, and the editor, the cells and the line below underline them.
+void TypeInTheTextsPageWithSpelling(benchmark::State &state)
+{
+    typeInTheTextsPage(state, QStringLiteral("en_US"));
+}
+BENCHMARK(TypeInTheTextsPageWithSpelling)->Unit(benchmark::kMicrosecond);
 
 // A keystroke in the search field: every row is searched again and the
 // grid shows those found ("gold" and "gol" by turns).

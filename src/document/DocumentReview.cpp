@@ -1,6 +1,8 @@
 #include "DocumentReview.h"
 
 #include "font/WiderTextCheck.h"
+#include "texts/KitDictionary.h"
+#include "texts/SpellingCheck.h"
 
 namespace orvanta {
 
@@ -25,6 +27,29 @@ void DocumentReview::measureWidths()
     reviewAll();
 }
 
+void DocumentReview::setSpellChecker(std::shared_ptr<SpellChecker> checker)
+{
+    m_spellChecker = std::move(checker);
+    reviewAll();
+}
+
+Status DocumentReview::addToKitDictionary(const QString &word)
+{
+    const auto added = KitDictionary::add(m_document.directory(), word);
+    if (!added)
+        return added.error();
+    ignoreWord(word);
+    return Done{};
+}
+
+void DocumentReview::ignoreWord(const QString &word)
+{
+    if (!m_spellChecker)
+        return;
+    m_spellChecker->addWord(word);
+    reviewAll();
+}
+
 void DocumentReview::reviewAll()
 {
     if (m_measuring) {
@@ -37,6 +62,8 @@ void DocumentReview::reviewAll()
         checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
         m_widening = WiderTextCheck::widening(*m_standard, *m_saved, m_document.texts());
     }
+    if (m_spellChecker)
+        checker.addCheck(SpellingCheck::make(m_spellChecker, m_document.codePage()));
     m_review = TextReview(std::move(checker));
     m_review.setMarks(&m_document.marks());
     m_review.reviewAll(m_document.texts());

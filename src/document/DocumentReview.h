@@ -3,9 +3,12 @@
 #include "KitDocument.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
+#include "texts/SpellChecker.h"
 #include "texts/TextReview.h"
 
 #include <QObject>
+
+#include <memory>
 
 namespace orvanta {
 
@@ -25,6 +28,10 @@ namespace orvanta {
 // review starts without the width check (and without glyphs: a null
 // entry); measureWidths() captures them and adds it. The window does that
 // once it is first painted.
+//
+// With a dictionary (setSpellChecker) the `spelling` check joins the others;
+// words the translator adds to the kit's dictionary or ignores count from
+// then on in every record.
 class DocumentReview : public QObject {
     Q_OBJECT
 
@@ -48,6 +55,17 @@ public:
     // 0 before the widths are measured.
     int fontWidening() const { return m_widening; }
 
+    // The spell check's dictionary, or null for none; a new one reviews
+    // every record again.
+    const std::shared_ptr<SpellChecker> &spellChecker() const { return m_spellChecker; }
+    void setSpellChecker(std::shared_ptr<SpellChecker> checker);
+    // Adds `word` to the kit's dictionary file (KitDictionary) and to the
+    // spell check; a file that cannot be read or written is left as it is,
+    // the word is not added, and the error says why.
+    Status addToKitDictionary(const QString &word);
+    // Accepts `word` until the kit is closed.
+    void ignoreWord(const QString &word);
+
 signals:
     // Records firstRow..lastRow (indices) were reviewed again; the progress
     // may have changed.
@@ -63,6 +81,7 @@ private:
     TextReview m_review;
     bool m_measuring = false;
     int m_widening = 0;
+    std::shared_ptr<SpellChecker> m_spellChecker;
     Result<GlyphCache::Entry> m_standard = GlyphCache::Entry();
     Result<GlyphCache::Entry> m_saved = GlyphCache::Entry();
 };

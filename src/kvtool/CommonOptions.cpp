@@ -136,10 +136,9 @@ void CommonOptions::SaveOptions::addTo(QCommandLineParser &parser) const
     parser.addOptions({allowFewerTexts, whileOpen});
 }
 
-int CommonOptions::openKitWithGlyphs(const QStringList &args, const QString &description, KitFolder &folder,
-                                     std::optional<Glyphs> &glyphs)
+int CommonOptions::openKitWithGlyphs(QCommandLineParser &parser, const QStringList &args,
+                                     const QString &description, KitFolder &folder, std::optional<Glyphs> &glyphs)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(description);
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     const Font fontOptions{QString(), QString()};

@@ -79,12 +79,13 @@ public:
 
     // For a command that measures the texts of a kit folder in glyphs
     // (KITDIR, the font options and --codepage, described by
-    // `description`): parses `args`, opens the kit as openKit does and
-    // captures both glyph sets. Returns 0 with `kit` and `glyphs` set, or
-    // the exit code after reporting wrong use, a kit that cannot be built on
-    // or a font past the glyph files' limits.
-    static int openKitWithGlyphs(const QStringList &args, const QString &description, KitFolder &folder,
-                                 std::optional<Glyphs> &glyphs);
+    // `description`, besides any options of its own already in `parser`):
+    // parses `args`, opens the kit as openKit does and captures both glyph
+    // sets. Returns 0 with `kit` and `glyphs` set, or the exit code after
+    // reporting wrong use, a kit that cannot be built on or a font past the
+    // glyph files' limits.
+    static int openKitWithGlyphs(QCommandLineParser &parser, const QStringList &args, const QString &description,
+                                 KitFolder &folder, std::optional<Glyphs> &glyphs);
 
     struct Font {
         QCommandLineOption family;

@@ -3,10 +3,28 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "font/WiderTextCheck.h"
+#include "packaging/KitSettings.h"
 #include "texts/CodePage.h"
+#include "texts/SpellingCheck.h"
 #include "texts/TextReview.h"
 
 namespace orvanta {
+
+namespace {
+
+// The spell check's dictionary the kit's settings remember, or "". What
+// else the settings hold was warned about when the kit was opened.
+QString rememberedSpellLanguage(const QString &kitDirectory)
+{
+    const KitSettings settings(kitDirectory);
+    const qsizetype known = settings.warnings().size();
+    const QString language = settings.spellLanguage().value_or(QString());
+    for (const QString &warning : settings.warnings().mid(known))
+        ToolOutput::warn(warning);
+    return language;
+}
+
+} // namespace
 
 int TextsCheckCommand::run(const QStringList &args)
 {
@@ -19,13 +37,33 @@ int TextsCheckCommand::run(const QStringList &args)
         "(drawn in the glyphs the next save writes, the translation is wider than the original both in the game's "
         "standard glyphs and in those glyphs; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs "
         "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
-        "character inside that the original does not hold). The exit code is 1 when there is any finding, 0 when there is none.");
+        "character inside that the original does not hold), and with a dictionary spelling (a word of the translation "
+        "that is not in the dictionary, nor in the kit's own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.");
     CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;
-    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, folder, glyphs))
+    QCommandLineParser parser;
+    const QCommandLineOption spell(QStringLiteral("spell"),
+                                   QStringLiteral("Check the spelling with the Hunspell dictionary of this language "
+                                                  "(e.g. en_US; default: the one the kit's window last used, if any)."),
+                                   QStringLiteral("language"));
+    parser.addOption(spell);
+    if (const int failed = CommonOptions::openKitWithGlyphs(parser, args, description, folder, glyphs))
         return failed;
     TextChecker checker{folder.kit.codePage()};
     checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
+    const QString language = parser.isSet(spell) ? parser.value(spell) : rememberedSpellLanguage(folder.kit.directory());
+    if (!language.isEmpty()) {
+        const SpellingCheck::Opened opened = SpellingCheck::open(language, folder.kit.directory());
+        // A dictionary asked for by name must be there; the remembered one
+        // and the kit's own words are warned about, and the check goes on
+        // without them.
+        if (!opened.checker && parser.isSet(spell))
+            return ToolOutput::fail(opened.problems.front());
+        for (const FormatError &problem : opened.problems)
+            ToolOutput::warn(QString::fromStdString(problem.text()));
+        if (opened.checker)
+            checker.addCheck(SpellingCheck::make(opened.checker, folder.kit.codePage()));
+    }
     TextReview review{checker};
     review.reviewAll(folder.kit.texts());
     if (const int widening = WiderTextCheck::widening(glyphs->standard, glyphs->saved, folder.kit.texts()))

@@ -16,7 +16,8 @@ int TextsWidthsCommand::run(const QStringList &args)
         "would write (the kit's font and code page, or those given).");
     CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;
-    if (const int failed = CommonOptions::openKitWithGlyphs(args, description, folder, glyphs))
+    QCommandLineParser parser;
+    if (const int failed = CommonOptions::openKitWithGlyphs(parser, args, description, folder, glyphs))
         return failed;
     const GameTextRenderer &source = glyphs->standard->text;
     const GameTextRenderer &translation = glyphs->saved->text;

@@ -28,6 +28,7 @@ const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 const QString TextsLanguage = QStringLiteral("texts/language");
+const QString TextsSpelling = QStringLiteral("texts/spelling");
 
 // A key or value from the file as a warning shows it: escaped as entry
 // names are, so a binary file cannot put control codes on a terminal.
@@ -55,7 +56,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
                                WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                               WindowSheetZoom, TextsLanguage};
+                               WindowSheetZoom, TextsLanguage, TextsSpelling};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -219,6 +220,25 @@ bool KitSettings::isLanguageCode(const QString &code)
 {
     static const QRegularExpression Pattern(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
     return Pattern.match(code).hasMatch();
+}
+
+std::optional<QString> KitSettings::spellLanguage() const
+{
+    if (m_unreadable || !m_settings->contains(TextsSpelling))
+        return std::nullopt;
+    // A name, never a path: the dictionary is looked up in the system's folder.
+    static const QRegularExpression Pattern(QStringLiteral("^([A-Za-z]{2,3}([_-][A-Za-z0-9]+)*)?$"));
+    const QString language = m_settings->value(TextsSpelling).toString().trimmed();
+    if (Pattern.match(language).hasMatch())
+        return language;
+    m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is no dictionary name; ignored")
+                          .arg(QDir::toNativeSeparators(fileName()), TextsSpelling, shown(language)));
+    return std::nullopt;
+}
+
+void KitSettings::setSpellLanguage(const QString &language)
+{
+    write(TextsSpelling, language);
 }
 
 void KitSettings::write(const QString &key, const QVariant &value)

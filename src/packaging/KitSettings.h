@@ -16,7 +16,8 @@ namespace orvanta {
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers; language, the translation's
-// language code for PO and XLIFF) and what the window wants to
+// language code for PO and XLIFF; spelling, the spell check's dictionary)
+// and what the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
 // folder, glyph sheet zoom).
 //
@@ -69,6 +70,12 @@ public:
     QString language() const;
     void setLanguage(const QString &language);
     static bool isLanguageCode(const QString &code);
+
+    // The dictionary the spell check uses ("en_US", as Hunspell names its
+    // files; group [texts]): "" when the translator chose none, nothing
+    // when no choice is stored yet or it is no dictionary name.
+    std::optional<QString> spellLanguage() const;
+    void setSpellLanguage(const QString &language);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.

@@ -57,7 +57,8 @@ struct CheckedText {
 //
 // More checks join through addCheck(); one that needs the glyphs (a
 // translation drawn wider than its source) captures its width functions and
-// compares `saved` with `source`.
+// compares `saved` with `source`, the spell check (SpellingCheck) its
+// dictionary.
 class TextChecker {
 public:
     static inline const QString TooLong = QStringLiteral("too-long");

@@ -15,9 +15,10 @@ QFont Controls::font()
     return font;
 }
 
-QLabel *Controls::label(const char *name, const QString &text)
+QLabel *Controls::label(const char *name, const QString &text, QLabel *made)
 {
-    auto *label = named(new QLabel(text), name);
+    auto *label = named(made ? made : new QLabel, name);
+    label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -39,9 +40,9 @@ QLabel *Controls::wrapped(const char *name, const QString &text)
     return wrapped;
 }
 
-QLabel *Controls::underlined(const char *name, bool wordWrap)
+QLabel *Controls::underlined(const char *name, bool wordWrap, QLabel *made)
 {
-    QLabel *underlined = label(name, QString::fromLatin1(name));
+    QLabel *underlined = label(name, QString::fromLatin1(name), made);
     QFont line = font();
     line.setUnderline(true);
     underlined->setFont(line);

@@ -30,11 +30,13 @@ public:
         return widget;
     }
 
-    static QLabel *label(const char *name, const QString &text);
+    // `made`, when given, is the label to set up (a QLabel of a kind of
+    // its own), else a new QLabel.
+    static QLabel *label(const char *name, const QString &text, QLabel *made = nullptr);
     static QLabel *heading(const char *name, const QString &text); // bold
     static QLabel *wrapped(const char *name, const QString &text); // word wrap
     // Underlined, for the texts of the current grid row.
-    static QLabel *underlined(const char *name, bool wordWrap);
+    static QLabel *underlined(const char *name, bool wordWrap, QLabel *made = nullptr);
     static QPushButton *button(const char *name, const QString &text);
 
     // Sets `dialog` to open in the first of `folders` that is a folder

@@ -363,4 +363,37 @@ bool Messages::askImportTheRest(QWidget *parent, const QString &description, con
     return ask(box) == QMessageBox::Yes;
 }
 
+void Messages::spellingProblems(QWidget *parent, const std::vector<FormatError> &problems, bool checking)
+{
+    if (problems.empty())
+        return;
+    const QString intro = checking
+        ? QStringLiteral("The spell check runs without the words of the kit's dictionary, which cannot be read. The "
+                         "file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to "
+                         "have its words back.")
+        : QStringLiteral("The spell check is off: its dictionary cannot be used. Choose another one, or install it "
+                         "(Debian's hunspell packages, e.g. hunspell-en-us).");
+    QStringList lines;
+    for (const FormatError &problem : problems)
+        lines.append(QString::fromStdString(problem.text()));
+    QMessageBox::warning(parent, KitApplication::Title, intro + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')));
+}
+
+void Messages::cannotAddWord(QWidget *parent, const QString &word, const FormatError &error)
+{
+    showError(parent, QStringLiteral("\"%1\" was not added to the kit's dictionary:\n\n%2\n\nThe file is left as it is.")
+                          .arg(word, QString::fromStdString(error.text())));
+}
+
+QString Messages::spellLanguage(const QString &language, int suggestedFor)
+{
+    const QLocale locale(language);
+    QString text = language;
+    if (locale.language() != QLocale::C)
+        text += QStringLiteral(" (%1)").arg(QLocale::languageToString(locale.language()));
+    if (suggestedFor)
+        text += QStringLiteral(" - suggested for code page %1").arg(suggestedFor);
+    return text;
+}
+
 } // namespace orvanta

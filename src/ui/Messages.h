@@ -119,6 +119,17 @@ public:
     static void importReport(QWidget *parent, const QString &description, const QStringList &report);
     // Some translations of an import are refused: import the others?
     static bool askImportTheRest(QWidget *parent, const QString &description, const QStringList &report);
+
+    // The spell check could not use what it needs (`problems`, as
+    // SpellingCheck::open tells them): without a dictionary (`checking`
+    // false) it is off; without the kit's dictionary it runs without its
+    // words. Either way the files are left as they are.
+    static void spellingProblems(QWidget *parent, const std::vector<FormatError> &problems, bool checking);
+    // "Add to the kit's dictionary" failed: `word` is not added.
+    static void cannotAddWord(QWidget *parent, const QString &word, const FormatError &error);
+    // A dictionary as the spell check menu offers it: "en_US (English)",
+    // and "... - suggested for code page 1252" when it is the code page's.
+    static QString spellLanguage(const QString &language, int suggestedFor = 0);
 };
 
 } // namespace orvanta

@@ -1,13 +1,23 @@
 #include "TextCellDelegate.h"
 
 #include "Messages.h"
+#include "MisspeltWave.h"
+#include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
+#include "texts/TextTable.h"
 
 #include <QAbstractProxyModel>
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTextCharFormat>
 #include <QToolTip>
 #include <QValidator>
+
+#include <memory>
 
 namespace orvanta {
 
@@ -49,11 +59,55 @@ std::pair<TextTableModel *, QModelIndex> tableCell(const QModelIndex &index)
     return {qobject_cast<TextTableModel *>(const_cast<QAbstractItemModel *>(cell.model())), cell};
 }
 
+// A translation the spell check sees: the translator's own, not a fixed
+// record's, whose save writes its source.
+bool isSpellChecked(const QModelIndex &index)
+{
+    const QModelIndex cell = tableCell(index).second;
+    return cell.column() == TextTableModel::Translation && !TextTable::isFixed(cell.row());
+}
+
 // What an editor remembers of its editing, kept as its properties.
 const char *const EditingProperty = "orvantaEditing";
 const char *const StartTextProperty = "orvantaStartText";
+const char *const SourceTextProperty = "orvantaSourceText"; // the edited translation's
+
+// The most suggestions the editor's menu offers.
+constexpr int MostSuggestions = 8;
 
 } // namespace
+
+void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    const SpellChecker *checker = m_review ? m_review->spellChecker().get() : nullptr;
+    if (!checker || !isSpellChecked(index))
+        return;
+    const QString text = index.data(Qt::EditRole).toString();
+    const QString source = index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole).toString();
+    if (text == source)
+        return; // untranslated: nothing the translator wrote
+    const QList<SpellChecker::Misspelling> misspelt = checker->misspellings(text, source);
+    if (misspelt.isEmpty())
+        return;
+    // Where the style drew the text: its rectangle, less the margin.
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    area.adjust(margin, 0, -margin, 0);
+    const QFontMetricsF metrics(item.font);
+    const qreal y = area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent() + metrics.descent() / 2;
+    painter->save();
+    painter->setClipRect(area);
+    for (const SpellChecker::Misspelling &word : misspelt) {
+        const qreal x1 = area.left() + metrics.horizontalAdvance(text.left(word.start));
+        MisspeltWave::draw(*painter, x1, x1 + metrics.horizontalAdvance(text.sliced(word.start, word.length)), y);
+    }
+    painter->restore();
+}
 
 void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
@@ -93,7 +147,81 @@ QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     connect(editor, &QLineEdit::textEdited, this, [this, editor] {
         emit const_cast<TextCellDelegate *>(this)->commitData(editor);
     });
+    if (m_review && isSpellChecked(index)) {
+        editor->setProperty(SourceTextProperty, index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole));
+        connect(editor, &QLineEdit::textChanged, this, [this, editor] { underlineMisspellings(editor); });
+        // Words added or ignored, or another dictionary: underlined anew.
+        connect(m_review, &DocumentReview::reviewed, editor, [this, editor] { underlineMisspellings(editor); });
+        editor->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(editor, &QWidget::customContextMenuRequested, this,
+                [this, editor](const QPoint &position) { showEditorMenu(editor, position); });
+        underlineMisspellings(editor);
+    }
     return editor;
+}
+
+void TextCellDelegate::underlineMisspellings(QLineEdit *editor) const
+{
+    // A line edit shows formats only as those of an input method's text,
+    // placed relative to the cursor; an event with no text changes nothing else.
+    QList<QInputMethodEvent::Attribute> formats;
+    if (const SpellChecker *checker = m_review->spellChecker().get()) {
+        QTextCharFormat wave;
+        wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        wave.setUnderlineColor(MisspeltWave::Colour);
+        for (const SpellChecker::Misspelling &word :
+             checker->misspellings(editor->text(), editor->property(SourceTextProperty).toString()))
+            formats.append({QInputMethodEvent::TextFormat, int(word.start) - editor->cursorPosition(),
+                            int(word.length), QVariant::fromValue(QTextFormat(wave))});
+    }
+    QInputMethodEvent event(QString(), formats);
+    QCoreApplication::sendEvent(editor, &event);
+}
+
+void TextCellDelegate::showEditorMenu(QLineEdit *editor, const QPoint &position) const
+{
+    std::unique_ptr<QMenu> menu(editor->createStandardContextMenu());
+    menu->setObjectName(QStringLiteral("CellEditorMenu"));
+    const SpellChecker *checker = m_review->spellChecker().get();
+    const QString text = editor->text();
+    const int at = editor->cursorPositionAt(position);
+    const QString source = editor->property(SourceTextProperty).toString();
+    const QList<SpellChecker::Misspelling> misspelt =
+        checker ? checker->misspellings(text, source) : QList<SpellChecker::Misspelling>();
+    const auto word = std::find_if(misspelt.begin(), misspelt.end(), [at](const SpellChecker::Misspelling &m) {
+        return at >= m.start && at <= m.start + m.length;
+    });
+    if (word != misspelt.end()) {
+        const SpellChecker::Misspelling place = *word;
+        const QString misspeltWord = text.sliced(place.start, place.length);
+        QAction *standard = menu->actions().value(0);
+        auto add = [&](const QString &caption, const char *name) {
+            auto *action = new QAction(caption, menu.get());
+            action->setObjectName(QString::fromLatin1(name));
+            menu->insertAction(standard, action);
+            return action;
+        };
+        const QStringList suggestions = checker->suggestions(misspeltWord).mid(0, MostSuggestions);
+        for (const QString &suggestion : suggestions) {
+            connect(add(suggestion, "SpellingSuggestion"), &QAction::triggered, editor, [this, editor, place, suggestion] {
+                editor->setSelection(int(place.start), int(place.length));
+                editor->insert(suggestion);
+                emit const_cast<TextCellDelegate *>(this)->commitData(editor);
+            });
+        }
+        if (suggestions.isEmpty())
+            add(QStringLiteral("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
+        menu->insertSeparator(standard);
+        connect(add(QStringLiteral("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, editor,
+                [this, editor, misspeltWord] {
+                    if (const Status added = m_review->addToKitDictionary(misspeltWord); !added)
+                        Messages::cannotAddWord(editor, misspeltWord, added.error());
+                });
+        connect(add(QStringLiteral("Ignore"), "IgnoreWord"), &QAction::triggered, editor,
+                [this, misspeltWord] { m_review->ignoreWord(misspeltWord); });
+        menu->insertSeparator(standard);
+    }
+    menu->exec(editor->mapToGlobal(position));
 }
 
 bool TextCellDelegate::eventFilter(QObject *watched, QEvent *event)

@@ -2,19 +2,23 @@
 
 #include "Controls.h"
 #include "Messages.h"
+#include "TextCellDelegate.h"
 #include "TextChecksList.h"
 #include "TextGrid.h"
 #include "TextGridModel.h"
 #include "TextPreview.h"
+#include "TranslationLabel.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "exchange/TextExchange.h"
 #include "io/FileSaver.h"
 #include "packaging/KitMigration.h"
 #include "packaging/KitSettings.h"
+#include "texts/SpellingCheck.h"
 #include "texts/TextFile.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -22,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -100,16 +105,22 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     layout->add(Controls::label("Label9", QStringLiteral("Original text:")), {8, 256, 0, 0}, L::BottomLeft);
     m_sourceText = layout->add(Controls::underlined("Label11", true), {88, 256, 417, 49}, L::BottomWide);
     layout->add(Controls::label("Label10", QStringLiteral("Translated text:")), {8, 304, 0, 0}, L::BottomLeft);
-    m_translationText = layout->add(Controls::underlined("Label12", false), {88, 304, 417, 41}, L::BottomWide);
+    m_translationText = layout->add(
+        static_cast<TranslationLabel *>(Controls::underlined("Label12", false, new TranslationLabel)),
+        {88, 304, 417, 41}, L::BottomWide);
     // They stand in the lower part of Label12's rectangle, which its one
     // line of text never reaches: above it, so the mouse reaches them.
     for (QWidget *control : std::initializer_list<QWidget *>{m_progress, exportButton, importButton})
         control->raise();
     addWindowRow();
     addActions();
+    qobject_cast<TextCellDelegate *>(m_textGrid->itemDelegate())->setReview(m_review);
 
     showProgress();
     setCurrentRowNumber(settings.rowNumber().value_or(1));
+    // Read now, so that a choice that makes no sense is told with the
+    // other settings at start-up; used once the window is painted.
+    m_rememberedSpelling = settings.spellLanguage().value_or(QString());
     connect(m_textGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid()) // not a row the search has just hidden
@@ -131,6 +142,8 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     connect(m_review, &DocumentReview::reviewed, this, [this](int firstRow, int lastRow) {
         showProgress();
         showRowMeasures(m_currentRecord);
+        if (lastRow > firstRow) // words added or ignored, or another dictionary
+            showTranslationText(m_currentRecord);
         m_textGrid->viewport()->update(); // the number cells' states
         // Many rows changed at once (an import, a save, another code page):
         // the search and filter choose their rows again. A row being typed
@@ -198,7 +211,52 @@ void TextsPage::addActions()
     add(QStringLiteral("Needs review"), QKeySequence(Qt::CTRL | Qt::Key_U), &TextsPage::toggleNeedsReview);
     add(QStringLiteral("Done as it is"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), &TextsPage::toggleDone);
     add(QStringLiteral("Edit note..."), QKeySequence(Qt::CTRL | Qt::Key_M), &TextsPage::editNote);
+    addSpellingMenu();
     m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// "Spell check": none, or one of the dictionaries installed when the menu
+// opens, the one chosen checked.
+void TextsPage::addSpellingMenu()
+{
+    m_spellingMenu = Controls::named(new QMenu(QStringLiteral("Spell check"), this), "SpellingMenu");
+    m_textGrid->addAction(m_spellingMenu->menuAction());
+    connect(m_spellingMenu, &QMenu::aboutToShow, this, [this] {
+        m_spellingMenu->clear();
+        const auto chosen = m_review->spellChecker();
+        const QStringList installed = SpellChecker::installed();
+        const QString suggested = SpellChecker::suggestedFor(m_document.codePage().number(), installed);
+        auto *group = new QActionGroup(m_spellingMenu);
+        auto add = [&](const QString &caption, const QString &language) {
+            QAction *action = m_spellingMenu->addAction(caption, this, [this, language] { chooseSpelling(language); });
+            action->setObjectName(QStringLiteral("Spelling:") + language);
+            action->setCheckable(true);
+            action->setChecked(chosen ? chosen->language() == language : language.isEmpty());
+            group->addAction(action);
+        };
+        add(QStringLiteral("None"), QString());
+        for (const QString &language : installed)
+            add(Messages::spellLanguage(language, language == suggested ? m_document.codePage().number() : 0), language);
+    });
+}
+
+void TextsPage::chooseSpelling(const QString &language)
+{
+    m_settings.setSpellLanguage(language);
+    useSpelling(language);
+}
+
+void TextsPage::useSpelling(const QString &language)
+{
+    if (language.isEmpty()) {
+        m_review->setSpellChecker(nullptr);
+    } else {
+        SpellingCheck::Opened opened = SpellingCheck::open(language, m_document.directory());
+        m_review->setSpellChecker(opened.checker);
+        Messages::spellingProblems(this, opened.problems, opened.checker != nullptr);
+    }
+    m_textGrid->viewport()->update();
+    showTranslationText(m_currentRecord);
 }
 
 int TextsPage::currentRowNumber() const
@@ -249,8 +307,19 @@ void TextsPage::focusGrid()
 void TextsPage::ShowRowTexts(int rowNumber)
 {
     m_sourceText->setText(m_model->text(rowNumber - 1, TextTableModel::Source));
-    m_translationText->setText(m_model->text(rowNumber - 1, TextTableModel::Translation));
+    showTranslationText(rowNumber - 1);
     showRowMeasures(rowNumber - 1);
+}
+
+// `Label12`: the translation of `record`, its misspelt words underlined
+// with a red wave.
+void TextsPage::showTranslationText(int record)
+{
+    const QString text = m_model->text(record, TextTableModel::Translation);
+    const QString source = m_model->text(record, TextTableModel::Source);
+    const SpellChecker *checker = TextTable::isFixed(record) ? nullptr : m_review->spellChecker().get();
+    m_translationText->showText(text, checker ? checker->misspellings(text, source)
+                                              : QList<SpellChecker::Misspelling>());
 }
 
 void TextsPage::StringGridSelectCell(int, int ARow)
@@ -535,6 +604,10 @@ QString TextsPage::chooseTextsFile(QFileDialog *&dialog, const char *name, QFile
 
 void TextsPage::measureWidths()
 {
+    // The dictionary is read after the first paint as well: the kit's
+    // start-up does not wait on it.
+    if (!m_rememberedSpelling.isEmpty())
+        useSpelling(m_rememberedSpelling);
     m_review->measureWidths();
 }
 

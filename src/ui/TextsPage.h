@@ -11,6 +11,7 @@ class QComboBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace orvanta {
@@ -23,6 +24,7 @@ class TextGrid;
 class TextGridModel;
 class TextPreview;
 class TextTableModel;
+class TranslationLabel;
 
 // The page "Texts" ("TabSheet2"), the translator's workbench: the text grid
 // with every source text beside its translation, edited in place, and below
@@ -42,6 +44,10 @@ class TextTableModel;
 //   source (Ctrl+Shift+U), and "Edit note..." (Ctrl+M), each one step that
 //   can be undone, shown in the number cell and its tooltip and saved with
 //   the texts.
+// - the spell check (the grid's menu "Spell check"): one of the installed
+//   dictionaries or none, remembered in the settings, the code page's
+//   language marked as suggested; misspelt words underlined in the grid,
+//   the cell editor and the translation's label.
 //
 // Keys: the keyboard starts in the grid, on the current row's translation
 // (focusGrid()); Ctrl+F goes to the search field, where typing filters at once,
@@ -91,6 +97,9 @@ public slots:
     // translations carried over (TextMigration), as one step that can be
     // undone; nothing is saved.
     void takeFromOlderKit();
+    // Spell checks with the dictionary of `language` ("" for none) and
+    // remembers the choice.
+    void chooseSpelling(const QString &language);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -99,6 +108,11 @@ protected:
 private:
     void addWindowRow();
     void addActions();
+    void addSpellingMenu();
+    // Spell checks with `language` ("" for none), telling once what cannot
+    // be used.
+    void useSpelling(const QString &language);
+    void showTranslationText(int record);
     void showRowMeasures(int record);
     void showProgress();
     void showWarnings();
@@ -132,7 +146,7 @@ private:
     TextGridModel *m_shown = nullptr; // the model's rows the search and filter let through
     TextGrid *m_textGrid = nullptr;
     QLabel *m_sourceText = nullptr;
-    QLabel *m_translationText = nullptr;
+    TranslationLabel *m_translationText = nullptr;
     QLabel *m_byteCount = nullptr;
     QLabel *m_progress = nullptr;
     QWidget *m_windowRow = nullptr;
@@ -148,6 +162,8 @@ private:
     QFileDialog *m_importDialog = nullptr;
     QFileDialog *m_olderKitDialog = nullptr;
     int m_currentRecord = 0; // stays while the search hides it
+    QMenu *m_spellingMenu = nullptr;
+    QString m_rememberedSpelling; // the dictionary the settings name, "" for none
 };
 
 } // namespace orvanta

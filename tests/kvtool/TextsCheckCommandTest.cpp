@@ -62,3 +62,57 @@ TEST(KvToolTextsCheck, WiderInTheGlyphsTheSaveWrites)
     EXPECT_TRUE(run.out.startsWith("2\twider\t")) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains("% wider than the game's own glyphs")) << run.err.toStdString();
 }
+
+namespace {
+
+// The lines of `out` whose check is `check`.
+QStringList linesOf(const QByteArray &out, const QString &check)
+{
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts)) {
+        if (line.section('\t', 1, 1) == check)
+            lines.append(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(KvToolTextsCheck, SpellingWithTheDictionaryGivenOrRemembered)
+{
+    TempKit kit;
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(
+                                                        {"Kvorgan's sword", "%d gold", "Untranslated qwzx"}))}});
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile(
+                                                      {"Kvorgan holds the swrod", "%d goold, goold", "Untranslated qwzx"}))}});
+
+    auto run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252", "--spell", "en_US"});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(linesOf(run.out, "spelling"),
+              QStringList({"1\tspelling\t\"swrod\" is not in the en_US dictionary",
+                           "2\tspelling\t\"goold\" is not in the en_US dictionary"}));
+
+    // Without --spell: the dictionary the window last used, with the kit's own words.
+    kit.write("orvanta-kit.ini", "[texts]\nspelling=en_US\n");
+    kit.write("orvanta-kit.words", "swrod\n");
+    run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+    EXPECT_EQ(linesOf(run.out, "spelling"), QStringList({"2\tspelling\t\"goold\" is not in the en_US dictionary"}));
+
+    // A kit dictionary that is not UTF-8 is told and left out; the file stays.
+    kit.write("orvanta-kit.words", "swrod\n\xFF\n");
+    run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+    EXPECT_TRUE(run.err.contains("orvanta-kit.words: line 2: is not UTF-8 text")) << run.err.toStdString();
+    EXPECT_EQ(linesOf(run.out, "spelling").size(), 2);
+    EXPECT_EQ(kit.read("orvanta-kit.words"), QByteArray("swrod\n\xFF\n"));
+
+    // A remembered dictionary that is gone is a warning; one asked for, a failure.
+    kit.write("orvanta-kit.ini", "[texts]\nspelling=xx_XX\n");
+    run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+    EXPECT_TRUE(run.err.contains("warning: /usr/share/hunspell/xx_XX.aff: no such file")) << run.err.toStdString();
+    EXPECT_TRUE(linesOf(run.out, "spelling").isEmpty());
+    run = KvToolRun::run({"texts", "check", kit.dir(), "--spell", "xx_XX"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("the dictionary for \"xx_XX\" is not installed")) << run.err.toStdString();
+}

@@ -1,0 +1,48 @@
+#include "SpellingCheck.h"
+
+#include "KitDictionary.h"
+
+#include <QSet>
+
+namespace orvanta {
+
+TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellChecker> checker, const CodePage &codePage)
+{
+    return [checker = std::move(checker), codePage](const CheckedText &text, QList<TextFinding> &findings) {
+        if (text.fixed || text.translation == text.source)
+            return;
+        const QString translation = codePage.decode(text.translation);
+        QSet<QString> told;
+        for (const SpellChecker::Misspelling &misspelt :
+             checker->misspellings(translation, codePage.decode(text.source))) {
+            const QString word = translation.sliced(misspelt.start, misspelt.length);
+            if (told.contains(word))
+                continue;
+            told.insert(word);
+            findings.append({text.index, Id,
+                             QStringLiteral("\"%1\" is not in the %2 dictionary").arg(word, checker->language())});
+        }
+    };
+}
+
+SpellingCheck::Opened SpellingCheck::open(const QString &language, const QString &kitDirectory,
+                                          const QString &dictionaryFolder)
+{
+    Opened opened;
+    auto checker = SpellChecker::open(language, dictionaryFolder);
+    if (!checker) {
+        opened.problems.push_back(checker.error());
+        return opened;
+    }
+    opened.checker = *checker;
+    const auto words = KitDictionary::read(kitDirectory);
+    if (!words) {
+        opened.problems.push_back(words.error());
+        return opened;
+    }
+    for (const QString &word : *words)
+        opened.checker->addWord(word);
+    return opened;
+}
+
+} // namespace orvanta
