@@ -3,8 +3,11 @@
 #include "document/DocumentReview.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSortFilterProxyModel>
 
 namespace orvanta {
 
@@ -21,6 +24,7 @@ public:
         endResetModel();
     }
     int recordAt(int row) const { return m_findings.at(row).index; }
+    const QList<TextFinding> &findings() const { return m_findings; }
 
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_findings.size()); }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 3; }
@@ -53,9 +57,15 @@ TextChecksList::TextChecksList(const DocumentReview &review, QWidget *parent)
     : QTreeView(parent)
     , m_review(review)
     , m_findings(new Findings(this))
+    , m_shown(new QSortFilterProxyModel(this))
 {
     setObjectName(QStringLiteral("ChecksList"));
-    setModel(m_findings);
+    m_shown->setSourceModel(m_findings);
+    m_shown->setFilterKeyColumn(1);
+    setModel(m_shown);
+    setSortingEnabled(true);
+    sortByColumn(0, Qt::AscendingOrder);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -72,7 +82,7 @@ TextChecksList::TextChecksList(const DocumentReview &review, QWidget *parent)
             m_refresh.start();
     });
     connect(this, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { emit recordActivated(m_findings->recordAt(index.row())); });
+            [this](const QModelIndex &index) { emit recordActivated(m_findings->recordAt(m_shown->mapToSource(index).row())); });
 }
 
 void TextChecksList::showEvent(QShowEvent *event)
@@ -92,8 +102,37 @@ void TextChecksList::refresh()
     const int scrolled = verticalScrollBar()->value();
     m_findings->setFindings(m_review.review().allFindings());
     if (line >= 0)
-        setCurrentIndex(m_findings->index(std::min(line, m_findings->rowCount() - 1), 0));
+        setCurrentIndex(m_shown->index(std::min(line, m_shown->rowCount() - 1), 0));
     verticalScrollBar()->setValue(scrolled);
+    offerChecks();
+}
+
+void TextChecksList::offerChecks()
+{
+    QStringList checks;
+    for (const TextFinding &finding : m_findings->findings())
+        if (!checks.contains(finding.check))
+            checks.append(finding.check);
+    checks.sort();
+    for (QAction *action : actions()) {
+        removeAction(action);
+        action->deleteLater();
+    }
+    auto *every = new QAction(QStringLiteral("Every check"), this);
+    connect(every, &QAction::triggered, this, [this] { showOnly(QString()); });
+    addAction(every);
+    for (const QString &check : std::as_const(checks)) {
+        auto *only = new QAction(QStringLiteral("Only %1").arg(check), this);
+        connect(only, &QAction::triggered, this, [this, check] { showOnly(check); });
+        addAction(only);
+    }
+}
+
+void TextChecksList::showOnly(const QString &check)
+{
+    m_shown->setFilterRegularExpression(
+        check.isEmpty() ? QRegularExpression()
+                        : QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(check) + QLatin1Char('$')));
 }
 
 } // namespace orvanta

@@ -3,13 +3,17 @@
 #include <QTimer>
 #include <QTreeView>
 
+class QSortFilterProxyModel;
+
 namespace orvanta {
 
 class DocumentReview;
 
 // The checks' findings for the translator to walk, one line each: row,
-// check and message, in row order. Activating one (double click or Enter)
-// asks to go to its row.
+// check and message, in row order; a click on a column's header sorts by it
+// (by check: the findings grouped by check), and the list's menu shows the
+// findings of one check only ("Only spelling") or of every check again.
+// Activating one (double click or Enter) asks to go to its row.
 //
 // The list follows the review: while shown, a little after the last change
 // (typing changes the findings of one row per keystroke, and the list is
@@ -35,9 +39,13 @@ private:
     class Findings;
 
     void refresh();
+    // The menu's "Every check" and one "Only CHECK" for each check found.
+    void offerChecks();
+    void showOnly(const QString &check);
 
     const DocumentReview &m_review;
     Findings *m_findings = nullptr;
+    QSortFilterProxyModel *m_shown = nullptr; // sorted, and filtered by check
     QTimer m_refresh;
     bool m_stale = true;
 };

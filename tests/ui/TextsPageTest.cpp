@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QTest>
 #include <QTimer>
@@ -427,6 +428,25 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTableModel::Translation));
+
+    // Grouped by check with a click on its header, then one check alone.
+    QHeaderView *header = list->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    QStringList checksShown;
+    for (int line = 0; line < list->model()->rowCount(); ++line)
+        checksShown.append(list->model()->index(line, 1).data().toString());
+    EXPECT_TRUE(std::is_sorted(checksShown.begin(), checksShown.end())) << checksShown.join(' ').toStdString();
+    const QList<QAction *> offered = list->actions();
+    const auto only = std::find_if(offered.begin(), offered.end(),
+                                   [](QAction *action) { return action->text() == "Only placeholders"; });
+    ASSERT_NE(only, offered.end());
+    (*only)->trigger();
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    k.click(1, TextTableModel::Translation);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTableModel::Translation)) << "the one shown: row 3's";
 }
 
 // The preview draws what the game will: the typed translation in the
