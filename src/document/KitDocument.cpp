@@ -89,6 +89,18 @@ void KitDocument::applyTranslations(const QList<TextChange> &changes, const QStr
         m_undoStack.push(command.release());
 }
 
+void KitDocument::applyImport(const TextImport::Outcome &outcome, const QString &description, int codePage)
+{
+    if (codePage == m_kit.codePage().number()) {
+        applyTranslations(outcome.changes, description, outcome.marks);
+        return;
+    }
+    m_undoStack.beginMacro(description);
+    setCodePage(codePage);
+    applyTranslations(outcome.changes, description, outcome.marks);
+    m_undoStack.endMacro();
+}
+
 void KitDocument::setMarks(const QList<ReviewMarks::Change> &changes, const QString &description)
 {
     auto command = std::make_unique<MarksCommand>(*this, changes, description);

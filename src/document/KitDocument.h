@@ -88,6 +88,9 @@ public:
     // brings, described for the history.
     void applyTranslations(const QList<TextChange> &changes, const QString &description,
                            const QList<ReviewMarks::Change> &marks = {});
+    // An import whose file's texts were read in code page `codePage`: when
+    // that is not the kit's, the kit takes it, in the same undo step.
+    void applyImport(const TextImport::Outcome &outcome, const QString &description, int codePage);
     // Review marks or notes of rows (needs review, done as it is, a note).
     void setMarks(const QList<ReviewMarks::Change> &changes, const QString &description);
     // A picture accepted for `row`, or an empty image when a refusal clears it.

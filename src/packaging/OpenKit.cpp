@@ -2,7 +2,6 @@
 
 #include "KitCompiler.h"
 #include "KitLoader.h"
-#include "exchange/TextExchange.h"
 #include "font/FontChoice.h"
 #include "pictures/PaletteFit.h"
 #include "pictures/TranslatedPictureCheck.h"
@@ -41,17 +40,11 @@ std::vector<FormatError> OpenKit::load()
     return problems;
 }
 
-Result<OpenKit::Import> OpenKit::readImport(const QString &path) const
+OpenKit::Import OpenKit::importEntries(const QList<ExchangeEntry> &entries, const CodePage &codePage) const
 {
-    const auto file = TextExchange::read(path);
-    if (!file)
-        return file.error();
-    return importEntries(file->entries);
-}
-
-OpenKit::Import OpenKit::importEntries(const QList<ExchangeEntry> &entries) const
-{
-    return imported(TextImport::compute(entries, m_texts, m_codePage, m_marks));
+    TextImport::Outcome outcome = TextImport::compute(entries, m_texts, codePage, m_marks);
+    QStringList report = outcome.report.lines(codePage.number());
+    return {std::move(outcome), std::move(report)};
 }
 
 OpenKit::Import OpenKit::imported(TextImport::Outcome outcome) const

@@ -122,15 +122,17 @@ public:
     Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(); }
 
     // An import into the translations, computed against the kit's texts
-    // (TextImport), not applied: of a translators' file (CSV, PO or XLIFF),
-    // of entries read already, or an outcome computed elsewhere (an older
-    // kit's translations, KitMigration).
+    // (TextImport), not applied: of the entries of a translators' file (CSV,
+    // PO or XLIFF, TextExchange::read), or an outcome computed elsewhere (an
+    // older kit's translations, KitMigration).
     struct Import {
         TextImport::Outcome outcome;
         QStringList report; // ImportReport::lines, for the translator
     };
-    Result<Import> readImport(const QString &path) const;
-    Import importEntries(const QList<ExchangeEntry> &entries) const;
+    // `codePage` is the one the file's texts are encoded in for the kit, by
+    // default the kit's.
+    Import importEntries(const QList<ExchangeEntry> &entries) const { return importEntries(entries, m_codePage); }
+    Import importEntries(const QList<ExchangeEntry> &entries, const CodePage &codePage) const;
     Import imported(TextImport::Outcome outcome) const;
     // kvtool applies an import at once (translations and marks); the window
     // as one undo step.

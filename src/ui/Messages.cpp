@@ -350,6 +350,24 @@ void Messages::importReport(QWidget *parent, const QString &description, const Q
         .exec();
 }
 
+QMessageBox::StandardButton Messages::askFileCodePage(QWidget *parent, const QString &file, int fileCodePage,
+                                                      int kitCodePage)
+{
+    QMessageBox box(QMessageBox::Question, importDescription(file),
+                    QStringLiteral("%1 was written for code page %2 (%3); the kit uses %4 (%5).\n\nImport it in "
+                                   "code page %2, and use that code page from now on? Ctrl+Z takes back both.")
+                        .arg(QFileInfo(file).fileName())
+                        .arg(fileCodePage)
+                        .arg(CodePage::describe(fileCodePage))
+                        .arg(kitCodePage)
+                        .arg(CodePage::describe(kitCodePage)),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Use code page %1").arg(fileCodePage));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Keep code page %1").arg(kitCodePage));
+    box.setDefaultButton(QMessageBox::Yes);
+    return ask(box);
+}
+
 bool Messages::askImportTheRest(QWidget *parent, const QString &description, const QStringList &report)
 {
     QMessageBox box(QMessageBox::Warning, description,

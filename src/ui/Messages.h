@@ -117,6 +117,11 @@ public:
     static QString olderKitDescription(const QString &folder);
     // What an import (`description`) did, line by line as ImportReport words it.
     static void importReport(QWidget *parent, const QString &description, const QStringList &report);
+    // The texts file `file` names code page `fileCodePage`, the kit uses
+    // `kitCodePage`: Yes (import in the file's, which the kit takes), No
+    // (in the kit's) or Cancel.
+    static QMessageBox::StandardButton askFileCodePage(QWidget *parent, const QString &file, int fileCodePage,
+                                                       int kitCodePage);
     // Some translations of an import are refused: import the others?
     static bool askImportTheRest(QWidget *parent, const QString &description, const QStringList &report);
 

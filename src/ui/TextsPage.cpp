@@ -639,12 +639,22 @@ void TextsPage::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const auto import = m_document.kit().readImport(path);
-    if (!import) {
-        Messages::showError(this, QString::fromStdString(import.error().text()));
+    const auto file = TextExchange::read(path);
+    if (!file) {
+        Messages::showError(this, QString::fromStdString(file.error().text()));
         return;
     }
-    applyImport(*import, Messages::importDescription(path));
+    // A file exported in another code page holds letters the kit's may not: ask.
+    int codePage = m_document.codePage().number();
+    if (file->codePage && file->codePage != codePage && CodePage::isSupported(file->codePage)) {
+        switch (Messages::askFileCodePage(this, path, file->codePage, codePage)) {
+        case QMessageBox::Yes: codePage = file->codePage; break;
+        case QMessageBox::No: break;
+        default: return;
+        }
+    }
+    applyImport(m_document.kit().importEntries(file->entries, CodePage(codePage)), Messages::importDescription(path),
+                codePage);
 }
 
 void TextsPage::takeFromOlderKit()
@@ -665,15 +675,16 @@ void TextsPage::takeFromOlderKit()
         Messages::showError(this, QString::fromStdString(outcome.error().text()));
         return;
     }
-    applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder));
+    applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder),
+                m_document.codePage().number());
 }
 
-void TextsPage::applyImport(const OpenKit::Import &import, const QString &description)
+void TextsPage::applyImport(const OpenKit::Import &import, const QString &description, int codePage)
 {
     const bool refused = import.outcome.report.anyRefused();
     if (refused && !Messages::askImportTheRest(this, description, import.report))
         return;
-    m_document.applyTranslations(import.outcome.changes, description, import.outcome.marks);
+    m_document.applyImport(import.outcome, description, codePage);
     if (!refused)
         Messages::importReport(this, description, import.report);
 }

@@ -133,8 +133,9 @@ private:
     void editNote();
     QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
     // Shows what an import or migration does and applies it as one step
-    // named `description`, asking first when some translations are refused.
-    void applyImport(const OpenKit::Import &import, const QString &description);
+    // named `description`, asking first when some translations are refused;
+    // `codePage` is the one it was read in (the kit takes it with the step).
+    void applyImport(const OpenKit::Import &import, const QString &description, int codePage);
     QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
     TextPreview *newPreview(QWidget *parent);
     TextChecksList *newChecksList(QWidget *parent);

@@ -520,6 +520,37 @@ TEST(TextsPage, TranslationsOfAnOlderKitAreTakenAsOneUndoableStep)
     EXPECT_EQ(k.translation(3), "Caf\xE9");
 }
 
+// A PO exported for another code page: the import asks, and taking the
+// file's code page is one undo step with the translations.
+TEST(TextsPage, ImportInTheCodePageTheFileNamesIsAskedAndUndoneAsOne)
+{
+    TextsWindow k; // code page 1252
+    k.kit.write("ru.po", "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+                         "\"X-Orvanta-Codepage: 1251\\n\"\n\nmsgctxt \"1\"\nmsgid \"Build\"\n"
+                         "msgstr \"\xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5\"\n");
+    {
+        MessageBoxAnswerer answerer({QMessageBox::Cancel});
+        FileDialogAnswerer chooser(k.kit.path("ru.po"));
+        QTest::mouseClick(k.find("ImportTextsButton"), Qt::LeftButton);
+        ASSERT_EQ(answerer.count(), 1);
+        EXPECT_TRUE(answerer.seen()[0].text.contains("ru.po was written for code page 1251"))
+            << answerer.seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(k.document().undoStack()->count(), 0) << "cancelled";
+    {
+        MessageBoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+        FileDialogAnswerer chooser(k.kit.path("ru.po"));
+        QTest::mouseClick(k.find("ImportTextsButton"), Qt::LeftButton);
+        EXPECT_EQ(answerer.count(), 2) << "the question, then the report";
+    }
+    EXPECT_EQ(k.document().codePage().number(), 1251);
+    EXPECT_EQ(k.translation(1), "\xCA\xE0\xF4\xE5");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(k.document().codePage().number(), 1252);
+    EXPECT_EQ(k.translation(1), "Bauen");
+}
+
 TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
 {
     TextsWindow k;
