@@ -18,8 +18,9 @@ int TextsCheckCommand::run(const QStringList &args)
         "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
         "(drawn in the glyphs the next save writes, the translation is wider than the original in the game's "
         "standard glyphs), double-word (a word written twice in a row), punctuation (the end punctuation differs "
-        "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
-        "character inside that the original does not hold). The exit code is 1 when there is any finding, 0 when there is none.");
+        "from the original's), double-space (two spaces inside), control (a line break, tab or other control "
+        "character inside that the original does not hold) or inconsistent (another row of the same original "
+        "holds another translation; rows not translated yet do not count). The exit code is 1 when there is any finding, 0 when there is none.");
     CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;
     if (const int failed = CommonOptions::openKitWithGlyphs(args, description, folder, glyphs))

@@ -39,6 +39,8 @@ void TextReview::reviewAll(const TextTable &table)
         m_rows.push_back(reviewed(table, i));
         count(m_rows.back(), +1);
     }
+    m_consistency.index(table);
+    m_consistency.forEachGroup([&](const std::vector<int> &rows) { checkConsistency(table, rows); });
 }
 
 void TextReview::reviewRow(const TextTable &table, int index)
@@ -52,6 +54,26 @@ void TextReview::reviewRow(const TextTable &table, int index)
     count(m_rows[index], -1);
     m_rows[index] = reviewed(table, index);
     count(m_rows[index], +1);
+    checkConsistency(table, m_consistency.update(table, index));
+}
+
+void TextReview::checkConsistency(const TextTable &table, const std::vector<int> &rows)
+{
+    if (rows.size() < 2) // a record alone in its group was just reviewed afresh
+        return;
+    for (int row : rows) {
+        QList<TextFinding> &findings = m_rows[std::size_t(row)].findings;
+        if (!findings.isEmpty() && findings.back().check == TextChecker::Inconsistent) {
+            findings.removeLast();
+            --m_progress.warnings;
+        }
+    }
+    QList<TextFinding> found;
+    TranslationConsistency::check(table, rows, found);
+    for (TextFinding &finding : found) {
+        m_rows[std::size_t(finding.index)].findings.append(std::move(finding));
+        ++m_progress.warnings;
+    }
 }
 
 bool TextReview::matches(int index, Filter filter) const

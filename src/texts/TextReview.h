@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextChecker.h"
+#include "TranslationConsistency.h"
 
 #include <QList>
 
@@ -15,7 +16,9 @@ class TextTable;
 // row at a time so that typing in a cell costs one row's checks, not the
 // table's. The review does not watch the table: call reviewAll() after a
 // load or a change of code page (messages quote decoded text), reviewRow()
-// after a record's texts changed.
+// after a record's texts changed. The `inconsistent` check looks across
+// rows: a record's review re-checks it for the records that share (or
+// shared) its source as well.
 class TextReview {
 public:
     // A row's state, from its bytes alone. Fixed records are always Fixed,
@@ -54,6 +57,9 @@ public:
 
     Progress progress() const { return m_progress; }
 
+    // The records grouped by source, as the last review saw them.
+    const TranslationConsistency &consistency() const { return m_consistency; }
+
 private:
     struct RowReview {
         State state = State::Untranslated;
@@ -62,10 +68,13 @@ private:
 
     RowReview reviewed(const TextTable &table, int index) const;
     void count(const RowReview &row, int sign);
+    // Replaces the `inconsistent` findings of `rows` (whole groups).
+    void checkConsistency(const TextTable &table, const std::vector<int> &rows);
 
     TextChecker m_checker;
     std::vector<RowReview> m_rows;
     Progress m_progress;
+    TranslationConsistency m_consistency;
 };
 
 } // namespace orvanta
