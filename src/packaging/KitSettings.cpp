@@ -28,6 +28,7 @@ const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 const QString TextsLanguage = QStringLiteral("texts/language");
+const QString TextsMemories = QStringLiteral("texts/memories");
 
 // A key or value from the file as a warning shows it: escaped as entry
 // names are, so a binary file cannot put control codes on a terminal.
@@ -55,7 +56,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
                                WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                               WindowSheetZoom, TextsLanguage};
+                               WindowSheetZoom, TextsLanguage, TextsMemories};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -213,6 +214,21 @@ QString KitSettings::language() const
 void KitSettings::setLanguage(const QString &language)
 {
     write(TextsLanguage, language);
+}
+
+QStringList KitSettings::memories() const
+{
+    if (m_unreadable)
+        return {};
+    QStringList memories = m_settings->value(TextsMemories).toStringList();
+    memories.removeAll(QString());
+    memories.removeDuplicates();
+    return memories;
+}
+
+void KitSettings::setMemories(const QStringList &memories)
+{
+    write(TextsMemories, memories);
 }
 
 bool KitSettings::isLanguageCode(const QString &code)

@@ -16,7 +16,8 @@ namespace orvanta {
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers; language, the translation's
-// language code for PO and XLIFF) and what the window wants to
+// language code for PO and XLIFF; memories, the translation memories the
+// suggestions come from) and what the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
 // folder, glyph sheet zoom).
 //
@@ -69,6 +70,12 @@ public:
     QString language() const;
     void setLanguage(const QString &language);
     static bool isLanguageCode(const QString &code);
+
+    // The translation memories, in the order the translator added them:
+    // paths of PO, XLIFF or CSV files and of other kit folders (group
+    // [texts]); each once.
+    QStringList memories() const;
+    void setMemories(const QStringList &memories);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.
