@@ -141,6 +141,8 @@ std::vector<int> TranslationConsistency::sameSource(const TextTable &table, int 
 QList<TextChange> TranslationConsistency::useTranslationForSameSource(const TextTable &table, int row) const
 {
     QList<TextChange> changes;
+    if (!counted(table, row))
+        return changes;
     for (int other : sameSource(table, row)) {
         if (!TextTable::isFixed(other) && table.row(other).translation != table.row(row).translation)
             changes.append({other, table.row(row).translation.toByteArray()});

@@ -64,7 +64,8 @@ public:
     std::vector<int> sameSource(const TextTable &table, int row) const;
 
     // The changes that give `row`'s translation to every other record of
-    // the same source that is not fixed and holds another translation.
+    // the same source that is not fixed and holds another translation;
+    // none when `row` itself is not translated.
     QList<TextChange> useTranslationForSameSource(const TextTable &table, int row) const;
 
 private:

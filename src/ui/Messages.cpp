@@ -216,6 +216,11 @@ QString Messages::olderKitDescription(const QString &folder)
     return QStringLiteral("Take translations from the older kit %1").arg(QDir::toNativeSeparators(folder));
 }
 
+QString Messages::sameTranslationDescription(int rowNumber)
+{
+    return QStringLiteral("Use the translation of row %1 for every identical source").arg(rowNumber);
+}
+
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
 QString Messages::textsTranslated(const TextReview::Progress &progress)

@@ -94,6 +94,9 @@ public:
     // `folder`, as the history names them (and the report's title).
     static QString importDescription(const QString &file);
     static QString olderKitDescription(const QString &folder);
+    // The history's name for giving row number `rowNumber`'s translation to
+    // every row of the same original.
+    static QString sameTranslationDescription(int rowNumber);
     // What an import (`description`) did, line by line as ImportReport words it.
     static void importReport(QWidget *parent, const QString &description, const QStringList &report);
     // Some translations of an import are refused: import the others?

@@ -187,6 +187,8 @@ void TextsPage::addActions()
     add(QStringLiteral("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), &TextsPage::goToNextUntranslated);
     add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), &TextsPage::askRowNumber);
     add(QStringLiteral("Warnings"), {}, &TextsPage::showWarnings);
+    add(QStringLiteral("Use this translation for every identical source"), {},
+        &TextsPage::useTranslationForIdenticalSources);
     m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -512,6 +514,15 @@ void TextsPage::takeFromOlderKit()
         return;
     }
     applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder));
+}
+
+void TextsPage::useTranslationForIdenticalSources()
+{
+    const int record = currentRowNumber() - 1;
+    const auto changes = m_review->review().consistency().useTranslationForSameSource(m_document.texts(), record);
+    if (changes.isEmpty())
+        QApplication::beep();
+    m_document.applyTranslations(changes, Messages::sameTranslationDescription(record + 1));
 }
 
 void TextsPage::applyImport(const OpenKit::Import &import, const QString &description)

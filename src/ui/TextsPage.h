@@ -82,6 +82,9 @@ public slots:
     // translations carried over (TextMigration), as one step that can be
     // undone; nothing is saved.
     void takeFromOlderKit();
+    // "Use this translation for every identical source": the current row's
+    // translation for every other row of the same original, as one step.
+    void useTranslationForIdenticalSources();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -470,3 +470,44 @@ TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
     QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
     EXPECT_EQ(again.seen().folder, QDir(k.kit.path("out")).absolutePath());
 }
+
+// Rows of one original translated otherwise warn, naming each other; the
+// grid's menu gives the current row's translation to all of them as one
+// step, and an untranslated row's original is never handed on.
+TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
+{
+    KitWindow k;
+    k.kit.writeArchive("kvmain.dat",
+                       {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"Open", "Close", "Open", "Open"}))}});
+    k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Auf", "Zu", "Offen", "Open"}))}});
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    k.open();
+    k.showPage(1);
+    QAbstractItemModel *grid = k.grid()->model();
+    const auto tip = [grid](int row) { return grid->index(row - 1, TextTableModel::Number).data(Qt::ToolTipRole).toString(); };
+    EXPECT_TRUE(tip(3).contains("Warning (inconsistent): the same original is translated otherwise in row 1"))
+        << tip(3).toStdString();
+    QAction *useEverywhere = nullptr;
+    for (QAction *action : k.grid()->actions())
+        if (action->text() == "Use this translation for every identical source")
+            useEverywhere = action;
+    ASSERT_NE(useEverywhere, nullptr);
+
+    k.click(4, TextTableModel::Translation); // not translated: nothing to hand on
+    useEverywhere->trigger();
+    EXPECT_EQ(k.document().undoStack()->count(), 0);
+
+    k.click(3, TextTableModel::Translation);
+    useEverywhere->trigger();
+    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    EXPECT_EQ(translation(1), "Offen");
+    EXPECT_EQ(translation(2), "Zu");
+    EXPECT_EQ(translation(4), "Offen");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+    EXPECT_EQ(k.document().undoStack()->text(0), "Use the translation of row 3 for every identical source");
+    EXPECT_FALSE(tip(1).contains("inconsistent")) << tip(1).toStdString();
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Auf");
+    EXPECT_EQ(translation(4), "Open");
+    EXPECT_TRUE(tip(1).contains("in row 3")) << tip(1).toStdString();
+}
