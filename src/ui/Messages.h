@@ -97,6 +97,9 @@ public:
     // The history's name for giving row number `rowNumber`'s translation to
     // every row of the same original.
     static QString sameTranslationDescription(int rowNumber);
+    // Translation memories that could not be read (one line each, naming
+    // the memory): the suggestions come without them.
+    static void memoriesLeftOut(QWidget *parent, const QStringList &problems);
     // What an import (`description`) did, line by line as ImportReport words it.
     static void importReport(QWidget *parent, const QString &description, const QStringList &report);
     // Some translations of an import are refused: import the others?

@@ -4,6 +4,7 @@
 #include "TempKit.h"
 #include "document/TextTableModel.h"
 #include "ui/Messages.h"
+#include "packaging/KitSettings.h"
 #include "ui/TextPreview.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -510,4 +512,63 @@ TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
     EXPECT_EQ(translation(1), "Auf");
     EXPECT_EQ(translation(4), "Open");
     EXPECT_TRUE(tip(1).contains("in row 3")) << tip(1).toStdString();
+}
+
+// Suggestions for the current row from the kit's other rows and a PO
+// memory; one that is missing is told once at start-up and left out. A
+// Enter in the list or Alt+1 takes one as an edit of the row, undone as one step.
+TEST(TextsPage, ASuggestionTakenAndUndone)
+{
+    KitWindow k;
+    k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(
+                                                          {"Open the door", "Open the doors", "Quit", "Open the door"}))}});
+    k.kit.writeArchive("lang.dat",
+                       {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Open the door", "Ouvrir les portes", "Quitter"}))}});
+    k.kit.write("memory.po", "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                             "msgctxt \"9\"\nmsgid \"Open the door\"\nmsgstr \"Ouvrir la porte\"\n");
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    KitSettings(k.kit.dir()).setMemories({k.kit.path("memory.po"), k.kit.path("gone.po")});
+    const auto seen = k.open();
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen[0].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder"))
+        << seen[0].text.toStdString();
+    k.showPage(1);
+    k.click(1, TextTableModel::Translation);
+
+    QTest::mouseClick(k.find("PreviewButton"), Qt::LeftButton); // a small window: the preview's own
+    auto *window = k.form->findChild<QDialog *>("PreviewWindow");
+    ASSERT_TRUE(window && window->isVisible());
+    auto *list = window->findChild<QTreeWidget *>("SuggestionsList");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "100%");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Ouvrir la porte");
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QDir::toNativeSeparators(k.kit.path("memory.po")) + ", row 9");
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "92%");
+    EXPECT_EQ(list->topLevelItem(1)->text(2), "row 2");
+    EXPECT_EQ(list->topLevelItem(1)->toolTip(1), "Open the doors");
+
+    // Down to the second, Enter takes it.
+    list->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    EXPECT_EQ(translation(1), "Ouvrir les portes");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+
+    // Row 4 has the same original: the translation just taken comes first.
+    k.click(4, TextTableModel::Translation);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Ouvrir les portes");
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "row 1");
+    k.press(QKeySequence(Qt::ALT | Qt::Key_1));
+    EXPECT_EQ(translation(4), "Ouvrir les portes");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(4), "Open the door");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Open the door");
+    EXPECT_EQ(k.document().undoStack()->index(), 0);
+
+    // Only at start-up: adding nothing new asks nothing again.
+    k.click(3, TextTableModel::Translation);
+    EXPECT_EQ(list->topLevelItemCount(), 0) << "nothing like \"Quit\"";
 }
