@@ -116,7 +116,7 @@ QList<KitSuggestions::Suggestion> KitSuggestions::suggestions(const TextTable &t
     };
     std::vector<Found> found;
     const auto collect = [&](const TranslationMemory &memory, int except) {
-        for (const TranslationMemory::Match &match : memory.find(source, except))
+        for (const TranslationMemory::Match &match : memory.find(source, except, MostGiven))
             found.push_back({&memory.entry(match.entry), match.percent});
     };
     collect(m_rows, row);

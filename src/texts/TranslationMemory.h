@@ -5,7 +5,6 @@
 #include <QStringView>
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace orvanta {
@@ -20,11 +19,13 @@ namespace orvanta {
 // down, so only identical texts are 100%. Two empty texts are identical.
 //
 // The index: the entries ordered by the length of their source, and for
-// each pair of adjacent characters the entries whose source holds it. A
-// text within k edits of another of length L shares at least L - 1 - 2k of
-// its pairs, and it is at least 75% alike only when the lengths lie within
-// 3:4; so a query counts shared pairs over the entries of fitting length
-// only, and works out the distance only for those that share enough.
+// each of 65,536 buckets of adjacent-character pairs the entries whose
+// source holds a pair of it. A text within k edits of another of length L
+// shares at least L - 1 - 2k of its pairs, and it is at least 75% alike
+// only when the lengths lie within 3:4; so a query counts shared pairs
+// (buckets share counts, which only ever counts more) over the entries of
+// fitting length, and works out the distance only for those that share
+// enough, most promising first, until no other can be among the best.
 class TranslationMemory {
 public:
     static constexpr int LeastPercent = 75;
@@ -51,23 +52,29 @@ public:
 
     // The entries with a translation whose source is at least LeastPercent
     // alike `text`, best first (equal ones in entry order), leaving out
-    // entry `except`.
-    std::vector<Match> find(QStringView text, int except = -1) const;
+    // entry `except`, each source and translation once (its first entry),
+    // and no more than `most` of them (0: all).
+    std::vector<Match> find(QStringView text, int except = -1, int most = 0) const;
 
     // How alike `a` and `b` are in whole percent; any value below
     // LeastPercent means no more than that they are less alike.
     static int percent(QStringView a, QStringView b);
 
 private:
+    static constexpr int Buckets = 1 << 16;
+
     struct Posting {
         int position; // in m_byLength
-        int count;    // how often the pair stands in that source
+        int count;    // how often pairs of the bucket stand in that source
     };
 
     QList<Entry> m_entries;
     std::vector<int> m_byLength;    // entries by source length, then entry
     std::vector<int> m_lengthStart; // the first position of each length, and one past the end
-    std::unordered_map<std::uint32_t, std::vector<Posting>> m_pairs;
+    // Each bucket's postings, by position: those of bucket b from
+    // m_bucketStart[b] to m_bucketStart[b + 1].
+    std::vector<int> m_bucketStart;
+    std::vector<Posting> m_postings;
 };
 
 } // namespace orvanta

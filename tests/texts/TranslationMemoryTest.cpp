@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace orvanta;
@@ -58,7 +59,7 @@ TEST(TranslationMemory, FindsEveryEntryAlikeEnoughBestFirst)
     };
     QList<TranslationMemory::Entry> entries;
     for (int i = 0; i < 3000; ++i)
-        entries.append({randomText(), QStringLiteral("t"), QString()});
+        entries.append({randomText(), QString::number(i), QString()});
     const TranslationMemory big(entries);
     for (int query = 0; query < 200; ++query) {
         const QString text = randomText();
@@ -71,5 +72,12 @@ TEST(TranslationMemory, FindsEveryEntryAlikeEnoughBestFirst)
         std::stable_sort(expected.begin(), expected.end(),
                          [](const auto &a, const auto &b) { return a.percent > b.percent; });
         ASSERT_EQ(big.find(text), expected) << text.toStdString();
+        // The best ones alone are the first of all.
+        expected.resize(std::min<std::size_t>(expected.size(), 3));
+        ASSERT_EQ(big.find(text, -1, 3), expected) << text.toStdString();
     }
+
+    // A source and translation found twice are given once, the first.
+    const TranslationMemory twice({{"Yes", "Oui", "a"}, {"Yes", "Oui", "b"}, {"Yes", "Si", "c"}});
+    EXPECT_EQ(twice.find(u"Yes"), (std::vector<TranslationMemory::Match>{{0, 100}, {2, 100}}));
 }
