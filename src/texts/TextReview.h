@@ -44,7 +44,9 @@ public:
     void reviewAll(const TextTable &table);
     // Re-checks record `index`; a table whose row count differs from the
     // last review's is reviewed whole.
-    void reviewRow(const TextTable &table, int index);
+    void reviewRow(const TextTable &table, int index) { reviewRows(table, index, index); }
+    // Re-checks records firstRow..lastRow, each group of one source once.
+    void reviewRows(const TextTable &table, int firstRow, int lastRow);
 
     int rowCount() const { return int(m_rows.size()); }
     State state(int index) const { return m_rows[index].state; }

@@ -2,10 +2,11 @@
 
 #include "TextTable.h"
 
-#include <QHashFunctions>
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace orvanta {
 
@@ -14,15 +15,53 @@ namespace {
 // The most rows a finding names; the rest are counted.
 constexpr std::size_t RowsNamed = 5;
 
+// The standard library's hash of the bytes: several times faster than
+// qHash's keyed one, and no key is needed where no one chooses the texts.
+std::size_t hashOf(QByteArrayView text)
+{
+    return std::hash<std::string_view>{}(std::string_view(text.data(), std::size_t(text.size())));
+}
+
 std::size_t sourceHash(const TextTable &table, int row)
 {
-    return qHash(table.row(row).source);
+    return hashOf(table.row(row).source);
+}
+
+bool counted(const TextTable &table, int row);
+
+// The hash of a counted record's translation; 0 for one that is not counted.
+std::size_t translationHash(const TextTable &table, int row)
+{
+    return counted(table, row) ? hashOf(table.row(row).translation) | 1 : 0;
 }
 
 bool counted(const TextTable &table, int row)
 {
     const TextTable::Row &text = table.row(row);
     return !TextTable::isFixed(row) && !text.translation.isEmpty() && text.translation != text.source;
+}
+
+// Sorts the records from `first` to `last` so that equal translations stand
+// together (each run by record), by the hash of each translation (from
+// `byRecord`), which `hashes` keeps by position; false (the order
+// undefined) when two translations share a hash, which a sort by the bytes
+// mends.
+bool sortByTranslationHash(const TextTable &table, std::vector<int>::iterator first, std::vector<int>::iterator last,
+                           const std::vector<std::size_t> &byRecord, std::vector<std::size_t> &hashes)
+{
+    std::vector<std::pair<std::size_t, int>> keys;
+    for (auto it = first; it != last; ++it)
+        keys.push_back({byRecord[std::size_t(*it)], *it});
+    std::sort(keys.begin(), keys.end());
+    hashes.clear();
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (k > 0 && keys[k].first == keys[k - 1].first
+            && table.row(keys[k].second).translation != table.row(keys[k - 1].second).translation)
+            return false;
+        first[std::ptrdiff_t(k)] = keys[k].second;
+        hashes.push_back(keys[k].first);
+    }
+    return true;
 }
 
 QString message(const std::vector<int> &named, std::size_t others)
@@ -42,9 +81,11 @@ QString message(const std::vector<int> &named, std::size_t others)
 void TranslationConsistency::index(const TextTable &table)
 {
     m_hash.resize(std::size_t(table.rowCount()));
+    m_translationHash.resize(std::size_t(table.rowCount()));
     m_entries.resize(std::size_t(table.rowCount()));
     for (int row = 0; row < table.rowCount(); ++row) {
         m_hash[std::size_t(row)] = sourceHash(table, row);
+        m_translationHash[std::size_t(row)] = translationHash(table, row);
         m_entries[std::size_t(row)] = {m_hash[std::size_t(row)], row};
     }
     std::sort(m_entries.begin(), m_entries.end());
@@ -61,6 +102,7 @@ std::vector<int> TranslationConsistency::group(std::size_t hash) const
 
 std::vector<int> TranslationConsistency::update(const TextTable &table, int row)
 {
+    m_translationHash[std::size_t(row)] = translationHash(table, row);
     const std::size_t before = m_hash[std::size_t(row)];
     const std::size_t now = sourceHash(table, row);
     if (now == before)
@@ -75,54 +117,86 @@ std::vector<int> TranslationConsistency::update(const TextTable &table, int row)
     return rows;
 }
 
-void TranslationConsistency::check(const TextTable &table, const std::vector<int> &rows, QList<TextFinding> &findings)
+void TranslationConsistency::check(const TextTable &table, const std::vector<int> &rows, QList<TextFinding> &findings) const
 {
     std::vector<int> translated;
     for (int row : rows) {
-        if (counted(table, row))
+        if (m_translationHash[std::size_t(row)] != 0)
             translated.push_back(row);
     }
     if (translated.size() < 2)
         return;
-    // By source, then translation, then record: each source's records in
-    // runs of one translation.
-    std::sort(translated.begin(), translated.end(), [&table](int a, int b) {
-        const TextTable::Row &x = table.row(a), &y = table.row(b);
-        if (x.source != y.source)
-            return x.source < y.source;
-        if (x.translation != y.translation)
-            return x.translation < y.translation;
-        return a < b;
+    // The records come in groups of one source hash, whose sources are the
+    // same bytes unless two sources share a hash: such a group is sorted by
+    // the hashes of its translations, and only (seldom) by the texts
+    // themselves. Each text is read as few times as can be: the records of
+    // a group lie far apart in the table.
+    std::sort(translated.begin(), translated.end(), [this](int a, int b) {
+        return std::pair(m_hash[std::size_t(a)], a) < std::pair(m_hash[std::size_t(b)], b);
     });
-    std::vector<int> sameSource, named;
-    for (std::size_t s = 0; s < translated.size();) {
-        const QByteArrayView source = table.row(translated[s]).source;
-        std::size_t end = s + 1;
-        while (end < translated.size() && table.row(translated[end]).source == source)
-            ++end;
-        sameSource.assign(translated.begin() + std::ptrdiff_t(s), translated.begin() + std::ptrdiff_t(end));
-        std::sort(sameSource.begin(), sameSource.end());
-        // One message for every record of one translation: the first rows
-        // of the source with another, found by skipping its own.
-        for (std::size_t t = s; t < end;) {
-            const QByteArrayView translation = table.row(translated[t]).translation;
-            std::size_t runEnd = t + 1;
-            while (runEnd < end && table.row(translated[runEnd]).translation == translation)
-                ++runEnd;
-            const std::size_t others = (end - s) - (runEnd - t);
-            if (others > 0) {
-                named.clear();
-                for (std::size_t k = 0; k < sameSource.size() && named.size() < RowsNamed; ++k) {
-                    if (table.row(sameSource[k]).translation != translation)
-                        named.push_back(sameSource[k]);
-                }
-                const QString text = message(named, others);
-                for (std::size_t k = t; k < runEnd; ++k)
-                    findings.append({translated[k], TextChecker::Inconsistent, text});
+    std::vector<std::size_t> hashes;
+    for (auto first = translated.begin(); first != translated.end();) {
+        const std::size_t hash = m_hash[std::size_t(*first)];
+        auto last = first;
+        bool oneSource = true;
+        for (; last != translated.end() && m_hash[std::size_t(*last)] == hash; ++last)
+            oneSource = oneSource && table.row(*last).source == table.row(*first).source;
+        if (oneSource && sortByTranslationHash(table, first, last, m_translationHash, hashes)) {
+            checkSource(first, last, [&hashes](std::ptrdiff_t a, std::ptrdiff_t b) { return hashes[std::size_t(a)] == hashes[std::size_t(b)]; },
+                        findings);
+        } else {
+            std::sort(first, last, [&table](int a, int b) {
+                const TextTable::Row &x = table.row(a), &y = table.row(b);
+                if (x.source != y.source)
+                    return x.source < y.source;
+                if (x.translation != y.translation)
+                    return x.translation < y.translation;
+                return a < b;
+            });
+            for (auto from = first; from != last;) {
+                auto to = from + 1;
+                while (to != last && table.row(*to).source == table.row(*from).source)
+                    ++to;
+                checkSource(from, to, [&table, from](std::ptrdiff_t a, std::ptrdiff_t b) {
+                    return table.row(from[a]).translation == table.row(from[b]).translation;
+                }, findings);
+                from = to;
             }
-            t = runEnd;
         }
-        s = end;
+        first = last;
+    }
+}
+
+template <typename SameTranslation>
+void TranslationConsistency::checkSource(std::vector<int>::iterator first, std::vector<int>::iterator last,
+                                         const SameTranslation &sameTranslation, QList<TextFinding> &findings)
+{
+    // Which run of one translation each record is in, the records by number.
+    const std::ptrdiff_t count = last - first;
+    std::vector<std::pair<int, int>> byRecord; // (record, run)
+    std::vector<std::ptrdiff_t> runStart{0};
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+        if (i > 0 && !sameTranslation(i - 1, i))
+            runStart.push_back(i);
+        byRecord.push_back({first[i], int(runStart.size()) - 1});
+    }
+    if (runStart.size() < 2)
+        return;
+    runStart.push_back(count);
+    std::sort(byRecord.begin(), byRecord.end());
+    // One message for every record of one translation: the first records
+    // of the source with another, found by skipping its own.
+    std::vector<int> named;
+    for (std::size_t run = 0; run + 1 < runStart.size(); ++run) {
+        const std::size_t own = std::size_t(runStart[run + 1] - runStart[run]);
+        named.clear();
+        for (std::size_t k = 0; k < byRecord.size() && named.size() < RowsNamed; ++k) {
+            if (byRecord[k].second != int(run))
+                named.push_back(byRecord[k].first);
+        }
+        const QString text = message(named, std::size_t(count) - own);
+        for (std::ptrdiff_t k = runStart[run]; k < runStart[run + 1]; ++k)
+            findings.append({first[k], TextChecker::Inconsistent, text});
     }
 }
 

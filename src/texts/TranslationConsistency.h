@@ -30,9 +30,10 @@ public:
     // Groups every record of `table` by its source.
     void index(const TextTable &table);
 
-    // Moves record `row` to the group of its current source and returns the
-    // records whose finding may have changed, ascending: the group it is in
-    // and, when its source changed, the group it left.
+    // Takes record `row`'s texts anew, moving it to the group of its
+    // current source, and returns the records whose finding may have
+    // changed, ascending: the group it is in and, when its source changed,
+    // the group it left.
     std::vector<int> update(const TextTable &table, int row);
 
     // Calls `visit` with the records of each group of two records or more
@@ -56,8 +57,8 @@ public:
     }
 
     // Appends the `inconsistent` findings of `rows`, which are whole groups
-    // (as forEachGroup() and update() give them).
-    static void check(const TextTable &table, const std::vector<int> &rows, QList<TextFinding> &findings);
+    // (as forEachGroup() and update() give them) of the table indexed.
+    void check(const TextTable &table, const std::vector<int> &rows, QList<TextFinding> &findings) const;
 
     // The records other than `row` whose source is `row`'s, byte for byte,
     // ascending.
@@ -71,11 +72,22 @@ public:
 private:
     using Entry = std::pair<std::size_t, int>; // (hash of the source, record)
 
+    // The findings of the records from `first` to `last`, which share one
+    // source and stand in runs of one translation (`sameTranslation` of two
+    // positions tells).
+    template <typename SameTranslation>
+    static void checkSource(std::vector<int>::iterator first, std::vector<int>::iterator last,
+                            const SameTranslation &sameTranslation, QList<TextFinding> &findings);
+
     // The records of the group hashed `hash`, ascending.
     std::vector<int> group(std::size_t hash) const;
 
     std::vector<Entry> m_entries;    // sorted
     std::vector<std::size_t> m_hash; // by record
+    // By record: the hash of a counted record's translation, else 0. Read
+    // in table order while indexing, so a check need not reach into the
+    // table for every record of a group.
+    std::vector<std::size_t> m_translationHash;
 };
 
 } // namespace orvanta

@@ -248,6 +248,15 @@ TEST(TextReview, InconsistentTranslationsOfOneSourceNameTheOtherRows)
         ASSERT_EQ(review.progress(), full.progress()) << "step " << step;
     }
 
+    // Many rows changed at once (an import) are reviewed together.
+    for (int index = 0; index < 13; ++index)
+        table.setTranslation(index, typed[index % 4]);
+    review.reviewRows(table, 0, 12);
+    TextReview full;
+    full.reviewAll(table);
+    EXPECT_EQ(review.allFindings(), full.allFindings());
+    EXPECT_EQ(review.progress(), full.progress());
+
     // Many rows of one source: the finding names five and counts the rest.
     QList<QByteArray> many(20, "Yes"), answers;
     for (int i = 0; i < 20; ++i)
