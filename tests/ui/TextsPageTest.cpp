@@ -516,7 +516,8 @@ TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
 
 // Suggestions for the current row from the kit's other rows and a PO
 // memory; one that is missing is told once at start-up and left out. A
-// Enter in the list or Alt+1 takes one as an edit of the row, undone as one step.
+// Enter or a double click in the list, or Alt+1, takes one as an edit of the
+// row, undone as one step.
 TEST(TextsPage, ASuggestionTakenAndUndone)
 {
     KitWindow k;
@@ -555,6 +556,21 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
     EXPECT_EQ(translation(1), "Ouvrir les portes");
     EXPECT_EQ(k.document().undoStack()->count(), 1);
+
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Open the door");
+
+    // A double click, as the window system delivers one: press, release,
+    // double click, release.
+    const QPoint second = list->visualItemRect(list->topLevelItem(1)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                    QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, second, list->viewport()->mapToGlobal(second), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    EXPECT_EQ(translation(1), "Ouvrir les portes");
+    EXPECT_EQ(k.document().undoStack()->index(), 1);
 
     // Row 4 has the same original: the translation just taken comes first.
     k.click(4, TextTableModel::Translation);
