@@ -15,8 +15,8 @@ namespace {
 // The most rows a finding names; the rest are counted.
 constexpr std::size_t RowsNamed = 5;
 
-// The standard library's hash of the bytes: several times faster than
-// qHash's keyed one, and no key is needed where no one chooses the texts.
+// The standard library's unkeyed hash of the bytes, cheaper than qHash's
+// keyed one; a collision costs only a slower sort, never a wrong finding.
 std::size_t hashOf(QByteArrayView text)
 {
     return std::hash<std::string_view>{}(std::string_view(text.data(), std::size_t(text.size())));
@@ -27,18 +27,17 @@ std::size_t sourceHash(const TextTable &table, int row)
     return hashOf(table.row(row).source);
 }
 
-bool counted(const TextTable &table, int row);
-
-// The hash of a counted record's translation; 0 for one that is not counted.
-std::size_t translationHash(const TextTable &table, int row)
-{
-    return counted(table, row) ? hashOf(table.row(row).translation) | 1 : 0;
-}
-
 bool counted(const TextTable &table, int row)
 {
     const TextTable::Row &text = table.row(row);
     return !TextTable::isFixed(row) && !text.translation.isEmpty() && text.translation != text.source;
+}
+
+// The hash of a counted record's translation (never 0); 0 for one that is
+// not counted.
+std::size_t translationHash(const TextTable &table, int row)
+{
+    return counted(table, row) ? hashOf(table.row(row).translation) | 1 : 0;
 }
 
 // Sorts the records from `first` to `last` so that equal translations stand
