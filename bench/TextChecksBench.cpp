@@ -280,7 +280,7 @@ struct ShownTextsPage {
 void TypeInTheTextsPage(benchmark::State &state)
 {
     ShownTextsPage shown;
-    shown.page->setCurrentRow(123458);
+    shown.page->setCurrentRowNumber(123458);
     TextGrid *grid = shown.page->grid();
     const QModelIndex cell = grid->currentIndex().siblingAtColumn(TextTableModel::Translation);
     grid->setCurrentIndex(cell);
