@@ -588,3 +588,36 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     k.click(3, TextTableModel::Translation);
     EXPECT_EQ(list->topLevelItemCount(), 0) << "nothing like \"Quit\"";
 }
+
+// A memory added from the grid's menu is remembered and suggests at once;
+// one that cannot be read is refused with its reason and not remembered.
+TEST(TextsPage, MemoriesAddedFromTheMenuAreRememberedOrRefused)
+{
+    TextsWindow k;
+    k.kit.write("memory.csv", "row,source,translation\n1,Build,Bauen!\n");
+    k.kit.write("broken.po", "msgid \"Build\"\nmsgstr\n");
+    const auto menu = [&k](const QString &text, const QString &file) {
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        FileDialogAnswerer chooser(file);
+        for (QAction *action : k.grid()->actions())
+            if (action->text() == text)
+                action->trigger();
+        return answerer.seen();
+    };
+    k.click(1, TextTableModel::Translation);
+    auto *list = k.find<QTreeWidget>("SuggestionsList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+
+    EXPECT_TRUE(menu("Add translation memory...", k.kit.path("memory.csv")).isEmpty());
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Bauen!");
+    const auto refused = menu("Add translation memory...", k.kit.path("broken.po"));
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].text.contains(QDir::toNativeSeparators(k.kit.path("broken.po")))) << refused[0].text.toStdString();
+    EXPECT_EQ(KitSettings(k.kit.dir()).memories(), QStringList{k.kit.path("memory.csv")});
+
+    menu("Forget translation memories", QString());
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_TRUE(KitSettings(k.kit.dir()).memories().isEmpty());
+}
