@@ -73,8 +73,7 @@ void DocumentReview::reviewAll()
 
 void DocumentReview::reviewRows(int firstRow, int lastRow)
 {
-    for (int row = firstRow; row <= lastRow; ++row)
-        m_review.reviewRow(m_document.texts(), row);
+    m_review.reviewRows(m_document.texts(), firstRow, lastRow);
     emit reviewed(firstRow, lastRow);
 }
 

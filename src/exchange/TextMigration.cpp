@@ -1,5 +1,6 @@
 #include "TextMigration.h"
 
+#include "texts/EditDistance.h"
 #include "texts/TextTable.h"
 
 #include <QHash>
@@ -127,31 +128,7 @@ double TextMigration::similarity(QByteArrayView a, QByteArrayView b, double atLe
     if (longer == 0)
         return 1.0;
     const int edits = allowedEdits(a.size(), b.size(), atLeast);
-    if (std::abs(a.size() - b.size()) > edits)
-        return 0.0;
-    // Levenshtein distance in a band of width 2 * edits + 1 around the
-    // diagonal; past `edits` the texts are not alike enough.
-    const int big = edits + 1;
-    std::vector<int> previous(std::size_t(b.size() + 1), big), current(std::size_t(b.size() + 1), big);
-    for (qsizetype j = 0; j <= std::min<qsizetype>(b.size(), edits); ++j)
-        previous[std::size_t(j)] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        const qsizetype from = std::max<qsizetype>(1, i - edits), to = std::min<qsizetype>(b.size(), i + edits);
-        std::fill(current.begin(), current.end(), big);
-        if (i <= edits)
-            current[0] = int(i);
-        int rowBest = current[0];
-        for (qsizetype j = from; j <= to; ++j) {
-            const int substitute = previous[std::size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            const int value = std::min({substitute, previous[std::size_t(j)] + 1, current[std::size_t(j - 1)] + 1});
-            current[std::size_t(j)] = std::min(value, big);
-            rowBest = std::min(rowBest, current[std::size_t(j)]);
-        }
-        if (rowBest > edits)
-            return 0.0;
-        std::swap(previous, current);
-    }
-    const int distance = previous[std::size_t(b.size())];
+    const int distance = EditDistance::bounded(a, b, edits);
     return distance > edits ? 0.0 : 1.0 - double(distance) / double(longer);
 }
 

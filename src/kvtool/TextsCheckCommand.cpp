@@ -37,7 +37,7 @@ int TextsCheckCommand::run(const QStringList &args)
         "(drawn in the glyphs the next save writes, the translation is wider than the original both in the game's "
         "standard glyphs and in those glyphs; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs "
         "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
-        "character inside that the original does not hold), and with a dictionary spelling (a word of the translation "
+        "character inside that the original does not hold), inconsistent (another row of the same original holds another translation; rows not translated yet do not count), and with a dictionary spelling (a word of the translation "
         "that is not in the dictionary, nor in the kit's own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.");
     CommonOptions::KitFolder folder;
     std::optional<CommonOptions::Glyphs> glyphs;

@@ -4,6 +4,7 @@
 #include "TextsCheckCommand.h"
 #include "TextsExportCommand.h"
 #include "TextsImportCommand.h"
+#include "TextsSuggestCommand.h"
 #include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
 #include "texts/CodePage.h"
@@ -23,7 +24,8 @@ const char *const Usage =
     "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n"
     "       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]\n"
     "       kvtool texts check KITDIR [--codepage NUMBER]\n"
-    "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n\n"
+    "       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]\n"
+    "       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]\n\n"
     "  build    makes a text file (200-byte records) from a UTF-8 text file,\n"
     "           one text per line\n"
     "  export   writes the kit's texts as CSV, PO, a PO template or XLIFF,\n"
@@ -35,7 +37,9 @@ const char *const Usage =
     "  check    checks every translation as the Texts page does, one line\n"
     "           per finding\n"
     "  widths   writes how wide the game draws each text as CSV\n"
-    "           (row,source_px,translation_px)";
+    "           (row,source_px,translation_px)\n"
+    "  suggest  prints the translations of identical and similar originals for\n"
+    "           a row, from the kit's other rows and translation memories";
 
 } // namespace
 
@@ -53,6 +57,8 @@ int TextsCommands::run(const QStringList &args)
         return TextsImportCommand::migrate(rest);
     if (sub == QLatin1String("check"))
         return TextsCheckCommand::run(rest);
+    if (sub == QLatin1String("suggest"))
+        return TextsSuggestCommand::run(rest);
     if (sub == QLatin1String("widths"))
         return TextsWidthsCommand::run(rest);
     ToolOutput::print(QString::fromLatin1(Usage));

@@ -29,6 +29,7 @@ const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 const QString TextsLanguage = QStringLiteral("texts/language");
 const QString TextsSpelling = QStringLiteral("texts/spelling");
+const QString TextsMemories = QStringLiteral("texts/memories");
 
 // A key or value from the file as a warning shows it: escaped as entry
 // names are, so a binary file cannot put control codes on a terminal.
@@ -56,7 +57,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
                                WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                               WindowSheetZoom, TextsLanguage, TextsSpelling};
+                               WindowSheetZoom, TextsLanguage, TextsSpelling, TextsMemories};
     for (const QString &key : m_settings->allKeys()) {
         if (!known.contains(key))
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
@@ -214,6 +215,21 @@ QString KitSettings::language() const
 void KitSettings::setLanguage(const QString &language)
 {
     write(TextsLanguage, language);
+}
+
+QStringList KitSettings::memories() const
+{
+    if (m_unreadable)
+        return {};
+    QStringList memories = m_settings->value(TextsMemories).toStringList();
+    memories.removeAll(QString());
+    memories.removeDuplicates();
+    return memories;
+}
+
+void KitSettings::setMemories(const QStringList &memories)
+{
+    write(TextsMemories, memories);
 }
 
 bool KitSettings::isLanguageCode(const QString &code)

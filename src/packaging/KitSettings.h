@@ -16,8 +16,9 @@ namespace orvanta {
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
 // [texts]: codepage, a number the kit offers; language, the translation's
-// language code for PO and XLIFF; spelling, the spell check's dictionary)
-// and what the window wants to
+// language code for PO and XLIFF; spelling, the spell check's dictionary;
+// memories, the translation memories the suggestions come from) and what
+// the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
 // folder, glyph sheet zoom).
 //
@@ -76,6 +77,11 @@ public:
     // when no choice is stored yet or it is no dictionary name.
     std::optional<QString> spellLanguage() const;
     void setSpellLanguage(const QString &language);
+    // The translation memories, in the order the translator added them:
+    // paths of PO, XLIFF or CSV files and of other kit folders (group
+    // [texts]); each once.
+    QStringList memories() const;
+    void setMemories(const QStringList &memories);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.

@@ -55,6 +55,11 @@ struct CheckedText {
 // An empty translation gets only `empty`; a fixed record's saved text is its
 // source, so it gets only `fixed` and `too-long`.
 //
+// One check looks across rows, so TextReview runs it (TranslationConsistency)
+// and its finding comes after the others:
+//   inconsistent  another record of the same source bytes holds another
+//                 translation (rows not translated yet do not count)
+//
 // More checks join through addCheck(); one that needs the glyphs (a
 // translation drawn wider than its source) captures its width functions and
 // compares `saved` with `source`, the spell check (SpellingCheck) its
@@ -70,6 +75,7 @@ public:
     static inline const QString Punctuation = QStringLiteral("punctuation");
     static inline const QString DoubleSpace = QStringLiteral("double-space");
     static inline const QString Control = QStringLiteral("control");
+    static inline const QString Inconsistent = QStringLiteral("inconsistent");
 
     // A check: appends its findings (with the text's index) to `findings`.
     using Check = std::function<void(const CheckedText &text, QList<TextFinding> &findings)>;

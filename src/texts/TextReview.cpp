@@ -2,6 +2,8 @@
 
 #include "TextTable.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 TextReview::TextReview(TextChecker checker)
@@ -44,19 +46,50 @@ void TextReview::reviewAll(const TextTable &table)
         m_rows.push_back(reviewed(table, i));
         count(m_rows.back(), +1);
     }
+    m_consistency.index(table);
+    m_consistency.forEachGroup([&](const std::vector<int> &rows) { checkConsistency(table, rows); });
 }
 
-void TextReview::reviewRow(const TextTable &table, int index)
+void TextReview::reviewRows(const TextTable &table, int firstRow, int lastRow)
 {
     if (table.rowCount() != rowCount()) {
         reviewAll(table);
         return;
     }
-    if (index < 0 || index >= rowCount())
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, rowCount() - 1);
+    std::vector<int> touched;
+    for (int index = firstRow; index <= lastRow; ++index) {
+        count(m_rows[index], -1);
+        m_rows[index] = reviewed(table, index);
+        count(m_rows[index], +1);
+        const std::vector<int> group = m_consistency.update(table, index);
+        touched.insert(touched.end(), group.begin(), group.end());
+    }
+    if (firstRow != lastRow) {
+        std::sort(touched.begin(), touched.end());
+        touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    }
+    checkConsistency(table, touched);
+}
+
+void TextReview::checkConsistency(const TextTable &table, const std::vector<int> &rows)
+{
+    if (rows.size() < 2) // a record alone in its group was just reviewed afresh
         return;
-    count(m_rows[index], -1);
-    m_rows[index] = reviewed(table, index);
-    count(m_rows[index], +1);
+    for (int row : rows) {
+        QList<TextFinding> &findings = m_rows[std::size_t(row)].findings;
+        if (!findings.isEmpty() && findings.back().check == TextChecker::Inconsistent) {
+            findings.removeLast();
+            --m_progress.warnings;
+        }
+    }
+    QList<TextFinding> found;
+    m_consistency.check(table, rows, found);
+    for (TextFinding &finding : found) {
+        m_rows[std::size_t(finding.index)].findings.append(std::move(finding));
+        ++m_progress.warnings;
+    }
 }
 
 bool TextReview::matches(int index, Filter filter) const

@@ -2,6 +2,7 @@
 
 #include "ReviewMarks.h"
 #include "TextChecker.h"
+#include "TranslationConsistency.h"
 
 #include <QList>
 
@@ -16,7 +17,9 @@ class TextTable;
 // row at a time so that typing in a cell costs one row's checks, not the
 // table's. The review does not watch the table: call reviewAll() after a
 // load or a change of code page (messages quote decoded text), reviewRow()
-// after a record's texts or review mark changed.
+// after a record's texts or review mark changed. The `inconsistent` check
+// looks across rows: a record's review re-checks it for the records that
+// share (or shared) its source as well.
 //
 // A row's state comes from its bytes and the translator's review marks
 // (setMarks): a row marked needs review is NeedsReview whatever its bytes;
@@ -54,7 +57,9 @@ public:
     void reviewAll(const TextTable &table);
     // Re-checks record `index`; a table whose row count differs from the
     // last review's is reviewed whole.
-    void reviewRow(const TextTable &table, int index);
+    void reviewRow(const TextTable &table, int index) { reviewRows(table, index, index); }
+    // Re-checks records firstRow..lastRow, each group of one source once.
+    void reviewRows(const TextTable &table, int firstRow, int lastRow);
 
     int rowCount() const { return int(m_rows.size()); }
     State state(int index) const { return m_rows[index].state; }
@@ -67,6 +72,9 @@ public:
 
     Progress progress() const { return m_progress; }
 
+    // The records grouped by source, as the last review saw them.
+    const TranslationConsistency &consistency() const { return m_consistency; }
+
 private:
     struct RowReview {
         State state = State::Untranslated;
@@ -76,11 +84,14 @@ private:
 
     RowReview reviewed(const TextTable &table, int index) const;
     void count(const RowReview &row, int sign);
+    // Replaces the `inconsistent` findings of `rows` (whole groups).
+    void checkConsistency(const TextTable &table, const std::vector<int> &rows);
 
     TextChecker m_checker;
     const ReviewMarks *m_marks = nullptr;
     std::vector<RowReview> m_rows;
     Progress m_progress;
+    TranslationConsistency m_consistency;
 };
 
 } // namespace orvanta

@@ -216,6 +216,21 @@ QString Messages::olderKitDescription(const QString &folder)
     return QStringLiteral("Take translations from the older kit %1").arg(QDir::toNativeSeparators(folder));
 }
 
+void Messages::memoriesLeftOut(QWidget *parent, const QStringList &problems)
+{
+    QMessageBox::warning(parent, KitApplication::Title,
+                         QStringLiteral("%1 could not be read; the suggestions come without %2:\n\n%3")
+                             .arg(problems.size() == 1 ? QStringLiteral("A translation memory")
+                                                       : QStringLiteral("Some translation memories"),
+                                  problems.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                                  problems.join(QLatin1Char('\n'))));
+}
+
+QString Messages::sameTranslationDescription(int rowNumber)
+{
+    return QStringLiteral("Use the translation of row %1 for every identical source").arg(rowNumber);
+}
+
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
 bool Messages::askReadOtherwise(QWidget *parent, int number, int rowNumber, const QString &now, const QString &then)

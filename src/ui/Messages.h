@@ -115,6 +115,12 @@ public:
     // `folder`, as the history names them (and the report's title).
     static QString importDescription(const QString &file);
     static QString olderKitDescription(const QString &folder);
+    // The history's name for giving row number `rowNumber`'s translation to
+    // every row of the same original.
+    static QString sameTranslationDescription(int rowNumber);
+    // Translation memories that could not be read (one line each, naming
+    // the memory): the suggestions come without them.
+    static void memoriesLeftOut(QWidget *parent, const QStringList &problems);
     // What an import (`description`) did, line by line as ImportReport words it.
     static void importReport(QWidget *parent, const QString &description, const QStringList &report);
     // The texts file `file` names code page `fileCodePage`, the kit uses

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Messages.h"
+#include "SuggestionsList.h"
 #include "TextCellDelegate.h"
 #include "TextChecksList.h"
 #include "TextGrid.h"
@@ -9,6 +10,7 @@
 #include "TextPreview.h"
 #include "TranslationLabel.h"
 #include "document/DocumentReview.h"
+#include "document/DocumentSuggestions.h"
 #include "document/TextTableModel.h"
 #include "exchange/TextExchange.h"
 #include "io/FileSaver.h"
@@ -68,6 +70,7 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     , m_review(new DocumentReview(document, this))
     , m_model(new TextTableModel(document, this))
     , m_shown(new TextGridModel(*m_review, this))
+    , m_suggestions(new DocumentSuggestions(document, this))
 {
     setObjectName(QStringLiteral("TabSheet2"));
     m_shown->setSourceModel(m_model);
@@ -95,9 +98,11 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     auto *importButton = layout->add(Controls::button("ImportTextsButton", QStringLiteral("Import texts...")),
                                      {427, 320, 78, 23}, L::BottomRight);
     // Between the grid and the labels, with room only once the page grows.
-    m_panelPreview = layout->add(newPreview(this), {8, 252, 246, 0}, {0, GridShare, 0.5, 1});
+    m_panelPreview = layout->add(newPreview(this), {8, 252, 121, 0}, {0, GridShare, 0.25, 1});
+    m_panelSuggestions = layout->add(newSuggestionsList(this), {133, 252, 121, 0}, {0.25, GridShare, 0.5, 1});
     m_panelChecks = layout->add(newChecksList(this), {258, 252, 247, 0}, {0.5, GridShare, 1, 1});
     m_panelPreview->hide();
+    m_panelSuggestions->hide();
     m_panelChecks->hide();
 
     m_textGrid = layout->add(Controls::named(new TextGrid(m_shown), "StringGrid"), {8, 104, 497, 145},
@@ -141,6 +146,8 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     connect(&document, &KitDocument::marksChanged, this, goToChangedRow);
     connect(m_review, &DocumentReview::reviewed, this, [this](int firstRow, int lastRow) {
         showProgress();
+        if (firstRow != lastRow || firstRow != m_currentRecord)
+            m_suggestedRecord = -1; // other rows' translations may be suggested
         showRowMeasures(m_currentRecord);
         if (lastRow > firstRow) // words added or ignored, or another dictionary
             showTranslationText(m_currentRecord);
@@ -150,6 +157,10 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
         // in stays, even when it no longer matches.
         if (lastRow > firstRow && (!m_shown->searchText().isEmpty() || m_shown->rowFilter() != Filter::All))
             m_shown->invalidate();
+    });
+    connect(m_suggestions, &DocumentSuggestions::memoriesChanged, this, [this] {
+        m_suggestedRecord = -1;
+        showSuggestions(m_currentRecord);
     });
     connect(m_progress, &QLabel::linkActivated, this, &TextsPage::showWarnings);
     connect(exportButton, &QPushButton::clicked, this, &TextsPage::exportTexts);
@@ -212,6 +223,17 @@ void TextsPage::addActions()
     add(QStringLiteral("Done as it is"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), &TextsPage::toggleDone);
     add(QStringLiteral("Edit note..."), QKeySequence(Qt::CTRL | Qt::Key_M), &TextsPage::editNote);
     addSpellingMenu();
+    add(QStringLiteral("Use this translation for every identical source"), {},
+        &TextsPage::useTranslationForIdenticalSources);
+    add(QStringLiteral("Add translation memory..."), {}, &TextsPage::addMemory);
+    add(QStringLiteral("Forget translation memories"), {}, &TextsPage::forgetMemories);
+    // Not in the menu: the page's own keys.
+    for (int n = 0; n < 9; ++n) {
+        auto *take = new QAction(QStringLiteral("Take suggestion %1").arg(n + 1), this);
+        take->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + n)));
+        connect(take, &QAction::triggered, this, [this, n] { takeSuggestion(n); });
+        addAction(take);
+    }
     m_textGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -361,6 +383,61 @@ void TextsPage::showRowMeasures(int record)
     const QByteArray saved = TextFile::recordPart(TextTable::savedText(record, source, translation)).toByteArray();
     for (TextPreview *preview : std::as_const(m_previews))
         preview->showTexts(source, saved);
+    if (record != m_suggestedRecord)
+        showSuggestions(record);
+}
+
+void TextsPage::showSuggestions(int record)
+{
+    if (!m_suggesting)
+        return;
+    m_suggestedRecord = record;
+    m_shownSuggestions = m_suggestions->suggestions(record);
+    for (SuggestionsList *list : std::as_const(m_suggestionLists))
+        list->showSuggestions(m_shownSuggestions);
+}
+
+void TextsPage::takeSuggestion(int index)
+{
+    if (index < 0 || index >= m_shownSuggestions.size()) {
+        QApplication::beep();
+        return;
+    }
+    QChar refused;
+    if (!m_suggestions->take(m_suggestedRecord, m_shownSuggestions[index], &refused))
+        Messages::attention(this, Messages::codePageRefusal(refused, m_document.codePage().number()));
+}
+
+void TextsPage::addMemory()
+{
+    if (!m_memoryDialog) {
+        m_memoryDialog = Controls::named(new QFileDialog(this), "MemoryDialog");
+        m_memoryDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_memoryDialog->setFileMode(QFileDialog::ExistingFile);
+        m_memoryDialog->setWindowTitle(QStringLiteral("A translation memory: a PO, XLIFF or CSV file, or another kit's kvmain.dat"));
+        m_memoryDialog->setNameFilters({QStringLiteral("Translation memories (*.po *.xlf *.xliff *.csv kvmain.dat)"),
+                                        QStringLiteral("All (*)")});
+        Controls::openIn(m_memoryDialog, {m_settings.textsFolder(), m_document.directory()});
+    }
+    if (m_memoryDialog->exec() != QDialog::Accepted)
+        return;
+    const QString path = m_memoryDialog->selectedFiles().value(0);
+    QStringList memories = m_settings.memories();
+    if (memories.contains(path))
+        return;
+    const QString problem = m_suggestions->addMemory(path);
+    if (!problem.isEmpty()) {
+        Messages::showError(this, problem);
+        return;
+    }
+    memories.append(path);
+    m_settings.setMemories(memories);
+}
+
+void TextsPage::forgetMemories()
+{
+    m_settings.setMemories({});
+    m_suggestions->readMemories({});
 }
 
 void TextsPage::showProgress()
@@ -524,6 +601,7 @@ void TextsPage::placeReviewPanels()
 {
     const bool room = m_panelChecks->height() >= PanelHeight;
     m_panelPreview->setVisible(room);
+    m_panelSuggestions->setVisible(room);
     m_panelChecks->setVisible(room);
     m_previewButton->setVisible(!room);
     if (room && m_previewButton->isChecked())
@@ -535,6 +613,15 @@ TextPreview *TextsPage::newPreview(QWidget *parent)
     auto *preview = new TextPreview(*m_review, parent);
     m_previews.append(preview); // the page's child, or its window's: it lives as long as the page
     return preview;
+}
+
+SuggestionsList *TextsPage::newSuggestionsList(QWidget *parent)
+{
+    auto *list = new SuggestionsList(parent);
+    m_suggestionLists.append(list); // lives as long as the page, as the previews do
+    list->showSuggestions(m_shownSuggestions);
+    connect(list, &SuggestionsList::taken, this, &TextsPage::takeSuggestion);
+    return list;
 }
 
 TextChecksList *TextsPage::newChecksList(QWidget *parent)
@@ -557,7 +644,8 @@ QDialog *TextsPage::reviewWindow(QDialog *&window, const char *name, const QStri
     auto *layout = new QVBoxLayout(window);
     if (&window == &m_previewWindow) {
         layout->addWidget(newPreview(window));
-        window->resize(460, 90);
+        layout->addWidget(newSuggestionsList(window));
+        window->resize(460, 200);
         connect(window, &QDialog::finished, m_previewButton, [this] { m_previewButton->setChecked(false); });
         showRowMeasures(m_currentRecord);
     } else {
@@ -609,6 +697,10 @@ void TextsPage::measureWidths()
     if (!m_rememberedSpelling.isEmpty())
         useSpelling(m_rememberedSpelling);
     m_review->measureWidths();
+    m_suggesting = true;
+    const QStringList problems = m_suggestions->readMemories(m_settings.memories());
+    if (!problems.isEmpty())
+        Messages::memoriesLeftOut(this, problems);
 }
 
 void TextsPage::exportTexts()
@@ -677,6 +769,15 @@ void TextsPage::takeFromOlderKit()
     }
     applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder),
                 m_document.codePage().number());
+}
+
+void TextsPage::useTranslationForIdenticalSources()
+{
+    const int record = currentRowNumber() - 1;
+    const auto changes = m_review->review().consistency().useTranslationForSameSource(m_document.texts(), record);
+    if (changes.isEmpty())
+        QApplication::beep();
+    m_document.applyTranslations(changes, Messages::sameTranslationDescription(record + 1));
 }
 
 void TextsPage::applyImport(const OpenKit::Import &import, const QString &description, int codePage)

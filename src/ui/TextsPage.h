@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnchorLayout.h"
+#include "packaging/KitSuggestions.h"
 #include "packaging/OpenKit.h"
 
 #include <QFileDialog>
@@ -17,8 +18,10 @@ class QPushButton;
 namespace orvanta {
 
 class DocumentReview;
+class DocumentSuggestions;
 class KitDocument;
 class KitSettings;
+class SuggestionsList;
 class TextChecksList;
 class TextGrid;
 class TextGridModel;
@@ -35,15 +38,17 @@ class TranslationLabel;
 // - the current translation's length in bytes;
 // - the search field and the filter, which stand in the window's bottom row
 //   (windowRow(), placed there by the window) while the page is current;
-// - the current row drawn in the game's glyphs, and the list of warnings:
-//   between the grid and the labels when the window is tall enough, in
-//   small windows of their own otherwise;
+// - the current row drawn in the game's glyphs with the suggestions beside
+//   it (translations of identical and similar originals from the kit's
+//   other rows and the translation memories in the settings), and the list
+//   of warnings: between the grid and the labels when the window is tall
+//   enough, in small windows of their own otherwise;
 // - "Export texts..." and "Import texts..." (also in the grid's menu);
 // - the translator's review marks of the selected rows: "Needs review"
 //   (Ctrl+U), "Done as it is" for a translation that rightly equals its
 //   source (Ctrl+Shift+U), and "Edit note..." (Ctrl+M), each one step that
 //   can be undone, shown in the number cell and its tooltip and saved with
-//   the texts.
+//   the texts;
 // - the spell check (the grid's menu "Spell check"): one of the installed
 //   dictionaries or none, remembered in the settings, the code page's
 //   language marked as suggested; misspelt words underlined in the grid,
@@ -53,7 +58,8 @@ class TranslationLabel;
 // (focusGrid()); Ctrl+F goes to the search field, where typing filters at once,
 // Enter or Down goes to the translation of the first row shown and Escape
 // clears the search; Ctrl+J goes to the next untranslated row, Ctrl+G to a
-// row by its number.
+// row by its number; Alt+1 to Alt+9 take the current row's first nine
+// suggestions.
 //
 // The current row is remembered in the settings and taken up again when the
 // page is made.
@@ -77,8 +83,9 @@ public:
     // Gives the grid the keyboard, on the current row's translation.
     void focusGrid();
 
-    // Captures the glyphs for the `wider` check and the preview: the page
-    // starts without them, and the window asks once it is first painted.
+    // Captures the glyphs for the `wider` check and the preview, and reads
+    // the translation memories for the suggestions: the page starts without
+    // them, and the window asks once it is first painted.
     void measureWidths();
 
 public slots:
@@ -100,6 +107,16 @@ public slots:
     // Spell checks with the dictionary of `language` ("" for none) and
     // remembers the choice.
     void chooseSpelling(const QString &language);
+    // "Use this translation for every identical source": the current row's
+    // translation for every other row of the same original, as one step.
+    void useTranslationForIdenticalSources();
+    // "Add translation memory...": a PO, XLIFF or CSV file, or another kit's
+    // kvmain.dat (for its folder), remembered in the settings.
+    void addMemory();
+    // "Forget translation memories".
+    void forgetMemories();
+    // The current row's suggestion `index` (from 0) as its translation.
+    void takeSuggestion(int index);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -139,6 +156,8 @@ private:
     QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
     TextPreview *newPreview(QWidget *parent);
     TextChecksList *newChecksList(QWidget *parent);
+    SuggestionsList *newSuggestionsList(QWidget *parent);
+    void showSuggestions(int record);
 
     KitDocument &m_document;
     KitSettings &m_settings;
@@ -156,6 +175,13 @@ private:
     QPushButton *m_previewButton = nullptr;
     TextPreview *m_panelPreview = nullptr;  // between the grid and the labels
     TextChecksList *m_panelChecks = nullptr;
+    SuggestionsList *m_panelSuggestions = nullptr;
+    DocumentSuggestions *m_suggestions = nullptr;
+    QList<SuggestionsList *> m_suggestionLists; // the panel's, and the preview window's once made
+    QList<KitSuggestions::Suggestion> m_shownSuggestions;
+    int m_suggestedRecord = -1; // whose suggestions are shown
+    bool m_suggesting = false;  // from the first paint on
+    QFileDialog *m_memoryDialog = nullptr;
     QList<TextPreview *> m_previews;         // the panel's, and the window's once made
     QDialog *m_previewWindow = nullptr;
     QDialog *m_checksWindow = nullptr;

@@ -116,3 +116,18 @@ TEST(KvToolTextsCheck, SpellingWithTheDictionaryGivenOrRemembered)
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains("the dictionary for \"xx_XX\" is not installed")) << run.err.toStdString();
 }
+
+TEST(KvToolTextsCheck, InconsistentNamesTheOtherRowsOfTheSameOriginal)
+{
+    TempKit kit;
+    kit.writeArchive("kvmain.dat",
+                     {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"Open", "Open", "Open", "Close", "Open"}))}});
+    kit.writeArchive("lang.dat",
+                     {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Auf", "Ab", "Open", "Zu", "Auf"}))}});
+
+    const auto run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1\tinconsistent\tthe same original is translated otherwise in row 2\n"
+                                     "2\tinconsistent\tthe same original is translated otherwise in rows 1 and 5\n"
+                                     "5\tinconsistent\tthe same original is translated otherwise in row 2\n");
+}

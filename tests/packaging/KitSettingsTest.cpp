@@ -22,6 +22,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
         settings.setGlyphFont(font);
         settings.setCodePage(1251);
         settings.setRowNumber(1416);
+        settings.setMemories({QStringLiteral("/kits/old kit"), QStringLiteral("/po/menus, 1.2.po")});
         EXPECT_TRUE(settings.warnings().isEmpty());
     }
     const QString ini = QString::fromUtf8(kit.read(KitSettings::FileName));
@@ -38,6 +39,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
     EXPECT_TRUE(font->bold());
     EXPECT_FALSE(font->italic());
     EXPECT_TRUE(font->strikeOut());
+    EXPECT_EQ(again.memories(), (QStringList{"/kits/old kit", "/po/menus, 1.2.po"}));
     EXPECT_EQ(again.codePage(), 1251);
     EXPECT_EQ(again.rowNumber(), 1416);
     EXPECT_TRUE(again.warnings().isEmpty());

@@ -189,3 +189,84 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     review.reviewAll(table);
     EXPECT_EQ(review.progress().percent(), 100);
 }
+
+TEST(TextReview, InconsistentTranslationsOfOneSourceNameTheOtherRows)
+{
+    // Rows 1-4 and 9 share "Open"; row 5 is untranslated, row 6 empty,
+    // row 1416 fixed: none of those counts as another translation.
+    QList<QByteArray> sources{"Open", "Open", "Open", "Open", "Open", "Open", "Close", "Close", "Open"};
+    QList<QByteArray> translations{"Ouvrir", "Ouvre", "Ouvrir", "Ouvert", "Open", "", "Fermer", "Fermer", "Ouvre"};
+    while (sources.size() < 1420) {
+        sources.append("Text " + QByteArray::number(sources.size()));
+        translations.append(sources.back());
+    }
+    sources[1415] = "Open";
+    translations[1415] = "Ouvrir!";
+    TextTable table = textTable(sources, translations);
+    TextReview review;
+    review.reviewAll(table);
+    const auto inconsistent = [&review] {
+        QStringList lines;
+        for (const TextFinding &f : review.allFindings())
+            if (f.check == TextChecker::Inconsistent)
+                lines.append(QString::number(f.index + 1) + QLatin1Char(' ') + f.message);
+        return lines;
+    };
+    EXPECT_EQ(inconsistent(), (QStringList{
+                                  "1 the same original is translated otherwise in rows 2, 4 and 9",
+                                  "2 the same original is translated otherwise in rows 1, 3 and 4",
+                                  "3 the same original is translated otherwise in rows 2, 4 and 9",
+                                  "4 the same original is translated otherwise in rows 1, 2, 3 and 9",
+                                  "9 the same original is translated otherwise in rows 1, 3 and 4",
+                              }));
+
+    // Agreeing takes the findings away from every row of the source.
+    for (int row : {1, 3, 8}) {
+        table.setTranslation(row, "Ouvrir");
+        review.reviewRow(table, row);
+    }
+    EXPECT_TRUE(inconsistent().isEmpty());
+    table.setSource(6, "Open"); // "Fermer" now stands beside "Ouvrir"
+    review.reviewRow(table, 6);
+    EXPECT_EQ(inconsistent().size(), 6);
+    EXPECT_EQ(inconsistent().front(), "1 the same original is translated otherwise in row 7");
+
+    // The one-row changes give the findings of a full review, whatever is typed.
+    std::mt19937 random(7);
+    const QByteArray typed[] = {"Open", "Close", "Ouvrir", "Fermer", "", "Text 12"};
+    for (int step = 0; step < 400; ++step) {
+        const int index = std::uniform_int_distribution<int>(0, 12)(random);
+        const QByteArray &text = typed[std::uniform_int_distribution<int>(0, 5)(random)];
+        if (step % 3 == 0)
+            table.setSource(index, text);
+        else
+            table.setTranslation(index, text);
+        review.reviewRow(table, index);
+        TextReview full;
+        full.reviewAll(table);
+        ASSERT_EQ(review.allFindings(), full.allFindings()) << "step " << step;
+        ASSERT_EQ(review.progress(), full.progress()) << "step " << step;
+    }
+
+    // Many rows changed at once (an import) are reviewed together.
+    for (int index = 0; index < 13; ++index)
+        table.setTranslation(index, typed[index % 4]);
+    review.reviewRows(table, 0, 12);
+    TextReview full;
+    full.reviewAll(table);
+    EXPECT_EQ(review.allFindings(), full.allFindings());
+    EXPECT_EQ(review.progress(), full.progress());
+
+    // Many rows of one source: the finding names five and counts the rest.
+    QList<QByteArray> many(20, "Yes"), answers;
+    for (int i = 0; i < 20; ++i)
+        answers.append(i < 12 ? "Oui" : "Si");
+    TextTable manyTable = textTable(many, answers);
+    review.reviewAll(manyTable);
+    EXPECT_EQ(review.findings(0).back().message, "the same original is translated otherwise in rows 13, 14, 15, 16, 17 and 3 more");
+    EXPECT_EQ(review.findings(19).back().message, "the same original is translated otherwise in rows 1, 2, 3, 4, 5 and 7 more");
+    const QList<TextChange> changes = review.consistency().useTranslationForSameSource(manyTable, 0);
+    ASSERT_EQ(changes.size(), 8);
+    EXPECT_EQ(changes.front().row, 12);
+    EXPECT_EQ(changes.front().text, "Oui");
+}

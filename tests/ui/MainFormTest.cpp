@@ -146,9 +146,10 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"PictSelComboBox", 0, {464, 128, 241, 21}, nullptr},
         {"Button5", 0, {168, 412, 161, 25}, nullptr},
         {"TextsPageBar", -1, {150, 492, 550, 25}, nullptr},
-        // The grid takes 45% of the height gained, the preview and the warnings the rest.
+        // The grid takes 45% of the height gained, the preview, the suggestions and the warnings the rest.
         {"StringGrid", 1, {8, 104, 697, 190}, nullptr},
-        {"TextPreview", 1, {8, 297, 346, 55}, nullptr},
+        {"TextPreview", 1, {8, 297, 171, 55}, nullptr},
+        {"SuggestionsList", 1, {183, 297, 171, 55}, nullptr},
         {"ChecksList", 1, {358, 297, 347, 55}, nullptr},
         {"Label11", 1, {88, 356, 617, 49}, nullptr},
         {"Label12", 1, {88, 404, 617, 41}, nullptr},

@@ -4,6 +4,7 @@
 #include "TempKit.h"
 #include "document/TextTableModel.h"
 #include "ui/Messages.h"
+#include "packaging/KitSettings.h"
 #include "ui/TextPreview.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -602,4 +604,153 @@ TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
     FileDialogAnswerer again("");
     QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
     EXPECT_EQ(again.seen().folder, QDir(k.kit.path("out")).absolutePath());
+}
+
+// Rows of one original translated otherwise warn, naming each other; the
+// grid's menu gives the current row's translation to all of them as one
+// step, and an untranslated row's original is never handed on.
+TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
+{
+    KitWindow k;
+    k.kit.writeArchive("kvmain.dat",
+                       {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"Open", "Close", "Open", "Open"}))}});
+    k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Auf", "Zu", "Offen", "Open"}))}});
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    k.open();
+    k.showPage(1);
+    QAbstractItemModel *grid = k.grid()->model();
+    const auto tip = [grid](int row) { return grid->index(row - 1, TextTableModel::Number).data(Qt::ToolTipRole).toString(); };
+    EXPECT_TRUE(tip(3).contains("Warning (inconsistent): the same original is translated otherwise in row 1"))
+        << tip(3).toStdString();
+    QAction *useEverywhere = nullptr;
+    for (QAction *action : k.grid()->actions())
+        if (action->text() == "Use this translation for every identical source")
+            useEverywhere = action;
+    ASSERT_NE(useEverywhere, nullptr);
+
+    k.click(4, TextTableModel::Translation); // not translated: nothing to hand on
+    useEverywhere->trigger();
+    EXPECT_EQ(k.document().undoStack()->count(), 0);
+
+    k.click(3, TextTableModel::Translation);
+    useEverywhere->trigger();
+    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    EXPECT_EQ(translation(1), "Offen");
+    EXPECT_EQ(translation(2), "Zu");
+    EXPECT_EQ(translation(4), "Offen");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+    EXPECT_EQ(k.document().undoStack()->text(0), "Use the translation of row 3 for every identical source");
+    EXPECT_FALSE(tip(1).contains("inconsistent")) << tip(1).toStdString();
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Auf");
+    EXPECT_EQ(translation(4), "Open");
+    EXPECT_TRUE(tip(1).contains("in row 3")) << tip(1).toStdString();
+}
+
+// Suggestions for the current row from the kit's other rows and a PO
+// memory; one that is missing is told once at start-up and left out. A
+// Enter or a double click in the list, or Alt+1, takes one as an edit of the
+// row, undone as one step.
+TEST(TextsPage, ASuggestionTakenAndUndone)
+{
+    KitWindow k;
+    k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile(
+                                                          {"Open the door", "Open the doors", "Quit", "Open the door"}))}});
+    k.kit.writeArchive("lang.dat",
+                       {{"TEXTS.DAT", QByteArray::fromStdString(textFile({"Open the door", "Ouvrir les portes", "Quitter"}))}});
+    k.kit.write("memory.po", "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                             "msgctxt \"9\"\nmsgid \"Open the door\"\nmsgstr \"Ouvrir la porte\"\n");
+    k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    KitSettings(k.kit.dir()).setMemories({k.kit.path("memory.po"), k.kit.path("gone.po")});
+    const auto seen = k.open();
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen[0].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder"))
+        << seen[0].text.toStdString();
+    k.showPage(1);
+    k.click(1, TextTableModel::Translation);
+
+    QTest::mouseClick(k.find("PreviewButton"), Qt::LeftButton); // a small window: the preview's own
+    auto *window = k.form->findChild<QDialog *>("PreviewWindow");
+    ASSERT_TRUE(window && window->isVisible());
+    auto *list = window->findChild<QTreeWidget *>("SuggestionsList");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "100%");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Ouvrir la porte");
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QDir::toNativeSeparators(k.kit.path("memory.po")) + ", row 9");
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "92%");
+    EXPECT_EQ(list->topLevelItem(1)->text(2), "row 2");
+    EXPECT_EQ(list->topLevelItem(1)->toolTip(1), "Open the doors");
+
+    // Down to the second, Enter takes it.
+    list->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    EXPECT_EQ(translation(1), "Ouvrir les portes");
+    EXPECT_EQ(k.document().undoStack()->count(), 1);
+
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Open the door");
+
+    // A double click, as the window system delivers one: press, release,
+    // double click, release.
+    const QPoint second = list->visualItemRect(list->topLevelItem(1)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                    QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, second, list->viewport()->mapToGlobal(second), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    EXPECT_EQ(translation(1), "Ouvrir les portes");
+    EXPECT_EQ(k.document().undoStack()->index(), 1);
+
+    // Row 4 has the same original: the translation just taken comes first.
+    k.click(4, TextTableModel::Translation);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Ouvrir les portes");
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "row 1");
+    k.press(QKeySequence(Qt::ALT | Qt::Key_1));
+    EXPECT_EQ(translation(4), "Ouvrir les portes");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(4), "Open the door");
+    k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(translation(1), "Open the door");
+    EXPECT_EQ(k.document().undoStack()->index(), 0);
+
+    // Only at start-up: adding nothing new asks nothing again.
+    k.click(3, TextTableModel::Translation);
+    EXPECT_EQ(list->topLevelItemCount(), 0) << "nothing like \"Quit\"";
+}
+
+// A memory added from the grid's menu is remembered and suggests at once;
+// one that cannot be read is refused with its reason and not remembered.
+TEST(TextsPage, MemoriesAddedFromTheMenuAreRememberedOrRefused)
+{
+    TextsWindow k;
+    k.kit.write("memory.csv", "row,source,translation\n1,Build,Bauen!\n");
+    k.kit.write("broken.po", "msgid \"Build\"\nmsgstr\n");
+    const auto menu = [&k](const QString &text, const QString &file) {
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        FileDialogAnswerer chooser(file);
+        for (QAction *action : k.grid()->actions())
+            if (action->text() == text)
+                action->trigger();
+        return answerer.seen();
+    };
+    k.click(1, TextTableModel::Translation);
+    auto *list = k.find<QTreeWidget>("SuggestionsList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+
+    EXPECT_TRUE(menu("Add translation memory...", k.kit.path("memory.csv")).isEmpty());
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "Bauen!");
+    const auto refused = menu("Add translation memory...", k.kit.path("broken.po"));
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].text.contains(QDir::toNativeSeparators(k.kit.path("broken.po")))) << refused[0].text.toStdString();
+    EXPECT_EQ(KitSettings(k.kit.dir()).memories(), QStringList{k.kit.path("memory.csv")});
+
+    menu("Forget translation memories", QString());
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_TRUE(KitSettings(k.kit.dir()).memories().isEmpty());
 }

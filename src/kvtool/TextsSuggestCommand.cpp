@@ -1,0 +1,85 @@
+#include "TextsSuggestCommand.h"
+
+#include "CommonOptions.h"
+#include "ToolOutput.h"
+#include "packaging/KitSettings.h"
+#include "packaging/KitSuggestions.h"
+
+#include <QCommandLineParser>
+
+namespace orvanta {
+
+namespace {
+
+// A text in one field of a tab-separated line: a backslash, tab, line feed
+// or carriage return written as \\, \t, \n or \r.
+QString field(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return text;
+}
+
+} // namespace
+
+int TextsSuggestCommand::run(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads the texts of the kit in KITDIR as the kit does at start-up and prints what the Texts page "
+        "suggests for row ROW (from 1): the translations of identical and similar originals (at least 75% "
+        "alike: one less the edit distance over the longer text's characters, case kept) from the kit's other "
+        "rows and from the translation memories, those the kit remembers and each --memory. Prints one UTF-8 "
+        "line per suggestion, PERCENT<TAB>SOURCE<TAB>TRANSLATION<TAB>ORIGIN, best first, at most 20; a "
+        "backslash, tab or line break in a text is written \\\\, \\t, \\n or \\r. A memory that cannot be read "
+        "is warned about and left out, and the exit code is then 3."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The row number, from 1."));
+    const QCommandLineOption memory(QStringLiteral("memory"),
+                                    QStringLiteral("A translation memory: a .po, .xlf, .xliff or .csv file, or "
+                                                   "another kit folder (its kvmain.dat and lang.dat)."),
+                                    QStringLiteral("file-or-kit"));
+    const QCommandLineOption codePage = CommonOptions::kitCodePage();
+    parser.addOptions({memory, codePage});
+    if (!ToolOutput::parse(parser, args, 2))
+        return ToolOutput::Misused;
+    bool isNumber = false;
+    const QString rowArgument = parser.positionalArguments().at(1);
+    const int rowNumber = rowArgument.toInt(&isNumber);
+    if (!isNumber || rowNumber < 1) {
+        ToolOutput::fail(QStringLiteral("ROW must be a row number from 1, not \"%1\"").arg(rowArgument));
+        return ToolOutput::Misused;
+    }
+    CommonOptions::KitFolder folder;
+    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, folder))
+        return failed;
+    const OpenKit &kit = folder.kit;
+    if (rowNumber > kit.texts().rowCount())
+        return ToolOutput::fail(QStringLiteral("the kit has %1 rows; there is no row %2")
+                                    .arg(kit.texts().rowCount())
+                                    .arg(rowNumber));
+
+    KitSuggestions suggestions;
+    QStringList memories = KitSettings(kit.directory()).memories() + parser.values(memory);
+    memories.removeDuplicates();
+    bool unread = false;
+    for (const QString &path : std::as_const(memories)) {
+        auto read = KitSuggestions::readMemory(path, kit.codePage());
+        if (read) {
+            suggestions.addMemory(std::move(*read));
+        } else {
+            ToolOutput::warn(QString::fromStdString(read.error().text()) + QStringLiteral("; left out"));
+            unread = true;
+        }
+    }
+    QString lines;
+    for (const KitSuggestions::Suggestion &s : suggestions.suggestions(kit.texts(), kit.codePage(), rowNumber - 1))
+        lines += QString::number(s.percent) + QLatin1Char('\t') + field(s.source) + QLatin1Char('\t')
+            + field(s.translation) + QLatin1Char('\t') + field(s.origin) + QLatin1Char('\n');
+    ToolOutput::write(lines.toUtf8());
+    return unread ? ToolOutput::Damaged : folder.finish(0);
+}
+
+} // namespace orvanta
