@@ -7,6 +7,7 @@
 // font, gathering the warnings for their list, and keystrokes in a shown
 // Texts page (in a translation, also with the spell check, and in the
 // search field), whose floor is a keystroke in a bare line edit.
+#include "TextFloors.h"
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
 #include "core/EntryStream.h"
@@ -96,17 +97,7 @@ BigKit &kit()
 
 void CopyAllTextsFloor(benchmark::State &state)
 {
-    const TextTable &table = kit().table();
-    QByteArray buffer;
-    buffer.reserve(Rows * 2 * TextFile::RecordSize);
-    for (auto _ : state) {
-        buffer.resize(0);
-        for (int i = 0; i < table.rowCount(); ++i) {
-            buffer.append(table.row(i).source);
-            buffer.append(table.row(i).translation);
-        }
-        benchmark::DoNotOptimize(buffer.data());
-    }
+    copyAllTexts(state, kit().table());
 }
 BENCHMARK(CopyAllTextsFloor)->Unit(benchmark::kMillisecond);
 
