@@ -23,8 +23,9 @@ class TextTable;
 //
 // A row's state comes from its bytes and the translator's review marks
 // (setMarks): a row marked needs review is NeedsReview whatever its bytes;
-// a translation equal to its source is Untranslated unless marked done as
-// it is. Warnings are apart from the state: a row of any state may have
+// a translation equal to its source, or one that is empty or only spaces
+// where the source is not (every letter refused by the code page), is
+// Untranslated unless marked done as it is. Warnings are apart from the state: a row of any state may have
 // them.
 class TextReview {
 public:

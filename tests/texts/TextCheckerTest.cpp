@@ -139,10 +139,13 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     table.setTranslation(1, "Texte %d");
     table.setTranslation(2, "");
     table.setTranslation(3, "!Texte 3");
+    table.setTranslation(4, "  ");
     table.setTranslation(1416, "Touche");
-    for (int index : {0, 1, 2, 3, 1416})
+    for (int index : {0, 1, 2, 3, 4, 1416})
         review.reviewRow(table, index);
-    EXPECT_EQ(review.progress(), (TextReview::Progress{4, 1415, 4}));
+    EXPECT_EQ(review.progress(), (TextReview::Progress{3, 1415, 5}));
+    EXPECT_EQ(review.state(2), TextReview::State::Untranslated) << "empty";
+    EXPECT_EQ(review.state(4), TextReview::State::Untranslated) << "only the spaces the code page let through";
     EXPECT_EQ(review.progress().percent(), 0);
     EXPECT_EQ(review.state(0), TextReview::State::Translated);
     EXPECT_EQ(review.state(1416), TextReview::State::Fixed);
@@ -151,7 +154,7 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     QStringList checks;
     for (const TextFinding &f : review.allFindings())
         checks.append(QString::number(f.index + 1) + QLatin1Char(' ') + f.check);
-    EXPECT_EQ(checks, (QStringList{"2 placeholders", "3 empty", "4 bang", "1417 fixed"}));
+    EXPECT_EQ(checks, (QStringList{"2 placeholders", "3 empty", "4 bang", "5 spaces", "1417 fixed"}));
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen[0].index, 3);
     EXPECT_EQ(seen[0].saved, "!Texte 3");
@@ -159,8 +162,8 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     const struct {
         TextReview::Filter filter;
         int count;
-    } filters[] = {{TextReview::Filter::All, 1420},       {TextReview::Filter::Untranslated, 1411},
-                   {TextReview::Filter::Translated, 4},   {TextReview::Filter::WithWarnings, 4},
+    } filters[] = {{TextReview::Filter::All, 1420},       {TextReview::Filter::Untranslated, 1412},
+                   {TextReview::Filter::Translated, 3},   {TextReview::Filter::WithWarnings, 5},
                    {TextReview::Filter::Fixed, 5}};
     for (const auto &f : filters) {
         int count = 0;
