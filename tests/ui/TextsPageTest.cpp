@@ -347,6 +347,17 @@ TEST(TextsPage, ReviewMarksAndNotesAreUndoneSavedAndRestored)
     k.press(QKeySequence(Qt::CTRL | Qt::Key_Y));
     EXPECT_TRUE(tip(1).contains(note));
 
+    // While typing in a cell too, Ctrl+U marks the row and leaves the text.
+    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "Lager");
+    QTest::keyClick(editor, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), " Stock Lager");
+    EXPECT_TRUE(tip(2).startsWith("Needs review")) << tip(2).toStdString();
+    QTest::keyClick(editor, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(tip(2).startsWith("Needs review"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+
     k.click(3, TextTableModel::Translation);
     k.press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
     EXPECT_TRUE(tip(3).startsWith("Translated: done as it is"));
