@@ -59,13 +59,14 @@ TextTable loaded(const QList<QByteArray> &sources, const QList<QByteArray> &tran
 }
 
 // 200,000 texts of about the sample's length; the translations are
-// Cyrillic when `translated`, else the source texts.
+// Cyrillic when `translated`, else the source texts. The fixed rows keep
+// their source: the kit would load a translation there as their source.
 TextTable bigTable(bool translated)
 {
     QList<QByteArray> sources, translations;
     for (int i = 0; i < Rows; ++i) {
         sources.append("Text " + QByteArray::number(i + 1) + " of the game, with \"a few\" more words, spaced ");
-        translations.append(translated ? cyrillic().encode(QStringLiteral("Текст %1 игры, с «несколькими» словами ").arg(i + 1)).value()
+        translations.append(translated && !TextTable::isFixed(i) ? cyrillic().encode(QStringLiteral("Текст %1 игры, с «несколькими» словами ").arg(i + 1)).value()
                                        : sources.last());
     }
     return loaded(sources, translations);
@@ -172,7 +173,8 @@ void Import(benchmark::State &state, TextExchange::Format format)
         const auto file = TextExchange::read(path);
         if (!file)
             state.SkipWithError(file.error().text().c_str());
-        else if (TextImport::compute(file->entries, files().untranslated, cyrillic()).changes.size() != Rows)
+        else if (TextImport::compute(file->entries, files().untranslated, cyrillic()).changes.size()
+                 != Rows - qsizetype(TextTable::FixedTextRows.size()))
             state.SkipWithError("not every row changed");
         watch.stop();
     }
