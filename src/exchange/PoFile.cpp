@@ -1,8 +1,8 @@
 #include "PoFile.h"
 
+#include "io/PlatformFiles.h"
 #include "texts/TextFile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
@@ -334,7 +334,7 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
     QTemporaryFile scratch;
     if (!scratch.open() || scratch.write(file.data(), file.size()) != file.size() || !scratch.flush())
         return FormatError::general(fileName, "no scratch file for reading it: " + scratch.errorString().toStdString());
-    const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
+    const QByteArray scratchPath = PlatformFiles::narrowPath(scratch.fileName());
 
     const std::lock_guard lock(LibraryMutex);
     LibraryReport report;
