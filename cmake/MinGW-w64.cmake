@@ -36,3 +36,8 @@ set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
 # The build's own programs and the tests run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/wine-run)
+
+# pkg-config (Hunspell) reads the prefix's .pc files only, never the build
+# machine's.
+set(ENV{PKG_CONFIG_LIBDIR} ${ORVANTA_WINDOWS_PREFIX}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")
