@@ -41,3 +41,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows
 # machine's.
 set(ENV{PKG_CONFIG_LIBDIR} ${ORVANTA_WINDOWS_PREFIX}/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
+
+# The build machine's rcc compresses resources with zstd, which the
+# cross-built Qt has no code to read.
+set(CMAKE_AUTORCC_OPTIONS --no-zstd)
