@@ -33,6 +33,12 @@ public:
     // with a name outside that code page, so such a folder still opens.
     static QByteArray narrowPath(const QString &path);
 
+    // The folder where the system keeps Hunspell's dictionaries: Debian's
+    // /usr/share/hunspell. Windows has none: there it is the folder that
+    // Hunspell's DICPATH names, else the "hunspell" folder beside the
+    // program. Needs the application object on Windows.
+    static QString dictionaryFolder();
+
     // Makes every byte written to the open `file`, and its length, durable:
     // fsync, FlushFileBuffers.
     static Failure sync(QFile &file);

@@ -41,6 +41,11 @@ QByteArray PlatformFiles::narrowPath(const QString &path)
     return QFile::encodeName(path);
 }
 
+QString PlatformFiles::dictionaryFolder()
+{
+    return QStringLiteral("/usr/share/hunspell");
+}
+
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)
 {
     if (::fsync(file.handle()) != 0)

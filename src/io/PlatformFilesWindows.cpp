@@ -1,5 +1,6 @@
 #include "PlatformFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -52,6 +53,14 @@ QByteArray PlatformFiles::narrowPath(const QString &path)
         }
     }
     return QString::fromStdWString(native).toLocal8Bit();
+}
+
+QString PlatformFiles::dictionaryFolder()
+{
+    const QString named = qEnvironmentVariable("DICPATH");
+    if (!named.isEmpty())
+        return QDir::fromNativeSeparators(named);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/hunspell");
 }
 
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)

@@ -116,7 +116,10 @@ QString affEncoding(QFile &aff)
 
 } // namespace
 
-const QString SpellChecker::DefaultFolder = QStringLiteral("/usr/share/hunspell");
+QString SpellChecker::defaultFolder()
+{
+    return PlatformFiles::dictionaryFolder();
+}
 
 QStringList SpellChecker::installed(const QString &folder)
 {

@@ -124,7 +124,7 @@ TEST(SpellChecker, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage)
     const QString folder = kit.path(QStringLiteral("Словари Jörg"));
     ASSERT_TRUE(QDir().mkpath(folder));
     for (const QString suffix : {QStringLiteral(".aff"), QStringLiteral(".dic")})
-        ASSERT_TRUE(QFile::copy(SpellChecker::DefaultFolder + "/en_US" + suffix, folder + "/en_US" + suffix));
+        ASSERT_TRUE(QFile::copy(SpellChecker::defaultFolder() + "/en_US" + suffix, folder + "/en_US" + suffix));
     auto english = SpellChecker::open(QStringLiteral("en_US"), folder);
     ASSERT_TRUE(english) << english.error().text();
     EXPECT_EQ(misspelt(**english, QStringLiteral("The swrod is sharp")), QStringList({"swrod"}));
