@@ -1,8 +1,8 @@
 #include "PoFile.h"
 
+#include "io/PlatformFiles.h"
 #include "texts/TextFile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
@@ -268,6 +268,23 @@ std::pair<qsizetype, QByteArray> firstZero(QByteArrayView file)
     return {0, {}};
 }
 
+// The first line of `file` that is not UTF-8, 0 when every line is. gettext's
+// library finds it itself only where it has iconv (not on Windows).
+qsizetype firstLineNotUtf8(QByteArrayView file)
+{
+    qsizetype line = 1;
+    for (qsizetype from = 0; from < file.size(); ++line) {
+        qsizetype end = file.indexOf('\n', from);
+        end = end < 0 ? file.size() : end;
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString text = utf8.decode(file.sliced(from, end - from)); // decodes only when made a QString
+        if (utf8.hasError())
+            return line;
+        from = end + 1;
+    }
+    return 0;
+}
+
 // The charset that the header's Content-Type names; UTF-8 when it names
 // none or the template's placeholder.
 QByteArray charsetOf(const char *header)
@@ -334,7 +351,7 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
     QTemporaryFile scratch;
     if (!scratch.open() || scratch.write(file.data(), file.size()) != file.size() || !scratch.flush())
         return FormatError::general(fileName, "no scratch file for reading it: " + scratch.errorString().toStdString());
-    const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
+    const QByteArray scratchPath = PlatformFiles::narrowPath(scratch.fileName());
 
     const std::lock_guard lock(LibraryMutex);
     LibraryReport report;
@@ -408,9 +425,13 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
         if (entry.note.endsWith(QLatin1Char('\n')))
             entry.note.chop(1);
         entry.obsolete = message.obsolete;
-        if (!decoded)
-            return FormatError::general(fileName, "the entry of row \"" + entry.row.toStdString() + "\" is not "
-                                                      + charset.toStdString() + " text");
+        if (!decoded) {
+            const std::string what = "the entry of row \"" + entry.row.toStdString() + "\" is not "
+                                   + charset.toStdString() + " text";
+            const qsizetype line = charset.compare("UTF-8", Qt::CaseInsensitive) == 0 ? firstLineNotUtf8(file) : 0;
+            return line > 0 ? FormatError::onLine(fileName, std::uint64_t(line), what)
+                            : FormatError::general(fileName, what);
+        }
         read.entries.append(entry);
     }
     return read;

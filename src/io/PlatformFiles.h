@@ -27,6 +27,18 @@ public:
     // system's code page (C:\Users\Jörg\Документы\kit) opens and saves.
     static std::filesystem::path nativePath(const QString &path);
 
+    // The existing file at `path` as a C library's narrow file calls
+    // (fopen) take it: the file system's encoding on Linux; on Windows, whose
+    // narrow calls read the system's code page, the short 8.3 form of a path
+    // with a name outside that code page, so such a folder still opens.
+    static QByteArray narrowPath(const QString &path);
+
+    // The folder where the system keeps Hunspell's dictionaries: Debian's
+    // /usr/share/hunspell. Windows has none: there it is the folder that
+    // Hunspell's DICPATH names, else the "hunspell" folder beside the
+    // program. Needs the application object on Windows.
+    static QString dictionaryFolder();
+
     // Makes every byte written to the open `file`, and its length, durable:
     // fsync, FlushFileBuffers.
     static Failure sync(QFile &file);

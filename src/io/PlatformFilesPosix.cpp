@@ -36,6 +36,16 @@ std::filesystem::path PlatformFiles::nativePath(const QString &path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QByteArray PlatformFiles::narrowPath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString PlatformFiles::dictionaryFolder()
+{
+    return QStringLiteral("/usr/share/hunspell");
+}
+
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)
 {
     if (::fsync(file.handle()) != 0)

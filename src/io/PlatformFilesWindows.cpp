@@ -1,5 +1,6 @@
 #include "PlatformFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -32,6 +33,34 @@ QString systemMessage(DWORD error)
 std::filesystem::path PlatformFiles::nativePath(const QString &path)
 {
     return std::filesystem::path(path.toStdWString());
+}
+
+QByteArray PlatformFiles::narrowPath(const QString &path)
+{
+    std::wstring native = wide(path);
+    // A name the code page holds needs no short form (which a volume may
+    // not keep at all).
+    BOOL lossy = FALSE;
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, native.c_str(), -1, nullptr, 0, nullptr, &lossy) > 0 && !lossy)
+        return QString::fromStdWString(native).toLocal8Bit();
+    const DWORD length = GetShortPathNameW(native.c_str(), nullptr, 0);
+    if (length > 0) {
+        std::wstring shortPath(length, L'\0');
+        const DWORD written = GetShortPathNameW(native.c_str(), shortPath.data(), length);
+        if (written > 0 && written < length) {
+            shortPath.resize(written);
+            native = shortPath;
+        }
+    }
+    return QString::fromStdWString(native).toLocal8Bit();
+}
+
+QString PlatformFiles::dictionaryFolder()
+{
+    const QString named = qEnvironmentVariable("DICPATH");
+    if (!named.isEmpty())
+        return QDir::fromNativeSeparators(named);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/hunspell");
 }
 
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)

@@ -1,6 +1,6 @@
 #include "CodePage.h"
 
-#include <QStringDecoder>
+#include "io/PlatformCodePages.h"
 
 namespace orvanta {
 
@@ -14,14 +14,9 @@ const QList<int> Supported{874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 
 CodePage::CodePage(int number)
     : m_number(isSupported(number) ? number : 1252)
 {
-    const QByteArray name = "windows-" + QByteArray::number(m_number);
-    // One byte is one character in these code pages: one decoder serves all.
-    QStringDecoder decoder(name.constData());
+    const std::array<QChar, 256> system = PlatformCodePages::characters(m_number);
     for (int b = 0; b < 256; ++b) {
-        const char byte = static_cast<char>(b);
-        const QString s = decoder.decode(QByteArrayView(&byte, 1));
-        char16_t c = (s.size() == 1 && s[0] != QChar::ReplacementCharacter) ? s[0].unicode()
-                                                                            : char16_t(StandIn + b);
+        char16_t c = system[b] != QChar::ReplacementCharacter ? system[b].unicode() : char16_t(StandIn + b);
         if (m_bytes.contains(c))
             c = char16_t(StandIn + b);
         m_chars[b] = QChar(c);

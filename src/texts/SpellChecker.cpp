@@ -1,5 +1,7 @@
 #include "SpellChecker.h"
 
+#include "io/PlatformFiles.h"
+
 #include <hunspell.hxx>
 
 #include <QDir>
@@ -114,7 +116,10 @@ QString affEncoding(QFile &aff)
 
 } // namespace
 
-const QString SpellChecker::DefaultFolder = QStringLiteral("/usr/share/hunspell");
+QString SpellChecker::defaultFolder()
+{
+    return PlatformFiles::dictionaryFolder();
+}
 
 QStringList SpellChecker::installed(const QString &folder)
 {
@@ -163,8 +168,8 @@ Result<std::shared_ptr<SpellChecker>> SpellChecker::open(const QString &language
     if (!utf8 && !QStringEncoder(encoding.toLatin1().constData()).isValid())
         return FormatError::general(QDir::toNativeSeparators(affPath).toStdString(),
                                     "its encoding " + encoding.toStdString() + " is not one the kit can convert");
-    auto hunspell = std::make_unique<Hunspell>(QFile::encodeName(affPath).constData(),
-                                               QFile::encodeName(dicPath).constData());
+    auto hunspell = std::make_unique<Hunspell>(PlatformFiles::narrowPath(affPath).constData(),
+                                               PlatformFiles::narrowPath(dicPath).constData());
     std::shared_ptr<SpellChecker> checker(new SpellChecker(language, std::move(hunspell)));
     checker->m_utf8 = utf8;
     checker->m_encoding = encoding;

@@ -28,7 +28,8 @@ namespace orvanta {
 // Not thread-safe: one thread asks at a time (the window's, or kvtool's).
 class SpellChecker {
 public:
-    static const QString DefaultFolder;
+    // Where the system keeps dictionaries (PlatformFiles::dictionaryFolder).
+    static QString defaultFolder();
 
     // A misspelt word: its place in the text, in UTF-16 units.
     struct Misspelling {
@@ -38,14 +39,14 @@ public:
     };
 
     // The languages with a dictionary in `folder` ("en_US", "ru_RU"), sorted.
-    static QStringList installed(const QString &folder = DefaultFolder);
+    static QStringList installed(const QString &folder = defaultFolder());
     // The installed language that Windows' code page `codePage` is most
     // likely written in (1251 gives "ru_RU", 1252 "en_US"), or "".
     static QString suggestedFor(int codePage, const QStringList &installed);
 
     // The dictionary of `language` in `folder`; an error names the file
     // that is missing or cannot be read, or an encoding Qt cannot convert.
-    static Result<std::shared_ptr<SpellChecker>> open(const QString &language, const QString &folder = DefaultFolder);
+    static Result<std::shared_ptr<SpellChecker>> open(const QString &language, const QString &folder = defaultFolder());
 
     ~SpellChecker();
 

@@ -30,7 +30,7 @@ public:
         std::vector<FormatError> problems;
     };
     static Opened open(const QString &language, const QString &kitDirectory,
-                       const QString &dictionaryFolder = SpellChecker::DefaultFolder);
+                       const QString &dictionaryFolder = SpellChecker::defaultFolder());
 };
 
 } // namespace orvanta

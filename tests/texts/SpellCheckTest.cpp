@@ -116,6 +116,20 @@ TEST(SpellChecker, DictionariesThatCannotBeUsedAreRefused)
     EXPECT_EQ(misspelt(**latin, QStringLiteral("café Ω")), QStringList({"Ω"})); // no byte for it: not a word of the dictionary
 }
 
+TEST(SpellChecker, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage)
+{
+    // Hunspell opens its files by narrow name, which on Windows holds only
+    // the system's code page.
+    TempKit kit;
+    const QString folder = kit.path(QStringLiteral("Словари Jörg"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString suffix : {QStringLiteral(".aff"), QStringLiteral(".dic")})
+        ASSERT_TRUE(QFile::copy(SpellChecker::defaultFolder() + "/en_US" + suffix, folder + "/en_US" + suffix));
+    auto english = SpellChecker::open(QStringLiteral("en_US"), folder);
+    ASSERT_TRUE(english) << english.error().text();
+    EXPECT_EQ(misspelt(**english, QStringLiteral("The swrod is sharp")), QStringList({"swrod"}));
+}
+
 TEST(SpellingCheck, FindsMisspeltWordsOfTranslationsInTheirCodePage)
 {
     const auto russian = dictionary(QStringLiteral("ru_RU"));
