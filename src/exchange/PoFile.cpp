@@ -220,7 +220,8 @@ struct RawMessage {
 // other line.
 QByteArray contextOf(QByteArrayView line)
 {
-    if (!line.startsWith("msgctxt \"") || !line.endsWith("\""))
+    // `msgctxt "` alone: its one quote both opens and ends it.
+    if (line.size() < 10 || !line.startsWith("msgctxt \"") || !line.endsWith("\""))
         return {};
     return line.sliced(9, line.size() - 10).toByteArray();
 }
