@@ -300,6 +300,10 @@ Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileN
                                            + "\"; write yes or leave it empty");
         entry.needsReview = *needsReview;
         entry.note = cell(NoteColumn);
+        // A spreadsheet's blank row may still say "no" under needs_review.
+        if (entry.row.isEmpty() && entry.source.isEmpty() && entry.translation.isEmpty() && entry.note.isEmpty()
+            && !entry.needsReview)
+            continue;
         entries.append(entry);
     }
     if (reader.error())

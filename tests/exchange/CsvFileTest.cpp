@@ -50,9 +50,9 @@ TEST(CsvFile, ReadsBackWhatItWritesAndWhatSpreadsheetsMakeOfIt)
          "\"row\",\"source\",\"translation\"\n\"1\",\" pad \",\"Ja, nein\"\n\"2\",\"Say \"\"hi\"\"\",\"two\nlines\"\n"
          "\"3\",\"\",\"\xD0\x96\"\n,,\n\"\",\"\",\"\"\n",
          withoutMarks},
-        {"columns in another order, named in capitals",
+        {"columns in another order, named in capitals, a blank row that says no",
          "Note,Translation,Row,Needs_Review,Source\n,\"Ja, nein\",1,no, pad \n\"Ask, \"\"why\"\"\",\"two\nlines\",2,X,"
-         "\"Say \"\"hi\"\"\"\n,\xD0\x96,3,,\n",
+         "\"Say \"\"hi\"\"\"\n,\xD0\x96,3,,\n,,,no,\n",
          expected},
     };
     for (const auto &c : cases) {
