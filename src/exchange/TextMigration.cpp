@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -41,83 +43,107 @@ std::vector<std::uint32_t> trigrams(QByteArrayView text)
     return grams;
 }
 
-qsizetype shared(const std::vector<std::uint32_t> &a, const std::vector<std::uint32_t> &b)
-{
-    qsizetype count = 0;
-    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end();) {
-        if (*i < *j)
-            ++i;
-        else if (*j < *i)
-            ++j;
-        else
-            ++count, ++i, ++j;
-    }
-    return count;
-}
-
-// The gone sources of the older kit, found by likeness. Only pieces rare
-// among them are looked up: a text within k edits of a query misses at
-// most 3k of the query's distinct pieces, so it shares one of the query's
-// 3k + 1 rarest, and the others need not be followed.
+// The gone sources of the older kit, found by likeness. One edit changes
+// at most three of a text's three-byte pieces, so a source within k edits
+// of a query shares at least (pieces of either) - 3k pieces with it. The
+// pieces each source shares with a query are counted over the query's
+// lists of sources by piece, and only the sources that share enough, and
+// are near enough in length, have their edit distance worked out.
 class SimilarSources {
 public:
     explicit SimilarSources(std::vector<QByteArray> sources) : m_sources(std::move(sources))
     {
-        m_grams.reserve(m_sources.size());
+        m_shapes.reserve(m_sources.size());
         for (std::size_t i = 0; i < m_sources.size(); ++i) {
-            m_grams.push_back(trigrams(m_sources[i]));
-            for (std::uint32_t gram : m_grams.back())
+            const std::vector<std::uint32_t> grams = trigrams(m_sources[i]);
+            m_shapes.push_back({int(m_sources[i].size()), int(grams.size())});
+            for (std::uint32_t gram : grams)
                 m_postings[gram].push_back(int(i));
         }
-        m_stamp.assign(m_sources.size(), -1);
+        m_shared.assign(m_sources.size(), 0);
     }
 
     // The index of the source most like `text` (first of equals), or -1
     // when none is Similarity alike.
-    int best(QByteArrayView text, int query)
+    int best(QByteArrayView text)
     {
-        const int maxEdits = allowedEdits(text.size(), text.size() / TextMigration::Similarity, TextMigration::Similarity);
-        std::vector<std::uint32_t> grams = trigrams(text);
-        const qsizetype probes = qsizetype(3) * maxEdits + 1;
-        if (text.size() < 6 || qsizetype(grams.size()) < probes)
+        if (text.size() < 6)
             return -1;
-        const auto frequency = [this](std::uint32_t gram) {
-            const auto it = m_postings.find(gram);
-            return it == m_postings.end() ? std::size_t(0) : it->second.size();
-        };
-        std::partial_sort(grams.begin(), grams.begin() + probes, grams.end(),
-                          [&](std::uint32_t a, std::uint32_t b) { return frequency(a) < frequency(b); });
-        const std::vector<std::uint32_t> sorted = trigrams(text);
+        const int maxEdits = allowedEdits(text.size(), text.size() / TextMigration::Similarity, TextMigration::Similarity);
+        const std::vector<std::uint32_t> grams = trigrams(text);
+        const int pieces = int(grams.size());
+        // Every source worth comparing shares at least `fewest` pieces, so
+        // it shares one even without the fewest - 1 commonest: those lists,
+        // the longest to count, are left out, and each count may fall
+        // short by as many. A text of many repeats has too few distinct
+        // pieces for that and is compared with every source.
+        const int fewest = pieces - 3 * maxEdits;
+        std::vector<const std::vector<int> *> lists;
+        m_seen.clear();
+        if (fewest > 0) {
+            for (std::uint32_t gram : grams) {
+                const auto it = m_postings.find(gram);
+                if (it != m_postings.end())
+                    lists.push_back(&it->second);
+            }
+        } else {
+            m_seen.resize(m_sources.size());
+            std::iota(m_seen.begin(), m_seen.end(), 0);
+        }
+        const int skipped = std::clamp(fewest - 1, 0, int(lists.size()));
+        std::partial_sort(lists.begin(), lists.begin() + skipped, lists.end(),
+                          [](const std::vector<int> *a, const std::vector<int> *b) { return a->size() > b->size(); });
+        for (auto list = lists.begin() + skipped; list != lists.end(); ++list) {
+            for (int candidate : **list) {
+                if (m_shared[std::size_t(candidate)]++ == 0)
+                    m_seen.push_back(candidate);
+            }
+        }
+        // The edits allowed against a source, by its length.
+        std::vector<int> &edits = m_edits;
+        edits.resize(std::size_t(text.size() / TextMigration::Similarity) + 1);
+        for (std::size_t length = 0; length < edits.size(); ++length)
+            edits[length] = allowedEdits(text.size(), qsizetype(length), TextMigration::Similarity);
         int best = -1;
         double bestSimilarity = TextMigration::Similarity;
-        for (qsizetype p = 0; p < probes; ++p) {
-            const auto it = m_postings.find(grams[std::size_t(p)]);
-            if (it == m_postings.end())
+        for (int candidate : m_seen) {
+            int shared = std::exchange(m_shared[std::size_t(candidate)], 0);
+            const Shape shape = m_shapes[std::size_t(candidate)];
+            if (std::size_t(shape.length) >= edits.size())
                 continue;
-            for (int candidate : it->second) {
-                if (m_stamp[std::size_t(candidate)] == query)
-                    continue;
-                m_stamp[std::size_t(candidate)] = query;
-                const QByteArray &source = m_sources[std::size_t(candidate)];
-                const int edits = allowedEdits(text.size(), source.size(), TextMigration::Similarity);
-                if (std::abs(source.size() - text.size()) > edits
-                    || shared(sorted, m_grams[std::size_t(candidate)]) < qsizetype(sorted.size()) - 3 * edits)
-                    continue;
-                const double similarity = TextMigration::similarity(text, source, bestSimilarity);
-                if (similarity > bestSimilarity || (similarity == bestSimilarity && (best < 0 || candidate < best))) {
-                    bestSimilarity = similarity;
-                    best = candidate;
-                }
+            const int allowed = edits[std::size_t(shape.length)];
+            const int needed = fewest > 0 ? std::max(pieces, shape.pieces) - 3 * allowed : 0;
+            if (std::abs(shape.length - int(text.size())) > allowed || shared + skipped < needed)
+                continue;
+            // The lists left out are sorted by source: looked up only now.
+            for (auto list = lists.begin(); list != lists.begin() + skipped; ++list)
+                shared += std::binary_search((*list)->begin(), (*list)->end(), candidate);
+            if (shared < needed)
+                continue;
+            const double similarity
+                = TextMigration::similarity(text, m_sources[std::size_t(candidate)], bestSimilarity);
+            if (similarity > bestSimilarity || (similarity == bestSimilarity && (best < 0 || candidate < best))) {
+                bestSimilarity = similarity;
+                best = candidate;
             }
         }
         return best;
     }
 
 private:
+    // What the filters ask of a source, kept together and apart from its
+    // bytes: most sources are turned down on these alone.
+    struct Shape {
+        int length;
+        int pieces; // distinct
+    };
+
     std::vector<QByteArray> m_sources;
-    std::vector<std::vector<std::uint32_t>> m_grams;
+    std::vector<Shape> m_shapes;
     std::unordered_map<std::uint32_t, std::vector<int>> m_postings;
-    std::vector<int> m_stamp; // the query that last saw each source
+    std::vector<std::uint16_t> m_shared; // pieces each source shares with the query, 0 between queries
+    std::vector<int> m_seen;             // the sources the query shares a piece with
+    std::vector<int> m_edits;
 };
 
 } // namespace
@@ -176,7 +202,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         int from = exact == olderRows.cend() ? -1 : *exact;
         bool forReview = false;
         if (exact == olderRows.cend() && !text.source.isEmpty()) {
-            const int alike = similar.best(text.source, row);
+            const int alike = similar.best(text.source);
             if (alike >= 0) {
                 from = goneRows[std::size_t(alike)];
                 carriedGone[std::size_t(alike)] = true;
@@ -203,7 +229,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         report.addChanged();
         outcome.changes.append({row, translation});
         if (forReview)
-            outcome.marks.append({row, ReviewMarks::Mark{.needsReview = true}});
+            outcome.marks.append({row, ReviewMarks::Mark{.needsReview = true, .done = false, .note = {}}});
     }
     for (std::size_t i = 0; i < goneRows.size(); ++i) {
         if (!carriedGone[i])

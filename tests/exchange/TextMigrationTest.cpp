@@ -2,7 +2,11 @@
 #include "exchange/TextMigration.h"
 #include "texts/TextTable.h"
 
+#include <QHash>
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace orvanta;
 using Reason = ImportReport::Reason;
@@ -59,4 +63,64 @@ TEST(TextMigration, SimilarityIsOneLessTheEditsOverTheLongerText)
     EXPECT_DOUBLE_EQ(TextMigration::similarity("abcdefghij", "abcdefgh", 0.8), 0.8);
     EXPECT_LT(TextMigration::similarity("abcdefghij", "abcdefg", 0.8), 0.8);
     EXPECT_LT(TextMigration::similarity("abcdefghij", "jihgfedcba", 0.8), 0.8);
+}
+
+// The search by shared pieces must find what comparing the reworded text
+// with every gone source finds: texts of few words, so that most of them
+// share pieces, each old one reworded by a few letters or a word.
+TEST(TextMigration, FindsTheMostSimilarGoneSourceAsComparingWithEveryOneDoes)
+{
+    std::mt19937 random(5);
+    const QList<QByteArray> words{"the", "gate", "opens", "at", "dawn", "guard", "gold", "sword", "of", "king", "river", "old"};
+    const auto sentence = [&] {
+        QByteArray text = "The";
+        for (int w = 3 + int(random() % 6); w > 0; --w)
+            text += ' ' + words[random() % words.size()];
+        return text;
+    };
+    QList<QByteArray> oldSources, oldTranslations, newSources;
+    for (int i = 0; i < 300; ++i) {
+        oldSources.append(sentence() + ' ' + QByteArray::number(i % 40));
+        oldTranslations.append("T" + QByteArray::number(i));
+        QByteArray reworded = oldSources.last();
+        for (int e = int(random() % 5); e > 0; --e) {
+            const int at = int(random() % reworded.size());
+            switch (random() % 3) {
+            case 0: reworded[at] = char('a' + random() % 26); break;
+            case 1: reworded.insert(at, char('a' + random() % 26)); break;
+            default: reworded.remove(at, 1);
+            }
+        }
+        newSources.append(i % 7 == 0 ? sentence() + " new" : reworded);
+    }
+    const TextTable older = textTable(oldSources, oldTranslations);
+    const TextTable texts = textTable(newSources, newSources);
+    const TextImport::Outcome outcome = TextMigration::compute(older, texts);
+    QHash<int, QByteArray> carried;
+    for (const TextChange &change : outcome.changes)
+        carried.insert(change.row, change.text);
+
+    QList<int> gone; // the first row of each old source this kit has no more
+    for (int row = 0; row < older.rowCount(); ++row) {
+        if (!newSources.contains(oldSources[row]) && oldSources.indexOf(oldSources[row]) == row)
+            gone.append(row);
+    }
+    int forReview = 0;
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        if (TextTable::isFixed(row) || oldSources.contains(newSources[row]))
+            continue;
+        int best = -1;
+        double bestSimilarity = TextMigration::Similarity;
+        for (int candidate : gone) {
+            const double similarity = TextMigration::similarity(newSources[row], oldSources[candidate], 0.0);
+            if (similarity > bestSimilarity || (similarity == bestSimilarity && best < 0)) {
+                bestSimilarity = similarity;
+                best = candidate;
+            }
+        }
+        EXPECT_EQ(carried.value(row), best < 0 ? QByteArray() : oldTranslations[best]) << newSources[row].constData();
+        forReview += best >= 0;
+    }
+    EXPECT_GT(forReview, 150);
+    EXPECT_EQ(outcome.report.count(Reason::CarriedForReview), forReview);
 }
