@@ -128,7 +128,8 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
 
 Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fileName)
 {
-    QXmlStreamReader xml(file.toByteArray());
+    // Read in place: the file may be tens of megabytes.
+    QXmlStreamReader xml(QByteArray::fromRawData(file.data(), file.size()));
     ExchangeFile read;
     QString targetLanguage;
     QHash<QString, qsizetype> ids; // of the current file, with the line each came on
@@ -233,7 +234,7 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
             if (inUnit && xml.name() == u"trans-unit") {
                 if (!sourceFileRow.isEmpty())
                     unit.row = sourceFileRow;
-                read.entries.append(unit);
+                read.entries.append(std::move(unit));
                 inUnit = false;
             }
             break;
