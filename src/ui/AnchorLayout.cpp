@@ -70,14 +70,19 @@ void AnchorLayout::setGeometry(const QRect &rect)
     const int dx = std::max(0, grown.width());
     const int dy = std::max(0, grown.height());
     auto moved = [](int at, double share, int growth) { return at + int(std::lround(share * growth)); };
+    auto movedDown = [&](int at, double share, int lag) {
+        const int by = moved(0, share, dy);
+        return at + (lag > 0 && share > 0 && share < 1 ? std::max(by, dy - lag) : by);
+    };
     for (const Placed &placed : m_placed) {
         QWidget *widget = placed.item->widget();
         QRect at = placed.rect;
         if (at.isNull() && widget)
             at.setSize(widget->sizeHint());
-        const QRect target(QPoint(moved(at.left(), placed.edges.left, dx), moved(at.top(), placed.edges.top, dy)),
-                           QPoint(moved(at.right(), placed.edges.right, dx),
-                                  moved(at.bottom(), placed.edges.bottom, dy)));
+        const Edges &edges = placed.edges;
+        const QRect target(QPoint(moved(at.left(), edges.left, dx), movedDown(at.top(), edges.top, edges.bottomLag)),
+                           QPoint(moved(at.right(), edges.right, dx),
+                                  movedDown(at.bottom(), edges.bottom, edges.bottomLag)));
         // Hidden widgets are placed too: they keep their place for when they show.
         if (widget)
             widget->setGeometry(target.translated(rect.topLeft()));

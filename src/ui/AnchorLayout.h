@@ -22,17 +22,21 @@ namespace orvanta {
 // page grows as it does and its own default size depends on the style.
 class AnchorLayout : public QLayout {
 public:
-    // How far each edge follows the growth, from 0 to 1.
+    // How far each edge follows the growth, from 0 to 1. A top or bottom
+    // edge that follows part of it falls behind the container's bottom
+    // edge by at most `bottomLag` pixels when that is not 0: the room
+    // below it stops growing there, and what stands above takes the rest.
     struct Edges {
         double left, top, right, bottom;
+        int bottomLag = 0;
     };
-    static constexpr Edges TopLeft{0, 0, 0, 0};
-    static constexpr Edges TopWide{0, 0, 1, 0};
-    static constexpr Edges TopRight{1, 0, 1, 0};
-    static constexpr Edges Fill{0, 0, 1, 1};
-    static constexpr Edges BottomLeft{0, 1, 0, 1};
-    static constexpr Edges BottomWide{0, 1, 1, 1};
-    static constexpr Edges BottomRight{1, 1, 1, 1};
+    static constexpr Edges TopLeft{0, 0, 0, 0, 0};
+    static constexpr Edges TopWide{0, 0, 1, 0, 0};
+    static constexpr Edges TopRight{1, 0, 1, 0, 0};
+    static constexpr Edges Fill{0, 0, 1, 1, 0};
+    static constexpr Edges BottomLeft{0, 1, 0, 1, 0};
+    static constexpr Edges BottomWide{0, 1, 1, 1, 0};
+    static constexpr Edges BottomRight{1, 1, 1, 1, 0};
 
     // The widget on which the growth is measured, and its default size.
     struct Growth {

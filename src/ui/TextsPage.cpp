@@ -41,8 +41,10 @@ namespace {
 using Filter = TextReview::Filter;
 
 // How much of the height the page gains goes to the grid; the rest opens
-// room between the grid and the labels for the preview and the warnings.
+// room between the grid and the labels for the preview, the suggestions and
+// the warnings, until they have PanelRoom: then the grid takes all the rest.
 constexpr double GridShare = 0.45;
+constexpr int PanelRoom = 160;
 // The least height at which the preview and the warnings stand on the page;
 // below it they open in windows of their own.
 constexpr int PanelHeight = 48;
@@ -98,15 +100,15 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     auto *importButton = layout->add(Controls::button("ImportTextsButton", QStringLiteral("Import texts...")),
                                      {427, 320, 78, 23}, L::BottomRight);
     // Between the grid and the labels, with room only once the page grows.
-    m_panelPreview = layout->add(newPreview(this), {8, 252, 121, 0}, {0, GridShare, 0.25, 1});
-    m_panelSuggestions = layout->add(newSuggestionsList(this), {133, 252, 121, 0}, {0.25, GridShare, 0.5, 1});
-    m_panelChecks = layout->add(newChecksList(this), {258, 252, 247, 0}, {0.5, GridShare, 1, 1});
+    m_panelPreview = layout->add(newPreview(this), {8, 252, 121, 0}, {0, GridShare, 0.25, 1, PanelRoom});
+    m_panelSuggestions = layout->add(newSuggestionsList(this), {133, 252, 121, 0}, {0.25, GridShare, 0.5, 1, PanelRoom});
+    m_panelChecks = layout->add(newChecksList(this), {258, 252, 247, 0}, {0.5, GridShare, 1, 1, PanelRoom});
     m_panelPreview->hide();
     m_panelSuggestions->hide();
     m_panelChecks->hide();
 
     m_textGrid = layout->add(Controls::named(new TextGrid(m_shown), "StringGrid"), {8, 104, 497, 145},
-                             {0, 0, 1, GridShare});
+                             {0, 0, 1, GridShare, PanelRoom});
     layout->add(Controls::label("Label9", QStringLiteral("Original text:")), {8, 256, 0, 0}, L::BottomLeft);
     m_sourceText = layout->add(Controls::underlined("Label11", true), {88, 256, 417, 49}, L::BottomWide);
     layout->add(Controls::label("Label10", QStringLiteral("Translated text:")), {8, 304, 0, 0}, L::BottomLeft);

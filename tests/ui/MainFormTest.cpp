@@ -146,7 +146,8 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"PictSelComboBox", 0, {464, 128, 241, 21}, nullptr},
         {"Button5", 0, {168, 412, 161, 25}, nullptr},
         {"TextsPageBar", -1, {150, 492, 550, 25}, nullptr},
-        // The grid takes 45% of the height gained, the preview, the suggestions and the warnings the rest.
+        // The grid takes 45% of the height gained, the preview, the suggestions and the warnings the rest,
+        // up to the room they need.
         {"StringGrid", 1, {8, 104, 697, 190}, nullptr},
         {"TextPreview", 1, {8, 297, 171, 55}, nullptr},
         {"SuggestionsList", 1, {183, 297, 171, 55}, nullptr},
@@ -167,6 +168,14 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
     EXPECT_EQ(k.grid()->columnWidth(0), 41);
     EXPECT_EQ(k.grid()->columnWidth(1), 197 + 100);
     EXPECT_EQ(k.grid()->columnWidth(2), 234 + 100);
+
+    // Maximised at 1280 x 1024: the panels have all the room they need, and
+    // the grid takes the rest.
+    k.form->resize(1280, 1024);
+    k.showPage(1);
+    EXPECT_EQ(k.grid()->geometry(), QRect(8, 104, 1240, 586));
+    EXPECT_EQ(k.find("ChecksList")->geometry(), QRect(630, 693, 618, 160));
+    EXPECT_EQ(k.find("Label11")->geometry(), QRect(88, 857, 1160, 49));
 
     k.form->resize(300, 200);
     EXPECT_EQ(k.form->size(), QSize(537, 423)) << "never below the default size";
