@@ -231,6 +231,11 @@ QString Messages::sameTranslationDescription(int rowNumber)
     return QStringLiteral("Use the translation of row %1 for every identical source").arg(rowNumber);
 }
 
+QString Messages::historyStep(bool undone, const QString &what)
+{
+    return (undone ? QStringLiteral("Undone: %1") : QStringLiteral("Redone: %1")).arg(what);
+}
+
 const QString Messages::FixedRowTip = QStringLiteral("Reset to the original text at every save");
 
 bool Messages::askReadOtherwise(QWidget *parent, int number, int rowNumber, const QString &now, const QString &then)

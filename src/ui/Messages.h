@@ -118,6 +118,8 @@ public:
     // The history's name for giving row number `rowNumber`'s translation to
     // every row of the same original.
     static QString sameTranslationDescription(int rowNumber);
+    // The window's history line after an undo (or a redo) of `what`.
+    static QString historyStep(bool undone, const QString &what);
     // Translation memories that could not be read (one line each, naming
     // the memory): the suggestions come without them.
     static void memoriesLeftOut(QWidget *parent, const QStringList &problems);

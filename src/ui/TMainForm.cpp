@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -42,6 +43,10 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     // Pages first, so that Tab runs through a page's controls to the buttons.
     auto *layout = new AnchorLayout(this, DefaultSize);
     m_pageControl = layout->add(Controls::named(new QTabWidget, "PageControl1"), {8, 8, 521, 377}, AnchorLayout::Fill);
+    // Beside the tabs, where the pages leave the row empty.
+    m_historyLine = Controls::label("HistoryLabel", QString());
+    m_historyLine->setContentsMargins(0, 0, 4, 0);
+    m_pageControl->setCornerWidget(m_historyLine, Qt::TopRightCorner);
     const AnchorLayout::Growth pageGrowth{m_pageControl, {521, 377}};
     // Each page is made inside the window, so its controls take the window's
     // font as they are made instead of all changing font as the page is added.
@@ -135,6 +140,11 @@ void TMainForm::followHistory()
     connect(m_document.undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         setWindowTitle(clean ? Caption : QStringLiteral("*") + Caption);
     });
+    // A new change makes the last undo or redo old news.
+    connect(m_document.undoStack(), &QUndoStack::indexChanged, m_historyLine, [this] {
+        if (!m_followingHistory)
+            m_historyLine->clear();
+    });
 }
 
 void TMainForm::addShortcuts()
@@ -147,9 +157,17 @@ void TMainForm::addShortcuts()
     auto historyAction = [this, add, history](const QList<QKeySequence> &keys, void (QUndoStack::*step)()) {
         auto *action = new QAction(this);
         connect(action, &QAction::triggered, this, [this, history, step] {
+            const bool undo = step == &QUndoStack::undo;
+            const QString what = undo ? history->undoText() : history->redoText();
+            if (!(undo ? history->canUndo() : history->canRedo()))
+                return;
             m_followingHistory = true;
             (history->*step)();
             m_followingHistory = false;
+            // The tabs keep their room: a long name (an import's file) is cut short.
+            const QString line = Messages::historyStep(undo, what);
+            m_historyLine->setText(m_historyLine->fontMetrics().elidedText(line, Qt::ElideMiddle, HistoryLineWidth));
+            m_historyLine->setToolTip(line);
         });
         add(action, keys);
     };

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -28,8 +29,9 @@ class TextsPage;
 // the work lives in the document, the pages and the kit's modules.
 //
 // Keys: Ctrl+S saves; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo, each
-// going to the page of what it changed; the title starts with "*" while
-// there is unsaved work;
+// going to the page of what it changed and saying beside the page tabs
+// what it undid or redid; the title starts with "*" while there is unsaved
+// work;
 // Ctrl+PgUp, Ctrl+PgDn and Ctrl+1, 2, 3 switch pages. Closing with unsaved
 // work asks whether to save it first.
 class TMainForm : public QWidget {
@@ -40,6 +42,8 @@ public:
     // The window's client area when it first opens, and its smallest size.
     static constexpr QSize DefaultSize{537, 423};
     static constexpr QPoint DefaultPosition{213, 159};
+    // The most the history line beside the tabs takes, in pixels.
+    static constexpr int HistoryLineWidth = 300;
 
     // `applicationDirectory` is the kit folder, with a trailing separator.
     // `openLock`, when given, marks the folder as open for as long as the
@@ -81,6 +85,7 @@ private:
     TextsPage *m_textsPage = nullptr;
     FontPage *m_fontPage = nullptr;
     QPlainTextEdit *m_outputFileList = nullptr; // the files the last save packed
+    QLabel *m_historyLine = nullptr;            // what the last undo or redo did
     bool m_followingHistory = false;            // an undo or redo is under way
     bool m_shown = false;
     bool m_painted = false;

@@ -121,8 +121,12 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), c.page) << c.change << ": its page shown";
         EXPECT_FALSE(k.document().hasUnsavedWork()) << c.change << ": back where the last save was";
         EXPECT_EQ(k.form->windowTitle(), TMainForm::Caption) << c.change;
+        auto *historyLine = k.find<QLabel>("HistoryLabel");
+        EXPECT_TRUE(historyLine->isVisible());
+        EXPECT_EQ(historyLine->text(), "Undone: " + k.document().undoStack()->redoText()) << c.change;
         k.press(Redo);
         EXPECT_EQ(c.shown(k), c.made) << c.change << ", redone";
+        EXPECT_EQ(historyLine->text(), "Redone: " + k.document().undoStack()->undoText()) << c.change;
         k.press(Undo);
         k.press(RedoToo);
         EXPECT_EQ(c.shown(k), c.made) << c.change << ", redone with Ctrl+Y";
