@@ -21,28 +21,31 @@ const std::array<QLatin1String, ColumnCount> ColumnNames{QLatin1String("row"), Q
                                                          QLatin1String("note")};
 
 // Appends `text` in UTF-8, quoted when it holds a comma, a quote or a line
-// break. Most fields need no quotes: they are encoded straight into `out`.
+// break. The text is encoded straight into `out`; only one that holds a
+// quote is copied again, to double each.
 void appendField(QByteArray &out, QStringView text, QStringEncoder &utf8)
 {
     const bool quoted = std::any_of(text.begin(), text.end(), [](QChar c) {
         return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
     });
-    if (!quoted) {
-        const qsizetype start = out.size();
-        out.resize(start + utf8.requiredSpace(text.size()));
-        out.truncate(utf8.appendToBuffer(out.data() + start, text) - out.constData());
-        return;
-    }
-    // Copies the runs between quotes whole; each quote is doubled.
-    const QByteArray bytes = utf8.encode(text);
-    out += '"';
-    qsizetype from = 0;
-    for (qsizetype quote = bytes.indexOf('"'); quote >= 0; quote = bytes.indexOf('"', from)) {
-        out.append(bytes.constData() + from, quote + 1 - from);
+    if (quoted)
         out += '"';
-        from = quote + 1;
+    const qsizetype start = out.size();
+    out.resize(start + utf8.requiredSpace(text.size()));
+    out.truncate(utf8.appendToBuffer(out.data() + start, text) - out.constData());
+    if (!quoted)
+        return;
+    if (text.contains(u'"')) {
+        const QByteArray bytes = out.sliced(start);
+        out.truncate(start);
+        qsizetype from = 0;
+        for (qsizetype quote = bytes.indexOf('"'); quote >= 0; quote = bytes.indexOf('"', from)) {
+            out.append(bytes.constData() + from, quote + 1 - from);
+            out += '"';
+            from = quote + 1;
+        }
+        out.append(bytes.constData() + from, bytes.size() - from);
     }
-    out.append(bytes.constData() + from, bytes.size() - from);
     out += '"';
 }
 
@@ -239,10 +242,16 @@ bool allEmpty(const QStringList &fields)
 
 QByteArray CsvFile::write(const QList<ExchangeEntry> &entries)
 {
+    return write(entries.size(), [&](qsizetype i) -> const ExchangeEntry & { return entries[i]; });
+}
+
+QByteArray CsvFile::write(qsizetype count, const std::function<const ExchangeEntry &(qsizetype)> &entryAt)
+{
     QByteArray out = QByteArray(HeaderText) + "\r\n";
-    out.reserve(out.size() + entries.size() * 64);
+    out.reserve(out.size() + count * 64);
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    for (const ExchangeEntry &entry : entries) {
+    for (qsizetype i = 0; i < count; ++i) {
+        const ExchangeEntry &entry = entryAt(i);
         appendField(out, entry.row, utf8);
         out += ',';
         appendField(out, entry.source, utf8);

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <functional>
 #include <string>
 
 namespace orvanta {
@@ -19,6 +20,9 @@ namespace orvanta {
 class CsvFile {
 public:
     static QByteArray write(const QList<ExchangeEntry> &entries);
+    // The same for `count` entries asked for one at a time, in order: each
+    // reference need only last until the next call.
+    static QByteArray write(qsizetype count, const std::function<const ExchangeEntry &(qsizetype)> &entryAt);
 
     // Reads what a spreadsheet writes back: CR LF, LF or CR line ends, quoted
     // or bare fields, a byte order mark, blank lines (or rows of empty

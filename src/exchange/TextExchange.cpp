@@ -42,22 +42,44 @@ QString TextExchange::languageOf(int codePage)
     return languages.value(codePage);
 }
 
+namespace {
+
+// Row `row`'s entry, into `entry`: its strings keep their room from row to row.
+void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const ReviewMarks &marks,
+               const CodePage &codePage, const GameTextRenderer *standardGlyphs)
+{
+    entry.row.setNum(row + 1);
+    entry.source = codePage.decode(texts.row(row).source);
+    entry.translation = codePage.decode(texts.row(row).translation);
+    entry.fixed = TextTable::isFixed(row);
+    entry.needsReview = marks.needsReview(row);
+    entry.note = marks.note(row);
+    if (standardGlyphs)
+        entry.sourceWidth = standardGlyphs->width(texts.row(row).source);
+}
+
+} // namespace
+
 QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const ReviewMarks &marks,
                                            const CodePage &codePage, const GameTextRenderer *standardGlyphs)
 {
-    QList<ExchangeEntry> entries;
-    entries.reserve(texts.rowCount());
-    for (int row = 0; row < texts.rowCount(); ++row) {
-        ExchangeEntry entry{QString::number(row + 1), codePage.decode(texts.row(row).source),
-                            codePage.decode(texts.row(row).translation)};
-        entry.fixed = TextTable::isFixed(row);
-        entry.needsReview = marks.needsReview(row);
-        entry.note = marks.note(row);
-        if (standardGlyphs)
-            entry.sourceWidth = standardGlyphs->width(texts.row(row).source);
-        entries.append(entry);
-    }
+    QList<ExchangeEntry> entries(texts.rowCount());
+    for (int row = 0; row < texts.rowCount(); ++row)
+        fillEntry(entries[row], row, texts, marks, codePage, standardGlyphs);
     return entries;
+}
+
+Result<QByteArray> TextExchange::exportTexts(Format format, const TextTable &texts, const ReviewMarks &marks,
+                                             const CodePage &codePage, const GameTextRenderer *standardGlyphs,
+                                             const Header &header, const QString &fileName)
+{
+    if (format != Format::Csv)
+        return write(format, entries(texts, marks, codePage, standardGlyphs), header, fileName);
+    ExchangeEntry entry;
+    return CsvFile::write(texts.rowCount(), [&](qsizetype row) -> const ExchangeEntry & {
+        fillEntry(entry, int(row), texts, marks, codePage, standardGlyphs);
+        return entry;
+    });
 }
 
 Result<QByteArray> TextExchange::write(Format format, const QList<ExchangeEntry> &entries, const Header &given,

@@ -44,6 +44,12 @@ public:
     static QList<ExchangeEntry> entries(const TextTable &texts, const ReviewMarks &marks, const CodePage &codePage,
                                         const GameTextRenderer *standardGlyphs = nullptr);
 
+    // The file of the kit's texts: write() of their entries(). CSV is
+    // written an entry at a time, without holding every entry at once.
+    static Result<QByteArray> exportTexts(Format format, const TextTable &texts, const ReviewMarks &marks,
+                                          const CodePage &codePage, const GameTextRenderer *standardGlyphs,
+                                          const Header &header, const QString &fileName);
+
     // The language the translation is in when nothing names it: the one
     // language that uses `codePage` (874 Thai, 1253 Greek, 1258
     // Vietnamese), else empty.

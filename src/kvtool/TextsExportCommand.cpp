@@ -65,13 +65,12 @@ int TextsExportCommand::run(const QStringList &args)
     if (!standard)
         return ToolOutput::fail(standard.error());
     const OpenKit &kit = folder.kit;
-    const QList<ExchangeEntry> entries =
-        TextExchange::entries(kit.texts(), kit.marks(), kit.codePage(), *standard ? &(*standard)->text : nullptr);
     const QString chosenLanguage =
         parser.isSet(language) ? parser.value(language) : KitSettings(kit.directory()).language();
-    const auto bytes = TextExchange::write(chosen, entries,
-                                           {kit.codePage().number(), chosenLanguage, QDateTime::currentDateTimeUtc()},
-                                           outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
+    const auto bytes = TextExchange::exportTexts(
+        chosen, kit.texts(), kit.marks(), kit.codePage(), *standard ? &(*standard)->text : nullptr,
+        {kit.codePage().number(), chosenLanguage, QDateTime::currentDateTimeUtc()},
+        outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());
     if (outPath.isEmpty()) {

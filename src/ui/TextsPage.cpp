@@ -716,13 +716,10 @@ void TextsPage::exportTexts()
     // XLIFF carries each source's width in the game's own glyphs.
     const auto standard = format == TextExchange::Format::Xliff ? m_document.standardGlyphs()
                                                                 : Result<GlyphCache::Entry>(nullptr);
-    const QList<ExchangeEntry> entries =
-        TextExchange::entries(m_document.texts(), m_document.marks(), m_document.codePage(),
-                              standard && *standard ? &(*standard)->text : nullptr);
-    const auto bytes = TextExchange::write(format, entries,
-                                           {m_document.codePage().number(), m_settings.language(),
-                                            QDateTime::currentDateTimeUtc()},
-                                           path);
+    const auto bytes = TextExchange::exportTexts(
+        format, m_document.texts(), m_document.marks(), m_document.codePage(),
+        standard && *standard ? &(*standard)->text : nullptr,
+        {m_document.codePage().number(), m_settings.language(), QDateTime::currentDateTimeUtc()}, path);
     const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
     if (!written)
         Messages::showError(this, QString::fromStdString(written.error().text()));
