@@ -2,8 +2,8 @@
 // writers, into OUTDIR/<harness>/: archives as a save packs them, text
 // files, the standard pictures as "Save original picture" writes them and
 // as image editors save them again (PNG, 24-bit BMP), glyph files of
-// captured fonts (font.spr followed by fontsize.dat), and the exchange
-// harnesses' texts exported as CSV and PO.
+// captured fonts (font.spr followed by fontsize.dat), the exchange
+// harnesses' texts exported as CSV, PO and XLIFF, and a review file.
 #include "ExchangeFuzzing.h"
 #include "core/ArchiveWriter.h"
 #include "exchange/TextExchange.h"
@@ -99,6 +99,12 @@ int main(int argc, char **argv)
             ok &= save(out + QLatin1Char('/') + QLatin1String(name), QStringLiteral("texts%1.%2").arg(codePage).arg(QLatin1String(name)), *file);
         }
     }
+
+    ReviewMarks marks;
+    marks.setMark(0, {.needsReview = true, .done = false, .note = QStringLiteral("Tab\there, a \\ and\r\ntwo lines")});
+    marks.setMark(41, {.needsReview = false, .done = true, .note = {}});
+    marks.setMark(1999, {.needsReview = true, .done = true, .note = QStringLiteral("\u0416")});
+    ok &= save(out + "/review", QStringLiteral("orvanta-kit.review"), marks.toFile());
 
     const PictureSlots pictures;
     for (int row = 0; row <= 6; ++row)
