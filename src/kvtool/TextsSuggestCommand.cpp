@@ -4,25 +4,11 @@
 #include "ToolOutput.h"
 #include "packaging/KitSettings.h"
 #include "packaging/KitSuggestions.h"
+#include "texts/TabSeparated.h"
 
 #include <QCommandLineParser>
 
 namespace orvanta {
-
-namespace {
-
-// A text in one field of a tab-separated line: a backslash, tab, line feed
-// or carriage return written as \\, \t, \n or \r.
-QString field(QString text)
-{
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return text;
-}
-
-} // namespace
 
 int TextsSuggestCommand::run(const QStringList &args)
 {
@@ -76,8 +62,9 @@ int TextsSuggestCommand::run(const QStringList &args)
     }
     QString lines;
     for (const KitSuggestions::Suggestion &s : suggestions.suggestions(kit.texts(), kit.codePage(), rowNumber - 1))
-        lines += QString::number(s.percent) + QLatin1Char('\t') + field(s.source) + QLatin1Char('\t')
-            + field(s.translation) + QLatin1Char('\t') + field(s.origin) + QLatin1Char('\n');
+        lines += QString::number(s.percent) + QLatin1Char('\t') + TabSeparated::escaped(s.source)
+            + QLatin1Char('\t') + TabSeparated::escaped(s.translation) + QLatin1Char('\t')
+            + TabSeparated::escaped(s.origin) + QLatin1Char('\n');
     ToolOutput::write(lines.toUtf8());
     return unread ? ToolOutput::Damaged : folder.finish(0);
 }

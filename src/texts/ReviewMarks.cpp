@@ -1,5 +1,6 @@
 #include "ReviewMarks.h"
 
+#include "TabSeparated.h"
 #include "io/FileSaver.h"
 
 #include <QDir>
@@ -14,45 +15,6 @@ namespace {
 const QByteArray FirstLine = QByteArrayLiteral("orvanta-kit review 1");
 const QString NeedsReviewFlag = QStringLiteral("review");
 const QString DoneFlag = QStringLiteral("done");
-
-QString escaped(const QString &note)
-{
-    QString out;
-    out.reserve(note.size());
-    for (const QChar c : note) {
-        switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
-// The note of an escaped field, or nothing at an unknown escape.
-std::optional<QString> unescaped(QStringView field)
-{
-    QString out;
-    out.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != QLatin1Char('\\')) {
-            out += field[i];
-            continue;
-        }
-        if (++i == field.size())
-            return std::nullopt;
-        switch (field[i].unicode()) {
-        case '\\': out += QLatin1Char('\\'); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        default: return std::nullopt;
-        }
-    }
-    return out;
-}
 
 } // namespace
 
@@ -99,7 +61,7 @@ QByteArray ReviewMarks::toFile() const
             flags.append(DoneFlag);
         text += QString::number(row + 1) + QLatin1Char('\t')
             + (flags.isEmpty() ? QStringLiteral("-") : flags.join(QLatin1Char(','))) + QLatin1Char('\t')
-            + escaped(mark.note) + QLatin1Char('\n');
+            + TabSeparated::escaped(mark.note) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }
@@ -151,7 +113,7 @@ Result<ReviewMarks> ReviewMarks::fromFile(const QByteArray &bytes, const QString
                                                    + "\" (the marks are review and done)");
             }
         }
-        const std::optional<QString> note = unescaped(fields[2]);
+        const std::optional<QString> note = TabSeparated::unescaped(fields[2]);
         if (!note)
             return FormatError::onLine(file, lineNumber,
                                        "a backslash in the note must be followed by \\, n, r or t");
