@@ -149,6 +149,17 @@ void appendString(QByteArray &out, const char *keyword, QByteArrayView text)
     }
 }
 
+// Whether `line` ends in a backslash and any number of spaces. gettext
+// joins a line that ends in a backslash to the next one, comments too: such
+// a comment line is written with one space more, which reading takes off.
+bool endsInBackslash(QStringView line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == u' ')
+        --end;
+    return end > 0 && line[end - 1] == u'\\';
+}
+
 // `#` comment lines with `prefix`, one per line of `text`.
 void appendComment(QByteArray &out, const char *prefix, const QString &text)
 {
@@ -159,8 +170,24 @@ void appendComment(QByteArray &out, const char *prefix, const QString &text)
         }
         out += prefix;
         out += line.toUtf8();
+        if (endsInBackslash(line))
+            out += ' ';
         out += '\n';
     }
+}
+
+// A note as translator comments give it back, without the space
+// appendComment() added to a line that ends in a backslash.
+QString noteOf(const QString &comments)
+{
+    QStringList lines = comments.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines) {
+        if (line.endsWith(u' ') && endsInBackslash(line))
+            line.chop(1);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Whether `text` is a C format string whose every '%' starts one of the
@@ -428,9 +455,7 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
     for (const RawMessage &message : messages) {
         ExchangeEntry entry{decode(message.context), decode(message.id), decode(message.text)};
         entry.needsReview = message.fuzzy;
-        entry.note = decode(message.comments);
-        if (entry.note.endsWith(QLatin1Char('\n')))
-            entry.note.chop(1);
+        entry.note = noteOf(decode(message.comments));
         entry.obsolete = message.obsolete;
         if (!decoded) {
             const std::string what = "the entry of row \"" + entry.row.toStdString() + "\" is not "

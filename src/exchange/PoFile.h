@@ -16,7 +16,9 @@ namespace orvanta {
 // The texts as a gettext PO file (or POT template) for translation editors,
 // gettext's tools and Weblate. One entry per text: msgctxt the row number,
 // msgid the source, msgstr the translation, all UTF-8; the row's review mark
-// as `#, fuzzy`, its note as translator comments (`# `), the byte limit and,
+// as `#, fuzzy`, its note as translator comments (`# `; a line of it that
+// ends in a backslash gets one space more, which reading takes off, since
+// gettext joins such a line to the next), the byte limit and,
 // for a fixed row, that the save resets it as extracted comments (`#. `),
 // and `#, c-format` where the source holds printf codes, so that
 // `msgfmt --check` compares them with the translation's. There are no

@@ -54,7 +54,7 @@ TEST(PoFile, ExportCarriesHeaderRowsMarksNotesFlagsAndLimits)
     TextTable texts = textTable(sampleSources(), sampleSources());
     texts.setTranslation(2, "%d Gold f\xFCr %s");
     ReviewMarks marks;
-    marks.setMark(2, {true, false, QStringLiteral("Gold is a coin here.\n\nAsk the team")});
+    marks.setMark(2, {true, false, QStringLiteral("Gold is a coin here.\n\nKept in C:\\Games\\\nAsk the team")});
     const QList<ExchangeEntry> entries = TextExchange::entries(texts, marks, CodePage(1252));
     const QByteArray po = exportPo(entries, 1252, QStringLiteral("de"));
     EXPECT_TRUE(po.startsWith("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: Orvanta\\n\"\n"
@@ -66,7 +66,7 @@ TEST(PoFile, ExportCarriesHeaderRowsMarksNotesFlagsAndLimits)
                               "#. At most 200 bytes in code page 1252.\nmsgctxt \"1\"\nmsgid \" Load game \"\nmsgstr \"\"\n\n"
                               "#. At most 200 bytes in code page 1252.\nmsgctxt \"2\"\nmsgid \"" + QByteArray(LongSource).replace("\"", "\\\"")
                               + "\"\nmsgstr \"\"\n\n"
-                                "# Gold is a coin here.\n#\n# Ask the team\n#. At most 200 bytes in code page 1252.\n"
+                                "# Gold is a coin here.\n#\n# Kept in C:\\Games\\ \n# Ask the team\n#. At most 200 bytes in code page 1252.\n"
                                 "#, fuzzy, c-format\nmsgctxt \"3\"\nmsgid \"%d gold for %s\"\nmsgstr \"%d Gold f\xC3\xBCr %s\"\n\n"
                                 "#. At most 200 bytes in code page 1252.\nmsgctxt \"4\"\nmsgid \"50% off\"\nmsgstr \"\"\n"))
         << po.left(1400).toStdString();

@@ -151,7 +151,7 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
     const auto back = TextExchange::read(dir.filePath("back.xlf"));
     ASSERT_TRUE(back.ok()) << back.error().text();
     ReviewMarks marks;
-    marks.setMark(1, {.needsReview = true});
+    marks.setMark(1, {.needsReview = true, .done = false, .note = {}});
     const TextImport::Outcome outcome = TextImport::compute(back->entries, texts, CodePage(1252), marks);
     EXPECT_TRUE(outcome.changes.isEmpty()) << outcome.report.lines(1252).join('\n').toStdString();
     EXPECT_TRUE(outcome.marks.isEmpty());
