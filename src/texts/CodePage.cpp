@@ -101,6 +101,11 @@ std::optional<QByteArray> CodePage::encode(const QString &text, qsizetype *bad) 
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // Most characters are ASCII, and every code page keeps ASCII where it is.
+        if (const char16_t c = text[i].unicode(); c < 0x80 && m_chars[c].unicode() == c) {
+            bytes.append(char(c));
+            continue;
+        }
         const auto it = m_bytes.constFind(text[i].unicode());
         if (it == m_bytes.constEnd()) {
             if (bad)
