@@ -8,6 +8,7 @@
 #include "TextsCommands.h"
 #include "ToolOutput.h"
 #include "VerifyCommand.h"
+#include "font/SystemGlyphRasterizer.h"
 
 #include <QGuiApplication>
 
@@ -23,7 +24,7 @@ struct Command {
     const char *name;
     const char *summary;
     int (*run)(const QStringList &args);
-    bool drawsText = false; // needs a GUI application (offscreen) for fonts
+    bool drawsText = false; // needs a GUI application (windowless) for fonts
 };
 
 const std::array Commands{
@@ -60,7 +61,7 @@ int KvTool::run(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app;
     if (command != Commands.end() && command->drawsText) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_QPA_PLATFORM", SystemGlyphRasterizer::windowlessPlatform());
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
