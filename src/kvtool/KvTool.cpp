@@ -9,6 +9,7 @@
 #include "ToolOutput.h"
 #include "VerifyCommand.h"
 #include "font/SystemGlyphRasterizer.h"
+#include "io/PlatformFiles.h"
 
 #include <QGuiApplication>
 
@@ -54,6 +55,8 @@ int usage(int code)
 
 int KvTool::run(int argc, char **argv)
 {
+    // Exports and reports are the same bytes on every system.
+    PlatformFiles::binaryStandardOutput();
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto command = std::find_if(Commands.begin(), Commands.end(),
                                       [&](const Command &c) { return name == QLatin1String(c.name); });
