@@ -8,6 +8,7 @@
 #include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 
@@ -102,26 +103,28 @@ Result<QByteArray> TextExchange::write(Format format, const QList<ExchangeEntry>
 
 Result<ExchangeFile> TextExchange::read(const QString &path)
 {
+    // Named as the system writes paths, as every message of the kit does.
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
     const auto format = formatOf(path);
     if (!format)
-        return FormatError::general(path.toStdString(),
+        return FormatError::general(name,
                                     "not a texts file: the name must end in .csv, .po, .pot, .xlf or .xliff");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FormatError::general(path.toStdString(), "cannot be opened: " + file.errorString().toStdString());
+        return FormatError::general(name, "cannot be opened: " + file.errorString().toStdString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return FormatError::general(path.toStdString(), "cannot be read: " + file.errorString().toStdString());
+        return FormatError::general(name, "cannot be read: " + file.errorString().toStdString());
     switch (*format) {
     case Format::Csv:
-        return CsvFile::read(bytes, path.toStdString());
+        return CsvFile::read(bytes, name);
     case Format::Xliff:
-        return XliffFile::read(bytes, path.toStdString());
+        return XliffFile::read(bytes, name);
     case Format::Po:
     case Format::Pot:
         break;
     }
-    return PoFile::read(bytes, path.toStdString());
+    return PoFile::read(bytes, name);
 }
 
 } // namespace orvanta

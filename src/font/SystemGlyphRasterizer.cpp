@@ -29,6 +29,15 @@ SystemGlyphRasterizer::SystemGlyphRasterizer(const QFont &glyphFont)
 {
 }
 
+QByteArray SystemGlyphRasterizer::windowlessPlatform()
+{
+#ifdef Q_OS_WIN
+    return QByteArrayLiteral("windows");
+#else
+    return QByteArrayLiteral("offscreen");
+#endif
+}
+
 std::optional<FontBox> SystemGlyphRasterizer::outlineFontBox() const
 {
     const QByteArray head = m_raw.fontTable("head");

@@ -19,6 +19,14 @@ class SystemGlyphRasterizer : public GlyphRasterizer {
 public:
     explicit SystemGlyphRasterizer(const QFont &glyphFont);
 
+    // The Qt platform with which a program that shows no window (kvtool)
+    // draws through the same font machinery as the kit's window: "offscreen"
+    // on Linux, which reads the desktop's font configuration; on Windows,
+    // whose offscreen platform knows only fonts in a folder of Qt's own,
+    // "windows" itself, which draws with the system's fonts and shows
+    // nothing unless asked. Set before the application object is made.
+    static QByteArray windowlessPlatform();
+
     // The 'head' table's box scaled from font units to the pixel height,
     // each member rounded to the nearest pixel (halves away from zero).
     std::optional<FontBox> outlineFontBox() const override;

@@ -39,6 +39,12 @@ public:
     // program. Needs the application object on Windows.
     static QString dictionaryFolder();
 
+    // Makes the C library's standard output and error pass every byte as it
+    // is written. Windows' C library turns each "\n" written there into
+    // "\r\n", which would change an export written to standard output (a
+    // line break inside a CSV cell would come back as two characters).
+    static void binaryStandardOutput();
+
     // Makes every byte written to the open `file`, and its length, durable:
     // fsync, FlushFileBuffers.
     static Failure sync(QFile &file);

@@ -46,6 +46,10 @@ QString PlatformFiles::dictionaryFolder()
     return QStringLiteral("/usr/share/hunspell");
 }
 
+void PlatformFiles::binaryStandardOutput()
+{
+}
+
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)
 {
     if (::fsync(file.handle()) != 0)

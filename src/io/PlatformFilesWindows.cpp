@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstdio>
+
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -61,6 +64,12 @@ QString PlatformFiles::dictionaryFolder()
     if (!named.isEmpty())
         return QDir::fromNativeSeparators(named);
     return QCoreApplication::applicationDirPath() + QStringLiteral("/hunspell");
+}
+
+void PlatformFiles::binaryStandardOutput()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)

@@ -8,6 +8,8 @@
 #include "TextsCommands.h"
 #include "ToolOutput.h"
 #include "VerifyCommand.h"
+#include "font/SystemGlyphRasterizer.h"
+#include "io/PlatformFiles.h"
 
 #include <QGuiApplication>
 
@@ -23,7 +25,7 @@ struct Command {
     const char *name;
     const char *summary;
     int (*run)(const QStringList &args);
-    bool drawsText = false; // needs a GUI application (offscreen) for fonts
+    bool drawsText = false; // needs a GUI application (windowless) for fonts
 };
 
 const std::array Commands{
@@ -53,6 +55,8 @@ int usage(int code)
 
 int KvTool::run(int argc, char **argv)
 {
+    // Exports and reports are the same bytes on every system.
+    PlatformFiles::binaryStandardOutput();
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto command = std::find_if(Commands.begin(), Commands.end(),
                                       [&](const Command &c) { return name == QLatin1String(c.name); });
@@ -60,7 +64,7 @@ int KvTool::run(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app;
     if (command != Commands.end() && command->drawsText) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_QPA_PLATFORM", SystemGlyphRasterizer::windowlessPlatform());
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -27,6 +27,13 @@ void scanFolder(const QString &path, int depth, QStringList &files)
     }
 }
 
+// A symbolic link, or on Windows a junction (which Qt does not count among
+// links): emptying it would empty the folder it points to.
+bool isLink(const QFileInfo &info)
+{
+    return info.isSymLink() || info.isJunction();
+}
+
 } // namespace
 
 OutputDirectory::OutputDirectory(const QString &applicationDirectory)
@@ -37,7 +44,7 @@ OutputDirectory::OutputDirectory(const QString &applicationDirectory)
 Status OutputDirectory::prepare() const
 {
     const QFileInfo info(m_path);
-    if (info.isSymLink())
+    if (isLink(info))
         return FormatError::general(m_path.toStdString(),
                                     "a link of this name is in the way of the output folder; the kit does not "
                                     "empty what it points to");
@@ -52,7 +59,7 @@ Status OutputDirectory::prepare() const
 
 bool OutputDirectory::remove() const
 {
-    return !QFileInfo(m_path).isSymLink() && QDir(m_path).removeRecursively();
+    return !isLink(QFileInfo(m_path)) && QDir(m_path).removeRecursively();
 }
 
 QStringList OutputDirectory::scan() const

@@ -93,15 +93,19 @@ TEST(FileWriter, TheReplacedFileIsKeptAsItsBackup)
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_EQ(copy.readAll(), "third");
     }
+}
 
-#ifndef Q_OS_WIN
-    // A link is followed: the file it points to is replaced, the link stays.
-    // (On Windows QFile::link makes a shortcut, a file of its own.)
+TEST(FileWriter, ASaveThroughASymbolicLinkReplacesTheFileItPointsTo)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "QFile::link makes a shortcut on Windows, a file of its own, and a symbolic link there "
+                    "needs an administrator";
+#endif
+    TempKit kit;
     TempKit target;
     target.write("real.dat", "old");
     ASSERT_TRUE(QFile::link(target.path("real.dat"), kit.path("link.dat")));
     ASSERT_TRUE(FileSaver::save(kit.path("link.dat"), "new").ok());
     EXPECT_TRUE(QFileInfo(kit.path("link.dat")).isSymLink());
     EXPECT_EQ(target.read("real.dat"), "new");
-#endif
 }

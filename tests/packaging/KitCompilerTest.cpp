@@ -95,21 +95,27 @@ TEST(KitCompiler, FailuresLeaveTheOldLangDatAndNoOutputFolder)
         EXPECT_EQ(kit.read("lang.dat"), old);
     }
     {
-        TempKit kit, elsewhere;
-        elsewhere.write("precious.txt", "not the kit's");
-        ASSERT_TRUE(QFile::link(elsewhere.dir(), kit.path("output")));
-        auto result = KitCompiler::compile(kit.dir(), {writes("texts.dat", "T")});
-        ASSERT_FALSE(result.ok());
-        EXPECT_NE(result.error().text().find("a link of this name is in the way"), std::string::npos);
-        EXPECT_EQ(elsewhere.read("precious.txt"), "not the kit's");
-    }
-    {
         TempKit kit;
         auto result = KitCompiler::compile(kit.dir() + "missing-folder/", {writes("texts.dat", "T")});
         ASSERT_FALSE(result.ok());
         EXPECT_NE(result.error().text().find("output: the output folder cannot be created"), std::string::npos)
             << result.error().text();
     }
+}
+
+TEST(KitCompiler, AnOutputLinkToAnotherFolderIsRefusedAndWhatItPointsToKept)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "QFile::link makes a shortcut on Windows, a file of its own, and a symbolic link or junction "
+                    "there needs an administrator or NTFS";
+#endif
+    TempKit kit, elsewhere;
+    elsewhere.write("precious.txt", "not the kit's");
+    ASSERT_TRUE(QFile::link(elsewhere.dir(), kit.path("output")));
+    auto result = KitCompiler::compile(kit.dir(), {writes("texts.dat", "T")});
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().text().find("a link of this name is in the way"), std::string::npos);
+    EXPECT_EQ(elsewhere.read("precious.txt"), "not the kit's");
 }
 
 TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)

@@ -5,6 +5,7 @@
 #include "pictures/TranslatedPictureCheck.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -218,5 +219,5 @@ TEST(PaletteFit, RefusesTransparencyAndOtherSizesAndSaysWhatItCannotRead)
         EXPECT_TRUE(fitting.picture.isNull()) << c.what;
     }
     const QString missing = QTemporaryDir().filePath(QStringLiteral("missing.png"));
-    EXPECT_EQ(PaletteFit::fitFile(missing, original).message, QStringLiteral("Cannot open file ") + missing);
+    EXPECT_EQ(PaletteFit::fitFile(missing, original).message, QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(missing));
 }

@@ -3,6 +3,7 @@
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -272,5 +273,5 @@ TEST(TranslatedPictureCheck, FilesThatDoNotLoadGiveTheLoaderMessages)
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
     const auto verdict = TranslatedPictureCheck::checkFile(missing, standard(0));
     EXPECT_EQ(verdict.outcome, Outcome::LoadFailed);
-    EXPECT_EQ(verdict.message, QStringLiteral("Cannot open file ") + missing);
+    EXPECT_EQ(verdict.message, QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(missing));
 }
