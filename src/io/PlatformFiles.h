@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -42,8 +43,16 @@ public:
     // Makes the C library's standard output and error pass every byte as it
     // is written. Windows' C library turns each "\n" written there into
     // "\r\n", which would change an export written to standard output (a
-    // line break inside a CSV cell would come back as two characters).
+    // line break inside a CSV cell would come back as two characters). And
+    // standard error is unbuffered everywhere, so that a warning shows when
+    // it is given.
     static void binaryStandardOutput();
+
+    // Writes `text` to standard output or error (`stream`) as the reader
+    // there reads it: on POSIX in the locale's encoding; on Windows as wide
+    // characters to a console, whose code page may hold few of them, and
+    // as UTF-8 to a file or pipe, the same bytes as on Linux.
+    static void writeText(std::FILE *stream, const QString &text);
 
     // Makes every byte written to the open `file`, and its length, durable:
     // fsync, FlushFileBuffers.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 
 #include <fcntl.h>
@@ -48,6 +49,12 @@ QString PlatformFiles::dictionaryFolder()
 
 void PlatformFiles::binaryStandardOutput()
 {
+}
+
+void PlatformFiles::writeText(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)

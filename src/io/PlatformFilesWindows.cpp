@@ -70,6 +70,24 @@ void PlatformFiles::binaryStandardOutput()
 {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    // Standard error unbuffered, as on POSIX: Windows' C library holds what
+    // is written to a redirected one until exit, so a warning that the
+    // command waits for another save would come only after the wait.
+    std::setvbuf(stderr, nullptr, _IONBF, 0);
+}
+
+void PlatformFiles::writeText(std::FILE *stream, const QString &text)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        std::fflush(stream); // what was written through the C library goes first
+        DWORD written = 0;
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()), &written, nullptr);
+        return;
+    }
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
 PlatformFiles::Failure PlatformFiles::sync(QFile &file)

@@ -1,6 +1,7 @@
 #include "ToolOutput.h"
 
 #include "io/FileSaver.h"
+#include "io/PlatformFiles.h"
 
 #include <QBuffer>
 
@@ -10,18 +11,18 @@ namespace orvanta {
 
 int ToolOutput::fail(const QString &message)
 {
-    std::fprintf(stderr, "kvtool: %s\n", message.toLocal8Bit().constData());
+    PlatformFiles::writeText(stderr, QStringLiteral("kvtool: ") + message + QLatin1Char('\n'));
     return Failed;
 }
 
 void ToolOutput::warn(const QString &line)
 {
-    std::fprintf(stderr, "kvtool: warning: %s\n", line.toLocal8Bit().constData());
+    PlatformFiles::writeText(stderr, QStringLiteral("kvtool: warning: ") + line + QLatin1Char('\n'));
 }
 
 void ToolOutput::report(const QString &line)
 {
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    PlatformFiles::writeText(stderr, line + QLatin1Char('\n'));
 }
 
 int ToolOutput::fail(const FormatError &error)
@@ -31,7 +32,7 @@ int ToolOutput::fail(const FormatError &error)
 
 void ToolOutput::print(const QString &line)
 {
-    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    PlatformFiles::writeText(stdout, line + QLatin1Char('\n'));
 }
 
 void ToolOutput::write(const QByteArray &bytes)
