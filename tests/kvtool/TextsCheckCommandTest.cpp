@@ -1,6 +1,9 @@
 #include "InMemoryTexts.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
+#include "io/PlatformFiles.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -25,8 +28,16 @@ TEST(KvToolTextsCheck, OneLinePerFindingAndExitCodes)
     auto run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1251"});
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    EXPECT_EQ(run.out.toStdString(),
-              std::string(
+    // The widths are the rasteriser's: where kvtool draws with another one
+    // than the tests, its `wider` findings are not held to these.
+    auto drawnAlike = [](const QByteArray &findings) {
+        QByteArrayList lines = findings.split('\n');
+        if (!kvtoolDrawsAsTheTests())
+            lines.removeIf([](const QByteArray &line) { return line.contains("\twider\t"); });
+        return lines.join('\n').toStdString();
+    };
+    EXPECT_EQ(drawnAlike(run.out),
+              drawnAlike(
                   "1\tspaces\tthe original starts with 1 space, the translation with no space; the original ends "
                   "with 1 space, the translation with no space\n"
                   "2\tplaceholders\tplaceholders in the original: \"%d\"; in the translation: \"%s\"\n"
@@ -112,7 +123,9 @@ TEST(KvToolTextsCheck, SpellingWithTheDictionaryGivenOrRemembered)
     // A remembered dictionary that is gone is a warning; one asked for, a failure.
     kit.write("orvanta-kit.ini", "[texts]\nspelling=xx_XX\n");
     run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
-    EXPECT_TRUE(run.err.contains("warning: /usr/share/hunspell/xx_XX.aff: no such file")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("warning: " + QDir::toNativeSeparators(orvanta::PlatformFiles::dictionaryFolder()).toUtf8()
+                                 + QDir::separator().toLatin1() + "xx_XX.aff: no such file"))
+        << run.err.toStdString();
     EXPECT_TRUE(linesOf(run.out, "spelling").isEmpty());
     run = KvToolRun::run({"texts", "check", kit.dir(), "--spell", "xx_XX"});
     EXPECT_EQ(run.exitCode, 1);
