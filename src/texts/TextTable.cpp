@@ -3,11 +3,12 @@
 #include "TextFile.h"
 #include "core/EntryStream.h"
 #include "io/FileSaver.h"
+#include "io/PlatformMemory.h"
 
 #include <QDir>
 
 #include <algorithm>
-#include <optional>
+#include <cstring>
 
 namespace orvanta {
 
@@ -23,6 +24,10 @@ constexpr std::array<int, 41> fixedRows()
         rows[n++] = i;
     return rows;
 }
+
+// Records read with one call: more than the stream reads ahead, so that
+// they go straight from the file into the table's block.
+constexpr std::int64_t ChunkRecords = std::int64_t(EntryStream::ReadAheadSize) / TextFile::RecordSize + 1;
 
 // Opens `name` and reads its 2-byte header. Returns the number of whole
 // records that follow, 0 when neither archive holds the entry.
@@ -53,41 +58,54 @@ void TextTable::LoadTexts(EntryStream &stream)
     const std::int64_t sources = openTextFile(stream, "kvtexts.dat");
     if (sources == 0)
         return;
-    // Room for every record whole, both files, and one record more to read
-    // into: each record is read where its text is to stay, and the cursor
-    // moves on by the text alone. Pages of the room no text reaches are
-    // never touched.
+    // Room for every record whole, both files, and one record more: records
+    // are read many at a time straight into the block where their texts are
+    // to stay, and each text then moves down to the cursor (never up: a
+    // text is no longer than its record), so each byte is copied once from
+    // the file and at most once in memory. Pages of the room no text
+    // reaches are never touched.
     QByteArray block(qsizetype(2 * sources + 1) * TextFile::RecordSize, Qt::Uninitialized);
     char *const base = block.data();
+    PlatformMemory::preferLargePages(base, std::size_t(block.size()));
     char *cursor = base;
-    auto readText = [&]() -> std::optional<QByteArrayView> {
-        if (!stream.Read(cursor, TextFile::RecordSize))
-            return std::nullopt;
-        return TextFile::textView(cursor);
+    // Reads `count` records; `keep(i, text)` says whether record i's text,
+    // now at the cursor, stays. A chunk that cannot be read whole (a cut
+    // file) is read record by record, so every whole record still loads.
+    auto readTexts = [&](std::int64_t count, auto keep) {
+        for (std::int64_t i = 0; i < count;) {
+            std::int64_t n = std::min(ChunkRecords, count - i);
+            if (!stream.Read(cursor, n * TextFile::RecordSize)) {
+                n = 1;
+                if (!stream.Read(cursor, TextFile::RecordSize))
+                    return;
+            }
+            const char *record = cursor;
+            for (const std::int64_t end = i + n; i < end; ++i, record += TextFile::RecordSize) {
+                const qsizetype length = TextFile::textView(record).size();
+                std::memmove(cursor, record, std::size_t(length));
+                if (keep(i, QByteArrayView(cursor, length)))
+                    cursor += length;
+            }
+        }
     };
     m_rows.reserve(std::size_t(sources));
-    for (std::int64_t i = 0; i < sources; ++i) {
-        const auto text = readText();
-        if (!text)
-            break;
-        m_rows.push_back({*text, *text});
-        cursor += text->size();
-    }
+    PlatformMemory::preferLargePages(m_rows.data(), m_rows.capacity() * sizeof(Row));
+    readTexts(sources, [&](std::int64_t, QByteArrayView text) {
+        m_rows.push_back({text, text});
+        return true;
+    });
     // Translations past the last source record have no row; they are not
     // read. One equal to its source views the source's bytes.
     const std::int64_t translations = std::min<std::int64_t>(openTextFile(stream, "texts.dat"), rowCount());
-    for (std::int64_t i = 0; i < translations; ++i) {
-        const auto text = readText();
-        if (!text)
-            break;
+    readTexts(translations, [&](std::int64_t i, QByteArrayView text) {
         Row &row = m_rows[std::size_t(i)];
-        if (*text != row.source) {
-            row.translation = *text;
-            cursor += text->size();
-            if (isFixed(int(i)))
-                row.source = row.translation;
-        }
-    }
+        if (text == row.source)
+            return false;
+        row.translation = text;
+        if (isFixed(int(i)))
+            row.source = text;
+        return true;
+    });
     block.resize(cursor - base); // in place: the views stay valid
     m_block = std::move(block);
 }

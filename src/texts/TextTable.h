@@ -22,7 +22,9 @@ class EntryStream;
 // Storage: loading puts every text it reads into one block, back to back
 // (a translation equal to its source is not stored twice), and each record
 // views its texts there; a text changed later is held on its own. So a
-// table of 200,000 records costs a few allocations, not 400,000. Copies of
+// table of 200,000 records costs a few allocations, not 400,000, and the
+// block and the rows ask for large pages (PlatformMemory), so that filling
+// them takes a few page faults, not tens of thousands. Copies of
 // a table share the block and the changed texts, so a copy's views stay
 // valid whatever becomes of the original.
 class TextTable {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+
+namespace orvanta {
+
+// The system's own form of what the kit asks of memory beyond allocating
+// it.
+class PlatformMemory {
+public:
+    // Asks the system to back the fresh, untouched memory at `data` (`size`
+    // bytes, one large allocation) with large pages where it can: a kit of
+    // 200,000 texts fills tens of megabytes at start-up, and taking them one
+    // 4 KiB page fault at a time costs more than reading the archives. On
+    // Linux the 2 MiB-aligned part of the range gets MADV_HUGEPAGE, so a
+    // page is still only taken when first written; elsewhere it does
+    // nothing. Never fails: a refusal leaves ordinary pages.
+    static void preferLargePages(const void *data, std::size_t size);
+};
+
+} // namespace orvanta
