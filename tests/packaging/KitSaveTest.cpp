@@ -140,32 +140,31 @@ TEST(KitSave, OneSaveOfAKitAtATime)
 // lock of a process on another host, which may still be saving.
 TEST(KitSave, StaleLocksOfEveryKindAreTakenOver)
 {
-    const QDateTime now = QDateTime::currentDateTime();
     const QByteArray otherHost = "4242\nkvtool\nsomeone-elses-laptop\n";
     struct Case {
         const char *what;
         QByteArray content;
-        QDateTime written;
+        qint64 age; // seconds before the save, each case dated as it starts
         bool saves;
     };
     const Case cases[] = {
         {"a process that died on this host",
-         "2147483646\nkvtool\n" + lockHost().toUtf8() + "\n", now, true},
-        {"an empty lock", "", now.addSecs(-5), true},
-        {"garbage", "\x01\x02 not a lock \xFF", now.addSecs(-5), true},
-        {"another host, older than any save", otherHost, now.addSecs(-11 * 60), true},
-        {"another host, a minute old", otherHost, now.addSecs(-60), false},
-        {"an empty lock being written now", "", now, false},
+         "2147483646\nkvtool\n" + lockHost().toUtf8() + "\n", 0, true},
+        {"an empty lock", "", 5, true},
+        {"garbage", "\x01\x02 not a lock \xFF", 5, true},
+        {"another host, older than any save", otherHost, 11 * 60, true},
+        {"another host, a minute old", otherHost, 60, false},
+        {"an empty lock being written now", "", 0, false},
     };
     for (const Case &c : cases) {
         TempKit kit;
         kit.installSampleData();
+        KitWork work(kit);
         kit.write(SaveLock::FileName, c.content);
         QFile lock(kit.path(SaveLock::FileName));
         ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(lock.setFileTime(c.written, QFileDevice::FileModificationTime));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.age), QFileDevice::FileModificationTime));
         lock.close();
-        KitWork work(kit);
         KitSave::Options options;
         options.lockWait = std::chrono::milliseconds(100);
         const auto saved = KitSave::save(kit.dir(), work.work(), options);
