@@ -1,5 +1,7 @@
 #include "CsvFile.h"
 
+#include "io/PlatformMemory.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -31,6 +33,7 @@ void appendField(QByteArray &out, QStringView text, QStringEncoder &utf8)
     if (quoted)
         out += '"';
     const qsizetype start = out.size();
+    PlatformMemory::makeRoom(out, utf8.requiredSpace(text.size()) + 1);
     out.resize(start + utf8.requiredSpace(text.size()));
     out.truncate(utf8.appendToBuffer(out.data() + start, text) - out.constData());
     if (!quoted)
@@ -247,8 +250,12 @@ QByteArray CsvFile::write(const QList<ExchangeEntry> &entries)
 
 QByteArray CsvFile::write(qsizetype count, const std::function<const ExchangeEntry &(qsizetype)> &entryAt)
 {
-    QByteArray out = QByteArray(HeaderText) + "\r\n";
-    out.reserve(out.size() + count * 64);
+    // Room for a record's worth of text per row, about what a row's two
+    // texts take, so that a large export seldom moves: room no row reaches
+    // is never touched.
+    QByteArray out;
+    PlatformMemory::makeRoom(out, 64 + count * 256);
+    out.append(HeaderText).append("\r\n");
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     for (qsizetype i = 0; i < count; ++i) {
         const ExchangeEntry &entry = entryAt(i);

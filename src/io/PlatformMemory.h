@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+
+#include <algorithm>
 #include <cstddef>
 
 namespace orvanta {
@@ -16,6 +19,22 @@ public:
     // page is still only taken when first written; elsewhere it does
     // nothing. Never fails: a refusal leaves ordinary pages.
     static void preferLargePages(const void *data, std::size_t size);
+
+    // Makes room in `bytes` for `more` bytes past its end, as a writer of
+    // tens of megabytes needs: when its capacity is short, the bytes move
+    // into a block of at least twice the room, given large pages before
+    // they are copied (Qt's own growth would copy first, one small page
+    // fault at a time).
+    static void makeRoom(QByteArray &bytes, qsizetype more)
+    {
+        if (bytes.capacity() - bytes.size() >= more)
+            return;
+        QByteArray larger;
+        larger.reserve(std::max(2 * bytes.capacity(), bytes.size() + more));
+        preferLargePages(larger.constData(), std::size_t(larger.capacity()));
+        larger.append(bytes.constData(), bytes.size());
+        bytes = std::move(larger);
+    }
 };
 
 } // namespace orvanta

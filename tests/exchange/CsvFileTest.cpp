@@ -30,6 +30,12 @@ TEST(CsvFile, ReadsBackWhatItWritesAndWhatSpreadsheetsMakeOfIt)
                                   "1, pad ,\"Ja, nein\",,\r\n"
                                   "2,\"Say \"\"hi\"\"\",\"two\nlines\",yes,\"Ask, \"\"why\"\"\"\r\n"
                                   "3,,\xD0\x96,,\r\n"));
+    // Rows far longer than the room the writer sets aside per row.
+    const QList<ExchangeEntry> longRows{{"1", QString(300, u'\u0416'), QString(300, u'"')}, {"2", "b", "c"}};
+    const auto longRead = CsvFile::read(CsvFile::write(longRows), "long.csv");
+    ASSERT_TRUE(longRead.ok()) << longRead.error().text();
+    EXPECT_EQ(flat(longRead->entries), QStringList({"1|" + longRows[0].source + '|' + longRows[0].translation + "||@2",
+                                                    "2|b|c||@3"}));
     const QStringList expected{"1| pad |Ja, nein||@2", "2|Say \"hi\"|two\nlines|yes|Ask, \"why\"@3", "3||\u0416||@5"};
     const QStringList withoutMarks{"1| pad |Ja, nein|-|@2", "2|Say \"hi\"|two\nlines|-|@3", "3||\u0416|-|@5"};
 
