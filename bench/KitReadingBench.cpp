@@ -100,29 +100,33 @@ bool catBothArchives()
 struct Cost {
     double wall = 0;
     double cpu = 0;
+    double faults = 0; // minor page faults
 };
 
-double cpuSeconds()
+Cost used()
 {
-    double seconds = 0;
+    Cost cost;
     for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
         rusage usage{};
         getrusage(who, &usage);
         for (const timeval &t : {usage.ru_utime, usage.ru_stime})
-            seconds += double(t.tv_sec) + double(t.tv_usec) / 1e6;
+            cost.cpu += double(t.tv_sec) + double(t.tv_usec) / 1e6;
+        cost.faults += double(usage.ru_minflt);
     }
-    return seconds;
+    return cost;
 }
 
 // Runs `body` once and adds its cost to `total`; false when it failed.
 template <typename Body>
 bool timed(Body body, Cost &total)
 {
-    const double cpuStart = cpuSeconds();
+    const Cost before = used();
     const auto start = std::chrono::steady_clock::now();
     const bool ok = body();
     total.wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    total.cpu += cpuSeconds() - cpuStart;
+    const Cost after = used();
+    total.cpu += after.cpu - before.cpu;
+    total.faults += after.faults - before.faults;
     return ok;
 }
 
@@ -167,6 +171,7 @@ void measure(benchmark::State &state, Body body, Prepare prepare)
     state.counters["x_cat"] = total.wall / n / floor.wall;
     state.counters["x_cat_cpu"] = total.cpu / n / floor.cpu;
     state.counters["cpu_ms"] = total.cpu / n * 1e3;
+    state.counters["faults"] = total.faults / n;
 }
 
 template <typename Body>

@@ -47,7 +47,9 @@ const std::array<int, 41> TextTable::FixedTextRows = fixedRows();
 
 bool TextTable::isFixed(int row)
 {
-    return std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), row);
+    // Asked of every record at load: most rows are outside the fixed range.
+    return row >= FixedTextRows.front() && row <= FixedTextRows.back()
+           && std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), row);
 }
 
 void TextTable::LoadTexts(EntryStream &stream)
@@ -89,7 +91,8 @@ void TextTable::LoadTexts(EntryStream &stream)
         }
     };
     m_rows.reserve(std::size_t(sources));
-    PlatformMemory::preferLargePages(m_rows.data(), m_rows.capacity() * sizeof(Row));
+    PlatformMemory::preferLargePages(m_rows.data(), m_rows.capacity() * sizeof(Row),
+                                     std::size_t(sources) * sizeof(Row));
     readTexts(sources, [&](std::int64_t, QByteArrayView text) {
         m_rows.push_back({text, text});
         return true;
