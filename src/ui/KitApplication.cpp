@@ -1,10 +1,13 @@
 #include "KitApplication.h"
 
+#include "Controls.h"
 #include "Messages.h"
 #include "TMainForm.h"
 #include "document/KitOpenLock.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QThreadPool>
 
 #include <exception>
 
@@ -19,6 +22,11 @@ QString KitApplication::applicationDirectory()
 
 std::unique_ptr<TMainForm> KitApplication::openWindow(const QString &kitDirectory)
 {
+    // The window's first text measured would wait for the font database to
+    // read the system's font configuration and for the window font to load:
+    // several milliseconds, run beside loading the kit and making the first
+    // controls. Fonts may be used from any thread; the database is shared.
+    QThreadPool::globalInstance()->start([] { QFontMetrics(Controls::font()).height(); });
     auto lock = std::make_unique<KitOpenLock>(kitDirectory);
     if (lock->tryLock() == KitOpenLock::State::HeldElsewhere
         && Messages::askOpenAgain(kitDirectory, lock->holder()) != QMessageBox::Open)
