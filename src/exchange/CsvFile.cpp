@@ -252,9 +252,9 @@ QByteArray CsvFile::write(qsizetype count, const std::function<const ExchangeEnt
 {
     // Room for a record's worth of text per row, about what a row's two
     // texts take, so that a large export seldom moves: room no row reaches
-    // is never touched.
+    // is never touched. Past 256 MiB the export grows as it needs.
     QByteArray out;
-    PlatformMemory::makeRoom(out, 64 + count * 256);
+    PlatformMemory::makeRoom(out, 64 + std::min(count * 256, qsizetype(256) << 20));
     out.append(HeaderText).append("\r\n");
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     for (qsizetype i = 0; i < count; ++i) {
