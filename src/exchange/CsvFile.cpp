@@ -33,8 +33,9 @@ void appendField(QByteArray &out, QStringView text, QStringEncoder &utf8)
     if (quoted)
         out += '"';
     const qsizetype start = out.size();
-    PlatformMemory::makeRoom(out, utf8.requiredSpace(text.size()) + 1);
-    out.resize(start + utf8.requiredSpace(text.size()));
+    const qsizetype most = utf8.requiredSpace(text.size());
+    PlatformMemory::makeRoom(out, most + 1); // and Qt's closing NUL
+    out.resize(start + most);
     out.truncate(utf8.appendToBuffer(out.data() + start, text) - out.constData());
     if (!quoted)
         return;
