@@ -10,7 +10,7 @@
 // Compile writes its lang.dat into a copy of the kit, so the others keep
 // reading the original.
 #include "core/ArchiveWriter.h"
-#include "packaging/KitLoader.h"
+#include "kit/KitLoader.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"

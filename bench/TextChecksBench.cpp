@@ -17,7 +17,7 @@
 #include "texts/TextFile.h"
 #include "texts/TextFilterModel.h"
 #include "texts/TextReview.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "ui/TextGrid.h"
 #include "ui/TextsPage.h"
 

@@ -9,7 +9,7 @@
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
 #include "core/EntryStream.h"
-#include "packaging/KitSuggestions.h"
+#include "kit/KitSuggestions.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 #include "texts/TextReview.h"

@@ -1,6 +1,6 @@
 // libFuzzer harness: arbitrary bytes as the archive given to kvtool verify.
 // Whatever the bytes, each finding is one line.
-#include "packaging/ArchiveVerifier.h"
+#include "kit/ArchiveVerifier.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KitDocument.h"
-#include "packaging/KitSuggestions.h"
+#include "kit/KitSuggestions.h"
 
 #include <QObject>
 #include <QStringList>

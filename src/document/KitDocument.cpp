@@ -8,7 +8,7 @@
 #include "TranslationsCommand.h"
 #include "font/FontChoice.h"
 #include "pictures/PictureCatalogue.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include "core/FormatError.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
-#include "packaging/OpenKit.h"
+#include "kit/OpenKit.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextChange.h"

@@ -4,7 +4,7 @@
 #include "core/ArchiveDirectoryCheck.h"
 #include "core/ArchiveFile.h"
 #include "io/PlatformFiles.h"
-#include "packaging/ArchivePacker.h"
+#include "kit/ArchivePacker.h"
 
 #include <QCommandLineParser>
 #include <QHash>

@@ -2,9 +2,9 @@
 
 #include "ToolOutput.h"
 #include "core/ArchiveDirectory.h"
-#include "document/KitOpenLock.h"
+#include "kit/KitOpenLock.h"
 #include "font/FontChoice.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "ToolOutput.h"
 #include "font/GlyphCache.h"
-#include "packaging/OpenKit.h"
+#include "kit/OpenKit.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

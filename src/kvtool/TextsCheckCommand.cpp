@@ -3,7 +3,7 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "font/WiderTextCheck.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "texts/CodePage.h"
 #include "texts/SpellingCheck.h"
 #include "texts/TextReview.h"

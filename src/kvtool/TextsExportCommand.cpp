@@ -3,7 +3,7 @@
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <QCommandLineParser>

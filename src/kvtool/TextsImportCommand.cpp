@@ -2,7 +2,7 @@
 
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
-#include "packaging/KitMigration.h"
+#include "kit/KitMigration.h"
 #include "texts/CodePage.h"
 
 #include <QCommandLineParser>

@@ -2,8 +2,8 @@
 
 #include "CommonOptions.h"
 #include "ToolOutput.h"
-#include "packaging/KitSettings.h"
-#include "packaging/KitSuggestions.h"
+#include "kit/KitSettings.h"
+#include "kit/KitSuggestions.h"
 #include "texts/TabSeparated.h"
 
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 
 #include "ToolOutput.h"
 #include "core/FileKind.h"
-#include "packaging/ArchiveVerifier.h"
+#include "kit/ArchiveVerifier.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "Messages.h"
 #include "document/KitDocument.h"
 #include "font/FontChoice.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 
 #include <QComboBox>
 #include <QFontDialog>

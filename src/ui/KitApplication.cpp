@@ -3,7 +3,7 @@
 #include "Controls.h"
 #include "Messages.h"
 #include "TMainForm.h"
-#include "document/KitOpenLock.h"
+#include "kit/KitOpenLock.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "Messages.h"
 
 #include "KitApplication.h"
-#include "packaging/KitSave.h"
+#include "kit/KitSave.h"
 #include "pictures/PaletteFit.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"

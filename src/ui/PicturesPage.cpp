@@ -4,7 +4,7 @@
 #include "Messages.h"
 #include "PictureFileDialog.h"
 #include "document/KitDocument.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
 

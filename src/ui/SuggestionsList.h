@@ -1,6 +1,6 @@
 #pragma once
 
-#include "packaging/KitSuggestions.h"
+#include "kit/KitSuggestions.h"
 
 #include <QTreeWidget>
 

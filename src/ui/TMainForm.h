@@ -2,8 +2,8 @@
 
 #include "core/FormatError.h"
 #include "document/KitDocument.h"
-#include "document/KitOpenLock.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitOpenLock.h"
+#include "kit/KitSettings.h"
 
 #include <QString>
 #include <QWidget>

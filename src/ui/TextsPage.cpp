@@ -14,8 +14,8 @@
 #include "document/TextTableModel.h"
 #include "exchange/TextExchange.h"
 #include "io/FileSaver.h"
-#include "packaging/KitMigration.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitMigration.h"
+#include "kit/KitSettings.h"
 #include "texts/SpellingCheck.h"
 #include "texts/TextFile.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "AnchorLayout.h"
-#include "packaging/KitSuggestions.h"
-#include "packaging/OpenKit.h"
+#include "kit/KitSuggestions.h"
+#include "kit/OpenKit.h"
 
 #include <QFileDialog>
 #include <QList>

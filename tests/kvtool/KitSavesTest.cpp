@@ -1,9 +1,9 @@
 #include "ArchiveContents.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
-#include "document/KitOpenLock.h"
-#include "packaging/KitSave.h"
-#include "packaging/OpenKit.h"
+#include "kit/KitOpenLock.h"
+#include "kit/KitSave.h"
+#include "kit/OpenKit.h"
 #include "texts/TextFile.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "TempKit.h"
 #include "font/FontChoice.h"
 #include "font/GlyphFileWriter.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "texts/CodePage.h"
 
 #include <gtest/gtest.h>

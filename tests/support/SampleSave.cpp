@@ -3,7 +3,7 @@
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
 #include "font/FontChoice.h"
-#include "packaging/KitSave.h"
+#include "kit/KitSave.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"

@@ -1,6 +1,6 @@
 #include "FontChooser.h"
 #include "KitWindow.h"
-#include "document/KitOpenLock.h"
+#include "kit/KitOpenLock.h"
 #include "ui/KitApplication.h"
 #include "ui/Messages.h"
 

@@ -4,9 +4,9 @@
 #include "core/ArchiveFile.h"
 #include "document/TextTableModel.h"
 #include "io/WriteFaults.h"
-#include "packaging/KitLoader.h"
-#include "packaging/KitSave.h"
-#include "packaging/OpenKit.h"
+#include "kit/KitLoader.h"
+#include "kit/KitSave.h"
+#include "kit/OpenKit.h"
 #include "texts/TextFile.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "TempKit.h"
 #include "document/TextTableModel.h"
 #include "ui/Messages.h"
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 #include "ui/TextPreview.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "packaging/KitSettings.h"
+#include "kit/KitSettings.h"
 
 #include "TempKit.h"
 

@@ -1,7 +1,7 @@
 #include "ArchiveContents.h"
 #include "TempKit.h"
-#include "packaging/ArchivePacker.h"
-#include "packaging/KitCompiler.h"
+#include "kit/ArchivePacker.h"
+#include "kit/KitCompiler.h"
 #include "io/WriteFaults.h"
 
 #include <QDir>

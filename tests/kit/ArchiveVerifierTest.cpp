@@ -2,7 +2,7 @@
 #include "TempKit.h"
 #include "core/ArchiveFile.h"
 #include "core/ArchiveWriter.h"
-#include "packaging/ArchiveVerifier.h"
+#include "kit/ArchiveVerifier.h"
 
 #include <gtest/gtest.h>
 
