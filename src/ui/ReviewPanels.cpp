@@ -1,0 +1,113 @@
+#include "ReviewPanels.h"
+
+#include "Controls.h"
+#include "SuggestionsList.h"
+#include "SuggestionsPanel.h"
+#include "TextChecksList.h"
+#include "TextPreview.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+// The least height at which the preview and the warnings stand on the page;
+// below it they open in windows of their own.
+constexpr int PanelHeight = 48;
+
+} // namespace
+
+ReviewPanels::ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, QWidget *page)
+    : QObject(page)
+    , m_review(review)
+    , m_suggestions(suggestions)
+    , m_page(page)
+{
+    m_pagePreview = newPreview(page);
+    m_pageSuggestions = suggestions.newList(page);
+    m_pageChecks = newChecksList(page);
+    m_pagePreview->hide();
+    m_pageSuggestions->hide();
+    m_pageChecks->hide();
+
+    m_previewButton = Controls::button("PreviewButton", QStringLiteral("Preview"));
+    m_previewButton->setCheckable(true);
+    m_previewButton->setToolTip(QStringLiteral("The current row as the game will draw it"));
+    connect(m_previewButton, &QPushButton::toggled, this, [this](bool on) {
+        QDialog *window = reviewWindow(m_previewWindow, "PreviewWindow", QStringLiteral("Preview"));
+        window->setVisible(on);
+    });
+}
+
+// The preview's window is not needed while the panels stand on the page.
+void ReviewPanels::place()
+{
+    const bool room = m_pageChecks->height() >= PanelHeight;
+    m_pagePreview->setVisible(room);
+    m_pageSuggestions->setVisible(room);
+    m_pageChecks->setVisible(room);
+    m_previewButton->setVisible(!room);
+    if (room && m_previewButton->isChecked())
+        m_previewButton->setChecked(false);
+}
+
+void ReviewPanels::showTexts(const QByteArray &source, const QByteArray &saved)
+{
+    m_source = source;
+    m_saved = saved;
+    for (TextPreview *preview : std::as_const(m_previews))
+        preview->showTexts(source, saved);
+}
+
+void ReviewPanels::showWarnings()
+{
+    if (m_pageChecks->isVisible()) {
+        m_pageChecks->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog *window = reviewWindow(m_checksWindow, "ChecksWindow", QStringLiteral("Warnings"));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+TextPreview *ReviewPanels::newPreview(QWidget *parent)
+{
+    auto *preview = new TextPreview(m_review, parent);
+    m_previews.append(preview); // the page's child, or its window's: it lives as long as the page
+    preview->showTexts(m_source, m_saved);
+    return preview;
+}
+
+TextChecksList *ReviewPanels::newChecksList(QWidget *parent)
+{
+    auto *list = new TextChecksList(m_review, parent);
+    connect(list, &TextChecksList::recordActivated, this, &ReviewPanels::recordActivated);
+    return list;
+}
+
+// A small window of the page's own, made when first asked for.
+QDialog *ReviewPanels::reviewWindow(QDialog *&window, const char *name, const QString &title)
+{
+    if (window)
+        return window;
+    window = Controls::named(new QDialog(m_page, Qt::Tool), name);
+    window->setWindowTitle(title);
+    window->setFont(Controls::font()); // a window of its own takes no font from the page
+    auto *layout = new QVBoxLayout(window);
+    if (&window == &m_previewWindow) {
+        layout->addWidget(newPreview(window));
+        layout->addWidget(m_suggestions.newList(window));
+        window->resize(460, 200);
+        connect(window, &QDialog::finished, m_previewButton, [this] { m_previewButton->setChecked(false); });
+    } else {
+        layout->addWidget(newChecksList(window));
+        window->resize(480, 240);
+    }
+    return window;
+}
+
+} // namespace orvanta

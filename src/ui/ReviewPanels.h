@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+namespace orvanta {
+
+class DocumentReview;
+class SuggestionsList;
+class SuggestionsPanel;
+class TextChecksList;
+class TextPreview;
+
+// What the Texts page shows of the current row's review: the row drawn in
+// the game's glyphs, its suggestions and the list of warnings. They stand
+// on the page, between the grid and the labels, when the page is tall
+// enough (place()); in small windows of their own otherwise: the preview
+// with the suggestions ("PreviewWindow", from the "Preview" button) and the
+// warnings ("ChecksWindow", from showWarnings()).
+class ReviewPanels : public QObject {
+    Q_OBJECT
+
+public:
+    // The review and the suggestions must outlive the panels. The page's
+    // panels are made as children of `page`, hidden until place() finds
+    // room for them; the preview button is made without a parent.
+    ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, QWidget *page);
+
+    TextPreview *pagePreview() const { return m_pagePreview; }
+    SuggestionsList *pageSuggestions() const { return m_pageSuggestions; }
+    TextChecksList *pageChecks() const { return m_pageChecks; }
+    QPushButton *previewButton() const { return m_previewButton; }
+
+    // Shows the panels on the page when their room there is high enough,
+    // the preview button otherwise; called as the page's size changes.
+    void place();
+    // Every preview draws `source` and `saved`, the current row's texts.
+    void showTexts(const QByteArray &source, const QByteArray &saved);
+    // Gives the list of warnings the keyboard, opening its window when the
+    // page has no room for it.
+    void showWarnings();
+
+signals:
+    // The translator chose a warning of `record` in a list of warnings.
+    void recordActivated(int record);
+
+private:
+    TextPreview *newPreview(QWidget *parent);
+    TextChecksList *newChecksList(QWidget *parent);
+    QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
+
+    const DocumentReview &m_review;
+    SuggestionsPanel &m_suggestions;
+    QWidget *m_page;
+    TextPreview *m_pagePreview = nullptr; // between the grid and the labels
+    SuggestionsList *m_pageSuggestions = nullptr;
+    TextChecksList *m_pageChecks = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    QList<TextPreview *> m_previews; // the page's, and the window's once made
+    QDialog *m_previewWindow = nullptr;
+    QDialog *m_checksWindow = nullptr;
+    QByteArray m_source; // what the previews show
+    QByteArray m_saved;
+};
+
+} // namespace orvanta

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMenu>
+
+namespace orvanta {
+
+class DocumentReview;
+class KitDocument;
+class KitSettings;
+
+// The grid's menu "Spell check" ("SpellingMenu"): none, or one of the
+// dictionaries installed when the menu opens, the one chosen checked and
+// the code page's language marked as suggested. The choice is remembered in
+// the settings; the review underlines the misspelt words with it.
+class SpellingMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    // The document, the settings and the review must outlive the menu;
+    // `page` parents it and the boxes it shows.
+    SpellingMenu(KitDocument &document, KitSettings &settings, DocumentReview &review, QWidget *page);
+
+    // Spell checks with the dictionary of `language` ("" for none), telling
+    // once what cannot be used; chooseSpelling() also remembers the choice.
+    void useSpelling(const QString &language);
+    void chooseSpelling(const QString &language);
+
+signals:
+    // Another dictionary, or none: the misspelt words shown change.
+    void spellingChanged();
+
+private:
+    void offerDictionaries();
+
+    KitDocument &m_document;
+    KitSettings &m_settings;
+    DocumentReview &m_review;
+};
+
+} // namespace orvanta
