@@ -24,6 +24,11 @@ Status FileSaver::save(const QString &path, QByteArrayView bytes)
     return writeWhole(path, FileWriter::Mode::Replace, bytes);
 }
 
+Status FileSaver::saveKitFile(const QString &path, QByteArrayView bytes)
+{
+    return writeWhole(path, FileWriter::Mode::KitFile, bytes);
+}
+
 Status FileSaver::writePiece(const QString &path, QByteArrayView bytes)
 {
     return writeWhole(path, FileWriter::Mode::Scratch, bytes);

@@ -16,6 +16,10 @@ public:
     // the file's place only once all of them are written and synced to
     // disk, so a failure leaves any older file as it was.
     static Status save(const QString &path, QByteArrayView bytes);
+    // The same for a file of the kit's own folder (the word list): a link
+    // or anything but a file in its place is refused, nothing written
+    // (FileWriter::Mode::KitFile).
+    static Status saveKitFile(const QString &path, QByteArrayView bytes);
 
     // Writes a piece of a save into the scratch output folder. Nothing is
     // replaced there and the piece is packed at once, so it skips the sync

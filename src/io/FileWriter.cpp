@@ -35,6 +35,25 @@ FileWriter::FileWriter(const QString &path, Mode mode) : m_path(path), m_target(
         m_target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
 }
 
+namespace {
+
+// Why a kit file at `path` must not be replaced, or nothing when it may.
+std::optional<QString> notAKitFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymbolicLink() || info.isJunction())
+        return QStringLiteral("is a link to %1, not a file of the kit folder; the kit replaces only its own files "
+                              "there, never what a link points to, so nothing was written. Put the file itself in "
+                              "its place to save.")
+            .arg(QDir::toNativeSeparators(info.symLinkTarget()));
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("is not a file (a folder, a pipe or a device), so the kit does not replace it; "
+                              "nothing was written");
+    return std::nullopt;
+}
+
+} // namespace
+
 FileWriter::~FileWriter()
 {
     if (m_committed || !m_opened)
@@ -57,13 +76,22 @@ Status FileWriter::open()
         m_opened = true;
         return Done{};
     }
+    if (m_mode == Mode::KitFile) {
+        if (const auto refused = notAKitFile(m_path))
+            return FormatError::general(QDir::toNativeSeparators(m_path).toStdString(), refused->toStdString());
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_file.setFileName(newNameBeside(m_target));
         if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             m_opened = true;
-            // The new file takes the old one's place with its permissions.
+            // The new file takes the old one's place with its permissions:
+            // the owner's, group's and others' bits as they stand. The
+            // "user" flags say what this process may do (everything, for
+            // root), and Qt would write them into the owner's bits.
+            constexpr QFileDevice::Permissions userFlags =
+                QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
             if (QFileInfo(m_target).isFile())
-                m_file.setPermissions(QFileInfo(m_target).permissions());
+                m_file.setPermissions(QFileInfo(m_target).permissions() & ~userFlags);
             return Done{};
         }
         if (!QFileInfo::exists(m_file.fileName()))
@@ -159,27 +187,45 @@ Status FileWriter::sync()
 
 Status FileWriter::commit(qint64 expectedSize, const QString &backupPath)
 {
+    Status staged = stage(expectedSize);
+    if (staged && m_mode != Mode::Scratch)
+        staged = swapIn(backupPath);
+    return staged;
+}
+
+PlatformFiles::Failure FileWriter::putInPlace(const QString &from, const QString &to)
+{
+    if (const int error = WriteFaults::renameError())
+        return systemMessage(error);
+    return PlatformFiles::replace(from, to);
+}
+
+Status FileWriter::stage(qint64 expectedSize)
+{
     if (m_written != expectedSize)
         return failure(QStringLiteral("%1 bytes were written, not the %2 it should hold").arg(m_written).arg(expectedSize));
     const qint64 onDisk = m_file.size();
     if (onDisk != expectedSize)
         return failure(QStringLiteral("the disk holds only %1 of the %2 bytes written").arg(onDisk).arg(expectedSize));
-    if (m_mode == Mode::Replace) {
+    if (m_mode != Mode::Scratch) {
         if (Status synced = sync(); !synced)
             return synced;
     }
     m_file.close();
     if (m_file.error() != QFileDevice::NoError)
         return failure(m_file.errorString());
-    if (m_mode == Mode::Scratch) {
+    if (m_mode == Mode::Scratch)
         m_committed = true;
-        return Done{};
-    }
+    return Done{};
+}
+
+Status FileWriter::swapIn(const QString &backupPath)
+{
     if (!backupPath.isEmpty() && QFileInfo(m_target).isFile()) {
         if (Status kept = keepBackup(m_target, backupPath); !kept)
             return kept;
     }
-    if (const PlatformFiles::Failure failed = PlatformFiles::replace(m_file.fileName(), m_target))
+    if (const PlatformFiles::Failure failed = putInPlace(m_file.fileName(), m_target))
         return failure(*failed);
     m_committed = true;
     return Done{};
@@ -189,15 +235,18 @@ Status FileWriter::keepBackup(const QString &path, const QString &backupPath)
 {
     const QString link = newNameBeside(backupPath);
     if (!PlatformFiles::hardLink(path, link)) {
-        const PlatformFiles::Failure failed = PlatformFiles::replace(link, backupPath);
+        const PlatformFiles::Failure failed = putInPlace(link, backupPath);
+        // A backup that is this file already (a save that failed after
+        // keeping it) keeps the link's name too: a rename between two names
+        // of one file changes nothing.
+        QFile::remove(link);
         if (!failed)
             return Done{};
-        QFile::remove(link);
         return FormatError::general(backupPath.toStdString(), "cannot be written: " + failed->toStdString());
     }
     // No hard links here (a FAT stick, some network shares): a copy.
     const qint64 size = QFileInfo(path).size();
-    FileWriter copy(backupPath, Mode::Replace);
+    FileWriter copy(backupPath, Mode::KitFile);
     Status done = copy.open();
     if (done)
         done = copy.copyFrom(path, size);

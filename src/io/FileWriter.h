@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlatformFiles.h"
 #include "core/Result.h"
 
 #include <QByteArray>
@@ -17,12 +18,17 @@ namespace orvanta {
 // full disk is therefore a failure that names its cause ("No space left on
 // device"), never a short file reported as written.
 //
-// Two ways to write:
+// Three ways to write:
 // - Replace, for files the user keeps: the bytes go to a new file beside
 //   `path` ("NAME.XXXXXXXX.new"); commit() syncs it to disk and renames it
 //   over `path` in one step, so `path` is at every moment either the old
 //   file or the whole new one. A link at `path` is followed: its target is
-//   replaced.
+//   replaced (an export to a file the user chose).
+// - KitFile, for the files of the kit's own folder ("lang.dat", the review
+//   file, the word list): as Replace, but only a regular file (or none) at
+//   `path` is replaced. A symbolic link or junction there, or anything that
+//   is not a file, is refused by open() with nothing written, so a save
+//   never writes outside the kit folder.
 // - Scratch, for the pieces of a save in the output folder: the bytes go to
 //   `path` itself, which nothing else needs until it is packed, so there is
 //   no sync.
@@ -31,7 +37,7 @@ namespace orvanta {
 // WriteFaults, the seam tests use to make them fail.
 class FileWriter {
 public:
-    enum class Mode { Replace, Scratch };
+    enum class Mode { Replace, KitFile, Scratch };
 
     FileWriter(const QString &path, Mode mode);
     ~FileWriter();
@@ -50,8 +56,25 @@ public:
     // written and the file on disk holds them all. Replace mode then syncs
     // the file to disk, keeps the file it replaces as `backupPath` (when a
     // backup path is given and a file stands at `path`; see keepBackup) and
-    // renames the new file into place.
+    // renames the new file into place. The same as stage() then swapIn().
     Status commit(qint64 expectedSize, const QString &backupPath = QString());
+
+    // The two halves of commit() in a replacing mode, for a change of
+    // several files at once (SaveJournal): stage() checks, syncs and closes
+    // the new file and leaves it beside `path`; swapIn() puts it in place.
+    Status stage(qint64 expectedSize);
+    Status swapIn(const QString &backupPath = QString());
+    // The staged new file is left where it is when the writer goes (a
+    // journal names it, to be put in place later).
+    void keepStaged() { m_committed = true; }
+    // The staged new file, and the file it replaces (the target of a link
+    // at `path` in Replace mode).
+    QString stagedPath() const { return m_file.fileName(); }
+    const QString &target() const { return m_target; }
+
+    // Renames the closed file `from` over `to` in one step, durably
+    // (PlatformFiles::replace), through the WriteFaults seam.
+    static PlatformFiles::Failure putInPlace(const QString &from, const QString &to);
 
     // Makes `backupPath` a copy of the file at `path` without a moment in
     // which `backupPath` is missing or partial: a hard link to a new name

@@ -66,6 +66,12 @@ public:
     // `to` open (Windows keeps an open file in place) says so.
     static Failure replace(const QString &from, const QString &to);
 
+    // Whether another program holds the file at `path` open so that it
+    // cannot be replaced (Windows keeps such a file in place): the reason,
+    // as replace() would give it, or nothing when it may be replaced (always
+    // on POSIX, where an open file never stands in the way).
+    static Failure heldOpen(const QString &path);
+
     // Gives the file at `path` the second name `link` (a hard link), or
     // fails where the file system has none.
     static Failure hardLink(const QString &path, const QString &link);

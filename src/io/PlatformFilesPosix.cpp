@@ -72,6 +72,11 @@ PlatformFiles::Failure PlatformFiles::replace(const QString &from, const QString
     return std::nullopt;
 }
 
+PlatformFiles::Failure PlatformFiles::heldOpen(const QString &)
+{
+    return std::nullopt;
+}
+
 PlatformFiles::Failure PlatformFiles::hardLink(const QString &path, const QString &link)
 {
     if (::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()) != 0)

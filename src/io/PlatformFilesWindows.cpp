@@ -31,6 +31,12 @@ QString systemMessage(DWORD error)
     return message;
 }
 
+QString heldText()
+{
+    return QStringLiteral("another program (the game, an editor) has it open, so Windows keeps it as it is. "
+                          "Close that program and save again.");
+}
+
 } // namespace
 
 std::filesystem::path PlatformFiles::nativePath(const QString &path)
@@ -107,9 +113,25 @@ PlatformFiles::Failure PlatformFiles::replace(const QString &from, const QString
     // where it is; the new file stays beside it and the old one is intact.
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
         || (error == ERROR_ACCESS_DENIED && !(GetFileAttributesW(wide(to).c_str()) & FILE_ATTRIBUTE_READONLY)))
-        return QStringLiteral("another program (the game, an editor) has it open, so Windows keeps it as it is. "
-                              "Close that program and save again.");
+        return heldText();
     return systemMessage(error);
+}
+
+PlatformFiles::Failure PlatformFiles::heldOpen(const QString &path)
+{
+    // Opening the file for deletion, sharing everything, is refused exactly
+    // when another program opened it without sharing deletion: then a
+    // rename over it is refused too.
+    const HANDLE file = CreateFileW(wide(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+            return heldText();
+        return std::nullopt;
+    }
+    CloseHandle(file);
+    return std::nullopt;
 }
 
 PlatformFiles::Failure PlatformFiles::hardLink(const QString &path, const QString &link)

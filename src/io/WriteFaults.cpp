@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <atomic>
+#include <cstdlib>
 #include <mutex>
 
 namespace orvanta {
@@ -51,6 +52,10 @@ WriteFaults::Grant WriteFaults::grant(qint64 wanted)
     const std::lock_guard lock(state.mutex);
     if (!state.on)
         return {wanted, false, 0};
+    if (state.kind == Kind::RenameFails || state.kind == Kind::Killed) {
+        state.granted += wanted;
+        return {wanted, false, 0};
+    }
     if (state.kind == Kind::SyncFails || state.left >= wanted) {
         state.left = qMax<qint64>(0, state.left - wanted);
         state.granted += wanted;
@@ -92,6 +97,22 @@ int WriteFaults::syncError()
         return 0;
     const std::lock_guard lock(state.mutex);
     return state.on && state.kind == Kind::SyncFails && state.left == 0 ? EIO : 0;
+}
+
+int WriteFaults::renameError()
+{
+    Armed &state = armed();
+    if (!state.on.load(std::memory_order_relaxed))
+        return 0;
+    const std::lock_guard lock(state.mutex);
+    if (!state.on || (state.kind != Kind::RenameFails && state.kind != Kind::Killed))
+        return 0;
+    if (state.left == 0 && state.kind == Kind::Killed)
+        std::_Exit(137);
+    if (state.left == 0)
+        return EIO;
+    --state.left;
+    return 0;
 }
 
 qint64 WriteFaults::granted()

@@ -1,0 +1,118 @@
+#include "SaveJournal.h"
+
+#include "FileSaver.h"
+#include "FileWriter.h"
+#include "PlatformFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orvanta {
+
+namespace {
+
+const QByteArray FirstLine = "orvanta-kit journal 1";
+
+// A bare file name that stays in the journal's folder.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+FormatError failed(const QString &path, const QString &what)
+{
+    return FormatError::general(QDir::toNativeSeparators(path).toStdString(), what.toStdString());
+}
+
+} // namespace
+
+SaveJournal::SaveJournal(const QString &path) : m_path(path)
+{
+}
+
+bool SaveJournal::pending() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+Status SaveJournal::recover() const
+{
+    if (!pending())
+        return Done{};
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(m_path, QStringLiteral("cannot be read: ") + file.errorString());
+    // A journal names a few files: anything much larger is not one.
+    const QByteArray bytes = file.read(64 * 1024);
+    const QString notOurs = QStringLiteral("is not a journal of an unfinished save; move it away and save again");
+    QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() < 2 || lines.takeFirst() != FirstLine || !lines.takeLast().isEmpty())
+        return failed(m_path, notOurs);
+    const QDir folder = QFileInfo(m_path).dir();
+    std::vector<std::pair<QString, QString>> moves;
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> names = line.split('\t');
+        if (names.size() != 2)
+            return failed(m_path, notOurs);
+        const QString staged = QString::fromUtf8(names[0]);
+        const QString target = QString::fromUtf8(names[1]);
+        if (!isPlainName(staged) || !isPlainName(target) || !staged.endsWith(QLatin1String(".new")))
+            return failed(m_path, notOurs);
+        moves.emplace_back(folder.filePath(staged), folder.filePath(target));
+    }
+    file.close();
+    for (const auto &[staged, target] : moves) {
+        if (!QFileInfo::exists(staged))
+            continue; // put in place before the kill
+        if (const PlatformFiles::Failure refused = FileWriter::putInPlace(staged, target))
+            return failed(target, QStringLiteral("cannot be replaced by the one an unfinished save left as %1: %2")
+                                      .arg(QFileInfo(staged).fileName(), *refused));
+    }
+    if (!QFile::remove(m_path))
+        return failed(m_path, QStringLiteral("cannot be removed after the unfinished save it names was finished"));
+    return Done{};
+}
+
+Status SaveJournal::replace(const std::vector<Change> &changes) const
+{
+    for (const Change &change : changes) {
+        if (const PlatformFiles::Failure held = PlatformFiles::heldOpen(change.file->target()))
+            return failed(change.file->target(), QStringLiteral("cannot be replaced: ") + *held);
+    }
+    for (const Change &change : changes) {
+        if (!change.backupPath.isEmpty() && QFileInfo(change.file->target()).isFile()) {
+            if (Status kept = FileWriter::keepBackup(change.file->target(), change.backupPath); !kept)
+                return kept;
+        }
+    }
+    // One rename is one change already.
+    if (changes.size() == 1)
+        return changes.front().file->swapIn();
+    QByteArray journal = FirstLine + '\n';
+    for (const Change &change : changes)
+        journal += QFileInfo(change.file->stagedPath()).fileName().toUtf8() + '\t'
+            + QFileInfo(change.file->target()).fileName().toUtf8() + '\n';
+    if (Status written = FileSaver::saveKitFile(m_path, journal); !written)
+        return written;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        Status placed = changes[i].file->swapIn();
+        if (placed)
+            continue;
+        if (i == 0) {
+            QFile::remove(m_path);
+            return placed;
+        }
+        for (std::size_t rest = i; rest < changes.size(); ++rest)
+            changes[rest].file->keepStaged();
+        FormatError error = placed.error();
+        error.what += "; it stays beside it, named in " + QFileInfo(m_path).fileName().toStdString()
+            + ", and the next save or opening of the kit puts it in place";
+        return error;
+    }
+    QFile::remove(m_path);
+    return Done{};
+}
+
+} // namespace orvanta
