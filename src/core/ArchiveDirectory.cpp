@@ -2,7 +2,9 @@
 
 #include "ArchiveDirectoryCheck.h"
 
+#include <map>
 #include <optional>
+#include <set>
 
 namespace orvanta {
 
@@ -11,8 +13,26 @@ ArchiveDirectory ArchiveDirectory::read(std::istream &in, std::uint64_t fileLeng
     return fromRecords(RawArchiveDirectory::read(in, fileLength, fileName));
 }
 
+ArchiveDirectory ArchiveDirectory::readTrusted(std::istream &in, std::uint64_t fileLength, const std::string &fileName)
+{
+    return fromRecords(RawArchiveDirectory::read(in, fileLength, fileName), true);
+}
+
 ArchiveDirectory ArchiveDirectory::fromRecords(const RawArchiveDirectory &raw)
 {
+    return fromRecords(raw, false);
+}
+
+ArchiveDirectory ArchiveDirectory::fromRecords(const RawArchiveDirectory &raw, bool trusted)
+{
+    const std::set<std::uint64_t> overlapping = trusted ? ArchiveDirectoryCheck::overlappingRecords(raw)
+                                                        : std::set<std::uint64_t>();
+    // How many usable records carry each name.
+    std::map<std::string, int> names;
+    for (const ArchiveRecord &record : raw.records()) {
+        if (const auto name = record.name(); trusted && name && record.readableSize(raw.fileLength()))
+            ++names[*name];
+    }
     ArchiveDirectory dir;
     dir.m_problems = raw.problems();
     dir.m_entries.reserve(raw.records().size());
@@ -29,6 +49,19 @@ ArchiveDirectory ArchiveDirectory::fromRecords(const RawArchiveDirectory &raw)
         const std::optional<std::uint32_t> size = record.readableSize(raw.fileLength());
         if (!size) {
             dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position, shown + "; it is ignored"));
+            continue;
+        }
+        const std::string entry =
+            "entry " + std::to_string(record.index) + " \"" + ArchiveDirectoryCheck::printable(*name) + "\"";
+        if (trusted && names[*name] > 1) {
+            dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position,
+                entry + ": another entry has the same name, so which one holds its data cannot be told; "
+                        "it is ignored"));
+            continue;
+        }
+        if (trusted && overlapping.count(record.index)) {
+            dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position,
+                entry + ": its data overlap those of an earlier entry, so they are not its own; it is ignored"));
             continue;
         }
         if (*size != record.size) {

@@ -40,6 +40,14 @@ public:
     // The usable records of a directory already read raw.
     static ArchiveDirectory fromRecords(const RawArchiveDirectory &raw);
 
+    // As read(), for the kit's own reading of its archives (ArchiveSet):
+    // besides, the records of a name that several usable records have, and
+    // a record whose data overlap those of a record before it, are dropped
+    // and named in problems(), so that the kit never takes data two entries
+    // claim (a damaged or forged archive whose entries all point at one
+    // entry's bytes). Listing and extracting keep them (read()).
+    static ArchiveDirectory readTrusted(std::istream &in, std::uint64_t fileLength, const std::string &fileName);
+
     const std::vector<ArchiveEntry> &entries() const { return m_entries; }
     const std::vector<FormatError> &problems() const { return m_problems; }
     bool damaged() const { return !m_problems.empty(); }
@@ -48,6 +56,8 @@ public:
     const ArchiveEntry *find(std::string_view upperName) const;
 
 private:
+    static ArchiveDirectory fromRecords(const RawArchiveDirectory &raw, bool trusted);
+
     std::vector<ArchiveEntry> m_entries;
     std::vector<FormatError> m_problems;
 };

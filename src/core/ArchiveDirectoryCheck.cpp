@@ -56,6 +56,14 @@ std::map<std::uint64_t, Placed> overlaps(const RawArchiveDirectory &raw)
 
 } // namespace
 
+std::set<std::uint64_t> ArchiveDirectoryCheck::overlappingRecords(const RawArchiveDirectory &raw)
+{
+    std::set<std::uint64_t> indexes;
+    for (const auto &[index, partner] : overlaps(raw))
+        indexes.insert(index);
+    return indexes;
+}
+
 std::string ArchiveDirectoryCheck::printable(const std::string &name)
 {
     std::string out;

@@ -3,6 +3,8 @@
 #include "FormatError.h"
 #include "RawArchiveDirectory.h"
 
+#include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,11 @@ public:
     // Records are judged as ArchiveDirectory reads them: data cut off by the
     // end of the file count as far as the file holds them.
     static std::vector<FormatError> check(const RawArchiveDirectory &raw);
+
+    // The indexes of the records whose data overlap the data of a record
+    // before them in file order (the same offset: before them in the
+    // directory). Empty entries and data past the end take no part.
+    static std::set<std::uint64_t> overlappingRecords(const RawArchiveDirectory &raw);
 
     // A name as a line can show it: printable ASCII as it stands, any other
     // byte as \xNN.

@@ -36,7 +36,7 @@ std::vector<FormatError> ArchiveSet::OpenSlot(int slot, std::unique_ptr<std::ist
                                               const std::string &fileName)
 {
     Slot &s = m_slots.at(slot);
-    s.directory = ArchiveDirectory::read(*in, length, fileName);
+    s.directory = ArchiveDirectory::readTrusted(*in, length, fileName);
     s.file = std::move(in);
     return s.directory.problems();
 }

@@ -17,7 +17,9 @@ namespace orvanta {
 // slot 0 "lang.dat" (the game's language file), slot 1 "kvmain.dat" (the
 // kit's own data). Directories are held only while the set is open. A
 // missing archive behaves as one without entries and is not a problem; a
-// damaged one is read as far as it is sound and reported by Open().
+// damaged one is read as far as it is sound and reported by Open(). Entries
+// whose name repeats an earlier one or whose data overlap another's are
+// left out and reported too (ArchiveDirectory::readTrusted).
 class ArchiveSet {
 public:
     static constexpr int SlotCount = 2;
