@@ -145,6 +145,7 @@ public:
     ChangedOnDisk changedOnDisk() override { return m_questions.changedOnDisk(); }
     bool replaceGlyphs(const KitSave::Check &check) override { return m_questions.replaceGlyphs(check); }
     bool saveFewerTexts(const KitSave::Check &check) override { return m_questions.saveFewerTexts(check); }
+    bool replaceReadOnly() override { return m_questions.replaceReadOnly(); }
 
 private:
     SaveQuestions &m_questions;

@@ -19,6 +19,15 @@ QList<ArchivePacker::Source> ArchivePacker::sourcesFor(const QStringList &paths)
 
 Status ArchivePacker::pack(const QString &archivePath, const QList<Source> &files, const QString &backupPath)
 {
+    FileWriter out(archivePath, FileWriter::Mode::Replace);
+    Status done = write(out, files);
+    if (done)
+        done = out.swapIn(backupPath);
+    return done;
+}
+
+Status ArchivePacker::write(FileWriter &out, const QList<Source> &files)
+{
     std::vector<ArchiveWriter::Item> items;
     for (const Source &file : files) {
         const QFileInfo info(file.path);
@@ -30,7 +39,6 @@ Status ArchivePacker::pack(const QString &archivePath, const QList<Source> &file
     if (!entries)
         return entries.error();
 
-    FileWriter out(archivePath, FileWriter::Mode::Replace);
     const std::string directory = ArchiveWriter::directoryBytes(*entries);
     Status done = out.open();
     if (done)
@@ -41,7 +49,7 @@ Status ArchivePacker::pack(const QString &archivePath, const QList<Source> &file
     const qint64 total = entries->empty() ? qint64(directory.size())
                                           : qint64(entries->back().offset) + qint64(entries->back().size);
     if (done)
-        done = out.commit(total, backupPath);
+        done = out.stage(total);
     return done;
 }
 

@@ -7,6 +7,8 @@
 
 namespace orvanta {
 
+class FileWriter;
+
 // Packs files into a new language archive through a FileWriter: the
 // archive is written to a new file beside `archivePath`, every write and
 // kernel copy checked, and replaces it only when the file on disk holds the
@@ -24,6 +26,11 @@ public:
     // With a `backupPath`, the archive replaced is kept under that name
     // (FileWriter::keepBackup) before the new one takes its place.
     static Status pack(const QString &archivePath, const QList<Source> &files, const QString &backupPath = QString());
+
+    // Writes the archive through `out` (opened here, in a replacing mode)
+    // and stages it (FileWriter::stage): whole, checked and synced beside
+    // its place, for the caller to swap in.
+    static Status write(FileWriter &out, const QList<Source> &files);
 
     // One Source per path, named by its bare file name.
     static QList<Source> sourcesFor(const QStringList &paths);

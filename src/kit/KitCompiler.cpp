@@ -2,15 +2,21 @@
 
 #include "ArchivePacker.h"
 #include "OutputDirectory.h"
+#include "io/FileWriter.h"
+#include "io/SaveJournal.h"
 
 #include <QDir>
+
+#include <memory>
 
 namespace orvanta {
 
 const QString KitCompiler::ArchiveName = QStringLiteral("lang.dat");
 const QString KitCompiler::BackupName = QStringLiteral("lang.dat.bak");
+const QString KitCompiler::JournalName = QStringLiteral("orvanta-kit.save.journal");
 
-Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, const std::vector<PieceWriter> &pieces)
+Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, const std::vector<PieceWriter> &pieces,
+                                         const std::vector<Companion> &companions)
 {
     const OutputDirectory output(applicationDirectory);
     Status prepared = output.prepare();
@@ -28,12 +34,39 @@ Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, co
     }
     const QStringList files = output.scan();
     const QDir kit(applicationDirectory);
-    Status packed = ArchivePacker::pack(kit.filePath(ArchiveName), ArchivePacker::sourcesFor(files),
-                                        kit.filePath(BackupName));
-    if (!packed)
+    // Every file staged first (a writer that is not swapped in removes its
+    // new file), then all swapped in at once.
+    FileWriter archive(kit.filePath(ArchiveName), FileWriter::Mode::KitFile);
+    if (Status packed = ArchivePacker::write(archive, ArchivePacker::sourcesFor(files)); !packed)
         return fail(packed.error());
+    std::vector<std::unique_ptr<FileWriter>> writers;
+    std::vector<SaveJournal::Change> changes{{&archive, kit.filePath(BackupName)}};
+    for (const Companion &companion : companions) {
+        auto &writer = writers.emplace_back(
+            std::make_unique<FileWriter>(kit.filePath(companion.name), FileWriter::Mode::KitFile));
+        Status staged = writer->open();
+        if (staged)
+            staged = writer->write(companion.bytes);
+        if (staged)
+            staged = writer->stage(companion.bytes.size());
+        if (!staged)
+            return fail(staged.error());
+        changes.push_back({writer.get(), kit.filePath(companion.backupName)});
+    }
+    if (Status replaced = SaveJournal(kit.filePath(JournalName)).replace(changes); !replaced)
+        return fail(replaced.error());
     output.remove();
     return files;
+}
+
+Status KitCompiler::finishInterrupted(const QString &applicationDirectory)
+{
+    return SaveJournal(QDir(applicationDirectory).filePath(JournalName)).recover();
+}
+
+bool KitCompiler::interrupted(const QString &applicationDirectory)
+{
+    return SaveJournal(QDir(applicationDirectory).filePath(JournalName)).pending();
 }
 
 } // namespace orvanta

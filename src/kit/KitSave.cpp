@@ -18,6 +18,8 @@
 namespace orvanta {
 
 const QString KitSave::SuccessText = QStringLiteral("\"lang.dat\" compilation completed successfully!");
+const QString KitSave::ReadOnlyText = QStringLiteral("lang.dat is read-only: someone locked it against changes. "
+                                                     "Saving replaces it (the new lang.dat is read-only too).");
 
 namespace {
 
@@ -120,20 +122,27 @@ Result<QStringList> KitSave::save(const QString &applicationDirectory, const Wor
     return write(applicationDirectory, work, options.allowFewerTexts);
 }
 
-void KitSave::removeLeftovers(const QString &applicationDirectory)
+Status KitSave::removeLeftovers(const QString &applicationDirectory)
 {
-    // FileWriter's new files beside lang.dat and beside lang.dat.bak.
-    static const QRegularExpression leftover(QStringLiteral("^lang\\.dat(\\.bak)?\\.[0-9a-f]{8}\\.new$"));
+    if (Status finished = KitCompiler::finishInterrupted(applicationDirectory); !finished)
+        return finished;
+    // FileWriter's new files beside each file a save replaces.
+    static const QRegularExpression leftover(QStringLiteral(
+        "^(lang\\.dat|lang\\.dat\\.bak|orvanta-kit\\.review|orvanta-kit\\.review\\.bak|orvanta-kit\\.save\\.journal)"
+        "\\.[0-9a-f]{8}\\.new$"));
     QDir kit(applicationDirectory);
-    for (const QString &name : kit.entryList({QStringLiteral("lang.dat*.new")}, QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString &name : kit.entryList({QStringLiteral("*.new")}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (leftover.match(name).hasMatch())
             kit.remove(name);
     }
+    return Done{};
 }
 
-Result<QStringList> KitSave::write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts)
+Result<QStringList> KitSave::write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts,
+                                  const std::vector<KitCompiler::Companion> &companions)
 {
-    removeLeftovers(applicationDirectory);
+    if (Status tidied = removeLeftovers(applicationDirectory); !tidied)
+        return tidied.error();
     // Judged under the lock: "lang.dat" is the one this save replaces.
     const qint64 textsNow = textRecords(currentArchive(applicationDirectory).get());
     if (work.texts.rowCount() == 0)
@@ -142,7 +151,7 @@ Result<QStringList> KitSave::write(const QString &applicationDirectory, const Wo
         return refusal(fewerTextsText(textsNow, work.texts.rowCount()));
 
     return KitCompiler::compile(applicationDirectory,
-                                {[&work](const QString &output) { return SavePieces(work, output); }});
+                                {[&work](const QString &output) { return SavePieces(work, output); }}, companions);
 }
 
 Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KitCompiler.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
 
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 namespace orvanta {
 
@@ -23,9 +25,10 @@ class TextTable;
 // A save holds the kit's save lock (SaveLock) from start to end, so two
 // saves of one kit (two windows, a window and kvtool) never share the output
 // folder; OpenKit also makes sure it builds on the "lang.dat" it replaces.
-// Under the lock it first removes what a save that was killed left behind
-// (the "lang.dat.XXXXXXXX.new" and "lang.dat.bak.XXXXXXXX.new" it was
-// writing). It refuses, with nothing written:
+// Under the lock it first finishes a save that was killed after its journal
+// stood (KitCompiler::finishInterrupted), then removes what a save killed
+// earlier left behind (the "NAME.XXXXXXXX.new" files it was writing). It
+// refuses, with nothing written:
 // - while another save of the kit runs, once it has waited
 //   Options::lockWait for it (SaveLock::AnotherSaveText);
 // - without source texts (kvmain.dat missing, damaged or empty), which
@@ -95,18 +98,26 @@ public:
     // "lang.dat" and removes the folder. Returns the packed files in archive
     // order. On failure or refusal the old "lang.dat" is untouched and the
     // error says why (for a file, naming it and the system's reason).
-    static Result<QStringList> write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts);
+    // The `companions` (the review file) change in the same step as
+    // "lang.dat" (KitCompiler).
+    static Result<QStringList> write(const QString &applicationDirectory, const Work &work, bool allowFewerTexts,
+                                     const std::vector<KitCompiler::Companion> &companions = {});
 
-    // Removes the files killed saves left in the kit folder
-    // ("lang.dat.XXXXXXXX.new", "lang.dat.bak.XXXXXXXX.new"); only while the
-    // save lock is held, when no save can be writing them.
-    static void removeLeftovers(const QString &applicationDirectory);
+    // Finishes a save killed after its journal, then removes the files
+    // killed saves left in the kit folder ("lang.dat.XXXXXXXX.new",
+    // "lang.dat.bak.XXXXXXXX.new", the same of "orvanta-kit.review", its
+    // backup and the journal); only while the save lock is held, when no
+    // save can be writing them. Fails when the killed save cannot be
+    // finished: nothing may be saved over it then.
+    static Status removeLeftovers(const QString &applicationDirectory);
 
     // The pieces, in this order: "texts.dat", "fontsize.dat" and "font.spr",
     // then one picture file per accepted picture.
     static Status SavePieces(const Work &work, const QString &outputDirectory);
 
     static const QString SuccessText;
+    // "lang.dat is read-only: ...", before a save that would replace it.
+    static const QString ReadOnlyText;
     // "kvmain.dat holds no texts: saving would remove the N translations in lang.dat."
     static QString noSourceTextsText(qint64 translations);
     // "lang.dat holds N text records, but this save writes only M: ..."

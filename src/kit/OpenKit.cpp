@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace orvanta {
 
@@ -18,11 +19,27 @@ OpenKit::OpenKit(const QString &directory)
 {
 }
 
+Status OpenKit::finishInterruptedSave()
+{
+    if (!KitCompiler::interrupted(m_directory))
+        return Done{};
+    std::optional<SaveLock> ownLock;
+    if (!m_heldLock) {
+        ownLock.emplace(m_directory);
+        if (Status locked = ownLock->lock(DefaultLockWait); !locked)
+            return locked;
+    }
+    return KitSave::removeLeftovers(m_directory);
+}
+
 std::vector<FormatError> OpenKit::load()
 {
+    const Status finished = finishInterruptedSave();
     // The stamp first: a save that lands while this reads is seen as a change.
     m_langDat = FileStamp::of(QDir(m_directory).filePath(KitCompiler::ArchiveName));
     std::vector<FormatError> problems = KitLoader::load(m_directory, m_texts, m_pictures);
+    if (!finished)
+        problems.insert(problems.begin(), finished.error());
     const QString marksPath = QDir(m_directory).filePath(ReviewMarks::FileName);
     auto marks = ReviewMarks::read(marksPath);
     m_marks = marks ? *marks : ReviewMarks();
@@ -107,13 +124,12 @@ Status OpenKit::holdSaveLock(std::chrono::milliseconds wait, const std::function
     return Done{};
 }
 
-Status OpenKit::saveMarks() const
+std::vector<KitCompiler::Companion> OpenKit::marksFile() const
 {
-    const QString path = QDir(m_directory).filePath(ReviewMarks::FileName);
     // A kit without marks gets no file; one whose marks were all taken away gets an empty one.
-    if (m_marksUnwritable || (m_marks.isEmpty() && !QFile::exists(path)))
-        return Done{};
-    return m_marks.save(path);
+    if (m_marksUnwritable || (m_marks.isEmpty() && !QFile::exists(QDir(m_directory).filePath(ReviewMarks::FileName))))
+        return {};
+    return {{ReviewMarks::FileName, m_marks.toFile(), ReviewMarks::BackupName}};
 }
 
 KitSave::Work OpenKit::work()
@@ -153,6 +169,12 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
             break;
         }
     }
+    // A lang.dat without write permission was locked by someone on purpose.
+    if (QFileInfo(archive).isFile() && !(QFile::permissions(archive) & QFileDevice::WriteOwner)
+        && !questions.replaceReadOnly()) {
+        saved.outcome = Saved::Outcome::Declined;
+        return saved;
+    }
     // A check that cannot capture the font asks nothing: the save says why.
     bool allowFewerTexts = false;
     if (const auto check = checkSave()) {
@@ -169,9 +191,7 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
             allowFewerTexts = true;
         }
     }
-    if (Status written = saveMarks(); !written)
-        return written.error();
-    auto files = KitSave::write(m_directory, work(), allowFewerTexts);
+    auto files = KitSave::write(m_directory, work(), allowFewerTexts, marksFile());
     if (!files)
         return files.error();
     m_langDat = FileStamp::of(archive);

@@ -46,6 +46,10 @@ public:
     virtual bool replaceGlyphs(const KitSave::Check &check) = 0;
     // The save writes fewer text records than "lang.dat" holds (check.fewerTexts()).
     virtual bool saveFewerTexts(const KitSave::Check &check) = 0;
+    // "lang.dat" is read-only: someone locked it, and the save would replace
+    // it anyway (the new one read-only too). A front end that cannot ask
+    // keeps it.
+    virtual bool replaceReadOnly() { return false; }
 };
 
 // What taking a redrawn picture needs a person told or asked: the window
@@ -95,8 +99,11 @@ public:
 
     // Reads the texts and the translated pictures from "lang.dat" and
     // "kvmain.dat" (KitLoader), remembers which "lang.dat" it read, and
-    // reads the review marks. Returns what KitLoader found damaged (the
-    // archives' problems only: see marksProblem()).
+    // reads the review marks. A save killed after its journal stood is
+    // finished first, under the save lock, so that "lang.dat" and the review
+    // file are read as one pair (KitCompiler). Returns what KitLoader found
+    // damaged, and a killed save that could not be finished (the archives'
+    // problems only: see marksProblem()).
     std::vector<FormatError> load();
     // The review file could not be read at the last load: it was kept aside
     // (ReviewMarks::keepAside), never written over, and the problem says
@@ -158,18 +165,23 @@ public:
     Result<KitSave::Check> checkSave();
 
     // Saves the work into "lang.dat" (KitSave) as the save button does,
-    // under the save lock, asking `questions` what the save needs answered;
-    // the review marks first, into their own file, so that a save that
-    // fails leaves "lang.dat" as it was. The work itself is not changed
-    // (the fixed records are reset only in what is written), unless the
-    // answer is to reload it.
+    // under the save lock, asking `questions` what the save needs answered.
+    // The review marks go into their own file in the same step as
+    // "lang.dat" (KitCompiler's journal): a save that fails or is killed
+    // leaves both as they were, or both new. The replaced review file is
+    // kept as "orvanta-kit.review.bak" beside "lang.dat.bak", so an
+    // Overwrite of another save keeps that save's marks too. The work itself
+    // is not changed (the fixed records are reset only in what is written),
+    // unless the answer is to reload it.
     Result<Saved> save(SaveQuestions &questions, std::chrono::milliseconds lockWait = DefaultLockWait);
 
     static constexpr std::chrono::milliseconds DefaultLockWait = std::chrono::seconds(5);
 
 private:
     KitSave::Work work();
-    Status saveMarks() const;
+    // The review file as the save writes it with "lang.dat", or none.
+    std::vector<KitCompiler::Companion> marksFile() const;
+    Status finishInterruptedSave();
 
     QString m_directory;
     TextTable m_texts;

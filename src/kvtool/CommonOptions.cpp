@@ -128,12 +128,13 @@ CommonOptions::SaveOptions::SaveOptions()
                                      "the others are lost."))
     , whileOpen(QStringLiteral("while-open"),
                 QStringLiteral("Save even while the kit is open in a window."))
+    , force(QStringLiteral("force"), QStringLiteral("Replace lang.dat even when it is read-only."))
 {
 }
 
 void CommonOptions::SaveOptions::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({allowFewerTexts, whileOpen});
+    parser.addOptions({allowFewerTexts, whileOpen, force});
 }
 
 int CommonOptions::openKitWithGlyphs(QCommandLineParser &parser, const QStringList &args,
@@ -165,7 +166,7 @@ namespace {
 // What a save asks, answered from the command's options.
 class ToolSaveQuestions : public SaveQuestions {
 public:
-    explicit ToolSaveQuestions(bool allowFewerTexts) : m_allowFewerTexts(allowFewerTexts) {}
+    ToolSaveQuestions(bool allowFewerTexts, bool force) : m_allowFewerTexts(allowFewerTexts), m_force(force) {}
 
     // The command read the kit under the save lock, so only a writer that
     // takes no lock can have changed it.
@@ -187,11 +188,18 @@ public:
                 + QStringLiteral(" Give --allow-fewer-texts to save anyway.");
         return m_allowFewerTexts;
     }
+    bool replaceReadOnly() override
+    {
+        if (!m_force)
+            m_refusal = KitSave::ReadOnlyText + QStringLiteral(" Give --force to replace it anyway.");
+        return m_force;
+    }
 
     const QString &refusal() const { return m_refusal; }
 
 private:
     bool m_allowFewerTexts;
+    bool m_force;
     QString m_refusal;
 };
 
@@ -199,7 +207,7 @@ private:
 
 int CommonOptions::saveKit(KitFolder &folder, const QCommandLineParser &parser, const SaveOptions &saving)
 {
-    ToolSaveQuestions questions(parser.isSet(saving.allowFewerTexts));
+    ToolSaveQuestions questions(parser.isSet(saving.allowFewerTexts), parser.isSet(saving.force));
     const auto saved = folder.kit.save(questions);
     if (!saved)
         return ToolOutput::fail(saved.error());

@@ -46,6 +46,8 @@ public:
         QCommandLineOption allowFewerTexts;
         // Save even while the kit is open in a window.
         QCommandLineOption whileOpen;
+        // Replace lang.dat even when it is read-only.
+        QCommandLineOption force;
 
         SaveOptions();
         void addTo(QCommandLineParser &parser) const;
@@ -68,7 +70,8 @@ public:
     // so, or reports why it could not; returns the exit code. Where the
     // window would ask, a command refuses a save that writes fewer text
     // records than lang.dat holds unless --allow-fewer-texts, and warns
-    // when the save replaces glyphs of another font or code page.
+    // when the save replaces glyphs of another font or code page; a
+    // read-only lang.dat is replaced only with --force.
     static int saveKit(KitFolder &folder, const QCommandLineParser &parser, const SaveOptions &saving);
     // The game's standard glyphs and those the kit's next save writes (its
     // glyph font in its code page), for the commands that measure texts.

@@ -48,7 +48,7 @@ Result<QStringList> KitDictionary::add(const QString &kitDirectory, const QStrin
     if (words->contains(word))
         return words;
     words->append(word);
-    const Status saved = FileSaver::save(path(kitDirectory), (words->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    const Status saved = FileSaver::saveKitFile(path(kitDirectory), (words->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     if (!saved)
         return saved.error();
     return words;

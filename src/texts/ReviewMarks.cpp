@@ -1,7 +1,6 @@
 #include "ReviewMarks.h"
 
 #include "TabSeparated.h"
-#include "io/FileSaver.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +18,7 @@ const QString DoneFlag = QStringLiteral("done");
 } // namespace
 
 const QString ReviewMarks::FileName = QStringLiteral("orvanta-kit.review");
+const QString ReviewMarks::BackupName = QStringLiteral("orvanta-kit.review.bak");
 
 const ReviewMarks::Mark &ReviewMarks::Mark::none()
 {
@@ -132,11 +132,6 @@ Result<ReviewMarks> ReviewMarks::read(const QString &path)
         return FormatError::general(QDir::toNativeSeparators(path).toStdString(),
                                     "cannot be read: " + file.errorString().toStdString());
     return fromFile(file.readAll(), path);
-}
-
-Status ReviewMarks::save(const QString &path) const
-{
-    return FileSaver::save(path, toFile());
 }
 
 Result<QString> ReviewMarks::keepAside(const QString &path)

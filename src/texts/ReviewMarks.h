@@ -31,6 +31,9 @@ namespace orvanta {
 class ReviewMarks {
 public:
     static const QString FileName;
+    // The file a save replaced, kept beside "lang.dat.bak" (the kit saves
+    // the two together: KitCompiler).
+    static const QString BackupName;
 
     struct Mark {
         bool needsReview = false;
@@ -71,8 +74,6 @@ public:
 
     // Reads `path`; a file that does not exist is no marks at all.
     static Result<ReviewMarks> read(const QString &path);
-    // Writes `path` safely (written, synced, then swapped in).
-    Status save(const QString &path) const;
 
     // Renames an unreadable `path` to a free name beside it
     // ("orvanta-kit.review.damaged", then ".damaged-2"...), so the next save

@@ -117,6 +117,14 @@ bool Messages::askSaveFewerTexts(QWidget *parent, const QString &fewerTexts)
     return ask(box) == QMessageBox::Save;
 }
 
+bool Messages::askReplaceReadOnly(QWidget *parent, const QString &readOnly)
+{
+    QMessageBox box(QMessageBox::Warning, KitApplication::Title, readOnly + QStringLiteral("\n\nReplace it anyway?"),
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return ask(box) == QMessageBox::Save;
+}
+
 QMessageBox::StandardButton Messages::askChangedOnDisk(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Warning, KitApplication::Title,

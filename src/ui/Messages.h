@@ -56,6 +56,9 @@ public:
     // records (`fewerTexts` says how many are lost). True to go on.
     static bool askReplaceGlyphs(QWidget *parent, const QString &glyphs);
     static bool askSaveFewerTexts(QWidget *parent, const QString &fewerTexts);
+    // Before a save that replaces a read-only "lang.dat" (`readOnly` says
+    // so). True to go on.
+    static bool askReplaceReadOnly(QWidget *parent, const QString &readOnly);
 
     // Before a save: "lang.dat" changed on disk since the kit read or last
     // saved it. Reset (reload the kit's work and lose the unsaved edits),

@@ -269,6 +269,7 @@ public:
     {
         return Messages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
     }
+    bool replaceReadOnly() override { return Messages::askReplaceReadOnly(m_parent, KitSave::ReadOnlyText); }
 
 private:
     QWidget *m_parent;

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace orvanta;
 
@@ -183,4 +184,113 @@ TEST(KvToolSaves, AFullDiskWhenTheLockIsMadeIsNamedAsSuch)
     EXPECT_TRUE(err.contains("disk/orvanta-kit.save.lock: cannot be created (No space left on device)")) << err.toStdString();
     EXPECT_FALSE(err.contains("saved")) << err.toStdString();
 #endif
+}
+
+namespace {
+
+// A language archive written by hand: each (name, size, offset) record as
+// given, then `data`, so that entries can share or repeat what the kit's
+// writer never would.
+QByteArray handMadeArchive(const std::vector<std::tuple<QByteArray, quint32, quint32>> &records, const QByteArray &data)
+{
+    QByteArray bytes;
+    auto u32 = [&bytes](quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bytes.append(char(value >> (8 * i)));
+    };
+    u32(quint32(records.size()));
+    for (const auto &[name, size, offset] : records) {
+        bytes.append(name.leftJustified(13, '\0', true));
+        u32(size);
+        u32(offset);
+    }
+    return bytes + data;
+}
+
+} // namespace
+
+// An older kit whose lang.dat entries all point at one entry's bytes, or
+// name TEXTS.DAT twice, would give the translations glyph bytes: migrate
+// refuses it with the damage named and writes nothing, and a memory left
+// out says why. The kit's own lang.dat so damaged is not built on either.
+TEST(KvToolSaves, ArchivesWhoseEntriesOverlapOrRepeatANameAreNotBuiltOn)
+{
+    SKIP_WHERE_KVTOOL_HAS_NO_ARIAL();
+    const QByteArray texts = TextFile::write({"Neues Spiel", "Spiel laden"});
+    const QByteArray glyphs(texts.size(), '\x7F');
+    const quint32 start = 4 + 3 * 21;
+    const QByteArray overlapping = handMadeArchive(
+        {{"FONT.SPR", quint32(glyphs.size()), start}, {"FONTSIZE.DAT", quint32(glyphs.size()), start},
+         {"TEXTS.DAT", quint32(glyphs.size()), start}},
+        glyphs);
+    const QByteArray twice = handMadeArchive(
+        {{"TEXTS.DAT", quint32(glyphs.size()), start}, {"FONT.SPR", 0, start + quint32(glyphs.size())},
+         {"TEXTS.DAT", quint32(texts.size()), start + quint32(glyphs.size())}},
+        glyphs + texts);
+    struct Case {
+        const char *what;
+        QByteArray lang;
+        const char *damage;
+    };
+    const Case cases[] = {
+        {"overlapping", overlapping,
+         "at byte 25: entry 1 \"FONTSIZE.DAT\": its data overlap those of an earlier entry, so they are not its own; "
+         "it is ignored"},
+        {"a name twice", twice,
+         "at byte 4: entry 0 \"TEXTS.DAT\": another entry has the same name, so which one holds its data cannot be "
+         "told; it is ignored"},
+    };
+    for (const Case &c : cases) {
+        TempKit older, kit;
+        const QByteArray kvmain = TextFile::write({"New game", "Load game"});
+        older.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", kvmain}});
+        older.write("lang.dat", c.lang);
+        kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", kvmain}});
+        kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+
+        const auto migrated = KvToolRun::run({"texts", "migrate", kit.dir(), older.dir()});
+        EXPECT_EQ(migrated.exitCode, 1) << c.what << ": " << migrated.err.toStdString();
+        EXPECT_TRUE(migrated.err.contains(older.path("lang.dat").toUtf8() + ": " + c.damage))
+            << c.what << ": " << migrated.err.toStdString();
+        EXPECT_FALSE(QFile::exists(kit.path("lang.dat"))) << c.what;
+        const auto suggested = KvToolRun::run({"texts", "suggest", kit.dir(), "1", "--memory", older.dir()});
+        EXPECT_EQ(suggested.exitCode, 3) << c.what << ": " << suggested.err.toStdString();
+        EXPECT_TRUE(suggested.err.contains(older.path("lang.dat").toUtf8() + ": " + c.damage))
+            << c.what << ": " << suggested.err.toStdString();
+
+        kit.write("lang.dat", c.lang);
+        const auto compiled = KvToolRun::run({"compile", kit.dir()});
+        EXPECT_EQ(compiled.exitCode, 1) << c.what << ": " << compiled.err.toStdString();
+        EXPECT_TRUE(compiled.err.contains(kit.path("lang.dat").toUtf8() + ": " + c.damage))
+            << c.what << ": " << compiled.err.toStdString();
+        EXPECT_EQ(kit.read("lang.dat"), c.lang) << c.what;
+    }
+}
+
+// A read-only lang.dat was locked on purpose: the saving commands refuse
+// to replace it unless given --force.
+TEST(KvToolSaves, AReadOnlyLangDatIsReplacedOnlyWithForce)
+{
+    SKIP_WHERE_KVTOOL_HAS_NO_ARIAL();
+    TempKit kit;
+    kit.installSampleData();
+    kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    ASSERT_EQ(KvToolRun::run({"compile", kit.dir()}).exitCode, 0);
+    const QByteArray old = kit.read("lang.dat");
+    ASSERT_TRUE(QFile::setPermissions(kit.path("lang.dat"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    kit.write("changes.csv", Changes);
+
+    const auto refused = KvToolRun::run({"texts", "import", kit.dir(), kit.path("changes.csv")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.endsWith("\nkvtool: lang.dat is read-only: someone locked it against changes. Saving "
+                                     "replaces it (the new lang.dat is read-only too). Give --force to replace it "
+                                     "anyway.\n"))
+        << refused.err.toStdString();
+    EXPECT_EQ(kit.read("lang.dat"), old);
+    EXPECT_FALSE(QFile::exists(kit.path("lang.dat.bak")));
+
+    const auto forced = KvToolRun::run({"texts", "import", kit.dir(), kit.path("changes.csv"), "--force"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "Spiel laden");
+    EXPECT_EQ(kit.read("lang.dat.bak"), old);
 }

@@ -1,4 +1,5 @@
 #include "TempKit.h"
+#include "io/FileSaver.h"
 #include "texts/ReviewMarks.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ TEST(ReviewMarksTest, SavedFileIsExactAndReadsBack)
 
     TempKit kit;
     const QString path = kit.path(ReviewMarks::FileName);
-    ASSERT_TRUE(marks.save(path).ok());
+    ASSERT_TRUE(FileSaver::save(path, marks.toFile()).ok());
     EXPECT_EQ(kit.read(ReviewMarks::FileName), expected);
     Result<ReviewMarks> back = ReviewMarks::read(path);
     ASSERT_TRUE(back.ok()) << back.error().text();

@@ -188,8 +188,9 @@ TEST(Save, WithoutSourceTextsTheWindowSaysSoAndSavesNothing)
     EXPECT_FALSE(QFile::exists(k.kit.path("output")));
 }
 
-// Two saves a translator may not mean: replacing the glyphs lang.dat holds
-// with a font nobody chose today, and losing text records. The window asks;
+// Three saves a translator may not mean: replacing the glyphs lang.dat holds
+// with a font nobody chose today, losing text records, and replacing a
+// lang.dat someone made read-only. The window asks;
 // Cancel writes nothing.
 TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
 {
@@ -216,6 +217,13 @@ TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
          },
          "lang.dat holds 1800 text records, but this save writes only 1702: the last 98 translations would be "
          "lost.\n\nSave anyway?", QMessageBox::Save},
+        {"a read-only lang.dat",
+         [](KitWindow &k) {
+             k.kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write(QList<QByteArray>(1702, "Text"))}});
+             ASSERT_TRUE(QFile::setPermissions(k.kit.path("lang.dat"), QFile::ReadOwner | QFile::ReadGroup));
+         },
+         "lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is "
+         "read-only too).\n\nReplace it anyway?", QMessageBox::Save},
     };
     for (const Case &c : cases) {
         KitWindow k;
