@@ -185,11 +185,11 @@ Status FileWriter::sync()
     return Done{};
 }
 
-Status FileWriter::commit(qint64 expectedSize, const QString &backupPath)
+Status FileWriter::commit(qint64 expectedSize)
 {
     Status staged = stage(expectedSize);
     if (staged && m_mode != Mode::Scratch)
-        staged = swapIn(backupPath);
+        staged = swapIn();
     return staged;
 }
 
@@ -219,12 +219,8 @@ Status FileWriter::stage(qint64 expectedSize)
     return Done{};
 }
 
-Status FileWriter::swapIn(const QString &backupPath)
+Status FileWriter::swapIn()
 {
-    if (!backupPath.isEmpty() && QFileInfo(m_target).isFile()) {
-        if (Status kept = keepBackup(m_target, backupPath); !kept)
-            return kept;
-    }
     if (const PlatformFiles::Failure failed = putInPlace(m_file.fileName(), m_target))
         return failure(*failed);
     m_committed = true;

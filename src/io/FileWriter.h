@@ -53,17 +53,16 @@ public:
     Status copyFrom(const QString &source, qint64 size);
 
     // Finishes the file: fails unless exactly `expectedSize` bytes were
-    // written and the file on disk holds them all. Replace mode then syncs
-    // the file to disk, keeps the file it replaces as `backupPath` (when a
-    // backup path is given and a file stands at `path`; see keepBackup) and
-    // renames the new file into place. The same as stage() then swapIn().
-    Status commit(qint64 expectedSize, const QString &backupPath = QString());
+    // written and the file on disk holds them all. A replacing mode then
+    // syncs the file to disk and renames the new file into place. The same
+    // as stage() then swapIn().
+    Status commit(qint64 expectedSize);
 
     // The two halves of commit() in a replacing mode, for a change of
     // several files at once (SaveJournal): stage() checks, syncs and closes
     // the new file and leaves it beside `path`; swapIn() puts it in place.
     Status stage(qint64 expectedSize);
-    Status swapIn(const QString &backupPath = QString());
+    Status swapIn();
     // The staged new file is left where it is when the writer goes (a
     // journal names it, to be put in place later).
     void keepStaged() { m_committed = true; }
@@ -76,7 +75,8 @@ public:
     // (PlatformFiles::replace), through the WriteFaults seam.
     static PlatformFiles::Failure putInPlace(const QString &from, const QString &to);
 
-    // Makes `backupPath` a copy of the file at `path` without a moment in
+    // Makes `backupPath` a copy of the file at `path` (the file a save
+    // replaces, kept before it is swapped in) without a moment in
     // which `backupPath` is missing or partial: a hard link to a new name
     // beside it, renamed over it; where the file system has no hard links, a
     // checked copy through a Replace writer.

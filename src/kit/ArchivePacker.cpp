@@ -17,12 +17,12 @@ QList<ArchivePacker::Source> ArchivePacker::sourcesFor(const QStringList &paths)
     return sources;
 }
 
-Status ArchivePacker::pack(const QString &archivePath, const QList<Source> &files, const QString &backupPath)
+Status ArchivePacker::pack(const QString &archivePath, const QList<Source> &files)
 {
     FileWriter out(archivePath, FileWriter::Mode::Replace);
     Status done = write(out, files);
     if (done)
-        done = out.swapIn(backupPath);
+        done = out.swapIn();
     return done;
 }
 

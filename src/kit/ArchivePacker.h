@@ -23,9 +23,7 @@ public:
         QString name; // entry name, upper-cased on the way in
     };
 
-    // With a `backupPath`, the archive replaced is kept under that name
-    // (FileWriter::keepBackup) before the new one takes its place.
-    static Status pack(const QString &archivePath, const QList<Source> &files, const QString &backupPath = QString());
+    static Status pack(const QString &archivePath, const QList<Source> &files);
 
     // Writes the archive through `out` (opened here, in a replacing mode)
     // and stages it (FileWriter::stage): whole, checked and synced beside

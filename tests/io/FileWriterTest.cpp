@@ -73,7 +73,9 @@ TEST(FileWriter, TheReplacedFileIsKeptAsItsBackup)
         if (done)
             done = file.write(bytes);
         if (done)
-            done = file.commit(bytes.size(), backup);
+            done = FileWriter::keepBackup(kit.path("lang.dat"), backup);
+        if (done)
+            done = file.commit(bytes.size());
         return done;
     };
     ASSERT_TRUE(replace("second", kit.path("lang.dat.bak")).ok());

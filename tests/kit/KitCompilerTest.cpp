@@ -2,6 +2,7 @@
 #include "TempKit.h"
 #include "kit/ArchivePacker.h"
 #include "kit/KitCompiler.h"
+#include "io/FileWriter.h"
 #include "io/WriteFaults.h"
 
 #include <QDir>
@@ -142,6 +143,16 @@ TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)
     const qint64 total = 4 + 21 * 4 + a.size() + b.size() + c.size();
     const QStringList files = QDir(kit.dir()).entryList(QDir::Files, QDir::Name);
 
+    // As a save packs: staged, then swapped in with the old archive kept.
+    const auto pack = [&] {
+        FileWriter out(kit.path("lang.dat"), FileWriter::Mode::KitFile);
+        Status packed = ArchivePacker::write(out, sources);
+        if (packed)
+            packed = FileWriter::keepBackup(kit.path("lang.dat"), kit.path("lang.dat.bak"));
+        if (packed)
+            packed = out.swapIn();
+        return packed;
+    };
     using Kind = WriteFaults::Kind;
     const std::pair<Kind, const char *> kinds[] = {{Kind::NoSpace, "No space left on device"},
                                                    {Kind::LostWrites, "the disk holds only "},
@@ -149,7 +160,7 @@ TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)
     for (const auto &[kind, cause] : kinds) {
         for (qint64 budget = 0; budget < total; budget += budget < 100 ? 1 : 4999) {
             const WriteFaults::Scope fault(budget, kind);
-            const Status packed = ArchivePacker::pack(kit.path("lang.dat"), sources, kit.path("lang.dat.bak"));
+            const Status packed = pack();
             ASSERT_FALSE(packed.ok()) << budget;
             EXPECT_EQ(packed.error().text().rfind(kit.path("lang.dat").toStdString() + ": cannot be written: " + cause, 0),
                       0u) << budget << ": " << packed.error().text();
@@ -159,7 +170,7 @@ TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)
         }
     }
     const WriteFaults::Scope justEnough(total);
-    ASSERT_TRUE(ArchivePacker::pack(kit.path("lang.dat"), sources, kit.path("lang.dat.bak")));
+    ASSERT_TRUE(pack());
     EXPECT_EQ(archiveContents(kit.path("lang.dat")),
               (Entries{{"A.DAT", a.toStdString()}, {"B.DAT", b.toStdString()}, {"EMPTY.DAT", ""},
                        {"C.DAT", c.toStdString()}}));
