@@ -192,6 +192,10 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
         }
     }
     auto files = KitSave::write(m_directory, work(), allowFewerTexts, marksFile());
+    // A save whose journal stands has put its lang.dat in place already (the
+    // review file follows at the next save or opening): it is this kit's own.
+    if (!files && KitCompiler::interrupted(m_directory))
+        m_langDat = FileStamp::of(archive);
     if (!files)
         return files.error();
     m_langDat = FileStamp::of(archive);

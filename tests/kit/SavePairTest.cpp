@@ -24,7 +24,12 @@ namespace {
 struct Agree : SaveQuestions {
     bool readOnly = true; // the answer to replacing a read-only lang.dat
     int readOnlyAsked = 0;
-    ChangedOnDisk changedOnDisk() override { return ChangedOnDisk::Overwrite; }
+    int changedAsked = 0;
+    ChangedOnDisk changedOnDisk() override
+    {
+        ++changedAsked;
+        return ChangedOnDisk::Overwrite;
+    }
     bool replaceGlyphs(const KitSave::Check &) override { return true; }
     bool saveFewerTexts(const KitSave::Check &) override { return true; }
     bool replaceReadOnly() override
@@ -136,12 +141,17 @@ TEST(SavePair, EveryFailureOfASaveLeavesLangDatAndTheReviewFileOldOrBothNew)
         const std::string what = "fault " + std::to_string(int(fault.kind)) + " at " + std::to_string(fault.budget);
         copyFiles(old, kit, files);
         Result<OpenKit::Saved> saved = OpenKit::Saved{};
+        auto open = opened(kit);
         {
-            auto open = opened(kit);
             const WriteFaults::Scope armed(fault.budget, fault.kind);
             saved = saveWork(*open, "Neues Spiel", "third note");
         }
         ASSERT_FALSE(saved.ok()) << what;
+        if (kit.read("lang.dat") == newLang) {
+            Agree again;
+            EXPECT_TRUE(open->save(again).ok()) << what;
+            EXPECT_EQ(again.changedAsked, 0) << what << ": the lang.dat on disk is the window's own";
+        }
         auto next = opened(kit); // finishes what the failed save left for it
         EXPECT_EQ(filesIn(kit).join(' '), files.join(' ')) << what << ": " << errorOf(saved);
         const QByteArray lang = kit.read("lang.dat"), review = kit.read("orvanta-kit.review");
