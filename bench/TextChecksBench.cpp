@@ -15,7 +15,7 @@
 #include "document/KitDocument.h"
 #include "document/TextTableModel.h"
 #include "texts/TextFile.h"
-#include "texts/TextFilterModel.h"
+#include "ui/TextFilterModel.h"
 #include "texts/TextReview.h"
 #include "kit/KitSettings.h"
 #include "ui/TextGrid.h"
@@ -188,7 +188,7 @@ void TypeOneKeystrokeThroughTheModels(benchmark::State &state)
     filtered.setSearchText(QStringLiteral("gold"));
     benchmark::DoNotOptimize(filtered.rowCount());
     const int editing = big.model->beginEditing();
-    const QModelIndex cell = big.model->index(123457, TextTableModel::Translation);
+    const QModelIndex cell = big.model->index(123457, TextTable::Translation);
     const QString typed[] = {QStringLiteral("%d Goldst\u00FCck"), QStringLiteral("%d Goldst\u00FCcke ")};
     int n = 0;
     for (auto _ : state)
@@ -275,7 +275,7 @@ void typeInTheTextsPage(benchmark::State &state, const QString &spellLanguage)
     ShownTextsPage shown(spellLanguage);
     shown.page->setCurrentRowNumber(123458);
     TextGrid *grid = shown.page->grid();
-    const QModelIndex cell = grid->currentIndex().siblingAtColumn(TextTableModel::Translation);
+    const QModelIndex cell = grid->currentIndex().siblingAtColumn(TextTable::Translation);
     grid->setCurrentIndex(cell);
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QApplication::sendEvent(grid, &f2);

@@ -51,7 +51,7 @@ bool DocumentSuggestions::take(int row, const KitSuggestions::Suggestion &sugges
         *refused = suggestion.translation.at(bad);
         return false;
     }
-    m_document.editText(row, KitDocument::Translation, *bytes);
+    m_document.editText(row, TextTable::Translation, *bytes);
     return true;
 }
 

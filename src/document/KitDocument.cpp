@@ -67,18 +67,18 @@ bool KitDocument::glyphsChosen() const
         || m_kit.codePage().number() != m_startCodePage;
 }
 
-QByteArray KitDocument::text(int row, Side side) const
+QByteArray KitDocument::text(int row, TextTable::Column column) const
 {
     if (row < 0 || row >= texts().rowCount())
         return {};
     const TextTable::Row &record = texts().row(row);
-    return (side == Source ? record.source : record.translation).toByteArray();
+    return (column == TextTable::Source ? record.source : record.translation).toByteArray();
 }
 
-void KitDocument::editText(int row, Side side, const QByteArray &text, int editing)
+void KitDocument::editText(int row, TextTable::Column column, const QByteArray &text, int editing)
 {
-    if (row >= 0 && row < texts().rowCount() && text != this->text(row, side))
-        m_undoStack.push(new TextEditCommand(*this, row, side, text, editing));
+    if (row >= 0 && row < texts().rowCount() && text != this->text(row, column))
+        m_undoStack.push(new TextEditCommand(*this, row, column, text, editing));
 }
 
 void KitDocument::applyTranslations(const QList<TextChange> &changes, const QString &description,
@@ -179,14 +179,14 @@ Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::
     return saved;
 }
 
-void KitDocument::storeTexts(const QList<TextChange> &changes, Side side)
+void KitDocument::storeTexts(const QList<TextChange> &changes, TextTable::Column column)
 {
     if (changes.isEmpty())
         return;
     int first = changes.front().row;
     int last = first;
     for (const TextChange &change : changes) {
-        if (side == Source)
+        if (column == TextTable::Source)
             m_kit.texts().setSource(change.row, change.text);
         else
             m_kit.texts().setTranslation(change.row, change.text);

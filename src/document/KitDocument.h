@@ -37,8 +37,6 @@ class KitDocument : public QObject {
     Q_OBJECT
 
 public:
-    enum Side { Source, Translation };
-
     // `kitDirectory` is the kit folder. The document starts empty, with the
     // default glyph font and the locale's code page.
     explicit KitDocument(const QString &kitDirectory, QObject *parent = nullptr);
@@ -59,7 +57,8 @@ public:
     void restore(const KitSettings &settings);
 
     const TextTable &texts() const { return m_kit.texts(); }
-    QByteArray text(int row, Side side) const;
+    // Record `row`'s text in `column`: TextTable::Source or Translation.
+    QByteArray text(int row, TextTable::Column column) const;
     // The translator's review marks and notes (kept in their own file of the
     // kit folder, saved with the texts).
     const ReviewMarks &marks() const { return m_kit.marks(); }
@@ -83,7 +82,7 @@ public:
     // A text of one record. Edits that carry the same non-zero `editing`
     // number (the keystrokes of one editing of one cell) make one step
     // together, and typing back the text the editing began with leaves none.
-    void editText(int row, Side side, const QByteArray &text, int editing = 0);
+    void editText(int row, TextTable::Column column, const QByteArray &text, int editing = 0);
     // Many translations at once (an import), with the review marks it
     // brings, described for the history.
     void applyTranslations(const QList<TextChange> &changes, const QString &description,
@@ -138,7 +137,7 @@ private:
     enum MergeId { MergeTyping = 1, MergeCodePageSteps };
 
     // What the commands do and undo: the state changes and its signal.
-    void storeTexts(const QList<TextChange> &changes, Side side);
+    void storeTexts(const QList<TextChange> &changes, TextTable::Column column);
     void storeMarks(const QList<ReviewMarks::Change> &changes);
     void storePicture(int row, const QImage &picture);
     void storeGlyphFont(const QFont &font);

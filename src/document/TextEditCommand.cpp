@@ -2,27 +2,27 @@
 
 namespace orvanta {
 
-TextEditCommand::TextEditCommand(KitDocument &document, int row, KitDocument::Side side, const QByteArray &text,
+TextEditCommand::TextEditCommand(KitDocument &document, int row, TextTable::Column column, const QByteArray &text,
                                  int editing)
     : m_document(document)
     , m_row(row)
-    , m_side(side)
-    , m_before(document.text(row, side))
+    , m_column(column)
+    , m_before(document.text(row, column))
     , m_after(text)
     , m_editing(editing)
 {
-    setText(side == KitDocument::Source ? QStringLiteral("Edit source text %1").arg(row + 1)
+    setText(column == TextTable::Source ? QStringLiteral("Edit source text %1").arg(row + 1)
                                         : QStringLiteral("Edit translation %1").arg(row + 1));
 }
 
 void TextEditCommand::undo()
 {
-    m_document.storeTexts({{m_row, m_before}}, m_side);
+    m_document.storeTexts({{m_row, m_before}}, m_column);
 }
 
 void TextEditCommand::redo()
 {
-    m_document.storeTexts({{m_row, m_after}}, m_side);
+    m_document.storeTexts({{m_row, m_after}}, m_column);
 }
 
 int TextEditCommand::id() const
@@ -33,7 +33,7 @@ int TextEditCommand::id() const
 bool TextEditCommand::mergeWith(const QUndoCommand *other)
 {
     const auto *next = static_cast<const TextEditCommand *>(other);
-    if (next->m_editing != m_editing || next->m_row != m_row || next->m_side != m_side)
+    if (next->m_editing != m_editing || next->m_row != m_row || next->m_column != m_column)
         return false;
     m_after = next->m_after;
     setObsolete(m_after == m_before);

@@ -13,7 +13,7 @@ class TextEditCommand : public QUndoCommand {
 public:
     // `editing` 0 stands alone; commands of the same non-zero editing of the
     // same cell merge.
-    TextEditCommand(KitDocument &document, int row, KitDocument::Side side, const QByteArray &text, int editing);
+    TextEditCommand(KitDocument &document, int row, TextTable::Column column, const QByteArray &text, int editing);
 
     void undo() override;
     void redo() override;
@@ -23,7 +23,7 @@ public:
 private:
     KitDocument &m_document;
     int m_row;
-    KitDocument::Side m_side;
+    TextTable::Column m_column;
     QByteArray m_before;
     QByteArray m_after;
     int m_editing;

@@ -13,17 +13,18 @@ TextTableModel::TextTableModel(KitDocument &document, QObject *parent)
 void TextTableModel::showTexts(int firstRow, int lastRow)
 {
     if (firstRow <= lastRow && lastRow < rowCount())
-        emit dataChanged(index(firstRow, Source), index(lastRow, Translation), {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(index(firstRow, TextTable::Source), index(lastRow, TextTable::Translation),
+                         {Qt::DisplayRole, Qt::EditRole});
 }
 
-QString TextTableModel::text(int row, Column column) const
+QString TextTableModel::text(int row, TextTable::Column column) const
 {
     if (row < 0 || row >= rowCount())
         return {};
     switch (column) {
-    case Number: return QString::number(row + 1);
-    case Source: return m_document.codePage().decode(m_document.text(row, KitDocument::Source));
-    case Translation: return m_document.codePage().decode(m_document.text(row, KitDocument::Translation));
+    case TextTable::Number: return QString::number(row + 1);
+    case TextTable::Source: return m_document.codePage().decode(m_document.text(row, TextTable::Source));
+    case TextTable::Translation: return m_document.codePage().decode(m_document.text(row, TextTable::Translation));
     default: return {};
     }
 }
@@ -35,8 +36,8 @@ bool TextTableModel::type(const QModelIndex &index, const QString &text, int edi
     const auto bytes = m_document.codePage().encode(text);
     if (!bytes)
         return false;
-    m_document.editText(index.row(), index.column() == Source ? KitDocument::Source : KitDocument::Translation,
-                        *bytes, editing);
+    // Only the source and translation cells are editable.
+    m_document.editText(index.row(), TextTable::Column(index.column()), *bytes, editing);
     return true;
 }
 
@@ -47,7 +48,7 @@ int TextTableModel::rowCount(const QModelIndex &parent) const
 
 int TextTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : TextTable::ColumnCount;
 }
 
 QVariant TextTableModel::data(const QModelIndex &index, int role) const
@@ -55,8 +56,10 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return text(index.row(), Column(index.column()));
-    if (role == Qt::TextAlignmentRole && index.column() == Number)
+        return text(index.row(), TextTable::Column(index.column()));
+    if (role == RecordRole)
+        return index.row();
+    if (role == Qt::TextAlignmentRole && index.column() == TextTable::Number)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
 }
@@ -70,12 +73,12 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    if (index.column() == Number)
+    if (index.column() == TextTable::Number)
         return Qt::ItemIsEnabled;
     // An edited source is kept only where the save copies it into the
     // translation; everywhere else the next start reads it from the kit's
     // own data again.
-    if (index.column() == Source && !TextTable::isFixed(index.row()))
+    if (index.column() == TextTable::Source && !TextTable::isFixed(index.row()))
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
@@ -85,7 +88,7 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section == Source ? QStringLiteral("Original texts") : QString();
+        return section == TextTable::Source ? QStringLiteral("Original texts") : QString();
     return QString::number(section + 1);
 }
 

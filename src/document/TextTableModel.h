@@ -12,11 +12,14 @@ namespace orvanta {
 // hold is refused and leaves the cell as it was. The translations can be
 // edited, and the sources only of the fixed records (the save writes their
 // source as their translation): the kit writes no other source anywhere.
+// The columns are TextTable::Column's; every cell gives its record index
+// under RecordRole.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Number = 0, Source = 1, Translation = 2, ColumnCount = 3 };
+    // The role under which every cell gives its record's index (an int).
+    static constexpr int RecordRole = Qt::UserRole;
 
     // The document must be loaded already and outlive the model.
     explicit TextTableModel(KitDocument &document, QObject *parent = nullptr);
@@ -24,7 +27,7 @@ public:
     KitDocument &document() const { return m_document; }
 
     // The text of a cell as the grid shows it; empty outside the table.
-    QString text(int row, Column column) const;
+    QString text(int row, TextTable::Column column) const;
 
     // A new editing of one cell: what is typed during it is one undo step.
     int beginEditing() { return ++m_editings; }

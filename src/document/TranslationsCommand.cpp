@@ -11,7 +11,7 @@ TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<Text
     for (const TextChange &change : changes) {
         if (change.row < 0 || change.row >= document.texts().rowCount())
             continue;
-        const QByteArray before = document.text(change.row, KitDocument::Translation);
+        const QByteArray before = document.text(change.row, TextTable::Translation);
         if (before == change.text)
             continue;
         m_before.append({change.row, before});
@@ -22,12 +22,12 @@ TranslationsCommand::TranslationsCommand(KitDocument &document, const QList<Text
 void TranslationsCommand::undo()
 {
     m_marks.undo();
-    m_document.storeTexts(m_before, KitDocument::Translation);
+    m_document.storeTexts(m_before, TextTable::Translation);
 }
 
 void TranslationsCommand::redo()
 {
-    m_document.storeTexts(m_after, KitDocument::Translation);
+    m_document.storeTexts(m_after, TextTable::Translation);
     m_marks.redo();
 }
 

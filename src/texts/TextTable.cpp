@@ -113,9 +113,9 @@ void TextTable::LoadTexts(EntryStream &stream)
     m_block = std::move(block);
 }
 
-QByteArrayView TextTable::keep(int index, Side side, const QByteArray &text)
+QByteArrayView TextTable::keep(int index, Column text, const QByteArray &bytes)
 {
-    return *m_changed.insert(2 * qint64(index) + side, text);
+    return *m_changed.insert(ColumnCount * qint64(index) + text, bytes);
 }
 
 void TextTable::setSource(int index, const QByteArray &text)

@@ -40,6 +40,11 @@ public:
         return isFixed(row) ? source : translation;
     }
 
+    // The parts of a row as the kit shows them side by side (the columns of
+    // the window's grid): its number, its source text and its translation.
+    // Source and Translation also name one of a record's two texts.
+    enum Column { Number, Source, Translation, ColumnCount };
+
     // One record's texts, as views into the table: valid while the table
     // (or a copy of it) lives and that record's text is not changed or
     // loaded again. Whoever keeps a text longer keeps a copy
@@ -76,15 +81,14 @@ public:
     Status SaveTexts(const QString &outputDirectory) const;
 
 private:
-    enum Side { Source, Translation };
-    // Holds `text` as the changed text of one side of a record and returns
-    // the view of it.
-    QByteArrayView keep(int index, Side side, const QByteArray &text);
+    // Holds `bytes` as record `index`'s changed `text` (Source or
+    // Translation) and returns the view of them.
+    QByteArrayView keep(int index, Column text, const QByteArray &bytes);
 
     // The texts as loaded, back to back; never written after loading, so
     // its bytes stay where the views point for as long as any copy holds it.
     QByteArray m_block;
-    // Texts changed since loading, by 2 x index + side.
+    // Texts changed since loading, by ColumnCount x index + column.
     QHash<qint64, QByteArray> m_changed;
     std::vector<Row> m_rows;
 };

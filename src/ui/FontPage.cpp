@@ -121,7 +121,7 @@ void FontPage::CodePageComboBoxChange()
     const int number = m_codePageSelector->currentData().toInt();
     // Translations typed in another script would read as other letters: ask first.
     if (const auto row = m_document.rowReadOtherwise(number)) {
-        const QByteArray text = m_document.text(*row, KitDocument::Translation);
+        const QByteArray text = m_document.text(*row, TextTable::Translation);
         if (!Messages::askReadOtherwise(this, number, *row + 1, m_document.codePage().decode(text),
                                         CodePage(number).decode(text))) {
             showCodePage();

@@ -64,7 +64,7 @@ std::pair<TextTableModel *, QModelIndex> tableCell(const QModelIndex &index)
 bool isSpellChecked(const QModelIndex &index)
 {
     const QModelIndex cell = tableCell(index).second;
-    return cell.column() == TextTableModel::Translation && !TextTable::isFixed(cell.row());
+    return cell.column() == TextTable::Translation && !TextTable::isFixed(cell.row());
 }
 
 // What an editor remembers of its editing, kept as its properties.
@@ -84,7 +84,7 @@ void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     if (!checker || !isSpellChecked(index))
         return;
     const QString text = index.data(Qt::EditRole).toString();
-    const QString source = index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole).toString();
+    const QString source = index.siblingAtColumn(TextTable::Source).data(Qt::EditRole).toString();
     if (text == source)
         return; // untranslated: nothing the translator wrote
     const QList<SpellChecker::Misspelling> misspelt = checker->misspellings(text, source);
@@ -148,7 +148,7 @@ QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         emit const_cast<TextCellDelegate *>(this)->commitData(editor);
     });
     if (m_review && isSpellChecked(index)) {
-        editor->setProperty(SourceTextProperty, index.siblingAtColumn(TextTableModel::Source).data(Qt::EditRole));
+        editor->setProperty(SourceTextProperty, index.siblingAtColumn(TextTable::Source).data(Qt::EditRole));
         connect(editor, &QLineEdit::textChanged, this, [this, editor] { underlineMisspellings(editor); });
         // Words added or ignored, or another dictionary: underlined anew.
         connect(m_review, &DocumentReview::reviewed, editor, [this, editor] { underlineMisspellings(editor); });

@@ -23,9 +23,9 @@ TextGrid::TextGrid(QAbstractItemModel *model, QWidget *parent)
     setItemDelegate(new TextCellDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setColumnWidth(TextTableModel::Number, NumberWidth);
-    setColumnWidth(TextTableModel::Source, SourceWidth);
-    setColumnWidth(TextTableModel::Translation, TranslationWidth);
+    setColumnWidth(TextTable::Number, NumberWidth);
+    setColumnWidth(TextTable::Source, SourceWidth);
+    setColumnWidth(TextTable::Translation, TranslationWidth);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::DoubleClicked);
@@ -79,8 +79,8 @@ void TextGrid::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
     const int extra = std::max(0, width() - DefaultWidth);
-    setColumnWidth(TextTableModel::Source, SourceWidth + extra / 2);
-    setColumnWidth(TextTableModel::Translation, TranslationWidth + extra - extra / 2);
+    setColumnWidth(TextTable::Source, SourceWidth + extra / 2);
+    setColumnWidth(TextTable::Translation, TranslationWidth + extra - extra / 2);
 }
 
 } // namespace orvanta

@@ -65,7 +65,7 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     const bool fixed = TextTable::isFixed(record);
     if (role == Qt::ForegroundRole)
         return fixed ? QVariant(QBrush(QColor(0x80, 0x80, 0x80))) : QVariant();
-    if (index.column() == NumberColumn) {
+    if (index.column() == TextTable::Number) {
         if (role == Qt::BackgroundRole)
             return stateColour(review.state(record));
         if (role == Qt::DecorationRole)
@@ -75,7 +75,7 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DecorationRole)
         return {};
     if (role == Qt::ToolTipRole) {
-        if (index.column() == SourceColumn)
+        if (index.column() == TextTable::Source)
             return Messages::sourceCellTip(fixed);
         if (fixed)
             return Messages::FixedRowTip;

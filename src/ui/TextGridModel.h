@@ -1,6 +1,6 @@
 #pragma once
 
-#include "texts/TextFilterModel.h"
+#include "TextFilterModel.h"
 
 namespace orvanta {
 

@@ -71,8 +71,8 @@ void TextsNavigation::setCurrentRowNumber(int rowNumber)
 {
     const int record = std::clamp(rowNumber, 1, std::max(1, recordCount())) - 1;
     const QModelIndex current = m_grid.currentIndex();
-    selectRecord(record, current.isValid() ? std::max(current.column(), int(TextTableModel::Source))
-                                           : int(TextTableModel::Translation));
+    selectRecord(record, current.isValid() ? std::max(current.column(), int(TextTable::Source))
+                                           : int(TextTable::Translation));
 }
 
 void TextsNavigation::selectRecord(int record, int column)
@@ -109,7 +109,7 @@ QList<int> TextsNavigation::selectedRecords() const
 void TextsNavigation::focusGrid()
 {
     // A row the search hides stays hidden: the search is the translator's.
-    if (const QModelIndex translation = m_shown.indexOf(m_currentRecord, TextTableModel::Translation);
+    if (const QModelIndex translation = m_shown.indexOf(m_currentRecord, TextTable::Translation);
         translation.isValid())
         m_grid.setCurrentIndex(translation);
     m_grid.setFocus(Qt::OtherFocusReason);
@@ -127,14 +127,14 @@ void TextsNavigation::goToFirstShownRow()
         QApplication::beep();
         return;
     }
-    goToRecord(m_shown.recordOf(m_shown.index(0, TextTableModel::Number)), TextTableModel::Translation);
+    goToRecord(m_shown.recordOf(m_shown.index(0, TextTable::Number)), TextTable::Translation);
 }
 
 void TextsNavigation::clearSearch()
 {
     const int record = m_currentRecord;
     m_search->clear();
-    goToRecord(record, TextTableModel::Translation);
+    goToRecord(record, TextTable::Translation);
 }
 
 // The next row the grid shows whose translation is its source, after the
@@ -143,12 +143,12 @@ void TextsNavigation::goToNextUntranslated()
 {
     const TextReview &review = m_review.review();
     const int shown = m_shown.rowCount();
-    const QModelIndex current = m_shown.indexOf(m_currentRecord, TextTableModel::Number);
+    const QModelIndex current = m_shown.indexOf(m_currentRecord, TextTable::Number);
     const int start = current.isValid() ? current.row() : -1;
     for (int step = 1; step <= shown; ++step) {
-        const int record = m_shown.recordOf(m_shown.index((start + step) % shown, TextTableModel::Number));
+        const int record = m_shown.recordOf(m_shown.index((start + step) % shown, TextTable::Number));
         if (review.state(record) == TextReview::State::Untranslated) {
-            goToRecord(record, TextTableModel::Translation);
+            goToRecord(record, TextTable::Translation);
             return;
         }
     }
@@ -158,7 +158,7 @@ void TextsNavigation::goToNextUntranslated()
 void TextsNavigation::askRowNumber()
 {
     if (const int rowNumber = Messages::askRowNumber(m_page, currentRowNumber(), recordCount()); rowNumber > 0)
-        goToRecord(rowNumber - 1, TextTableModel::Translation);
+        goToRecord(rowNumber - 1, TextTable::Translation);
 }
 
 bool TextsNavigation::eventFilter(QObject *watched, QEvent *event)

@@ -204,7 +204,7 @@ void TextsPage::connectParts()
     });
     connect(m_progress, &ProgressLine::warningsAsked, m_panels, &ReviewPanels::showWarnings);
     connect(m_panels, &ReviewPanels::recordActivated, m_navigation,
-            [this](int record) { m_navigation->goToRecord(record, TextTableModel::Translation); });
+            [this](int record) { m_navigation->goToRecord(record, TextTable::Translation); });
     connect(m_spellingMenu, &SpellingMenu::spellingChanged, this, [this] {
         m_textGrid->viewport()->update();
         showTranslationText(m_navigation->currentRecord());
@@ -239,7 +239,7 @@ void TextsPage::measureWidths()
 
 void TextsPage::ShowRowTexts(int rowNumber)
 {
-    m_sourceText->setText(m_model->text(rowNumber - 1, TextTableModel::Source));
+    m_sourceText->setText(m_model->text(rowNumber - 1, TextTable::Source));
     showTranslationText(rowNumber - 1);
     showRowMeasures(rowNumber - 1);
 }
@@ -248,8 +248,8 @@ void TextsPage::ShowRowTexts(int rowNumber)
 // with a red wave.
 void TextsPage::showTranslationText(int record)
 {
-    const QString text = m_model->text(record, TextTableModel::Translation);
-    const QString source = m_model->text(record, TextTableModel::Source);
+    const QString text = m_model->text(record, TextTable::Translation);
+    const QString source = m_model->text(record, TextTable::Source);
     const SpellChecker *checker = TextTable::isFixed(record) ? nullptr : m_review->spellChecker().get();
     m_translationText->showText(text, checker ? checker->misspellings(text, source)
                                               : QList<SpellChecker::Misspelling>());
@@ -275,8 +275,8 @@ void TextsPage::StringGridSetEditText(int, int, const QString &)
 // The byte counter, the previews and the suggestions of record `record`.
 void TextsPage::showRowMeasures(int record)
 {
-    const QByteArray source = m_document.text(record, KitDocument::Source);
-    const QByteArray translation = m_document.text(record, KitDocument::Translation);
+    const QByteArray source = m_document.text(record, TextTable::Source);
+    const QByteArray translation = m_document.text(record, TextTable::Translation);
     m_byteCount->setText(Messages::byteCount(translation.size()));
     QString cut;
     if (record >= 0 && record < m_review->review().rowCount()) {

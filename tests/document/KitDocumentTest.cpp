@@ -30,7 +30,7 @@ struct OpenDocument {
     }
 
     QUndoStack &history() const { return *document->undoStack(); }
-    QByteArray translation(int row) const { return document->text(row, KitDocument::Translation); }
+    QByteArray translation(int row) const { return document->text(row, TextTable::Translation); }
 };
 
 } // namespace
@@ -40,18 +40,18 @@ TEST(KitDocument, TheKeystrokesOfOneEditingAreOneStep)
     OpenDocument d({"Build", "Stock"});
     QSignalSpy shown(d.document.get(), &KitDocument::textsChanged);
     for (const char *typed : {"B", "Ba", "Bau"})
-        d.document->editText(0, KitDocument::Translation, typed, 1);
+        d.document->editText(0, TextTable::Translation, typed, 1);
     EXPECT_EQ(d.translation(0), "Bau");
     EXPECT_EQ(d.history().count(), 1);
     EXPECT_EQ(shown.count(), 3) << "the views follow every keystroke";
     EXPECT_EQ(shown.last(), (QVariantList{0, 0}));
 
-    d.document->editText(0, KitDocument::Translation, "Bauen", 2); // the next editing of the cell
-    d.document->editText(1, KitDocument::Source, "Lager", 2);       // another cell
-    d.document->editText(1, KitDocument::Source, "Lager", 3);       // nothing changes
+    d.document->editText(0, TextTable::Translation, "Bauen", 2); // the next editing of the cell
+    d.document->editText(1, TextTable::Source, "Lager", 2);       // another cell
+    d.document->editText(1, TextTable::Source, "Lager", 3);       // nothing changes
     EXPECT_EQ(d.history().count(), 3);
     d.history().undo();
-    EXPECT_EQ(d.document->text(1, KitDocument::Source), "Stock");
+    EXPECT_EQ(d.document->text(1, TextTable::Source), "Stock");
     d.history().undo();
     EXPECT_EQ(d.translation(0), "Bau");
     d.history().undo();
@@ -63,8 +63,8 @@ TEST(KitDocument, TheKeystrokesOfOneEditingAreOneStep)
     EXPECT_EQ(d.history().count(), 3) << "undone steps stay to be redone";
 
     // Typing the text back that the editing began with leaves no step.
-    d.document->editText(1, KitDocument::Translation, "Stoc", 4);
-    d.document->editText(1, KitDocument::Translation, "Stock", 4);
+    d.document->editText(1, TextTable::Translation, "Stoc", 4);
+    d.document->editText(1, TextTable::Translation, "Stock", 4);
     EXPECT_EQ(d.history().count(), 1);
     EXPECT_EQ(d.history().index(), 1);
 }
@@ -79,8 +79,8 @@ TEST(KitDocument, EveryKindOfChangeIsOneStepThatUndoesAndRedoes)
         QString after;
     };
     const auto translations = [](const KitDocument &d) {
-        return QString::fromLatin1(d.text(0, KitDocument::Translation) + "|" + d.text(1, KitDocument::Translation)
-                                   + "|" + d.text(2, KitDocument::Translation));
+        return QString::fromLatin1(d.text(0, TextTable::Translation) + "|" + d.text(1, TextTable::Translation)
+                                   + "|" + d.text(2, TextTable::Translation));
     };
     const Case cases[] = {
         {"a bulk change, rows outside and unchanged left out",
@@ -144,7 +144,7 @@ TEST(KitDocument, TheGridModelShowsAndEditsTheBytesThroughTheCodePage)
     for (int number : {1252, 1251}) {
         d.document->setCodePage(number);
         for (int row = 0; row < 2; ++row) {
-            const QModelIndex cell = model.index(row, TextTableModel::Translation);
+            const QModelIndex cell = model.index(row, TextTable::Translation);
             EXPECT_TRUE(model.setData(cell, cell.data(Qt::EditRole), Qt::EditRole)) << number;
         }
         EXPECT_EQ(d.translation(0), low) << number;
@@ -152,7 +152,7 @@ TEST(KitDocument, TheGridModelShowsAndEditsTheBytesThroughTheCodePage)
     }
     EXPECT_EQ(d.history().count(), 1) << "only the code page: every byte came back as it was";
 
-    const QModelIndex exit = model.index(2, TextTableModel::Translation);
+    const QModelIndex exit = model.index(2, TextTable::Translation);
     const QString cyrillic = QString::fromUtf8("\u0412\u044B\u0445\u043E\u0434");
     d.document->setCodePage(1252);
     EXPECT_FALSE(model.setData(exit, cyrillic, Qt::EditRole)) << "refused, not replaced";
@@ -162,5 +162,5 @@ TEST(KitDocument, TheGridModelShowsAndEditsTheBytesThroughTheCodePage)
     EXPECT_EQ(shown.count(), 1) << "every row is shown anew";
     EXPECT_TRUE(model.setData(exit, cyrillic, Qt::EditRole));
     EXPECT_EQ(d.translation(2), QByteArray("\xC2\xFB\xF5\xEE\xE4"));
-    EXPECT_FALSE(model.setData(model.index(2, TextTableModel::Number), "3", Qt::EditRole));
+    EXPECT_FALSE(model.setData(model.index(2, TextTable::Number), "3", Qt::EditRole));
 }

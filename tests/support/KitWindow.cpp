@@ -61,7 +61,7 @@ QLineEdit *KitWindow::edit(int gridRow, int column) const
 
 void KitWindow::type(int gridRow, const QString &text) const
 {
-    QLineEdit *editor = edit(gridRow, TextTableModel::Translation);
+    QLineEdit *editor = edit(gridRow, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, text);

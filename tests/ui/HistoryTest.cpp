@@ -59,13 +59,13 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         int page; // where an undo shows the change
     };
     const Case cases[] = {
-        {"a typed translation", [](KitWindow &k) { k.click(2, TextTableModel::Translation); },
+        {"a typed translation", [](KitWindow &k) { k.click(2, TextTable::Translation); },
          [](KitWindow &k) {
              k.type(2, "Spiel laden");
-             k.click(2, TextTableModel::Translation);
+             k.click(2, TextTable::Translation);
          },
          [](KitWindow &k) {
-             return k.grid()->model()->index(1, TextTableModel::Translation).data().toString() + "|"
+             return k.grid()->model()->index(1, TextTable::Translation).data().toString() + "|"
                  + k.find<QLabel>("Label12")->text();
          },
          "Load game|Load game", "Spiel laden|Spiel laden", 1},
@@ -139,7 +139,7 @@ TEST(History, CtrlSSavesWhatIsTypedAndKeepsTheFocusInTheGrid)
     KitWindow k;
     k.open();
     k.showPage(1);
-    QLineEdit *editor = k.edit(3, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(3, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, "Spiel speichern");

@@ -85,8 +85,8 @@ TEST(Save, WritesTextsAndGlyphsIntoANewLangDat)
     const QList<QByteArray> texts = k.savedTexts();
     ASSERT_EQ(texts.size(), rows);
     EXPECT_EQ(texts[1], "Spiel laden");
-    EXPECT_EQ(texts[1415], k.document().text(1415, KitDocument::Source)) << "fixed records are saved as their source";
-    EXPECT_EQ(k.grid()->model()->index(1415, TextTableModel::Translation).data().toString(), "not to be translated")
+    EXPECT_EQ(texts[1415], k.document().text(1415, TextTable::Source)) << "fixed records are saved as their source";
+    EXPECT_EQ(k.grid()->model()->index(1415, TextTable::Translation).data().toString(), "not to be translated")
         << "the save changes what it writes, not the work: undo and redo after it stay true";
     EXPECT_FALSE(QFile::exists(k.kit.path("output")));
     EXPECT_EQ(k.find<QPlainTextEdit>("Memo1")->toPlainText().split('\n').size(), 3);
@@ -110,7 +110,7 @@ TEST(Save, TheNextStartReadsTranslationsAndPicturesBack)
               (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "STK.PAD", "TEXTS.DAT"}));
 
     k.openOnTexts();
-    EXPECT_EQ(k.document().text(2, KitDocument::Translation), "Spiel speichern");
+    EXPECT_EQ(k.document().text(2, TextTable::Translation), "Spiel speichern");
     ASSERT_TRUE(k.document().pictures().isPresent(0));
     EXPECT_EQ(k.document().pictures().TranslatedPicture(0)->pixelIndex(3, 4), 1);
     EXPECT_FALSE(k.document().pictures().isPresent(1));
@@ -262,8 +262,8 @@ TEST(Save, AFixedRowsTextSurvivesARestartBetweenTwoSaves)
     k.openOnTexts();
     ASSERT_EQ(k.document().codePage().number(), 1251);
     ASSERT_TRUE(TextTable::isFixed(1424));
-    ASSERT_EQ(k.document().text(1424, KitDocument::Source), "%d gold");
-    QLineEdit *editor = k.edit(1425, TextTableModel::Source);
+    ASSERT_EQ(k.document().text(1424, TextTable::Source), "%d gold");
+    QLineEdit *editor = k.edit(1425, TextTable::Source);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QInputMethodEvent typed; // a Cyrillic keyboard layout's text, as the input method commits it
@@ -276,7 +276,7 @@ TEST(Save, AFixedRowsTextSurvivesARestartBetweenTwoSaves)
     ASSERT_EQ(k.savedTexts().value(1424), wanted);
 
     k.openOnTexts(); // the next start
-    EXPECT_EQ(k.document().text(1424, KitDocument::Source), wanted) << "the source cell shows what the game gets";
+    EXPECT_EQ(k.document().text(1424, TextTable::Source), wanted) << "the source cell shows what the game gets";
     EXPECT_FALSE(k.document().hasUnsavedWork());
     ASSERT_EQ(k.save().size(), 1);
     EXPECT_EQ(k.savedTexts().value(1424), wanted) << "the second save keeps it";
@@ -301,8 +301,8 @@ TEST(Save, ALangDatChangedOnDiskIsAskedAboutBeforeItIsReplaced)
     for (const Case &c : cases) {
         SampleWindow k;
         k.openOnTexts();
-        const QByteArray source3 = k.document().text(2, KitDocument::Source);
-        const QByteArray source4 = k.document().text(3, KitDocument::Source);
+        const QByteArray source3 = k.document().text(2, TextTable::Source);
+        const QByteArray source4 = k.document().text(3, TextTable::Source);
         k.type(3, "window's");
         OpenKit other(k.kit.dir());
         saveElsewhere(other, "other's");
@@ -316,9 +316,9 @@ TEST(Save, ALangDatChangedOnDiskIsAskedAboutBeforeItIsReplaced)
         EXPECT_EQ(saved.value(3), c.row4.isEmpty() ? source4 : c.row4) << c.what;
         EXPECT_EQ(k.document().hasUnsavedWork(), c.unsaved) << c.what;
         if (c.answer == QMessageBox::Reset) {
-            EXPECT_EQ(k.document().text(3, KitDocument::Translation), "other's") << "the window shows the kit on disk";
-            EXPECT_EQ(k.document().text(2, KitDocument::Translation), source3);
-            EXPECT_EQ(k.grid()->model()->index(3, TextTableModel::Translation).data().toString(), "other's");
+            EXPECT_EQ(k.document().text(3, TextTable::Translation), "other's") << "the window shows the kit on disk";
+            EXPECT_EQ(k.document().text(2, TextTable::Translation), source3);
+            EXPECT_EQ(k.grid()->model()->index(3, TextTable::Translation).data().toString(), "other's");
             EXPECT_EQ(k.save().size(), 1) << "nothing to ask once reloaded";
         }
     }

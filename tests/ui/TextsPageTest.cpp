@@ -46,7 +46,7 @@ struct TextsWindow : KitWindow {
 
     QString label11() const { return find<QLabel>("Label11")->text(); }
     QString label12() const { return find<QLabel>("Label12")->text(); }
-    QByteArray translation(int gridRow) const { return document().text(gridRow - 1, KitDocument::Translation); }
+    QByteArray translation(int gridRow) const { return document().text(gridRow - 1, TextTable::Translation); }
 };
 
 } // namespace
@@ -64,10 +64,10 @@ TEST(TextsPage, GridShowsSourceBesideTranslationAndLabelsTheCurrentRow)
     EXPECT_FALSE(grid->model()->flags(grid->model()->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_EQ(k.label11(), "Build") << "row 1 is shown after start-up";
     EXPECT_EQ(k.label12(), "Bauen");
-    k.click(3, TextTableModel::Source);
+    k.click(3, TextTable::Source);
     EXPECT_EQ(k.label11(), QString::fromUtf8("Caf\u00E9"));
     EXPECT_EQ(k.label12(), QString::fromUtf8("Caf\u00E9"));
-    k.click(2, TextTableModel::Translation);
+    k.click(2, TextTable::Translation);
     EXPECT_EQ(k.label11(), " Stock ");
 }
 
@@ -78,10 +78,10 @@ TEST(TextsPage, TheKeyboardStartsInTheGridOnTheCurrentTranslation)
     TextsWindow k;
     auto inGrid = [&k](int gridRow) {
         return QApplication::focusWidget() == k.grid()
-            && k.grid()->currentIndex() == k.grid()->model()->index(gridRow - 1, TextTableModel::Translation);
+            && k.grid()->currentIndex() == k.grid()->model()->index(gridRow - 1, TextTable::Translation);
     };
     EXPECT_TRUE(inGrid(1));
-    k.click(3, TextTableModel::Source);
+    k.click(3, TextTable::Source);
     k.showPage(0);
     k.showPage(1);
     EXPECT_TRUE(inGrid(3));
@@ -94,7 +94,7 @@ TEST(TextsPage, TheKeyboardStartsInTheGridOnTheCurrentTranslation)
 TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 {
     TextsWindow k;
-    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(2, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, " La");
@@ -116,7 +116,7 @@ TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
 TEST(TextsPage, F2OpensTheEditorAfterTheTextWithNothingSelected)
 {
     TextsWindow k;
-    QLineEdit *editor = k.edit(1, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(1, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->selectedText(), "");
     EXPECT_EQ(editor->cursorPosition(), 5);
@@ -136,20 +136,20 @@ TEST(TextsPage, SourceCellsAreReadOnlyExceptInTheFixedRows)
     k.open();
     k.showPage(1);
     QAbstractItemModel *grid = k.grid()->model();
-    EXPECT_EQ(k.edit(1, TextTableModel::Source), nullptr);
+    EXPECT_EQ(k.edit(1, TextTable::Source), nullptr);
     QTest::keyClicks(k.grid(), "X");
-    EXPECT_EQ(k.document().text(0, KitDocument::Source), "New game");
-    EXPECT_EQ(grid->index(0, TextTableModel::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(false));
+    EXPECT_EQ(k.document().text(0, TextTable::Source), "New game");
+    EXPECT_EQ(grid->index(0, TextTable::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(false));
 
-    QLineEdit *editor = k.edit(1416, TextTableModel::Source);
+    QLineEdit *editor = k.edit(1416, TextTable::Source);
     ASSERT_NE(editor, nullptr) << "row 1416 is fixed";
     QTest::keyClicks(editor, "!");
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(k.document().text(1415, KitDocument::Source), "%d!");
-    EXPECT_EQ(grid->index(1415, TextTableModel::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(true));
-    EXPECT_TRUE(grid->index(1415, TextTableModel::Number).data(Qt::ToolTipRole).toString().startsWith(
+    EXPECT_EQ(k.document().text(1415, TextTable::Source), "%d!");
+    EXPECT_EQ(grid->index(1415, TextTable::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(true));
+    EXPECT_TRUE(grid->index(1415, TextTable::Number).data(Qt::ToolTipRole).toString().startsWith(
         Messages::FixedRowTip + "\nWarning (fixed)")) << "the translation now differs from the source";
-    EXPECT_EQ(grid->index(1415, TextTableModel::Translation).data(Qt::ToolTipRole).toString(), Messages::FixedRowTip);
+    EXPECT_EQ(grid->index(1415, TextTable::Translation).data(Qt::ToolTipRole).toString(), Messages::FixedRowTip);
 }
 
 TEST(TextsPage, EscapeGivesTheCellTheTextItHadWhenEditingBegan)
@@ -167,7 +167,7 @@ TEST(TextsPage, EscapeGivesTheCellTheTextItHadWhenEditingBegan)
     for (const Case &c : cases) {
         TextsWindow k;
         k.type(1, "Bau"); // an earlier editing stays
-        k.click(3, TextTableModel::Translation);
+        k.click(3, TextTable::Translation);
         if (!c.byTyping)
             QTest::keyClick(k.grid(), Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), c.typed);
@@ -188,7 +188,7 @@ TEST(TextsPage, EnterStoresAndMovesDownTabLeavesTheGrid)
     TextsWindow k;
     k.type(1, "Bau");
     EXPECT_EQ(k.translation(1), "Bau");
-    EXPECT_EQ(k.grid()->currentIndex(), k.grid()->model()->index(1, TextTableModel::Translation));
+    EXPECT_EQ(k.grid()->currentIndex(), k.grid()->model()->index(1, TextTable::Translation));
     EXPECT_EQ(QApplication::focusWidget(), k.grid());
     EXPECT_EQ(k.label11(), " Stock ");
     k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -199,7 +199,7 @@ TEST(TextsPage, EnterStoresAndMovesDownTabLeavesTheGrid)
 
     QTest::keyClick(k.grid(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), k.find("Button1")) << "Tab goes on to the save button";
-    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(2, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "!");
     QTest::keyClick(editor, Qt::Key_Tab);
@@ -210,11 +210,11 @@ TEST(TextsPage, EnterStoresAndMovesDownTabLeavesTheGrid)
 TEST(TextsPage, ChangingTheCodePageReShowsTheSameBytes)
 {
     TextsWindow k;
-    k.click(3, TextTableModel::Translation);
+    k.click(3, TextTable::Translation);
     auto *codePages = k.find<QComboBox>("CodePageComboBox");
     codePages->setCurrentIndex(codePages->findData(1251));
     EXPECT_EQ(k.label12(), QString::fromUtf8("Caf\u0439"));
-    EXPECT_EQ(k.grid()->model()->index(2, TextTableModel::Source).data().toString(), QString::fromUtf8("Caf\u0439"));
+    EXPECT_EQ(k.grid()->model()->index(2, TextTable::Source).data().toString(), QString::fromUtf8("Caf\u0439"));
     EXPECT_EQ(k.translation(3), "Caf\xE9");
 }
 
@@ -225,7 +225,7 @@ TEST(TextsPage, SearchWithKeysEditsTheRowFoundAndSavesIt)
     KitWindow k;
     k.open();
     k.showPage(1);
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
     k.press(QKeySequence(Qt::CTRL | Qt::Key_F));
     QWidget *search = QApplication::focusWidget();
     ASSERT_EQ(search, k.find("SearchField"));
@@ -238,12 +238,12 @@ TEST(TextsPage, SearchWithKeysEditsTheRowFoundAndSavesIt)
 
     QTest::keyClick(search, Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), k.grid());
-    EXPECT_EQ(k.grid()->currentIndex(), grid->index(0, TextTableModel::Translation));
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(0, TextTable::Translation));
     QTest::keyClick(k.grid(), 'S'); // typing replaces the translation
     QTest::keyClicks(QApplication::focusWidget(), "piel speichern");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(k.document().text(2, KitDocument::Translation), "Spiel speichern");
+    EXPECT_EQ(k.document().text(2, TextTable::Translation), "Spiel speichern");
     EXPECT_EQ(grid->rowCount(), 2) << "the edited row stays shown";
     EXPECT_EQ(k.grid()->currentIndex().siblingAtColumn(0).data().toString(), "1426") << "Enter moves down";
 
@@ -251,7 +251,7 @@ TEST(TextsPage, SearchWithKeysEditsTheRowFoundAndSavesIt)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(k.find<QLineEdit>("SearchField")->text(), "");
     EXPECT_EQ(grid->rowCount(), k.document().texts().rowCount());
-    EXPECT_EQ(k.grid()->currentIndex(), grid->index(1425, TextTableModel::Translation)) << "the current row stays";
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(1425, TextTable::Translation)) << "the current row stays";
     EXPECT_EQ(QApplication::focusWidget(), k.grid());
 
     k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
@@ -268,18 +268,18 @@ TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEndCtrlGToARow)
     TextsWindow k; // row 1 translated, rows 2 and 3 not
     const QKeySequence next(Qt::CTRL | Qt::Key_J);
     auto current = [&k] { return k.grid()->currentIndex(); };
-    k.click(3, TextTableModel::Source);
+    k.click(3, TextTable::Source);
     k.press(next);
-    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTableModel::Translation)) << "round the end";
+    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTable::Translation)) << "round the end";
     EXPECT_EQ(QApplication::focusWidget(), k.grid());
     k.press(next);
     EXPECT_EQ(current().row(), 2);
 
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
     QTest::keyClick(k.grid(), 'X');
     k.press(next);
     EXPECT_EQ(k.translation(1), "X");
-    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTableModel::Translation));
+    EXPECT_EQ(current(), k.grid()->model()->index(1, TextTable::Translation));
     k.type(2, "Lager");
     k.press(next);
     EXPECT_EQ(current().row(), 2) << "the only untranslated row";
@@ -300,7 +300,7 @@ TEST(TextsPage, CtrlJGoesToTheNextUntranslatedRowRoundTheEndCtrlGToARow)
     answerer.start(20);
     k.press(QKeySequence(Qt::CTRL | Qt::Key_G));
     EXPECT_EQ(k.grid()->model()->rowCount(), 3);
-    EXPECT_EQ(current(), k.grid()->model()->index(2, TextTableModel::Translation));
+    EXPECT_EQ(current(), k.grid()->model()->index(2, TextTable::Translation));
     EXPECT_EQ(k.form->focusWidget(), k.grid()) << "the grid has the focus once the window is active again";
 }
 
@@ -314,10 +314,10 @@ TEST(TextsPage, ReviewMarksAndNotesAreUndoneSavedAndRestored)
     TextsWindow k; // row 1 translated, rows 2 and 3 not
     QAbstractItemModel *grid = k.grid()->model();
     auto tip = [&k](int row) {
-        return k.grid()->model()->index(row - 1, TextTableModel::Number).data(Qt::ToolTipRole).toString();
+        return k.grid()->model()->index(row - 1, TextTable::Number).data(Qt::ToolTipRole).toString();
     };
     auto *progress = k.find<QLabel>("ProgressLabel");
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
     k.press(QKeySequence(Qt::CTRL | Qt::Key_U));
     EXPECT_TRUE(tip(1).startsWith("Needs review")) << tip(1).toStdString();
     EXPECT_TRUE(progress->text().startsWith("1 of 3 texts translated (33%) \u00B7 1 to review \u00B7 "))
@@ -348,7 +348,7 @@ TEST(TextsPage, ReviewMarksAndNotesAreUndoneSavedAndRestored)
     EXPECT_TRUE(tip(1).contains(note));
 
     // While typing in a cell too, Ctrl+U marks the row and leaves the text.
-    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(2, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "Lager");
     QTest::keyClick(editor, Qt::Key_U, Qt::ControlModifier);
@@ -358,7 +358,7 @@ TEST(TextsPage, ReviewMarksAndNotesAreUndoneSavedAndRestored)
     EXPECT_FALSE(tip(2).startsWith("Needs review"));
     QTest::keyClick(editor, Qt::Key_Escape);
 
-    k.click(3, TextTableModel::Translation);
+    k.click(3, TextTable::Translation);
     k.press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
     EXPECT_TRUE(tip(3).startsWith("Translated: done as it is"));
     EXPECT_TRUE(progress->text().startsWith("2 of 3 texts translated (66%)"));
@@ -396,16 +396,16 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     k.open();
     k.showPage(1);
     QAbstractItemModel *grid = k.grid()->model();
-    EXPECT_EQ(grid->index(1415, TextTableModel::Source).data().toString(), "x");
+    EXPECT_EQ(grid->index(1415, TextTable::Source).data().toString(), "x");
     k.type(1416, "y");
-    k.grid()->setCurrentIndex(grid->index(0, TextTableModel::Translation));
+    k.grid()->setCurrentIndex(grid->index(0, TextTable::Translation));
     auto *progress = k.find<QLabel>("ProgressLabel");
     auto *bytes = k.find<QLabel>("ByteCountLabel");
     EXPECT_TRUE(progress->text().startsWith("3 of 1,415 texts translated (<1%) \u00B7 ")) << progress->text().toStdString();
     EXPECT_TRUE(progress->text().contains(">3 warnings</a>"));
     EXPECT_EQ(bytes->text(), "3 / 200 bytes");
 
-    auto state = [grid](int row) { return grid->index(row - 1, TextTableModel::Number); };
+    auto state = [grid](int row) { return grid->index(row - 1, TextTable::Number); };
     EXPECT_EQ(state(1).data(Qt::ToolTipRole).toString(), "Translated");
     EXPECT_TRUE(state(1).data(Qt::BackgroundRole).isValid());
     EXPECT_TRUE(state(2).data(Qt::ToolTipRole).toString().contains("Warning (spaces): the original starts with 1 space"));
@@ -418,7 +418,7 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     k.type(4, "Te");
     EXPECT_TRUE(progress->text().startsWith("4 of 1,415 texts translated (<1%)"));
     EXPECT_TRUE(state(4).data(Qt::BackgroundRole).isValid());
-    QLineEdit *editor = k.edit(5, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(5, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, QString(201, 'w'));
@@ -440,7 +440,7 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     EXPECT_EQ(list->model()->index(1, 1).data().toString(), "placeholders");
     list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTableModel::Translation));
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTable::Translation));
 
     // Grouped by check with a click on its header, then one check alone.
     QHeaderView *header = list->header();
@@ -457,9 +457,9 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     (*only)->trigger();
     ASSERT_EQ(list->model()->rowCount(), 1);
     list->setCurrentIndex(list->model()->index(0, 0));
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTableModel::Translation)) << "the one shown: row 3's";
+    EXPECT_EQ(k.grid()->currentIndex(), grid->index(2, TextTable::Translation)) << "the one shown: row 3's";
 }
 
 // The preview draws what the game will: the typed translation in the
@@ -472,7 +472,7 @@ TEST(TextsPage, PreviewDrawsTheTypingInTheSavedGlyphs)
     auto *window = k.form->findChild<QDialog *>("PreviewWindow");
     ASSERT_TRUE(window && window->isVisible());
     auto *picture = window->findChild<QLabel *>("TranslationPreview");
-    QLineEdit *editor = k.edit(2, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(2, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, "Lager!");
@@ -630,7 +630,7 @@ TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
     k.open();
     k.showPage(1);
     QAbstractItemModel *grid = k.grid()->model();
-    const auto tip = [grid](int row) { return grid->index(row - 1, TextTableModel::Number).data(Qt::ToolTipRole).toString(); };
+    const auto tip = [grid](int row) { return grid->index(row - 1, TextTable::Number).data(Qt::ToolTipRole).toString(); };
     EXPECT_TRUE(tip(3).contains("Warning (inconsistent): the same original is translated otherwise in row 1"))
         << tip(3).toStdString();
     QAction *useEverywhere = nullptr;
@@ -639,13 +639,13 @@ TEST(TextsPage, OneTranslationForEveryIdenticalSourceIsOneUndoableStep)
             useEverywhere = action;
     ASSERT_NE(useEverywhere, nullptr);
 
-    k.click(4, TextTableModel::Translation); // not translated: nothing to hand on
+    k.click(4, TextTable::Translation); // not translated: nothing to hand on
     useEverywhere->trigger();
     EXPECT_EQ(k.document().undoStack()->count(), 0);
 
-    k.click(3, TextTableModel::Translation);
+    k.click(3, TextTable::Translation);
     useEverywhere->trigger();
-    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    const auto translation = [&k](int row) { return k.document().text(row - 1, TextTable::Translation); };
     EXPECT_EQ(translation(1), "Offen");
     EXPECT_EQ(translation(2), "Zu");
     EXPECT_EQ(translation(4), "Offen");
@@ -678,7 +678,7 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     EXPECT_TRUE(seen[0].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder"))
         << seen[0].text.toStdString();
     k.showPage(1);
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
 
     QTest::mouseClick(k.find("PreviewButton"), Qt::LeftButton); // a small window: the preview's own
     auto *window = k.form->findChild<QDialog *>("PreviewWindow");
@@ -697,7 +697,7 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     list->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
-    const auto translation = [&k](int row) { return k.document().text(row - 1, KitDocument::Translation); };
+    const auto translation = [&k](int row) { return k.document().text(row - 1, TextTable::Translation); };
     EXPECT_EQ(translation(1), "Ouvrir les portes");
     EXPECT_EQ(k.document().undoStack()->count(), 1);
 
@@ -717,7 +717,7 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     EXPECT_EQ(k.document().undoStack()->index(), 1);
 
     // Row 4 has the same original: the translation just taken comes first.
-    k.click(4, TextTableModel::Translation);
+    k.click(4, TextTable::Translation);
     EXPECT_EQ(list->topLevelItem(0)->text(1), "Ouvrir les portes");
     EXPECT_EQ(list->topLevelItem(0)->text(2), "row 1");
     k.press(QKeySequence(Qt::ALT | Qt::Key_1));
@@ -729,7 +729,7 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     EXPECT_EQ(k.document().undoStack()->index(), 0);
 
     // Only at start-up: adding nothing new asks nothing again.
-    k.click(3, TextTableModel::Translation);
+    k.click(3, TextTable::Translation);
     EXPECT_EQ(list->topLevelItemCount(), 0) << "nothing like \"Quit\"";
 }
 
@@ -748,7 +748,7 @@ TEST(TextsPage, MemoriesAddedFromTheMenuAreRememberedOrRefused)
                 action->trigger();
         return answerer.seen();
     };
-    k.click(1, TextTableModel::Translation);
+    k.click(1, TextTable::Translation);
     auto *list = k.find<QTreeWidget>("SuggestionsList");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->topLevelItemCount(), 0);

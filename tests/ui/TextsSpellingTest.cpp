@@ -43,13 +43,13 @@ struct SpellingWindow : KitWindow {
     // The number cell's tooltip of `gridRow`: its state and warnings.
     QString tip(int gridRow) const
     {
-        return grid()->model()->index(gridRow - 1, TextTableModel::Number).data(Qt::ToolTipRole).toString();
+        return grid()->model()->index(gridRow - 1, TextTable::Number).data(Qt::ToolTipRole).toString();
     }
 
     // The translation cell of `gridRow` shows a red wave.
     bool waved(int gridRow) const
     {
-        const QModelIndex cell = grid()->model()->index(gridRow - 1, TextTableModel::Translation);
+        const QModelIndex cell = grid()->model()->index(gridRow - 1, TextTable::Translation);
         grid()->scrollTo(cell);
         return hasRed(grid()->viewport()->grab(grid()->visualRect(cell)).toImage());
     }
@@ -118,14 +118,14 @@ TEST(TextsSpelling, MisspeltWordsAreWarnedAndUnderlinedAsTheyAreTyped)
     EXPECT_FALSE(k.waved(3));
 
     auto *label12 = k.find<QLabel>("Label12");
-    k.click(2, TextTableModel::Translation);
+    k.click(2, TextTable::Translation);
     EXPECT_EQ(label12->text(), "Open the gaet now");
     EXPECT_TRUE(SpellingWindow::hasRed(label12->grab().toImage()));
-    k.click(3, TextTableModel::Translation);
+    k.click(3, TextTable::Translation);
     EXPECT_EQ(label12->text(), "Gold");
     EXPECT_FALSE(SpellingWindow::hasRed(label12->grab().toImage()));
 
-    QLineEdit *editor = k.edit(3, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(3, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, " coinz");
     EXPECT_TRUE(k.tip(3).contains("\"coinz\"")) << "while typing";
@@ -142,7 +142,7 @@ TEST(TextsSpelling, MisspeltWordsAreWarnedAndUnderlinedAsTheyAreTyped)
 TEST(TextsSpelling, TheEditorsMenuReplacesAddsAndIgnores)
 {
     SpellingWindow k;
-    QLineEdit *editor = k.edit(1, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(1, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     const QStringList captions = k.rightClick(editor, 20, "SpellingSuggestion"); // inside "swrod"
     ASSERT_FALSE(captions.isEmpty());
@@ -152,10 +152,10 @@ TEST(TextsSpelling, TheEditorsMenuReplacesAddsAndIgnores)
     EXPECT_TRUE(captions.contains("&Copy\tCtrl+C") || captions.filter("Copy").size() == 1) << "the editor's own menu";
     EXPECT_EQ(editor->text(), "Kvorgan holds the " + captions.first()) << "the first suggestion clicked";
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(k.document().text(0, KitDocument::Translation), "Kvorgan holds the " + captions.first().toLatin1());
+    EXPECT_EQ(k.document().text(0, TextTable::Translation), "Kvorgan holds the " + captions.first().toLatin1());
     EXPECT_FALSE(k.tip(1).contains("spelling"));
 
-    editor = k.edit(2, TextTableModel::Translation);
+    editor = k.edit(2, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     k.rightClick(editor, 10, "AddToKitDictionary"); // "gaet"
     EXPECT_EQ(k.kit.read(KitDictionary::FileName), "gaet\n");
@@ -164,7 +164,7 @@ TEST(TextsSpelling, TheEditorsMenuReplacesAddsAndIgnores)
     QTest::keyClick(editor, Qt::Key_Return);
 
     k.type(3, "Gold qwzx");
-    editor = k.edit(3, TextTableModel::Translation);
+    editor = k.edit(3, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(k.tip(3).contains("\"qwzx\""));
     k.rightClick(editor, 6, "IgnoreWord");
@@ -241,7 +241,7 @@ TEST(TextsSpelling, UnusableDictionariesAreToldOnceAndNothingIsOverwritten)
     EXPECT_TRUE(k.startup[0].text.contains("orvanta-kit.words: line 2: is not UTF-8 text"));
     EXPECT_TRUE(k.tip(2).contains("\"gaet\"")) << "the words it could not read are left out";
 
-    QLineEdit *editor = k.edit(1, TextTableModel::Translation);
+    QLineEdit *editor = k.edit(1, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
     MessageBoxAnswerer answerer;
     k.rightClick(editor, 20, "AddToKitDictionary");

@@ -2,7 +2,7 @@
 #include "TempKit.h"
 #include "document/KitDocument.h"
 #include "document/TextTableModel.h"
-#include "texts/TextFilterModel.h"
+#include "ui/TextFilterModel.h"
 #include "texts/TextReview.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ QList<int> shownRows(const TextFilterModel &filtered)
 {
     QList<int> rows;
     for (int r = 0; r < filtered.rowCount(); ++r)
-        rows.append(filtered.index(r, TextFilterModel::NumberColumn).data().toInt());
+        rows.append(filtered.index(r, TextTable::Number).data().toInt());
     return rows;
 }
 
@@ -53,7 +53,7 @@ protected:
         filtered.setSourceModel(model.get());
     }
 
-    QByteArray translation(int row) const { return document.text(row, KitDocument::Translation); }
+    QByteArray translation(int row) const { return document.text(row, TextTable::Translation); }
 
     QList<int> show(const QString &search, Filter filter)
     {
@@ -96,7 +96,7 @@ TEST_F(TextFilterModelTest, SearchesBothTextsAsDecodedAndFiltersByState)
 TEST_F(TextFilterModelTest, EditsReachTheRightRowAndTheNextSearchSeesThem)
 {
     ASSERT_EQ(show("text 141", Filter::Untranslated).value(0), 142);
-    const QModelIndex cell = filtered.index(0, TextFilterModel::TranslationColumn);
+    const QModelIndex cell = filtered.index(0, TextTable::Translation);
     ASSERT_TRUE(filtered.setData(cell, QStringLiteral("Texte 141"), Qt::EditRole));
     EXPECT_EQ(translation(141), "Texte 141");
     EXPECT_EQ(translation(140), "Text 140");

@@ -1,5 +1,7 @@
 #include "TextFilterModel.h"
 
+#include "document/TextTableModel.h"
+
 #include <algorithm>
 #include <array>
 
@@ -116,16 +118,16 @@ bool TextFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
         return true;
     CachedRow &row = cached(sourceRow);
     if (m_filter != TextReview::Filter::All) {
-        if (row.index < 0)
-            row.index = sourceText(sourceRow, NumberColumn).toInt() - 1;
-        if (!m_review || row.index < 0 || row.index >= m_review->rowCount() || !m_review->matches(row.index, m_filter))
+        if (row.record < 0)
+            row.record = sourceData(sourceRow, TextTable::Number, TextTableModel::RecordRole).toInt();
+        if (!m_review || row.record >= m_review->rowCount() || !m_review->matches(row.record, m_filter))
             return false;
     }
     if (m_foldedSearch.isEmpty())
         return true;
     if (row.folded.isNull()) {
-        const QString source = sourceText(sourceRow, SourceColumn);
-        const QString translation = sourceText(sourceRow, TranslationColumn);
+        const QString source = sourceData(sourceRow, TextTable::Source, Qt::DisplayRole).toString();
+        const QString translation = sourceData(sourceRow, TextTable::Translation, Qt::DisplayRole).toString();
         row.folded = QString(source.size() + 1 + translation.size(), Qt::Uninitialized);
         QChar *out = appendFolded(row.folded.data(), source);
         *out++ = QChar(Separator);
@@ -144,9 +146,9 @@ TextFilterModel::CachedRow &TextFilterModel::cached(int sourceRow) const
     return m_rows[sourceRow];
 }
 
-QString TextFilterModel::sourceText(int sourceRow, int column) const
+QVariant TextFilterModel::sourceData(int sourceRow, int column, int role) const
 {
-    return sourceModel()->index(sourceRow, column).data(Qt::DisplayRole).toString();
+    return sourceModel()->index(sourceRow, column).data(role);
 }
 
 void TextFilterModel::forgetAll()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextReview.h"
+#include "texts/TextReview.h"
 
 #include <QSortFilterProxyModel>
 #include <QString>
@@ -11,10 +11,11 @@ namespace orvanta {
 
 // The text grid's search and filter: shows the rows whose source or
 // translation holds the search text (case-insensitive, as the code page
-// decodes them) and whose state passes the filter. It works over any model
-// laid out as the grid is, read through Qt::DisplayRole: column 0 the row
-// number (record index + 1), column 1 the source, column 2 the translation.
-// Edits through it reach the source model's row.
+// decodes them) and whose state passes the filter. It works over a
+// TextTableModel, or any model laid out as it is: the columns of
+// TextTable::Column, the texts read through Qt::DisplayRole and each row's
+// record index through TextTableModel::RecordRole. Edits through it reach
+// the source model's row.
 //
 // Rows are chosen only when the search text or filter is set (or
 // invalidate() is called): a row being typed in stays shown even when it no
@@ -24,10 +25,6 @@ class TextFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 
 public:
-    static constexpr int NumberColumn = 0;
-    static constexpr int SourceColumn = 1;
-    static constexpr int TranslationColumn = 2;
-
     explicit TextFilterModel(QObject *parent = nullptr);
 
     // The states behind the filters other than All; not owned, and kept up
@@ -47,12 +44,12 @@ protected:
 
 private:
     struct CachedRow {
-        int index = -1; // record index; -1 until needed
-        QString folded; // case-folded source, U+FFFF, case-folded translation; null until needed
+        int record = -1; // record index; -1 until needed
+        QString folded;  // case-folded source, U+FFFF, case-folded translation; null until needed
     };
 
     CachedRow &cached(int sourceRow) const;
-    QString sourceText(int sourceRow, int column) const;
+    QVariant sourceData(int sourceRow, int column, int role) const;
     void forgetAll();
     void forgetRows(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
