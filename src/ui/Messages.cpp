@@ -51,6 +51,32 @@ bool Messages::askUseConverted(QWidget *parent)
     return ask(box) == QMessageBox::Yes;
 }
 
+QString Messages::pictureDetails(QSize size, int translated, int pictures)
+{
+    return QStringLiteral("Size: %1 \u00D7 %2 pixels\n%3 of %4 pictures translated")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(translated)
+        .arg(pictures);
+}
+
+const QString Messages::TranslatedPictureTip = QStringLiteral("Has a translated picture");
+
+QString Messages::pictureFileCaption(QSize size, int colours)
+{
+    QString caption = QStringLiteral("%1 \u00D7 %2 pixels").arg(size.width()).arg(size.height());
+    if (colours > 0)
+        caption += QStringLiteral(", %1 colours").arg(colours);
+    return caption;
+}
+
+const QString Messages::NoPreview = QStringLiteral("No preview");
+
+QString Messages::pixelWidth(int pixels)
+{
+    return QStringLiteral("%1 px").arg(pixels);
+}
+
 void Messages::completed(QWidget *parent)
 {
     QMessageBox(QMessageBox::NoIcon, QStringLiteral("Completed"), KitSave::SuccessText, QMessageBox::Ok, parent).exec();
@@ -273,28 +299,23 @@ void Messages::guideAt(QWidget *parent, const QString &path)
         .exec();
 }
 
-QString Messages::textsTranslated(const TextReview::Progress &progress)
+QString Messages::progressLine(const TextReview::Progress &progress, int fontWidening)
 {
+    const QString separator = QStringLiteral(" \u00B7 ");
     // 7 of 1,661 is a start, not nothing.
     const int percent = progress.percent();
-    return QStringLiteral("%1 of %2 texts translated (%3%)")
-        .arg(counted(progress.translated), counted(progress.texts),
-             percent == 0 && progress.translated > 0 ? QStringLiteral("<1") : QString::number(percent));
-}
-
-QString Messages::toReview(int rows)
-{
-    return QStringLiteral("%1 to review").arg(counted(rows));
-}
-
-QString Messages::fontWider(int percent)
-{
-    return QStringLiteral("your font draws %1% wider").arg(percent);
-}
-
-QString Messages::warningCount(int warnings)
-{
-    return warnings == 1 ? QStringLiteral("1 warning") : QStringLiteral("%1 warnings").arg(counted(warnings));
+    QString line = QStringLiteral("%1 of %2 texts translated (%3%)")
+                       .arg(counted(progress.translated), counted(progress.texts),
+                            percent == 0 && progress.translated > 0 ? QStringLiteral("<1") : QString::number(percent))
+        + separator;
+    if (progress.toReview != 0)
+        line += QStringLiteral("%1 to review").arg(counted(progress.toReview)) + separator;
+    const QString warnings = progress.warnings == 1 ? QStringLiteral("1 warning")
+                                                    : QStringLiteral("%1 warnings").arg(counted(progress.warnings));
+    line += progress.warnings == 0 ? warnings : QStringLiteral("<a href=\"warnings\">%1</a>").arg(warnings);
+    if (fontWidening != 0)
+        line += separator + QStringLiteral("your font draws %1% wider").arg(fontWidening);
+    return line;
 }
 
 QString Messages::byteCount(qsizetype bytes)

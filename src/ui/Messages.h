@@ -5,6 +5,7 @@
 #include "texts/TextReview.h"
 
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +18,14 @@ namespace orvanta {
 
 class CodePage;
 
-// Everything the window says to the translator, in one place: the message
-// boxes with their captions and texts, and the cell editor's tooltip. Boxes
-// are modal and return when the translator has answered.
+// Everything the window tells the translator about the kit, its work and
+// its files, in one place: every message box with its caption and text,
+// and every text that shows a state (the cells' and glyphs' tooltips, the
+// progress and status lines, sizes and widths, the history's names of the
+// steps). The fixed captions of controls (labels, buttons, menu items,
+// dialog titles, file filters, and tooltips that say what a control does)
+// stand where each control is made. Boxes are modal and return when the
+// translator has answered.
 class Messages {
 public:
     // The application's error box: the message as exceptionText() gives it,
@@ -35,6 +41,18 @@ public:
     // A refused picture would do converted to the game palette: whether to
     // take it so (Yes) or not.
     static bool askUseConverted(QWidget *parent);
+    // The Pictures page: the selected picture's size and how many of
+    // `pictures` are translated; the tooltip of a translated one.
+    static QString pictureDetails(QSize size, int translated, int pictures);
+    static const QString TranslatedPictureTip;
+    // The picture file dialog's caption of the chosen file: its size, and
+    // its colours when it has a palette (`colours` above 0); NoPreview when
+    // it cannot be read.
+    static QString pictureFileCaption(QSize size, int colours);
+    static const QString NoPreview;
+    // A text's width as the game's glyphs draw it: "37 px".
+    static QString pixelWidth(int pixels);
+
     // A save went through, under the caption "Completed".
     static void completed(QWidget *parent);
     // A save failed: why, and that the previous "lang.dat" is unchanged.
@@ -89,13 +107,12 @@ public:
     static QString glyphCellTip(int code, const CodePage &codePage, int width, bool missing);
     // The Texts page.
     //
-    // The progress: "1,234 of 1,661 texts translated (74%)" ("<1%" for a
-    // start), "12 to review", and "3 warnings".
-    static QString textsTranslated(const TextReview::Progress &progress);
-    static QString toReview(int rows);
-    // The glyph font draws the game's texts `percent` wider than its own.
-    static QString fontWider(int percent);
-    static QString warningCount(int warnings);
+    // The progress line, rich text: "1,234 of 1,661 texts translated (74%)"
+    // ("<1%" for a start), "12 to review" when some are, "3 warnings" (a
+    // link when there are any), and "your font draws 8% wider" when the
+    // glyph font draws the game's texts `fontWidening` percent wider than
+    // its own.
+    static QString progressLine(const TextReview::Progress &progress, int fontWidening);
     // The current translation's length: "37 / 200 bytes".
     static QString byteCount(qsizetype bytes);
     // The number cell's tooltip: the row's state, its note, then its findings.

@@ -1,6 +1,7 @@
 #include "PictureFileDialog.h"
 
 #include "Controls.h"
+#include "Messages.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -85,20 +86,15 @@ void PictureFileDialog::showFile(const QString &path)
     const QImage picture = reader.read();
     showPicture(picture, size.isValid() ? size : picture.size());
     if (picture.isNull())
-        m_caption->setText(QStringLiteral("No preview"));
+        m_caption->setText(Messages::NoPreview);
 }
 
 // `size` is the picture's own, before any scaling on reading.
 void PictureFileDialog::showPicture(const QImage &picture, QSize size)
 {
     m_shown = picture;
-    QString caption;
-    if (!picture.isNull()) {
-        caption = QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height());
-        if (picture.format() == QImage::Format_Indexed8)
-            caption += QStringLiteral(", %1 colours").arg(picture.colorCount());
-    }
-    m_caption->setText(caption);
+    const int colours = picture.format() == QImage::Format_Indexed8 ? picture.colorCount() : 0;
+    m_caption->setText(picture.isNull() ? QString() : Messages::pictureFileCaption(size, colours));
     drawPreview();
 }
 

@@ -134,7 +134,7 @@ void PicturesPage::markRow(int row)
 {
     const bool done = m_document.pictures().isPresent(row);
     m_pictureSelector->setItemIcon(row, rowMark(done));
-    m_pictureSelector->setItemData(row, done ? QStringLiteral("Has a translated picture") : QVariant(),
+    m_pictureSelector->setItemData(row, done ? QVariant(Messages::TranslatedPictureTip) : QVariant(),
                                    Qt::ToolTipRole);
 }
 
@@ -154,11 +154,7 @@ void PicturesPage::PictSelComboBoxChange()
     int done = 0;
     for (int r = 0; r < PictureCatalogue::RowCount; ++r)
         done += pictures.isPresent(r);
-    m_rowDetails->setText(QStringLiteral("Size: %1 × %2 pixels\n%3 of %4 pictures translated")
-                              .arg(standard.width())
-                              .arg(standard.height())
-                              .arg(done)
-                              .arg(PictureCatalogue::RowCount));
+    m_rowDetails->setText(Messages::pictureDetails(standard.size(), done, PictureCatalogue::RowCount));
 }
 
 void PicturesPage::Button6Click()

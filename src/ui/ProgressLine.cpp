@@ -19,15 +19,8 @@ ProgressLine::ProgressLine(const DocumentReview &review, QWidget *parent)
 
 void ProgressLine::showProgress()
 {
-    const TextReview::Progress progress = m_review.review().progress();
-    const QString separator = QStringLiteral(" \u00B7 ");
-    const QString line = Messages::textsTranslated(progress) + separator
-        + (progress.toReview == 0 ? QString() : Messages::toReview(progress.toReview) + separator)
-        + (progress.warnings == 0 ? Messages::warningCount(0)
-                                  : QStringLiteral("<a href=\"warnings\">%1</a>").arg(Messages::warningCount(progress.warnings)));
     // Said once for the font: the rows' `wider` compares within it.
-    const int widening = m_review.fontWidening();
-    const QString shown = widening == 0 ? line : line + separator + Messages::fontWider(widening);
+    const QString shown = Messages::progressLine(m_review.review().progress(), m_review.fontWidening());
     if (shown != text())
         setText(shown);
 }

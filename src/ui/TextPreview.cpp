@@ -1,6 +1,7 @@
 #include "TextPreview.h"
 
 #include "Controls.h"
+#include "Messages.h"
 #include "document/DocumentReview.h"
 #include "font/GameTextRenderer.h"
 
@@ -42,7 +43,7 @@ int showText(QLabel *box, QLabel *width, const Result<GlyphCache::Entry> &glyphs
     const GameTextRenderer &renderer = (*glyphs)->text;
     box->setPixmap(QPixmap::fromImage(TextPreview::picture(renderer, text, zoom)));
     const int pixels = renderer.width(text);
-    width->setText(QStringLiteral("%1 px").arg(pixels));
+    width->setText(Messages::pixelWidth(pixels));
     return pixels;
 }
 

@@ -3,7 +3,6 @@
 #include "KitWindow.h"
 #include "TempKit.h"
 #include "document/TextTableModel.h"
-#include "ui/Messages.h"
 #include "kit/KitSettings.h"
 #include "ui/TextPreview.h"
 
@@ -107,7 +106,8 @@ TEST(TextsPage, LabelsAndTheTableFollowEveryKeystroke)
     QKeyEvent zhe(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x416)));
     QApplication::sendEvent(editor, &zhe);
     EXPECT_EQ(editor->text(), " Lager ") << "a character without a byte in 1252 is refused";
-    EXPECT_EQ(QToolTip::text(), Messages::codePageRefusal(QChar(0x416), 1252));
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\"\u0416\" (U+0416) cannot be stored in code page 1252 Western "
+                                                  "European. Choose the code page of your language on the Font page."));
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(k.translation(2), " Lager ");
     EXPECT_EQ(k.document().undoStack()->count(), 1) << "one editing, one step";
@@ -136,20 +136,25 @@ TEST(TextsPage, SourceCellsAreReadOnlyExceptInTheFixedRows)
     k.open();
     k.showPage(1);
     QAbstractItemModel *grid = k.grid()->model();
+    const auto tip = [grid](int row, int column) { return grid->index(row, column).data(Qt::ToolTipRole).toString(); };
+    const QString fixedTip = "Reset to the original text at every save";
     EXPECT_EQ(k.edit(1, TextTable::Source), nullptr);
     QTest::keyClicks(k.grid(), "X");
     EXPECT_EQ(k.document().text(0, TextTable::Source), "New game");
-    EXPECT_EQ(grid->index(0, TextTable::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(false));
+    EXPECT_EQ(tip(0, TextTable::Source), "The original text, as the game's own data holds it. It cannot be edited: the "
+                                         "kit never writes it, so an edit would be lost at the next start. Translate "
+                                         "it on the right.");
 
     QLineEdit *editor = k.edit(1416, TextTable::Source);
     ASSERT_NE(editor, nullptr) << "row 1416 is fixed";
     QTest::keyClicks(editor, "!");
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(k.document().text(1415, TextTable::Source), "%d!");
-    EXPECT_EQ(grid->index(1415, TextTable::Source).data(Qt::ToolTipRole).toString(), Messages::sourceCellTip(true));
-    EXPECT_TRUE(grid->index(1415, TextTable::Number).data(Qt::ToolTipRole).toString().startsWith(
-        Messages::FixedRowTip + "\nWarning (fixed)")) << "the translation now differs from the source";
-    EXPECT_EQ(grid->index(1415, TextTable::Translation).data(Qt::ToolTipRole).toString(), Messages::FixedRowTip);
+    EXPECT_EQ(tip(1415, TextTable::Source), "This is the text the game will get: every save writes it as the "
+                                            "translation. Edit it here if the game needs another one.");
+    EXPECT_TRUE(tip(1415, TextTable::Number).startsWith(fixedTip + "\nWarning (fixed)"))
+        << "the translation now differs from the source";
+    EXPECT_EQ(tip(1415, TextTable::Translation), fixedTip);
 }
 
 TEST(TextsPage, EscapeGivesTheCellTheTextItHadWhenEditingBegan)
@@ -413,7 +418,8 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     EXPECT_TRUE(state(2).data(Qt::DecorationRole).isValid());
     EXPECT_FALSE(state(1).data(Qt::DecorationRole).isValid());
     EXPECT_FALSE(state(4).data(Qt::BackgroundRole).isValid()) << "untranslated";
-    EXPECT_TRUE(state(1416).data(Qt::ToolTipRole).toString().startsWith(Messages::FixedRowTip + "\nWarning (fixed)"));
+    EXPECT_TRUE(state(1416).data(Qt::ToolTipRole).toString().startsWith(
+        "Reset to the original text at every save\nWarning (fixed)"));
 
     k.type(4, "Te");
     EXPECT_TRUE(progress->text().startsWith("4 of 1,415 texts translated (<1%)"));
