@@ -68,7 +68,7 @@ ArchiveDirectory ArchiveDirectory::fromRecords(const RawArchiveDirectory &raw, b
             // A file cut short still holds the start of its last entries:
             // they are read as far as it goes.
             dir.m_problems.push_back(FormatError::at(raw.fileName(), record.position,
-                shown + "; only the " + std::to_string(*size) + CutShortText));
+                shown + "; only the " + std::to_string(*size) + " bytes the file holds are read").withKind(FormatError::Kind::CutShort));
         }
         dir.m_entries.push_back({std::move(*name), *size, record.offset});
     }

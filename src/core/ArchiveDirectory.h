@@ -23,14 +23,11 @@ namespace orvanta {
 // kept with the bytes the file holds: its size here ends at the end of the
 // file, so every whole text record of a truncated TEXTS.DAT still loads.
 // Everything dropped or cut is listed in problems(), so the caller can tell
-// the user that the archive is damaged.
+// the user that the archive is damaged; an entry cut short is a problem of
+// kind CutShort, the only damage a save may build on, since it loses
+// nothing the file still holds.
 class ArchiveDirectory {
 public:
-    // Ends the problem of an entry the file cuts short, whose start is
-    // still read: the only damage a save may build on, since it loses
-    // nothing the file still holds.
-    static constexpr const char *CutShortText = " bytes the file holds are read";
-
     ArchiveDirectory() = default;
 
     // Reads the directory from `in`, a stream over the whole archive of

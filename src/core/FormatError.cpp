@@ -6,27 +6,33 @@ namespace orvanta {
 
 FormatError FormatError::at(std::string file, std::uint64_t offset, std::string what)
 {
-    return {std::move(file), std::move(what), Place::ByteOffset, offset};
+    return {std::move(file), std::move(what), Place::ByteOffset, offset, Kind::Damaged, {}};
 }
 
 FormatError FormatError::inRecord(std::string file, std::uint64_t record, std::string what)
 {
-    return {std::move(file), std::move(what), Place::Record, record};
+    return {std::move(file), std::move(what), Place::Record, record, Kind::Damaged, {}};
 }
 
 FormatError FormatError::inRow(std::string file, std::uint64_t row, std::string what)
 {
-    return {std::move(file), std::move(what), Place::Row, row};
+    return {std::move(file), std::move(what), Place::Row, row, Kind::Damaged, {}};
 }
 
 FormatError FormatError::onLine(std::string file, std::uint64_t line, std::string what)
 {
-    return {std::move(file), std::move(what), Place::Line, line};
+    return {std::move(file), std::move(what), Place::Line, line, Kind::Damaged, {}};
 }
 
 FormatError FormatError::general(std::string file, std::string what)
 {
-    return {std::move(file), std::move(what), Place::None, 0};
+    return {std::move(file), std::move(what), Place::None, 0, Kind::Damaged, {}};
+}
+
+FormatError FormatError::withKind(Kind kind) &&
+{
+    this->kind = kind;
+    return std::move(*this);
 }
 
 std::string FormatError::text() const

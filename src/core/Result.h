@@ -8,9 +8,9 @@
 
 namespace orvanta {
 
-// Either a value or the FormatError that prevented it.
+// Either a value or the FormatError that prevented it; never ignored.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : m_state(std::move(value)) {}
     Result(FormatError error) : m_state(std::move(error)) {}

@@ -26,6 +26,15 @@ QString newNameBeside(const QString &path)
     return QStringLiteral("%1.%2.new").arg(path).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
+// "PATH: cannot be written: REASON", of kind Unwritable with the reason as its cause.
+FormatError unwritable(const QString &path, const QString &reason)
+{
+    FormatError error = FormatError::general(path.toStdString(), "cannot be written: " + reason.toStdString())
+                            .withKind(FormatError::Kind::Unwritable);
+    error.cause = reason.toStdString();
+    return error;
+}
+
 } // namespace
 
 FileWriter::FileWriter(const QString &path, Mode mode) : m_path(path), m_target(path), m_mode(mode)
@@ -64,7 +73,7 @@ FileWriter::~FileWriter()
 
 Status FileWriter::failure(const QString &reason) const
 {
-    return FormatError::general(m_path.toStdString(), "cannot be written: " + reason.toStdString());
+    return unwritable(m_path, reason);
 }
 
 Status FileWriter::open()
@@ -238,7 +247,7 @@ Status FileWriter::keepBackup(const QString &path, const QString &backupPath)
         QFile::remove(link);
         if (!failed)
             return Done{};
-        return FormatError::general(backupPath.toStdString(), "cannot be written: " + failed->toStdString());
+        return unwritable(backupPath, *failed);
     }
     // No hard links here (a FAT stick, some network shares): a copy.
     const qint64 size = QFileInfo(path).size();

@@ -24,7 +24,8 @@ std::vector<FormatError> KitLoader::load(const QString &directory, TextTable &te
         problems.push_back(FormatError::general(kitData.toStdString(),
             std::string(QFileInfo::exists(kitData) ? "holds no source texts (no whole record in \"KVTEXTS.DAT\")"
                                                    : "is missing, and with it the source texts")
-                + ": the kit shows no texts, and saving is refused so that the translations in lang.dat are kept"));
+                + ": the kit shows no texts, and saving is refused so that the translations in lang.dat are kept")
+            .withKind(FormatError::Kind::NoSourceTexts));
     }
     return problems;
 }

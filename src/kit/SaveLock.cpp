@@ -63,9 +63,10 @@ Status SaveLock::creationFailure() const
     const QString probe = m_path + QStringLiteral(".probe");
     const Status written = FileSaver::writePiece(probe, QByteArray(64, ' '));
     QFile::remove(probe);
-    std::string why = written ? std::string("the system gave no reason") : written.error().what;
-    if (const std::string prefix = "cannot be written: "; why.starts_with(prefix))
-        why.erase(0, prefix.size());
+    const bool unwritable = !written && written.error().kind == FormatError::Kind::Unwritable;
+    const std::string why = written ? std::string("the system gave no reason")
+                          : unwritable ? written.error().cause
+                                       : written.error().what;
     return FormatError::general(m_path.toStdString(),
                                 "cannot be created (" + why + "), so this save cannot make sure it is the only one");
 }
@@ -85,7 +86,8 @@ Status SaveLock::lock(std::chrono::milliseconds wait, const std::function<void(c
     return FormatError::general({}, QStringLiteral("%1 %2 is held by %3. If no save of this kit runs there, "
                                                    "delete that file and save again.")
                                         .arg(AnotherSaveText, QDir::toNativeSeparators(m_path), holder())
-                                        .toStdString());
+                                        .toStdString())
+        .withKind(FormatError::Kind::Held);
 }
 
 } // namespace orvanta

@@ -114,14 +114,18 @@ Result<QImage> IndexedBmp::decode(QByteArrayView file, const BmpHeader &header)
     if (header.compression == BmpHeader::Rle8) {
         image.fill(0);
         const int height = header.height;
-        walkRle8(data, header.pixelBytes, header.width, height,
-                 [&](int y, int x, int count, const unsigned char *literal, unsigned char value) {
-                     uchar *to = image.scanLine(height - 1 - y) + x;
-                     if (literal)
-                         std::memcpy(to, literal, std::size_t(count));
-                     else
-                         std::memset(to, value, std::size_t(count));
-                 });
+        // check() walked the same data already; a failure here would be its own.
+        const Status walked =
+            walkRle8(data, header.pixelBytes, header.width, height,
+                     [&](int y, int x, int count, const unsigned char *literal, unsigned char value) {
+                         uchar *to = image.scanLine(height - 1 - y) + x;
+                         if (literal)
+                             std::memcpy(to, literal, std::size_t(count));
+                         else
+                             std::memset(to, value, std::size_t(count));
+                     });
+        if (!walked)
+            return walked.error();
         return image;
     }
     const std::uint64_t stride = header.rowStride();

@@ -10,9 +10,11 @@ namespace orvanta {
 
 namespace {
 
-TranslatedPictureCheck::Verdict refuse(const char *message)
+using Refusal = TranslatedPictureCheck::Refusal;
+
+TranslatedPictureCheck::Verdict refuse(Refusal refusal, const char *message)
 {
-    return {TranslatedPictureCheck::Outcome::Refused, QString::fromLatin1(message), {}};
+    return {TranslatedPictureCheck::Outcome::Refused, QString::fromLatin1(message), {}, refusal};
 }
 
 bool paletteCovers(const std::vector<PaletteEntry> &candidate, const QList<QRgb> &standard)
@@ -53,7 +55,7 @@ TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView fil
                                                               const QString &fileName)
 {
     if (file.isEmpty())
-        return refuse(SizesMismatch);
+        return refuse(Refusal::Size, SizesMismatch);
     const auto header = BmpHeader::read(file, fileName.toStdString());
     if (!header)
         return {Outcome::LoadFailed, QString::fromStdString(header.error().what), {}};
@@ -66,19 +68,19 @@ TranslatedPictureCheck::Verdict TranslatedPictureCheck::check(QByteArrayView fil
     }
 
     if (header->width != standard.width() || header->height != standard.height())
-        return refuse(SizesMismatch);
+        return refuse(Refusal::Size, SizesMismatch);
     // Every standard picture is an uncompressed 8-bit BMP.
     if (header->pixelFormat() != PixelFormat::Bit8)
-        return refuse(ColorsMismatch);
+        return refuse(Refusal::PixelFormat, ColorsMismatch);
     const QList<QRgb> palette = standard.colorTable();
     if (!paletteCovers(header->palette, palette))
-        return refuse(PaletteDiffers);
+        return refuse(Refusal::Palette, PaletteDiffers);
     Result<QImage> decoded = IndexedBmp::decode(file, *header);
     if (!decoded)
         return {Outcome::LoadFailed, QString::fromStdString(decoded.error().what), {}};
     QImage picture = std::move(*decoded);
     if (!pixelsBelow(picture, int(palette.size())))
-        return refuse(PaletteDiffers);
+        return refuse(Refusal::Palette, PaletteDiffers);
     picture.setColorTable(palette);
     return {Outcome::Accepted, {}, picture};
 }

@@ -30,10 +30,14 @@ public:
         LoadFailed, // the file could not be loaded: the row stays as it was
     };
 
+    // Which test refused a picture.
+    enum class Refusal { None, Size, PixelFormat, Palette };
+
     struct Verdict {
         Outcome outcome = Outcome::LoadFailed;
         QString message; // the refusal or load error; empty when accepted
         QImage picture;  // when accepted: Format_Indexed8 with the standard colour table
+        Refusal refusal = Refusal::None; // when refused
     };
 
     // Reads the file at `path`. Load errors: "Cannot open file PATH",
