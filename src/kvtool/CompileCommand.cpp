@@ -22,9 +22,9 @@ std::optional<QList<PictureChoice>> pictureChoices(const QStringList &values)
     for (const QString &value : values) {
         const qsizetype equals = value.indexOf(QLatin1Char('='));
         bool number = false;
-        const int row = value.left(equals).toInt(&number);
+        const int row = value.left(equals).toInt(&number) - 1;
         if (equals < 0 || !number || !PictureCatalogue::row(row)) {
-            ToolOutput::fail(QStringLiteral("--picture wants ROW=FILE.bmp with ROW from 0 to 8, not \"%1\"").arg(value));
+            ToolOutput::fail(QStringLiteral("--picture wants ROW=FILE.bmp with ROW from 1 to 9, not \"%1\"").arg(value));
             return std::nullopt;
         }
         choices.append({row, value.mid(equals + 1)});

@@ -19,7 +19,7 @@ QString rowList()
     for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
         const PictureCatalogueRow &r = *PictureCatalogue::row(row);
         text += QStringLiteral("\n  %1  %2 %3 x %4  %5")
-                    .arg(row)
+                    .arg(row + 1)
                     .arg(QString::fromLatin1(r.fileName), -13)
                     .arg(r.width, 3)
                     .arg(r.height, -3)
@@ -34,15 +34,15 @@ int PictureCommands::parseRow(QCommandLineParser &parser, const QStringList &arg
                               const QList<QPair<QString, QString>> &files)
 {
     parser.setApplicationDescription(description + QStringLiteral("\n\nRows:") + rowList());
-    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 0 to 8."));
+    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 1 to 9."));
     for (const auto &[name, meaning] : files)
         parser.addPositionalArgument(name, meaning);
     if (!ToolOutput::parse(parser, args, 1 + int(files.size())))
         return -1;
     bool number = false;
-    const int row = parser.positionalArguments().at(0).toInt(&number);
+    const int row = parser.positionalArguments().at(0).toInt(&number) - 1;
     if (!number || !PictureCatalogue::row(row)) {
-        ToolOutput::fail(QStringLiteral("ROW must be a number from 0 to 8, not \"%1\"").arg(parser.positionalArguments().at(0)));
+        ToolOutput::fail(QStringLiteral("ROW must be a number from 1 to 9, not \"%1\"").arg(parser.positionalArguments().at(0)));
         return -1;
     }
     return row;

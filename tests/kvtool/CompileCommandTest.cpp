@@ -40,17 +40,17 @@ TEST(KvToolCompile, PicturesAreTestedFirstAndKeptAcrossCompiles)
     SKIP_WHERE_KVTOOL_HAS_NO_ARIAL();
     TempKit kit;
     kit.installSampleData();
-    ASSERT_EQ(KvToolRun::run({"picture", "original", "0", kit.path("stk.bmp")}).exitCode, 0);
-    ASSERT_EQ(KvToolRun::run({"picture", "original", "2", kit.path("msites.bmp")}).exitCode, 0);
+    ASSERT_EQ(KvToolRun::run({"picture", "original", "1", kit.path("stk.bmp")}).exitCode, 0);
+    ASSERT_EQ(KvToolRun::run({"picture", "original", "3", kit.path("msites.bmp")}).exitCode, 0);
     kit.writeArchive("lang.dat", {{"TEXTS.DAT", "old"}});
     const QByteArray old = kit.read("lang.dat");
 
-    auto refused = KvToolRun::run({"compile", kit.dir(), "--picture", "0=" + kit.path("msites.bmp")});
+    auto refused = KvToolRun::run({"compile", kit.dir(), "--picture", "1=" + kit.path("msites.bmp")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.out, "Translated picture sizes mismatch!\n");
     EXPECT_EQ(kit.read("lang.dat"), old) << "nothing is written after a refusal";
 
-    auto accepted = KvToolRun::run({"compile", kit.dir(), "--picture", "0=" + kit.path("stk.bmp")});
+    auto accepted = KvToolRun::run({"compile", kit.dir(), "--picture", "1=" + kit.path("stk.bmp")});
     ASSERT_EQ(accepted.exitCode, 0) << accepted.err.toStdString();
     const auto withPicture = entryNames(kit.path("lang.dat"));
     EXPECT_EQ(withPicture, (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "STK.PAD", "TEXTS.DAT"}));
@@ -75,7 +75,7 @@ TEST(KvToolCompile, RefusesWhatWouldLoseWork)
         {{"compile", kit.dir()}, 1, "lang.dat: at byte 0: the entry count 3"},
         {{"compile", kit.path("nowhere")}, 1, "nowhere: no such folder"},
         {{"compile", withoutSources.dir()}, 1, "kvmain.dat: is missing, and with it the source texts"},
-        {{"compile", kit.dir(), "--picture", "9=x.bmp"}, 2, "--picture wants ROW=FILE.bmp"},
+        {{"compile", kit.dir(), "--picture", "10=x.bmp"}, 2, "--picture wants ROW=FILE.bmp"},
         {{"compile", kit.dir(), "--font", "No Such Font"}, 1, "no font \"No Such Font\" is installed"},
     };
     for (const Case &c : cases) {

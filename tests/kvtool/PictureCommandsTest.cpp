@@ -11,7 +11,7 @@
 TEST(KvToolPicture, OriginalWritesWhatTheKitSavesAndCheckJudgesAsTheKitDoes)
 {
     TempKit kit;
-    const auto saved = KvToolRun::run({"picture", "original", "5", kit.path("msetup.bmp")});
+    const auto saved = KvToolRun::run({"picture", "original", "6", kit.path("msetup.bmp")});
     ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
     const orvanta::PictureSlots pictures;
     EXPECT_EQ(kit.read("msetup.bmp"), orvanta::IndexedBmp::write(*pictures.StandardPicture(5)));
@@ -28,10 +28,10 @@ TEST(KvToolPicture, OriginalWritesWhatTheKitSavesAndCheckJudgesAsTheKitDoes)
         const char *out;
     };
     const Case cases[] = {
-        {"5", "msetup.bmp", 0, "accepted\n"},
-        {"3", "msetup.bmp", 1, "Translated picture sizes mismatch!\n"},
-        {"5", "palette.bmp", 1, "Translated picture palette differs from original!\n"},
-        {"5", "notes.bmp", 1, "Bitmap image is not valid\n"},
+        {"6", "msetup.bmp", 0, "accepted\n"},
+        {"4", "msetup.bmp", 1, "Translated picture sizes mismatch!\n"},
+        {"6", "palette.bmp", 1, "Translated picture palette differs from original!\n"},
+        {"6", "notes.bmp", 1, "Bitmap image is not valid\n"},
     };
     for (const Case &c : cases) {
         const auto run = KvToolRun::run({"picture", "check", c.row, kit.path(c.file)});
@@ -39,15 +39,15 @@ TEST(KvToolPicture, OriginalWritesWhatTheKitSavesAndCheckJudgesAsTheKitDoes)
         EXPECT_EQ(run.out, c.out) << c.file;
     }
 
-    const auto wrongRow = KvToolRun::run({"picture", "check", "9", kit.path("msetup.bmp")});
+    const auto wrongRow = KvToolRun::run({"picture", "check", "10", kit.path("msetup.bmp")});
     EXPECT_EQ(wrongRow.exitCode, 2);
-    EXPECT_TRUE(wrongRow.err.startsWith("kvtool: ROW must be a number from 0 to 8")) << wrongRow.err.toStdString();
+    EXPECT_TRUE(wrongRow.err.startsWith("kvtool: ROW must be a number from 1 to 9")) << wrongRow.err.toStdString();
 }
 
 TEST(KvToolPicture, FitPutsAnEditorsPictureBackOnTheGamePalette)
 {
     TempKit kit;
-    ASSERT_EQ(KvToolRun::run({"picture", "original", "7", kit.path("mapmenu.bmp")}).exitCode, 0);
+    ASSERT_EQ(KvToolRun::run({"picture", "original", "8", kit.path("mapmenu.bmp")}).exitCode, 0);
     const orvanta::PictureSlots pictures;
     const QImage &original = *pictures.StandardPicture(7);
     QSet<QRgb> colours;
@@ -73,15 +73,15 @@ TEST(KvToolPicture, FitPutsAnEditorsPictureBackOnTheGamePalette)
         const char *written; // null: nothing may be written
     };
     const Case cases[] = {
-        {{"7", kit.path("unchanged.png"), kit.path("a.bmp")}, 0, fitted, "a.bmp"},
-        {{"7", kit.path("edited.png"), kit.path("b.bmp")}, 1,
+        {{"8", kit.path("unchanged.png"), kit.path("a.bmp")}, 0, fitted, "a.bmp"},
+        {{"8", kit.path("edited.png"), kit.path("b.bmp")}, 1,
          QStringLiteral("1 pixel has a colour that is not in the game palette:\n  x 12, y 40: #%1\n"
                         "Nothing written; --nearest gives them the nearest palette colours.\n")
              .arg(QString::number(foreign & 0xFFFFFF, 16).toUpper().rightJustified(6, QLatin1Char('0'))),
          nullptr},
-        {{"7", kit.path("edited.png"), kit.path("c.bmp"), "--nearest"}, 0,
+        {{"8", kit.path("edited.png"), kit.path("c.bmp"), "--nearest"}, 0,
          fitted + QStringLiteral("nearest: 1 pixel changed, largest distance 1.0\n"), "c.bmp"},
-        {{"2", kit.path("unchanged.png"), kit.path("d.bmp")}, 1, QStringLiteral("Translated picture sizes mismatch!\n"),
+        {{"3", kit.path("unchanged.png"), kit.path("d.bmp")}, 1, QStringLiteral("Translated picture sizes mismatch!\n"),
          nullptr},
     };
     for (const Case &c : cases) {
@@ -95,6 +95,6 @@ TEST(KvToolPicture, FitPutsAnEditorsPictureBackOnTheGamePalette)
         }
         // Back to the palette colour it was: the very file "Save original picture" writes.
         EXPECT_EQ(kit.read(QString::fromLatin1(c.written)), kit.read("mapmenu.bmp")) << c.args.join(' ').toStdString();
-        EXPECT_EQ(KvToolRun::run({"picture", "check", "7", out}).out, "accepted\n");
+        EXPECT_EQ(KvToolRun::run({"picture", "check", "8", out}).out, "accepted\n");
     }
 }
