@@ -1,7 +1,6 @@
 #include "KitSave.h"
 
 #include "KitCompiler.h"
-#include "SaveLock.h"
 #include "core/ArchiveFile.h"
 #include "font/FontChoice.h"
 #include "font/GlyphFileDecoder.h"
@@ -114,14 +113,6 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
     return check;
 }
 
-Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work, const Options &options)
-{
-    SaveLock lock(applicationDirectory);
-    if (Status locked = lock.lock(options.lockWait); !locked)
-        return locked.error();
-    return write(applicationDirectory, work, options.allowFewerTexts);
-}
-
 Status KitSave::removeLeftovers(const QString &applicationDirectory)
 {
     if (Status finished = KitCompiler::finishInterrupted(applicationDirectory); !finished)
@@ -152,11 +143,6 @@ Result<QStringList> KitSave::write(const QString &applicationDirectory, const Wo
 
     return KitCompiler::compile(applicationDirectory,
                                 {[&work](const QString &output) { return SavePieces(work, output); }}, companions);
-}
-
-Result<QStringList> KitSave::save(const QString &applicationDirectory, const Work &work)
-{
-    return save(applicationDirectory, work, Options());
 }
 
 Status KitSave::SavePieces(const Work &work, const QString &outputDirectory)

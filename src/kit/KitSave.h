@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -19,23 +18,21 @@ class PictureSlots;
 class TextTable;
 
 // "Save data to lang.dat": the translator's work as the kit holds it, made
-// into the game's new language file beside the kit. The window and
-// kvtool compile both save through here.
+// into the game's new language file beside the kit. The window and kvtool
+// both save through here, by way of OpenKit::save.
 //
-// A save holds the kit's save lock (SaveLock) from start to end, so two
-// saves of one kit (two windows, a window and kvtool) never share the output
-// folder; OpenKit also makes sure it builds on the "lang.dat" it replaces.
-// Under the lock it first finishes a save that was killed after its journal
-// stood (KitCompiler::finishInterrupted), then removes what a save killed
-// earlier left behind (the "NAME.XXXXXXXX.new" files it was writing). It
-// refuses, with nothing written:
-// - while another save of the kit runs, once it has waited
-//   Options::lockWait for it (SaveLock::AnotherSaveText);
+// A save holds the kit's save lock (SaveLock, taken by OpenKit) from start
+// to end, so two saves of one kit (two windows, a window and kvtool) never
+// share the output folder; OpenKit also makes sure it builds on the
+// "lang.dat" it replaces. Under the lock it first finishes a save that was
+// killed after its journal stood (KitCompiler::finishInterrupted), then
+// removes what a save killed earlier left behind (the "NAME.XXXXXXXX.new"
+// files it was writing). It refuses, with nothing written:
 // - without source texts (kvmain.dat missing, damaged or empty), which
 //   would save a TEXTS.DAT without records over every translation
 //   (noSourceTextsText);
 // - when it would write fewer text records than the current "lang.dat"
-//   holds, unless Options::allowFewerTexts (fewerTextsText).
+//   holds, unless allowFewerTexts (fewerTextsText).
 // The "lang.dat" it replaces stays as "lang.dat.bak" (KitCompiler).
 //
 // Before a save, check() tells what a translator should be asked about:
@@ -58,14 +55,6 @@ public:
         GlyphCache::Entry glyphs = nullptr;
     };
 
-    struct Options {
-        // The translator agreed to a "lang.dat" with fewer text records
-        // than the current one (Check::fewerTexts).
-        bool allowFewerTexts = false;
-        // How long a save waits for another save of the kit to end.
-        std::chrono::milliseconds lockWait = std::chrono::seconds(5);
-    };
-
     // What a save of some work would replace, against the "lang.dat" in the
     // kit folder as it is now.
     struct Check {
@@ -78,7 +67,7 @@ public:
         int cellHeightWritten = 0;        // of the glyphs the save writes
         QString glyphsWritten;            // "Arial 8, code page 1252"
 
-        // The save needs Options::allowFewerTexts.
+        // The save needs the translator's yes (write()'s allowFewerTexts).
         bool fewerTexts() const { return textsWritten < textsNow; }
     };
 
@@ -87,11 +76,6 @@ public:
     // captured, which the save would refuse too. Nothing is locked: a save
     // judges "lang.dat" again, under its lock.
     static Result<Check> check(const QString &applicationDirectory, const Work &work);
-
-    // Takes the save lock and writes the work (write()).
-    static Result<QStringList> save(const QString &applicationDirectory, const Work &work, const Options &options);
-    // With the default Options.
-    static Result<QStringList> save(const QString &applicationDirectory, const Work &work);
 
     // For a caller that holds the save lock: removes the leftovers of killed
     // saves, writes every piece into a fresh output folder, packs them into

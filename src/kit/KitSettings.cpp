@@ -63,6 +63,19 @@ KitSettings::KitSettings(const QString &kitDirectory)
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
                                   .arg(QDir::toNativeSeparators(fileName()), shown(key)));
     }
+    m_values.glyphFont = readGlyphFont(m_warnings);
+    m_values.codePage = readCodePage(m_warnings);
+    m_values.windowGeometry = m_settings->value(WindowGeometry).toByteArray();
+    m_values.page = number(WindowPage, 0, 2, m_warnings);
+    m_values.rowNumber = number(WindowRow, 1, INT_MAX, m_warnings);
+    m_values.pictureFolder = text(WindowPictureFolder);
+    m_values.glyphSheetZoom = number(WindowSheetZoom, 0, 4, m_warnings);
+    m_values.textsFolder = text(WindowTextsFolder);
+    const QString language = text(TextsLanguage);
+    m_values.language = isLanguageCode(language) ? language : QString();
+    m_values.spellLanguage = readSpellLanguage(m_warnings);
+    m_values.memories = readMemories();
+    m_warnings.removeDuplicates();
 }
 
 KitSettings::~KitSettings() = default;
@@ -72,7 +85,12 @@ QString KitSettings::fileName() const
     return m_settings->fileName();
 }
 
-std::optional<int> KitSettings::number(const QString &key, int low, int high) const
+QString KitSettings::text(const QString &key) const
+{
+    return m_unreadable ? QString() : m_settings->value(key).toString();
+}
+
+std::optional<int> KitSettings::number(const QString &key, int low, int high, QStringList &warnings) const
 {
     if (m_unreadable || !m_settings->contains(key))
         return std::nullopt;
@@ -80,31 +98,31 @@ std::optional<int> KitSettings::number(const QString &key, int low, int high) co
     const int value = m_settings->value(key).toString().trimmed().toInt(&ok);
     if (ok && value >= low && value <= high)
         return value;
-    m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is not a number from %4 to %5; ignored")
-                          .arg(QDir::toNativeSeparators(fileName()), key, shown(m_settings->value(key).toString()))
-                          .arg(low)
-                          .arg(high));
+    warnings.append(QStringLiteral("%1: %2 = \"%3\" is not a number from %4 to %5; ignored")
+                        .arg(QDir::toNativeSeparators(fileName()), key, shown(m_settings->value(key).toString()))
+                        .arg(low)
+                        .arg(high));
     return std::nullopt;
 }
 
-std::optional<QFont> KitSettings::glyphFont() const
+std::optional<QFont> KitSettings::readGlyphFont(QStringList &warnings) const
 {
     if (m_unreadable || !m_settings->contains(FontFamily))
         return std::nullopt;
     const QString family = m_settings->value(FontFamily).toString().trimmed();
-    const auto size = number(FontSize, 1, 255);
+    const auto size = number(FontSize, 1, 255, warnings);
     if (family.isEmpty() || !size) {
-        m_warnings.append(QStringLiteral("%1: the font has no family or size; ignored")
-                              .arg(QDir::toNativeSeparators(fileName())));
+        warnings.append(QStringLiteral("%1: the font has no family or size; ignored")
+                            .arg(QDir::toNativeSeparators(fileName())));
         return std::nullopt;
     }
     // A style flag that is not "true" or "false" is a warning; the font keeps
     // the other settings and goes without that style.
-    auto flag = [this](const QString &key) {
+    auto flag = [this, &warnings](const QString &key) {
         const QString text = m_settings->value(key, QStringLiteral("false")).toString().trimmed().toLower();
         if (text != QLatin1String("true") && text != QLatin1String("false"))
-            m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is neither true nor false; taken as false")
-                                  .arg(QDir::toNativeSeparators(fileName()), key, shown(text)));
+            warnings.append(QStringLiteral("%1: %2 = \"%3\" is neither true nor false; taken as false")
+                                .arg(QDir::toNativeSeparators(fileName()), key, shown(text)));
         return text == QLatin1String("true");
     };
     QFont font(family);
@@ -125,15 +143,17 @@ void KitSettings::setGlyphFont(const QFont &font)
     write(FontItalic, text(font.italic()));
     write(FontUnderline, text(font.underline()));
     write(FontStrikeOut, text(font.strikeOut()));
+    QStringList ignored;
+    m_values.glyphFont = readGlyphFont(ignored);
 }
 
-std::optional<int> KitSettings::codePage() const
+std::optional<int> KitSettings::readCodePage(QStringList &warnings) const
 {
-    const auto value = number(TextsCodePage, 0, 65535);
+    const auto value = number(TextsCodePage, 0, 65535, warnings);
     if (value && !CodePage::isSupported(*value)) {
-        m_warnings.append(QStringLiteral("%1: code page %2 is not one the kit offers; ignored")
-                              .arg(QDir::toNativeSeparators(fileName()))
-                              .arg(*value));
+        warnings.append(QStringLiteral("%1: code page %2 is not one the kit offers; ignored")
+                            .arg(QDir::toNativeSeparators(fileName()))
+                            .arg(*value));
         return std::nullopt;
     }
     return value;
@@ -142,82 +162,51 @@ std::optional<int> KitSettings::codePage() const
 void KitSettings::setCodePage(int number)
 {
     write(TextsCodePage, number);
-}
-
-QByteArray KitSettings::windowGeometry() const
-{
-    return m_unreadable ? QByteArray() : m_settings->value(WindowGeometry).toByteArray();
+    QStringList ignored;
+    m_values.codePage = readCodePage(ignored);
 }
 
 void KitSettings::setWindowGeometry(const QByteArray &geometry)
 {
     write(WindowGeometry, geometry);
-}
-
-std::optional<int> KitSettings::page() const
-{
-    return number(WindowPage, 0, 2);
+    if (!m_unreadable)
+        m_values.windowGeometry = geometry;
 }
 
 void KitSettings::setPage(int page)
 {
     write(WindowPage, page);
-}
-
-std::optional<int> KitSettings::rowNumber() const
-{
-    return number(WindowRow, 1, INT_MAX);
+    QStringList ignored;
+    m_values.page = number(WindowPage, 0, 2, ignored);
 }
 
 void KitSettings::setRowNumber(int rowNumber)
 {
     write(WindowRow, rowNumber);
-}
-
-QString KitSettings::pictureFolder() const
-{
-    return m_unreadable ? QString() : m_settings->value(WindowPictureFolder).toString();
+    QStringList ignored;
+    m_values.rowNumber = number(WindowRow, 1, INT_MAX, ignored);
 }
 
 void KitSettings::setPictureFolder(const QString &folder)
 {
     write(WindowPictureFolder, folder);
-}
-
-std::optional<int> KitSettings::glyphSheetZoom() const
-{
-    return number(WindowSheetZoom, 0, 4);
+    m_values.pictureFolder = text(WindowPictureFolder);
 }
 
 void KitSettings::setGlyphSheetZoom(int zoom)
 {
     write(WindowSheetZoom, zoom);
-}
-
-QString KitSettings::textsFolder() const
-{
-    return m_unreadable ? QString() : m_settings->value(WindowTextsFolder).toString();
+    QStringList ignored;
+    m_values.glyphSheetZoom = number(WindowSheetZoom, 0, 4, ignored);
 }
 
 void KitSettings::setTextsFolder(const QString &folder)
 {
     write(WindowTextsFolder, folder);
+    m_values.textsFolder = text(WindowTextsFolder);
 }
 
-QString KitSettings::language() const
-{
-    if (m_unreadable)
-        return {};
-    const QString language = m_settings->value(TextsLanguage).toString();
-    return isLanguageCode(language) ? language : QString();
-}
-
-void KitSettings::setLanguage(const QString &language)
-{
-    write(TextsLanguage, language);
-}
-
-QStringList KitSettings::memories() const
+QStringList KitSettings::readMemories() const
 {
     if (m_unreadable)
         return {};
@@ -230,6 +219,7 @@ QStringList KitSettings::memories() const
 void KitSettings::setMemories(const QStringList &memories)
 {
     write(TextsMemories, memories);
+    m_values.memories = readMemories();
 }
 
 bool KitSettings::isLanguageCode(const QString &code)
@@ -238,7 +228,7 @@ bool KitSettings::isLanguageCode(const QString &code)
     return Pattern.match(code).hasMatch();
 }
 
-std::optional<QString> KitSettings::spellLanguage() const
+std::optional<QString> KitSettings::readSpellLanguage(QStringList &warnings) const
 {
     if (m_unreadable || !m_settings->contains(TextsSpelling))
         return std::nullopt;
@@ -247,14 +237,16 @@ std::optional<QString> KitSettings::spellLanguage() const
     const QString language = m_settings->value(TextsSpelling).toString().trimmed();
     if (Pattern.match(language).hasMatch())
         return language;
-    m_warnings.append(QStringLiteral("%1: %2 = \"%3\" is no dictionary name; ignored")
-                          .arg(QDir::toNativeSeparators(fileName()), TextsSpelling, shown(language)));
+    warnings.append(QStringLiteral("%1: %2 = \"%3\" is no dictionary name; ignored")
+                        .arg(QDir::toNativeSeparators(fileName()), TextsSpelling, shown(language)));
     return std::nullopt;
 }
 
 void KitSettings::setSpellLanguage(const QString &language)
 {
     write(TextsSpelling, language);
+    QStringList ignored;
+    m_values.spellLanguage = readSpellLanguage(ignored);
 }
 
 void KitSettings::write(const QString &key, const QVariant &value)
@@ -263,14 +255,9 @@ void KitSettings::write(const QString &key, const QVariant &value)
         return;
     m_settings->setValue(key, value);
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        m_warnings.append(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(fileName())));
-}
-
-QStringList KitSettings::warnings() const
-{
-    m_warnings.removeDuplicates();
-    return m_warnings;
+    const QString cannot = QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(fileName()));
+    if (m_settings->status() != QSettings::NoError && !m_warnings.contains(cannot))
+        m_warnings.append(cannot);
 }
 
 } // namespace orvanta

@@ -23,11 +23,13 @@ namespace orvanta {
 // folder, glyph sheet zoom).
 //
 // The window and kvtool read them; the window writes a value when the
-// translator changes it. A file that cannot be read, and every value that
-// makes no sense (an unknown code page, a size of "big"), is ignored: the
-// getter says nothing and warnings() tells what was ignored. Setters write
-// through at once; a file that cannot be written is a warning too, never a
-// failure of the work that changed the value.
+// translator changes it. The file is read once, when the object is made,
+// into its values and the warnings about it: a file that cannot be read,
+// and every value that makes no sense (an unknown code page, a size of
+// "big"), is ignored (the getter says nothing) and warnings() tells what
+// was, whichever getters are called. Setters write through at once; a file
+// that cannot be written is a warning too, never a failure of the work that
+// changed the value.
 class KitSettings {
 public:
     static const QString FileName;
@@ -41,59 +43,82 @@ public:
 
     // The remembered glyph font, or nothing when none is stored or what is
     // stored is unusable (no family, a size outside 1..255 points).
-    std::optional<QFont> glyphFont() const;
+    std::optional<QFont> glyphFont() const { return m_values.glyphFont; }
     void setGlyphFont(const QFont &font);
 
     // The remembered code page, or nothing when none is stored or the kit
     // does not offer the number.
-    std::optional<int> codePage() const;
+    std::optional<int> codePage() const { return m_values.codePage; }
     void setCodePage(int number);
 
     // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
     // index, the grid's row number (from 1), the folder a picture dialog last used and the
     // glyph sheet's zoom (1 to 4, or 0 for the largest that fits).
-    QByteArray windowGeometry() const;
+    QByteArray windowGeometry() const { return m_values.windowGeometry; }
     void setWindowGeometry(const QByteArray &geometry);
-    std::optional<int> page() const;
+    std::optional<int> page() const { return m_values.page; }
     void setPage(int page);
-    std::optional<int> rowNumber() const;
+    std::optional<int> rowNumber() const { return m_values.rowNumber; }
     void setRowNumber(int rowNumber);
-    QString pictureFolder() const;
+    QString pictureFolder() const { return m_values.pictureFolder; }
     void setPictureFolder(const QString &folder);
-    std::optional<int> glyphSheetZoom() const;
+    std::optional<int> glyphSheetZoom() const { return m_values.glyphSheetZoom; }
     void setGlyphSheetZoom(int zoom);
     // The folder texts were last exported to or imported from.
-    QString textsFolder() const;
+    QString textsFolder() const { return m_values.textsFolder; }
     void setTextsFolder(const QString &folder);
 
     // The language of the translation, as PO and XLIFF name it ("ru",
     // "pt_BR"; group [texts]); empty when none is set or it is no such code.
-    QString language() const;
-    void setLanguage(const QString &language);
+    // Set by hand in the file; kvtool texts export --language overrides it.
+    QString language() const { return m_values.language; }
     static bool isLanguageCode(const QString &code);
 
     // The dictionary the spell check uses ("en_US", as Hunspell names its
     // files; group [texts]): "" when the translator chose none, nothing
     // when no choice is stored yet or it is no dictionary name.
-    std::optional<QString> spellLanguage() const;
+    std::optional<QString> spellLanguage() const { return m_values.spellLanguage; }
     void setSpellLanguage(const QString &language);
     // The translation memories, in the order the translator added them:
     // paths of PO, XLIFF or CSV files and of other kit folders (group
     // [texts]); each once.
-    QStringList memories() const;
+    QStringList memories() const { return m_values.memories; }
     void setMemories(const QStringList &memories);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.
-    QStringList warnings() const;
+    const QStringList &warnings() const { return m_warnings; }
 
 private:
-    std::optional<int> number(const QString &key, int low, int high) const;
+    // What the file holds, as the getters give it.
+    struct Values {
+        std::optional<QFont> glyphFont;
+        std::optional<int> codePage;
+        QByteArray windowGeometry;
+        std::optional<int> page;
+        std::optional<int> rowNumber;
+        QString pictureFolder;
+        std::optional<int> glyphSheetZoom;
+        QString textsFolder;
+        QString language;
+        std::optional<QString> spellLanguage;
+        QStringList memories;
+    };
+
+    // Each value as the file holds it now, with what is wrong with it
+    // appended to `warnings`.
+    std::optional<int> number(const QString &key, int low, int high, QStringList &warnings) const;
+    std::optional<QFont> readGlyphFont(QStringList &warnings) const;
+    std::optional<int> readCodePage(QStringList &warnings) const;
+    std::optional<QString> readSpellLanguage(QStringList &warnings) const;
+    QString text(const QString &key) const;
+    QStringList readMemories() const;
     void write(const QString &key, const QVariant &value);
 
     std::unique_ptr<QSettings> m_settings;
     bool m_unreadable = false;
-    mutable QStringList m_warnings;
+    Values m_values;
+    QStringList m_warnings;
 };
 
 } // namespace orvanta

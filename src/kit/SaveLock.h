@@ -36,8 +36,6 @@ public:
     // Fails after the wait with AnotherSaveText and the holder, or when the
     // lock file cannot be made, with the system's reason.
     Status lock(std::chrono::milliseconds wait, const std::function<void(const QString &holder)> &waiting = {});
-    void unlock() { m_lock.unlock(); }
-    bool isLocked() const { return m_lock.isLocked(); }
 
     QString path() const { return m_path; }
     // "process 1234 on HOST since 2026-12-07 15:40:12 UTC", or what is

@@ -1,5 +1,6 @@
 #include "ArchiveContents.h"
 #include "InMemoryTexts.h"
+#include "KitSaving.h"
 #include "TempKit.h"
 #include "font/FontChoice.h"
 #include "io/WriteFaults.h"
@@ -23,8 +24,9 @@ using namespace orvanta;
 
 namespace {
 
-// The work of a kit folder, loaded as the window loads it, saved with
-// Arial 8 in code page 1252 unless a test changes the font.
+// The work of a kit folder, loaded as the window loads it, saved (on the
+// save button's road, saveThroughKit) with Arial 8 in code page 1252 unless
+// a test changes the font.
 struct KitWork {
     TextTable texts;
     PictureSlots pictures;
@@ -55,7 +57,8 @@ QStringList filesIn(const TempKit &kit)
     return QDir(kit.dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-std::string errorOf(const Result<QStringList> &saved)
+template <typename T>
+std::string errorOf(const Result<T> &saved)
 {
     return saved.ok() ? std::string("(saved)") : saved.error().text();
 }
@@ -68,11 +71,11 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
     kit.installSampleData();
     twin.installSampleData();
     KitWork work(kit);
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
     const QByteArray first = kit.read("lang.dat");
     work.texts.setTranslation(1, "Spiel laden");
     *work.pictures.TranslatedPicture(0) = *work.pictures.StandardPicture(0);
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
     const QByteArray second = kit.read("lang.dat");
     EXPECT_EQ(kit.read("lang.dat.bak"), first) << "the save keeps the lang.dat it replaced";
     const QStringList files = filesIn(kit);
@@ -83,7 +86,7 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
     qint64 total = 0;
     {
         const WriteFaults::Scope measure(qint64(1) << 40);
-        ASSERT_TRUE(KitSave::save(twin.dir(), work.work()).ok());
+        ASSERT_TRUE(saveThroughKit(twin.dir(), work.work()).ok());
         total = WriteFaults::granted();
     }
     const QByteArray expected = twin.read("lang.dat");
@@ -95,7 +98,7 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
         positions.push_back(total * i / 40);
     for (const qint64 position : positions) {
         const WriteFaults::Scope fault(position);
-        const auto saved = KitSave::save(kit.dir(), work.work());
+        const auto saved = saveThroughKit(kit.dir(), work.work());
         ASSERT_FALSE(saved.ok()) << "disk full at byte " << position << " of " << total;
         EXPECT_NE(errorOf(saved).find("cannot be written: No space left on device"), std::string::npos)
             << position << ": " << errorOf(saved);
@@ -104,7 +107,7 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
         ASSERT_EQ(filesIn(kit), files) << position << ": no output folder, no half file, no lock is left";
     }
     const WriteFaults::Scope justEnough(total);
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
     EXPECT_EQ(kit.read("lang.dat"), expected);
     EXPECT_EQ(kit.read("lang.dat.bak"), second);
 }
@@ -118,11 +121,9 @@ TEST(KitSave, OneSaveOfAKitAtATime)
     QDir(kit.dir()).mkdir("output");
     kit.write("output/texts.dat", "the other save's piece");
     KitWork work(kit);
-    KitSave::Options options;
-    options.lockWait = std::chrono::milliseconds(200);
     QLockFile otherSave(kit.path(SaveLock::FileName));
     ASSERT_TRUE(otherSave.tryLock(0));
-    const auto refused = KitSave::save(kit.dir(), work.work(), options);
+    const auto refused = saveThroughKit(kit.dir(), work.work(), std::chrono::milliseconds(200));
     ASSERT_FALSE(refused.ok());
     const QString message = QString::fromStdString(refused.error().text());
     EXPECT_TRUE(message.startsWith("Another save of this kit is running. "
@@ -165,9 +166,7 @@ TEST(KitSave, StaleLocksOfEveryKindAreTakenOver)
         ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
         ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.age), QFileDevice::FileModificationTime));
         lock.close();
-        KitSave::Options options;
-        options.lockWait = std::chrono::milliseconds(100);
-        const auto saved = KitSave::save(kit.dir(), work.work(), options);
+        const auto saved = saveThroughKit(kit.dir(), work.work(), std::chrono::milliseconds(100));
         EXPECT_EQ(saved.ok(), c.saves) << c.what << ": " << errorOf(saved);
         EXPECT_EQ(QFile::exists(kit.path("lang.dat")), c.saves) << c.what;
         EXPECT_EQ(QFile::exists(kit.path(SaveLock::FileName)), !c.saves) << c.what << ": a save leaves no lock behind";
@@ -188,7 +187,7 @@ TEST(KitSave, TheNextSaveRemovesWhatKilledSavesLeft)
     for (const QString &name : leftovers + others)
         kit.write(name, "bytes");
     KitWork work(kit);
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
     for (const QString &name : leftovers)
         EXPECT_FALSE(QFile::exists(kit.path(name))) << name.toStdString();
     for (const QString &name : others)
@@ -223,7 +222,7 @@ TEST(KitSave, WithoutSourceTextsTheKitSaysSoAndSavesNothing)
         EXPECT_NE(work.problems.back().text().find("saving is refused so that the translations in lang.dat are kept"),
                   std::string::npos);
 
-        const auto saved = KitSave::save(kit.dir(), work.work());
+        const auto saved = saveThroughKit(kit.dir(), work.work());
         ASSERT_FALSE(saved.ok()) << c.what;
         EXPECT_EQ(errorOf(saved), "kvmain.dat holds no texts: saving would remove the 5 translations in lang.dat.")
             << c.what;
@@ -247,7 +246,7 @@ TEST(KitSave, CheckTellsOfLostTextRecordsAndReplacedGlyphs)
     EXPECT_EQ(check->textsWritten, rows);
     EXPECT_FALSE(check->fewerTexts());
     EXPECT_FALSE(check->glyphsReplaced);
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
 
     // The same font again replaces nothing; another font does.
     check = KitSave::check(kit.dir(), work.work());
@@ -278,14 +277,18 @@ TEST(KitSave, CheckTellsOfLostTextRecordsAndReplacedGlyphs)
     check = KitSave::check(kit.dir(), work.work());
     EXPECT_EQ(check->textsNow, rows + 3);
     EXPECT_TRUE(check->fewerTexts());
-    const auto refused = KitSave::save(kit.dir(), work.work());
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(errorOf(refused), "lang.dat holds 1705 text records, but this save writes only 1702: the last 3 "
-                                "translations would be lost.");
+    // The save asks, and a no writes nothing.
+    AnsweringSaveQuestions no;
+    const auto refused = saveThroughKit(kit.dir(), work.work(), no);
+    ASSERT_TRUE(refused.ok()) << errorOf(refused);
+    EXPECT_EQ(refused->outcome, OpenKit::Saved::Outcome::Declined);
+    ASSERT_TRUE(no.fewerTextsAsked.has_value());
+    EXPECT_EQ(no.fewerTextsAsked->textsNow, rows + 3);
+    EXPECT_EQ(no.fewerTextsAsked->textsWritten, rows);
     EXPECT_EQ(kit.read("lang.dat"), old);
-    KitSave::Options allow;
-    allow.allowFewerTexts = true;
-    ASSERT_TRUE(KitSave::save(kit.dir(), work.work(), allow).ok());
+    AnsweringSaveQuestions allow(true);
+    const auto allowed = saveThroughKit(kit.dir(), work.work(), allow);
+    ASSERT_TRUE(allowed.ok() && allowed->outcome == OpenKit::Saved::Outcome::Saved) << errorOf(allowed);
     const ArchiveContents saved = archiveContents(kit.path("lang.dat"));
     ASSERT_EQ(saved.back().first, "TEXTS.DAT");
     EXPECT_EQ(TextFile::recordCount(qint64(saved.back().second.size())), rows);
@@ -300,7 +303,7 @@ TEST(KitLoader, ALangDatCutShortStillGivesEveryWholeTranslation)
         KitWork work(kit);
         for (int i = 0; i < work.texts.rowCount(); ++i)
             work.texts.setTranslation(i, "T" + QByteArray::number(i));
-        ASSERT_TRUE(KitSave::save(kit.dir(), work.work()).ok());
+        ASSERT_TRUE(saveThroughKit(kit.dir(), work.work()).ok());
     }
     ASSERT_EQ(entryNames(kit.path("lang.dat")).back(), "TEXTS.DAT") << "packed last";
     kit.write("lang.dat", kit.read("lang.dat").chopped(100));

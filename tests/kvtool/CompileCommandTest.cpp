@@ -1,4 +1,5 @@
 #include "ArchiveContents.h"
+#include "KitSaving.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
 #include "font/FontChoice.h"
@@ -31,7 +32,7 @@ TEST(KvToolCompile, MakesTheSameLangDatAsTheSaveButton)
     PictureSlots pictures;
     ASSERT_TRUE(KitLoader::load(kit.dir(), texts, pictures).empty());
     const CodePage page(1252);
-    ASSERT_TRUE(KitSave::save(kit.dir(), {texts, FontChoice::defaultFont(), page, pictures}).ok());
+    ASSERT_TRUE(saveThroughKit(kit.dir(), {texts, FontChoice::defaultFont(), page, pictures}).ok());
     expectSameSave(tool.path("lang.dat"), kit.path("lang.dat"));
 }
 

@@ -1,5 +1,6 @@
 #include "ArchiveContents.h"
 #include "InMemoryTexts.h"
+#include "KitSaving.h"
 #include "KvToolRunner.h"
 #include "TempKit.h"
 #include "kit/KitLoader.h"
@@ -102,7 +103,7 @@ TEST(KvToolTexts, ImportSavesLikeTheSaveButtonAndARoundTripChangesNothing)
     ASSERT_TRUE(KitLoader::load(reference.dir(), texts, pictures).empty());
     texts.setTranslation(1, "\"\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC\" ");
     const CodePage page(1251);
-    ASSERT_TRUE(KitSave::save(reference.dir(), {texts, *KitSettings(kit.dir()).glyphFont(), page, pictures}).ok());
+    ASSERT_TRUE(saveThroughKit(reference.dir(), {texts, *KitSettings(kit.dir()).glyphFont(), page, pictures}).ok());
     const QByteArray saved = kit.read("lang.dat");
     expectSameSave(kit.path("lang.dat"), reference.path("lang.dat"));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "\"\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC\" ");

@@ -3,7 +3,7 @@
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
 #include "font/FontChoice.h"
-#include "kit/KitSave.h"
+#include "KitSaving.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
 #include "texts/TextTable.h"
@@ -26,7 +26,7 @@ QStringList saveSampleKit(const TempKit &kit)
     PictureSlots pictures;
     *pictures.TranslatedPicture(0) = *pictures.StandardPicture(0);
     const CodePage codePage(1252);
-    const auto saved = KitSave::save(kit.dir(), {texts, FontChoice::defaultFont(), codePage, pictures});
+    const auto saved = saveThroughKit(kit.dir(), {texts, FontChoice::defaultFont(), codePage, pictures});
     EXPECT_TRUE(saved.ok()) << (saved.ok() ? "" : saved.error().text());
     return saved.ok() ? *saved : QStringList();
 }

@@ -1,5 +1,6 @@
 #include "ArchiveContents.h"
 #include "FontChooser.h"
+#include "KitSaving.h"
 #include "KitWindow.h"
 #include "core/ArchiveFile.h"
 #include "document/TextTableModel.h"
@@ -207,7 +208,7 @@ TEST(Save, AsksBeforeReplacingOtherGlyphsOrLosingTextRecords)
              PictureSlots pictures;
              ASSERT_TRUE(KitLoader::load(k.kit.dir(), texts, pictures).empty());
              const CodePage page(CodePage::localeDefault());
-             ASSERT_TRUE(KitSave::save(k.kit.dir(), {texts, QFont("DejaVu Sans", 9), page, pictures}).ok());
+             ASSERT_TRUE(saveThroughKit(k.kit.dir(), {texts, QFont("DejaVu Sans", 9), page, pictures}).ok());
          },
          "lang.dat holds glyphs of another font or code page. Replace them with Arial 8, code page ",
          QMessageBox::Yes},
@@ -324,28 +325,3 @@ TEST(Save, ALangDatChangedOnDiskIsAskedAboutBeforeItIsReplaced)
     }
 }
 
-// The race of two saves made certain: the window's save waits at the lock
-// while another save of the kit completes; it then finds lang.dat changed
-// and asks, instead of writing over the other save's work.
-TEST(Save, ASaveHeldAtTheLockWhileAnotherCompletesAsksBeforeOverwriting)
-{
-    SampleWindow k;
-    k.openOnTexts();
-    k.type(3, "window's");
-    auto other = std::make_unique<OpenKit>(k.kit.dir());
-    ASSERT_TRUE(other->holdSaveLock().ok());
-    int waited = 0;
-    QObject::connect(&k.document(), &KitDocument::waitingForAnotherSave, [&](const QString &holder) {
-        ++waited;
-        EXPECT_TRUE(holder.startsWith("process " + QString::number(QCoreApplication::applicationPid())))
-            << holder.toStdString();
-        saveElsewhere(*other, "other's");
-        other.reset(); // the other save ends, and with it its lock
-    });
-    const auto seen = k.save(QMessageBox::Cancel);
-    EXPECT_EQ(waited, 1);
-    ASSERT_EQ(seen.size(), 1);
-    EXPECT_TRUE(seen[0].text.startsWith("\"lang.dat\" has changed on disk")) << seen[0].text.toStdString();
-    EXPECT_EQ(k.savedTexts().value(3), "other's") << "the other save's work is not lost";
-    EXPECT_TRUE(k.document().hasUnsavedWork());
-}
