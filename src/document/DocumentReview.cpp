@@ -2,7 +2,6 @@
 
 #include "font/WiderTextCheck.h"
 #include "texts/KitDictionary.h"
-#include "texts/SpellingCheck.h"
 
 namespace orvanta {
 
@@ -56,15 +55,10 @@ void DocumentReview::reviewAll()
         m_standard = m_document.standardGlyphs();
         m_saved = m_document.savedGlyphs();
     }
-    TextChecker checker(m_document.codePage());
-    m_widening = 0;
-    if (m_measuring && m_standard && m_saved) {
-        checker.addCheck(WiderTextCheck::make(*m_standard, *m_saved));
-        m_widening = WiderTextCheck::widening(*m_standard, *m_saved, m_document.texts());
-    }
-    if (m_spellChecker)
-        checker.addCheck(SpellingCheck::make(m_spellChecker, m_document.codePage()));
-    m_review = TextReview(std::move(checker));
+    const bool measured = m_measuring && m_standard && m_saved;
+    m_widening = measured ? WiderTextCheck::widening(*m_standard, *m_saved, m_document.texts()) : 0;
+    m_review = TextReview(m_document.kit().checker(measured ? *m_standard : nullptr, measured ? *m_saved : nullptr,
+                                                   m_spellChecker));
     m_review.setMarks(&m_document.marks());
     m_review.reviewAll(m_document.texts());
     emit glyphsChanged();

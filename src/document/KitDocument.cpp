@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <memory>
 
 namespace orvanta {
@@ -29,18 +28,18 @@ KitDocument::~KitDocument() = default;
 
 std::vector<FormatError> KitDocument::load()
 {
-    std::vector<FormatError> problems = m_kit.load();
-    if (m_kit.marksProblem())
-        problems.push_back(*m_kit.marksProblem());
+    OpenKit::Opened opened = m_kit.open();
+    // The window shows a kit without source texts too: its refusal stands
+    // among the archives' problems, before the review file's.
+    if (opened.refusal)
+        opened.problems.insert(opened.problems.end() - (m_kit.marksProblem() ? 1 : 0), *opened.refusal);
     m_undoStack.clear();
-    return problems;
+    return opened.problems;
 }
 
 void KitDocument::restore(const KitSettings &settings)
 {
-    m_kit.setGlyphFont(settings.glyphFont().value_or(m_kit.glyphFont()));
-    if (const auto number = settings.codePage(); number && *number != m_kit.codePage().number())
-        m_kit.setCodePage(*number);
+    m_kit.useRemembered(settings);
     m_startFont = FontChoice::DescribeGlyphFont(m_kit.glyphFont());
     m_startCodePage = m_kit.codePage().number();
 }
@@ -128,39 +127,12 @@ void KitDocument::setCodePage(int number)
         m_undoStack.push(new CodePageCommand(*this, number));
 }
 
-namespace {
-
-// The front end's questions, with the wait told to the document's listeners.
-class TellingQuestions : public SaveQuestions {
-public:
-    TellingQuestions(SaveQuestions &questions, std::function<void(const QString &)> waiting)
-        : m_questions(questions), m_waiting(std::move(waiting))
-    {
-    }
-    void waiting(const QString &holder) override
-    {
-        m_waiting(holder);
-        m_questions.waiting(holder);
-    }
-    ChangedOnDisk changedOnDisk() override { return m_questions.changedOnDisk(); }
-    bool replaceGlyphs(const KitSave::Check &check) override { return m_questions.replaceGlyphs(check); }
-    bool saveFewerTexts(const KitSave::Check &check) override { return m_questions.saveFewerTexts(check); }
-    bool replaceReadOnly() override { return m_questions.replaceReadOnly(); }
-
-private:
-    SaveQuestions &m_questions;
-    std::function<void(const QString &)> m_waiting;
-};
-
-} // namespace
-
 Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::milliseconds lockWait)
 {
     std::array<QImage, PictureCatalogue::RowCount> picturesBefore;
     for (int row = 0; row < PictureCatalogue::RowCount; ++row)
         picturesBefore[std::size_t(row)] = *pictures().TranslatedPicture(row);
-    TellingQuestions telling(questions, [this](const QString &holder) { emit waitingForAnotherSave(holder); });
-    auto saved = m_kit.save(telling, lockWait);
+    auto saved = m_kit.save(questions, lockWait);
     if (!saved)
         return saved;
     if (saved->outcome == OpenKit::Saved::Outcome::Saved)

@@ -74,6 +74,12 @@ public:
     Result<GlyphCache::Entry> savedGlyphs() { return m_kit.savedGlyphs(); }
     Result<GlyphCache::Entry> standardGlyphs() { return m_kit.standardGlyphs(); }
 
+    // The kit's texts for the translators' tools (OpenKit::exportTexts).
+    Result<QByteArray> exportTexts(TextExchange::Format format, const QString &language, const QString &fileName)
+    {
+        return m_kit.exportTexts(format, language, fileName);
+    }
+
     QUndoStack *undoStack() { return &m_undoStack; }
     bool hasUnsavedWork() const { return !m_undoStack.isClean(); }
 
@@ -122,8 +128,6 @@ signals:
     void translatedPictureChanged(int row);
     void glyphFontChanged(const QFont &font);
     void codePageChanged(int number);
-    // A save waits for another save of the kit, held by `holder`.
-    void waitingForAnotherSave(const QString &holder);
 
 private:
     friend class TextEditCommand;

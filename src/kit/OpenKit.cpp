@@ -2,13 +2,19 @@
 
 #include "KitCompiler.h"
 #include "KitLoader.h"
+#include "KitMigration.h"
+#include "KitOpenLock.h"
 #include "font/FontChoice.h"
+#include "font/WiderTextCheck.h"
 #include "pictures/PaletteFit.h"
-#include "pictures/TranslatedPictureCheck.h"
+#include "texts/SpellingCheck.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -57,17 +63,120 @@ std::vector<FormatError> OpenKit::load()
     return problems;
 }
 
-OpenKit::Import OpenKit::importEntries(const QList<ExchangeEntry> &entries, const CodePage &codePage) const
+OpenKit::Opened OpenKit::open(const Opening &opening)
 {
-    TextImport::Outcome outcome = TextImport::compute(entries, m_texts, codePage, m_marks);
-    QStringList report = outcome.report.lines(codePage.number());
-    return {std::move(outcome), std::move(report)};
+    Opened opened;
+    if (opening.toSave) {
+        if (!opening.whileOpen) {
+            if (const auto window = KitOpenLock::windowHolding(m_directory)) {
+                FormatError open = FormatError::general(m_directory.toStdString(), "is open in the kit's window")
+                                       .withKind(FormatError::Kind::OpenInWindow);
+                open.cause = window->toStdString();
+                opened.refusal = std::move(open);
+                return opened;
+            }
+        }
+        if (Status locked = holdSaveLock(DefaultLockWait, opening.waiting); !locked) {
+            opened.refusal = locked.error();
+            return opened;
+        }
+    }
+    opened.problems = load();
+    // Without source texts there is nothing to work on.
+    const auto noSources = std::find_if(opened.problems.begin(), opened.problems.end(), [](const FormatError &problem) {
+        return problem.kind == FormatError::Kind::NoSourceTexts;
+    });
+    if (noSources != opened.problems.end()) {
+        opened.refusal = *noSources;
+        opened.problems.erase(noSources);
+    }
+    // A save may build on a lang.dat cut short (every whole record is read),
+    // never on one whose directory lost entries: their data would be gone.
+    const auto lost = std::find_if(opened.problems.begin(), opened.problems.end(), [](const FormatError &problem) {
+        return problem.kind != FormatError::Kind::CutShort;
+    });
+    if (opening.toSave && lost != opened.problems.end()) {
+        opened.refusal = *lost;
+        opened.problems.clear();
+        return opened;
+    }
+    if (m_marksProblem)
+        opened.problems.push_back(*m_marksProblem);
+    return opened;
 }
 
-OpenKit::Import OpenKit::imported(TextImport::Outcome outcome) const
+void OpenKit::useRemembered(const KitSettings &settings)
 {
-    QStringList report = outcome.report.lines(m_codePage.number());
-    return {std::move(outcome), std::move(report)};
+    m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
+    if (const auto number = settings.codePage(); number && *number != m_codePage.number())
+        m_codePage = CodePage(*number);
+}
+
+Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, ImportQuestions &questions) const
+{
+    const auto file = TextExchange::read(path);
+    if (!file)
+        return file.error();
+    // A file exported in another code page holds letters the kit's may not.
+    int codePage = m_codePage.number();
+    if (file->codePage && file->codePage != codePage) {
+        if (!CodePage::isSupported(file->codePage)) {
+            if (!questions.unofferedCodePage(path, file->codePage))
+                return std::optional<Import>();
+        } else {
+            switch (questions.fileCodePage(path, file->codePage, codePage)) {
+            case ImportQuestions::FileCodePage::File: codePage = file->codePage; break;
+            case ImportQuestions::FileCodePage::Kit: break;
+            case ImportQuestions::FileCodePage::Cancel: return std::optional<Import>();
+            }
+        }
+    }
+    TextImport::Outcome outcome = TextImport::compute(file->entries, m_texts, CodePage(codePage), m_marks);
+    return std::optional(decided(std::move(outcome), codePage, questions));
+}
+
+Result<OpenKit::Import> OpenKit::importOlderKit(const QString &folder, ImportQuestions &questions) const
+{
+    auto outcome = KitMigration::fromOlderKit(folder, m_texts);
+    if (!outcome)
+        return outcome.error();
+    return decided(std::move(*outcome), m_codePage.number(), questions);
+}
+
+OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, ImportQuestions &questions)
+{
+    QStringList report = outcome.report.lines(codePage);
+    Import import{std::move(outcome), std::move(report), codePage, true};
+    if (import.outcome.report.anyRefused())
+        import.taken = questions.takeTheRest(import);
+    return import;
+}
+
+void OpenKit::apply(const Import &import)
+{
+    m_codePage = CodePage(import.codePage);
+    TextImport::apply(import.outcome, m_texts, m_marks);
+}
+
+Result<QByteArray> OpenKit::exportTexts(TextExchange::Format format, const QString &language, const QString &fileName)
+{
+    // XLIFF carries each source's width in the game's own glyphs.
+    const auto standard = format == TextExchange::Format::Xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
+    if (!standard)
+        return standard.error();
+    return TextExchange::exportTexts(format, m_texts, m_marks, m_codePage, *standard ? &(*standard)->text : nullptr,
+                                     {m_codePage.number(), language, QDateTime::currentDateTimeUtc()}, fileName);
+}
+
+TextChecker OpenKit::checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
+                             std::shared_ptr<const SpellChecker> spelling) const
+{
+    TextChecker checker(m_codePage);
+    if (standard && saved)
+        checker.addCheck(WiderTextCheck::make(std::move(standard), std::move(saved)));
+    if (spelling)
+        checker.addCheck(SpellingCheck::make(std::move(spelling), m_codePage));
+    return checker;
 }
 
 namespace {
@@ -82,17 +191,22 @@ bool startsAsBmp(const QString &path)
 
 } // namespace
 
+TranslatedPictureCheck::Verdict OpenKit::checkPicture(int row, const QString &path) const
+{
+    return TranslatedPictureCheck::checkFile(path, *m_pictures.StandardPicture(row));
+}
+
 std::optional<QImage> OpenKit::decidePicture(int row, const QString &path, PictureQuestions &questions) const
 {
     using Check = TranslatedPictureCheck;
     const QImage &standard = *m_pictures.StandardPicture(row);
-    const Check::Verdict verdict = Check::checkFile(path, standard);
+    const Check::Verdict verdict = checkPicture(row, path);
     if (verdict.outcome == Check::Outcome::Accepted)
         return verdict.picture;
     if (verdict.outcome == Check::Outcome::Refused) {
         questions.refused(verdict.message, QString());
         // Refused for its format or palette, it may still use the game's colours alone.
-        const auto converted = verdict.message == QLatin1String(Check::SizesMismatch)
+        const auto converted = verdict.refusal == Check::Refusal::Size
             ? std::nullopt
             : PaletteFit::withoutLoss(path, standard);
         return converted && questions.useConverted() ? *converted : QImage();

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "KitSave.h"
+#include "KitSettings.h"
 #include "SaveLock.h"
 #include "core/FormatError.h"
 #include "core/Result.h"
+#include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
 #include "font/GlyphCache.h"
 #include "io/FileStamp.h"
 #include "pictures/PictureSlots.h"
+#include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
 #include "texts/ReviewMarks.h"
+#include "texts/TextChecker.h"
 #include "texts/TextTable.h"
 
 #include <QFont>
@@ -17,6 +21,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -66,12 +71,18 @@ public:
     virtual bool useConverted() = 0;
 };
 
+class ImportQuestions;
+class SpellChecker;
+
 // A kit folder open for work, the same for the window and kvtool: its texts,
 // translated pictures, glyph font and code page, read as the kit reads them
 // at start-up, the translator's review marks (ReviewMarks, kept in the
-// folder beside "lang.dat", never in it), and the save of that work into
-// the folder. KitDocument wraps it with the undo history; kvtool uses it as
-// it is.
+// folder beside "lang.dat", never in it), and every workflow on them:
+// opening (what damage the work goes on with), import and migration,
+// export, the checks, a picture's decision and the save. It decides; the
+// front ends only answer its questions (SaveQuestions, ImportQuestions,
+// PictureQuestions) and show the outcome. KitDocument wraps it with the
+// undo history; kvtool uses it as it is.
 //
 // A save never builds on a "lang.dat" it has not seen: under the save lock
 // it compares "lang.dat" with the one it read or last wrote (FileStamp) and,
@@ -80,6 +91,32 @@ public:
 // reads (holdSaveLock), so nothing can come between.
 class OpenKit {
 public:
+    // How a front end opens the kit (open()).
+    struct Opening {
+        // The work is saved at once (kvtool): the kit is refused while a
+        // window holds it (KitOpenLock) unless `whileOpen`, the save lock is
+        // held from before the kit is read (holdSaveLock, telling `waiting`
+        // who holds it meanwhile), and damage a save would spread refuses it.
+        bool toSave = false;
+        bool whileOpen = false;
+        std::function<void(const QString &holder)> waiting;
+    };
+    // What an open found, and what the kit decided about it.
+    struct Opened {
+        // The damage the work goes on with: the archives' (an entry cut
+        // short is read as far as it goes), then the review file's (kept
+        // aside: the kit goes on without marks). Empty after a refusal that
+        // comes before the kit is read or judged.
+        std::vector<FormatError> problems;
+        // Why no work can be done on the kit: it is open in a window
+        // (OpenInWindow) or another save holds its lock (Held), both before
+        // anything is read; for a save, an archive that lost entries (whose
+        // data a save would drop); or it has no source texts
+        // (NoSourceTexts), told after the problems.
+        std::optional<FormatError> refusal;
+        bool damaged() const { return !problems.empty(); }
+    };
+
     struct Saved {
         enum class Outcome {
             Saved,    // "lang.dat" written: `files` were packed
@@ -105,6 +142,14 @@ public:
     // damaged, and a killed save that could not be finished (the archives'
     // problems only: see marksProblem()).
     std::vector<FormatError> load();
+    // The kit opened as a front end works on it: load(), with the rules of
+    // `opening` and the damage judged (Opened). The glyph font and code
+    // page are those set before (useRemembered and the front end's own).
+    Opened open(const Opening &opening);
+    Opened open() { return open(Opening()); }
+    // Takes the glyph font and the code page the kit folder remembers
+    // (KitSettings), each where it is stored and usable.
+    void useRemembered(const KitSettings &settings);
     // The review file could not be read at the last load: it was kept aside
     // (ReviewMarks::keepAside), never written over, and the problem says
     // where it went; the kit goes on without marks. Nothing when it was read.
@@ -130,20 +175,38 @@ public:
 
     // An import into the translations, computed against the kit's texts
     // (TextImport), not applied: of the entries of a translators' file (CSV,
-    // PO or XLIFF, TextExchange::read), or an outcome computed elsewhere (an
-    // older kit's translations, KitMigration).
+    // PO or XLIFF, TextExchange::read), or of an older kit's translations
+    // (KitMigration).
     struct Import {
         TextImport::Outcome outcome;
         QStringList report; // ImportReport::lines, for the translator
+        int codePage = 0;   // the file's texts were read in it; applying the import makes it the kit's
+        // Nothing was refused, or the translator chose to take the rest.
+        bool taken = true;
     };
-    // `codePage` is the one the file's texts are encoded in for the kit, by
-    // default the kit's.
-    Import importEntries(const QList<ExchangeEntry> &entries) const { return importEntries(entries, m_codePage); }
-    Import importEntries(const QList<ExchangeEntry> &entries, const CodePage &codePage) const;
-    Import imported(TextImport::Outcome outcome) const;
-    // kvtool applies an import at once (translations and marks); the window
-    // as one undo step.
-    void apply(const Import &import) { TextImport::apply(import.outcome, m_texts, m_marks); }
+    // Reads the translators' file at `path` and computes its import. When
+    // the file's header names another code page than the kit's, `questions`
+    // says which one the texts are read in; when translations are refused,
+    // whether the rest is taken. Nothing when the import was called off, or
+    // the error of a file that cannot be read.
+    Result<std::optional<Import>> importFile(const QString &path, ImportQuestions &questions) const;
+    // The translations of the older kit in `folder` carried over to this
+    // kit's texts (KitMigration), asked about as importFile asks.
+    Result<Import> importOlderKit(const QString &folder, ImportQuestions &questions) const;
+    // kvtool applies an import at once (translations, marks and code
+    // page); the window as one undo step.
+    void apply(const Import &import);
+
+    // A translators' file of the kit's texts in `format` (TextExchange),
+    // for the translation's `language` (may be empty), named `fileName` in
+    // its errors; XLIFF carries each source's width in the game's glyphs.
+    Result<QByteArray> exportTexts(TextExchange::Format format, const QString &language, const QString &fileName);
+
+    // The checks of the translations as the Texts page and kvtool texts
+    // check run them, in the kit's code page: the width check when both
+    // glyph sets are given, the spelling when `spelling` is.
+    TextChecker checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
+                        std::shared_ptr<const SpellChecker> spelling) const;
 
     // What the file at `path` makes of catalogue row `row`, as "Choose
     // translated picture" decides it: the size, format and palette tests
@@ -154,6 +217,9 @@ public:
     // file could not be loaded, or a converted picture was declined that
     // nothing had refused). Does not change the kit.
     std::optional<QImage> decidePicture(int row, const QString &path, PictureQuestions &questions) const;
+    // The tests decidePicture begins with, alone: the file at `path` against
+    // the standard picture of catalogue row `row` (kvtool picture check).
+    TranslatedPictureCheck::Verdict checkPicture(int row, const QString &path) const;
 
     // Takes the save lock until the kit is closed, for a command that reads
     // the kit and saves it at once; call it before load(). `waiting` as in
@@ -178,6 +244,9 @@ public:
     static constexpr std::chrono::milliseconds DefaultLockWait = std::chrono::seconds(5);
 
 private:
+    // An import computed in `codePage`, with its report, taken unless
+    // something was refused and `questions` says no.
+    static Import decided(TextImport::Outcome outcome, int codePage, ImportQuestions &questions);
     KitSave::Work work();
     // The review file as the save writes it with "lang.dat", or none.
     std::vector<KitCompiler::Companion> marksFile() const;
@@ -194,6 +263,28 @@ private:
     std::optional<FormatError> m_marksProblem;
     bool m_marksUnwritable = false; // the review file is damaged and could not be kept aside
     std::unique_ptr<SaveLock> m_heldLock;
+};
+
+// What an import needs a person answered, asked by whichever front end
+// imports: the window with message boxes, kvtool from its options.
+class ImportQuestions {
+public:
+    enum class FileCodePage {
+        File,   // read the texts in the code page the file names, which the kit then takes
+        Kit,    // read them in the kit's
+        Cancel, // import nothing
+    };
+
+    virtual ~ImportQuestions() = default;
+    // The header of the file at `path` names code page `named`, one the
+    // kit offers, not the kit's `kit`.
+    virtual FileCodePage fileCodePage(const QString &path, int named, int kit) = 0;
+    // It names code page `named`, which the kit does not offer: read the
+    // texts in the kit's (true), or import nothing (false)?
+    virtual bool unofferedCodePage(const QString &path, int named) = 0;
+    // Some translations are refused (import.report says which): take the
+    // others?
+    virtual bool takeTheRest(const OpenKit::Import &import) = 0;
 };
 
 } // namespace orvanta

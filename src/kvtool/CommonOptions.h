@@ -1,9 +1,5 @@
 #pragma once
 
-#include "ToolOutput.h"
-#include "font/GlyphCache.h"
-#include "kit/OpenKit.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFont>
@@ -13,8 +9,9 @@
 
 namespace orvanta {
 
-// Options that several kvtool commands share: the code page, and the font
-// of a glyph capture as the font dialog would choose it.
+// Options that several kvtool commands share: the code page, the font of a
+// glyph capture as the font dialog would choose it, and the save's. Only
+// parsing: KitFolder opens and saves the kit with them.
 class CommonOptions {
 public:
     static QCommandLineOption codePage(const QString &fallback);
@@ -25,19 +22,6 @@ public:
     // The code page option of a command that works on a kit folder: without
     // it, the code page the kit remembers (KitSettings), else the locale's.
     static QCommandLineOption kitCodePage();
-
-    struct Font;
-
-    // A kit folder as a command works on it.
-    struct KitFolder {
-        OpenKit kit{QString()};
-        // An archive was damaged: the command was warned and works on
-        // what it still holds.
-        bool damaged = false;
-        // The exit code of a command that is done: Damaged instead of 0
-        // after a damaged archive.
-        int finish(int exitCode) const { return exitCode == 0 && damaged ? ToolOutput::Damaged : exitCode; }
-    };
 
     // The options of the commands that save the kit.
     struct SaveOptions {
@@ -52,43 +36,6 @@ public:
         SaveOptions();
         void addTo(QCommandLineParser &parser) const;
     };
-
-    // Opens the kit folder that the first positional argument names: the
-    // font (when `font` is given) and the code page it remembers, unless
-    // options say otherwise (remembered values are only read), then its
-    // texts and pictures as the kit loads them at start-up, with a warning
-    // for each damaged archive. A command that saves (`saving` given) first
-    // refuses while the kit is open in a window (unless --while-open) and
-    // takes the kit's save lock, so that what it reads is what its save
-    // replaces. Returns 0, or the exit code after reporting a wrong option,
-    // a missing folder, a kit without source texts, a window or a save
-    // lock in the way.
-    static int openKit(const QCommandLineParser &parser, const QCommandLineOption &codePage, const Font *font,
-                       KitFolder &folder, const SaveOptions *saving = nullptr);
-
-    // Saves the kit opened with `saving` as the save button does and says
-    // so, or reports why it could not; returns the exit code. Where the
-    // window would ask, a command refuses a save that writes fewer text
-    // records than lang.dat holds unless --allow-fewer-texts, and warns
-    // when the save replaces glyphs of another font or code page; a
-    // read-only lang.dat is replaced only with --force.
-    static int saveKit(KitFolder &folder, const QCommandLineParser &parser, const SaveOptions &saving);
-    // The game's standard glyphs and those the kit's next save writes (its
-    // glyph font in its code page), for the commands that measure texts.
-    struct Glyphs {
-        GlyphCache::Entry standard;
-        GlyphCache::Entry saved;
-    };
-
-    // For a command that measures the texts of a kit folder in glyphs
-    // (KITDIR, the font options and --codepage, described by
-    // `description`, besides any options of its own already in `parser`):
-    // parses `args`, opens the kit as openKit does and captures both glyph
-    // sets. Returns 0 with `kit` and `glyphs` set, or the exit code after
-    // reporting wrong use, a kit that cannot be built on or a font past the
-    // glyph files' limits.
-    static int openKitWithGlyphs(QCommandLineParser &parser, const QStringList &args, const QString &description,
-                                 KitFolder &folder, std::optional<Glyphs> &glyphs);
 
     struct Font {
         QCommandLineOption family;
@@ -109,20 +56,15 @@ public:
         std::optional<QFont> read(const QCommandLineParser &parser, int &exitCode) const;
 
         // For a command on a kit folder (options made with empty defaults):
-        // the font the kit remembers (else Arial 8), with the family and size
-        // given replacing its own, and the style options, when any is given,
-        // replacing its styles.
-        std::optional<QFont> readForKit(const QCommandLineParser &parser, int &exitCode, const QString &kitDir) const;
+        // `kitFont` (the one the kit remembers, else Arial 8), with the
+        // family and size given replacing its own, and the style options,
+        // when any is given, replacing its styles.
+        std::optional<QFont> readOver(const QCommandLineParser &parser, int &exitCode, QFont kitFont) const;
 
     private:
         std::optional<QFont> withFamilyAndSize(const QCommandLineParser &parser, QFont font, int &exitCode) const;
     };
 
-private:
-    // As chosenCodePage, with the kit's fallbacks when the option is not
-    // given.
-    static int chosenKitCodePage(const QCommandLineParser &parser, const QCommandLineOption &option,
-                                 const QString &kitDir);
 };
 
 } // namespace orvanta

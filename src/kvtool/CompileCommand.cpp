@@ -1,6 +1,6 @@
 #include "CompileCommand.h"
 
-#include "CommonOptions.h"
+#include "KitFolder.h"
 #include "ToolOutput.h"
 #include "pictures/PictureCatalogue.h"
 
@@ -109,13 +109,13 @@ int CompileCommand::run(const QStringList &args)
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)
         return ToolOutput::Misused;
-    CommonOptions::KitFolder folder;
-    if (const int failed = CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving))
+    KitFolder folder;
+    if (const int failed = folder.open(parser, codePage, &fontOptions, &saving))
         return failed;
 
     if (!takePictures(*choices, folder.kit))
         return ToolOutput::Failed;
-    return CommonOptions::saveKit(folder, parser, saving);
+    return folder.save(parser, saving);
 }
 
 } // namespace orvanta

@@ -2,10 +2,10 @@
 
 #include "PictureFitCommand.h"
 #include "ToolOutput.h"
+#include "kit/OpenKit.h"
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
 #include "pictures/PictureSlots.h"
-#include "pictures/TranslatedPictureCheck.h"
 
 #include <QCommandLineParser>
 
@@ -92,8 +92,8 @@ int PictureCommands::check(const QStringList &args)
         "kit's message: the refusal or why the file could not be loaded (exit code 1)."));
     if (row < 0)
         return ToolOutput::Misused;
-    const PictureSlots pictures;
-    const auto verdict = TranslatedPictureCheck::checkFile(parser.positionalArguments().at(1), *pictures.StandardPicture(row));
+    // As the kit judges a picture, before it offers any conversion.
+    const auto verdict = OpenKit(QString()).checkPicture(row, parser.positionalArguments().at(1));
     if (verdict.outcome == TranslatedPictureCheck::Outcome::Accepted) {
         ToolOutput::print(QStringLiteral("accepted"));
         return 0;

@@ -1,30 +1,13 @@
 #include "TextsCheckCommand.h"
 
-#include "CommonOptions.h"
+#include "KitFolder.h"
 #include "ToolOutput.h"
 #include "font/WiderTextCheck.h"
 #include "kit/KitSettings.h"
-#include "texts/CodePage.h"
 #include "texts/SpellingCheck.h"
 #include "texts/TextReview.h"
 
 namespace orvanta {
-
-namespace {
-
-// The spell check's dictionary the kit's settings remember, or "". What
-// else the settings hold was warned about when the kit was opened.
-QString rememberedSpellLanguage(const QString &kitDirectory)
-{
-    const KitSettings settings(kitDirectory);
-    const qsizetype known = settings.warnings().size();
-    const QString language = settings.spellLanguage().value_or(QString());
-    for (const QString &warning : settings.warnings().mid(known))
-        ToolOutput::warn(warning);
-    return language;
-}
-
-} // namespace
 
 int TextsCheckCommand::run(const QStringList &args)
 {
@@ -39,19 +22,21 @@ int TextsCheckCommand::run(const QStringList &args)
         "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
         "character inside that the original does not hold), inconsistent (another row of the same original holds another translation; rows not translated yet do not count), and with a dictionary spelling (a word of the translation "
         "that is not in the dictionary, nor in the kit's own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.");
-    CommonOptions::KitFolder folder;
-    std::optional<CommonOptions::Glyphs> glyphs;
+    KitFolder folder;
+    std::optional<KitFolder::Glyphs> glyphs;
     QCommandLineParser parser;
     const QCommandLineOption spell(QStringLiteral("spell"),
                                    QStringLiteral("Check the spelling with the Hunspell dictionary of this language "
                                                   "(e.g. en_US; default: the one the kit's window last used, if any)."),
                                    QStringLiteral("language"));
     parser.addOption(spell);
-    if (const int failed = CommonOptions::openKitWithGlyphs(parser, args, description, folder, glyphs))
+    if (const int failed = folder.openWithGlyphs(parser, args, description, glyphs))
         return failed;
-    TextChecker checker{folder.kit.codePage()};
-    checker.addCheck(WiderTextCheck::make(glyphs->standard, glyphs->saved));
-    const QString language = parser.isSet(spell) ? parser.value(spell) : rememberedSpellLanguage(folder.kit.directory());
+    std::shared_ptr<const SpellChecker> spelling;
+    // What else the settings hold was warned about when the kit was opened.
+    const QString language = parser.isSet(spell)
+        ? parser.value(spell)
+        : KitSettings(folder.kit.directory()).spellLanguage().value_or(QString());
     if (!language.isEmpty()) {
         const SpellingCheck::Opened opened = SpellingCheck::open(language, folder.kit.directory());
         // A dictionary asked for by name must be there; the remembered one
@@ -61,10 +46,9 @@ int TextsCheckCommand::run(const QStringList &args)
             return ToolOutput::fail(opened.problems.front());
         for (const FormatError &problem : opened.problems)
             ToolOutput::warn(QString::fromStdString(problem.text()));
-        if (opened.checker)
-            checker.addCheck(SpellingCheck::make(opened.checker, folder.kit.codePage()));
+        spelling = opened.checker;
     }
-    TextReview review{checker};
+    TextReview review{folder.kit.checker(glyphs->standard, glyphs->saved, spelling)};
     review.reviewAll(folder.kit.texts());
     if (const int widening = WiderTextCheck::widening(glyphs->standard, glyphs->saved, folder.kit.texts()))
         ToolOutput::warn(QStringLiteral("the font draws the game's texts %1% wider than the game's own glyphs; "

@@ -4,6 +4,7 @@
 #include "TextsCheckCommand.h"
 #include "TextsExportCommand.h"
 #include "TextsImportCommand.h"
+#include "TextsMigrateCommand.h"
 #include "TextsSuggestCommand.h"
 #include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
@@ -54,7 +55,7 @@ int TextsCommands::run(const QStringList &args)
     if (sub == QLatin1String("import"))
         return TextsImportCommand::run(rest);
     if (sub == QLatin1String("migrate"))
-        return TextsImportCommand::migrate(rest);
+        return TextsMigrateCommand::run(rest);
     if (sub == QLatin1String("check"))
         return TextsCheckCommand::run(rest);
     if (sub == QLatin1String("suggest"))

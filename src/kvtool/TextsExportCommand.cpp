@@ -1,10 +1,9 @@
 #include "TextsExportCommand.h"
 
-#include "CommonOptions.h"
+#include "KitFolder.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
 #include "kit/KitSettings.h"
-#include "texts/CodePage.h"
 
 #include <QCommandLineParser>
 
@@ -55,22 +54,14 @@ int TextsExportCommand::run(const QStringList &args)
                              .arg(parser.value(language)));
         return ToolOutput::Misused;
     }
-    CommonOptions::KitFolder folder;
-    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, folder))
+    KitFolder folder;
+    if (const int failed = folder.open(parser, codePage, nullptr))
         return failed;
 
-    // XLIFF carries each source's width in the game's own glyphs.
-    const auto standard =
-        chosen == TextExchange::Format::Xliff ? folder.kit.standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
-    if (!standard)
-        return ToolOutput::fail(standard.error());
-    const OpenKit &kit = folder.kit;
     const QString chosenLanguage =
-        parser.isSet(language) ? parser.value(language) : KitSettings(kit.directory()).language();
-    const auto bytes = TextExchange::exportTexts(
-        chosen, kit.texts(), kit.marks(), kit.codePage(), *standard ? &(*standard)->text : nullptr,
-        {kit.codePage().number(), chosenLanguage, QDateTime::currentDateTimeUtc()},
-        outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
+        parser.isSet(language) ? parser.value(language) : KitSettings(folder.kit.directory()).language();
+    const auto bytes = folder.kit.exportTexts(chosen, chosenLanguage,
+                                              outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());
     if (outPath.isEmpty()) {

@@ -1,13 +1,44 @@
 #include "TextsImportCommand.h"
 
 #include "ToolOutput.h"
-#include "exchange/TextExchange.h"
-#include "kit/KitMigration.h"
-#include "texts/CodePage.h"
-
-#include <QCommandLineParser>
 
 namespace orvanta {
+
+namespace {
+
+// What an import asks, answered from the command's options.
+class ToolImportQuestions : public ImportQuestions {
+public:
+    ToolImportQuestions(bool codePageGiven, bool skipRefused) : m_codePageGiven(codePageGiven), m_skipRefused(skipRefused) {}
+
+    // --codepage wins over the file's header.
+    FileCodePage fileCodePage(const QString &path, int named, int) override
+    {
+        if (m_codePageGiven)
+            return FileCodePage::Kit;
+        ToolOutput::warn(QStringLiteral("%1: read in code page %2, as its header says").arg(path).arg(named));
+        return FileCodePage::File;
+    }
+    bool unofferedCodePage(const QString &path, int named) override
+    {
+        if (!m_codePageGiven)
+            m_refusal = QStringLiteral("%1: its header names code page %2, which the kit does not offer; "
+                                       "give --codepage")
+                            .arg(path)
+                            .arg(named);
+        return m_codePageGiven;
+    }
+    bool takeTheRest(const OpenKit::Import &) override { return m_skipRefused; }
+
+    const QString &refusal() const { return m_refusal; }
+
+private:
+    bool m_codePageGiven;
+    bool m_skipRefused;
+    QString m_refusal;
+};
+
+} // namespace
 
 int TextsImportCommand::run(const QStringList &args)
 {
@@ -30,53 +61,22 @@ int TextsImportCommand::run(const QStringList &args)
     parser.addOption(skipRefused);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const CommonOptions::SaveOptions saving;
-    CommonOptions::KitFolder folder;
+    KitFolder folder;
     if (const int failed = openToSave(parser, args, codePage, saving, folder))
         return failed;
     const QString path = parser.positionalArguments().at(1);
-    const auto file = TextExchange::read(path);
-    if (!file)
-        return ToolOutput::fail(file.error());
-    if (!parser.isSet(codePage) && file->codePage && file->codePage != folder.kit.codePage().number()) {
-        if (!CodePage::supported().contains(file->codePage))
-            return ToolOutput::fail(QStringLiteral("%1: its header names code page %2, which the kit does not offer; "
-                                                   "give --codepage")
-                                        .arg(path)
-                                        .arg(file->codePage));
-        ToolOutput::warn(QStringLiteral("%1: read in code page %2, as its header says").arg(path).arg(file->codePage));
-        folder.kit.setCodePage(file->codePage);
-    }
-    return finish(folder, path, folder.kit.importEntries(file->entries), parser.isSet(skipRefused), parser, saving);
-}
-
-int TextsImportCommand::migrate(const QStringList &args)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Carries the translations of OLDKIT, a kit folder of an older game version (its kvmain.dat and "
-        "lang.dat), over to the kit in KITDIR and saves a new KITDIR/lang.dat as texts import does. Each old "
-        "translation goes to every row whose source text is the same, wherever it moved; a source that "
-        "changed a little (at least 80% alike) gets the old translation marked needs review; a row "
-        "translated in KITDIR already is never overwritten. The report (carried, carried for review, new "
-        "rows, translations of sources that are gone, rows left as they were) goes to standard error. Refuses "
-        "while the kit is open in a window, unless --while-open."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    parser.addPositionalArgument(QStringLiteral("oldkit"), QStringLiteral("The older kit folder."));
-    const QCommandLineOption codePage = CommonOptions::kitCodePage();
-    const CommonOptions::SaveOptions saving;
-    CommonOptions::KitFolder folder;
-    if (const int failed = openToSave(parser, args, codePage, saving, folder))
-        return failed;
-    const QString oldKit = parser.positionalArguments().at(1);
-    auto outcome = KitMigration::fromOlderKit(oldKit, folder.kit.texts());
-    if (!outcome)
-        return ToolOutput::fail(outcome.error());
-    return finish(folder, oldKit, folder.kit.imported(std::move(*outcome)), false, parser, saving);
+    ToolImportQuestions questions(parser.isSet(codePage), parser.isSet(skipRefused));
+    const auto import = folder.kit.importFile(path, questions);
+    if (!import)
+        return ToolOutput::fail(import.error());
+    if (!*import)
+        return ToolOutput::fail(questions.refusal());
+    return finish(folder, path, **import, parser, saving);
 }
 
 int TextsImportCommand::openToSave(QCommandLineParser &parser, const QStringList &args,
                                    const QCommandLineOption &codePage, const CommonOptions::SaveOptions &saving,
-                                   CommonOptions::KitFolder &folder)
+                                   KitFolder &folder)
 {
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
@@ -84,17 +84,16 @@ int TextsImportCommand::openToSave(QCommandLineParser &parser, const QStringList
     saving.addTo(parser);
     if (!ToolOutput::parse(parser, args, 2))
         return ToolOutput::Misused;
-    return CommonOptions::openKit(parser, codePage, &fontOptions, folder, &saving);
+    return folder.open(parser, codePage, &fontOptions, &saving);
 }
 
-int TextsImportCommand::finish(CommonOptions::KitFolder &folder, const QString &what, const OpenKit::Import &import,
-                               bool skipRefused, const QCommandLineParser &parser,
-                               const CommonOptions::SaveOptions &saving)
+int TextsImportCommand::finish(KitFolder &folder, const QString &what, const OpenKit::Import &import,
+                               const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving)
 {
     ToolOutput::report(what + QStringLiteral(": ") + import.report.first());
     for (qsizetype i = 1; i < import.report.size(); ++i)
         ToolOutput::report(QStringLiteral("  ") + import.report[i]);
-    if (import.outcome.report.anyRefused() && !skipRefused)
+    if (!import.taken)
         return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
                                                "rest with --skip-refused"));
     if (import.outcome.changes.isEmpty() && import.outcome.marks.isEmpty()) {
@@ -102,7 +101,7 @@ int TextsImportCommand::finish(CommonOptions::KitFolder &folder, const QString &
         return folder.finish(0);
     }
     folder.kit.apply(import);
-    return CommonOptions::saveKit(folder, parser, saving);
+    return folder.save(parser, saving);
 }
 
 } // namespace orvanta

@@ -1,6 +1,6 @@
 #include "TextsSuggestCommand.h"
 
-#include "CommonOptions.h"
+#include "KitFolder.h"
 #include "ToolOutput.h"
 #include "kit/KitSettings.h"
 #include "kit/KitSuggestions.h"
@@ -38,8 +38,8 @@ int TextsSuggestCommand::run(const QStringList &args)
         ToolOutput::fail(QStringLiteral("ROW must be a row number from 1, not \"%1\"").arg(rowArgument));
         return ToolOutput::Misused;
     }
-    CommonOptions::KitFolder folder;
-    if (const int failed = CommonOptions::openKit(parser, codePage, nullptr, folder))
+    KitFolder folder;
+    if (const int failed = folder.open(parser, codePage, nullptr))
         return failed;
     const OpenKit &kit = folder.kit;
     if (rowNumber > kit.texts().rowCount())

@@ -1,6 +1,6 @@
 #include "TextsWidthsCommand.h"
 
-#include "CommonOptions.h"
+#include "KitFolder.h"
 #include "ToolOutput.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextTable.h"
@@ -14,10 +14,10 @@ int TextsWidthsCommand::run(const QStringList &args)
         "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
         "in the game's standard glyphs (Arial 8, code page 1252), the translation in the glyphs the next save "
         "would write (the kit's font and code page, or those given).");
-    CommonOptions::KitFolder folder;
-    std::optional<CommonOptions::Glyphs> glyphs;
+    KitFolder folder;
+    std::optional<KitFolder::Glyphs> glyphs;
     QCommandLineParser parser;
-    if (const int failed = CommonOptions::openKitWithGlyphs(parser, args, description, folder, glyphs))
+    if (const int failed = folder.openWithGlyphs(parser, args, description, glyphs))
         return failed;
     const GameTextRenderer &source = glyphs->standard->text;
     const GameTextRenderer &translation = glyphs->saved->text;

@@ -5,12 +5,40 @@
 #include "document/KitDocument.h"
 #include "exchange/TextExchange.h"
 #include "io/FileSaver.h"
-#include "kit/KitMigration.h"
 #include "kit/KitSettings.h"
 
 #include <QFileInfo>
 
 namespace orvanta {
+
+namespace {
+
+// What an import asks, asked with message boxes.
+class WindowImportQuestions : public ImportQuestions {
+public:
+    WindowImportQuestions(QWidget *parent, const QString &description) : m_parent(parent), m_description(description) {}
+
+    FileCodePage fileCodePage(const QString &path, int named, int kit) override
+    {
+        switch (Messages::askFileCodePage(m_parent, path, named, kit)) {
+        case QMessageBox::Yes: return FileCodePage::File;
+        case QMessageBox::No: return FileCodePage::Kit;
+        default: return FileCodePage::Cancel;
+        }
+    }
+    // The window reads such a file in the kit's code page without asking.
+    bool unofferedCodePage(const QString &, int) override { return true; }
+    bool takeTheRest(const OpenKit::Import &import) override
+    {
+        return Messages::askImportTheRest(m_parent, m_description, import.report);
+    }
+
+private:
+    QWidget *m_parent;
+    QString m_description;
+};
+
+} // namespace
 
 ExchangeActions::ExchangeActions(KitDocument &document, KitSettings &settings, QWidget *page)
     : QObject(page)
@@ -62,13 +90,7 @@ void ExchangeActions::exportTexts()
     // A name of another kind is written in the format of the chosen filter.
     const auto format = TextExchange::formatOf(path).value_or(
         TextExchange::formatNamed(m_exportDialog->defaultSuffix()).value_or(TextExchange::Format::Po));
-    // XLIFF carries each source's width in the game's own glyphs.
-    const auto standard = format == TextExchange::Format::Xliff ? m_document.standardGlyphs()
-                                                                : Result<GlyphCache::Entry>(nullptr);
-    const auto bytes = TextExchange::exportTexts(
-        format, m_document.texts(), m_document.marks(), m_document.codePage(),
-        standard && *standard ? &(*standard)->text : nullptr,
-        {m_document.codePage().number(), m_settings.language(), QDateTime::currentDateTimeUtc()}, path);
+    const auto bytes = m_document.exportTexts(format, m_settings.language(), path);
     const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
     if (!written)
         Messages::showError(m_page, QString::fromStdString(written.error().text()));
@@ -79,22 +101,13 @@ void ExchangeActions::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const auto file = TextExchange::read(path);
-    if (!file) {
-        Messages::showError(m_page, QString::fromStdString(file.error().text()));
-        return;
-    }
-    // A file exported in another code page holds letters the kit's may not: ask.
-    int codePage = m_document.codePage().number();
-    if (file->codePage && file->codePage != codePage && CodePage::isSupported(file->codePage)) {
-        switch (Messages::askFileCodePage(m_page, path, file->codePage, codePage)) {
-        case QMessageBox::Yes: codePage = file->codePage; break;
-        case QMessageBox::No: break;
-        default: return;
-        }
-    }
-    applyImport(m_document.kit().importEntries(file->entries, CodePage(codePage)), Messages::importDescription(path),
-                codePage);
+    const QString description = Messages::importDescription(path);
+    WindowImportQuestions questions(m_page, description);
+    const auto import = m_document.kit().importFile(path, questions);
+    if (!import)
+        Messages::showError(m_page, QString::fromStdString(import.error().text()));
+    else if (*import)
+        applyImport(**import, description);
 }
 
 void ExchangeActions::takeFromOlderKit()
@@ -110,22 +123,21 @@ void ExchangeActions::takeFromOlderKit()
     if (m_olderKitDialog->exec() != QDialog::Accepted)
         return;
     const QString folder = m_olderKitDialog->selectedFiles().value(0);
-    auto outcome = KitMigration::fromOlderKit(folder, m_document.texts());
-    if (!outcome) {
-        Messages::showError(m_page, QString::fromStdString(outcome.error().text()));
-        return;
-    }
-    applyImport(m_document.kit().imported(std::move(*outcome)), Messages::olderKitDescription(folder),
-                m_document.codePage().number());
+    const QString description = Messages::olderKitDescription(folder);
+    WindowImportQuestions questions(m_page, description);
+    const auto import = m_document.kit().importOlderKit(folder, questions);
+    if (!import)
+        Messages::showError(m_page, QString::fromStdString(import.error().text()));
+    else
+        applyImport(*import, description);
 }
 
-void ExchangeActions::applyImport(const OpenKit::Import &import, const QString &description, int codePage)
+void ExchangeActions::applyImport(const OpenKit::Import &import, const QString &description)
 {
-    const bool refused = import.outcome.report.anyRefused();
-    if (refused && !Messages::askImportTheRest(m_page, description, import.report))
+    if (!import.taken)
         return;
-    m_document.applyImport(import.outcome, description, codePage);
-    if (!refused)
+    m_document.applyImport(import.outcome, description, import.codePage);
+    if (!import.outcome.report.anyRefused())
         Messages::importReport(m_page, description, import.report);
 }
 

@@ -20,7 +20,9 @@ class KitSettings;
 // - "Take translations from an older kit..." ("OlderKitDialog"): an older
 //   kit folder's translations carried over (KitMigration), as one step.
 // An import or migration that refuses some translations asks before the
-// rest is taken, and one that refuses none reports what it did.
+// rest is taken, and one that refuses none reports what it did. The kit
+// decides (OpenKit::importFile, importOlderKit, exportTexts); these ask and
+// show.
 class ExchangeActions : public QObject {
     Q_OBJECT
 
@@ -37,10 +39,10 @@ public slots:
 private:
     // The file chosen in the export or import dialog; empty when cancelled.
     QString chooseTextsFile(QFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
-    // Shows what an import or migration does and applies it as one step
-    // named `description`, asking first when some translations are refused;
-    // `codePage` is the one it was read in (the kit takes it with the step).
-    void applyImport(const OpenKit::Import &import, const QString &description, int codePage);
+    // Applies an import or migration the translator took as one step named
+    // `description` (the kit takes the code page it was read in with the
+    // step) and shows what it did.
+    void applyImport(const OpenKit::Import &import, const QString &description);
 
     KitDocument &m_document;
     KitSettings &m_settings;
