@@ -27,8 +27,8 @@ public:
 
 void WholeSave(benchmark::State &state)
 {
-    QTemporaryDir kit;
-    const QString dir = kit.path() + QLatin1Char('/');
+    QTemporaryDir folder;
+    const QString dir = folder.path() + QLatin1Char('/');
     QFile::copy(QStringLiteral(ORVANTA_KIT_DIR "/kvmain.dat"), dir + QStringLiteral("kvmain.dat"));
     OpenKit kit(dir);
     kit.setCodePage(1252);
