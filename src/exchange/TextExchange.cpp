@@ -4,12 +4,12 @@
 #include "PoFile.h"
 #include "XliffFile.h"
 #include "font/GameTextRenderer.h"
+#include "io/FileReader.h"
 #include "texts/CodePage.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 
 namespace orvanta {
@@ -109,12 +109,10 @@ Result<ExchangeFile> TextExchange::read(const QString &path)
     if (!format)
         return FormatError::general(name,
                                     "not a texts file: the name must end in .csv, .po, .pot, .xlf or .xliff");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FormatError::general(name, "cannot be opened: " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FormatError::general(name, "cannot be read: " + file.errorString().toStdString());
+    const auto read = FileReader::read(path, FileReader::ExchangeCap);
+    if (!read)
+        return read.error();
+    const QByteArray &bytes = *read;
     switch (*format) {
     case Format::Csv:
         return CsvFile::read(bytes, name);

@@ -1,5 +1,7 @@
 #include "KitOpenLock.h"
 
+#include "io/FileReader.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +11,8 @@ namespace orvanta {
 const QString KitOpenLock::FileName = QStringLiteral("orvanta-kit.open.lock");
 
 KitOpenLock::KitOpenLock(const QString &kitDirectory)
-    : m_lock(QDir(kitDirectory).filePath(FileName))
+    : m_path(QDir(kitDirectory).filePath(FileName))
+    , m_lock(m_path)
 {
     // The lock is held as long as the window lives, hours maybe: only a
     // holder that no longer runs makes it stale, never its age.
@@ -18,6 +21,11 @@ KitOpenLock::KitOpenLock(const QString &kitDirectory)
 
 KitOpenLock::State KitOpenLock::tryLock()
 {
+    // QLockFile reads what stands there: a pipe would hold the window's
+    // start for ever. Whatever is not a lock file marks nothing.
+    const QFileInfo info(m_path);
+    if ((info.exists() || info.isSymLink()) && !FileReader::check(m_path, FileReader::LockCap))
+        return State::Unmarked;
     if (m_lock.tryLock(0))
         return State::Held;
     return m_lock.error() == QLockFile::LockFailedError ? State::HeldElsewhere : State::Unmarked;

@@ -33,6 +33,7 @@ public:
     static std::optional<QString> windowHolding(const QString &kitDirectory);
 
 private:
+    QString m_path;
     QLockFile m_lock;
 };
 

@@ -1,11 +1,14 @@
 #include "KitSettings.h"
 
 #include "core/ArchiveDirectoryCheck.h"
+#include "io/FileReader.h"
+#include "io/ShownText.h"
 #include "texts/CodePage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 
 #include <climits>
@@ -31,11 +34,15 @@ const QString TextsLanguage = QStringLiteral("texts/language");
 const QString TextsSpelling = QStringLiteral("texts/spelling");
 const QString TextsMemories = QStringLiteral("texts/memories");
 
+// How many unknown keys are named one by one; the rest are counted.
+constexpr qsizetype UnknownKeysShown = 20;
+
 // A key or value from the file as a warning shows it: escaped as entry
-// names are, so a binary file cannot put control codes on a terminal.
+// names are, so a binary file cannot put control codes on a terminal, and
+// cut (ShownText), so a binary file cannot fill the screen.
 QString shown(const QString &text)
 {
-    return QString::fromStdString(ArchiveDirectoryCheck::printable(text.toStdString()));
+    return ShownText::capped(QString::fromStdString(ArchiveDirectoryCheck::printable(text.toStdString())));
 }
 
 } // namespace
@@ -43,26 +50,39 @@ QString shown(const QString &text)
 const QString KitSettings::FileName = QStringLiteral("orvanta-kit.ini");
 
 KitSettings::KitSettings(const QString &kitDirectory)
-    : m_settings(std::make_unique<QSettings>(QDir(kitDirectory).filePath(FileName), QSettings::IniFormat))
+    : m_fileName(QDir(kitDirectory).filePath(FileName))
 {
-    const QFileInfo file(fileName());
-    if (file.exists() && (!file.isFile() || !file.isReadable() || m_settings->status() != QSettings::NoError)) {
-        // Nothing of a file that cannot be read is trusted, and it is not
-        // overwritten either: the translator may want to mend it.
+    // Nothing of a file that cannot be read is trusted, and it is not
+    // overwritten either: the translator may want to mend it. A pipe or a
+    // device in its place is never handed to QSettings, which would wait on
+    // it or read without end.
+    const QFileInfo file(m_fileName);
+    const bool present = file.exists() || file.isSymLink();
+    const Status checked = present ? FileReader::check(m_fileName, FileReader::SettingsCap) : Status(Done{});
+    m_settings = std::make_unique<QSettings>(checked ? m_fileName : QString(), QSettings::IniFormat);
+    if (!checked || (present && (!file.isReadable() || m_settings->status() != QSettings::NoError))) {
         m_unreadable = true;
-        m_warnings.append(QStringLiteral("%1: cannot be read; the kit's defaults are used")
-                              .arg(QDir::toNativeSeparators(fileName())));
+        m_warnings.append(QStringLiteral("%1; the kit's defaults are used")
+                              .arg(checked ? QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(m_fileName))
+                                           : QString::fromStdString(checked.error().text())));
         return;
     }
-    const QStringList known = {FontFamily,    FontSize,      FontBold,       FontItalic,
-                               FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
-                               WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                               WindowSheetZoom, TextsLanguage, TextsSpelling, TextsMemories};
+    const QSet<QString> known = {FontFamily,    FontSize,      FontBold,       FontItalic,
+                                 FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
+                                 WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
+                                 WindowSheetZoom, TextsLanguage, TextsSpelling, TextsMemories};
+    qsizetype unknown = 0;
     for (const QString &key : m_settings->allKeys()) {
-        if (!known.contains(key))
+        if (known.contains(key))
+            continue;
+        if (++unknown <= UnknownKeysShown)
             m_warnings.append(QStringLiteral("%1: \"%2\" is no setting of the kit; ignored")
                                   .arg(QDir::toNativeSeparators(fileName()), shown(key)));
     }
+    if (unknown > UnknownKeysShown)
+        m_warnings.append(QStringLiteral("%1: and %2 more keys that are no setting of the kit; ignored")
+                              .arg(QDir::toNativeSeparators(fileName()))
+                              .arg(unknown - UnknownKeysShown));
     m_values.glyphFont = readGlyphFont(m_warnings);
     m_values.codePage = readCodePage(m_warnings);
     m_values.windowGeometry = m_settings->value(WindowGeometry).toByteArray();
@@ -82,7 +102,7 @@ KitSettings::~KitSettings() = default;
 
 QString KitSettings::fileName() const
 {
-    return m_settings->fileName();
+    return m_fileName;
 }
 
 QString KitSettings::text(const QString &key) const

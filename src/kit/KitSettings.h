@@ -115,6 +115,7 @@ private:
     QStringList readMemories() const;
     void write(const QString &key, const QVariant &value);
 
+    QString m_fileName;
     std::unique_ptr<QSettings> m_settings;
     bool m_unreadable = false;
     Values m_values;

@@ -1,9 +1,11 @@
 #include "KitDictionary.h"
 
+#include "io/FileReader.h"
 #include "io/FileSaver.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace orvanta {
@@ -17,25 +19,34 @@ QString KitDictionary::path(const QString &kitDirectory)
 
 Result<QStringList> KitDictionary::read(const QString &kitDirectory)
 {
-    QFile file(path(kitDirectory));
-    const std::string name = QDir::toNativeSeparators(file.fileName()).toStdString();
-    if (!file.exists())
+    const QString file = path(kitDirectory);
+    const std::string name = QDir::toNativeSeparators(file).toStdString();
+    if (!QFile::exists(file))
         return QStringList();
-    if (!file.open(QIODevice::ReadOnly))
-        return FormatError::general(name, "cannot be read: " + file.errorString().toStdString());
-    QByteArray bytes = file.readAll();
+    auto read = FileReader::read(file, FileReader::KitFileCap);
+    if (!read)
+        return read.error();
+    QByteArrayView bytes = *read;
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+        bytes = bytes.sliced(3);
     QStringList words;
+    QSet<QString> seen;
     qsizetype lineNumber = 0;
-    for (const QByteArray &line : bytes.split('\n')) {
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        start = end + 1;
         ++lineNumber;
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         const QString word = QString(decoder.decode(line)).trimmed();
         if (decoder.hasError())
             return FormatError::onLine(name, lineNumber, "is not UTF-8 text");
-        if (!word.isEmpty() && !words.contains(word))
+        if (!word.isEmpty() && !seen.contains(word)) {
+            seen.insert(word);
             words.append(word);
+        }
     }
     return words;
 }

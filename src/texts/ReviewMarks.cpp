@@ -1,6 +1,7 @@
 #include "ReviewMarks.h"
 
 #include "TabSeparated.h"
+#include "io/FileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,13 +126,12 @@ Result<ReviewMarks> ReviewMarks::fromFile(const QByteArray &bytes, const QString
 
 Result<ReviewMarks> ReviewMarks::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return ReviewMarks();
-    if (!file.open(QIODevice::ReadOnly))
-        return FormatError::general(QDir::toNativeSeparators(path).toStdString(),
-                                    "cannot be read: " + file.errorString().toStdString());
-    return fromFile(file.readAll(), path);
+    const auto bytes = FileReader::read(path, FileReader::KitFileCap);
+    if (!bytes)
+        return bytes.error();
+    return fromFile(*bytes, path);
 }
 
 Result<QString> ReviewMarks::keepAside(const QString &path)

@@ -113,3 +113,23 @@ TEST(KitSettings, AFolderInThePlaceOfTheFileIsAWarningAndIsLeftAlone)
     EXPECT_FALSE(settings.warnings().isEmpty());
     EXPECT_TRUE(QFileInfo(kit.path(KitSettings::FileName)).isDir());
 }
+
+// A file of a thousand unknown keys, one of them 5,000 characters long,
+// gives a screenful of warnings: each key cut, the keys past the first 20
+// counted in one line.
+TEST(KitSettings, WarningsAreCutAndCounted)
+{
+    TempKit kit;
+    QByteArray ini = "[junk]\n" + QByteArray(5000, 'a') + "=1\n";
+    for (int i = 1; i < 1000; ++i)
+        ini += "key" + QByteArray::number(i) + "=1\n";
+    kit.write(KitSettings::FileName, ini);
+    const KitSettings settings(kit.dir());
+    const QStringList warnings = settings.warnings();
+    ASSERT_EQ(warnings.size(), 21) << warnings.join('\n').toStdString();
+    const QString file = QDir::toNativeSeparators(kit.path(KitSettings::FileName));
+    EXPECT_TRUE(warnings.contains(file + ": \"junk/" + QString(35, QLatin1Char('a'))
+                                  + "... (4965 more characters)\" is no setting of the kit; ignored"))
+        << warnings.join('\n').toStdString();
+    EXPECT_EQ(warnings.last(), file + ": and 980 more keys that are no setting of the kit; ignored");
+}
