@@ -1,6 +1,8 @@
 #include "CsvFile.h"
 
 #include "io/PlatformMemory.h"
+#include "io/ShownText.h"
+#include "io/Utf8Lines.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -67,27 +69,6 @@ qsizetype lineBreaks(QStringView text)
             ++count;
     }
     return count;
-}
-
-// The line, counted from 1, of the first bytes in `file` that are not
-// UTF-8. No UTF-8 sequence holds a CR or LF byte, so lines are checked
-// one by one.
-qsizetype firstNonUtf8Line(QByteArrayView file)
-{
-    qsizetype line = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= file.size(); ++i) {
-        const bool end = i == file.size() || file[i] == '\n' || (file[i] == '\r' && (i + 1 == file.size() || file[i + 1] != '\n'));
-        if (!end)
-            continue;
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = decoder.decode(file.sliced(start, i - start));
-        if (decoder.hasError())
-            return line;
-        ++line;
-        start = i + 1;
-    }
-    return line;
 }
 
 // Splits decoded CSV text into records of fields, counting lines as it goes.
@@ -202,7 +183,7 @@ Result<std::array<qsizetype, ColumnCount>> columnsOf(const QStringList &fields, 
         const QString name = fields[i].trimmed().toLower();
         const auto known = std::find(ColumnNames.begin(), ColumnNames.end(), name);
         if (known == ColumnNames.end())
-            return wrong("the header names a column \"" + fields[i].left(40).toStdString() + "\" the kit does not know (it reads \""
+            return wrong("the header names a column \"" + ShownText::capped(fields[i]).toStdString() + "\" the kit does not know (it reads \""
                          + seen.left(80).toStdString() + "\")");
         qsizetype &column = columns[std::size_t(known - ColumnNames.begin())];
         if (column >= 0)
@@ -279,7 +260,7 @@ Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileN
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(file);
     if (decoder.hasError())
-        return FormatError::onLine(fileName, std::uint64_t(firstNonUtf8Line(file)),
+        return FormatError::onLine(fileName, std::uint64_t(Utf8Lines::firstBadLine(file).value_or(1)),
                                    "not UTF-8 text; save the file as CSV in UTF-8");
 
     RecordReader reader(text, fileName);
@@ -313,7 +294,7 @@ Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileN
         const auto needsReview = needsReviewOf(cell(NeedsReviewColumn));
         if (!needsReview)
             return FormatError::onLine(fileName, std::uint64_t(line),
-                                       "needs_review is \"" + cell(NeedsReviewColumn).left(40).toStdString()
+                                       "needs_review is \"" + ShownText::capped(cell(NeedsReviewColumn)).toStdString()
                                            + "\"; write yes or leave it empty");
         entry.needsReview = *needsReview;
         entry.note = cell(NoteColumn);

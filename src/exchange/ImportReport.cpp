@@ -1,5 +1,6 @@
 #include "ImportReport.h"
 
+#include "io/ShownText.h"
 #include "texts/TextFile.h"
 
 namespace orvanta {
@@ -48,7 +49,7 @@ void ImportReport::add(Reason reason, const QString &where)
 {
     Tally &tally = m_reasons[std::size_t(reason)];
     if (tally.count++ < RowsKept)
-        tally.rows.append(where);
+        tally.rows.append(ShownText::capped(where));
 }
 
 QStringList ImportReport::lines(int codePage) const

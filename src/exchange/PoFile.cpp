@@ -1,6 +1,7 @@
 #include "PoFile.h"
 
 #include "io/PlatformFiles.h"
+#include "io/Utf8Lines.h"
 #include "texts/TextFile.h"
 
 #include <QStringDecoder>
@@ -302,23 +303,6 @@ std::pair<qsizetype, QByteArray> firstZero(QByteArrayView file)
     return {0, {}};
 }
 
-// The first line of `file` that is not UTF-8, 0 when every line is. gettext's
-// library finds it itself only where it has iconv (not on Windows).
-qsizetype firstLineNotUtf8(QByteArrayView file)
-{
-    qsizetype line = 1;
-    for (qsizetype from = 0; from < file.size(); ++line) {
-        qsizetype end = file.indexOf('\n', from);
-        end = end < 0 ? file.size() : end;
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString text = utf8.decode(file.sliced(from, end - from)); // decodes only when made a QString
-        if (utf8.hasError())
-            return line;
-        from = end + 1;
-    }
-    return 0;
-}
-
 // The charset that the header's Content-Type names; UTF-8 when it names
 // none or the template's placeholder.
 QByteArray charsetOf(const char *header)
@@ -460,7 +444,9 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
         if (!decoded) {
             const std::string what = "the entry of row \"" + entry.row.toStdString() + "\" is not "
                                    + charset.toStdString() + " text";
-            const qsizetype line = charset.compare("UTF-8", Qt::CaseInsensitive) == 0 ? firstLineNotUtf8(file) : 0;
+            // gettext's library finds the line itself only where it has iconv (not on Windows).
+            const qsizetype line =
+                charset.compare("UTF-8", Qt::CaseInsensitive) == 0 ? Utf8Lines::firstBadLine(file).value_or(0) : 0;
             return line > 0 ? FormatError::onLine(fileName, std::uint64_t(line), what)
                             : FormatError::general(fileName, what);
         }

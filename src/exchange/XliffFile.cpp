@@ -1,10 +1,14 @@
 #include "XliffFile.h"
 
+#include "io/ShownText.h"
+#include "io/Utf8Lines.h"
 #include "texts/TextFile.h"
 
 #include <QHash>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <optional>
 
 namespace orvanta {
 
@@ -13,6 +17,60 @@ namespace {
 const QString XliffNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 const QString KitNamespace = QStringLiteral("urn:orvanta:kit");
 const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
+
+// QXmlStreamReader compares each attribute of an element with every other
+// one (a repeated attribute is an error), so one tag of 300,000 attributes
+// takes minutes. No element the kit reads carries more than a handful: a
+// tag with more than MostAttributes is refused before the reader sees it,
+// by one pass over the bytes. Returns that tag's line.
+constexpr qsizetype MostAttributes = 256;
+
+std::optional<std::uint64_t> crowdedTagLine(QByteArrayView file)
+{
+    std::uint64_t line = 1;
+    const auto skipTo = [&](qsizetype from, QByteArrayView mark) {
+        qsizetype end = file.indexOf(mark, from);
+        end = end < 0 ? file.size() : end + mark.size();
+        line += std::uint64_t(file.sliced(from, end - from).count('\n'));
+        return end;
+    };
+    for (qsizetype i = 0; i < file.size();) {
+        const char c = file[i];
+        if (c != '<') {
+            line += c == '\n';
+            ++i;
+            continue;
+        }
+        const QByteArrayView rest = file.sliced(i);
+        if (rest.startsWith("<!--")) {
+            i = skipTo(i, "-->");
+        } else if (rest.startsWith("<![CDATA[")) {
+            i = skipTo(i, "]]>");
+        } else if (rest.startsWith("<?")) {
+            i = skipTo(i, "?>");
+        } else {
+            const std::uint64_t tagLine = line;
+            qsizetype attributes = 0;
+            char quote = 0;
+            for (++i; i < file.size(); ++i) {
+                const char t = file[i];
+                line += t == '\n';
+                if (quote) {
+                    quote = t == quote ? 0 : quote;
+                } else if (t == '"' || t == '\'') {
+                    quote = t;
+                } else if (t == '=') {
+                    if (++attributes > MostAttributes)
+                        return tagLine;
+                } else if (t == '>') {
+                    ++i;
+                    break;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
 
 // The first character of `text` that XML 1.0 cannot carry, or -1.
 qsizetype firstUnwritable(QStringView text)
@@ -128,6 +186,10 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
 
 Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fileName)
 {
+    if (const auto line = crowdedTagLine(file))
+        return FormatError::onLine(fileName, *line,
+                                   "a tag with more than " + std::to_string(MostAttributes)
+                                       + " attributes; no XLIFF element has so many");
     // Read in place: the file may be tens of megabytes.
     QXmlStreamReader xml(QByteArray::fromRawData(file.data(), file.size()));
     ExchangeFile read;
@@ -179,7 +241,7 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
                     return fail("a trans-unit without id");
                 const QString id = attributes.value(QStringLiteral("id")).toString();
                 if (const auto earlier = ids.constFind(id); earlier != ids.cend())
-                    return fail("the trans-unit id \"" + id.left(40).toStdString() + "\" came before, on line "
+                    return fail("the trans-unit id \"" + ShownText::capped(id).toStdString() + "\" came before, on line "
                                 + std::to_string(*earlier));
                 ids.insert(id, xml.lineNumber());
                 unit = ExchangeEntry{};
@@ -207,7 +269,7 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
                 const QString language = attributes.value(XmlNamespace, QStringLiteral("lang")).toString();
                 if (!language.isEmpty() && !targetLanguage.isEmpty()
                     && language.compare(targetLanguage, Qt::CaseInsensitive) != 0)
-                    return fail("the target of unit \"" + unit.row.left(40).toStdString() + "\" is in "
+                    return fail("the target of unit \"" + ShownText::capped(unit.row).toStdString() + "\" is in "
                                 + language.toStdString() + ", the file's target-language is "
                                 + targetLanguage.toStdString());
                 unit.needsReview = unit.needsReview || needsReview(attributes.value(QStringLiteral("state")));
@@ -242,10 +304,20 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
             break;
         }
     }
+    // An error before the first element (a wrong encoding, bytes that are
+    // not UTF-8) is said as such; only a file that ends first holds none.
+    if (xml.hasError() && !(root && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)) {
+        // Qt names the line it had reached, not that of the bytes it could
+        // not decode.
+        const QStringView encoding = xml.documentEncoding();
+        if (encoding.isEmpty() || encoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0) {
+            if (const auto line = Utf8Lines::firstBadLine(file))
+                return FormatError::onLine(fileName, std::uint64_t(*line), "not UTF-8 text; save the file in UTF-8");
+        }
+        return fail("not well-formed XML: " + xml.errorString().toStdString());
+    }
     if (root)
         return FormatError::general(fileName, "not an XLIFF file: it holds no XML element");
-    if (xml.hasError())
-        return fail("not well-formed XML: " + xml.errorString().toStdString());
     return read;
 }
 

@@ -203,3 +203,14 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
         }
     }
 }
+
+// A row name of any length (a resname of 16 million digits) is echoed cut,
+// the rest counted, so the report stays a few lines.
+TEST(TextImport, ALongRowNameIsEchoedCutAndCounted)
+{
+    const QString row(100000, QLatin1Char('7'));
+    const auto outcome = TextImport::compute({{row, QStringLiteral("x"), QStringLiteral("y")}}, sampleTable(), CodePage(1252));
+    EXPECT_EQ(outcome.report.lines(1252).value(1),
+              "skipped, no such row in the kit: 1 (row " + QString(40, QLatin1Char('7'))
+                  + QStringLiteral("... (99960 more characters))"));
+}

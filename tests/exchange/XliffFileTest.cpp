@@ -91,6 +91,9 @@ TEST(XliffFile, WritesOneUnitPerRowWithStateLimitsAndWidthAndReadsItBack)
 TEST(XliffFile, BadInputIsAnErrorNamingTheLineAndNothingIsFetchedOrExpanded)
 {
     const QByteArray good = "<trans-unit id=\"1\"><source>a</source><target>b</target></trans-unit>";
+    QByteArray crowded;
+    for (int i = 0; i < 300000; ++i)
+        crowded += " a" + QByteArray::number(i) + "=\"'>\"";
     const struct {
         QByteArray file;
         const char *error;
@@ -107,6 +110,13 @@ TEST(XliffFile, BadInputIsAnErrorNamingTheLineAndNothingIsFetchedOrExpanded)
          "t.xlf: line 4: the target of unit \"1\" is in de, the file's target-language is ru"},
         {"<?xml version=\"1.0\"?><html><body/></html>", "t.xlf: line 1: not an XLIFF file: its root element is <html>"},
         {"", "t.xlf: not an XLIFF file: it holds no XML element"},
+        // What is wrong before the first element is said, on its line.
+        {"<?xml version=\"1.0\" encoding=\"FOO\"?>\n<xliff/>", "t.xlf: line 1: not well-formed XML: "},
+        {"<?xml version=\"1.0\"?>\n<x\xFF\xFEliff/>", "t.xlf: line 2: not UTF-8 text; save the file in UTF-8"},
+        // Hundreds of attributes on one tag are refused before the XML
+        // reader, which compares each with every other, sees them.
+        {unit("<trans-unit id=\"1\"" + crowded + "><source>a</source></trans-unit>"),
+         "t.xlf: line 4: a tag with more than 256 attributes; no XLIFF element has so many"},
     };
     for (const auto &c : cases) {
         const auto read = XliffFile::read(c.file, "t.xlf");
