@@ -1,5 +1,6 @@
 #include "SpellChecker.h"
 
+#include "io/FileReader.h"
 #include "io/PlatformFiles.h"
 
 #include <hunspell.hxx>
@@ -12,6 +13,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace orvanta {
 
@@ -104,14 +107,62 @@ const QHash<int, QStringList> &codePageLanguages()
 }
 
 // The SET line of an .aff file: Hunspell's default when there is none.
-QString affEncoding(QFile &aff)
+QString affEncoding(QByteArrayView aff)
 {
-    while (!aff.atEnd()) {
-        const QByteArray line = aff.readLine().trimmed();
-        if (line.startsWith("SET ") || line.startsWith("SET\t"))
-            return QString::fromLatin1(line.mid(4).trimmed());
+    for (const QByteArray &line : aff.toByteArray().split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith("SET ") || trimmed.startsWith("SET\t"))
+            return QString::fromLatin1(trimmed.mid(4).trimmed());
     }
     return QStringLiteral("ISO8859-1");
+}
+
+// Hunspell trusts its files: it reserves room for a table's count at once
+// (REP 2000000000 asks for gigabytes and aborts the program) and keeps a
+// line's flags in a 16-bit length (an AF line of 100,000 flags overruns
+// it). What it is handed is checked first, so a hostile dictionary is
+// refused rather than crashed on: no line longer than any dictionary has
+// (the longest in Debian's are a few hundred bytes), and no count of
+// entries beyond the lines the file holds (the .dic's first line, an
+// .aff's tables).
+constexpr qsizetype LongestLine = 8192;
+
+std::optional<FormatError> beyondHunspell(QByteArrayView file, const QString &path, bool aff)
+{
+    static const QSet<QByteArray> countedTables = {"REP",   "AF",    "AM",    "MAP",          "PHONE",
+                                                   "BREAK", "ICONV", "OCONV", "COMPOUNDRULE", "CHECKCOMPOUNDPATTERN"};
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
+    const qsizetype lines = file.count('\n') + (file.endsWith('\n') ? 0 : 1);
+    qsizetype lineNumber = 0;
+    for (qsizetype start = 0; start < file.size();) {
+        qsizetype end = file.indexOf('\n', start);
+        if (end < 0)
+            end = file.size();
+        const QByteArrayView line = file.sliced(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.size() > LongestLine)
+            return FormatError::onLine(name, std::uint64_t(lineNumber),
+                                       "is " + std::to_string(line.size()) + " bytes long, longer than any dictionary's "
+                                           "lines (" + std::to_string(LongestLine) + " at most)");
+        if (!aff && lineNumber > 1)
+            continue;
+        const QList<QByteArray> fields = line.toByteArray().simplified().split(' ');
+        qsizetype countField = -1;
+        if (!aff)
+            countField = 0;
+        else if (fields.size() >= 2 && countedTables.contains(fields[0]))
+            countField = 1;
+        else if (fields.size() == 4 && (fields[0] == "PFX" || fields[0] == "SFX"))
+            countField = 3;
+        bool number = false;
+        const qulonglong count = countField < 0 ? 0 : fields[countField].toULongLong(&number);
+        if (number && count > qulonglong(lines))
+            return FormatError::onLine(name, std::uint64_t(lineNumber),
+                                       "counts " + std::to_string(count) + " entries, more than the "
+                                           + std::to_string(lines) + " lines the file holds");
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -151,25 +202,40 @@ Result<std::shared_ptr<SpellChecker>> SpellChecker::open(const QString &language
     const QString dicPath = dir.filePath(language + QStringLiteral(".dic"));
     // Hunspell itself says nothing of a file it cannot read: it then knows
     // no word at all, and every word would be flagged.
-    QFile aff(affPath), dic(dicPath);
-    for (QFile *file : {&aff, &dic}) {
-        const std::string name = QDir::toNativeSeparators(file->fileName()).toStdString();
-        if (!file->exists())
-            return FormatError::general(name, "no such file: the dictionary for \"" + language.toStdString()
-                                                  + "\" is not installed");
-        if (!file->open(QIODevice::ReadOnly))
-            return FormatError::general(name, "cannot be read: " + file->errorString().toStdString());
+    for (const QString &path : {affPath, dicPath}) {
+        if (!QFile::exists(path))
+            return FormatError::general(QDir::toNativeSeparators(path).toStdString(),
+                                        "no such file: the dictionary for \"" + language.toStdString()
+                                            + "\" is not installed");
     }
-    if (dic.readLine().trimmed().toUInt() == 0 && dic.size() > 0)
+    const auto aff = FileReader::read(affPath, FileReader::DictionaryCap);
+    if (!aff)
+        return aff.error();
+    const auto dic = FileReader::read(dicPath, FileReader::DictionaryCap);
+    if (!dic)
+        return dic.error();
+    if (dic->left(dic->indexOf('\n')).trimmed().toUInt() == 0 && !dic->isEmpty())
         return FormatError::onLine(QDir::toNativeSeparators(dicPath).toStdString(), 1,
                                    "is not a Hunspell dictionary (no word count on its first line)");
-    const QString encoding = affEncoding(aff);
+    for (const auto &[bytes, path, isAff] : {std::tuple(&*aff, affPath, true), std::tuple(&*dic, dicPath, false)}) {
+        if (auto problem = beyondHunspell(*bytes, path, isAff)) {
+            problem->what += "; the dictionary is not used";
+            return *problem;
+        }
+    }
+    const QString encoding = affEncoding(*aff);
     const bool utf8 = encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
     if (!utf8 && !QStringEncoder(encoding.toLatin1().constData()).isValid())
         return FormatError::general(QDir::toNativeSeparators(affPath).toStdString(),
                                     "its encoding " + encoding.toStdString() + " is not one the kit can convert");
-    auto hunspell = std::make_unique<Hunspell>(PlatformFiles::narrowPath(affPath).constData(),
-                                               PlatformFiles::narrowPath(dicPath).constData());
+    std::unique_ptr<Hunspell> hunspell;
+    try {
+        hunspell = std::make_unique<Hunspell>(PlatformFiles::narrowPath(affPath).constData(),
+                                              PlatformFiles::narrowPath(dicPath).constData());
+    } catch (const std::exception &failure) {
+        return FormatError::general(QDir::toNativeSeparators(affPath).toStdString(),
+                                    std::string("cannot be loaded (") + failure.what() + "); the dictionary is not used");
+    }
     std::shared_ptr<SpellChecker> checker(new SpellChecker(language, std::move(hunspell)));
     checker->m_utf8 = utf8;
     checker->m_encoding = encoding;

@@ -188,3 +188,55 @@ TEST(KitDictionary, WordsAddedSafelyAndABadFileKept)
     EXPECT_TRUE(withWords.checker->isCorrect("Zhaar"));
     EXPECT_TRUE(SpellingCheck::open(QStringLiteral("xx_XX"), kit.dir()).problems.size() == 1);
 }
+
+// Dictionaries made to break Hunspell: a table count it would reserve room
+// for at once (it aborted on std::bad_alloc), a flag line past its 16-bit
+// flag count (it crashed in its destructor), a word count in the billions.
+// Each is refused, naming the file and line, and nothing crashes.
+TEST(SpellChecker, HostileDictionariesAreRefusedBeforeHunspellSeesThem)
+{
+    TempKit folder;
+    const auto refusal = [&](const QString &language) {
+        auto opened = SpellChecker::open(language, folder.dir());
+        return opened ? std::string("opened") : opened.error().text();
+    };
+    const auto named = [&](const QString &file) { return QDir::toNativeSeparators(folder.path(file)).toStdString(); };
+
+    folder.write("rep.aff", "SET UTF-8\nREP 2000000000\nREP a b\n");
+    folder.write("rep.dic", "1\nword\n");
+    EXPECT_EQ(refusal("rep"), named("rep.aff") + ": line 2: counts 2000000000 entries, more than the 3 lines the file "
+                                                  "holds; the dictionary is not used");
+
+    folder.write("long.aff", "SET UTF-8\nFLAG long\nAF 1\nAF " + QByteArray(200000, 'A') + "\n");
+    folder.write("long.dic", "1\nword/1\n");
+    EXPECT_EQ(refusal("long"), named("long.aff") + ": line 4: is 200003 bytes long, longer than any dictionary's lines "
+                                                    "(8192 at most); the dictionary is not used");
+
+    folder.write("many.aff", "SET UTF-8\n");
+    folder.write("many.dic", "2000000000\nword\n");
+    EXPECT_EQ(refusal("many"), named("many.dic") + ": line 1: counts 2000000000 entries, more than the 2 lines the file "
+                                                    "holds; the dictionary is not used");
+
+    // A sound dictionary of the same shape opens.
+    folder.write("fine.aff", "SET UTF-8\nFLAG long\nAF 1\nAF AaBb\nREP 1\nREP a b\n");
+    folder.write("fine.dic", "1\nword/1\n");
+    EXPECT_EQ(refusal("fine"), "opened");
+}
+
+// Whatever stands in place of the kit's word list is refused before it is
+// read: a file larger than any list a kit makes (here a sparse one of a
+// byte more than the cap), and the check opens without it.
+TEST(KitDictionary, AWordListLargerThanAnyKitMakesIsRefusedWithItsSize)
+{
+    TempKit kit;
+    QFile file(kit.path(KitDictionary::FileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize((64LL << 20) + 1));
+    file.close();
+    const SpellingCheck::Opened opened = SpellingCheck::open(QStringLiteral("en_US"), kit.dir());
+    ASSERT_TRUE(opened.checker);
+    ASSERT_EQ(opened.problems.size(), 1u);
+    EXPECT_EQ(opened.problems[0].text(), QDir::toNativeSeparators(kit.path(KitDictionary::FileName)).toStdString()
+                                             + ": is 67108865 bytes, more than any such file of a kit (67108864 bytes "
+                                               "at most); it is not read");
+}
