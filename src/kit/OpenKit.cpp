@@ -76,7 +76,7 @@ OpenKit::Opened OpenKit::open(const Opening &opening)
                 return opened;
             }
         }
-        if (Status locked = holdSaveLock(DefaultLockWait, opening.waiting); !locked) {
+        if (Status locked = holdSaveLock(DefaultLockWait, opening.waiting, opening.tookOver); !locked) {
             opened.refusal = locked.error();
             return opened;
         }
@@ -229,10 +229,11 @@ std::optional<QImage> OpenKit::decidePicture(int row, const QString &path, Pictu
     return QImage();
 }
 
-Status OpenKit::holdSaveLock(std::chrono::milliseconds wait, const std::function<void(const QString &)> &waiting)
+Status OpenKit::holdSaveLock(std::chrono::milliseconds wait, const std::function<void(const QString &)> &waiting,
+                             const std::function<void(const QString &)> &tookOver)
 {
     auto lock = std::make_unique<SaveLock>(m_directory);
-    if (Status locked = lock->lock(wait, waiting); !locked)
+    if (Status locked = lock->lock(wait, waiting, tookOver); !locked)
         return locked;
     m_heldLock = std::move(lock);
     return Done{};
@@ -262,7 +263,9 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
     std::optional<SaveLock> ownLock;
     if (!m_heldLock) {
         ownLock.emplace(m_directory);
-        if (Status locked = ownLock->lock(lockWait, [&questions](const QString &holder) { questions.waiting(holder); });
+        if (Status locked = ownLock->lock(
+                lockWait, [&questions](const QString &holder) { questions.waiting(holder); },
+                [&questions](const QString &notice) { questions.tookOverLock(notice); });
             !locked)
             return locked.error();
     }

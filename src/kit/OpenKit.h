@@ -44,6 +44,9 @@ public:
     // Another save of the kit holds its lock (`holder` says who); this one
     // waits a few seconds for it. Only told, never asked.
     virtual void waiting(const QString &holder) { Q_UNUSED(holder); }
+    // A stale save lock was taken over (`notice` names it and whom it
+    // named). Only told, never asked.
+    virtual void tookOverLock(const QString &notice) { Q_UNUSED(notice); }
     // "lang.dat" is not the one the kit read or last saved: someone else
     // saved it meanwhile (kvtool, another window, a copy).
     virtual ChangedOnDisk changedOnDisk() = 0;
@@ -96,10 +99,12 @@ public:
         // The work is saved at once (kvtool): the kit is refused while a
         // window holds it (KitOpenLock) unless `whileOpen`, the save lock is
         // held from before the kit is read (holdSaveLock, telling `waiting`
-        // who holds it meanwhile), and damage a save would spread refuses it.
+        // who holds it meanwhile and `tookOver` which stale lock it took),
+        // and damage a save would spread refuses it.
         bool toSave = false;
         bool whileOpen = false;
         std::function<void(const QString &holder)> waiting;
+        std::function<void(const QString &notice)> tookOver;
     };
     // What an open found, and what the kit decided about it.
     struct Opened {
@@ -222,10 +227,11 @@ public:
     TranslatedPictureCheck::Verdict checkPicture(int row, const QString &path) const;
 
     // Takes the save lock until the kit is closed, for a command that reads
-    // the kit and saves it at once; call it before load(). `waiting` as in
-    // SaveLock::lock.
+    // the kit and saves it at once; call it before load(). `waiting` and
+    // `tookOver` as in SaveLock::lock.
     Status holdSaveLock(std::chrono::milliseconds wait = DefaultLockWait,
-                        const std::function<void(const QString &)> &waiting = {});
+                        const std::function<void(const QString &)> &waiting = {},
+                        const std::function<void(const QString &)> &tookOver = {});
 
     // What a save now would replace in "lang.dat" (KitSave::check).
     Result<KitSave::Check> checkSave();

@@ -43,6 +43,7 @@ int KitFolder::open(const QCommandLineParser &parser, const QCommandLineOption &
         how.waiting = [](const QString &holder) {
             ToolOutput::warn(QStringLiteral("waiting for another save of this kit (%1)").arg(holder));
         };
+        how.tookOver = [](const QString &notice) { ToolOutput::warn(notice); };
     }
     const OpenKit::Opened opened = kit.open(how);
     for (const FormatError &problem : opened.problems)

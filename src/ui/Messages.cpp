@@ -77,9 +77,11 @@ QString Messages::pixelWidth(int pixels)
     return QStringLiteral("%1 px").arg(pixels);
 }
 
-void Messages::completed(QWidget *parent)
+void Messages::completed(QWidget *parent, const QStringList &notices)
 {
-    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Completed"), KitSave::SuccessText, QMessageBox::Ok, parent).exec();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Completed"), KitSave::SuccessText, QMessageBox::Ok, parent);
+    box.setInformativeText(notices.join(QLatin1Char('\n')));
+    box.exec();
 }
 
 void Messages::saveFailed(QWidget *parent, const FormatError &error)

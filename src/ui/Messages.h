@@ -54,7 +54,8 @@ public:
     static QString pixelWidth(int pixels);
 
     // A save went through, under the caption "Completed".
-    static void completed(QWidget *parent);
+    // `notices`: what the save was told on the way (a stale save lock taken over).
+    static void completed(QWidget *parent, const QStringList &notices);
     // A save failed: why, and that the previous "lang.dat" is unchanged.
     static void saveFailed(QWidget *parent, const FormatError &error);
     // A file the kit was to write could not be created.

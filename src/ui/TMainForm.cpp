@@ -270,8 +270,13 @@ public:
         return Messages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
     }
     bool replaceReadOnly() override { return Messages::askReplaceReadOnly(m_parent, KitSave::ReadOnlyText); }
+    void tookOverLock(const QString &notice) override { m_notices.append(notice); }
+
+    // What the save was told on the way, for the output list.
+    QStringList notices() const { return m_notices; }
 
 private:
+    QStringList m_notices;
     QWidget *m_parent;
     const KitDocument &m_document;
 };
@@ -290,7 +295,7 @@ bool TMainForm::save()
     switch (saved->outcome) {
     case OpenKit::Saved::Outcome::Saved:
         m_outputFileList->setPlainText(saved->files.join(QLatin1Char('\n')));
-        Messages::completed(this);
+        Messages::completed(this, questions.notices());
         return true;
     case OpenKit::Saved::Outcome::Reloaded:
         Messages::startupProblems(this, saved->problems, {});

@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QLockFile>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -173,6 +175,60 @@ TEST(KitSave, StaleLocksOfEveryKindAreTakenOver)
         if (!c.saves && !c.content.isEmpty())
             EXPECT_NE(errorOf(saved).find("held by process 4242 on someone-elses-laptop since"), std::string::npos)
                 << errorOf(saved);
+    }
+}
+
+// A stale lock taken over is told, naming it and whom it named; a lock of
+// another host dated in the future counts as held; what is no lock file at
+// all (a folder, a link to nothing) is named as what it is, with how to
+// clear it.
+TEST(SaveLock, TakeoversAreToldAndWhatIsNoLockIsNamed)
+{
+    const auto dated = [](const TempKit &kit, const QByteArray &content, qint64 secondsAgo) {
+        kit.write(SaveLock::FileName, content);
+        QFile lock(kit.path(SaveLock::FileName));
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    {
+        TempKit kit;
+        dated(kit, "2147483646\nkvtool\n" + lockHost().toUtf8() + "\n", 0);
+        SaveLock lock(kit.dir());
+        QStringList told;
+        ASSERT_TRUE(lock.lock(std::chrono::milliseconds(100), {}, [&](const QString &notice) { told.append(notice); }));
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told[0].startsWith("took over the stale save lock "
+                                       + QDir::toNativeSeparators(kit.path(SaveLock::FileName))
+                                       + ", left by process 2147483646 on " + lockHost() + " since "))
+            << told[0].toStdString();
+    }
+    {
+        TempKit kit;
+        dated(kit, "4242\nkvtool\nsomeone-elses-laptop\n", -24 * 60 * 60);
+        SaveLock lock(kit.dir());
+        const Status refused = lock.lock(std::chrono::milliseconds(100));
+        ASSERT_FALSE(refused);
+        EXPECT_NE(refused.error().text().find("is held by process 4242 on someone-elses-laptop since "), std::string::npos)
+            << refused.error().text();
+        EXPECT_NE(refused.error().text().find(" UTC, a time still to come (that host's clock is ahead). If no save"),
+                  std::string::npos)
+            << refused.error().text();
+        EXPECT_TRUE(QFile::exists(kit.path(SaveLock::FileName)));
+    }
+    const std::pair<const char *, std::function<void(const TempKit &)>> odd[] = {
+        {"is a folder, not a file", [](const TempKit &kit) { QDir(kit.dir()).mkdir(SaveLock::FileName); }},
+        {"is a symbolic link to nothing",
+         [](const TempKit &kit) { QFile::link(kit.path("gone"), kit.path(SaveLock::FileName)); }},
+    };
+    for (const auto &[what, make] : odd) {
+        TempKit kit;
+        make(kit);
+        SaveLock lock(kit.dir());
+        const Status refused = lock.lock(std::chrono::milliseconds(100));
+        ASSERT_FALSE(refused) << what;
+        EXPECT_EQ(refused.error().text(), QDir::toNativeSeparators(kit.path(SaveLock::FileName)).toStdString() + ": "
+                                              + what + ", so no save of this kit can take its save lock. It is no lock "
+                                                       "the kit made: remove it and save again.");
     }
 }
 
