@@ -188,6 +188,29 @@ BENCHMARK_CAPTURE(Import, po, TextExchange::Format::Po)->Unit(benchmark::kMillis
 BENCHMARK_CAPTURE(Export, xliff, TextExchange::Format::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Import, xliff, TextExchange::Format::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// An XLIFF file of one trans-unit with 300,000 attributes (3.5 MB), as a
+// hostile or broken tool might write: refused in one pass, as fast as a
+// file of its size is read.
+void CrowdedXliffTag(benchmark::State &state)
+{
+    const QString path = files().dir.filePath(QStringLiteral("crowded.xlf"));
+    QByteArray xliff = "<?xml version=\"1.0\"?>\n<xliff version=\"1.2\"><file><body>\n<trans-unit id=\"1\"";
+    for (int i = 0; i < 300000; ++i)
+        xliff += " a" + QByteArray::number(i) + "=\"\"";
+    xliff += "><source>a</source></trans-unit></body></file></xliff>\n";
+    if (!FileSaver::save(path, xliff))
+        state.SkipWithError("no file to read");
+    Stopwatch watch;
+    for (auto _ : state) {
+        watch.start();
+        if (TextExchange::read(path))
+            state.SkipWithError("the file was read");
+        watch.stop();
+    }
+    watch.report(state, path);
+}
+BENCHMARK(CrowdedXliffTag)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // Sentences of 6 to 14 words from a vocabulary of 3,000 made-up words, so
 // that texts share words as a game's do.
 QByteArray sentence(std::mt19937 &random)

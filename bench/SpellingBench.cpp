@@ -7,10 +7,12 @@
 // timing): each distinct word is asked of Hunspell once per run.
 #include "core/ArchiveSet.h"
 #include "core/EntryStream.h"
+#include "io/FileSaver.h"
 #include "texts/SpellingCheck.h"
 #include "texts/TextTable.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -143,5 +145,30 @@ void SpellCheckOneEditedRow(benchmark::State &state)
     }
 }
 BENCHMARK(SpellCheckOneEditedRow)->Unit(benchmark::kMicrosecond);
+
+// Opening the check with a kit's word list (orvanta-kit.words) of
+// range(0) made-up words; with none it is the floor: Hunspell's own
+// dictionary alone.
+void OpenWithKitWords(benchmark::State &state)
+{
+    QTemporaryDir kit;
+    QByteArray list;
+    for (int i = 0; i < state.range(0); ++i) {
+        QByteArray word = "Kv";
+        for (int n = i; n > 0; n /= 26)
+            word += char('a' + n % 26);
+        list += word + '\n';
+    }
+    if (state.range(0) > 0 && !FileSaver::save(kit.filePath(QStringLiteral("orvanta-kit.words")), list))
+        state.SkipWithError("no word list");
+    for (auto _ : state) {
+        const SpellingCheck::Opened opened = SpellingCheck::open(QStringLiteral("en_US"), kit.path());
+        if (!opened.checker || !opened.problems.empty())
+            state.SkipWithError("the check did not open");
+        benchmark::DoNotOptimize(opened.checker.get());
+    }
+    state.counters["words"] = double(state.range(0));
+}
+BENCHMARK(OpenWithKitWords)->Arg(0)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
