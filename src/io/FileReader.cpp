@@ -12,9 +12,12 @@ namespace orvanta {
 Status FileReader::check(const QString &path, qint64 cap)
 {
     const std::string name = QDir::toNativeSeparators(path).toStdString();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return Done{}; // opening it says so
     if (const auto why = FileKind::notAFile(PlatformFiles::nativePath(path)))
         return FormatError::general(name, *why);
-    const qint64 size = QFileInfo(path).size();
+    const qint64 size = info.size();
     if (size > cap)
         return FormatError::general(name, "is " + std::to_string(size) + " bytes, more than any such file of a kit ("
                                               + std::to_string(cap) + " bytes at most); it is not read");

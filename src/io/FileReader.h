@@ -23,7 +23,8 @@ public:
     static constexpr qint64 ExchangeCap = 1LL << 30;      // an import or memory
 
     // Fails unless `path` is a regular file (or a link to one) of at most
-    // `cap` bytes.
+    // `cap` bytes, or nothing at all (read() then fails to open it, as
+    // opening any missing file does).
     static Status check(const QString &path, qint64 cap);
 
     // The whole file, after check().

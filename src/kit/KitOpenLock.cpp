@@ -23,8 +23,7 @@ KitOpenLock::State KitOpenLock::tryLock()
 {
     // QLockFile reads what stands there: a pipe would hold the window's
     // start for ever. Whatever is not a lock file marks nothing.
-    const QFileInfo info(m_path);
-    if ((info.exists() || info.isSymLink()) && !FileReader::check(m_path, FileReader::LockCap))
+    if (!FileReader::check(m_path, FileReader::LockCap))
         return State::Unmarked;
     if (m_lock.tryLock(0))
         return State::Held;

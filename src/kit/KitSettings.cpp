@@ -58,7 +58,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     // it or read without end.
     const QFileInfo file(m_fileName);
     const bool present = file.exists() || file.isSymLink();
-    const Status checked = present ? FileReader::check(m_fileName, FileReader::SettingsCap) : Status(Done{});
+    const Status checked = FileReader::check(m_fileName, FileReader::SettingsCap);
     m_settings = std::make_unique<QSettings>(checked ? m_fileName : QString(), QSettings::IniFormat);
     if (!checked || (present && (!file.isReadable() || m_settings->status() != QSettings::NoError))) {
         m_unreadable = true;

@@ -134,12 +134,7 @@ std::optional<FormatError> beyondHunspell(QByteArrayView file, const QString &pa
     const std::string name = QDir::toNativeSeparators(path).toStdString();
     const qsizetype lines = file.count('\n') + (file.endsWith('\n') ? 0 : 1);
     qsizetype lineNumber = 0;
-    for (qsizetype start = 0; start < file.size();) {
-        qsizetype end = file.indexOf('\n', start);
-        if (end < 0)
-            end = file.size();
-        const QByteArrayView line = file.sliced(start, end - start);
-        start = end + 1;
+    for (const QByteArray &line : file.toByteArray().split('\n')) {
         ++lineNumber;
         if (line.size() > LongestLine)
             return FormatError::onLine(name, std::uint64_t(lineNumber),
@@ -147,7 +142,7 @@ std::optional<FormatError> beyondHunspell(QByteArrayView file, const QString &pa
                                            "lines (" + std::to_string(LongestLine) + " at most)");
         if (!aff && lineNumber > 1)
             continue;
-        const QList<QByteArray> fields = line.toByteArray().simplified().split(' ');
+        const QList<QByteArray> fields = line.simplified().split(' ');
         qsizetype countField = -1;
         if (!aff)
             countField = 0;
