@@ -1,5 +1,6 @@
 #include "SaveJournal.h"
 
+#include "FileReader.h"
 #include "FileSaver.h"
 #include "FileWriter.h"
 #include "PlatformFiles.h"
@@ -41,11 +42,11 @@ Status SaveJournal::recover() const
 {
     if (!pending())
         return Done{};
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(m_path, QStringLiteral("cannot be read: ") + file.errorString());
     // A journal names a few files: anything much larger is not one.
-    const QByteArray bytes = file.read(64 * 1024);
+    const auto read = FileReader::read(m_path, 64 * 1024);
+    if (!read)
+        return read.error();
+    const QByteArray &bytes = *read;
     const QString notOurs = QStringLiteral("is not a journal of an unfinished save; move it away and save again");
     QList<QByteArray> lines = bytes.split('\n');
     if (lines.size() < 2 || lines.takeFirst() != FirstLine || !lines.takeLast().isEmpty())
@@ -62,7 +63,6 @@ Status SaveJournal::recover() const
             return failed(m_path, notOurs);
         moves.emplace_back(folder.filePath(staged), folder.filePath(target));
     }
-    file.close();
     for (const auto &[staged, target] : moves) {
         if (!QFileInfo::exists(staged))
             continue; // put in place before the kill

@@ -8,11 +8,11 @@
 #include "TextsSuggestCommand.h"
 #include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
+#include "io/FileReader.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 namespace orvanta {
 
@@ -85,10 +85,10 @@ int TextsCommands::build(const QStringList &args)
     const CodePage page(number);
 
     const QString sourcePath = parser.positionalArguments().at(0);
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return ToolOutput::fail(sourcePath + QStringLiteral(": cannot be opened: ") + source.errorString());
-    QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
+    const auto source = FileReader::read(sourcePath, FileReader::ExchangeCap);
+    if (!source)
+        return ToolOutput::fail(source.error());
+    QStringList lines = QString::fromUtf8(*source).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
 
