@@ -23,6 +23,20 @@ enum Column { RowColumn, SourceColumn, TranslationColumn, NeedsReviewColumn, Not
 const std::array<QLatin1String, ColumnCount> ColumnNames{QLatin1String("row"), QLatin1String("source"),
                                                          QLatin1String("translation"), QLatin1String("needs_review"),
                                                          QLatin1String("note")};
+// The names translate-toolkit's po2csv gives the same columns.
+const std::array<std::pair<QLatin1String, Column>, 2> OtherColumnNames{
+    {{QLatin1String("location"), RowColumn}, {QLatin1String("target"), TranslationColumn}}};
+
+std::optional<Column> columnNamed(const QString &name)
+{
+    if (const auto known = std::find(ColumnNames.begin(), ColumnNames.end(), name); known != ColumnNames.end())
+        return Column(known - ColumnNames.begin());
+    for (const auto &[other, column] : OtherColumnNames) {
+        if (name == other)
+            return column;
+    }
+    return std::nullopt;
+}
 
 // Appends `text` in UTF-8, quoted when it holds a comma, a quote or a line
 // break. The text is encoded straight into `out`; only one that holds a
@@ -166,28 +180,50 @@ private:
 
 // Where each column stands in the records (-1: not in the file), from the
 // header's names in any order and case; or what is wrong with the header.
+// What is wrong with a header, on line 1.
+FormatError wrongHeader(const std::string &fileName, const std::string &what)
+{
+    return FormatError::onLine(fileName, 1, what + "; the first line must name the columns row, source and "
+                                                   "translation (needs_review and note may follow), in any "
+                                                   "order, separated by commas");
+}
+
+// A first line without a comma but with semicolons or tabs between its
+// names, quoted or not (as LibreOffice writes them): the file has another
+// separator, said before its quotes are read as a comma-separated record's.
+std::optional<FormatError> otherSeparator(QStringView text, const std::string &fileName)
+{
+    QStringView header = text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            header = text.first(i);
+            break;
+        }
+    }
+    if (header.contains(u',') || !(header.contains(u';') || header.contains(u'\t')))
+        return std::nullopt;
+    return wrongHeader(fileName, std::string("the file is separated by ")
+                                     + (header.contains(u';') ? "semicolons" : "tabs")
+                                     + ", not commas (its header reads \"" + header.left(80).toString().toStdString()
+                                     + "\")");
+}
+
 Result<std::array<qsizetype, ColumnCount>> columnsOf(const QStringList &fields, const std::string &fileName)
 {
     std::array<qsizetype, ColumnCount> columns;
     columns.fill(-1);
     const QString seen = fields.join(QLatin1Char(','));
-    const auto wrong = [&](const std::string &what) {
-        return FormatError::onLine(fileName, 1, what + "; the first line must name the columns row, source and "
-                                                       "translation (needs_review and note may follow), in any "
-                                                       "order, separated by commas");
-    };
-    if (fields.size() == 1 && (seen.contains(QLatin1Char(';')) || seen.contains(QLatin1Char('\t'))))
-        return wrong(std::string("the file is separated by ") + (seen.contains(QLatin1Char(';')) ? "semicolons" : "tabs")
-                     + ", not commas (its header reads \"" + seen.left(80).toStdString() + "\")");
+    const auto wrong = [&](const std::string &what) { return wrongHeader(fileName, what); };
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const QString name = fields[i].trimmed().toLower();
-        const auto known = std::find(ColumnNames.begin(), ColumnNames.end(), name);
-        if (known == ColumnNames.end())
+        const std::optional<Column> known = columnNamed(name);
+        if (!known)
             return wrong("the header names a column \"" + ShownText::capped(fields[i]).toStdString() + "\" the kit does not know (it reads \""
                          + seen.left(80).toStdString() + "\")");
-        qsizetype &column = columns[std::size_t(known - ColumnNames.begin())];
+        qsizetype &column = columns[std::size_t(*known)];
         if (column >= 0)
-            return wrong("the header names the column " + name.toStdString() + " twice");
+            return wrong("the header names the column " + ColumnNames[std::size_t(*known)].toString().toStdString()
+                         + " twice");
         column = i;
     }
     for (int c = RowColumn; c <= TranslationColumn; ++c) {
@@ -263,6 +299,8 @@ Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileN
         return FormatError::onLine(fileName, std::uint64_t(Utf8Lines::firstBadLine(file).value_or(1)),
                                    "not UTF-8 text; save the file as CSV in UTF-8");
 
+    if (auto separator = otherSeparator(text, fileName))
+        return *separator;
     RecordReader reader(text, fileName);
     QStringList fields;
     qsizetype line = 0;

@@ -28,10 +28,11 @@ public:
     // or bare fields, a byte order mark, blank lines (or rows of empty
     // cells), the columns in any order by their header names (row, source
     // and translation needed; a file without needs_review and note leaves
-    // the kit's marks as they are). Anything else that breaks the format is
-    // an error naming `fileName` and the line: text that is not UTF-8, a
-    // header that names other columns (saying what it saw: semicolons,
-    // unknown names), a quote left open or inside a bare field, a record
+    // the kit's marks as they are; translate-toolkit's po2csv names row and
+    // translation location and target). Anything else that breaks the
+    // format is an error naming `fileName` and the line: text that is not
+    // UTF-8, a header separated by semicolons or tabs (quoted or not), a
+    // header that names other columns (saying what it saw), a quote left open or inside a bare field, a record
     // with another number of fields than the header, a needs_review cell
     // that is neither yes nor empty. Entries carry the line their record
     // starts on.

@@ -60,6 +60,10 @@ TEST(CsvFile, ReadsBackWhatItWritesAndWhatSpreadsheetsMakeOfIt)
          "Note,Translation,Row,Needs_Review,Source\n,\"Ja, nein\",1,no, pad \n\"Ask, \"\"why\"\"\",\"two\nlines\",2,X,"
          "\"Say \"\"hi\"\"\"\n,\xD0\x96,3,,\n,,,no,\n",
          expected},
+        {"translate-toolkit's po2csv columns",
+         "\"location\",\"source\",\"target\"\r\n\"1\",\" pad \",\"Ja, nein\"\r\n\"2\",\"Say \"\"hi\"\"\",\"two\nlines\"\r\n"
+         "\"3\",\"\",\"\xD0\x96\"\r\n",
+         withoutMarks},
     };
     for (const auto &c : cases) {
         const auto read = CsvFile::read(c.file, "t.csv");
@@ -81,6 +85,11 @@ TEST(CsvFile, AMalformedFileIsAnErrorNamingFileAndLine)
                       "follow), in any order, separated by commas"},
         {"row;source;translation\r\n1;a;b\r\n", "t.csv: line 1: the file is separated by semicolons, not commas (its "
                                                 "header reads \"row;source;translation\")"},
+        {"\"row\";\"source\";\"translation\"\r\n\"1\";\"a\";\"b\"\r\n",
+         "t.csv: line 1: the file is separated by semicolons, not commas (its header reads "
+         "\"\"row\";\"source\";\"translation\"\")"},
+        {"\"row\"\t\"source\"\t\"translation\"\n", "t.csv: line 1: the file is separated by tabs, not commas"},
+        {"location,row,source,translation\r\n", "t.csv: line 1: the header names the column row twice"},
         {"row,source\r\n1,a\r\n", "t.csv: line 1: the header has no column translation (it reads \"row,source\")"},
         {"row,source,translation,row\r\n", "t.csv: line 1: the header names the column row twice"},
         {"row,source,translation,needs_review\r\n1,a,b,maybe\r\n",
