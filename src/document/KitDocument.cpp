@@ -135,8 +135,19 @@ Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::
     auto saved = m_kit.save(questions, lockWait);
     if (!saved)
         return saved;
-    if (saved->outcome == OpenKit::Saved::Outcome::Saved)
+    if (saved->outcome == OpenKit::Saved::Outcome::Saved) {
+        QList<TextChange> written;
+        for (const int row : TextTable::FixedTextRows) {
+            if (row >= texts().rowCount())
+                break;
+            const QByteArray source = text(row, TextTable::Source);
+            const QByteArray translation = text(row, TextTable::Translation);
+            if (const QByteArrayView given = TextTable::savedText(row, source, translation); given != translation)
+                written.append({row, given.toByteArray()});
+        }
+        storeTexts(written, TextTable::Translation);
         m_undoStack.setClean();
+    }
     if (saved->outcome == OpenKit::Saved::Outcome::Reloaded) {
         m_undoStack.clear();
         if (texts().rowCount() > 0) {

@@ -115,6 +115,10 @@ public:
     bool glyphsChosen() const;
     // Saves the work into "lang.dat" of the kit folder (OpenKit::save),
     // asking `questions`; a save that went through marks the history clean.
+    // The fixed records' translations then show what the save wrote for
+    // them, their source: the save did that, not the translator, so it is
+    // no step of the history (an undo of an edit there still gives back the
+    // text before it).
     // When the answer is to reload the kit, its texts and pictures are read
     // from disk again, the history is forgotten and the views are told.
     Result<OpenKit::Saved> save(SaveQuestions &questions,
