@@ -8,6 +8,10 @@ TextTableModel::TextTableModel(KitDocument &document, QObject *parent)
 {
     connect(&document, &KitDocument::textsChanged, this, &TextTableModel::showTexts);
     connect(&document, &KitDocument::codePageChanged, this, [this] { showTexts(0, rowCount() - 1); });
+    connect(&document, &KitDocument::marksChanged, this, [this](int firstRow, int lastRow) {
+        if (firstRow <= lastRow && lastRow < rowCount())
+            emit dataChanged(index(firstRow, TextTable::Number), index(lastRow, TextTable::Number), {NoteRole});
+    });
 }
 
 void TextTableModel::showTexts(int firstRow, int lastRow)
@@ -59,6 +63,8 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
         return text(index.row(), TextTable::Column(index.column()));
     if (role == RecordRole)
         return index.row();
+    if (role == NoteRole && index.column() == TextTable::Number)
+        return m_document.marks().note(index.row());
     if (role == Qt::TextAlignmentRole && index.column() == TextTable::Number)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

@@ -13,13 +13,16 @@ namespace orvanta {
 // edited, and the sources only of the fixed records (the save writes their
 // source as their translation): the kit writes no other source anywhere.
 // The columns are TextTable::Column's; every cell gives its record index
-// under RecordRole.
+// under RecordRole, and the number cell the record's note under NoteRole.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     // The role under which every cell gives its record's index (an int).
     static constexpr int RecordRole = Qt::UserRole;
+    // The role under which the number cell gives its record's note (a
+    // QString, empty for none).
+    static constexpr int NoteRole = Qt::UserRole + 1;
 
     // The document must be loaded already and outlive the model.
     explicit TextTableModel(KitDocument &document, QObject *parent = nullptr);

@@ -112,6 +112,7 @@ bool TextReview::matches(int index, Filter filter) const
     case Filter::Translated: return state(index) == State::Translated;
     case Filter::NeedsReview: return state(index) == State::NeedsReview;
     case Filter::WithWarnings: return hasWarnings(index);
+    case Filter::WithNotes: return m_marks && !m_marks->note(index).isEmpty();
     case Filter::Fixed: return state(index) == State::Fixed;
     }
     return true;

@@ -34,8 +34,9 @@ public:
     enum class State : unsigned char { Untranslated, Translated, NeedsReview, Fixed };
 
     // The rows a grid filter shows. Untranslated, Translated and NeedsReview
-    // leave the fixed records out, as the progress does.
-    enum class Filter { All, Untranslated, Translated, NeedsReview, WithWarnings, Fixed };
+    // leave the fixed records out, as the progress does; WithNotes shows the
+    // rows whose mark has a note.
+    enum class Filter { All, Untranslated, Translated, NeedsReview, WithWarnings, WithNotes, Fixed };
 
     struct Progress {
         int translated = 0; // records other than the fixed ones that have a translation (needing review or not)

@@ -7,10 +7,14 @@
 #include "texts/TextFile.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace orvanta {
 
@@ -303,20 +307,24 @@ void Messages::guideAt(QWidget *parent, const QString &path)
 
 QString Messages::progressLine(const TextReview::Progress &progress, int fontWidening)
 {
-    const QString separator = QStringLiteral(" \u00B7 ");
+    // Rich text for the link: every other part is plain text, escaped, so
+    // that "<1%" is not taken for the start of a tag.
+    const auto plain = [](const QString &text) { return text.toHtmlEscaped(); };
+    const QString separator = plain(QStringLiteral(" \u00B7 "));
     // 7 of 1,661 is a start, not nothing.
     const int percent = progress.percent();
-    QString line = QStringLiteral("%1 of %2 texts translated (%3%)")
-                       .arg(counted(progress.translated), counted(progress.texts),
-                            percent == 0 && progress.translated > 0 ? QStringLiteral("<1") : QString::number(percent))
+    QString line = plain(QStringLiteral("%1 of %2 texts translated (%3%)")
+                             .arg(counted(progress.translated), counted(progress.texts),
+                                  percent == 0 && progress.translated > 0 ? QStringLiteral("<1")
+                                                                          : QString::number(percent)))
         + separator;
     if (progress.toReview != 0)
-        line += QStringLiteral("%1 to review").arg(counted(progress.toReview)) + separator;
-    const QString warnings = progress.warnings == 1 ? QStringLiteral("1 warning")
-                                                    : QStringLiteral("%1 warnings").arg(counted(progress.warnings));
+        line += plain(QStringLiteral("%1 to review").arg(counted(progress.toReview))) + separator;
+    const QString warnings = plain(progress.warnings == 1 ? QStringLiteral("1 warning")
+                                                          : QStringLiteral("%1 warnings").arg(counted(progress.warnings)));
     line += progress.warnings == 0 ? warnings : QStringLiteral("<a href=\"warnings\">%1</a>").arg(warnings);
     if (fontWidening != 0)
-        line += separator + QStringLiteral("your font draws %1% wider").arg(fontWidening);
+        line += separator + plain(QStringLiteral("your font draws %1% wider").arg(fontWidening));
     return line;
 }
 
@@ -325,7 +333,7 @@ QString Messages::byteCount(qsizetype bytes)
     return QStringLiteral("%1 / %2 bytes").arg(bytes).arg(TextFile::RecordSize);
 }
 
-QString Messages::rowStateTip(TextReview::State state, const ReviewMarks::Mark &mark,
+QString Messages::rowStateTip(int rowNumber, TextReview::State state, const ReviewMarks::Mark &mark,
                               const QList<TextFinding> &findings)
 {
     QString tip;
@@ -343,7 +351,7 @@ QString Messages::rowStateTip(TextReview::State state, const ReviewMarks::Mark &
         tip += QStringLiteral("\nNote: ") + mark.note;
     for (const TextFinding &finding : findings)
         tip += QStringLiteral("\nWarning (%1): %2").arg(finding.check, finding.message);
-    return tip;
+    return tip + QStringLiteral("\nRow %1").arg(counted(rowNumber));
 }
 
 QString Messages::sourceCellTip(bool fixed)
@@ -366,12 +374,25 @@ int Messages::askRowNumber(QWidget *parent, int current, int rows)
 
 std::optional<QString> Messages::askNote(QWidget *parent, int rowNumber, const QString &note)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getMultiLineText(
-        parent, QStringLiteral("Note"),
-        QStringLiteral("Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):").arg(rowNumber),
-        note, &ok);
-    return ok ? std::optional(text) : std::nullopt;
+    QInputDialog ask(parent);
+    ask.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    ask.setWindowTitle(QStringLiteral("Note"));
+    ask.setLabelText(
+        QStringLiteral("Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):").arg(rowNumber));
+    ask.setTextValue(note);
+    // Finished from the keyboard: Tab leaves the note for the buttons,
+    // Ctrl+Enter takes it, Escape throws it away.
+    // Tab goes to OK, whatever order the platform gives the buttons.
+    if (auto *edit = ask.findChild<QPlainTextEdit *>()) {
+        edit->setTabChangesFocus(true);
+        if (auto *buttons = ask.findChild<QDialogButtonBox *>())
+            QWidget::setTabOrder(edit, buttons->button(QDialogButtonBox::Ok));
+    }
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter})
+        QObject::connect(new QShortcut(QKeySequence(keys), &ask), &QShortcut::activated, &ask, &QDialog::accept);
+    if (ask.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ask.textValue();
 }
 
 QString Messages::markDescription(bool needsReview, qsizetype rows)

@@ -108,7 +108,7 @@ public:
     static QString glyphCellTip(int code, const CodePage &codePage, int width, bool missing);
     // The Texts page.
     //
-    // The progress line, rich text: "1,234 of 1,661 texts translated (74%)"
+    // The progress line, rich text whose plain parts are escaped: "1,234 of 1,661 texts translated (74%)"
     // ("<1%" for a start), "12 to review" when some are, "3 warnings" (a
     // link when there are any), and "your font draws 8% wider" when the
     // glyph font draws the game's texts `fontWidening` percent wider than
@@ -116,8 +116,9 @@ public:
     static QString progressLine(const TextReview::Progress &progress, int fontWidening);
     // The current translation's length: "37 / 200 bytes".
     static QString byteCount(qsizetype bytes);
-    // The number cell's tooltip: the row's state, its note, then its findings.
-    static QString rowStateTip(TextReview::State state, const ReviewMarks::Mark &mark,
+    // The number cell's tooltip: the row's state, its note, its findings,
+    // then "Row 1,234", however narrow the cell.
+    static QString rowStateTip(int rowNumber, TextReview::State state, const ReviewMarks::Mark &mark,
                                const QList<TextFinding> &findings);
     // A fixed row's tooltip, and a source cell's: what an edit there does.
     static const QString FixedRowTip;
@@ -126,7 +127,8 @@ public:
     // the translator cancels.
     static int askRowNumber(QWidget *parent, int current, int rows);
     // Asks for row number `rowNumber`'s note for the reviewer, offering
-    // `note`; nothing when the translator cancels.
+    // `note`; nothing when the translator cancels. Tab leaves the note,
+    // Ctrl+Enter takes it.
     static std::optional<QString> askNote(QWidget *parent, int rowNumber, const QString &note);
     // What the grid's review actions do, as the history names them.
     static QString markDescription(bool needsReview, qsizetype rows);

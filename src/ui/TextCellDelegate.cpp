@@ -17,6 +17,7 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvanta {
@@ -75,11 +76,28 @@ const char *const SourceTextProperty = "orvantaSourceText"; // the edited transl
 // The most suggestions the editor's menu offers.
 constexpr int MostSuggestions = 8;
 
+// The note sign: the top right corner of a number cell, folded over in
+// amber, as spreadsheets mark a cell that has a comment. The number and the
+// warning sign stand at the left, clear of it.
+void drawNoteSign(QPainter &painter, const QRect &cell)
+{
+    const int size = std::min(cell.height() / 2, 8);
+    const QPoint corner = cell.topRight();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0x90, 0x00));
+    painter.drawPolygon(QPolygon({corner - QPoint(size, 0), corner + QPoint(1, 0), corner + QPoint(1, size + 1)}));
+    painter.restore();
+}
+
 } // namespace
 
 void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
+    if (index.column() == TextTable::Number && !index.data(TextTableModel::NoteRole).toString().isEmpty())
+        drawNoteSign(*painter, option.rect);
     const SpellChecker *checker = m_review ? m_review->spellChecker().get() : nullptr;
     if (!checker || !isSpellChecked(index))
         return;

@@ -16,6 +16,8 @@ class DocumentReview;
 // refuses characters that the code page cannot hold, telling the translator
 // why.
 //
+// A row with a note has the note sign in its number cell (a folded corner).
+//
 // With a spell check (the review's), misspelt words of translations are
 // underlined with a red wave, in the cells and in the editor as it is typed
 // in (the edited text alone is checked), and the editor's context menu

@@ -9,7 +9,7 @@ namespace orvanta {
 
 namespace {
 
-// Between the two texts of a cached row, so that a search never matches
+// Between the texts of a cached row, so that a search never matches
 // across them: no code page decodes a byte to it.
 constexpr char16_t Separator = 0xFFFF;
 
@@ -128,10 +128,13 @@ bool TextFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
     if (row.folded.isNull()) {
         const QString source = sourceData(sourceRow, TextTable::Source, Qt::DisplayRole).toString();
         const QString translation = sourceData(sourceRow, TextTable::Translation, Qt::DisplayRole).toString();
-        row.folded = QString(source.size() + 1 + translation.size(), Qt::Uninitialized);
+        const QString note = sourceData(sourceRow, TextTable::Number, TextTableModel::NoteRole).toString();
+        row.folded = QString(source.size() + 1 + translation.size() + 1 + note.size(), Qt::Uninitialized);
         QChar *out = appendFolded(row.folded.data(), source);
         *out++ = QChar(Separator);
-        appendFolded(out, translation);
+        out = appendFolded(out, translation);
+        *out++ = QChar(Separator);
+        appendFolded(out, note);
     }
     return holds(row.folded, m_foldedSearch);
 }

@@ -9,12 +9,13 @@
 
 namespace orvanta {
 
-// The text grid's search and filter: shows the rows whose source or
-// translation holds the search text (case-insensitive, as the code page
-// decodes them) and whose state passes the filter. It works over a
-// TextTableModel, or any model laid out as it is: the columns of
-// TextTable::Column, the texts read through Qt::DisplayRole and each row's
-// record index through TextTableModel::RecordRole. Edits through it reach
+// The text grid's search and filter: shows the rows whose source,
+// translation or note holds the search text (case-insensitive, the texts as
+// the code page decodes them) and whose state passes the filter. It works
+// over a TextTableModel, or any model laid out as it is: the columns of
+// TextTable::Column, the texts read through Qt::DisplayRole, each row's
+// record index through TextTableModel::RecordRole and its note through
+// TextTableModel::NoteRole. Edits through it reach
 // the source model's row.
 //
 // Rows are chosen only when the search text or filter is set (or
@@ -45,7 +46,7 @@ protected:
 private:
     struct CachedRow {
         int record = -1; // record index; -1 until needed
-        QString folded;  // case-folded source, U+FFFF, case-folded translation; null until needed
+        QString folded;  // case-folded source, translation and note, U+FFFF between; null until needed
     };
 
     CachedRow &cached(int sourceRow) const;

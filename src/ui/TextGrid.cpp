@@ -3,6 +3,7 @@
 #include "TextCellDelegate.h"
 #include "document/TextTableModel.h"
 
+#include <QAbstractProxyModel>
 #include <QHeaderView>
 #include <QLineEdit>
 
@@ -23,9 +24,10 @@ TextGrid::TextGrid(QAbstractItemModel *model, QWidget *parent)
     setItemDelegate(new TextCellDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setColumnWidth(TextTable::Number, NumberWidth);
-    setColumnWidth(TextTable::Source, SourceWidth);
-    setColumnWidth(TextTable::Translation, TranslationWidth);
+    fitNumberColumn();
+    connect(table(), &QAbstractItemModel::modelReset, this, &TextGrid::fitNumberColumn);
+    connect(table(), &QAbstractItemModel::rowsInserted, this, &TextGrid::fitNumberColumn);
+    connect(table(), &QAbstractItemModel::rowsRemoved, this, &TextGrid::fitNumberColumn);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::DoubleClicked);
@@ -78,7 +80,41 @@ void TextGrid::focusInEvent(QFocusEvent *event)
 void TextGrid::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
-    const int extra = std::max(0, width() - DefaultWidth);
+    fitTextColumns();
+}
+
+// The rows of the whole table, not those a filter lets through: the number
+// column keeps its width while the translator filters.
+const QAbstractItemModel *TextGrid::table() const
+{
+    if (auto *proxy = qobject_cast<const QAbstractProxyModel *>(model()))
+        return proxy->sourceModel();
+    return model();
+}
+
+void TextGrid::fitNumberColumn()
+{
+    // The widest number the table has: as many of the widest digit.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    QChar widestDigit = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (option.fontMetrics.horizontalAdvance(QChar(digit)) > option.fontMetrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    }
+    option.text = QString(QString::number(std::max(table()->rowCount(), 1)).size(), widestDigit);
+    const QSize cell = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    m_numberWidth = std::max(NumberWidth, cell.width() + (showGrid() ? 1 : 0));
+    setColumnWidth(TextTable::Number, m_numberWidth);
+    fitTextColumns();
+}
+
+// The text columns take their default widths, less what the number column
+// needs beyond its own, and share what the grid gains beyond its default.
+void TextGrid::fitTextColumns()
+{
+    const int extra = std::max(0, width() - DefaultWidth) - (m_numberWidth - NumberWidth);
     setColumnWidth(TextTable::Source, SourceWidth + extra / 2);
     setColumnWidth(TextTable::Translation, TranslationWidth + extra - extra / 2);
 }

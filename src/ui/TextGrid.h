@@ -5,8 +5,10 @@
 namespace orvanta {
 
 // The text grid ("StringGrid"): record number, source text and translation,
-// one row per record shown (a TextTableModel, or a search and filter of one). The two text columns share any width the grid gains
-// beyond its default. The keyboard is the translator's: F2 (or a double
+// one row per record shown (a TextTableModel, or a search and filter of one).
+// The number column is at least as wide as the table's widest row number
+// beside a warning sign, so that no number is cut; the two text columns
+// share the rest of the grid's width. The keyboard is the translator's: F2 (or a double
 // click) opens the editor with the cursor after the text and nothing
 // selected, Enter stores the text and moves to the same cell of the next
 // row, Tab leaves the grid, Escape gives the cell its text back.
@@ -30,6 +32,13 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void focusInEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    const QAbstractItemModel *table() const;
+    void fitNumberColumn();
+    void fitTextColumns();
+
+    int m_numberWidth = NumberWidth;
 };
 
 } // namespace orvanta

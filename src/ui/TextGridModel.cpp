@@ -70,7 +70,8 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
             return stateColour(review.state(record));
         if (role == Qt::DecorationRole)
             return review.hasWarnings(record) ? QVariant(warningIcon()) : QVariant();
-        return Messages::rowStateTip(review.state(record), m_review.marks().mark(record), review.findings(record));
+        return Messages::rowStateTip(record + 1, review.state(record), m_review.marks().mark(record),
+                                     review.findings(record));
     }
     if (role == Qt::DecorationRole)
         return {};

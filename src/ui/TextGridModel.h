@@ -10,7 +10,7 @@ class DocumentReview;
 // of TextFilterModel over a TextTableModel, with each row's state told in
 // its number cell (a colour, and a tooltip naming the state and the row's
 // warnings), the fixed rows greyed, and the source cells' tooltips saying
-// what an edit there does.
+// what an edit there does. The number cell's tooltip ends with the row number.
 class TextGridModel : public TextFilterModel {
     Q_OBJECT
 

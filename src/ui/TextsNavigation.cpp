@@ -27,6 +27,7 @@ const std::pair<const char *, Filter> Filters[] = {
     {"Translated", Filter::Translated},
     {"Needs review", Filter::NeedsReview},
     {"With warnings", Filter::WithWarnings},
+    {"With notes", Filter::WithNotes},
     {"Fixed", Filter::Fixed},
 };
 

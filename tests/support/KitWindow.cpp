@@ -3,9 +3,11 @@
 #include "document/TextTableModel.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,19 @@ KitWindow::Seen KitWindow::open()
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QApplication::processEvents(); // what the window does once first painted: the glyphs
     return answerer.seen();
+}
+
+QString KitWindow::shownText(const char *name) const
+{
+    auto *label = find<QLabel>(name);
+    if (!label)
+        return QString();
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text())))
+        return label->text();
+    QTextDocument drawn;
+    drawn.setHtml(label->text());
+    return drawn.toPlainText();
 }
 
 KitDocument &KitWindow::document() const

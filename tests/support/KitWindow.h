@@ -34,6 +34,9 @@ public:
     {
         return form->findChild<W *>(QString::fromLatin1(name));
     }
+    // The text of label `name` as the translator reads it: rich text as
+    // it is drawn, without its tags.
+    QString shownText(const char *name) const;
     orvanta::KitDocument &document() const;
     QTableView *grid() const;
 

@@ -406,12 +406,13 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
     k.grid()->setCurrentIndex(grid->index(0, TextTable::Translation));
     auto *progress = k.find<QLabel>("ProgressLabel");
     auto *bytes = k.find<QLabel>("ByteCountLabel");
-    EXPECT_TRUE(progress->text().startsWith("3 of 1,415 texts translated (<1%) \u00B7 ")) << progress->text().toStdString();
+    EXPECT_TRUE(k.shownText("ProgressLabel").startsWith("3 of 1,415 texts translated (<1%) \u00B7 "))
+        << k.shownText("ProgressLabel").toStdString();
     EXPECT_TRUE(progress->text().contains(">3 warnings</a>"));
     EXPECT_EQ(bytes->text(), "3 / 200 bytes");
 
     auto state = [grid](int row) { return grid->index(row - 1, TextTable::Number); };
-    EXPECT_EQ(state(1).data(Qt::ToolTipRole).toString(), "Translated");
+    EXPECT_EQ(state(1).data(Qt::ToolTipRole).toString(), "Translated\nRow 1");
     EXPECT_TRUE(state(1).data(Qt::BackgroundRole).isValid());
     EXPECT_TRUE(state(2).data(Qt::ToolTipRole).toString().contains("Warning (spaces): the original starts with 1 space"));
     EXPECT_EQ(state(2).data(Qt::BackgroundRole), state(1).data(Qt::BackgroundRole)) << "the state apart from warnings";
@@ -422,7 +423,7 @@ TEST(TextsPage, StatesWarningsProgressAndByteCountFollowTheTyping)
         "Reset to the original text at every save\nWarning (fixed)"));
 
     k.type(4, "Te");
-    EXPECT_TRUE(progress->text().startsWith("4 of 1,415 texts translated (<1%)"));
+    EXPECT_TRUE(k.shownText("ProgressLabel").startsWith("4 of 1,415 texts translated (<1%)"));
     EXPECT_TRUE(state(4).data(Qt::BackgroundRole).isValid());
     QLineEdit *editor = k.edit(5, TextTable::Translation);
     ASSERT_NE(editor, nullptr);
