@@ -51,7 +51,7 @@ TextTable loaded(const QList<QByteArray> &sources, const QList<QByteArray> &tran
     const auto archive = ArchiveWriter::write(
         {{"KVTEXTS.DAT", TextFile::write(sources).toStdString()}, {"TEXTS.DAT", TextFile::write(translations).toStdString()}});
     ArchiveSet archives;
-    archives.OpenSlot(0, std::make_unique<std::istringstream>(*archive), archive->size(), "lang.dat");
+    archives.openSlot(0, std::make_unique<std::istringstream>(*archive), archive->size(), "lang.dat");
     EntryStream stream(archives);
     TextTable table;
     table.LoadTexts(stream);

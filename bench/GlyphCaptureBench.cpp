@@ -30,23 +30,23 @@ void CaptureAndEncode(benchmark::State &state)
 {
     const int points = int(state.range(0));
     for (auto _ : state) {
-        const QList<QByteArray> records = GlyphFileWriter::EncodeGlyphRecords(capture(points));
+        const QList<QByteArray> records = GlyphFileWriter::encodeGlyphRecords(capture(points));
         benchmark::DoNotOptimize(records.data());
     }
 }
 BENCHMARK(CaptureAndEncode)->Arg(8)->Arg(36)->Unit(benchmark::kMillisecond);
 
 // The whole of a save's glyph step but the file writes.
-void CaptureGlyphFiles(benchmark::State &state)
+void captureGlyphFiles(benchmark::State &state)
 {
     const QFont font = arial(int(state.range(0)));
     const CodePage codePage(1252);
     for (auto _ : state) {
-        const auto files = GlyphFileWriter::CaptureGlyphFiles(font, codePage);
+        const auto files = GlyphFileWriter::captureGlyphFiles(font, codePage);
         benchmark::DoNotOptimize(files.ok());
     }
 }
-BENCHMARK(CaptureGlyphFiles)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(captureGlyphFiles)->Arg(8)->Unit(benchmark::kMillisecond);
 
 void CaptureOnly(benchmark::State &state)
 {
@@ -60,7 +60,7 @@ void EncodeOnly(benchmark::State &state)
 {
     const GlyphTable table = capture(int(state.range(0)));
     for (auto _ : state) {
-        const QList<QByteArray> records = GlyphFileWriter::EncodeGlyphRecords(table);
+        const QList<QByteArray> records = GlyphFileWriter::encodeGlyphRecords(table);
         benchmark::DoNotOptimize(records.data());
     }
 }

@@ -46,7 +46,7 @@ Rows rows(int count)
     kvmain.open(QIODevice::ReadOnly);
     const QByteArray bytes = kvmain.readAll();
     ArchiveSet sample;
-    sample.OpenSlot(1, std::make_unique<std::istringstream>(bytes.toStdString()), bytes.size(), "kvmain");
+    sample.openSlot(1, std::make_unique<std::istringstream>(bytes.toStdString()), bytes.size(), "kvmain");
     EntryStream stream(sample);
     TextTable texts;
     texts.LoadTexts(stream);

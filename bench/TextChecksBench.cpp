@@ -65,7 +65,7 @@ std::unique_ptr<BigKit> bigKit()
     kvmain.open(QIODevice::ReadOnly);
     ArchiveSet sample;
     const QByteArray sampleBytes = kvmain.readAll();
-    sample.OpenSlot(1, std::make_unique<std::istringstream>(sampleBytes.toStdString()), sampleBytes.size(), "kvmain");
+    sample.openSlot(1, std::make_unique<std::istringstream>(sampleBytes.toStdString()), sampleBytes.size(), "kvmain");
     EntryStream sampleStream(sample);
     TextTable sampleTexts;
     sampleTexts.LoadTexts(sampleStream);

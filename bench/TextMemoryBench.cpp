@@ -34,7 +34,7 @@ constexpr int Rows = 200000;
 TextTable loaded(const std::string &archive)
 {
     ArchiveSet set;
-    set.OpenSlot(1, std::make_unique<std::istringstream>(archive), archive.size(), "kvmain");
+    set.openSlot(1, std::make_unique<std::istringstream>(archive), archive.size(), "kvmain");
     EntryStream stream(set);
     TextTable table;
     table.LoadTexts(stream);

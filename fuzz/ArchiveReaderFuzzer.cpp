@@ -22,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     ArchiveSet archives;
     for (int slot = 0; slot < ArchiveSet::SlotCount; ++slot)
-        archives.OpenSlot(slot, std::make_unique<std::istringstream>(bytes), size, ArchiveSet::SlotFileNames[slot]);
+        archives.openSlot(slot, std::make_unique<std::istringstream>(bytes), size, ArchiveSet::SlotFileNames[slot]);
 
     EntryStream stream(archives);
     TextTable texts;
     texts.LoadTexts(stream);
-    pictures.ReadPictureFiles(archives);
+    pictures.readPictureFiles(archives);
 
     // Every entry the directory accepted reads whole.
     std::vector<char> chunk(4096);

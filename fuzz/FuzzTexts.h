@@ -20,7 +20,7 @@ inline std::optional<orvanta::TextTable> loadedTexts(const std::string &kvtexts,
     if (!archive)
         return std::nullopt;
     orvanta::ArchiveSet archives;
-    archives.OpenSlot(0, std::make_unique<std::istringstream>(*archive), archive->size(), "lang.dat");
+    archives.openSlot(0, std::make_unique<std::istringstream>(*archive), archive->size(), "lang.dat");
     orvanta::EntryStream stream(archives);
     orvanta::TextTable table;
     table.LoadTexts(stream);

@@ -42,7 +42,7 @@ GlyphFiles glyphFiles(bool bold, int points)
     QFont font = FontChoice::defaultFont();
     font.setBold(bold);
     font.setPointSize(points);
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252));
+    const auto files = GlyphFileWriter::captureGlyphFiles(font, CodePage(1252));
     if (!files)
         qFatal("%s", files.error().text().c_str());
     return *files;

@@ -26,13 +26,13 @@ std::vector<FormatError> ArchiveSet::Open(const std::filesystem::path &directory
             m_slots[slot] = {};
             continue;
         }
-        auto found = OpenSlot(slot, std::move(file), length, path.string());
+        auto found = openSlot(slot, std::move(file), length, path.string());
         problems.insert(problems.end(), found.begin(), found.end());
     }
     return problems;
 }
 
-std::vector<FormatError> ArchiveSet::OpenSlot(int slot, std::unique_ptr<std::istream> in, std::uint64_t length,
+std::vector<FormatError> ArchiveSet::openSlot(int slot, std::unique_ptr<std::istream> in, std::uint64_t length,
                                               const std::string &fileName)
 {
     Slot &s = m_slots.at(slot);

@@ -35,7 +35,7 @@ public:
 
     // Opens one slot over any seekable stream of `length` bytes (in-memory
     // archives in tests); `fileName` names it in problems.
-    std::vector<FormatError> OpenSlot(int slot, std::unique_ptr<std::istream> in, std::uint64_t length,
+    std::vector<FormatError> openSlot(int slot, std::unique_ptr<std::istream> in, std::uint64_t length,
                                       const std::string &fileName);
 
     void Close();

@@ -12,7 +12,7 @@ namespace {
 Result<GlyphCache::Entry> capture(const QFont &font, int codePage)
 {
     GlyphTable table;
-    Result<GlyphFiles> files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(codePage), &table);
+    Result<GlyphFiles> files = GlyphFileWriter::captureGlyphFiles(font, CodePage(codePage), &table);
     if (!files)
         return files.error();
     Result<GameTextRenderer> text = GameTextRenderer::fromFiles(files->fontSpr, files->fontSizeDat);

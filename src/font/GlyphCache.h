@@ -42,7 +42,7 @@ public:
 
     // The glyphs of `font` in code page `codePage`, captured on first use. A
     // font past the glyph files' limits gives the refusal of
-    // GlyphFileWriter::CaptureGlyphFiles; the refusal is kept too, so asking
+    // GlyphFileWriter::captureGlyphFiles; the refusal is kept too, so asking
     // again does not capture again.
     Result<Entry> glyphs(const QFont &font, int codePage);
     Result<Entry> standard() { return glyphs(standardFont(), StandardCodePage); }

@@ -26,7 +26,7 @@ void appendU16(QByteArray &out, quint16 value)
 
 } // namespace
 
-QList<QByteArray> GlyphFileWriter::EncodeGlyphRecords(const GlyphTable &table)
+QList<QByteArray> GlyphFileWriter::encodeGlyphRecords(const GlyphTable &table)
 {
     QList<QByteArray> records;
     records.reserve(GlyphTable::CodeCount);
@@ -58,7 +58,7 @@ Result<QByteArray> GlyphFileWriter::assembleFontFile(const QList<QByteArray> &re
 
 Result<GlyphFiles> GlyphFileWriter::build(const GlyphTable &table)
 {
-    Result<QByteArray> fontFile = assembleFontFile(EncodeGlyphRecords(table));
+    Result<QByteArray> fontFile = assembleFontFile(encodeGlyphRecords(table));
     if (!fontFile)
         return fontFile.error();
     GlyphFiles files{std::move(*fontFile), {}};
@@ -67,7 +67,7 @@ Result<GlyphFiles> GlyphFileWriter::build(const GlyphTable &table)
     return files;
 }
 
-Result<GlyphFiles> GlyphFileWriter::CaptureGlyphFiles(const QFont &glyphFont, const CodePage &codePage,
+Result<GlyphFiles> GlyphFileWriter::captureGlyphFiles(const QFont &glyphFont, const CodePage &codePage,
                                                       GlyphTable *captured)
 {
     const SystemGlyphRasterizer rasterizer(glyphFont);
@@ -88,7 +88,7 @@ Result<GlyphFiles> GlyphFileWriter::CaptureGlyphFiles(const QFont &glyphFont, co
 Status GlyphFileWriter::WriteGlyphFiles(const QString &outputDirectory, const QFont &glyphFont,
                                         const CodePage &codePage)
 {
-    const Result<GlyphFiles> files = CaptureGlyphFiles(glyphFont, codePage);
+    const Result<GlyphFiles> files = captureGlyphFiles(glyphFont, codePage);
     if (!files)
         return files.error();
     return WriteGlyphFiles(outputDirectory, *files);

@@ -32,7 +32,7 @@ public:
     static const QString SizeFileName;
 
     // The glyph records of codes 0 to 255, in order.
-    static QList<QByteArray> EncodeGlyphRecords(const GlyphTable &table);
+    static QList<QByteArray> encodeGlyphRecords(const GlyphTable &table);
 
     // font.spr from the 256 records of codes 0 to 255. Refuses, naming the
     // code, records that would start past MaxRecordOffset.
@@ -44,7 +44,7 @@ public:
     // Captures `glyphFont` (code c drawn as codePage's character for c) and
     // builds both files. A refusal names the font and the limit it passes.
     // `captured`, when given, receives the capture.
-    static Result<GlyphFiles> CaptureGlyphFiles(const QFont &glyphFont, const CodePage &codePage,
+    static Result<GlyphFiles> captureGlyphFiles(const QFont &glyphFont, const CodePage &codePage,
                                                 GlyphTable *captured = nullptr);
 
     // Captures `glyphFont` and writes "fontsize.dat" and "font.spr" into

@@ -15,7 +15,7 @@ std::vector<FormatError> KitLoader::load(const QString &directory, TextTable &te
 {
     ArchiveSet archives;
     std::vector<FormatError> problems = archives.Open(PlatformFiles::nativePath(directory));
-    pictures.ReadPictureFiles(archives);
+    pictures.readPictureFiles(archives);
     EntryStream stream(archives);
     texts.LoadTexts(stream);
     archives.Close();

@@ -43,7 +43,7 @@ int GlyphsCommand::run(const QStringList &args)
         return ToolOutput::Failed;
 
     GlyphTable table;
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(*glyphFont, CodePage(number), &table);
+    const auto files = GlyphFileWriter::captureGlyphFiles(*glyphFont, CodePage(number), &table);
     if (!files)
         return ToolOutput::fail(files.error());
     const QString dir = parser.value(output);

@@ -68,7 +68,7 @@ bool PictureSlots::isPresent(int row) const
     return picture && !picture->isNull() && picture->width() > 0;
 }
 
-int PictureSlots::ReadPictureFiles(ArchiveSet &archives)
+int PictureSlots::readPictureFiles(ArchiveSet &archives)
 {
     const QList<QRgb> palette = standardPalette();
     EntryStream stream(archives);

@@ -40,7 +40,7 @@ public:
     // within the game's palette. Entries that do not fit, and entries found
     // only in the kit's own archive, are left alone. Returns how many rows
     // got a picture.
-    int ReadPictureFiles(ArchiveSet &archives);
+    int readPictureFiles(ArchiveSet &archives);
 
     // Writes "<file name>.pad" into `outputDirectory` for every row with a
     // present translated picture, in row order.

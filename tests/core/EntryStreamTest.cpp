@@ -25,7 +25,7 @@ std::string archive(const std::vector<ArchiveWriter::NamedData> &files)
 
 void openInMemory(ArchiveSet &set, int slot, const std::string &bytes)
 {
-    EXPECT_TRUE(set.OpenSlot(slot, std::make_unique<std::istringstream>(bytes), bytes.size(), "mem").empty());
+    EXPECT_TRUE(set.openSlot(slot, std::make_unique<std::istringstream>(bytes), bytes.size(), "mem").empty());
 }
 
 std::string entry402()
@@ -118,7 +118,7 @@ TEST(EntryStream, AFileThatEndsEarlyRefusesWhatItCannotDeliver)
     const std::uint64_t promised = bytes.size();
     bytes.resize(bytes.size() - 500);
     ArchiveSet set;
-    ASSERT_TRUE(set.OpenSlot(0, std::make_unique<std::istringstream>(bytes), promised, "lang.dat").empty());
+    ASSERT_TRUE(set.openSlot(0, std::make_unique<std::istringstream>(bytes), promised, "lang.dat").empty());
     EntryStream stream(set);
     stream.Open("a");
 
@@ -205,7 +205,7 @@ TEST(EntryStream, AFileCutShortGivesWhatItHoldsAndNothingAfter)
     bytes.resize(bytes.size() - 4); // B keeps "34"; C would start at the end
     ArchiveSet set;
     const auto problems =
-        set.OpenSlot(0, std::make_unique<std::istringstream>(bytes), bytes.size(), "lang.dat");
+        set.openSlot(0, std::make_unique<std::istringstream>(bytes), bytes.size(), "lang.dat");
     ASSERT_EQ(problems.size(), 2u);
     openInMemory(set, 1, archive({{"B", "kv"}, {"C", "kv"}}));
     EntryStream stream(set);

@@ -87,7 +87,7 @@ TEST(GlyphFileDecoder, CapturedFontsReadBackAsTheirCells)
     large.setPointSize(20);
     for (const QFont &font : {FontChoice::defaultFont(), styled, large}) {
         GlyphTable table;
-        const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252), &table);
+        const auto files = GlyphFileWriter::captureGlyphFiles(font, CodePage(1252), &table);
         ASSERT_TRUE(files.ok()) << files.error().text();
         const auto decoded = GlyphFileDecoder::decode(files->fontSpr, "font.spr");
         EXPECT_EQ(linesOf(decoded.problems), Lines{}) << font.toString().toStdString();

@@ -19,7 +19,7 @@ quint16 offsetOf(const QByteArray &fontSpr, int code)
 
 GlyphFiles captureFiles(const QFont &font, GlyphTable *table = nullptr)
 {
-    auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252), table);
+    auto files = GlyphFileWriter::captureGlyphFiles(font, CodePage(1252), table);
     EXPECT_TRUE(files.ok()) << (files.ok() ? "" : files.error().text());
     return files.ok() ? *files : GlyphFiles{};
 }

@@ -26,7 +26,7 @@ TEST(KvToolGlyphs, WritesTheKitsGlyphFilesAndAPreview)
     QFont font = FontChoice::defaultFont();
     font.setItalic(true);
     GlyphTable table;
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(1252), &table);
+    const auto files = GlyphFileWriter::captureGlyphFiles(font, CodePage(1252), &table);
     ASSERT_TRUE(files.ok());
     EXPECT_EQ(kit.read("out/font.spr"), files->fontSpr);
     EXPECT_EQ(kit.read("out/fontsize.dat"), files->fontSizeDat);

@@ -17,7 +17,7 @@ namespace {
 // Writes the glyph files of Arial 8 in `codePage` into `dir` of `kit`.
 GlyphFiles writeGlyphs(const TempKit &kit, const QString &dir, int codePage)
 {
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(FontChoice::defaultFont(), CodePage(codePage));
+    const auto files = GlyphFileWriter::captureGlyphFiles(FontChoice::defaultFont(), CodePage(codePage));
     EXPECT_TRUE(files.ok());
     QDir().mkpath(kit.path(dir));
     kit.write(dir + "/font.spr", files->fontSpr);

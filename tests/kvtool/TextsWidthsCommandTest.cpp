@@ -23,7 +23,7 @@ QFont fontOf(const char *family, int points)
 // the capture's fontsize.dat.
 int widthIn(const QFont &font, int codePage, const QByteArray &text)
 {
-    const auto files = GlyphFileWriter::CaptureGlyphFiles(font, CodePage(codePage));
+    const auto files = GlyphFileWriter::captureGlyphFiles(font, CodePage(codePage));
     EXPECT_TRUE(files.ok());
     int width = 0;
     for (const char byte : text)

@@ -37,7 +37,7 @@ void openInMemory(ArchiveSet &set, int slot, const std::vector<ArchiveWriter::Na
 {
     auto bytes = ArchiveWriter::write(files);
     ASSERT_TRUE(bytes.ok());
-    set.OpenSlot(slot, std::make_unique<std::istringstream>(*bytes), bytes->size(), "mem");
+    set.openSlot(slot, std::make_unique<std::istringstream>(*bytes), bytes->size(), "mem");
 }
 
 std::string pad(int width, int height, char fill, int extra = 0)
@@ -108,7 +108,7 @@ TEST(PictureFiles, PicturesComeBackFromLangDatWhenTheyFit)
     openInMemory(archives, 1, {{"marchive.pad", pad(75, 22, 3)}}); // the kit's own archive: not a translation
 
     PictureSlots loaded;
-    EXPECT_EQ(loaded.ReadPictureFiles(archives), 2);
+    EXPECT_EQ(loaded.readPictureFiles(archives), 2);
     for (int row : {0, 8}) {
         ASSERT_TRUE(loaded.isPresent(row)) << row;
         EXPECT_EQ(*loaded.TranslatedPicture(row), *saved.TranslatedPicture(row)) << row;

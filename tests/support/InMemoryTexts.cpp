@@ -16,7 +16,7 @@ void loadTexts(orvanta::TextTable &table, const std::vector<orvanta::ArchiveWrit
     for (const auto *files : {&lang, &kvmain}) {
         auto bytes = orvanta::ArchiveWriter::write(*files);
         ASSERT_TRUE(bytes.ok()) << bytes.error().text();
-        set.OpenSlot(slot++, std::make_unique<std::istringstream>(*bytes), bytes->size(), "mem");
+        set.openSlot(slot++, std::make_unique<std::istringstream>(*bytes), bytes->size(), "mem");
     }
     orvanta::EntryStream stream(set);
     table.LoadTexts(stream);

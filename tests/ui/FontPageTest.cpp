@@ -50,7 +50,7 @@ QImage shownSheet(const KitWindow &k)
 GlyphTable capture(const QFont &font, int codePage)
 {
     GlyphTable table;
-    EXPECT_TRUE(GlyphFileWriter::CaptureGlyphFiles(font, CodePage(codePage), &table));
+    EXPECT_TRUE(GlyphFileWriter::captureGlyphFiles(font, CodePage(codePage), &table));
     return table;
 }
 
