@@ -24,7 +24,7 @@ private:
     qint64 m_size = 0;
     qint64 m_modified = 0; // nanoseconds since the epoch
     quint64 m_device = 0;
-    quint64 m_file = 0;    // the file's number on its device, where the system has one
+    quint64 m_file = 0;    // the file's number on its device
 };
 
 } // namespace orvanta

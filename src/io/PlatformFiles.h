@@ -76,6 +76,20 @@ public:
     // fails where the file system has none.
     static Failure hardLink(const QString &path, const QString &link);
 
+    // What the system tells of a file for FileStamp: its length, its
+    // modification time in nanoseconds since the epoch (to the nanosecond
+    // where the system keeps it), its device and its number there.
+    struct Status {
+        qint64 size = 0;
+        qint64 modified = 0;
+        quint64 device = 0;
+        quint64 file = 0;
+    };
+    // The status of the file or folder at `path`; none when there is none
+    // (or the system does not tell). A file another program holds open is
+    // still seen.
+    static std::optional<Status> status(const QString &path);
+
     // Copies up to `size` bytes from `offset` in the open `source` to the
     // current position of the open `target` inside the kernel, where the
     // system can (Linux's copy_file_range, as cp does); returns how many it

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvanta {
@@ -82,6 +83,15 @@ PlatformFiles::Failure PlatformFiles::hardLink(const QString &path, const QStrin
     if (::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()) != 0)
         return systemMessage(errno);
     return std::nullopt;
+}
+
+std::optional<PlatformFiles::Status> PlatformFiles::status(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return Status{qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec,
+                  quint64(status.st_dev), quint64(status.st_ino)};
 }
 
 qint64 PlatformFiles::kernelCopy(QFile &source, qint64 offset, QFile &target, qint64 size)

@@ -141,6 +141,30 @@ PlatformFiles::Failure PlatformFiles::hardLink(const QString &path, const QStrin
     return std::nullopt;
 }
 
+std::optional<PlatformFiles::Status> PlatformFiles::status(const QString &path)
+{
+    // Opened for its attributes alone, sharing everything, so a file the
+    // game or an editor holds open is still seen; a folder needs the backup
+    // flag to be opened at all.
+    const HANDLE handle = CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION status {};
+    const bool known = GetFileInformationByHandle(handle, &status);
+    CloseHandle(handle);
+    if (!known)
+        return std::nullopt;
+    // FILETIME counts 100-nanosecond steps from 1601.
+    constexpr qint64 FromFileTimeToEpoch = 116'444'736'000'000'000;
+    const qint64 ticks =
+        qint64((quint64(status.ftLastWriteTime.dwHighDateTime) << 32) | status.ftLastWriteTime.dwLowDateTime);
+    return Status{qint64((quint64(status.nFileSizeHigh) << 32) | status.nFileSizeLow),
+                  (ticks - FromFileTimeToEpoch) * 100, quint64(status.dwVolumeSerialNumber),
+                  (quint64(status.nFileIndexHigh) << 32) | status.nFileIndexLow};
+}
+
 qint64 PlatformFiles::kernelCopy(QFile &, qint64, QFile &, qint64)
 {
     return 0;
