@@ -19,29 +19,6 @@
 #include <utility>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ORVANTA_LEAK_CHECKED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORVANTA_LEAK_CHECKED 1
-#endif
-#endif
-#ifdef ORVANTA_LEAK_CHECKED
-// LeakSanitizer in sanitized builds: libgettextpo never frees some strings
-// it makes (of messages it creates, of error texts). Those leaks are the
-// library's; every program that uses it links this file.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libgettextpo.so\n";
-}
-// Without the list of suppressions used at exit: kvtool's standard error
-// stays what the program wrote, as scripts and tests read it.
-extern "C" const char *__lsan_default_options()
-{
-    return "print_suppressions=0";
-}
-#endif
-
 namespace orvanta {
 
 const char *const PoFile::FixedComment = "Reset to the original text at every save.";
