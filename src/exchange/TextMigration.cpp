@@ -17,13 +17,6 @@ namespace orvanta {
 
 namespace {
 
-// A row of the older kit whose translation may be carried.
-bool translated(const TextTable &table, int row)
-{
-    const TextTable::Row &text = table.row(row);
-    return !TextTable::isFixed(row) && !text.translation.isEmpty() && text.translation != text.source;
-}
-
 // The edits two texts of lengths `a` and `b` may differ by and still be
 // `atLeast` alike.
 int allowedEdits(qsizetype a, qsizetype b, double atLeast)
@@ -172,8 +165,8 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         const QByteArray source = older.row(row).source.toByteArray();
         const auto it = olderRows.find(source);
         if (it == olderRows.end())
-            olderRows.insert(source, translated(older, row) ? row : -1);
-        else if (*it < 0 && translated(older, row))
+            olderRows.insert(source, older.isTranslated(row) ? row : -1);
+        else if (*it < 0 && older.isTranslated(row))
             *it = row;
     }
     QHash<QByteArray, bool> current;
@@ -211,7 +204,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
         }
         if (from < 0) {
             // A source the older kit had, untranslated there too, is no new row.
-            if (exact == olderRows.cend() && text.translation == text.source)
+            if (exact == olderRows.cend() && !texts.isTranslated(row))
                 report.add(Reason::NewRow, rowNumber);
             continue;
         }
@@ -220,7 +213,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             report.addUnchanged();
             continue;
         }
-        if (text.translation != text.source && !text.translation.isEmpty()) {
+        if (texts.isTranslated(row)) {
             report.add(Reason::KeptTranslated, rowNumber);
             continue;
         }

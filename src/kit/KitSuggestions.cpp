@@ -20,10 +20,7 @@ namespace {
 // translated.
 QString translationOf(const TextTable &texts, const CodePage &codePage, int row)
 {
-    const TextTable::Row &text = texts.row(row);
-    if (TextTable::isFixed(row) || text.translation.isEmpty() || text.translation == text.source)
-        return {};
-    return codePage.decode(text.translation);
+    return texts.isTranslated(row) ? codePage.decode(texts.row(row).translation) : QString();
 }
 
 QString rowOrigin(const QString &memory, const QString &row)

@@ -19,8 +19,9 @@ class TextTable;
 // A memory is a file of texts that TextExchange reads (PO, XLIFF, CSV) or
 // another kit folder (its kvmain.dat and lang.dat, read as the kit reads
 // itself, in the code page that kit remembers, else this kit's). Only
-// translated entries count: not fixed, the translation neither empty nor
-// the source; obsolete PO entries do not.
+// translated entries count (a kit's rows by TextTable::isTranslated, a
+// file's entries whose translation is neither empty nor the source);
+// obsolete PO entries do not.
 //
 // The kit's own rows are indexed when suggestions are first asked for and
 // again after a source changed; a changed translation is taken at once.

@@ -2,20 +2,7 @@
 
 #include "TextTable.h"
 
-#include <algorithm>
-
 namespace orvanta {
-
-namespace {
-
-// Nothing but spaces and tabs: what is left when every letter typed was
-// refused by the code page.
-bool isBlank(QByteArrayView text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
-} // namespace
 
 TextReview::TextReview(TextChecker checker)
     : m_checker(std::move(checker))
@@ -27,8 +14,7 @@ TextReview::RowReview TextReview::reviewed(const TextTable &table, int index) co
     const TextTable::Row &row = table.row(index);
     RowReview review;
     const ReviewMarks::Mark &mark = m_marks ? m_marks->mark(index) : ReviewMarks::Mark::none();
-    review.translated = (row.translation != row.source && !(isBlank(row.translation) && !isBlank(row.source)))
-        || mark.done;
+    review.translated = TextTable::isTranslation(row.source, row.translation) || mark.done;
     if (TextTable::isFixed(index))
         review.state = State::Fixed;
     else if (mark.needsReview)

@@ -52,6 +52,19 @@ bool TextTable::isFixed(int row)
            && std::binary_search(FixedTextRows.begin(), FixedTextRows.end(), row);
 }
 
+bool TextTable::isTranslation(QByteArrayView source, QByteArrayView translation)
+{
+    const auto isBlank = [](QByteArrayView text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+    };
+    return translation != source && !(isBlank(translation) && !isBlank(source));
+}
+
+bool TextTable::isTranslated(int row) const
+{
+    return !isFixed(row) && isTranslation(m_rows[std::size_t(row)].source, m_rows[std::size_t(row)].translation);
+}
+
 void TextTable::LoadTexts(EntryStream &stream)
 {
     m_rows.clear();

@@ -45,6 +45,13 @@ public:
     // Source and Translation also name one of a record's two texts.
     enum Column { Number, Source, Translation, ColumnCount };
 
+    // Whether `translation` translates `source`: it differs from it, and is
+    // not blank (spaces and tabs only: what is left when the code page
+    // refused every letter typed) where the source is not. The one rule of
+    // what counts as translated, for the grid, the consistency check, the
+    // suggestions and the migration alike.
+    static bool isTranslation(QByteArrayView source, QByteArrayView translation);
+
     // One record's texts, as views into the table: valid while the table
     // (or a copy of it) lives and that record's text is not changed or
     // loaded again. Whoever keeps a text longer keeps a copy
@@ -69,6 +76,9 @@ public:
 
     int rowCount() const { return int(m_rows.size()); }
     const Row &row(int row) const { return m_rows[std::size_t(row)]; }
+    // Whether record `row` is translated: not fixed, and its translation
+    // isTranslation() of its source.
+    bool isTranslated(int row) const;
     void setSource(int row, const QByteArray &text);
     void setTranslation(int row, const QByteArray &text);
 

@@ -27,17 +27,11 @@ std::size_t sourceHash(const TextTable &table, int row)
     return hashOf(table.row(row).source);
 }
 
-bool counted(const TextTable &table, int row)
-{
-    const TextTable::Row &text = table.row(row);
-    return !TextTable::isFixed(row) && !text.translation.isEmpty() && text.translation != text.source;
-}
-
 // The hash of a counted record's translation (never 0); 0 for one that is
 // not counted.
 std::size_t translationHash(const TextTable &table, int row)
 {
-    return counted(table, row) ? hashOf(table.row(row).translation) | 1 : 0;
+    return table.isTranslated(row) ? hashOf(table.row(row).translation) | 1 : 0;
 }
 
 // Sorts the records from `first` to `last` so that equal translations stand
@@ -214,7 +208,7 @@ std::vector<int> TranslationConsistency::sameSource(const TextTable &table, int 
 QList<TextChange> TranslationConsistency::useTranslationForSameSource(const TextTable &table, int row) const
 {
     QList<TextChange> changes;
-    if (!counted(table, row))
+    if (!table.isTranslated(row))
         return changes;
     for (int other : sameSource(table, row)) {
         if (!TextTable::isFixed(other) && table.row(other).translation != table.row(row).translation)

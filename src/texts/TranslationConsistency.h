@@ -15,8 +15,8 @@ class TextTable;
 
 // Whether records whose source texts are the same bytes are translated
 // alike: the `inconsistent` check, the one that looks across rows. A record
-// takes part when it is translated: not fixed, and its translation neither
-// empty nor its source (a row not translated yet is no other translation).
+// takes part when it is translated (TextTable::isTranslated: a row not
+// translated yet is no other translation).
 // Each such record whose source another translated record shares with
 // another translation gets one finding naming those records.
 //

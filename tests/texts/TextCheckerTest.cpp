@@ -193,6 +193,26 @@ TEST(TextReview, ProgressAndStatesFollowEditsRowByRow)
     EXPECT_EQ(review.progress().percent(), 100);
 }
 
+// A translation of nothing but the spaces the code page let through is no
+// translation: not to the grid's states, and no other translation to the
+// consistency check either.
+TEST(TextReview, BlankTranslationsCountAsUntranslatedEverywhere)
+{
+    QList<QByteArray> sources{"Open", "Open", "Open", "Open"};
+    QList<QByteArray> translations{"Ouvrir", "  ", "\t", "Ouvrir"};
+    TextTable table = textTable(sources, translations);
+    TextReview review;
+    review.reviewAll(table);
+    const TextReview::State expected[] = {TextReview::State::Translated, TextReview::State::Untranslated,
+                                          TextReview::State::Untranslated, TextReview::State::Translated};
+    for (int row = 0; row < table.rowCount(); ++row) {
+        EXPECT_EQ(review.state(row), expected[row]) << row;
+        EXPECT_EQ(table.isTranslated(row), expected[row] == TextReview::State::Translated) << row;
+    }
+    for (const TextFinding &f : review.allFindings())
+        EXPECT_NE(f.check, TextChecker::Inconsistent) << f.index << " " << f.message.toStdString();
+}
+
 TEST(TextReview, InconsistentTranslationsOfOneSourceNameTheOtherRows)
 {
     // Rows 1-4 and 9 share "Open"; row 5 is untranslated, row 6 empty,
