@@ -2,6 +2,7 @@
 
 #include "io/PlatformFiles.h"
 #include "io/Utf8Lines.h"
+#include "texts/PrintfCodes.h"
 #include "texts/TextFile.h"
 
 #include <QStringDecoder>
@@ -168,49 +169,6 @@ QString noteOf(const QString &comments)
     return lines.join(QLatin1Char('\n'));
 }
 
-// Whether `text` is a C format string whose every '%' starts one of the
-// printf codes the kit's placeholder check knows (%d %i %u %s %c %x %X %f
-// and %%, with flags "-+#0", width, precision and h/l), at least one of
-// them not %%. A lone '%' ("50% off") is text to the kit, but gettext would
-// read "% o" as a conversion and refuse translations that lack it: such a
-// source is not marked.
-bool isCFormat(QStringView text)
-{
-    static const QLatin1String Flags("-+#0");
-    static const QLatin1String Conversions("diusxXcf");
-    bool conversion = false;
-    for (qsizetype i = text.indexOf(QLatin1Char('%')); i >= 0; i = text.indexOf(QLatin1Char('%'), i)) {
-        qsizetype j = i + 1;
-        const auto digits = [&] {
-            if (j < text.size() && text[j] == QLatin1Char('*'))
-                ++j;
-            else
-                while (j < text.size() && text[j].isDigit() && text[j].unicode() < 128)
-                    ++j;
-        };
-        while (j < text.size() && Flags.contains(text[j]))
-            ++j;
-        digits();
-        if (j < text.size() && text[j] == QLatin1Char('.')) {
-            ++j;
-            digits();
-        }
-        while (j < text.size() && (text[j] == u'h' || text[j] == u'l'))
-            ++j;
-        if (j >= text.size())
-            return false;
-        if (text[j] == QLatin1Char('%') && j == i + 1) {
-            i = j + 1;
-            continue;
-        }
-        if (!Conversions.contains(text[j]))
-            return false;
-        conversion = true;
-        i = j + 1;
-    }
-    return conversion;
-}
-
 // A message as the library holds it, until the header's charset is known.
 struct RawMessage {
     const char *context;
@@ -322,11 +280,11 @@ QByteArray PoFile::write(const QList<ExchangeEntry> &entries, const Header &head
         if (entry.fixed)
             out += fixed;
         const bool fuzzy = !header.isTemplate && entry.needsReview;
-        const bool cFormat = isCFormat(entry.source);
+        const QByteArray source = entry.source.toUtf8();
+        const bool cFormat = PrintfCodes::isCFormat(source);
         if (fuzzy || cFormat)
             out += fuzzy && cFormat ? "#, fuzzy, c-format\n" : fuzzy ? "#, fuzzy\n" : "#, c-format\n";
         appendString(out, "msgctxt", entry.row.toUtf8());
-        const QByteArray source = entry.source.toUtf8();
         appendString(out, "msgid", source);
         const bool untranslated = header.isTemplate || entry.translation == entry.source;
         appendString(out, "msgstr", untranslated ? QByteArray() : entry.translation.toUtf8());

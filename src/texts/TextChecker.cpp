@@ -1,11 +1,11 @@
 #include "TextChecker.h"
 
+#include "PrintfCodes.h"
 #include "TextFile.h"
 #include "TextTable.h"
 
 #include <QStringList>
 
-#include <cstring>
 
 namespace orvanta {
 
@@ -101,38 +101,6 @@ QString describeCodes(const QList<QByteArrayView> &codes)
     for (QByteArrayView code : codes)
         texts.append(QString::fromLatin1(code));
     return QLatin1Char('"') + texts.join(QLatin1Char(' ')) + QLatin1Char('"');
-}
-
-// Moves `i` past the characters of `set` (never past a zero byte).
-qsizetype skipAny(QByteArrayView text, qsizetype i, const char *set)
-{
-    while (i < text.size() && text[i] != '\0' && std::strchr(set, text[i]))
-        ++i;
-    return i;
-}
-
-// The printf codes of `text` in their order, e.g. {"%-5d", "%%"}.
-QList<QByteArrayView> placeholders(QByteArrayView text)
-{
-    QList<QByteArrayView> codes;
-    for (qsizetype i = text.indexOf('%'); i >= 0; i = text.indexOf('%', i)) {
-        // %[flags][width][.precision][h|l|ll]conversion
-        qsizetype j = skipAny(text, i + 1, "-+ #0");
-        j = (j < text.size() && text[j] == '*') ? j + 1 : skipAny(text, j, "0123456789");
-        if (j < text.size() && text[j] == '.') {
-            ++j;
-            j = (j < text.size() && text[j] == '*') ? j + 1 : skipAny(text, j, "0123456789");
-        }
-        if (j < text.size() && (text[j] == 'h' || text[j] == 'l'))
-            j += (j + 1 < text.size() && text[j] == 'l' && text[j + 1] == 'l') ? 2 : 1;
-        if (j < text.size() && text[j] != '\0' && std::strchr("diusxXcf%", text[j])) {
-            codes.append(text.sliced(i, j + 1 - i));
-            i = j + 1;
-        } else {
-            ++i; // a lone '%' is text, not a code
-        }
-    }
-    return codes;
 }
 
 // The text between the leading and the trailing blanks.
@@ -249,7 +217,7 @@ void TextChecker::check(int index, QByteArrayView source, QByteArrayView transla
         const QString spaces = spacesMessage(source, saved);
         if (!spaces.isEmpty())
             add(Spaces, spaces);
-        const QList<QByteArrayView> sourceCodes = placeholders(source), savedCodes = placeholders(saved);
+        const QList<QByteArrayView> sourceCodes = PrintfCodes::of(source), savedCodes = PrintfCodes::of(saved);
         if (sourceCodes != savedCodes)
             add(Placeholders, QStringLiteral("placeholders in the original: %1; in the translation: %2")
                                   .arg(describeCodes(sourceCodes), describeCodes(savedCodes)));

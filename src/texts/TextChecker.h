@@ -40,8 +40,8 @@ struct CheckedText {
 // Standard checks, in the order their findings come:
 //   too-long      the saved text passes 200 bytes (the save cuts the rest)
 //   spaces        leading or trailing spaces/tabs differ from the source's
-//   placeholders  the printf codes (%d %i %u %s %c %x %X %f %%, with flags,
-//                 width, precision and h/l) differ in number or order
+//   placeholders  the printf codes (PrintfCodes: %d %i %u %s %c %x %X %f %%,
+//                 with flags, width, precision, h/l) differ in number or order
 //   empty         the translation is empty where the source is not
 //   fixed         a fixed record's translation differs from its source
 //   double-word   a word is written twice in a row ("die die") where the

@@ -5,11 +5,14 @@
 #include "exchange/TextImport.h"
 #include "texts/CodePage.h"
 #include "texts/ReviewMarks.h"
+#include "texts/TextChecker.h"
 #include "texts/TextTable.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace orvanta;
 using Reason = ImportReport::Reason;
@@ -73,7 +76,7 @@ TEST(PoFile, ExportCarriesHeaderRowsMarksNotesFlagsAndLimits)
     EXPECT_TRUE(po.contains("\n#. At most 200 bytes in code page 1252.\n#. Reset to the original text at every save.\n"
                             "msgctxt \"1416\"\nmsgid \"Text 1416\"\n"));
     EXPECT_FALSE(po.contains("Plural-Forms"));
-    const auto greek = TextExchange::write(TextExchange::Format::Po, entries, {1253, {}, Created}, QStringLiteral("t.po"));
+    const auto greek = TextExchange::write(TextFormat::Id::Po, entries, {1253, {}, Created}, QStringLiteral("t.po"));
     EXPECT_TRUE(greek->contains("\"Language: el\\n\"")) << "1253 is one language's";
 
     const auto read = PoFile::read(po, "t.po");
@@ -209,6 +212,57 @@ TEST(PoFile, MsgfmtCheckPassesAnExportAndCatchesADroppedPlaceholder)
     const ToolRun dropped = runTool(QStringLiteral("msgfmt"), {"--check", "-o", "/dev/null", "dropped.po"}, dir);
     EXPECT_NE(dropped.exitCode, 0);
     EXPECT_TRUE(dropped.output.contains("dropped.po:")) << dropped.output.toStdString();
+}
+
+// The placeholder check and the PO writer's c-format flag read one printf
+// grammar: an entry is marked when every '%' of its source starts a code the
+// check compares, at least one not %%, and gettext accepts every mark.
+TEST(PoFile, CFormatFlagAgreesWithThePlaceholderCheck)
+{
+    struct Case {
+        QByteArray source;
+        QString codes; // as the check names them
+        bool cFormat;
+    };
+    const Case cases[] = {
+        {"%d gold for %s", "\"%d %s\"", true},
+        {"%-5d pts, %05.1f%%", "\"%-5d %05.1f %%\"", true},
+        {"%lld of %hu, %*.*f", "\"%lld %hu %*.*f\"", true},
+        {"100%% sure", "\"%%\"", false},         // nothing but %%
+        {"100% complete", "none", false},        // a percent and a word, no "% c"
+        {"% d left", "none", false},             // a space is no flag
+        {"50% off, %d left", "\"%d\"", false},   // gettext would read "% o"
+        {"%5% and %hhd and %o", "none", false},  // codes gettext knows, the kit not
+    };
+    QList<ExchangeEntry> entries;
+    for (const Case &c : cases) {
+        QList<TextFinding> findings;
+        TextChecker(CodePage(1252)).check(0, c.source, "Text", findings);
+        const auto placeholders = std::find_if(findings.begin(), findings.end(),
+                                               [](const TextFinding &f) { return f.check == "placeholders"; });
+        const QString message = placeholders == findings.end() ? QString() : placeholders->message;
+        const QString expected =
+            c.codes == "none" ? QString() : "placeholders in the original: " + c.codes + "; in the translation: none";
+        EXPECT_EQ(message, expected) << c.source.toStdString();
+        const QString source = QString::fromLatin1(c.source);
+        entries.append({QString::number(entries.size() + 1), source, source + QStringLiteral(" (de)")});
+    }
+    const QByteArray po = exportPo(entries, 1252, QStringLiteral("de"));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QByteArray context = "msgctxt \"" + QByteArray::number(i + 1) + "\"\n";
+        const qsizetype at = po.indexOf(context);
+        ASSERT_GE(at, 0);
+        const QByteArray before = po.sliced(0, at);
+        EXPECT_EQ(before.sliced(before.lastIndexOf("\n\n")).contains("#, c-format\n"), cases[i].cFormat)
+            << cases[i].source.toStdString();
+    }
+    QTemporaryDir scratch;
+    const QDir dir(scratch.path());
+    ASSERT_TRUE(writeFile(dir.filePath("codes.po"), po));
+    const ToolRun check = runTool(QStringLiteral("msgfmt"), {"--check", "-o", "/dev/null", "codes.po"}, dir);
+    if (check.exitCode == -1)
+        GTEST_SKIP() << "msgfmt is not installed (Debian package gettext)";
+    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
 }
 
 // A translated kit's PO, msgmerge'd onto the template of a game update with a
