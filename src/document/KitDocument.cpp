@@ -1,11 +1,7 @@
 #include "KitDocument.h"
 
-#include "CodePageCommand.h"
-#include "GlyphFontCommand.h"
-#include "MarksCommand.h"
-#include "PictureCommand.h"
+#include "ChangeValue.h"
 #include "TextEditCommand.h"
-#include "TranslationsCommand.h"
 #include "font/FontChoice.h"
 #include "pictures/PictureCatalogue.h"
 #include "kit/KitSettings.h"
@@ -83,8 +79,25 @@ void KitDocument::editText(int row, TextTable::Column column, const QByteArray &
 void KitDocument::applyTranslations(const QList<TextChange> &changes, const QString &description,
                                     const QList<ReviewMarks::Change> &marks)
 {
-    auto command = std::make_unique<TranslationsCommand>(*this, changes, marks, description);
-    if (!command->isEmpty())
+    // Rows outside the table, and texts a row already has, are left out; a
+    // row named twice ends with its last translation.
+    QList<TextChange> before;
+    QList<TextChange> after;
+    for (const TextChange &change : changes) {
+        if (change.row < 0 || change.row >= texts().rowCount())
+            continue;
+        const QByteArray was = text(change.row, TextTable::Translation);
+        if (was == change.text)
+            continue;
+        before.append({change.row, was});
+        after.append(change);
+    }
+    const bool textsChange = !after.isEmpty();
+    auto command = std::make_unique<ChangeValue<QList<TextChange>>>(
+        description, std::move(before), std::move(after),
+        [this](const QList<TextChange> &texts) { storeTexts(texts, TextTable::Translation); });
+    const bool marksChange = marksCommand(marks, description, command.get()) != nullptr;
+    if (textsChange || marksChange)
         m_undoStack.push(command.release());
 }
 
@@ -102,9 +115,30 @@ void KitDocument::applyImport(const TextImport::Outcome &outcome, const QString 
 
 void KitDocument::setMarks(const QList<ReviewMarks::Change> &changes, const QString &description)
 {
-    auto command = std::make_unique<MarksCommand>(*this, changes, description);
-    if (!command->isEmpty())
-        m_undoStack.push(command.release());
+    if (QUndoCommand *command = marksCommand(changes, description, nullptr))
+        m_undoStack.push(command);
+}
+
+QUndoCommand *KitDocument::marksCommand(const QList<ReviewMarks::Change> &changes, const QString &description,
+                                        QUndoCommand *parent)
+{
+    // Rows outside the table, and marks a row already has, are left out.
+    QList<ReviewMarks::Change> before;
+    QList<ReviewMarks::Change> after;
+    for (const ReviewMarks::Change &change : changes) {
+        if (change.row < 0 || change.row >= texts().rowCount())
+            continue;
+        const ReviewMarks::Mark &was = marks().mark(change.row);
+        if (was == change.mark)
+            continue;
+        before.prepend({change.row, was}); // undone last change first
+        after.append(change);
+    }
+    if (after.isEmpty())
+        return nullptr;
+    return new ChangeValue<QList<ReviewMarks::Change>>(
+        description, std::move(before), std::move(after),
+        [this](const QList<ReviewMarks::Change> &marks) { storeMarks(marks); }, -1, parent);
 }
 
 void KitDocument::setTranslatedPicture(int row, const QImage &picture)
@@ -112,19 +146,26 @@ void KitDocument::setTranslatedPicture(int row, const QImage &picture)
     const QImage *slot = pictures().TranslatedPicture(row);
     if (!slot || (slot->isNull() && picture.isNull()) || *slot == picture)
         return;
-    m_undoStack.push(new PictureCommand(*this, row, picture));
+    const QString file = QString::fromLatin1(PictureCatalogue::row(row)->fileName);
+    const QString text = picture.isNull() ? QStringLiteral("Remove picture %1") : QStringLiteral("Accept picture %1");
+    m_undoStack.push(new ChangeValue<QImage>(text.arg(file), *slot, picture,
+                                             [this, row](const QImage &image) { storePicture(row, image); }));
 }
 
 void KitDocument::setGlyphFont(const QFont &font)
 {
     if (FontChoice::DescribeGlyphFont(font) != FontChoice::DescribeGlyphFont(m_kit.glyphFont()))
-        m_undoStack.push(new GlyphFontCommand(*this, font));
+        m_undoStack.push(new ChangeValue<QFont>(
+            QStringLiteral("Choose font %1").arg(FontChoice::DescribeGlyphFont(font)), m_kit.glyphFont(), font,
+            [this](const QFont &chosen) { storeGlyphFont(chosen); }));
 }
 
 void KitDocument::setCodePage(int number)
 {
     if (number != m_kit.codePage().number() && CodePage::isSupported(number))
-        m_undoStack.push(new CodePageCommand(*this, number));
+        m_undoStack.push(new ChangeValue<int>(QStringLiteral("Choose code page %1").arg(CodePage::describe(number)),
+                                              m_kit.codePage().number(), number,
+                                              [this](int chosen) { storeCodePage(chosen); }, MergeCodePageSteps));
 }
 
 Result<OpenKit::Saved> KitDocument::save(SaveQuestions &questions, std::chrono::milliseconds lockWait)

@@ -135,14 +135,14 @@ signals:
 
 private:
     friend class TextEditCommand;
-    friend class TranslationsCommand;
-    friend class MarksCommand;
-    friend class PictureCommand;
-    friend class GlyphFontCommand;
-    friend class CodePageCommand;
 
     // The ids under which commands of one kind merge (QUndoCommand::id).
     enum MergeId { MergeTyping = 1, MergeCodePageSteps };
+
+    // The command that changes the review marks as `changes` say (a child
+    // of `parent` when given); none when no row's mark would change.
+    QUndoCommand *marksCommand(const QList<ReviewMarks::Change> &changes, const QString &description,
+                               QUndoCommand *parent);
 
     // What the commands do and undo: the state changes and its signal.
     void storeTexts(const QList<TextChange> &changes, TextTable::Column column);
