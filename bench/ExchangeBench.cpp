@@ -77,11 +77,11 @@ struct Files {
     TextTable translated = bigTable(true);
     TextTable untranslated = bigTable(false);
 
-    QString path(TextExchange::Format format) const
+    QString path(TextFormat::Id format) const
     {
         switch (format) {
-        case TextExchange::Format::Csv: return dir.filePath(QStringLiteral("texts.csv"));
-        case TextExchange::Format::Xliff: return dir.filePath(QStringLiteral("texts.xlf"));
+        case TextFormat::Id::Csv: return dir.filePath(QStringLiteral("texts.csv"));
+        case TextFormat::Id::Xliff: return dir.filePath(QStringLiteral("texts.xlf"));
         default: return dir.filePath(QStringLiteral("texts.po"));
         }
     }
@@ -142,13 +142,13 @@ private:
     double m_processSeconds = 0;
 };
 
-Result<QByteArray> written(TextExchange::Format format, const QString &path)
+Result<QByteArray> written(TextFormat::Id format, const QString &path)
 {
     return TextExchange::write(format, TextExchange::entries(files().translated, ReviewMarks(), cyrillic()),
                                {1251, QStringLiteral("ru"), QDateTime::currentDateTimeUtc()}, path);
 }
 
-void Export(benchmark::State &state, TextExchange::Format format)
+void Export(benchmark::State &state, TextFormat::Id format)
 {
     const QString path = files().path(format);
     Stopwatch watch;
@@ -162,7 +162,7 @@ void Export(benchmark::State &state, TextExchange::Format format)
     watch.report(state, path);
 }
 
-void Import(benchmark::State &state, TextExchange::Format format)
+void Import(benchmark::State &state, TextFormat::Id format)
 {
     const QString path = files().path(format);
     if (!FileSaver::save(path, *written(format, path)))
@@ -181,12 +181,12 @@ void Import(benchmark::State &state, TextExchange::Format format)
     watch.report(state, path);
 }
 
-BENCHMARK_CAPTURE(Export, csv, TextExchange::Format::Csv)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(Export, po, TextExchange::Format::Po)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(Import, csv, TextExchange::Format::Csv)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(Import, po, TextExchange::Format::Po)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(Export, xliff, TextExchange::Format::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(Import, xliff, TextExchange::Format::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Export, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Export, po, TextFormat::Id::Po)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Import, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Import, po, TextFormat::Id::Po)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Export, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Import, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // An XLIFF file of one trans-unit with 300,000 attributes (3.5 MB), as a
 // hostile or broken tool might write: refused in one pass, as fast as a

@@ -90,8 +90,8 @@ int main(int argc, char **argv)
         QList<ExchangeEntry> entries = TextExchange::entries(exchangeTexts(), ReviewMarks(), CodePage(codePage));
         entries[0].needsReview = true;
         entries[0].note = QStringLiteral("A note\nof two lines");
-        for (const auto &[format, name] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"},
-                                           std::pair{TextExchange::Format::Xliff, "xliff"}}) {
+        for (const auto &[format, name] : {std::pair{TextFormat::Id::Csv, "csv"}, std::pair{TextFormat::Id::Po, "po"},
+                                           std::pair{TextFormat::Id::Xliff, "xliff"}}) {
             const auto file = TextExchange::write(format, entries, {codePage, {}, QDateTime::currentDateTimeUtc()},
                                                   QStringLiteral("seed"));
             if (!file)

@@ -75,7 +75,7 @@ public:
     Result<GlyphCache::Entry> standardGlyphs() { return m_kit.standardGlyphs(); }
 
     // The kit's texts for the translators' tools (OpenKit::exportTexts).
-    Result<QByteArray> exportTexts(TextExchange::Format format, const QString &language, const QString &fileName)
+    Result<QByteArray> exportTexts(TextFormat::Id format, const QString &language, const QString &fileName)
     {
         return m_kit.exportTexts(format, language, fileName);
     }

@@ -1,8 +1,6 @@
 #include "TextExchange.h"
 
 #include "CsvFile.h"
-#include "PoFile.h"
-#include "XliffFile.h"
 #include "font/GameTextRenderer.h"
 #include "io/FileReader.h"
 #include "texts/CodePage.h"
@@ -13,28 +11,6 @@
 #include <QHash>
 
 namespace orvanta {
-
-std::optional<TextExchange::Format> TextExchange::formatOf(const QString &fileName)
-{
-    const auto ends = [&](const char *suffix) { return fileName.endsWith(QLatin1String(suffix), Qt::CaseInsensitive); };
-    if (ends(".csv"))
-        return Format::Csv;
-    if (ends(".po"))
-        return Format::Po;
-    if (ends(".pot"))
-        return Format::Pot;
-    if (ends(".xlf") || ends(".xliff"))
-        return Format::Xliff;
-    return std::nullopt;
-}
-
-std::optional<TextExchange::Format> TextExchange::formatNamed(const QString &name)
-{
-    const QString lower = name.toLower();
-    if (lower == QLatin1String("xlf"))
-        return Format::Xliff;
-    return formatOf(QLatin1Char('.') + lower);
-}
 
 QString TextExchange::languageOf(int codePage)
 {
@@ -70,11 +46,11 @@ QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const ReviewM
     return entries;
 }
 
-Result<QByteArray> TextExchange::exportTexts(Format format, const TextTable &texts, const ReviewMarks &marks,
+Result<QByteArray> TextExchange::exportTexts(TextFormat::Id format, const TextTable &texts, const ReviewMarks &marks,
                                              const CodePage &codePage, const GameTextRenderer *standardGlyphs,
-                                             const Header &header, const QString &fileName)
+                                             const TextFormat::Header &header, const QString &fileName)
 {
-    if (format != Format::Csv)
+    if (format != TextFormat::Id::Csv)
         return write(format, entries(texts, marks, codePage, standardGlyphs), header, fileName);
     ExchangeEntry entry;
     return CsvFile::write(texts.rowCount(), [&](qsizetype row) -> const ExchangeEntry & {
@@ -83,46 +59,29 @@ Result<QByteArray> TextExchange::exportTexts(Format format, const TextTable &tex
     });
 }
 
-Result<QByteArray> TextExchange::write(Format format, const QList<ExchangeEntry> &entries, const Header &given,
-                                       const QString &fileName)
+Result<QByteArray> TextExchange::write(TextFormat::Id format, const QList<ExchangeEntry> &entries,
+                                       const TextFormat::Header &given, const QString &fileName)
 {
-    Header header = given;
+    TextFormat::Header header = given;
     if (header.language.isEmpty())
         header.language = languageOf(header.codePage);
-    switch (format) {
-    case Format::Csv:
-        return CsvFile::write(entries);
-    case Format::Xliff:
-        return XliffFile::write(entries, {header.codePage, header.language}, fileName.toStdString());
-    case Format::Po:
-    case Format::Pot:
-        break;
-    }
-    return PoFile::write(entries, {header.codePage, header.language, header.created, format == Format::Pot});
+    return TextFormat::of(format).write(entries, header, fileName);
 }
 
 Result<ExchangeFile> TextExchange::read(const QString &path)
 {
     // Named as the system writes paths, as every message of the kit does.
     const std::string name = QDir::toNativeSeparators(path).toStdString();
-    const auto format = formatOf(path);
-    if (!format)
-        return FormatError::general(name,
-                                    "not a texts file: the name must end in .csv, .po, .pot, .xlf or .xliff");
+    const TextFormat *format = TextFormat::ofFile(path);
+    if (!format) {
+        const QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical);
+        return FormatError::general(name, "not a texts file: the name must end in "
+                                              + TextFormat::listed(suffixes, QStringLiteral(".")).toStdString());
+    }
     const auto read = FileReader::read(path, FileReader::ExchangeCap);
     if (!read)
         return read.error();
-    const QByteArray &bytes = *read;
-    switch (*format) {
-    case Format::Csv:
-        return CsvFile::read(bytes, name);
-    case Format::Xliff:
-        return XliffFile::read(bytes, name);
-    case Format::Po:
-    case Format::Pot:
-        break;
-    }
-    return PoFile::read(bytes, name);
+    return format->read(*read, name);
 }
 
 } // namespace orvanta

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "ExchangeEntry.h"
+#include "TextFormat.h"
 #include "core/Result.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 namespace orvanta {
 
@@ -17,27 +16,11 @@ class GameTextRenderer;
 class ReviewMarks;
 class TextTable;
 
-// The kit's texts in the translators' own files: which format a file name
-// means, the entries of the texts shown through a code page, and a whole
-// file written or read in any format.
+// The kit's texts in the translators' own files (TextFormat): the entries
+// of the texts shown through a code page, and a whole file written or read
+// in any format.
 class TextExchange {
 public:
-    // Pot is a PO template: the sources only, for msgmerge and Weblate.
-    enum class Format { Csv, Po, Pot, Xliff };
-
-    // What a file says besides its entries.
-    struct Header {
-        int codePage = 1252;
-        QString language; // the translation's language ("ru"); empty when not known
-        QDateTime created;
-    };
-
-    // ".csv" is CSV, ".po" PO, ".pot" a template, ".xlf" and ".xliff"
-    // XLIFF (any case); nothing else.
-    static std::optional<Format> formatOf(const QString &fileName);
-    // "csv", "po", "pot", "xliff" (as kvtool's --format names them).
-    static std::optional<Format> formatNamed(const QString &name);
-
     // One entry per text, in row order, decoded through `codePage`, with
     // the row's review mark and note from `marks`, and each source's width
     // in `standardGlyphs` when given (the game's own glyphs).
@@ -46,9 +29,9 @@ public:
 
     // The file of the kit's texts: write() of their entries(). CSV is
     // written an entry at a time, without holding every entry at once.
-    static Result<QByteArray> exportTexts(Format format, const TextTable &texts, const ReviewMarks &marks,
+    static Result<QByteArray> exportTexts(TextFormat::Id format, const TextTable &texts, const ReviewMarks &marks,
                                           const CodePage &codePage, const GameTextRenderer *standardGlyphs,
-                                          const Header &header, const QString &fileName);
+                                          const TextFormat::Header &header, const QString &fileName);
 
     // The language the translation is in when nothing names it: the one
     // language that uses `codePage` (874 Thai, 1253 Greek, 1258
@@ -57,10 +40,11 @@ public:
 
     // The file for the entries; `fileName` only names it in an error. A
     // header without language takes languageOf() its code page.
-    static Result<QByteArray> write(Format format, const QList<ExchangeEntry> &entries, const Header &header,
-                                    const QString &fileName);
+    static Result<QByteArray> write(TextFormat::Id format, const QList<ExchangeEntry> &entries,
+                                    const TextFormat::Header &header, const QString &fileName);
 
-    // Reads the file at `path` in the format its name means; an error names
+    // Reads the file at `path` in the format its name means
+    // (TextFormat::ofFile); an error names
     // the path (and the line, where the format tells it).
     static Result<ExchangeFile> read(const QString &path);
 };

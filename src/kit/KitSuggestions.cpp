@@ -61,9 +61,16 @@ Result<TranslationMemory> KitSuggestions::readMemory(const QString &path, const 
         return readKit(file.absolutePath(), QDir::toNativeSeparators(file.absolutePath()), codePage);
     if (!file.exists())
         return FormatError::general(name.toStdString(), "no such file or folder");
-    if (!TextExchange::formatOf(path))
+    // A template holds no translations.
+    const TextFormat *format = TextFormat::ofFile(path);
+    if (!format || format->templateOf) {
+        const QString suffixes =
+            TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Memories), QStringLiteral("."));
         return FormatError::general(name.toStdString(),
-                                    "is no translation memory (a .po, .xlf, .xliff or .csv file, or a kit folder)");
+                                    QStringLiteral("is no translation memory (a %1 file, or a kit folder)")
+                                        .arg(suffixes)
+                                        .toStdString());
+    }
     const auto read = TextExchange::read(path);
     if (!read)
         return read.error();

@@ -158,10 +158,10 @@ void OpenKit::apply(const Import &import)
     TextImport::apply(import.outcome, m_texts, m_marks);
 }
 
-Result<QByteArray> OpenKit::exportTexts(TextExchange::Format format, const QString &language, const QString &fileName)
+Result<QByteArray> OpenKit::exportTexts(TextFormat::Id format, const QString &language, const QString &fileName)
 {
     // XLIFF carries each source's width in the game's own glyphs.
-    const auto standard = format == TextExchange::Format::Xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
+    const auto standard = format == TextFormat::Id::Xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
     if (!standard)
         return standard.error();
     return TextExchange::exportTexts(format, m_texts, m_marks, m_codePage, *standard ? &(*standard)->text : nullptr,

@@ -205,7 +205,7 @@ public:
     // A translators' file of the kit's texts in `format` (TextExchange),
     // for the translation's `language` (may be empty), named `fileName` in
     // its errors; XLIFF carries each source's width in the game's glyphs.
-    Result<QByteArray> exportTexts(TextExchange::Format format, const QString &language, const QString &fileName);
+    Result<QByteArray> exportTexts(TextFormat::Id format, const QString &language, const QString &fileName);
 
     // The checks of the translations as the Texts page and kvtool texts
     // check run them, in the kit's code page: the width check when both

@@ -8,6 +8,7 @@
 #include "TextsSuggestCommand.h"
 #include "TextsWidthsCommand.h"
 #include "ToolOutput.h"
+#include "exchange/TextFormat.h"
 #include "io/FileReader.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
@@ -18,9 +19,10 @@ namespace orvanta {
 
 namespace {
 
+// %1 the formats' names, %2 their suffixes.
 const char *const Usage =
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
-    "       kvtool texts export KITDIR [--format csv|po|pot|xliff] [-o FILE] [--language LL]\n"
+    "       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]\n"
     "                          [--codepage NUMBER]\n"
     "       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]\n"
     "       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]\n"
@@ -31,7 +33,7 @@ const char *const Usage =
     "           one text per line\n"
     "  export   writes the kit's texts as CSV, PO, a PO template or XLIFF,\n"
     "           loaded from KITDIR exactly as the kit loads them at start-up\n"
-    "  import   applies a .csv, .po, .pot, .xlf or .xliff file to the kit's\n"
+    "  import   applies a %2 file to the kit's\n"
     "           texts and saves a new lang.dat as the save button does\n"
     "  migrate  carries the translations of an older kit folder over to the\n"
     "           kit's texts (moved and reworded ones too) and saves as import\n"
@@ -62,7 +64,10 @@ int TextsCommands::run(const QStringList &args)
         return TextsSuggestCommand::run(rest);
     if (sub == QLatin1String("widths"))
         return TextsWidthsCommand::run(rest);
-    ToolOutput::print(QString::fromLatin1(Usage));
+    ToolOutput::print(QString::fromLatin1(Usage).arg(
+        TextFormat::names().join(QLatin1Char('|')),
+        TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical),
+                           QStringLiteral("."))));
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
 }
 

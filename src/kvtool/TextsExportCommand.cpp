@@ -21,10 +21,16 @@ int TextsExportCommand::run(const QStringList &args)
         "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
         "pixels)."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("csv, po, pot or xliff (default: the output file's name: "
-                                                   ".po, .pot, .xlf or .xliff, else csv)."),
-                                    QStringLiteral("csv|po|pot|xliff"));
+    // A name of no other format's suffix is written as CSV.
+    const QStringList names = TextFormat::names();
+    QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Texts);
+    for (const QString &csv : TextFormat::of(TextFormat::Id::Csv).suffixes)
+        suffixes.removeOne(csv);
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("%1 (default: the output file's name: %2, else csv).")
+            .arg(TextFormat::listed(names), TextFormat::listed(suffixes, QStringLiteral("."))),
+        names.join(QLatin1Char('|')));
     const QCommandLineOption output(QStringLiteral("o"),
                                     QStringLiteral("Write to <file>, replaced only once complete (default: "
                                                    "standard output)."),
@@ -40,14 +46,16 @@ int TextsExportCommand::run(const QStringList &args)
         return ToolOutput::Misused;
 
     const QString outPath = parser.value(output);
-    TextExchange::Format chosen = TextExchange::formatOf(outPath).value_or(TextExchange::Format::Csv);
+    const TextFormat *chosen = TextFormat::ofFile(outPath);
+    if (!chosen)
+        chosen = &TextFormat::of(TextFormat::Id::Csv);
     if (parser.isSet(format)) {
-        const auto named = TextExchange::formatNamed(parser.value(format));
-        if (!named) {
-            ToolOutput::fail(QStringLiteral("--format must be csv, po, pot or xliff, not \"%1\"").arg(parser.value(format)));
+        chosen = TextFormat::named(parser.value(format));
+        if (!chosen) {
+            ToolOutput::fail(QStringLiteral("--format must be %1, not \"%2\"")
+                                 .arg(TextFormat::listed(names), parser.value(format)));
             return ToolOutput::Misused;
         }
-        chosen = *named;
     }
     if (parser.isSet(language) && !KitSettings::isLanguageCode(parser.value(language))) {
         ToolOutput::fail(QStringLiteral("--language must be a language code such as ru or pt_BR, not \"%1\"")
@@ -60,7 +68,7 @@ int TextsExportCommand::run(const QStringList &args)
 
     const QString chosenLanguage =
         parser.isSet(language) ? parser.value(language) : KitSettings(folder.kit.directory()).language();
-    const auto bytes = folder.kit.exportTexts(chosen, chosenLanguage,
+    const auto bytes = folder.kit.exportTexts(chosen->id, chosenLanguage,
                                               outPath.isEmpty() ? QStringLiteral("standard output") : outPath);
     if (!bytes)
         return ToolOutput::fail(bytes.error());

@@ -55,7 +55,11 @@ int TextsImportCommand::run(const QStringList &args)
         "The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; "
         "reads the kit under its save lock, so a save that ends meanwhile is built on, not lost."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .csv, .po, .pot, .xlf or .xliff file."));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A %1 file.")
+            .arg(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical),
+                                    QStringLiteral("."))));
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
                                          QStringLiteral("Import the other translations when some are refused."));
     parser.addOption(skipRefused);

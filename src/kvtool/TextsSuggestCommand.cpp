@@ -2,6 +2,7 @@
 
 #include "KitFolder.h"
 #include "ToolOutput.h"
+#include "exchange/TextFormat.h"
 #include "kit/KitSettings.h"
 #include "kit/KitSuggestions.h"
 #include "texts/TabSeparated.h"
@@ -24,8 +25,10 @@ int TextsSuggestCommand::run(const QStringList &args)
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
     parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The row number, from 1."));
     const QCommandLineOption memory(QStringLiteral("memory"),
-                                    QStringLiteral("A translation memory: a .po, .xlf, .xliff or .csv file, or "
-                                                   "another kit folder (its kvmain.dat and lang.dat)."),
+                                    QStringLiteral("A translation memory: a %1 file, or another kit folder (its "
+                                                   "kvmain.dat and lang.dat).")
+                                        .arg(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Memories),
+                                                                QStringLiteral("."))),
                                     QStringLiteral("file-or-kit"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOptions({memory, codePage});

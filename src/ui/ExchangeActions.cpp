@@ -58,18 +58,25 @@ QString ExchangeActions::chooseTextsFile(QFileDialog *&dialog, const char *name,
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setAcceptMode(mode);
         dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        QStringList filters;
         if (save) {
-            dialog->setNameFilters({QStringLiteral("PO files (*.po)"), QStringLiteral("PO templates (*.pot)"),
-                                    QStringLiteral("XLIFF files (*.xlf)"), QStringLiteral("CSV files (*.csv)")});
-            dialog->setDefaultSuffix(QStringLiteral("po"));
+            for (const TextFormat &format : TextFormat::all())
+                filters.append(format.saveFilter());
+            dialog->setNameFilters(filters);
+            dialog->setDefaultSuffix(TextFormat::all().first().suffixes.first());
             connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
                 // "PO files (*.po)" gives "po".
                 dialog->setDefaultSuffix(filter.section(QLatin1String("*."), 1).chopped(1));
             });
         } else {
-            dialog->setNameFilters({QStringLiteral("Texts (*.po *.pot *.xlf *.xliff *.csv)"),
-                                    QStringLiteral("PO files (*.po *.pot)"), QStringLiteral("XLIFF files (*.xlf *.xliff)"),
-                                    QStringLiteral("CSV files (*.csv)"), QStringLiteral("All (*)")});
+            filters.append(QStringLiteral("Texts (%1)")
+                               .arg(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Texts))));
+            for (const TextFormat &format : TextFormat::all()) {
+                if (!format.templateOf)
+                    filters.append(format.openFilter());
+            }
+            filters.append(QStringLiteral("All (*)"));
+            dialog->setNameFilters(filters);
         }
     }
     Controls::openIn(dialog, {m_settings.textsFolder(), m_document.directory()});
@@ -88,9 +95,12 @@ void ExchangeActions::exportTexts()
     if (path.isEmpty())
         return;
     // A name of another kind is written in the format of the chosen filter.
-    const auto format = TextExchange::formatOf(path).value_or(
-        TextExchange::formatNamed(m_exportDialog->defaultSuffix()).value_or(TextExchange::Format::Po));
-    const auto bytes = m_document.exportTexts(format, m_settings.language(), path);
+    const TextFormat *format = TextFormat::ofFile(path);
+    if (!format)
+        format = TextFormat::named(m_exportDialog->defaultSuffix());
+    if (!format)
+        format = &TextFormat::all().first();
+    const auto bytes = m_document.exportTexts(format->id, m_settings.language(), path);
     const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
     if (!written)
         Messages::showError(m_page, QString::fromStdString(written.error().text()));

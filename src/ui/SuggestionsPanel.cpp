@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "SuggestionsList.h"
 #include "document/DocumentSuggestions.h"
+#include "exchange/TextFormat.h"
 #include "kit/KitSettings.h"
 
 #include <QApplication>
@@ -75,9 +76,17 @@ void SuggestionsPanel::addMemory()
         m_memoryDialog = Controls::named(new QFileDialog(m_page), "MemoryDialog");
         m_memoryDialog->setOption(QFileDialog::DontUseNativeDialog);
         m_memoryDialog->setFileMode(QFileDialog::ExistingFile);
-        m_memoryDialog->setWindowTitle(QStringLiteral("A translation memory: a PO, XLIFF or CSV file, or another kit's kvmain.dat"));
-        m_memoryDialog->setNameFilters({QStringLiteral("Translation memories (*.po *.xlf *.xliff *.csv kvmain.dat)"),
-                                        QStringLiteral("All (*)")});
+        QStringList titles;
+        for (const TextFormat &format : TextFormat::all()) {
+            if (!format.templateOf)
+                titles.append(format.title);
+        }
+        m_memoryDialog->setWindowTitle(QStringLiteral("A translation memory: a %1 file, or another kit's kvmain.dat")
+                                           .arg(TextFormat::listed(titles)));
+        m_memoryDialog->setNameFilters(
+            {QStringLiteral("Translation memories (%1 kvmain.dat)")
+                 .arg(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Memories))),
+             QStringLiteral("All (*)")});
         Controls::openIn(m_memoryDialog, {m_settings.textsFolder(), m_document.directory()});
     }
     if (m_memoryDialog->exec() != QDialog::Accepted)

@@ -169,8 +169,8 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
         QList<ExchangeEntry> exported = TextExchange::entries(texts, ReviewMarks(), codePage);
         exported[1].needsReview = true;
         exported[1].note = QStringLiteral("two\nlines, \"quoted\"");
-        for (const auto &[format, suffix] : {std::pair{TextExchange::Format::Csv, "csv"}, std::pair{TextExchange::Format::Po, "po"},
-                                             std::pair{TextExchange::Format::Xliff, "xlf"}}) {
+        for (const auto &[format, suffix] : {std::pair{TextFormat::Id::Csv, "csv"}, std::pair{TextFormat::Id::Po, "po"},
+                                             std::pair{TextFormat::Id::Xliff, "xlf"}}) {
             const std::string what = std::to_string(page.codePage) + ' ' + suffix;
             const auto file = TextExchange::write(format, exported, {page.codePage, {}, QDateTime::currentDateTimeUtc()},
                                                   QStringLiteral("t"));

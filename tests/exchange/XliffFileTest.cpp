@@ -137,7 +137,7 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
     const TextTable texts = textTable(sources, translations);
     QList<ExchangeEntry> entries = TextExchange::entries(texts, ReviewMarks(), CodePage(1252));
     entries[1].needsReview = true; // 8 translated, one of them for review, 4 untranslated
-    const auto written = TextExchange::write(TextExchange::Format::Xliff, entries, {1252, QStringLiteral("fr"), {}},
+    const auto written = TextExchange::write(TextFormat::Id::Xliff, entries, {1252, QStringLiteral("fr"), {}},
                                              QStringLiteral("t.xlf"));
     ASSERT_TRUE(written.ok());
     QTemporaryDir scratch;

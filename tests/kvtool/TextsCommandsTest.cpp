@@ -245,3 +245,47 @@ TEST(KvToolTexts, ImportOfABadFileNamesItAndExportOfABadFormatIsAMisuse)
     EXPECT_EQ(misuse.exitCode, 2);
     EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot or xliff"));
 }
+
+// The help and the messages name the formats as the translators know them:
+// every texts file for an import, no template as a memory.
+TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
+{
+    const auto usage = KvToolRun::run({"texts", "--help"});
+    EXPECT_EQ(usage.exitCode, 0);
+    EXPECT_TRUE(usage.out.contains("       kvtool texts export KITDIR [--format csv|po|pot|xliff] [-o FILE] [--language LL]\n"))
+        << usage.out.toStdString();
+    EXPECT_TRUE(usage.out.contains("  import   applies a .csv, .po, .pot, .xlf or .xliff file to the kit's\n"));
+    const auto exportHelp = KvToolRun::run({"texts", "export", "--help"});
+    EXPECT_TRUE(exportHelp.out.simplified().contains(
+        "--format <csv|po|pot|xliff> csv, po, pot or xliff (default: the output file's name: .po, .pot, .xlf or "
+        ".xliff, else csv)."))
+        << exportHelp.out.toStdString();
+    const auto importHelp = KvToolRun::run({"texts", "import", "--help"});
+    EXPECT_TRUE(importHelp.out.simplified().contains("file A .csv, .po, .pot, .xlf or .xliff file."))
+        << importHelp.out.toStdString();
+    const auto suggestHelp = KvToolRun::run({"texts", "suggest", "--help"});
+    EXPECT_TRUE(suggestHelp.out.simplified().contains(
+        "A translation memory: a .po, .xlf, .xliff or .csv file, or another kit folder (its kvmain.dat and lang.dat)."))
+        << suggestHelp.out.toStdString();
+
+    TempKit kit;
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", QByteArray::fromStdString(textFile({"Open the door"}))}});
+    kit.write("texts.txt", "row,source,translation\n");
+    kit.write("new.pot", "msgid \"\"\nmsgstr \"\"\n");
+    const auto notTexts = KvToolRun::run({"texts", "import", kit.dir(), kit.path("texts.txt")});
+    EXPECT_TRUE(notTexts.err.contains("texts.txt: not a texts file: the name must end in .csv, .po, .pot, .xlf or "
+                                      ".xliff\n"))
+        << notTexts.err.toStdString();
+    const auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "x.po"});
+    EXPECT_EQ(misuse.exitCode, 2);
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot or xliff, not \"x.po\"\n"))
+        << misuse.err.toStdString();
+    const auto xlf = KvToolRun::run({"texts", "export", kit.dir(), "--format", "XLF"});
+    EXPECT_EQ(xlf.exitCode, 0) << xlf.err.toStdString();
+    EXPECT_TRUE(xlf.out.contains("<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\"")) << xlf.out.toStdString();
+    // A template holds no translations.
+    const auto memory = KvToolRun::run({"texts", "suggest", kit.dir(), "1", "--memory", kit.path("new.pot")});
+    EXPECT_TRUE(memory.err.contains("new.pot: is no translation memory (a .po, .xlf, .xliff or .csv file, or a kit "
+                                    "folder)"))
+        << memory.err.toStdString();
+}

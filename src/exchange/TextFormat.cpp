@@ -1,0 +1,128 @@
+#include "TextFormat.h"
+
+#include "CsvFile.h"
+#include "PoFile.h"
+#include "XliffFile.h"
+
+namespace orvanta {
+
+namespace {
+
+Result<QByteArray> writeCsv(const QList<ExchangeEntry> &entries, const TextFormat::Header &, const QString &)
+{
+    return CsvFile::write(entries);
+}
+
+template <bool Template>
+Result<QByteArray> writePo(const QList<ExchangeEntry> &entries, const TextFormat::Header &header, const QString &)
+{
+    return PoFile::write(entries, {header.codePage, header.language, header.created, Template});
+}
+
+Result<QByteArray> writeXliff(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
+                              const QString &fileName)
+{
+    return XliffFile::write(entries, {header.codePage, header.language}, fileName.toStdString());
+}
+
+} // namespace
+
+const QList<TextFormat> &TextFormat::all()
+{
+    static const QList<TextFormat> formats{
+        {Id::Po, QStringLiteral("po"), QStringLiteral("PO"), QStringLiteral("PO files"), {QStringLiteral("po")},
+         std::nullopt, &PoFile::read, &writePo<false>},
+        {Id::Pot, QStringLiteral("pot"), QStringLiteral("PO template"), QStringLiteral("PO templates"),
+         {QStringLiteral("pot")}, Id::Po, &PoFile::read, &writePo<true>},
+        {Id::Xliff, QStringLiteral("xliff"), QStringLiteral("XLIFF"), QStringLiteral("XLIFF files"),
+         {QStringLiteral("xlf"), QStringLiteral("xliff")}, std::nullopt, &XliffFile::read, &writeXliff},
+        {Id::Csv, QStringLiteral("csv"), QStringLiteral("CSV"), QStringLiteral("CSV files"), {QStringLiteral("csv")},
+         std::nullopt, &CsvFile::read, &writeCsv},
+    };
+    return formats;
+}
+
+const TextFormat &TextFormat::of(Id id)
+{
+    for (const TextFormat &format : all()) {
+        if (format.id == id)
+            return format;
+    }
+    Q_UNREACHABLE();
+}
+
+const TextFormat *TextFormat::ofFile(const QString &fileName)
+{
+    for (const TextFormat &format : all()) {
+        for (const QString &suffix : format.suffixes) {
+            if (fileName.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+                return &format;
+        }
+    }
+    return nullptr;
+}
+
+const TextFormat *TextFormat::named(const QString &name)
+{
+    for (const TextFormat &format : all()) {
+        if (format.name.compare(name, Qt::CaseInsensitive) == 0
+            || format.suffixes.contains(name, Qt::CaseInsensitive))
+            return &format;
+    }
+    return nullptr;
+}
+
+QStringList TextFormat::allSuffixes(Use use, Order order)
+{
+    QStringList found;
+    for (const TextFormat &format : all()) {
+        if (use == Use::Texts || !format.templateOf)
+            found += format.suffixes;
+    }
+    if (order == Order::Alphabetical)
+        found.sort();
+    return found;
+}
+
+QStringList TextFormat::names()
+{
+    QStringList names;
+    for (const TextFormat &format : all())
+        names.append(format.name);
+    names.sort();
+    return names;
+}
+
+QString TextFormat::listed(const QStringList &items, const QString &prefix)
+{
+    QStringList prefixed;
+    for (const QString &item : items)
+        prefixed.append(prefix + item);
+    const QString last = prefixed.isEmpty() ? QString() : prefixed.takeLast();
+    return prefixed.isEmpty() ? last : prefixed.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
+
+QString TextFormat::patterns(const QStringList &suffixes)
+{
+    QStringList patterns;
+    for (const QString &suffix : suffixes)
+        patterns.append(QLatin1String("*.") + suffix);
+    return patterns.join(QLatin1Char(' '));
+}
+
+QString TextFormat::saveFilter() const
+{
+    return description + QLatin1String(" (") + patterns({suffixes.first()}) + QLatin1Char(')');
+}
+
+QString TextFormat::openFilter() const
+{
+    QStringList read = suffixes;
+    for (const TextFormat &format : all()) {
+        if (format.templateOf == id)
+            read += format.suffixes;
+    }
+    return description + QLatin1String(" (") + patterns(read) + QLatin1Char(')');
+}
+
+} // namespace orvanta

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "ExchangeEntry.h"
+#include "core/Result.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+namespace orvanta {
+
+// The formats of the files in which translators take the kit's texts to
+// their own tools, one descriptor each: PO, a PO template, XLIFF and CSV, in
+// the order the window offers them (its default first). Whatever names or
+// tells the formats apart is derived from here: the window's file filters,
+// kvtool's help and --format, the format a file's name means and the files
+// a translation memory can be.
+class TextFormat {
+public:
+    // Pot is a PO template: the sources only, for msgmerge and Weblate.
+    enum class Id { Csv, Po, Pot, Xliff };
+
+    // What a written file says besides its entries.
+    struct Header {
+        int codePage = 1252;
+        QString language; // the translation's language ("ru"); empty when not known
+        QDateTime created;
+    };
+
+    // The file for `entries`; `fileName` only names it in an error.
+    using Writer = Result<QByteArray> (*)(const QList<ExchangeEntry> &entries, const Header &header,
+                                          const QString &fileName);
+    // The entries of `file`; `fileName` names it in an error.
+    using Reader = Result<ExchangeFile> (*)(QByteArrayView file, const std::string &fileName);
+
+    Id id;
+    QString name;        // as kvtool's --format takes it: "po"
+    QString title;       // as a sentence names it: "PO"
+    QString description; // a file filter's: "PO files"
+    QStringList suffixes; // without the dot; a written file takes the first
+    // A template holds the sources only, for tools that translate them: it
+    // is read as the format it is the template of, and is no memory.
+    std::optional<Id> templateOf;
+    Reader read;
+    Writer write;
+
+    // Every format, in the window's order.
+    static const QList<TextFormat> &all();
+    static const TextFormat &of(Id id);
+    // The format whose suffix `fileName` ends in (any case); none for others.
+    static const TextFormat *ofFile(const QString &fileName);
+    // The format called `name`, or one of its suffixes (any case): "po",
+    // "xliff", "xlf".
+    static const TextFormat *named(const QString &name);
+
+    // The suffixes of every format, or of those that can be translation
+    // memories (no templates), in the formats' order; messages that name
+    // every format list them alphabetically.
+    enum class Use { Texts, Memories };
+    enum class Order { Formats, Alphabetical };
+    static QStringList allSuffixes(Use use, Order order = Order::Formats);
+    // Every format's name, alphabetically: "csv", "po", "pot", "xliff".
+    static QStringList names();
+    // `items` as a sentence lists them, each after `prefix`: "a, b or c",
+    // or with the prefix "." ".a, .b or .c".
+    static QString listed(const QStringList &items, const QString &prefix = {});
+    // `suffixes` as a file filter's patterns: "*.po *.pot".
+    static QString patterns(const QStringList &suffixes);
+
+    // The filter a save dialog offers for this format: "XLIFF files (*.xlf)".
+    QString saveFilter() const;
+    // The filter an open dialog offers for a format that is no template,
+    // with its templates' suffixes: "PO files (*.po *.pot)".
+    QString openFilter() const;
+};
+
+} // namespace orvanta
