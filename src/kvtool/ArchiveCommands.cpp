@@ -1,5 +1,6 @@
 #include "ArchiveCommands.h"
 
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "core/ArchiveDirectoryCheck.h"
 #include "core/ArchiveFile.h"
@@ -59,7 +60,7 @@ int ArchiveCommands::list(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Lists the entries of a language archive in directory order: name, size and offset, tab-separated."));
     parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The archive, e.g. lang.dat."));
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     auto file = openSound(parser.positionalArguments().at(0));
     if (!file)
@@ -87,7 +88,7 @@ int ArchiveCommands::extract(const QStringList &args)
                                  QStringLiteral("[NAME...]"));
     const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Write to <file>."), QStringLiteral("file"));
     parser.addOption(output);
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     const QString archive = parser.positionalArguments().at(0);
     auto file = openSound(archive);
@@ -148,7 +149,7 @@ int ArchiveCommands::pack(const QStringList &args)
         "bare file name. OUT is replaced only when the whole archive is written."));
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The archive to write."));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The files to pack."), QStringLiteral("FILE..."));
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     QStringList paths = parser.positionalArguments();
     const QString out = paths.takeFirst();

@@ -6,6 +6,27 @@
 
 namespace orvanta {
 
+bool CommonOptions::parse(QCommandLineParser &parser, const QStringList &args, int minPositional)
+{
+    parser.addHelpOption();
+    if (!parser.parse(args)) {
+        ToolOutput::fail(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.positionalArguments().size() < minPositional) {
+        ToolOutput::fail(QStringLiteral("missing arguments; see '%1 --help'").arg(args.value(0)));
+        return false;
+    }
+    return true;
+}
+
+QStringList CommonOptions::subcommandArgs(const QStringList &args)
+{
+    return QStringList{args.value(0) + QLatin1Char(' ') + args.value(1)} + args.mid(2);
+}
+
 QCommandLineOption CommonOptions::codePage(const QString &fallback)
 {
     return QCommandLineOption(QStringLiteral("codepage"),

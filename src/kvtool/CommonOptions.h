@@ -4,16 +4,27 @@
 #include <QCommandLineParser>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace orvanta {
 
-// Options that several kvtool commands share: the code page, the font of a
-// glyph capture as the font dialog would choose it, and the save's. Only
-// parsing: KitFolder opens and saves the kit with them.
+// kvtool's argument parsing: a command's arguments, with --help and wrong
+// uses answered, and the options that several commands share: the code
+// page, the font of a glyph capture as the font dialog would choose it, and
+// the save's. Only parsing: KitFolder opens and saves the kit with them.
 class CommonOptions {
 public:
+    // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.
+    // Returns false after reporting a wrong use, or when fewer than
+    // `minPositional` arguments were given.
+    static bool parse(QCommandLineParser &parser, const QStringList &args, int minPositional);
+
+    // The arguments of "kvtool COMMAND SUB ...", named "kvtool COMMAND SUB"
+    // for the sub-command's own parser.
+    static QStringList subcommandArgs(const QStringList &args);
+
     static QCommandLineOption codePage(const QString &fallback);
 
     // The code page given, or 0 after reporting one the kit does not offer.

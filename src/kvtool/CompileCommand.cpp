@@ -1,6 +1,7 @@
 #include "CompileCommand.h"
 
 #include "KitFolder.h"
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "pictures/PictureCatalogue.h"
 
@@ -104,7 +105,7 @@ int CompileCommand::run(const QStringList &args)
     const CommonOptions::SaveOptions saving;
     parser.addOptions({codePage, picture});
     saving.addTo(parser);
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     const auto choices = pictureChoices(parser.values(picture));
     if (!choices)

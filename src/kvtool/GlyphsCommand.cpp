@@ -28,7 +28,7 @@ int GlyphsCommand::run(const QStringList &args)
                                      QStringLiteral("png"));
     fontOptions.addTo(parser);
     parser.addOptions({codePage, output, preview});
-    if (!ToolOutput::parse(parser, args, 0))
+    if (!CommonOptions::parse(parser, args, 0))
         return ToolOutput::Misused;
     if (!parser.isSet(output)) {
         ToolOutput::fail(QStringLiteral("-o is missing; see '%1 --help'").arg(args.value(0)));

@@ -69,7 +69,7 @@ int KitFolder::openWithGlyphs(QCommandLineParser &parser, const QStringList &arg
     fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOption(codePage);
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     if (const int failed = open(parser, codePage, &fontOptions))
         return failed;

@@ -1,6 +1,7 @@
 #include "PictureCommands.h"
 
 #include "PictureFitCommand.h"
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "kit/OpenKit.h"
 #include "pictures/IndexedBmp.h"
@@ -37,7 +38,7 @@ int PictureCommands::parseRow(QCommandLineParser &parser, const QStringList &arg
     parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 1 to 9."));
     for (const auto &[name, meaning] : files)
         parser.addPositionalArgument(name, meaning);
-    if (!ToolOutput::parse(parser, args, 1 + int(files.size())))
+    if (!CommonOptions::parse(parser, args, 1 + int(files.size())))
         return -1;
     bool number = false;
     const int row = parser.positionalArguments().at(0).toInt(&number) - 1;
@@ -51,7 +52,7 @@ int PictureCommands::parseRow(QCommandLineParser &parser, const QStringList &arg
 int PictureCommands::run(const QStringList &args)
 {
     const QString sub = args.value(1);
-    const QStringList rest = ToolOutput::subcommandArgs(args);
+    const QStringList rest = CommonOptions::subcommandArgs(args);
     if (sub == QLatin1String("original"))
         return original(rest);
     if (sub == QLatin1String("check"))

@@ -51,7 +51,7 @@ int RenderCommand::run(const QStringList &args)
                                    QStringLiteral("Repeat each pixel K x K times (1 to %1, default 1).").arg(MaxScale),
                                    QStringLiteral("k"), QStringLiteral("1"));
     parser.addOptions({glyphs, output, codePage, scale});
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     for (const QCommandLineOption &required : {glyphs, output}) {
         if (!parser.isSet(required)) {

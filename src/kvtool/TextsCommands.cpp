@@ -49,7 +49,7 @@ const char *const Usage =
 int TextsCommands::run(const QStringList &args)
 {
     const QString sub = args.value(1);
-    const QStringList rest = ToolOutput::subcommandArgs(args);
+    const QStringList rest = CommonOptions::subcommandArgs(args);
     if (sub == QLatin1String("build"))
         return build(rest);
     if (sub == QLatin1String("export"))
@@ -82,7 +82,7 @@ int TextsCommands::build(const QStringList &args)
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The text file to write."));
     const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
     parser.addOption(codePage);
-    if (!ToolOutput::parse(parser, args, 2))
+    if (!CommonOptions::parse(parser, args, 2))
         return ToolOutput::Misused;
     const int number = CommonOptions::chosenCodePage(parser, codePage);
     if (!number)

@@ -1,6 +1,7 @@
 #include "TextsExportCommand.h"
 
 #include "KitFolder.h"
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextExchange.h"
 #include "kit/KitSettings.h"
@@ -42,7 +43,7 @@ int TextsExportCommand::run(const QStringList &args)
                                       QStringLiteral("LL"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOptions({format, output, language, codePage});
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
 
     const QString outPath = parser.value(output);

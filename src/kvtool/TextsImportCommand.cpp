@@ -1,5 +1,6 @@
 #include "TextsImportCommand.h"
 
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 
 namespace orvanta {
@@ -86,7 +87,7 @@ int TextsImportCommand::openToSave(QCommandLineParser &parser, const QStringList
     fontOptions.addTo(parser);
     parser.addOption(codePage);
     saving.addTo(parser);
-    if (!ToolOutput::parse(parser, args, 2))
+    if (!CommonOptions::parse(parser, args, 2))
         return ToolOutput::Misused;
     return folder.open(parser, codePage, &fontOptions, &saving);
 }

@@ -1,6 +1,7 @@
 #include "TextsSuggestCommand.h"
 
 #include "KitFolder.h"
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "exchange/TextFormat.h"
 #include "kit/KitSettings.h"
@@ -32,7 +33,7 @@ int TextsSuggestCommand::run(const QStringList &args)
                                     QStringLiteral("file-or-kit"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOptions({memory, codePage});
-    if (!ToolOutput::parse(parser, args, 2))
+    if (!CommonOptions::parse(parser, args, 2))
         return ToolOutput::Misused;
     bool isNumber = false;
     const QString rowArgument = parser.positionalArguments().at(1);

@@ -40,27 +40,6 @@ void ToolOutput::write(const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
 }
 
-bool ToolOutput::parse(QCommandLineParser &parser, const QStringList &args, int minPositional)
-{
-    parser.addHelpOption();
-    if (!parser.parse(args)) {
-        fail(parser.errorText());
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.positionalArguments().size() < minPositional) {
-        fail(QStringLiteral("missing arguments; see '%1 --help'").arg(args.value(0)));
-        return false;
-    }
-    return true;
-}
-
-QStringList ToolOutput::subcommandArgs(const QStringList &args)
-{
-    return QStringList{args.value(0) + QLatin1Char(' ') + args.value(1)} + args.mid(2);
-}
-
 bool ToolOutput::saveFile(const QString &path, const QByteArray &bytes)
 {
     Status saved = FileSaver::save(path, bytes);

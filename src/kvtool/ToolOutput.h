@@ -3,7 +3,6 @@
 #include "core/FormatError.h"
 
 #include <QByteArray>
-#include <QCommandLineParser>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -13,7 +12,8 @@ namespace orvanta {
 // How kvtool commands talk to the user: one line per error on standard
 // error, results on standard output, exit codes 0 (done), 1 (failed), 2
 // (wrong use) and 3 (done from a damaged archive: warned about on standard
-// error, the output complete for everything the archives still hold).
+// error, the output complete for everything the archives still hold), and
+// output files (-o) written whole or not at all.
 class ToolOutput {
 public:
     static constexpr int Failed = 1;
@@ -28,15 +28,6 @@ public:
     // A line of a report on standard error, as it stands.
     static void report(const QString &line);
     static void write(const QByteArray &bytes);
-
-    // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.
-    // Returns false after reporting a wrong use, or when fewer than
-    // `minPositional` arguments were given.
-    static bool parse(QCommandLineParser &parser, const QStringList &args, int minPositional);
-
-    // The arguments of "kvtool COMMAND SUB ...", named "kvtool COMMAND SUB"
-    // for the sub-command's own parser.
-    static QStringList subcommandArgs(const QStringList &args);
 
     // Writes `bytes` to `path` through a save file: all or nothing.
     static bool saveFile(const QString &path, const QByteArray &bytes);

@@ -1,5 +1,6 @@
 #include "VerifyCommand.h"
 
+#include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "core/FileKind.h"
 #include "kit/ArchiveVerifier.h"
@@ -22,7 +23,7 @@ int VerifyCommand::run(const QStringList &args)
         ".PAD picture (the catalogue's size for its name, the game's palette). Prints one line per finding, "
         "or \"no problems found\"; the exit code is 0 only when there are none."));
     parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The archive, e.g. lang.dat."));
-    if (!ToolOutput::parse(parser, args, 1))
+    if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     const QString path = parser.positionalArguments().at(0);
     const QFileInfo info(path);
