@@ -86,7 +86,7 @@ void decodeAll(benchmark::State &state, const Rows &all)
 // nothing after telling the benchmark why.
 std::optional<TextChecker::Check> englishCheck(benchmark::State &state, const CodePage &codePage)
 {
-    auto checker = SpellChecker::open(QStringLiteral("en_US"));
+    auto checker = SpellingDictionary::open(QStringLiteral("en_US"));
     if (!checker) {
         state.SkipWithError(checker.error().text().c_str());
         return std::nullopt;

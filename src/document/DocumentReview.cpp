@@ -26,7 +26,7 @@ void DocumentReview::measureWidths()
     reviewAll();
 }
 
-void DocumentReview::setSpellChecker(std::shared_ptr<SpellChecker> checker)
+void DocumentReview::setDictionary(std::shared_ptr<SpellingDictionary> checker)
 {
     m_spellChecker = std::move(checker);
     reviewAll();

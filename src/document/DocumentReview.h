@@ -3,7 +3,7 @@
 #include "KitDocument.h"
 #include "core/Result.h"
 #include "font/GlyphCache.h"
-#include "texts/SpellChecker.h"
+#include "texts/SpellingDictionary.h"
 #include "texts/TextReview.h"
 
 #include <QObject>
@@ -29,7 +29,7 @@ namespace orvanta {
 // entry); measureWidths() captures them and adds it. The window does that
 // once it is first painted.
 //
-// With a dictionary (setSpellChecker) the `spelling` check joins the others;
+// With a dictionary (setDictionary) the `spelling` check joins the others;
 // words the translator adds to the kit's dictionary or ignores count from
 // then on in every record.
 class DocumentReview : public QObject {
@@ -57,8 +57,8 @@ public:
 
     // The spell check's dictionary, or null for none; a new one reviews
     // every record again.
-    const std::shared_ptr<SpellChecker> &spellChecker() const { return m_spellChecker; }
-    void setSpellChecker(std::shared_ptr<SpellChecker> checker);
+    const std::shared_ptr<SpellingDictionary> &spellChecker() const { return m_spellChecker; }
+    void setDictionary(std::shared_ptr<SpellingDictionary> checker);
     // Adds `word` to the kit's dictionary file (KitDictionary) and to the
     // spell check; a file that cannot be read or written is left as it is,
     // the word is not added, and the error says why.
@@ -81,7 +81,7 @@ private:
     TextReview m_review;
     bool m_measuring = false;
     int m_widening = 0;
-    std::shared_ptr<SpellChecker> m_spellChecker;
+    std::shared_ptr<SpellingDictionary> m_spellChecker;
     Result<GlyphCache::Entry> m_standard = GlyphCache::Entry();
     Result<GlyphCache::Entry> m_saved = GlyphCache::Entry();
 };

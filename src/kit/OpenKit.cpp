@@ -169,7 +169,7 @@ Result<QByteArray> OpenKit::exportTexts(TextFormat::Id format, const QString &la
 }
 
 TextChecker OpenKit::checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
-                             std::shared_ptr<const SpellChecker> spelling) const
+                             std::shared_ptr<const SpellingDictionary> spelling) const
 {
     TextChecker checker(m_codePage);
     if (standard && saved)

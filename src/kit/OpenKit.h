@@ -75,7 +75,7 @@ public:
 };
 
 class ImportQuestions;
-class SpellChecker;
+class SpellingDictionary;
 
 // A kit folder open for work, the same for the window and kvtool: its texts,
 // translated pictures, glyph font and code page, read as the kit reads them
@@ -211,7 +211,7 @@ public:
     // check run them, in the kit's code page: the width check when both
     // glyph sets are given, the spelling when `spelling` is.
     TextChecker checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
-                        std::shared_ptr<const SpellChecker> spelling) const;
+                        std::shared_ptr<const SpellingDictionary> spelling) const;
 
     // What the file at `path` makes of catalogue row `row`, as "Choose
     // translated picture" decides it: the size, format and palette tests

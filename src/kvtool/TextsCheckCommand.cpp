@@ -32,7 +32,7 @@ int TextsCheckCommand::run(const QStringList &args)
     parser.addOption(spell);
     if (const int failed = folder.openWithGlyphs(parser, args, description, glyphs))
         return failed;
-    std::shared_ptr<const SpellChecker> spelling;
+    std::shared_ptr<const SpellingDictionary> spelling;
     // What else the settings hold was warned about when the kit was opened.
     const QString language = parser.isSet(spell)
         ? parser.value(spell)

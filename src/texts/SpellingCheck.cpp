@@ -6,14 +6,14 @@
 
 namespace orvanta {
 
-TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellChecker> checker, const CodePage &codePage)
+TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellingDictionary> checker, const CodePage &codePage)
 {
     return [checker = std::move(checker), codePage](const CheckedText &text, QList<TextFinding> &findings) {
         if (text.fixed || text.translation == text.source)
             return;
         const QString translation = codePage.decode(text.translation);
         QSet<QString> told;
-        for (const SpellChecker::Misspelling &misspelt :
+        for (const SpellingDictionary::Misspelling &misspelt :
              checker->misspellings(translation, codePage.decode(text.source))) {
             const QString word = translation.sliced(misspelt.start, misspelt.length);
             if (told.contains(word))
@@ -29,7 +29,7 @@ SpellingCheck::Opened SpellingCheck::open(const QString &language, const QString
                                           const QString &dictionaryFolder)
 {
     Opened opened;
-    auto checker = SpellChecker::open(language, dictionaryFolder);
+    auto checker = SpellingDictionary::open(language, dictionaryFolder);
     if (!checker) {
         opened.problems.push_back(checker.error());
         return opened;

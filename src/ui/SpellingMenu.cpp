@@ -24,8 +24,8 @@ void SpellingMenu::offerDictionaries()
 {
     clear();
     const auto chosen = m_review.spellChecker();
-    const QStringList installed = SpellChecker::installed();
-    const QString suggested = SpellChecker::suggestedFor(m_document.codePage().number(), installed);
+    const QStringList installed = SpellingDictionary::installed();
+    const QString suggested = SpellingDictionary::suggestedFor(m_document.codePage().number(), installed);
     auto *group = new QActionGroup(this);
     auto add = [&](const QString &caption, const QString &language) {
         QAction *action = addAction(caption, this, [this, language] { chooseSpelling(language); });
@@ -48,10 +48,10 @@ void SpellingMenu::chooseSpelling(const QString &language)
 void SpellingMenu::useSpelling(const QString &language)
 {
     if (language.isEmpty()) {
-        m_review.setSpellChecker(nullptr);
+        m_review.setDictionary(nullptr);
     } else {
         SpellingCheck::Opened opened = SpellingCheck::open(language, m_document.directory());
-        m_review.setSpellChecker(opened.checker);
+        m_review.setDictionary(opened.checker);
         Messages::spellingProblems(parentWidget(), opened.problems, opened.checker != nullptr);
     }
     emit spellingChanged();

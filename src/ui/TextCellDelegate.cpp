@@ -98,14 +98,14 @@ void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     QStyledItemDelegate::paint(painter, option, index);
     if (index.column() == TextTable::Number && !index.data(TextTableModel::NoteRole).toString().isEmpty())
         drawNoteSign(*painter, option.rect);
-    const SpellChecker *checker = m_review ? m_review->spellChecker().get() : nullptr;
+    const SpellingDictionary *checker = m_review ? m_review->spellChecker().get() : nullptr;
     if (!checker || !isSpellChecked(index))
         return;
     const QString text = index.data(Qt::EditRole).toString();
     const QString source = index.siblingAtColumn(TextTable::Source).data(Qt::EditRole).toString();
     if (text == source)
         return; // untranslated: nothing the translator wrote
-    const QList<SpellChecker::Misspelling> misspelt = checker->misspellings(text, source);
+    const QList<SpellingDictionary::Misspelling> misspelt = checker->misspellings(text, source);
     if (misspelt.isEmpty())
         return;
     // Where the style drew the text: its rectangle, less the margin.
@@ -120,7 +120,7 @@ void TextCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const qreal y = area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent() + metrics.descent() / 2;
     painter->save();
     painter->setClipRect(area);
-    for (const SpellChecker::Misspelling &word : misspelt) {
+    for (const SpellingDictionary::Misspelling &word : misspelt) {
         const qreal x1 = area.left() + metrics.horizontalAdvance(text.left(word.start));
         MisspeltWave::draw(*painter, x1, x1 + metrics.horizontalAdvance(text.sliced(word.start, word.length)), y);
     }
@@ -183,11 +183,11 @@ void TextCellDelegate::underlineMisspellings(QLineEdit *editor) const
     // A line edit shows formats only as those of an input method's text,
     // placed relative to the cursor; an event with no text changes nothing else.
     QList<QInputMethodEvent::Attribute> formats;
-    if (const SpellChecker *checker = m_review->spellChecker().get()) {
+    if (const SpellingDictionary *checker = m_review->spellChecker().get()) {
         QTextCharFormat wave;
         wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         wave.setUnderlineColor(MisspeltWave::Colour);
-        for (const SpellChecker::Misspelling &word :
+        for (const SpellingDictionary::Misspelling &word :
              checker->misspellings(editor->text(), editor->property(SourceTextProperty).toString()))
             formats.append({QInputMethodEvent::TextFormat, int(word.start) - editor->cursorPosition(),
                             int(word.length), QVariant::fromValue(QTextFormat(wave))});
@@ -200,17 +200,17 @@ void TextCellDelegate::showEditorMenu(QLineEdit *editor, const QPoint &position)
 {
     std::unique_ptr<QMenu> menu(editor->createStandardContextMenu());
     menu->setObjectName(QStringLiteral("CellEditorMenu"));
-    const SpellChecker *checker = m_review->spellChecker().get();
+    const SpellingDictionary *checker = m_review->spellChecker().get();
     const QString text = editor->text();
     const int at = editor->cursorPositionAt(position);
     const QString source = editor->property(SourceTextProperty).toString();
-    const QList<SpellChecker::Misspelling> misspelt =
-        checker ? checker->misspellings(text, source) : QList<SpellChecker::Misspelling>();
-    const auto word = std::find_if(misspelt.begin(), misspelt.end(), [at](const SpellChecker::Misspelling &m) {
+    const QList<SpellingDictionary::Misspelling> misspelt =
+        checker ? checker->misspellings(text, source) : QList<SpellingDictionary::Misspelling>();
+    const auto word = std::find_if(misspelt.begin(), misspelt.end(), [at](const SpellingDictionary::Misspelling &m) {
         return at >= m.start && at <= m.start + m.length;
     });
     if (word != misspelt.end()) {
-        const SpellChecker::Misspelling place = *word;
+        const SpellingDictionary::Misspelling place = *word;
         const QString misspeltWord = text.sliced(place.start, place.length);
         QAction *standard = menu->actions().value(0);
         auto add = [&](const QString &caption, const char *name) {

@@ -250,9 +250,9 @@ void TextsPage::showTranslationText(int record)
 {
     const QString text = m_model->text(record, TextTable::Translation);
     const QString source = m_model->text(record, TextTable::Source);
-    const SpellChecker *checker = TextTable::isFixed(record) ? nullptr : m_review->spellChecker().get();
+    const SpellingDictionary *checker = TextTable::isFixed(record) ? nullptr : m_review->spellChecker().get();
     m_translationText->showText(text, checker ? checker->misspellings(text, source)
-                                              : QList<SpellChecker::Misspelling>());
+                                              : QList<SpellingDictionary::Misspelling>());
 }
 
 void TextsPage::StringGridSelectCell(int, int ARow)

@@ -6,7 +6,7 @@
 
 namespace orvanta {
 
-void TranslationLabel::showText(const QString &text, const QList<SpellChecker::Misspelling> &misspelt)
+void TranslationLabel::showText(const QString &text, const QList<SpellingDictionary::Misspelling> &misspelt)
 {
     m_misspelt = misspelt;
     setText(text);
@@ -25,7 +25,7 @@ void TranslationLabel::paintEvent(QPaintEvent *event)
     // Below the font's own underline (the label's font is underlined).
     const qreal y = area.top() + metrics.ascent() + metrics.underlinePos() + metrics.lineWidth() + 1;
     const QString shown = text();
-    for (const SpellChecker::Misspelling &word : m_misspelt) {
+    for (const SpellingDictionary::Misspelling &word : m_misspelt) {
         if (word.start + word.length > shown.size())
             continue;
         const qreal x1 = area.left() + metrics.horizontalAdvance(shown.left(word.start));

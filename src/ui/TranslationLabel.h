@@ -1,6 +1,6 @@
 #pragma once
 
-#include "texts/SpellChecker.h"
+#include "texts/SpellingDictionary.h"
 
 #include <QLabel>
 #include <QList>
@@ -17,13 +17,13 @@ public:
     using QLabel::QLabel;
 
     // Shows `text` with `misspelt` (places in it) waved.
-    void showText(const QString &text, const QList<SpellChecker::Misspelling> &misspelt);
+    void showText(const QString &text, const QList<SpellingDictionary::Misspelling> &misspelt);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QList<SpellChecker::Misspelling> m_misspelt;
+    QList<SpellingDictionary::Misspelling> m_misspelt;
 };
 
 } // namespace orvanta

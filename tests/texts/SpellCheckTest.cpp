@@ -12,18 +12,18 @@ using namespace orvanta;
 
 namespace {
 
-std::shared_ptr<SpellChecker> dictionary(const QString &language)
+std::shared_ptr<SpellingDictionary> dictionary(const QString &language)
 {
-    auto opened = SpellChecker::open(language);
+    auto opened = SpellingDictionary::open(language);
     EXPECT_TRUE(opened) << (opened ? "" : opened.error().text());
     return opened ? *opened : nullptr;
 }
 
 // The misspelt words of `text` beside `source`, as they stand in it.
-QStringList misspelt(const SpellChecker &checker, const QString &text, const QString &source = QString())
+QStringList misspelt(const SpellingDictionary &checker, const QString &text, const QString &source = QString())
 {
     QStringList words;
-    for (const SpellChecker::Misspelling &m : checker.misspellings(text, source))
+    for (const SpellingDictionary::Misspelling &m : checker.misspellings(text, source))
         words.append(text.sliced(m.start, m.length));
     return words;
 }
@@ -43,7 +43,7 @@ QStringList spellingMessages(const TextChecker &checker, int index, const QByteA
 
 } // namespace
 
-TEST(SpellChecker, FlagsOnlyRealMisspellings)
+TEST(SpellingDictionary, FlagsOnlyRealMisspellings)
 {
     const auto english = dictionary(QStringLiteral("en_US"));
     ASSERT_TRUE(english);
@@ -75,48 +75,48 @@ TEST(SpellChecker, FlagsOnlyRealMisspellings)
     EXPECT_EQ(misspelt(*russian, QStringLiteral("Меч очень острый, а щит крепкй")), QStringList({"крепкй"}));
 }
 
-TEST(SpellChecker, InstalledDictionariesAndTheCodePagesLanguage)
+TEST(SpellingDictionary, InstalledDictionariesAndTheCodePagesLanguage)
 {
-    const QStringList installed = SpellChecker::installed();
+    const QStringList installed = SpellingDictionary::installed();
     EXPECT_TRUE(installed.contains("en_US"));
     EXPECT_TRUE(installed.contains("ru_RU"));
-    EXPECT_EQ(SpellChecker::suggestedFor(1251, installed), "ru_RU");
-    EXPECT_EQ(SpellChecker::suggestedFor(1252, installed), "en_US");
-    EXPECT_EQ(SpellChecker::suggestedFor(1253, installed), "");
-    EXPECT_EQ(SpellChecker::suggestedFor(1252, {"de_AT", "fr_FR"}), "de_AT");
+    EXPECT_EQ(SpellingDictionary::suggestedFor(1251, installed), "ru_RU");
+    EXPECT_EQ(SpellingDictionary::suggestedFor(1252, installed), "en_US");
+    EXPECT_EQ(SpellingDictionary::suggestedFor(1253, installed), "");
+    EXPECT_EQ(SpellingDictionary::suggestedFor(1252, {"de_AT", "fr_FR"}), "de_AT");
 }
 
-TEST(SpellChecker, DictionariesThatCannotBeUsedAreRefused)
+TEST(SpellingDictionary, DictionariesThatCannotBeUsedAreRefused)
 {
     TempKit folder;
-    auto missing = SpellChecker::open("xx_XX", folder.dir());
+    auto missing = SpellingDictionary::open("xx_XX", folder.dir());
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().text(), QDir::toNativeSeparators(folder.path("xx_XX.aff")).toStdString()
                                           + ": no such file: the dictionary for \"xx_XX\" is not installed");
 
     folder.write("bad.aff", "SET UTF-8\n");
     folder.write("bad.dic", "\x7F" "ELF binary\n");
-    auto notADictionary = SpellChecker::open("bad", folder.dir());
+    auto notADictionary = SpellingDictionary::open("bad", folder.dir());
     ASSERT_FALSE(notADictionary);
     EXPECT_NE(notADictionary.error().text().find("bad.dic: line 1: is not a Hunspell dictionary"), std::string::npos)
         << notADictionary.error().text();
 
     folder.write("odd.aff", "SET NO-SUCH-CHARSET\n");
     folder.write("odd.dic", "1\nword\n");
-    auto oddEncoding = SpellChecker::open("odd", folder.dir());
+    auto oddEncoding = SpellingDictionary::open("odd", folder.dir());
     ASSERT_FALSE(oddEncoding);
     EXPECT_NE(oddEncoding.error().text().find("NO-SUCH-CHARSET is not one the kit can convert"), std::string::npos);
 
     // A dictionary in an 8-bit encoding is asked in its own bytes.
     folder.write("latin.aff", "SET ISO8859-1\n");
     folder.write("latin.dic", "2\ncaf\xE9\nna\xEFve\n");
-    auto latin = SpellChecker::open("latin", folder.dir());
+    auto latin = SpellingDictionary::open("latin", folder.dir());
     ASSERT_TRUE(latin) << latin.error().text();
     EXPECT_EQ(misspelt(**latin, QStringLiteral("café naïve cafe")), QStringList({"cafe"}));
     EXPECT_EQ(misspelt(**latin, QStringLiteral("café Ω")), QStringList({"Ω"})); // no byte for it: not a word of the dictionary
 }
 
-TEST(SpellChecker, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage)
+TEST(SpellingDictionary, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage)
 {
     // Hunspell opens its files by narrow name, which on Windows holds only
     // the system's code page.
@@ -124,8 +124,8 @@ TEST(SpellChecker, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage)
     const QString folder = kit.path(QStringLiteral("Словари Jörg"));
     ASSERT_TRUE(QDir().mkpath(folder));
     for (const QString suffix : {QStringLiteral(".aff"), QStringLiteral(".dic")})
-        ASSERT_TRUE(QFile::copy(SpellChecker::defaultFolder() + "/en_US" + suffix, folder + "/en_US" + suffix));
-    auto english = SpellChecker::open(QStringLiteral("en_US"), folder);
+        ASSERT_TRUE(QFile::copy(SpellingDictionary::defaultFolder() + "/en_US" + suffix, folder + "/en_US" + suffix));
+    auto english = SpellingDictionary::open(QStringLiteral("en_US"), folder);
     ASSERT_TRUE(english) << english.error().text();
     EXPECT_EQ(misspelt(**english, QStringLiteral("The swrod is sharp")), QStringList({"swrod"}));
 }
@@ -193,11 +193,11 @@ TEST(KitDictionary, WordsAddedSafelyAndABadFileKept)
 // for at once (it aborted on std::bad_alloc), a flag line past its 16-bit
 // flag count (it crashed in its destructor), a word count in the billions.
 // Each is refused, naming the file and line, and nothing crashes.
-TEST(SpellChecker, HostileDictionariesAreRefusedBeforeHunspellSeesThem)
+TEST(SpellingDictionary, HostileDictionariesAreRefusedBeforeHunspellSeesThem)
 {
     TempKit folder;
     const auto refusal = [&](const QString &language) {
-        auto opened = SpellChecker::open(language, folder.dir());
+        auto opened = SpellingDictionary::open(language, folder.dir());
         return opened ? std::string("opened") : opened.error().text();
     };
     const auto named = [&](const QString &file) { return QDir::toNativeSeparators(folder.path(file)).toStdString(); };

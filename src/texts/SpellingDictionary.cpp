@@ -1,4 +1,4 @@
-#include "SpellChecker.h"
+#include "SpellingDictionary.h"
 
 #include "io/FileReader.h"
 #include "io/PlatformFiles.h"
@@ -162,12 +162,12 @@ std::optional<FormatError> beyondHunspell(QByteArrayView file, const QString &pa
 
 } // namespace
 
-QString SpellChecker::defaultFolder()
+QString SpellingDictionary::defaultFolder()
 {
     return PlatformFiles::dictionaryFolder();
 }
 
-QStringList SpellChecker::installed(const QString &folder)
+QStringList SpellingDictionary::installed(const QString &folder)
 {
     QStringList languages;
     const QDir dir(folder);
@@ -179,7 +179,7 @@ QStringList SpellChecker::installed(const QString &folder)
     return languages;
 }
 
-QString SpellChecker::suggestedFor(int codePage, const QStringList &installed)
+QString SpellingDictionary::suggestedFor(int codePage, const QStringList &installed)
 {
     for (const QString &wanted : codePageLanguages().value(codePage)) {
         for (const QString &language : installed) {
@@ -190,7 +190,7 @@ QString SpellChecker::suggestedFor(int codePage, const QStringList &installed)
     return QString();
 }
 
-Result<std::shared_ptr<SpellChecker>> SpellChecker::open(const QString &language, const QString &folder)
+Result<std::shared_ptr<SpellingDictionary>> SpellingDictionary::open(const QString &language, const QString &folder)
 {
     const QDir dir(folder);
     const QString affPath = dir.filePath(language + QStringLiteral(".aff"));
@@ -231,21 +231,21 @@ Result<std::shared_ptr<SpellChecker>> SpellChecker::open(const QString &language
         return FormatError::general(QDir::toNativeSeparators(affPath).toStdString(),
                                     std::string("cannot be loaded (") + failure.what() + "); the dictionary is not used");
     }
-    std::shared_ptr<SpellChecker> checker(new SpellChecker(language, std::move(hunspell)));
+    std::shared_ptr<SpellingDictionary> checker(new SpellingDictionary(language, std::move(hunspell)));
     checker->m_utf8 = utf8;
     checker->m_encoding = encoding;
     return checker;
 }
 
-SpellChecker::SpellChecker(QString language, std::unique_ptr<Hunspell> hunspell)
+SpellingDictionary::SpellingDictionary(QString language, std::unique_ptr<Hunspell> hunspell)
     : m_language(std::move(language))
     , m_hunspell(std::move(hunspell))
 {
 }
 
-SpellChecker::~SpellChecker() = default;
+SpellingDictionary::~SpellingDictionary() = default;
 
-std::string SpellChecker::encoded(const QString &word) const
+std::string SpellingDictionary::encoded(const QString &word) const
 {
     QString plain = word;
     plain.replace(QChar(0x2019), QLatin1Char('\'')); // the dictionaries spell "don't" so
@@ -256,7 +256,7 @@ std::string SpellChecker::encoded(const QString &word) const
     return encoder.hasError() ? std::string() : bytes.toStdString();
 }
 
-QString SpellChecker::decoded(const std::string &word) const
+QString SpellingDictionary::decoded(const std::string &word) const
 {
     if (m_utf8)
         return QString::fromStdString(word);
@@ -264,7 +264,7 @@ QString SpellChecker::decoded(const std::string &word) const
     return decoder.decode(QByteArrayView(word.data(), qsizetype(word.size())));
 }
 
-bool SpellChecker::isCorrect(const QString &word) const
+bool SpellingDictionary::isCorrect(const QString &word) const
 {
     const auto known = m_known.constFind(word);
     if (known != m_known.constEnd())
@@ -276,7 +276,7 @@ bool SpellChecker::isCorrect(const QString &word) const
     return correct;
 }
 
-QList<SpellChecker::Misspelling> SpellChecker::misspellings(const QString &text, const QString &source) const
+QList<SpellingDictionary::Misspelling> SpellingDictionary::misspellings(const QString &text, const QString &source) const
 {
     QList<Misspelling> found;
     QSet<QString> sourceWords; // made when first needed: most texts have no misspelt word
@@ -304,7 +304,7 @@ QList<SpellChecker::Misspelling> SpellChecker::misspellings(const QString &text,
     return found;
 }
 
-QStringList SpellChecker::suggestions(const QString &word) const
+QStringList SpellingDictionary::suggestions(const QString &word) const
 {
     QStringList list;
     const std::string bytes = encoded(word);
@@ -315,7 +315,7 @@ QStringList SpellChecker::suggestions(const QString &word) const
     return list;
 }
 
-void SpellChecker::addWord(const QString &word)
+void SpellingDictionary::addWord(const QString &word)
 {
     const std::string bytes = encoded(word);
     if (!bytes.empty())

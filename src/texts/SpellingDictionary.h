@@ -26,7 +26,7 @@ namespace orvanta {
 // translation keeps).
 //
 // Not thread-safe: one thread asks at a time (the window's, or kvtool's).
-class SpellChecker {
+class SpellingDictionary {
 public:
     // Where the system keeps dictionaries (PlatformFiles::dictionaryFolder).
     static QString defaultFolder();
@@ -46,9 +46,9 @@ public:
 
     // The dictionary of `language` in `folder`; an error names the file
     // that is missing or cannot be read, or an encoding Qt cannot convert.
-    static Result<std::shared_ptr<SpellChecker>> open(const QString &language, const QString &folder = defaultFolder());
+    static Result<std::shared_ptr<SpellingDictionary>> open(const QString &language, const QString &folder = defaultFolder());
 
-    ~SpellChecker();
+    ~SpellingDictionary();
 
     const QString &language() const { return m_language; }
 
@@ -61,7 +61,7 @@ public:
     void addWord(const QString &word);
 
 private:
-    SpellChecker(QString language, std::unique_ptr<Hunspell> hunspell);
+    SpellingDictionary(QString language, std::unique_ptr<Hunspell> hunspell);
     std::string encoded(const QString &word) const;
     QString decoded(const std::string &word) const;
 
