@@ -1,4 +1,4 @@
-#include "TestFonts.h"
+#include "TestApplication.h"
 
 #include <QFont>
 
