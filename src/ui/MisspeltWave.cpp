@@ -22,4 +22,12 @@ void MisspeltWave::draw(QPainter &painter, qreal x1, qreal x2, qreal y)
     painter.restore();
 }
 
+QTextCharFormat MisspeltWave::format()
+{
+    QTextCharFormat wave;
+    wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    wave.setUnderlineColor(Colour);
+    return wave;
+}
+
 } // namespace orvanta

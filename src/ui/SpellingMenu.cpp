@@ -8,7 +8,16 @@
 
 #include <QActionGroup>
 
+#include <algorithm>
+
 namespace orvanta {
+
+namespace {
+
+// The most suggestions an editor's menu offers.
+constexpr int MostSuggestions = 8;
+
+} // namespace
 
 SpellingMenu::SpellingMenu(KitDocument &document, KitSettings &settings, DocumentReview &review, QWidget *page)
     : QMenu(QStringLiteral("Spell check"), page)
@@ -55,6 +64,44 @@ void SpellingMenu::useSpelling(const QString &language)
         Messages::spellingProblems(parentWidget(), opened.problems, opened.checker != nullptr);
     }
     emit spellingChanged();
+}
+
+void SpellingMenu::offerCorrections(QMenu &menu, DocumentReview &review, const QString &text, const QString &source,
+                                    int at, const Replace &replace, QWidget *owner)
+{
+    const SpellingDictionary *checker = review.spellChecker().get();
+    const QList<SpellingDictionary::Misspelling> misspelt =
+        checker ? checker->misspellings(text, source) : QList<SpellingDictionary::Misspelling>();
+    const auto word = std::find_if(misspelt.begin(), misspelt.end(), [at](const SpellingDictionary::Misspelling &m) {
+        return at >= m.start && at <= m.start + m.length;
+    });
+    if (word == misspelt.end())
+        return;
+    const SpellingDictionary::Misspelling place = *word;
+    const QString misspeltWord = text.sliced(place.start, place.length);
+    QAction *standard = menu.actions().value(0);
+    auto add = [&](const QString &caption, const char *name) {
+        auto *action = new QAction(caption, &menu);
+        action->setObjectName(QString::fromLatin1(name));
+        menu.insertAction(standard, action);
+        return action;
+    };
+    const QStringList suggestions = checker->suggestions(misspeltWord).mid(0, MostSuggestions);
+    for (const QString &suggestion : suggestions) {
+        connect(add(suggestion, "SpellingSuggestion"), &QAction::triggered, owner,
+                [replace, place, suggestion] { replace(place.start, place.length, suggestion); });
+    }
+    if (suggestions.isEmpty())
+        add(QStringLiteral("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
+    menu.insertSeparator(standard);
+    connect(add(QStringLiteral("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, owner,
+            [&review, owner, misspeltWord] {
+                if (const Status added = review.addToKitDictionary(misspeltWord); !added)
+                    Messages::cannotAddWord(owner, misspeltWord, added.error());
+            });
+    connect(add(QStringLiteral("Ignore"), "IgnoreWord"), &QAction::triggered, owner,
+            [&review, misspeltWord] { review.ignoreWord(misspeltWord); });
+    menu.insertSeparator(standard);
 }
 
 } // namespace orvanta

@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include <functional>
+
 namespace orvanta {
 
 class DocumentReview;
@@ -12,6 +14,9 @@ class KitSettings;
 // dictionaries installed when the menu opens, the one chosen checked and
 // the code page's language marked as suggested. The choice is remembered in
 // the settings; the review underlines the misspelt words with it.
+//
+// offerCorrections() gives the editors of a translation (the grid's cell
+// editor, the editing pane) the same menu entries for a misspelt word.
 class SpellingMenu : public QMenu {
     Q_OBJECT
 
@@ -24,6 +29,15 @@ public:
     // once what cannot be used; chooseSpelling() also remembers the choice.
     void useSpelling(const QString &language);
     void chooseSpelling(const QString &language);
+
+    // Inserts into `menu`, before its first action, for the misspelt word of
+    // `text` (a translation of `source`) at position `at`: Hunspell's
+    // suggestions, "Add to the kit's dictionary" and "Ignore"; nothing when
+    // no misspelt word stands there. A suggestion chosen is handed to
+    // `replace` with the word's place; `owner` parents any message.
+    using Replace = std::function<void(qsizetype start, qsizetype length, const QString &word)>;
+    static void offerCorrections(QMenu &menu, DocumentReview &review, const QString &text, const QString &source,
+                                 int at, const Replace &replace, QWidget *owner);
 
 signals:
     // Another dictionary, or none: the misspelt words shown change.

@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "MisspeltWave.h"
+#include "SpellingMenu.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "texts/TextTable.h"
@@ -72,9 +73,6 @@ bool isSpellChecked(const QModelIndex &index)
 const char *const EditingProperty = "orvantaEditing";
 const char *const StartTextProperty = "orvantaStartText";
 const char *const SourceTextProperty = "orvantaSourceText"; // the edited translation's
-
-// The most suggestions the editor's menu offers.
-constexpr int MostSuggestions = 8;
 
 // The note sign: the top right corner of a number cell, folded over in
 // amber, as spreadsheets mark a cell that has a comment. The number and the
@@ -184,9 +182,7 @@ void TextCellDelegate::underlineMisspellings(QLineEdit *editor) const
     // placed relative to the cursor; an event with no text changes nothing else.
     QList<QInputMethodEvent::Attribute> formats;
     if (const SpellingDictionary *checker = m_review->spellChecker().get()) {
-        QTextCharFormat wave;
-        wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        wave.setUnderlineColor(MisspeltWave::Colour);
+        const QTextCharFormat wave = MisspeltWave::format();
         for (const SpellingDictionary::Misspelling &word :
              checker->misspellings(editor->text(), editor->property(SourceTextProperty).toString()))
             formats.append({QInputMethodEvent::TextFormat, int(word.start) - editor->cursorPosition(),
@@ -200,45 +196,15 @@ void TextCellDelegate::showEditorMenu(QLineEdit *editor, const QPoint &position)
 {
     std::unique_ptr<QMenu> menu(editor->createStandardContextMenu());
     menu->setObjectName(QStringLiteral("CellEditorMenu"));
-    const SpellingDictionary *checker = m_review->spellChecker().get();
-    const QString text = editor->text();
-    const int at = editor->cursorPositionAt(position);
-    const QString source = editor->property(SourceTextProperty).toString();
-    const QList<SpellingDictionary::Misspelling> misspelt =
-        checker ? checker->misspellings(text, source) : QList<SpellingDictionary::Misspelling>();
-    const auto word = std::find_if(misspelt.begin(), misspelt.end(), [at](const SpellingDictionary::Misspelling &m) {
-        return at >= m.start && at <= m.start + m.length;
-    });
-    if (word != misspelt.end()) {
-        const SpellingDictionary::Misspelling place = *word;
-        const QString misspeltWord = text.sliced(place.start, place.length);
-        QAction *standard = menu->actions().value(0);
-        auto add = [&](const QString &caption, const char *name) {
-            auto *action = new QAction(caption, menu.get());
-            action->setObjectName(QString::fromLatin1(name));
-            menu->insertAction(standard, action);
-            return action;
-        };
-        const QStringList suggestions = checker->suggestions(misspeltWord).mid(0, MostSuggestions);
-        for (const QString &suggestion : suggestions) {
-            connect(add(suggestion, "SpellingSuggestion"), &QAction::triggered, editor, [this, editor, place, suggestion] {
-                editor->setSelection(int(place.start), int(place.length));
-                editor->insert(suggestion);
-                emit const_cast<TextCellDelegate *>(this)->commitData(editor);
-            });
-        }
-        if (suggestions.isEmpty())
-            add(QStringLiteral("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
-        menu->insertSeparator(standard);
-        connect(add(QStringLiteral("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, editor,
-                [this, editor, misspeltWord] {
-                    if (const Status added = m_review->addToKitDictionary(misspeltWord); !added)
-                        Messages::cannotAddWord(editor, misspeltWord, added.error());
-                });
-        connect(add(QStringLiteral("Ignore"), "IgnoreWord"), &QAction::triggered, editor,
-                [this, misspeltWord] { m_review->ignoreWord(misspeltWord); });
-        menu->insertSeparator(standard);
-    }
+    SpellingMenu::offerCorrections(
+        *menu, *m_review, editor->text(), editor->property(SourceTextProperty).toString(),
+        editor->cursorPositionAt(position),
+        [this, editor](qsizetype start, qsizetype length, const QString &word) {
+            editor->setSelection(int(start), int(length));
+            editor->insert(word);
+            emit const_cast<TextCellDelegate *>(this)->commitData(editor);
+        },
+        editor);
     menu->exec(editor->mapToGlobal(position));
 }
 
