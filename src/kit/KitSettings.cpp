@@ -29,6 +29,7 @@ const QString WindowPage = QStringLiteral("window/page");
 const QString WindowRow = QStringLiteral("window/row");
 const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
+const QString WindowPreviewZoom = QStringLiteral("window/previewzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 const QString TextsLanguage = QStringLiteral("texts/language");
 const QString TextsSpelling = QStringLiteral("texts/spelling");
@@ -70,7 +71,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QSet<QString> known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                  FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
                                  WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                                 WindowSheetZoom, TextsLanguage, TextsSpelling, TextsMemories};
+                                 WindowSheetZoom, WindowPreviewZoom, TextsLanguage, TextsSpelling, TextsMemories};
     qsizetype unknown = 0;
     for (const QString &key : m_settings->allKeys()) {
         if (known.contains(key))
@@ -90,6 +91,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     m_values.rowNumber = number(WindowRow, 1, INT_MAX, m_warnings);
     m_values.pictureFolder = text(WindowPictureFolder);
     m_values.glyphSheetZoom = number(WindowSheetZoom, 0, 4, m_warnings);
+    m_values.previewZoom = number(WindowPreviewZoom, 1, 3, m_warnings);
     m_values.textsFolder = text(WindowTextsFolder);
     const QString language = text(TextsLanguage);
     m_values.language = isLanguageCode(language) ? language : QString();
@@ -218,6 +220,13 @@ void KitSettings::setGlyphSheetZoom(int zoom)
     write(WindowSheetZoom, zoom);
     QStringList ignored;
     m_values.glyphSheetZoom = number(WindowSheetZoom, 0, 4, ignored);
+}
+
+void KitSettings::setPreviewZoom(int zoom)
+{
+    write(WindowPreviewZoom, zoom);
+    QStringList ignored;
+    m_values.previewZoom = number(WindowPreviewZoom, 1, 3, ignored);
 }
 
 void KitSettings::setTextsFolder(const QString &folder)

@@ -20,7 +20,7 @@ namespace orvanta {
 // memories, the translation memories the suggestions come from) and what
 // the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
-// folder, glyph sheet zoom).
+// folder, glyph sheet zoom, preview zoom).
 //
 // The window and kvtool read them; the window writes a value when the
 // translator changes it. The file is read once, when the object is made,
@@ -64,6 +64,9 @@ public:
     void setPictureFolder(const QString &folder);
     std::optional<int> glyphSheetZoom() const { return m_values.glyphSheetZoom; }
     void setGlyphSheetZoom(int zoom);
+    // The Texts page preview's enlargement (1 to 3).
+    std::optional<int> previewZoom() const { return m_values.previewZoom; }
+    void setPreviewZoom(int zoom);
     // The folder texts were last exported to or imported from.
     QString textsFolder() const { return m_values.textsFolder; }
     void setTextsFolder(const QString &folder);
@@ -99,6 +102,7 @@ private:
         std::optional<int> rowNumber;
         QString pictureFolder;
         std::optional<int> glyphSheetZoom;
+        std::optional<int> previewZoom;
         QString textsFolder;
         QString language;
         std::optional<QString> spellLanguage;

@@ -486,4 +486,45 @@ QString Messages::spellLanguage(const QString &language, int suggestedFor)
     return text;
 }
 
+QString Messages::foundInRow(int rowNumber)
+{
+    return QStringLiteral("Found in row %1.").arg(rowNumber);
+}
+
+QString Messages::notFound(const QString &text)
+{
+    return QStringLiteral("\"%1\" is in no translation of the rows shown.").arg(text);
+}
+
+QString Messages::replaceRefused(int rowNumber, QChar refused, int codePage)
+{
+    return QStringLiteral("Nothing replaced: row %1 would hold \"%2\" (U+%3), which code page %4 cannot store.")
+        .arg(rowNumber)
+        .arg(refused)
+        .arg(refused.unicode(), 4, 16, QLatin1Char('0'))
+        .arg(CodePage::describe(codePage));
+}
+
+QString Messages::replaced(int places, int rows)
+{
+    if (places == 0)
+        return QStringLiteral("Nothing to replace in the rows shown.");
+    return QStringLiteral("Replaced %1 time(s) in %2 row(s).").arg(places).arg(rows);
+}
+
+QString Messages::replaceDescription(const QString &find, const QString &replacement)
+{
+    return QStringLiteral("Replace \"%1\" with \"%2\"").arg(find, replacement);
+}
+
+QString Messages::drawingFace(const QString &family, const std::optional<QString> &served, const QString &fallback)
+{
+    if (!served)
+        return QStringLiteral("%1 is not installed: the glyphs are drawn with %2, the system's fallback face.")
+            .arg(family, fallback);
+    if (served->compare(family, Qt::CaseInsensitive) != 0)
+        return QStringLiteral("%1 is not installed: the glyphs are drawn with %2.").arg(family, *served);
+    return QString();
+}
+
 } // namespace orvanta

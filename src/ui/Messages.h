@@ -166,6 +166,22 @@ public:
     // A dictionary as the spell check menu offers it: "en_US (English)",
     // and "... - suggested for code page 1252" when it is the code page's.
     static QString spellLanguage(const QString &language, int suggestedFor = 0);
+
+    // Find and replace: the searched text found in row number `rowNumber`,
+    // or in no row the grid shows; a replacement refused because the code
+    // page cannot hold `refused` in row number `rowNumber`'s new
+    // translation; what a replace-all did, and its name in the history.
+    static QString foundInRow(int rowNumber);
+    static QString notFound(const QString &text);
+    static QString replaceRefused(int rowNumber, QChar refused, int codePage);
+    static QString replaced(int places, int rows);
+    static QString replaceDescription(const QString &find, const QString &replacement);
+
+    // The Font page's line on the face that draws the glyph font `family`:
+    // `served` when the system draws that name with another family, or its
+    // fallback face `fallback` when it knows no font of that name; empty when
+    // the face itself is installed.
+    static QString drawingFace(const QString &family, const std::optional<QString> &served, const QString &fallback);
 };
 
 } // namespace orvanta

@@ -5,33 +5,27 @@
 #include "SuggestionsPanel.h"
 #include "TextChecksList.h"
 #include "TextPreview.h"
+#include "kit/KitSettings.h"
 
 #include <QDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orvanta {
 
-namespace {
-
-// The least height at which the preview and the warnings stand on the page;
-// below it they open in windows of their own.
-constexpr int PanelHeight = 48;
-
-} // namespace
-
-ReviewPanels::ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, QWidget *page)
+ReviewPanels::ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, KitSettings &settings,
+                           QWidget *page)
     : QObject(page)
     , m_review(review)
     , m_suggestions(suggestions)
+    , m_settings(settings)
     , m_page(page)
 {
     m_pagePreview = newPreview(page);
     m_pageSuggestions = suggestions.newList(page);
     m_pageChecks = newChecksList(page);
-    m_pagePreview->hide();
-    m_pageSuggestions->hide();
-    m_pageChecks->hide();
 
     m_previewButton = Controls::button("PreviewButton", QStringLiteral("Preview"));
     m_previewButton->setCheckable(true);
@@ -40,18 +34,6 @@ ReviewPanels::ReviewPanels(const DocumentReview &review, SuggestionsPanel &sugge
         QDialog *window = reviewWindow(m_previewWindow, "PreviewWindow", QStringLiteral("Preview"));
         window->setVisible(on);
     });
-}
-
-// The preview's window is not needed while the panels stand on the page.
-void ReviewPanels::place()
-{
-    const bool room = m_pageChecks->height() >= PanelHeight;
-    m_pagePreview->setVisible(room);
-    m_pageSuggestions->setVisible(room);
-    m_pageChecks->setVisible(room);
-    m_previewButton->setVisible(!room);
-    if (room && m_previewButton->isChecked())
-        m_previewButton->setChecked(false);
 }
 
 void ReviewPanels::showTexts(const QByteArray &source, const QByteArray &saved)
@@ -78,7 +60,13 @@ TextPreview *ReviewPanels::newPreview(QWidget *parent)
 {
     auto *preview = new TextPreview(m_review, parent);
     m_previews.append(preview); // the page's child, or its window's: it lives as long as the page
+    preview->setZoom(m_settings.previewZoom().value_or(1));
     preview->showTexts(m_source, m_saved);
+    connect(preview, &TextPreview::zoomChosen, this, [this](int zoom) {
+        m_settings.setPreviewZoom(zoom);
+        for (TextPreview *each : std::as_const(m_previews))
+            each->setZoom(zoom);
+    });
     return preview;
 }
 
@@ -101,7 +89,8 @@ QDialog *ReviewPanels::reviewWindow(QDialog *&window, const char *name, const QS
     if (&window == &m_previewWindow) {
         layout->addWidget(newPreview(window));
         layout->addWidget(m_suggestions.newList(window));
-        window->resize(460, 200);
+        // The whole width the main window has, for long texts.
+        window->resize(std::max(460, m_page->window()->width()), 200);
         connect(window, &QDialog::finished, m_previewButton, [this] { m_previewButton->setChecked(false); });
     } else {
         layout->addWidget(newChecksList(window));

@@ -11,34 +11,34 @@ class QWidget;
 namespace orvanta {
 
 class DocumentReview;
+class KitSettings;
 class SuggestionsList;
 class SuggestionsPanel;
 class TextChecksList;
 class TextPreview;
 
 // What the Texts page shows of the current row's review: the row drawn in
-// the game's glyphs, its suggestions and the list of warnings. They stand
-// on the page, between the grid and the labels, when the page is tall
-// enough (place()); in small windows of their own otherwise: the preview
-// with the suggestions ("PreviewWindow", from the "Preview" button) and the
-// warnings ("ChecksWindow", from showWarnings()).
+// the game's glyphs, its suggestions and the list of warnings. The page
+// places them between the grid and the labels when it is tall enough; they
+// also open in windows of their own: the preview with the suggestions
+// ("PreviewWindow", as wide as the main window, from the "Preview" button,
+// there in every size of the window) and the warnings ("ChecksWindow", from
+// showWarnings() when the page shows no list). The previews share one
+// zoom, remembered in the settings.
 class ReviewPanels : public QObject {
     Q_OBJECT
 
 public:
-    // The review and the suggestions must outlive the panels. The page's
-    // panels are made as children of `page`, hidden until place() finds
-    // room for them; the preview button is made without a parent.
-    ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, QWidget *page);
+    // The review, the suggestions and the settings must outlive the panels.
+    // The page's panels are made as children of `page`; the preview button
+    // is made without a parent.
+    ReviewPanels(const DocumentReview &review, SuggestionsPanel &suggestions, KitSettings &settings, QWidget *page);
 
     TextPreview *pagePreview() const { return m_pagePreview; }
     SuggestionsList *pageSuggestions() const { return m_pageSuggestions; }
     TextChecksList *pageChecks() const { return m_pageChecks; }
     QPushButton *previewButton() const { return m_previewButton; }
 
-    // Shows the panels on the page when their room there is high enough,
-    // the preview button otherwise; called as the page's size changes.
-    void place();
     // Every preview draws `source` and `saved`, the current row's texts.
     void showTexts(const QByteArray &source, const QByteArray &saved);
     // Gives the list of warnings the keyboard, opening its window when the
@@ -56,6 +56,7 @@ private:
 
     const DocumentReview &m_review;
     SuggestionsPanel &m_suggestions;
+    KitSettings &m_settings;
     QWidget *m_page;
     TextPreview *m_pagePreview = nullptr; // between the grid and the labels
     SuggestionsList *m_pageSuggestions = nullptr;

@@ -9,6 +9,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -16,12 +20,10 @@ const QRgb TextPreview::ButtonColour = qRgb(0xA3, 0x70, 0x25);
 
 namespace {
 
-// A picture box that shows a long text's start and clips the rest, rather
-// than widening the preview.
+// A picture box as large as its picture: the preview scrolls to it.
 QLabel *pictureBox(const char *name)
 {
     auto *box = Controls::named(new QLabel, name);
-    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setWordWrap(true); // for a refusal shown in place of a picture
     return box;
@@ -59,28 +61,36 @@ TextPreview::TextPreview(const DocumentReview &review, QWidget *parent)
     , m_zoom(Controls::named(new QComboBox, "PreviewZoom"))
 {
     setObjectName(QStringLiteral("TextPreview"));
-    // Caption, width and picture on one line for each text; the lines keep
-    // to the top, and the pictures take the width there is.
-    auto *layout = new QGridLayout(this);
+    // For each text a caption line (caption, width, and for the first the
+    // zoom) above its picture, all in one scrolling area.
+    auto *texts = new QWidget;
+    auto *layout = new QGridLayout(texts);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(6);
-    layout->setVerticalSpacing(4);
-    layout->addWidget(Controls::label("SourcePreviewLabel", QStringLiteral("Original:")), 0, 0, Qt::AlignVCenter);
+    layout->setVerticalSpacing(2);
+    layout->addWidget(Controls::label("SourcePreviewLabel", QStringLiteral("Original:")), 0, 0);
     layout->addWidget(m_sourceWidth, 0, 1);
-    layout->addWidget(m_sourcePicture, 0, 2);
-    layout->addWidget(m_zoom, 0, 3, Qt::AlignTop);
-    layout->addWidget(Controls::label("TranslationPreviewLabel", QStringLiteral("Translated:")), 1, 0,
-                      Qt::AlignVCenter);
-    layout->addWidget(m_savedWidth, 1, 1);
-    layout->addWidget(m_savedPicture, 1, 2);
-    layout->setColumnStretch(2, 1);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(m_zoom, 0, 2);
+    layout->addWidget(m_sourcePicture, 1, 0, 1, 4);
+    layout->addWidget(Controls::label("TranslationPreviewLabel", QStringLiteral("Translated:")), 2, 0);
+    layout->addWidget(m_savedWidth, 2, 1);
+    layout->addWidget(m_savedPicture, 3, 0, 1, 4);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(4, 1);
     for (QLabel *width : {m_sourceWidth, m_savedWidth}) {
         width->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         width->setMinimumWidth(width->fontMetrics().horizontalAdvance(QStringLiteral("0000 px")));
     }
+    auto *scroll = Controls::named(new QScrollArea, "PreviewScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(texts);
+    auto *whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroll);
     m_zoom->addItems({QStringLiteral("1x"), QStringLiteral("2x"), QStringLiteral("3x")});
     m_zoom->setToolTip(QStringLiteral("Enlarge the game's pixels"));
+    connect(m_zoom, &QComboBox::activated, this, [this] { emit zoomChosen(zoom()); });
     connect(m_zoom, &QComboBox::currentIndexChanged, this, &TextPreview::redraw);
     connect(&review, &DocumentReview::glyphsChanged, this, &TextPreview::redraw);
 }
@@ -88,6 +98,11 @@ TextPreview::TextPreview(const DocumentReview &review, QWidget *parent)
 int TextPreview::zoom() const
 {
     return m_zoom->currentIndex() + 1;
+}
+
+void TextPreview::setZoom(int zoom)
+{
+    m_zoom->setCurrentIndex(std::clamp(zoom, 1, m_zoom->count()) - 1);
 }
 
 void TextPreview::showTexts(const QByteArray &source, const QByteArray &saved)

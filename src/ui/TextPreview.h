@@ -15,8 +15,10 @@ class GameTextRenderer;
 // The current row's texts as the game will draw them: the source in the
 // game's standard glyphs and what the next save writes for it in the glyphs
 // the save writes, each on the colour of the game's buttons, with its width
-// in game pixels, enlarged 1x, 2x or 3x. While the glyph font is past the
-// glyph files' limits, its refusal stands in place of the translation.
+// in game pixels, enlarged 1x, 2x or 3x. Each text's caption line stands
+// above its picture, which has the preview's whole width; a picture wider or
+// taller than the preview scrolls. While the glyph font is past the glyph
+// files' limits, its refusal stands in place of the translation.
 //
 // It draws with the glyphs the review captured, so following the typing
 // costs one text drawn per keystroke and no capture; a hidden preview draws
@@ -41,12 +43,19 @@ public:
     // around it, each game pixel `zoom` x `zoom` screen pixels.
     static QImage picture(const GameTextRenderer &renderer, QByteArrayView text, int zoom);
 
+    // The enlargement, 1 to 3.
+    int zoom() const;
+    void setZoom(int zoom);
+
+signals:
+    // The translator chose another enlargement.
+    void zoomChosen(int zoom);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void redraw();
-    int zoom() const;
 
     const DocumentReview &m_review;
     QByteArray m_source;

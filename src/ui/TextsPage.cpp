@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "ExchangeActions.h"
+#include "FindReplaceWindow.h"
 #include "Messages.h"
 #include "ProgressLine.h"
 #include "ReviewActions.h"
@@ -15,6 +16,7 @@
 #include "TextGridModel.h"
 #include "TextPreview.h"
 #include "TextsNavigation.h"
+#include "TranslationEditor.h"
 #include "TranslationLabel.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
@@ -26,16 +28,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 
 namespace orvanta {
 
 namespace {
 
 // How much of the height the page gains goes to the grid; the rest opens
-// room between the grid and the labels for the preview, the suggestions and
-// the warnings, until they have PanelRoom: then the grid takes all the rest.
+// room between the grid and the labels for the editing pane, the preview,
+// the suggestions and the warnings, until they have PanelRoom: then the grid
+// takes all the rest. They show once they have WorkAreaHeight.
 constexpr double GridShare = 0.45;
-constexpr int PanelRoom = 160;
+constexpr int PanelRoom = 330;
+constexpr int WorkAreaHeight = 110;
 
 const QColor WarningColour(0xC0, 0x10, 0x10);
 
@@ -77,11 +82,21 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
                                      {345, 320, 78, 23}, L::BottomRight);
     auto *importButton = layout->add(Controls::button("ImportTextsButton", QStringLiteral("Import texts...")),
                                      {427, 320, 78, 23}, L::BottomRight);
-    // Between the grid and the labels, with room only once the page grows.
-    m_panels = new ReviewPanels(*m_review, *m_suggestions, this);
-    layout->add(m_panels->pagePreview(), {8, 252, 121, 0}, {0, GridShare, 0.25, 1, PanelRoom});
-    layout->add(m_panels->pageSuggestions(), {133, 252, 121, 0}, {0.25, GridShare, 0.5, 1, PanelRoom});
-    layout->add(m_panels->pageChecks(), {258, 252, 247, 0}, {0.5, GridShare, 1, 1, PanelRoom});
+    // Between the grid and the labels, with room only once the page grows:
+    // the editing pane, the preview at the page's whole width, and the
+    // suggestions beside the warnings, their heights shared by splitters.
+    m_panels = new ReviewPanels(*m_review, *m_suggestions, settings, this);
+    m_editor = new TranslationEditor(*m_model, *m_review);
+    auto *lists = Controls::named(new QSplitter(Qt::Horizontal), "ListsSplitter");
+    lists->addWidget(m_panels->pageSuggestions());
+    lists->addWidget(m_panels->pageChecks());
+    lists->setStretchFactor(1, 1);
+    m_workArea = Controls::named(new QSplitter(Qt::Vertical), "WorkAreaSplitter");
+    for (QWidget *part : std::initializer_list<QWidget *>{m_editor, m_panels->pagePreview(), lists})
+        m_workArea->addWidget(part);
+    m_workArea->setStretchFactor(2, 1);
+    m_workArea->setChildrenCollapsible(false);
+    layout->add(m_workArea, {8, 252, 497, 0}, {0, GridShare, 1, 1, PanelRoom});
 
     m_textGrid = layout->add(Controls::named(new TextGrid(m_shown), "StringGrid"), {8, 104, 497, 145},
                              {0, 0, 1, GridShare, PanelRoom});
@@ -142,6 +157,7 @@ void TextsPage::addActions()
     add(QStringLiteral("Search"), QKeySequence(Qt::CTRL | Qt::Key_F), m_navigation, &TextsNavigation::focusSearch);
     add(QStringLiteral("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), m_navigation,
         &TextsNavigation::goToNextUntranslated);
+    add(tr("Find and replace..."), QKeySequence(Qt::CTRL | Qt::Key_H), this, &TextsPage::findAndReplace);
     add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), m_navigation,
         &TextsNavigation::askRowNumber);
     add(QStringLiteral("Warnings"), {}, m_panels, &ReviewPanels::showWarnings);
@@ -237,9 +253,17 @@ void TextsPage::measureWidths()
     m_suggestions->start();
 }
 
+void TextsPage::findAndReplace()
+{
+    if (!m_findReplace) // made when first used
+        m_findReplace = new FindReplaceWindow(m_document, *m_shown, *m_navigation, this);
+    m_findReplace->open();
+}
+
 void TextsPage::ShowRowTexts(int rowNumber)
 {
     m_sourceText->setText(m_model->text(rowNumber - 1, TextTable::Source));
+    m_editor->showRecord(rowNumber - 1);
     showTranslationText(rowNumber - 1);
     showRowMeasures(rowNumber - 1);
 }
@@ -299,7 +323,7 @@ void TextsPage::showRowMeasures(int record)
 void TextsPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_panels->place();
+    m_workArea->setVisible(m_workArea->height() >= WorkAreaHeight);
 }
 
 } // namespace orvanta

@@ -5,11 +5,13 @@
 #include <QWidget>
 
 class QLabel;
+class QSplitter;
 
 namespace orvanta {
 
 class DocumentReview;
 class ExchangeActions;
+class FindReplaceWindow;
 class KitDocument;
 class KitSettings;
 class ProgressLine;
@@ -21,6 +23,7 @@ class TextGrid;
 class TextGridModel;
 class TextTableModel;
 class TextsNavigation;
+class TranslationEditor;
 class TranslationLabel;
 
 // The page "Texts" ("TabSheet2"), the translator's workbench: the text grid
@@ -28,13 +31,17 @@ class TranslationLabel;
 // it the two texts of the current row in full, the current translation's
 // length in bytes and the progress line (ProgressLine). The page lays out
 // and wires its parts, each of which says what it does:
+// - TranslationEditor: the editing pane for long translations, between the
+//   grid and the labels when the window is tall enough;
+// - FindReplaceWindow: find and replace over the translations of the rows
+//   the grid shows (Ctrl+H);
 // - TextsNavigation: the current row, the search field and the filter,
 //   which stand in the window's bottom row (windowRow(), placed there by
 //   the window) while the page is current, and the keys that move about;
 // - ReviewPanels: the current row drawn in the game's glyphs, the
-//   suggestions (SuggestionsPanel) and the list of warnings, between the
-//   grid and the labels when the window is tall enough, in small windows of
-//   their own otherwise;
+//   suggestions (SuggestionsPanel) and the list of warnings, under the
+//   editing pane when the window is tall enough, and in small windows of
+//   their own (the preview's from the "Preview" button, in every size);
 // - ExchangeActions: "Export texts...", "Import texts..." (also in the
 //   grid's menu) and "Take translations from an older kit...";
 // - ReviewActions: the translator's review marks and notes;
@@ -43,7 +50,8 @@ class TranslationLabel;
 //   translation's label.
 //
 // The grid's menu, in order: the exchange, the ways about the grid (Ctrl+F
-// search, Ctrl+J next untranslated row, Ctrl+G go to row, the warnings),
+// search, Ctrl+H find and replace, Ctrl+J next untranslated row, Ctrl+G go
+// to row, the warnings),
 // the review marks (Ctrl+U, Ctrl+Shift+U, Ctrl+M), the spell check, and
 // the suggestions' actions; Alt+1 to Alt+9 take the current row's first
 // nine suggestions. The keyboard starts in the grid, on the current row's
@@ -82,6 +90,7 @@ public slots:
     void StringGridSelectCell(int ACol, int ARow);
     void StringGridEnter();
     void StringGridSetEditText(int ACol, int ARow, const QString &Value);
+    void findAndReplace();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -106,6 +115,9 @@ private:
     QLabel *m_byteCount = nullptr;
     ProgressLine *m_progress = nullptr;
     ReviewPanels *m_panels = nullptr;
+    TranslationEditor *m_editor = nullptr;
+    QSplitter *m_workArea = nullptr; // the editing pane and the panels, between the grid and the labels
+    FindReplaceWindow *m_findReplace = nullptr;
     TextsNavigation *m_navigation = nullptr;
     ReviewActions *m_reviewActions = nullptr;
     SpellingMenu *m_spellingMenu = nullptr;

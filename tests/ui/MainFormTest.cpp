@@ -148,12 +148,8 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         {"PictSelComboBox", 0, {464, 128, 241, 21}, nullptr},
         {"Button5", 0, {168, 412, 161, 25}, nullptr},
         {"TextsPageBar", -1, {150, 492, 550, 25}, nullptr},
-        // The grid takes 45% of the height gained, the preview, the suggestions and the warnings the rest,
-        // up to the room they need.
+        // The grid takes 45% of the height gained; the rest is room between the grid and the labels.
         {"StringGrid", 1, {8, 104, 697, 190}, nullptr},
-        {"TextPreview", 1, {8, 297, 171, 55}, nullptr},
-        {"SuggestionsList", 1, {183, 297, 171, 55}, nullptr},
-        {"ChecksList", 1, {358, 297, 347, 55}, nullptr},
         {"Label11", 1, {88, 356, 617, 49}, nullptr},
         {"Label12", 1, {88, 404, 617, 41}, nullptr},
         {"Label17", 2, {8, 104, 681, 41}, nullptr},
@@ -166,7 +162,9 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
         EXPECT_EQ(placeOf(k.find(p.name), p), p.geometry) << p.name;
         EXPECT_TRUE(k.find(p.name)->isVisible()) << p.name;
     }
-    EXPECT_FALSE(k.find("PreviewButton")->isVisible()) << "the preview has its place on the page";
+    k.showPage(1);
+    EXPECT_FALSE(k.find("WorkAreaSplitter")->isVisible()) << "too little room for the editing pane and the panels";
+    EXPECT_TRUE(k.find("PreviewButton")->isVisible()) << "the preview's window is there in every size";
     // The number column is wider than its 41 px for the game's 1,702 rows
     // (four digits beside a warning sign); the text columns give up the
     // difference alike and share the 200 px gained.
@@ -175,12 +173,14 @@ TEST(MainForm, GrowingTheWindowGrowsTheGridTheTextLabelsAndThePictureBoxes)
     EXPECT_EQ(numbers + k.grid()->columnWidth(1) + k.grid()->columnWidth(2), 41 + 197 + 234 + 200);
     EXPECT_LE(std::abs((k.grid()->columnWidth(1) - 197) - (k.grid()->columnWidth(2) - 234)), 1);
 
-    // Maximised at 1280 x 1024: the panels have all the room they need, and
-    // the grid takes the rest.
+    // Maximised at 1280 x 1024: the editing pane, the preview and the
+    // panels have all the room they need, and the grid takes the rest.
     k.form->resize(1280, 1024);
     k.showPage(1);
-    EXPECT_EQ(k.grid()->geometry(), QRect(8, 104, 1240, 586));
-    EXPECT_EQ(k.find("ChecksList")->geometry(), QRect(630, 693, 618, 160));
+    EXPECT_EQ(k.grid()->geometry(), QRect(8, 104, 1240, 416));
+    EXPECT_EQ(k.find("WorkAreaSplitter")->geometry(), QRect(8, 523, 1240, 330));
+    for (const char *part : {"TranslationEditor", "TextPreview", "SuggestionsList", "ChecksList", "PreviewButton"})
+        EXPECT_TRUE(k.find(part)->isVisible()) << part;
     EXPECT_EQ(k.find("Label11")->geometry(), QRect(88, 857, 1160, 49));
 
     k.form->resize(300, 200);
