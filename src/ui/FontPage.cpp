@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -39,6 +40,10 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
                     "this option before getting the font. You can do it in the screen properties. If you do not do "
                     "this, the texts in the game may drawing incorrectly.")),
                 {8, 104, 481, 41}, L::TopWide);
+    auto *start = layout->add(Controls::label("WorkStartLabel", tr("Choose the font and code page of your language "
+                                                                   "here; the translation is done on the "
+                                                                   "<a href=\"texts\">Texts</a> page.")),
+                              {8, 152, 497, 17}, L::TopWide);
     layout->add(Controls::label("Label19", QStringLiteral("Font:")), {8, 176, 0, 0});
     m_fontDescription = layout->add(Controls::label("FontNameLabel", QString()), {40, 176, 449, 13}, L::TopWide);
     auto *chooseFont = layout->add(Controls::button("Button3", QStringLiteral("Choose font")), {8, 192, 81, 25});
@@ -50,6 +55,7 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     QPalette warning = m_fontLimit->palette();
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
     m_fontLimit->setPalette(warning);
+    m_drawingFace = layout->add(Controls::wrapped("DrawingFaceLabel", QString()), {96, 192, 409, 39}, L::TopWide);
     layout->add(Controls::label("GlyphZoomLabel", QStringLiteral("Glyph sheet:")), {264, 236, 0, 0});
     m_zoomSelector = layout->add(Controls::named(new QComboBox, "GlyphZoomComboBox"), {328, 232, 81, 21});
     m_sheet = layout->add(Controls::named(new GlyphSheetView, "GlyphSheetView"), {8, 260, 497, 85}, L::Fill);
@@ -64,6 +70,9 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     showGlyphFont();
     showCodePage();
     m_fontLimit->hide();
+    start->setTextFormat(Qt::RichText);
+    start->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(start, &QLabel::linkActivated, this, &FontPage::textsPageAsked);
     connect(chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
     connect(m_codePageSelector, &QComboBox::currentIndexChanged, this, &FontPage::CodePageComboBoxChange);
     connect(m_zoomSelector, &QComboBox::currentIndexChanged, this, &FontPage::GlyphZoomComboBoxChange);
@@ -73,7 +82,11 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
 
 void FontPage::showGlyphFont()
 {
-    m_fontDescription->setText(FontChoice::DescribeGlyphFont(m_document.glyphFont()));
+    const QFont &font = m_document.glyphFont();
+    m_fontDescription->setText(FontChoice::DescribeGlyphFont(font));
+    m_drawingFace->setText(Messages::drawingFace(font.family(), FontChoice::servingFamily(font),
+                                                 QFontInfo(FontChoice::captureFont(font)).family()));
+    m_drawingFace->setVisible(!m_drawingFace->text().isEmpty() && m_fontLimit->text().isEmpty());
 }
 
 void FontPage::showCodePage()
@@ -98,6 +111,7 @@ void FontPage::showGlyphs()
     m_fontLimit->setText(glyphs ? QString() : Messages::fontTooLargeText(glyphs.error()));
     m_fontLimit->setToolTip(m_fontLimit->text());
     m_fontLimit->setVisible(!glyphs);
+    m_drawingFace->setVisible(!m_drawingFace->text().isEmpty() && m_fontLimit->text().isEmpty());
 }
 
 // The dialog edits a font of its own while the user browses, so the

@@ -21,6 +21,11 @@ class KitSettings;
 // files' limits is explained beside its description for as long as it is
 // the glyph font, and once in a message when the translator chooses it.
 // The font dialog is made when first used.
+//
+// Beside the description, a line says which face really draws the glyphs
+// when the system has no font of the glyph font's name (the first start's
+// Arial, say); above it a line tells a first start that the translation is
+// done on the Texts page, its link asking for that page.
 class FontPage : public QWidget {
     Q_OBJECT
 
@@ -31,6 +36,10 @@ public:
     // after every change: the page starts without it, and the window asks
     // once it is first painted.
     void showGlyphs();
+
+signals:
+    // The translator followed the link to the Texts page.
+    void textsPageAsked();
 
 public slots:
     // "Choose font": the font dialog, opening on the glyph font; a confirmed
@@ -47,6 +56,7 @@ private:
     KitSettings &m_settings;
     QLabel *m_fontDescription = nullptr;
     QLabel *m_fontLimit = nullptr; // why the glyph font cannot be saved; hidden when it can
+    QLabel *m_drawingFace = nullptr; // the face that draws it, when not its own; in the limit's place
     QComboBox *m_codePageSelector = nullptr;
     QComboBox *m_zoomSelector = nullptr;
     GlyphSheetView *m_sheet = nullptr;

@@ -56,6 +56,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     m_pageControl->addTab(m_textsPage, QStringLiteral("Texts"));
     m_fontPage = new FontPage(m_document, m_settings, pageGrowth, m_pageControl);
     m_pageControl->addTab(m_fontPage, QStringLiteral("Font"));
+    connect(m_fontPage, &FontPage::textsPageAsked, this, [this] { m_pageControl->setCurrentIndex(Texts); });
     auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},

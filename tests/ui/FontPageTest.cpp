@@ -11,6 +11,9 @@
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QFontInfo>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -185,4 +188,36 @@ TEST(FontPage, AFontTooLargeForTheGlyphFilesIsExplainedWhenChosenAndUndoTakesItB
     EXPECT_EQ(shownSheet(k), standardSheet);
     EXPECT_TRUE(k.press(QKeySequence(Qt::CTRL | Qt::Key_Y)).isEmpty()) << "redo explains on the page only";
     EXPECT_TRUE(explanation->isVisible());
+}
+
+// A first start where the remembered font is not installed: the page says
+// which face draws the glyphs instead, and points to the Texts page, where
+// its link leads.
+TEST(FontPage, FirstStartSaysWhichFaceDrawsAndWhereTheWorkBegins)
+{
+    KitWindow k;
+    k.kit.write("orvanta-kit.ini", "[font]\nfamily=Orvanta Missing Face\nsize=8\n");
+    k.open();
+    EXPECT_EQ(fontName(k), "Orvanta Missing Face,8,");
+    auto *face = k.find<QLabel>("DrawingFaceLabel");
+    const QString fallback = QFontInfo(FontChoice::captureFont(QFont("Orvanta Missing Face", 8))).family();
+    ASSERT_NE(fallback, "Orvanta Missing Face");
+    EXPECT_TRUE(face->isVisible());
+    EXPECT_EQ(face->text(), "Orvanta Missing Face is not installed: the glyphs are drawn with " + fallback +
+                                ", the system's fallback face.");
+    EXPECT_FALSE(k.find<QLabel>("FontLimitLabel")->isVisible());
+
+    auto *start = k.find<QLabel>("WorkStartLabel");
+    EXPECT_EQ(k.shownText("WorkStartLabel"),
+              "Choose the font and code page of your language here; the translation is done on the Texts page.");
+    const QString before = "Choose the font and code page of your language here; the translation is done on the ";
+    const QPoint link(start->fontMetrics().horizontalAdvance(before) + 8, start->height() / 2);
+    QTest::mouseClick(start, Qt::LeftButton, {}, link);
+    EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), 1);
+
+    // A face the system has: nothing to say.
+    k.showPage(2);
+    FontChooser::choose(*k.form, QFont("Liberation Serif", 9), Answer::Ok);
+    EXPECT_EQ(fontName(k), "Liberation Serif,9,");
+    EXPECT_FALSE(face->isVisible());
 }
