@@ -84,23 +84,23 @@ void decodeAll(benchmark::State &state, const Rows &all)
 
 // The spelling check with a fresh en_US dictionary (no word known yet), or
 // nothing after telling the benchmark why.
-std::optional<TextChecker::Check> englishCheck(benchmark::State &state, const CodePage &codePage)
+std::optional<TextChecker::Check> englishCheck(benchmark::State &state, const TextCodePages &codePages)
 {
     auto checker = SpellingDictionary::open(QStringLiteral("en_US"));
     if (!checker) {
         state.SkipWithError(checker.error().text().c_str());
         return std::nullopt;
     }
-    return SpellingCheck::make(*checker, codePage);
+    return SpellingCheck::make(*checker, codePages);
 }
 
 void spellAll(benchmark::State &state, const Rows &all)
 {
-    const CodePage codePage(1252);
+    const TextCodePages codePages(1252);
     int found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::optional<TextChecker::Check> check = englishCheck(state, codePage);
+        const std::optional<TextChecker::Check> check = englishCheck(state, codePages);
         if (!check)
             return;
         QList<TextFinding> findings;

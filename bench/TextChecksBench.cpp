@@ -103,7 +103,7 @@ BENCHMARK(CopyAllTextsFloor)->Unit(benchmark::kMillisecond);
 
 void ReviewAllRows(benchmark::State &state)
 {
-    TextReview review{TextChecker(CodePage(1252))};
+    TextReview review{TextChecker(TextCodePages(1252))};
     for (auto _ : state)
         review.reviewAll(kit().table());
     state.counters["warnings"] = review.progress().warnings;
@@ -114,7 +114,7 @@ BENCHMARK(ReviewAllRows)->Unit(benchmark::kMillisecond);
 void ReviewOneRowPerKeystroke(benchmark::State &state)
 {
     TextTable table = kit().table();
-    TextReview review{TextChecker(CodePage(1252))};
+    TextReview review{TextChecker(TextCodePages(1252))};
     review.reviewAll(table);
     const QByteArray typed[] = {"%d Goldst\xFC" "ck", "%d Goldst\xFC" "cke "};
     int n = 0;
@@ -158,7 +158,7 @@ BENCHMARK(FirstSearchAllRows)->Unit(benchmark::kMillisecond);
 // The filter "With warnings" after a full review, with a search as well.
 void FilterWithWarningsAllRows(benchmark::State &state)
 {
-    TextReview review{TextChecker(CodePage(1252))};
+    TextReview review{TextChecker(TextCodePages(1252))};
     review.reviewAll(kit().table());
     TextFilterModel filtered;
     filtered.setSourceModel(kit().model.get());

@@ -108,7 +108,7 @@ BENCHMARK(ConsistencyAllRows)->Unit(benchmark::kMillisecond);
 void ReviewKeystrokeInAGroup(benchmark::State &state)
 {
     TextTable table = big().table;
-    TextReview review{TextChecker(CodePage(1252))};
+    TextReview review{TextChecker(TextCodePages(1252))};
     review.reviewAll(table);
     const QByteArray typed[] = {"Tr1 Gold", "Tr1 Gol"};
     int n = 0;

@@ -5,7 +5,7 @@
 // for every entry and hand back only changes a save can store.
 #include "FuzzTexts.h"
 #include "exchange/TextImport.h"
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/TextFile.h"
 
 #include <cstddef>
@@ -21,12 +21,13 @@ inline const orvanta::TextTable &exchangeTexts()
     return table;
 }
 
-// The code page follows from `seed`, so each one gets its share.
+// The translations' code page follows from `seed`, so each one gets its
+// share; the sources are in the game's.
 inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_t seed)
 {
     using namespace orvanta;
-    static const std::vector<CodePage> codePages = [] {
-        std::vector<CodePage> pages;
+    static const std::vector<TextCodePages> codePages = [] {
+        std::vector<TextCodePages> pages;
         for (int number : CodePage::supported())
             pages.emplace_back(number);
         return pages;

@@ -13,6 +13,7 @@
 #include "pictures/PictureFile.h"
 #include "pictures/PictureSlots.h"
 #include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextFile.h"
 
@@ -87,7 +88,7 @@ int main(int argc, char **argv)
         ok &= save(out + "/texts", QStringLiteral("texts%1.dat").arg(i), TextFile::write(textSets[i]));
 
     for (int codePage : {1251, 1252}) {
-        QList<ExchangeEntry> entries = TextExchange::entries(exchangeTexts(), ReviewMarks(), CodePage(codePage));
+        QList<ExchangeEntry> entries = TextExchange::entries(exchangeTexts(), ReviewMarks(), TextCodePages(codePage));
         entries[0].needsReview = true;
         entries[0].note = QStringLiteral("A note\nof two lines");
         for (const auto &[format, name] : {std::pair{TextFormat::Id::Csv, "csv"}, std::pair{TextFormat::Id::Po, "po"},

@@ -8,7 +8,7 @@ DocumentSuggestions::DocumentSuggestions(KitDocument &document, QObject *parent)
 {
     connect(&document, &KitDocument::textsChanged, this, [this](int firstRow, int lastRow) {
         for (int row = firstRow; row <= lastRow; ++row)
-            m_suggestions.rowChanged(m_document.texts(), m_document.codePage(), row);
+            m_suggestions.rowChanged(m_document.texts(), m_document.codePages(), row);
     });
     connect(&document, &KitDocument::codePageChanged, this, [this] { m_suggestions.textsReplaced(); });
 }
@@ -40,7 +40,7 @@ QString DocumentSuggestions::addMemory(const QString &path)
 
 QList<KitSuggestions::Suggestion> DocumentSuggestions::suggestions(int row)
 {
-    return m_suggestions.suggestions(m_document.texts(), m_document.codePage(), row);
+    return m_suggestions.suggestions(m_document.texts(), m_document.codePages(), row);
 }
 
 bool DocumentSuggestions::take(int row, const KitSuggestions::Suggestion &suggestion, QChar *refused)

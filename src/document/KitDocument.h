@@ -64,10 +64,13 @@ public:
     const ReviewMarks &marks() const { return m_kit.marks(); }
     const PictureSlots &pictures() const { return m_kit.pictures(); }
     const QFont &glyphFont() const { return m_kit.glyphFont(); }
+    // The translations' code page, the translator's choice, and the code
+    // pages of both texts (TextCodePages).
     const CodePage &codePage() const { return m_kit.codePage(); }
+    const TextCodePages &codePages() const { return m_kit.codePages(); }
 
     // The glyphs the next save writes (the glyph font in the code page) and
-    // the game's standard glyphs (Arial 8, code page 1252), each captured on
+    // the game's standard glyphs (Arial 8 in the sources' code page), each captured on
     // first use and kept, so drawing or measuring a text costs no capture. A
     // font past the glyph files' limits gives its refusal. Capturing draws
     // text: ask on the GUI thread.

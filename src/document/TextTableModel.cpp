@@ -27,8 +27,8 @@ QString TextTableModel::text(int row, TextTable::Column column) const
         return {};
     switch (column) {
     case TextTable::Number: return QString::number(row + 1);
-    case TextTable::Source: return m_document.codePage().decode(m_document.text(row, TextTable::Source));
-    case TextTable::Translation: return m_document.codePage().decode(m_document.text(row, TextTable::Translation));
+    case TextTable::Source:
+    case TextTable::Translation: return m_document.codePages().decode(column, m_document.text(row, column));
     default: return {};
     }
 }
@@ -37,11 +37,12 @@ bool TextTableModel::type(const QModelIndex &index, const QString &text, int edi
 {
     if (!(flags(index) & Qt::ItemIsEditable))
         return false;
-    const auto bytes = m_document.codePage().encode(text);
+    // Only the source and translation cells are editable.
+    const auto column = TextTable::Column(index.column());
+    const auto bytes = m_document.codePages().of(column).encode(text);
     if (!bytes)
         return false;
-    // Only the source and translation cells are editable.
-    m_document.editText(index.row(), TextTable::Column(index.column()), *bytes, editing);
+    m_document.editText(index.row(), column, *bytes, editing);
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include "CsvFile.h"
 #include "font/GameTextRenderer.h"
 #include "io/FileReader.h"
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
@@ -19,15 +19,21 @@ QString TextExchange::languageOf(int codePage)
     return languages.value(codePage);
 }
 
+QString TextExchange::sourceLanguageOf(int codePage)
+{
+    const QString language = languageOf(codePage);
+    return language.isEmpty() ? QStringLiteral("en") : language;
+}
+
 namespace {
 
 // Row `row`'s entry, into `entry`: its strings keep their room from row to row.
 void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const ReviewMarks &marks,
-               const CodePage &codePage, const GameTextRenderer *standardGlyphs)
+               const TextCodePages &codePages, const GameTextRenderer *standardGlyphs)
 {
     entry.row.setNum(row + 1);
-    entry.source = codePage.decode(texts.row(row).source);
-    entry.translation = codePage.decode(texts.row(row).translation);
+    entry.source = codePages.decode(TextTable::Source, texts.row(row).source);
+    entry.translation = codePages.decode(TextTable::Translation, texts.row(row).translation);
     entry.fixed = TextTable::isFixed(row);
     entry.needsReview = marks.needsReview(row);
     entry.note = marks.note(row);
@@ -38,23 +44,23 @@ void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const Revi
 } // namespace
 
 QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const ReviewMarks &marks,
-                                           const CodePage &codePage, const GameTextRenderer *standardGlyphs)
+                                           const TextCodePages &codePages, const GameTextRenderer *standardGlyphs)
 {
     QList<ExchangeEntry> entries(texts.rowCount());
     for (int row = 0; row < texts.rowCount(); ++row)
-        fillEntry(entries[row], row, texts, marks, codePage, standardGlyphs);
+        fillEntry(entries[row], row, texts, marks, codePages, standardGlyphs);
     return entries;
 }
 
 Result<QByteArray> TextExchange::exportTexts(TextFormat::Id format, const TextTable &texts, const ReviewMarks &marks,
-                                             const CodePage &codePage, const GameTextRenderer *standardGlyphs,
+                                             const TextCodePages &codePages, const GameTextRenderer *standardGlyphs,
                                              const TextFormat::Header &header, const QString &fileName)
 {
     if (format != TextFormat::Id::Csv)
-        return write(format, entries(texts, marks, codePage, standardGlyphs), header, fileName);
+        return write(format, entries(texts, marks, codePages, standardGlyphs), header, fileName);
     ExchangeEntry entry;
     return CsvFile::write(texts.rowCount(), [&](qsizetype row) -> const ExchangeEntry & {
-        fillEntry(entry, int(row), texts, marks, codePage, standardGlyphs);
+        fillEntry(entry, int(row), texts, marks, codePages, standardGlyphs);
         return entry;
     });
 }

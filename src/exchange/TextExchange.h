@@ -11,7 +11,7 @@
 
 namespace orvanta {
 
-class CodePage;
+class TextCodePages;
 class GameTextRenderer;
 class ReviewMarks;
 class TextTable;
@@ -21,22 +21,25 @@ class TextTable;
 // in any format.
 class TextExchange {
 public:
-    // One entry per text, in row order, decoded through `codePage`, with
+    // One entry per text, in row order, each text decoded in its code page, with
     // the row's review mark and note from `marks`, and each source's width
     // in `standardGlyphs` when given (the game's own glyphs).
-    static QList<ExchangeEntry> entries(const TextTable &texts, const ReviewMarks &marks, const CodePage &codePage,
+    static QList<ExchangeEntry> entries(const TextTable &texts, const ReviewMarks &marks, const TextCodePages &codePages,
                                         const GameTextRenderer *standardGlyphs = nullptr);
 
     // The file of the kit's texts: write() of their entries(). CSV is
     // written an entry at a time, without holding every entry at once.
     static Result<QByteArray> exportTexts(TextFormat::Id format, const TextTable &texts, const ReviewMarks &marks,
-                                          const CodePage &codePage, const GameTextRenderer *standardGlyphs,
+                                          const TextCodePages &codePages, const GameTextRenderer *standardGlyphs,
                                           const TextFormat::Header &header, const QString &fileName);
 
     // The language the translation is in when nothing names it: the one
     // language that uses `codePage` (874 Thai, 1253 Greek, 1258
     // Vietnamese), else empty.
     static QString languageOf(int codePage);
+    // The language of the sources, the game's own, in `codePage`:
+    // languageOf() it, else English.
+    static QString sourceLanguageOf(int codePage);
 
     // The file for the entries; `fileName` only names it in an error. A
     // header without language takes languageOf() its code page.

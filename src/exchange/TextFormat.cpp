@@ -2,6 +2,7 @@
 
 #include "CsvFile.h"
 #include "PoFile.h"
+#include "TextExchange.h"
 #include "XliffFile.h"
 
 namespace orvanta {
@@ -22,7 +23,8 @@ Result<QByteArray> writePo(const QList<ExchangeEntry> &entries, const TextFormat
 Result<QByteArray> writeXliff(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
                               const QString &fileName)
 {
-    return XliffFile::write(entries, {header.codePage, header.language}, fileName.toStdString());
+    return XliffFile::write(entries, {header.codePage, header.language, TextExchange::sourceLanguageOf(header.sourceCodePage)},
+                           fileName.toStdString());
 }
 
 } // namespace

@@ -28,9 +28,10 @@ public:
 
     // What a written file says besides its entries.
     struct Header {
-        int codePage = 1252;
+        int codePage = 1252; // the translations'
         QString language; // the translation's language ("ru"); empty when not known
         QDateTime created;
+        int sourceCodePage = 1252; // the sources', the game's: it tells their language
     };
 
     // The file for `entries`; `fileName` only names it in an error.

@@ -1,6 +1,6 @@
 #include "TextImport.h"
 
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
@@ -62,7 +62,7 @@ int TextImport::rowOf(QStringView rowNumber, int rowCount)
 }
 
 TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, const TextTable &texts,
-                                        const CodePage &codePage, const ReviewMarks &marks)
+                                        const TextCodePages &codePages, const ReviewMarks &marks)
 {
     using Reason = ImportReport::Reason;
     Outcome outcome;
@@ -84,7 +84,7 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
                     *it = -1;
             }
         }
-        const auto bytes = codePage.encode(source);
+        const auto bytes = codePages.source().encode(source);
         return bytes ? rowsBySource->value(*bytes, -1) : -1;
     };
     for (const ExchangeEntry &entry : entries) {
@@ -94,7 +94,7 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         }
         int row = rowOf(entry.row, texts.rowCount());
         bool moved = false;
-        if (row < 0 || !shows(entry.source, texts.row(row).source, codePage)) {
+        if (row < 0 || !shows(entry.source, texts.row(row).source, codePages.source())) {
             const int found = rowOfSource(entry.source);
             if (found < 0) {
                 if (row < 0)
@@ -121,13 +121,13 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         if (entry.hasReview)
             mark = ReviewMarks::Mark{entry.needsReview, marks.isDone(row), entry.note};
         const bool newMark = mark && *mark != marks.mark(row);
-        const bool newTranslation = !shows(entry.translation, text.translation, codePage);
+        const bool newTranslation = !shows(entry.translation, text.translation, codePages.translation());
         if (!newTranslation && !newMark) {
             report.addUnchanged();
             continue;
         }
         qsizetype bad = 0;
-        const auto bytes = codePage.encode(entry.translation, &bad);
+        const auto bytes = codePages.translation().encode(entry.translation, &bad);
         // A zero byte would end the text in its record.
         if (!bytes || bytes->contains('\0')) {
             if (bytes)

@@ -10,7 +10,7 @@
 
 namespace orvanta {
 
-class CodePage;
+class TextCodePages;
 class TextTable;
 
 // The rules of an import, the same for every format and front end. An
@@ -38,9 +38,10 @@ public:
     // `rowCount` rows.
     static int rowOf(QStringView rowNumber, int rowCount);
 
-    // `marks` are the kit's, to tell a changed mark from an unchanged one;
-    // an imported mark keeps the row's "done".
-    static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const CodePage &codePage,
+    // Sources are compared, and translations read, each in its code page
+    // of `codePages`. `marks` are the kit's, to tell a changed mark from an
+    // unchanged one; an imported mark keeps the row's "done".
+    static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const TextCodePages &codePages,
                            const ReviewMarks &marks = ReviewMarks());
 
     // The outcome's translations into `texts` and its marks into `marks`.

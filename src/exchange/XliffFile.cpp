@@ -131,7 +131,7 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
     xml.writeStartElement(XliffNamespace, QStringLiteral("file"));
     xml.writeAttribute(QStringLiteral("original"), QStringLiteral("kvtexts.dat"));
     xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("plaintext"));
-    xml.writeAttribute(QStringLiteral("source-language"), QStringLiteral("en"));
+    xml.writeAttribute(QStringLiteral("source-language"), header.sourceLanguage);
     if (!header.language.isEmpty())
         xml.writeAttribute(QStringLiteral("target-language"), header.language);
     xml.writeAttribute(KitNamespace, QStringLiteral("codepage"), QString::number(header.codePage));

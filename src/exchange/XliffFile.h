@@ -28,6 +28,7 @@ public:
     struct Header {
         int codePage = 1252;
         QString language; // target-language; left out when empty
+        QString sourceLanguage = QStringLiteral("en");
     };
 
     // An error names `fileName` and the row of a text with a character XML

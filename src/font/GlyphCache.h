@@ -20,7 +20,7 @@ namespace orvanta {
 // for before costs no capture.
 //
 // The game's standard glyphs, in which its source texts are measured, are a
-// capture of Arial 8 in code page 1252.
+// capture of Arial 8 in the game's code page (standard()).
 //
 // The cache keeps the most recently used fonts up to its capacity. Capturing
 // draws text, so ask the cache on the GUI thread; what it hands out never
@@ -35,7 +35,6 @@ public:
     };
     using Entry = std::shared_ptr<const Glyphs>;
 
-    static constexpr int StandardCodePage = 1252;
     static QFont standardFont();
 
     explicit GlyphCache(int capacity = 8);
@@ -45,7 +44,9 @@ public:
     // GlyphFileWriter::captureGlyphFiles; the refusal is kept too, so asking
     // again does not capture again.
     Result<Entry> glyphs(const QFont &font, int codePage);
-    Result<Entry> standard() { return glyphs(standardFont(), StandardCodePage); }
+    // The game's own glyphs: its standard font in `codePage`, the game's
+    // code page (that of its source texts).
+    Result<Entry> standard(int codePage) { return glyphs(standardFont(), codePage); }
 
 private:
     struct Slot {

@@ -24,6 +24,7 @@ const QString FontItalic = QStringLiteral("font/italic");
 const QString FontUnderline = QStringLiteral("font/underline");
 const QString FontStrikeOut = QStringLiteral("font/strikeout");
 const QString TextsCodePage = QStringLiteral("texts/codepage");
+const QString TextsSourceCodePage = QStringLiteral("texts/sourcecodepage");
 const QString WindowGeometry = QStringLiteral("window/geometry");
 const QString WindowPage = QStringLiteral("window/page");
 const QString WindowRow = QStringLiteral("window/row");
@@ -69,7 +70,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
         return;
     }
     const QSet<QString> known = {FontFamily,    FontSize,      FontBold,       FontItalic,
-                                 FontUnderline, FontStrikeOut, TextsCodePage,  WindowGeometry,
+                                 FontUnderline, FontStrikeOut, TextsCodePage,  TextsSourceCodePage, WindowGeometry,
                                  WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
                                  WindowSheetZoom, WindowPreviewZoom, TextsLanguage, TextsSpelling, TextsMemories};
     qsizetype unknown = 0;
@@ -85,7 +86,8 @@ KitSettings::KitSettings(const QString &kitDirectory)
                               .arg(QDir::toNativeSeparators(fileName()))
                               .arg(unknown - UnknownKeysShown));
     m_values.glyphFont = readGlyphFont(m_warnings);
-    m_values.codePage = readCodePage(m_warnings);
+    m_values.codePage = readCodePage(TextsCodePage, m_warnings);
+    m_values.sourceCodePage = readCodePage(TextsSourceCodePage, m_warnings);
     m_values.windowGeometry = m_settings->value(WindowGeometry).toByteArray();
     m_values.page = number(WindowPage, 0, 2, m_warnings);
     m_values.rowNumber = number(WindowRow, 1, INT_MAX, m_warnings);
@@ -169,9 +171,9 @@ void KitSettings::setGlyphFont(const QFont &font)
     m_values.glyphFont = readGlyphFont(ignored);
 }
 
-std::optional<int> KitSettings::readCodePage(QStringList &warnings) const
+std::optional<int> KitSettings::readCodePage(const QString &key, QStringList &warnings) const
 {
-    const auto value = number(TextsCodePage, 0, 65535, warnings);
+    const auto value = number(key, 0, 65535, warnings);
     if (value && !CodePage::isSupported(*value)) {
         warnings.append(QStringLiteral("%1: code page %2 is not one the kit offers; ignored")
                             .arg(QDir::toNativeSeparators(fileName()))
@@ -185,7 +187,12 @@ void KitSettings::setCodePage(int number)
 {
     write(TextsCodePage, number);
     QStringList ignored;
-    m_values.codePage = readCodePage(ignored);
+    m_values.codePage = readCodePage(TextsCodePage, ignored);
+}
+
+TextCodePages KitSettings::codePages(int translation) const
+{
+    return TextCodePages(codePage().value_or(translation), sourceCodePage().value_or(TextCodePages::GameDefault));
 }
 
 void KitSettings::setWindowGeometry(const QByteArray &geometry)

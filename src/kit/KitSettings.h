@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include "texts/TextCodePages.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,9 @@ namespace orvanta {
 // The translator's settings, kept in "orvanta-kit.ini" in the kit folder
 // (INI): the glyph font (group [font]: family, size in points, bold,
 // italic, underline, strikeout as true/false), the code page (group
-// [texts]: codepage, a number the kit offers; language, the translation's
+// [texts]: codepage, a number the kit offers; sourcecodepage, the code page
+// of the game's source texts, set by hand in a kit made for a game in
+// another code page than Windows-1252; language, the translation's
 // language code for PO and XLIFF; spelling, the spell check's dictionary;
 // memories, the translation memories the suggestions come from) and what
 // the window wants to
@@ -50,6 +54,12 @@ public:
     // does not offer the number.
     std::optional<int> codePage() const { return m_values.codePage; }
     void setCodePage(int number);
+    // The code page of the source texts the kit names, or nothing.
+    std::optional<int> sourceCodePage() const { return m_values.sourceCodePage; }
+    // The code pages the kit's texts are read in: the sources in
+    // sourceCodePage(), else the game's default; the translations in
+    // codePage(), else `translation`.
+    TextCodePages codePages(int translation) const;
 
     // Window state: opaque geometry bytes (QWidget::saveGeometry), the page
     // index, the grid's row number (from 1), the folder a picture dialog last used and the
@@ -97,6 +107,7 @@ private:
     struct Values {
         std::optional<QFont> glyphFont;
         std::optional<int> codePage;
+        std::optional<int> sourceCodePage;
         QByteArray windowGeometry;
         std::optional<int> page;
         std::optional<int> rowNumber;
@@ -113,7 +124,7 @@ private:
     // appended to `warnings`.
     std::optional<int> number(const QString &key, int low, int high, QStringList &warnings) const;
     std::optional<QFont> readGlyphFont(QStringList &warnings) const;
-    std::optional<int> readCodePage(QStringList &warnings) const;
+    std::optional<int> readCodePage(const QString &key, QStringList &warnings) const;
     std::optional<QString> readSpellLanguage(QStringList &warnings) const;
     QString text(const QString &key) const;
     QStringList readMemories() const;

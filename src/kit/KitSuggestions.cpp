@@ -18,9 +18,9 @@ namespace {
 
 // A record's translation as a suggestion gives it: empty when it is not
 // translated.
-QString translationOf(const TextTable &texts, const CodePage &codePage, int row)
+QString translationOf(const TextTable &texts, const TextCodePages &codePages, int row)
 {
-    return texts.isTranslated(row) ? codePage.decode(texts.row(row).translation) : QString();
+    return texts.isTranslated(row) ? codePages.decode(TextTable::Translation, texts.row(row).translation) : QString();
 }
 
 QString rowOrigin(const QString &memory, const QString &row)
@@ -38,12 +38,12 @@ Result<TranslationMemory> readKit(const QString &folder, const QString &name, co
     const auto problems = KitLoader::load(folder, texts, pictures);
     if (!problems.empty())
         return problems.front();
-    const CodePage own(KitSettings(folder).codePage().value_or(codePage.number()));
+    const TextCodePages own = KitSettings(folder).codePages(codePage.number());
     QList<TranslationMemory::Entry> entries;
     for (int row = 0; row < texts.rowCount(); ++row) {
         QString translation = translationOf(texts, own, row);
         if (!translation.isEmpty())
-            entries.append({own.decode(texts.row(row).source), std::move(translation),
+            entries.append({own.decode(TextTable::Source, texts.row(row).source), std::move(translation),
                             rowOrigin(name, QString::number(row + 1))});
     }
     return TranslationMemory(std::move(entries));
@@ -82,34 +82,34 @@ Result<TranslationMemory> KitSuggestions::readMemory(const QString &path, const 
     return TranslationMemory(std::move(entries));
 }
 
-void KitSuggestions::index(const TextTable &texts, const CodePage &codePage)
+void KitSuggestions::index(const TextTable &texts, const TextCodePages &codePages)
 {
     QList<TranslationMemory::Entry> entries;
     entries.reserve(texts.rowCount());
     for (int row = 0; row < texts.rowCount(); ++row)
-        entries.append({codePage.decode(texts.row(row).source), translationOf(texts, codePage, row),
+        entries.append({codePages.decode(TextTable::Source, texts.row(row).source), translationOf(texts, codePages, row),
                         rowOrigin(QString(), QString::number(row + 1))});
     m_rows = TranslationMemory(std::move(entries));
     m_indexed = true;
 }
 
-void KitSuggestions::rowChanged(const TextTable &texts, const CodePage &codePage, int row)
+void KitSuggestions::rowChanged(const TextTable &texts, const TextCodePages &codePages, int row)
 {
     if (!m_indexed || row < 0 || row >= m_rows.size())
         return;
-    if (m_rows.size() != texts.rowCount() || m_rows.entry(row).source != codePage.decode(texts.row(row).source))
+    if (m_rows.size() != texts.rowCount() || m_rows.entry(row).source != codePages.decode(TextTable::Source, texts.row(row).source))
         m_indexed = false;
     else
-        m_rows.setTranslation(row, translationOf(texts, codePage, row));
+        m_rows.setTranslation(row, translationOf(texts, codePages, row));
 }
 
-QList<KitSuggestions::Suggestion> KitSuggestions::suggestions(const TextTable &texts, const CodePage &codePage,
+QList<KitSuggestions::Suggestion> KitSuggestions::suggestions(const TextTable &texts, const TextCodePages &codePages,
                                                               int row)
 {
     if (row < 0 || row >= texts.rowCount() || texts.row(row).source.isEmpty())
         return {};
     if (!m_indexed || m_rows.size() != texts.rowCount())
-        index(texts, codePage);
+        index(texts, codePages);
     const QString source = m_rows.entry(row).source;
 
     // Every match, each tagged with the order of its memory (the kit's rows

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/TranslationMemory.h"
 
 #include <QList>
@@ -18,7 +18,8 @@ class TextTable;
 //
 // A memory is a file of texts that TextExchange reads (PO, XLIFF, CSV) or
 // another kit folder (its kvmain.dat and lang.dat, read as the kit reads
-// itself, in the code page that kit remembers, else this kit's). Only
+// itself, in the code pages that kit remembers, else this kit's
+// translations' and the game's default for its sources). Only
 // translated entries count (a kit's rows by TextTable::isTranslated, a
 // file's entries whose translation is neither empty nor the source);
 // obsolete PO entries do not.
@@ -39,8 +40,8 @@ public:
     };
 
     // Reads the memory at `path` (a file, a kit folder or that folder's
-    // kvmain.dat), decoding a kit in `codePage` unless it remembers its
-    // own. A memory that is missing or damaged, or a kit without source
+    // kvmain.dat), decoding a kit's translations in `codePage` unless it
+    // remembers its own (KitSettings::codePages). A memory that is missing or damaged, or a kit without source
     // texts, is an error naming it.
     static Result<TranslationMemory> readMemory(const QString &path, const CodePage &codePage);
 
@@ -51,15 +52,15 @@ public:
     // (a load or another code page).
     void textsReplaced() { m_indexed = false; }
     // Record `row`'s texts changed.
-    void rowChanged(const TextTable &texts, const CodePage &codePage, int row);
+    void rowChanged(const TextTable &texts, const TextCodePages &codePages, int row);
 
     // For record `row` of `texts`: best first (equal ones: the kit's rows,
     // then the memories in the order added), each source and translation
     // once, at most MostGiven. None for an empty source.
-    QList<Suggestion> suggestions(const TextTable &texts, const CodePage &codePage, int row);
+    QList<Suggestion> suggestions(const TextTable &texts, const TextCodePages &codePages, int row);
 
 private:
-    void index(const TextTable &texts, const CodePage &codePage);
+    void index(const TextTable &texts, const TextCodePages &codePages);
 
     TranslationMemory m_rows; // entry i is record i
     bool m_indexed = false;

@@ -21,7 +21,7 @@ namespace orvanta {
 OpenKit::OpenKit(const QString &directory)
     : m_directory(directory)
     , m_glyphFont(FontChoice::defaultFont())
-    , m_codePage(CodePage::localeDefault())
+    , m_codePages(CodePage::localeDefault())
 {
 }
 
@@ -108,8 +108,7 @@ OpenKit::Opened OpenKit::open(const Opening &opening)
 void OpenKit::useRemembered(const KitSettings &settings)
 {
     m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
-    if (const auto number = settings.codePage(); number && *number != m_codePage.number())
-        m_codePage = CodePage(*number);
+    m_codePages = settings.codePages(codePage().number());
 }
 
 Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, ImportQuestions &questions) const
@@ -118,7 +117,7 @@ Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, 
     if (!file)
         return file.error();
     // A file exported in another code page holds letters the kit's may not.
-    int codePage = m_codePage.number();
+    int codePage = this->codePage().number();
     if (file->codePage && file->codePage != codePage) {
         if (!CodePage::isSupported(file->codePage)) {
             if (!questions.unofferedCodePage(path, file->codePage))
@@ -131,16 +130,16 @@ Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, 
             }
         }
     }
-    TextImport::Outcome outcome = TextImport::compute(file->entries, m_texts, CodePage(codePage), m_marks);
+    TextImport::Outcome outcome = TextImport::compute(file->entries, m_texts, m_codePages.withTranslation(codePage), m_marks);
     return std::optional(decided(std::move(outcome), codePage, questions));
 }
 
 Result<OpenKit::Import> OpenKit::importOlderKit(const QString &folder, ImportQuestions &questions) const
 {
-    auto outcome = KitMigration::fromOlderKit(folder, m_texts);
+    auto outcome = KitMigration::fromOlderKit(folder, m_texts, m_codePages);
     if (!outcome)
         return outcome.error();
-    return decided(std::move(*outcome), m_codePage.number(), questions);
+    return decided(std::move(*outcome), codePage().number(), questions);
 }
 
 OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, ImportQuestions &questions)
@@ -154,7 +153,7 @@ OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, Impo
 
 void OpenKit::apply(const Import &import)
 {
-    m_codePage = CodePage(import.codePage);
+    setCodePage(import.codePage);
     TextImport::apply(import.outcome, m_texts, m_marks);
 }
 
@@ -164,18 +163,20 @@ Result<QByteArray> OpenKit::exportTexts(TextFormat::Id format, const QString &la
     const auto standard = format == TextFormat::Id::Xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
     if (!standard)
         return standard.error();
-    return TextExchange::exportTexts(format, m_texts, m_marks, m_codePage, *standard ? &(*standard)->text : nullptr,
-                                     {m_codePage.number(), language, QDateTime::currentDateTimeUtc()}, fileName);
+    return TextExchange::exportTexts(format, m_texts, m_marks, m_codePages, *standard ? &(*standard)->text : nullptr,
+                                     {codePage().number(), language, QDateTime::currentDateTimeUtc(),
+                                      m_codePages.source().number()},
+                                     fileName);
 }
 
 TextChecker OpenKit::checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
                              std::shared_ptr<const SpellingDictionary> spelling) const
 {
-    TextChecker checker(m_codePage);
+    TextChecker checker(m_codePages);
     if (standard && saved)
         checker.addCheck(WiderTextCheck::make(std::move(standard), std::move(saved)));
     if (spelling)
-        checker.addCheck(SpellingCheck::make(std::move(spelling), m_codePage));
+        checker.addCheck(SpellingCheck::make(std::move(spelling), m_codePages));
     return checker;
 }
 
@@ -250,7 +251,7 @@ std::vector<KitCompiler::Companion> OpenKit::marksFile() const
 KitSave::Work OpenKit::work()
 {
     const auto glyphs = savedGlyphs();
-    return {m_texts, m_glyphFont, m_codePage, m_pictures, glyphs ? *glyphs : nullptr};
+    return {m_texts, m_glyphFont, codePage(), m_pictures, glyphs ? *glyphs : nullptr};
 }
 
 Result<KitSave::Check> OpenKit::checkSave()

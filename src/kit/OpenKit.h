@@ -12,6 +12,7 @@
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextChecker.h"
 #include "texts/TextTable.h"
@@ -134,7 +135,8 @@ public:
     };
 
     // `directory` is the kit folder. The kit starts empty, with the default
-    // glyph font and the locale's code page.
+    // glyph font, the locale's code page for the translations and the
+    // game's default for the sources.
     explicit OpenKit(const QString &directory);
 
     const QString &directory() const { return m_directory; }
@@ -152,7 +154,7 @@ public:
     // page are those set before (useRemembered and the front end's own).
     Opened open(const Opening &opening);
     Opened open() { return open(Opening()); }
-    // Takes the glyph font and the code page the kit folder remembers
+    // Takes the glyph font and the code pages the kit folder remembers
     // (KitSettings), each where it is stored and usable.
     void useRemembered(const KitSettings &settings);
     // The review file could not be read at the last load: it was kept aside
@@ -168,15 +170,19 @@ public:
     PictureSlots &pictures() { return m_pictures; }
     const QFont &glyphFont() const { return m_glyphFont; }
     void setGlyphFont(const QFont &font) { m_glyphFont = font; }
-    const CodePage &codePage() const { return m_codePage; }
-    void setCodePage(int number) { m_codePage = CodePage(number); }
+    // The translations' code page, the translator's choice.
+    const CodePage &codePage() const { return m_codePages.translation(); }
+    void setCodePage(int number) { m_codePages = m_codePages.withTranslation(number); }
+    // The code pages of sources and translations (TextCodePages).
+    const TextCodePages &codePages() const { return m_codePages; }
 
     // The glyphs the next save writes (the glyph font in the code page) and
-    // the game's standard glyphs, each captured on first use and kept. A
+    // the game's standard glyphs (in the sources' code page), each captured
+    // on first use and kept. A
     // font past the glyph files' limits gives its refusal. Capturing draws
     // text: ask on the GUI thread.
-    Result<GlyphCache::Entry> savedGlyphs() { return m_glyphCache.glyphs(m_glyphFont, m_codePage.number()); }
-    Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(); }
+    Result<GlyphCache::Entry> savedGlyphs() { return m_glyphCache.glyphs(m_glyphFont, codePage().number()); }
+    Result<GlyphCache::Entry> standardGlyphs() { return m_glyphCache.standard(m_codePages.source().number()); }
 
     // An import into the translations, computed against the kit's texts
     // (TextImport), not applied: of the entries of a translators' file (CSV,
@@ -208,7 +214,7 @@ public:
     Result<QByteArray> exportTexts(TextFormat::Id format, const QString &language, const QString &fileName);
 
     // The checks of the translations as the Texts page and kvtool texts
-    // check run them, in the kit's code page: the width check when both
+    // check run them, in the kit's code pages: the width check when both
     // glyph sets are given, the spelling when `spelling` is.
     TextChecker checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
                         std::shared_ptr<const SpellingDictionary> spelling) const;
@@ -263,7 +269,7 @@ private:
     ReviewMarks m_marks;
     PictureSlots m_pictures;
     QFont m_glyphFont;
-    CodePage m_codePage;
+    TextCodePages m_codePages;
     GlyphCache m_glyphCache;
     FileStamp m_langDat; // the "lang.dat" read or last written
     std::optional<FormatError> m_marksProblem;

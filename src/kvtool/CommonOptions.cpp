@@ -47,8 +47,8 @@ int CommonOptions::chosenCodePage(const QCommandLineParser &parser, const QComma
 QCommandLineOption CommonOptions::kitCodePage()
 {
     return QCommandLineOption(QStringLiteral("codepage"),
-                              QStringLiteral("Windows code page of the texts (default: the kit's own, as the window "
-                                             "last used it, else %1).")
+                              QStringLiteral("Windows code page of the translations (default: the kit's own, as the "
+                                             "window last used it, else %1); the sources are read in the game's.")
                                   .arg(CodePage::localeDefault()),
                               QStringLiteral("number"));
 }

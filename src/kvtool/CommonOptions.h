@@ -30,8 +30,9 @@ public:
     // The code page given, or 0 after reporting one the kit does not offer.
     static int chosenCodePage(const QCommandLineParser &parser, const QCommandLineOption &option);
 
-    // The code page option of a command that works on a kit folder: without
-    // it, the code page the kit remembers (KitSettings), else the locale's.
+    // The code page option of a command that works on a kit folder, the
+    // translations': without it, the code page the kit remembers
+    // (KitSettings), else the locale's.
     static QCommandLineOption kitCodePage();
 
     // The options of the commands that save the kit.

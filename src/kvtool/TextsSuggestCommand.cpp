@@ -65,7 +65,7 @@ int TextsSuggestCommand::run(const QStringList &args)
         }
     }
     QString lines;
-    for (const KitSuggestions::Suggestion &s : suggestions.suggestions(kit.texts(), kit.codePage(), rowNumber - 1))
+    for (const KitSuggestions::Suggestion &s : suggestions.suggestions(kit.texts(), kit.codePages(), rowNumber - 1))
         lines += QString::number(s.percent) + QLatin1Char('\t') + TabSeparated::escaped(s.source)
             + QLatin1Char('\t') + TabSeparated::escaped(s.translation) + QLatin1Char('\t')
             + TabSeparated::escaped(s.origin) + QLatin1Char('\n');

@@ -12,7 +12,7 @@ int TextsWidthsCommand::run(const QStringList &args)
     const QString description = QStringLiteral(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV "
         "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
-        "in the game's standard glyphs (Arial 8, code page 1252), the translation in the glyphs the next save "
+        "in the game's standard glyphs (Arial 8, in the sources' code page), the translation in the glyphs the next save "
         "would write (the kit's font and code page, or those given).");
     KitFolder folder;
     std::optional<KitFolder::Glyphs> glyphs;

@@ -6,15 +6,15 @@
 
 namespace orvanta {
 
-TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellingDictionary> checker, const CodePage &codePage)
+TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellingDictionary> checker, const TextCodePages &codePages)
 {
-    return [checker = std::move(checker), codePage](const CheckedText &text, QList<TextFinding> &findings) {
+    return [checker = std::move(checker), codePages](const CheckedText &text, QList<TextFinding> &findings) {
         if (text.fixed || text.translation == text.source)
             return;
-        const QString translation = codePage.decode(text.translation);
+        const QString translation = codePages.decode(TextTable::Translation, text.translation);
         QSet<QString> told;
         for (const SpellingDictionary::Misspelling &misspelt :
-             checker->misspellings(translation, codePage.decode(text.source))) {
+             checker->misspellings(translation, codePages.decode(TextTable::Source, text.source))) {
             const QString word = translation.sliced(misspelt.start, misspelt.length);
             if (told.contains(word))
                 continue;

@@ -17,9 +17,9 @@ public:
     static inline const QString Id = QStringLiteral("spelling");
 
     // The check over `checker`, which it shares (words added to it count
-    // from the next check on); `codePage` turns the record's bytes into
+    // from the next check on); `codePages` turn the record's bytes into
     // words.
-    static TextChecker::Check make(std::shared_ptr<const SpellingDictionary> checker, const CodePage &codePage);
+    static TextChecker::Check make(std::shared_ptr<const SpellingDictionary> checker, const TextCodePages &codePages);
 
     // The dictionary of `language` with the words of the kit's dictionary in
     // `kitDirectory` added, as the window and kvtool use it. `problems`

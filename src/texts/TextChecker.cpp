@@ -172,8 +172,8 @@ QString strayControls(QByteArrayView text, QByteArrayView source)
 
 } // namespace
 
-TextChecker::TextChecker(const CodePage &codePage)
-    : m_codePage(codePage)
+TextChecker::TextChecker(const TextCodePages &codePages)
+    : m_codePages(codePages)
 {
 }
 
@@ -185,8 +185,8 @@ void TextChecker::addCheck(Check check)
 template <typename Add>
 void TextChecker::checkStyle(QByteArrayView source, QByteArrayView saved, const Add &add) const
 {
-    const QString translation = m_codePage.decode(saved.toByteArray());
-    const QString original = m_codePage.decode(source.toByteArray());
+    const QString translation = m_codePages.decode(TextTable::Translation, saved);
+    const QString original = m_codePages.decode(TextTable::Source, source);
     const QString doubled = doubledWord(translation);
     if (!doubled.isEmpty() && doubledWord(original).isEmpty())
         add(DoubleWord, QStringLiteral("\"%1\" is written twice in a row").arg(doubled));
@@ -209,7 +209,7 @@ void TextChecker::check(int index, QByteArrayView source, QByteArrayView transla
     const auto add = [&](const QString &check, const QString &message) { findings.append({index, check, message}); };
 
     if (saved.size() > TextFile::RecordSize)
-        add(TooLong, tooLongMessage(m_codePage, saved));
+        add(TooLong, tooLongMessage(m_codePages.translation(), saved));
     if (saved.isEmpty()) {
         if (!source.isEmpty())
             add(Empty, QStringLiteral("the translation is empty where the original is not"));

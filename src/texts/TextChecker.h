@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodePage.h"
+#include "TextCodePages.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -80,7 +80,8 @@ public:
     // A check: appends its findings (with the text's index) to `findings`.
     using Check = std::function<void(const CheckedText &text, QList<TextFinding> &findings)>;
 
-    explicit TextChecker(const CodePage &codePage = CodePage(1252));
+    // Sources are read in their code page, translations in theirs.
+    explicit TextChecker(const TextCodePages &codePages = TextCodePages(TextCodePages::GameDefault));
 
     // Runs `check` after the standard checks, on every record.
     void addCheck(Check check);
@@ -94,7 +95,7 @@ private:
     template <typename Add>
     void checkStyle(QByteArrayView source, QByteArrayView saved, const Add &add) const;
 
-    CodePage m_codePage;
+    TextCodePages m_codePages;
     std::vector<Check> m_checks;
 };
 

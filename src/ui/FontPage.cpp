@@ -58,6 +58,13 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     m_drawingFace = layout->add(Controls::wrapped("DrawingFaceLabel", QString()), {96, 192, 409, 39}, L::TopWide);
     layout->add(Controls::label("GlyphZoomLabel", QStringLiteral("Glyph sheet:")), {264, 236, 0, 0});
     m_zoomSelector = layout->add(Controls::named(new QComboBox, "GlyphZoomComboBox"), {328, 232, 81, 21});
+    // The sources' code page is the game's, which the kit names: shown, not chosen.
+    const int sourceCodePage = document.codePages().source().number();
+    auto *sources = layout->add(Controls::label("SourceCodePageLabel", tr("Originals: %1").arg(sourceCodePage)),
+                                {416, 236, 89, 13}, L::TopWide);
+    sources->setToolTip(tr("The original texts are in code page %1, the game's; \"Code page:\" chooses the "
+                           "translations'.")
+                            .arg(CodePage::describe(sourceCodePage)));
     m_sheet = layout->add(Controls::named(new GlyphSheetView, "GlyphSheetView"), {8, 260, 497, 85}, L::Fill);
 
     for (int number : CodePage::supported())

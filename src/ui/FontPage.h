@@ -15,7 +15,8 @@ class KitDocument;
 class KitSettings;
 
 // The page "Font" ("TabSheet3"): the glyph font's description with "Choose
-// font", the code page of the texts and glyphs, and the glyph sheet: the
+// font", the code page of the original texts (the game's, shown only), the
+// code page of the translations and glyphs, and the glyph sheet: the
 // 256 glyphs the next save writes, in the font and code page chosen. All
 // follow the document, undo and redo included. A font past the glyph
 // files' limits is explained beside its description for as long as it is

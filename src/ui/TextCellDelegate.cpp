@@ -25,29 +25,33 @@ namespace orvanta {
 
 namespace {
 
-// Accepts exactly the texts the code page can hold; remembers the first
-// character it refused so the editor can say which one it was.
+// Accepts exactly the texts the code page of the cell's text (source or
+// translation) can hold; remembers the first character it refused so the
+// editor can say which one it was.
 class CodePageValidator : public QValidator {
 public:
-    CodePageValidator(const KitDocument &document, QObject *parent)
+    CodePageValidator(const KitDocument &document, TextTable::Column text, QObject *parent)
         : QValidator(parent)
         , m_document(document)
+        , m_text(text)
     {
     }
 
     State validate(QString &input, int &) const override
     {
         qsizetype bad = 0;
-        if (m_document.codePage().encode(input, &bad))
+        if (codePage().encode(input, &bad))
             return Acceptable;
         m_refused = input.at(bad);
         return Invalid;
     }
 
     QChar refused() const { return m_refused; }
+    const CodePage &codePage() const { return m_document.codePages().of(m_text); }
 
 private:
     const KitDocument &m_document;
+    TextTable::Column m_text;
     mutable QChar m_refused;
 };
 
@@ -146,17 +150,17 @@ void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
 QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                         const QModelIndex &index) const
 {
-    TextTableModel *model = tableCell(index).first;
+    const auto [model, cell] = tableCell(index);
     auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
     if (!model || !editor)
         return editor;
     editor->setProperty(EditingProperty, model->beginEditing());
     editor->setProperty(StartTextProperty, index.data(Qt::EditRole));
-    auto *validator = new CodePageValidator(model->document(), editor);
+    auto *validator = new CodePageValidator(model->document(), TextTable::Column(cell.column()), editor);
     editor->setValidator(validator);
-    connect(editor, &QLineEdit::inputRejected, editor, [editor, validator, model] {
+    connect(editor, &QLineEdit::inputRejected, editor, [editor, validator] {
         QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())),
-                           Messages::codePageRefusal(validator->refused(), model->document().codePage().number()),
+                           Messages::codePageRefusal(validator->refused(), validator->codePage().number()),
                            editor);
     });
     // Every change the translator makes, typed or undone inside the editor.

@@ -3,7 +3,7 @@
 #include "exchange/PoFile.h"
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextChecker.h"
 #include "texts/TextTable.h"
@@ -46,7 +46,7 @@ QByteArray exportPo(const QList<ExchangeEntry> &entries, int codePage, const QSt
 
 QByteArray exportPo(const TextTable &texts, int codePage, const QString &language = {})
 {
-    return exportPo(TextExchange::entries(texts, ReviewMarks(), CodePage(codePage)), codePage, language);
+    return exportPo(TextExchange::entries(texts, ReviewMarks(), TextCodePages(codePage, codePage)), codePage, language);
 }
 
 } // namespace
@@ -58,7 +58,7 @@ TEST(PoFile, ExportCarriesHeaderRowsMarksNotesFlagsAndLimits)
     texts.setTranslation(2, "%d Gold f\xFCr %s");
     ReviewMarks marks;
     marks.setMark(2, {true, false, QStringLiteral("Gold is a coin here.\n\nKept in C:\\Games\\\nAsk the team")});
-    const QList<ExchangeEntry> entries = TextExchange::entries(texts, marks, CodePage(1252));
+    const QList<ExchangeEntry> entries = TextExchange::entries(texts, marks, TextCodePages(1252));
     const QByteArray po = exportPo(entries, 1252, QStringLiteral("de"));
     EXPECT_TRUE(po.startsWith("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: Orvanta\\n\"\n"
                               "\"POT-Creation-Date: 2024-05-01 12:30+0000\\n\"\n"
@@ -130,7 +130,7 @@ TEST(PoFile, AnEditorsEditOfOneMsgstrImportsExactlyThatChange)
 
     const auto read = PoFile::read(po, "t.po");
     ASSERT_TRUE(read.ok()) << read.error().text();
-    const TextImport::Outcome outcome = TextImport::compute(read->entries, texts, CodePage(1252));
+    const TextImport::Outcome outcome = TextImport::compute(read->entries, texts, TextCodePages(1252));
     ASSERT_EQ(outcome.changes.size(), 1);
     EXPECT_EQ(outcome.changes[0].row, 1);
     EXPECT_EQ(outcome.changes[0].text,
@@ -237,7 +237,7 @@ TEST(PoFile, CFormatFlagAgreesWithThePlaceholderCheck)
     QList<ExchangeEntry> entries;
     for (const Case &c : cases) {
         QList<TextFinding> findings;
-        TextChecker(CodePage(1252)).check(0, c.source, "Text", findings);
+        TextChecker(TextCodePages(1252)).check(0, c.source, "Text", findings);
         const auto placeholders = std::find_if(findings.begin(), findings.end(),
                                                [](const TextFinding &f) { return f.check == "placeholders"; });
         const QString message = placeholders == findings.end() ? QString() : placeholders->message;
@@ -290,7 +290,7 @@ TEST(PoFile, AnExportMergedByMsgmergeOntoANewTemplateImportsEveryTranslation)
     const QDir dir(scratch.path());
     ASSERT_TRUE(writeFile(dir.filePath("old.po"), exportPo(older, 1252, QStringLiteral("de"))));
     ASSERT_TRUE(writeFile(dir.filePath("new.pot"),
-                          exportPo(TextExchange::entries(updated, ReviewMarks(), CodePage(1252)), 1252, {}, true)));
+                          exportPo(TextExchange::entries(updated, ReviewMarks(), TextCodePages(1252)), 1252, {}, true)));
     const ToolRun merge = runTool(QStringLiteral("msgmerge"), {"--quiet", "-o", "merged.po", "old.po", "new.pot"}, dir);
     if (merge.exitCode == -1)
         GTEST_SKIP() << "msgmerge is not installed (Debian package gettext)";
@@ -298,7 +298,7 @@ TEST(PoFile, AnExportMergedByMsgmergeOntoANewTemplateImportsEveryTranslation)
 
     const auto read = PoFile::read(readFile(dir.filePath("merged.po")), "merged.po");
     ASSERT_TRUE(read.ok()) << read.error().text();
-    const TextImport::Outcome outcome = TextImport::compute(read->entries, updated, CodePage(1252));
+    const TextImport::Outcome outcome = TextImport::compute(read->entries, updated, TextCodePages(1252));
     const ImportReport &report = outcome.report;
     EXPECT_FALSE(report.anyRefused());
     TextTable imported = updated;

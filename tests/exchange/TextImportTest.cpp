@@ -3,6 +3,7 @@
 #include "exchange/TextImport.h"
 #include "io/FileSaver.h"
 #include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
@@ -39,7 +40,7 @@ QString source(int row)
 TEST(TextImport, EachEntryIsImportedSkippedOrRefusedForItsReason)
 {
     const TextTable texts = sampleTable();
-    const CodePage cp1252(1252);
+    const TextCodePages cp1252(1252);
     ExchangeEntry fuzzy{"4", source(4), "Vier"};
     fuzzy.needsReview = true;
     fuzzy.note = QStringLiteral("Check the gender");
@@ -141,7 +142,7 @@ TEST(TextImport, ManyEntriesOfOneReasonKeepTheFirstRows)
     QList<ExchangeEntry> entries;
     for (int row = 1; row <= 20; ++row)
         entries.append({QString::number(row), "changed", "x"});
-    const ImportReport report = TextImport::compute(entries, texts, CodePage(1252)).report;
+    const ImportReport report = TextImport::compute(entries, texts, TextCodePages(1252)).report;
     EXPECT_EQ(report.lines(1252).last(),
               "skipped, the source text is not the kit's (the game's texts changed): 20 (rows 1, 2, 3, 4, 5, 6, 7, 8 "
               "and 12 more)");
@@ -163,10 +164,12 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
         {1252, "Gr\xFC\xDF" "e, \"Welt\"", QString::fromUtf8("Tsch\xC3\xBC\xC3\x9F"), "Tsch\xFC\xDF"},
     };
     for (const auto &page : pages) {
-        const CodePage codePage(page.codePage);
+        // Sources in the game's code page, translations in the page's.
+        const TextCodePages codePages(page.codePage);
+        const CodePage &codePage = codePages.translation();
         const TextTable texts = textTable({"Hello", "Hello, \"world\"", "  spaced  ", "\xC0\xE0"},
                                           {"Hello", page.translated, "  spaced  ", "\xC0\xE0"});
-        QList<ExchangeEntry> exported = TextExchange::entries(texts, ReviewMarks(), codePage);
+        QList<ExchangeEntry> exported = TextExchange::entries(texts, ReviewMarks(), codePages);
         exported[1].needsReview = true;
         exported[1].note = QStringLiteral("two\nlines, \"quoted\"");
         for (const auto &[format, suffix] : {std::pair{TextFormat::Id::Csv, "csv"}, std::pair{TextFormat::Id::Po, "po"},
@@ -189,14 +192,14 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
 
             ReviewMarks marks;
             marks.setMark(1, {true, false, exported[1].note});
-            const TextImport::Outcome same = TextImport::compute(*entries, texts, codePage, marks);
+            const TextImport::Outcome same = TextImport::compute(*entries, texts, codePages, marks);
             EXPECT_TRUE(same.changes.isEmpty()) << what;
             EXPECT_TRUE(same.marks.isEmpty()) << what;
             EXPECT_FALSE(same.report.anyRefused()) << what;
 
             QList<ExchangeEntry> edited = *entries;
             edited[1].translation = page.edited;
-            const TextImport::Outcome changed = TextImport::compute(edited, texts, codePage, marks);
+            const TextImport::Outcome changed = TextImport::compute(edited, texts, codePages, marks);
             ASSERT_EQ(changed.changes.size(), 1) << what;
             EXPECT_EQ(changed.changes[0].row, 1) << what;
             EXPECT_EQ(changed.changes[0].text, page.editedBytes) << what;
@@ -209,7 +212,7 @@ TEST(TextExchange, WhatIsExportedImportsUnchangedInEveryFormatAndCodePage)
 TEST(TextImport, ALongRowNameIsEchoedCutAndCounted)
 {
     const QString row(100000, QLatin1Char('7'));
-    const auto outcome = TextImport::compute({{row, QStringLiteral("x"), QStringLiteral("y")}}, sampleTable(), CodePage(1252));
+    const auto outcome = TextImport::compute({{row, QStringLiteral("x"), QStringLiteral("y")}}, sampleTable(), TextCodePages(1252));
     EXPECT_EQ(outcome.report.lines(1252).value(1),
               "skipped, no such row in the kit: 1 (row " + QString(40, QLatin1Char('7'))
                   + QStringLiteral("... (99960 more characters))"));

@@ -4,7 +4,7 @@
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
 #include "exchange/XliffFile.h"
-#include "texts/CodePage.h"
+#include "texts/TextCodePages.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextTable.h"
 
@@ -135,7 +135,7 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
         translations.append(i % 3 == 0 ? sources.last() : "Texte num\xE9ro " + QByteArray::number(i + 1));
     }
     const TextTable texts = textTable(sources, translations);
-    QList<ExchangeEntry> entries = TextExchange::entries(texts, ReviewMarks(), CodePage(1252));
+    QList<ExchangeEntry> entries = TextExchange::entries(texts, ReviewMarks(), TextCodePages(1252));
     entries[1].needsReview = true; // 8 translated, one of them for review, 4 untranslated
     const auto written = TextExchange::write(TextFormat::Id::Xliff, entries, {1252, QStringLiteral("fr"), {}},
                                              QStringLiteral("t.xlf"));
@@ -162,7 +162,7 @@ TEST(XliffFile, TranslateToolkitCountsItAndItsRoundTripImportsUnchanged)
     ASSERT_TRUE(back.ok()) << back.error().text();
     ReviewMarks marks;
     marks.setMark(1, {.needsReview = true, .done = false, .note = {}});
-    const TextImport::Outcome outcome = TextImport::compute(back->entries, texts, CodePage(1252), marks);
+    const TextImport::Outcome outcome = TextImport::compute(back->entries, texts, TextCodePages(1252), marks);
     EXPECT_TRUE(outcome.changes.isEmpty()) << outcome.report.lines(1252).join('\n').toStdString();
     EXPECT_TRUE(outcome.marks.isEmpty());
     EXPECT_EQ(outcome.report.unchanged(), 8) << outcome.report.lines(1252).join('\n').toStdString();

@@ -139,7 +139,7 @@ TEST(GameTextRenderer, CapturedGlyphsDrawTheCapturedCells)
     slanted.setUnderline(true);
 
     GlyphCache cache(2);
-    const auto standard = cache.standard();
+    const auto standard = cache.standard(1252);
     const auto cyrillic = cache.glyphs(slanted, 1251);
     ASSERT_TRUE(standard.ok() && cyrillic.ok());
     for (const GlyphCache::Entry &glyphs : {*standard, *cyrillic}) {
@@ -152,7 +152,7 @@ TEST(GameTextRenderer, CapturedGlyphsDrawTheCapturedCells)
     EXPECT_EQ(*cache.glyphs(FontChoice::defaultFont(), 1252), *standard) << "the standard glyphs are Arial 8, 1252";
     EXPECT_EQ(*cache.glyphs(slanted, 1251), *cyrillic) << "asked again: no new capture";
     EXPECT_NE(*cache.glyphs(slanted, 1252), *cyrillic) << "another code page";
-    EXPECT_NE(*cache.standard(), *standard) << "pushed out by two later fonts";
+    EXPECT_NE(*cache.standard(1252), *standard) << "pushed out by two later fonts";
 
     QFont huge = FontChoice::defaultFont();
     huge.setPointSize(200);

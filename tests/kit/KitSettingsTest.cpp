@@ -74,6 +74,7 @@ TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
         {"[font]\nfamily=Arial\nsize=8\nbold=maybe\n[texts]\ncodepage=437\n", true, false},
         {"[texts]\ncodepage=-1\n", false, false},
         {"\xff\xfe\x01garbage[[[\n=\n", false, false},
+        {"[texts]\ncodepage=1251\nsourcecodepage=437\n", false, true},
         {"[texts]\ncodepage=\x1b[2J\n\x1b]0;owned\x07=1\n", false, false},
     };
     for (const Case &c : cases) {
@@ -82,6 +83,7 @@ TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
         const KitSettings settings(kit.dir());
         EXPECT_EQ(bool(settings.glyphFont()), c.fontKept) << c.ini;
         EXPECT_EQ(bool(settings.codePage()), c.codePageKept) << c.ini;
+        EXPECT_EQ(settings.codePages(1250).source().number(), 1252) << c.ini << ": the game's, named by none";
         if (c.fontKept) {
             EXPECT_FALSE(settings.glyphFont()->bold()) << c.ini;
         }

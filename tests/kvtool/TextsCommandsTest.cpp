@@ -36,7 +36,50 @@ TEST(KvToolTexts, ExportLoadsLikeTheKitAndQuotesCsv)
                                                             "1,\"Yes, no\",\"Ja, nein\",,\r\n"
                                                             "2,\"Say \"\"hi\"\"\",\"Say \"\"hi\"\"\",,\r\n"
                                                             "3, pad , pad ,,\r\n"
-                                                            "4,\u0410,\u0410,,\r\n"));
+                                                            "4,\u00C0,\u0410,,\r\n"));
+}
+
+// The sources are the game's own texts in the game's code page, whatever
+// code page the translations are in: a Russian kit (1251) exports "Caf\u00E9"
+// as it is in every format and takes a CSV whose source holds "\u20AC" for its
+// row. A kit that names another code page for its sources is read in that.
+TEST(KvToolTexts, SourcesAreReadInTheGamesCodePageNotTheTranslations)
+{
+    SKIP_WHERE_KVTOOL_HAS_NO_ARIAL();
+    TempKit kit;
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"Caf\xE9 owners in Pellam", "Price: 5 \x80"})}});
+    kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"\xC2\xEB\xE0\xE4\xE5\xEB\xFC\xF6\xFB \xEA\xE0\xF4\xE5",
+                                                                   "Price: 5 \x80"})}});
+    kit.write("orvanta-kit.ini", "[texts]\ncodepage=1251\n");
+    const QByteArray translated = "\u0412\u043B\u0430\u0434\u0435\u043B\u044C\u0446\u044B \u043A\u0430\u0444\u0435";
+
+    const auto csv = KvToolRun::run({"texts", "export", kit.dir()});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    EXPECT_EQ(csv.out, "row,source,translation,needs_review,note\r\n"
+                       "1,Caf\u00E9 owners in Pellam," + translated + ",,\r\n"
+                       "2,Price: 5 \u20AC,Price: 5 \u0402,,\r\n");
+    const auto po = KvToolRun::run({"texts", "export", kit.dir(), "--format", "po"});
+    ASSERT_EQ(po.exitCode, 0) << po.err.toStdString();
+    EXPECT_TRUE(po.out.contains("msgid \"Caf\u00E9 owners in Pellam\"\nmsgstr \"" + translated + "\"\n"))
+        << po.out.toStdString();
+    EXPECT_TRUE(po.out.contains("msgid \"Price: 5 \u20AC\"\n")) << po.out.toStdString();
+    const auto xliff = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xliff"});
+    ASSERT_EQ(xliff.exitCode, 0) << xliff.err.toStdString();
+    EXPECT_TRUE(xliff.out.contains(" source-language=\"en\"")) << xliff.out.toStdString();
+    EXPECT_TRUE(xliff.out.contains(">Caf\u00E9 owners in Pellam</source>")) << xliff.out.toStdString();
+    EXPECT_TRUE(xliff.out.contains(">" + translated + "</target>")) << xliff.out.toStdString();
+
+    kit.write("texts.csv", "row,source,translation\r\n2,Price: 5 \u20AC,\u0426\u0435\u043D\u0430: 5 \u20AC\r\n");
+    const auto imported = KvToolRun::run({"texts", "import", kit.dir(), kit.path("texts.csv")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains(": 1 translations changed, 0 unchanged\n")) << imported.err.toStdString();
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")),
+              (QList<QByteArray>{"\xC2\xEB\xE0\xE4\xE5\xEB\xFC\xF6\xFB \xEA\xE0\xF4\xE5", "\xD6\xE5\xED\xE0: 5 \x88"}));
+
+    kit.write("orvanta-kit.ini", "[texts]\ncodepage=1251\nsourcecodepage=1251\n");
+    const auto named = KvToolRun::run({"texts", "export", kit.dir()});
+    ASSERT_EQ(named.exitCode, 0) << named.err.toStdString();
+    EXPECT_TRUE(named.out.contains("\r\n1,Caf\u0439 owners in Pellam,")) << named.out.toStdString();
 }
 
 TEST(KvToolTexts, ExportRefusesWhatTheKitWouldWarnAbout)

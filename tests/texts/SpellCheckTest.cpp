@@ -134,8 +134,8 @@ TEST(SpellingCheck, FindsMisspeltWordsOfTranslationsInTheirCodePage)
 {
     const auto russian = dictionary(QStringLiteral("ru_RU"));
     ASSERT_TRUE(russian);
-    TextChecker checker(CodePage(1251));
-    checker.addCheck(SpellingCheck::make(russian, CodePage(1251)));
+    TextChecker checker(TextCodePages(1251));
+    checker.addCheck(SpellingCheck::make(russian, TextCodePages(1251)));
     // "Орвант: крепкй щит, крепкй меч" beside the source naming Orvant.
     const QByteArray source = "Orvant: strong shield";
     const QByteArray translation = "Orvant: \xEA\xF0\xE5\xEF\xEA\xE9 \xF9\xE8\xF2, \xEA\xF0\xE5\xEF\xEA\xE9 \xEC\xE5\xF7";

@@ -26,7 +26,7 @@ struct CheckCase {
 QList<std::pair<QString, QString>> run(const CheckCase &c)
 {
     QList<TextFinding> findings;
-    TextChecker(CodePage(c.codePage)).check(c.index, c.source, c.translation, findings);
+    TextChecker(TextCodePages(c.codePage, c.codePage)).check(c.index, c.source, c.translation, findings);
     QList<std::pair<QString, QString>> result;
     for (const TextFinding &f : findings) {
         EXPECT_EQ(f.index, c.index) << c.what;

@@ -47,7 +47,7 @@ protected:
             {{0, "\xD1\xF2\xE0\xF0\xF2"}, {1, "cd"}, {2, "Gold: %s"}, {1416, "Taste"}}, // "Старт"
             QStringLiteral("Translate"));
         model = std::make_unique<TextTableModel>(document);
-        review = TextReview(TextChecker(document.codePage()));
+        review = TextReview(TextChecker(document.codePages()));
         review.reviewAll(document.texts());
         filtered.setReview(&review);
         filtered.setSourceModel(model.get());

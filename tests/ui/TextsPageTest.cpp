@@ -212,6 +212,8 @@ TEST(TextsPage, EnterStoresAndMovesDownTabLeavesTheGrid)
     EXPECT_EQ(k.translation(2), " Stock !");
 }
 
+// The translations' code page re-shows their bytes; the sources stay in
+// the game's, which the Font page names, whatever the translator chooses.
 TEST(TextsPage, ChangingTheCodePageReShowsTheSameBytes)
 {
     TextsWindow k;
@@ -219,8 +221,10 @@ TEST(TextsPage, ChangingTheCodePageReShowsTheSameBytes)
     auto *codePages = k.find<QComboBox>("CodePageComboBox");
     codePages->setCurrentIndex(codePages->findData(1251));
     EXPECT_EQ(k.label12(), QString::fromUtf8("Caf\u0439"));
-    EXPECT_EQ(k.grid()->model()->index(2, TextTable::Source).data().toString(), QString::fromUtf8("Caf\u0439"));
+    EXPECT_EQ(k.label11(), QString::fromUtf8("Caf\u00E9"));
+    EXPECT_EQ(k.grid()->model()->index(2, TextTable::Source).data().toString(), QString::fromUtf8("Caf\u00E9"));
     EXPECT_EQ(k.translation(3), "Caf\xE9");
+    EXPECT_EQ(k.find<QLabel>("SourceCodePageLabel")->text(), "Originals: 1252");
 }
 
 // The search as a translator drives it, to the end: the edit made through
