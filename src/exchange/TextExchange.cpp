@@ -33,7 +33,11 @@ void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const Revi
 {
     entry.row.setNum(row + 1);
     entry.source = codePages.decode(TextTable::Source, texts.row(row).source);
-    entry.translation = codePages.decode(TextTable::Translation, texts.row(row).translation);
+    // A translation that is its source's bytes is the game's text as it
+    // stands, so it reads as the source does.
+    entry.translation = texts.row(row).translation == texts.row(row).source
+        ? entry.source
+        : codePages.decode(TextTable::Translation, texts.row(row).translation);
     entry.fixed = TextTable::isFixed(row);
     entry.needsReview = marks.needsReview(row);
     entry.note = marks.note(row);

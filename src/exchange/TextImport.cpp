@@ -121,13 +121,18 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         if (entry.hasReview)
             mark = ReviewMarks::Mark{entry.needsReview, marks.isDone(row), entry.note};
         const bool newMark = mark && *mark != marks.mark(row);
-        const bool newTranslation = !shows(entry.translation, text.translation, codePages.translation());
+        // A translation that is its source leaves the game's text as it is:
+        // the source's own bytes, whichever code page the translations use.
+        const bool asSource = entry.translation == entry.source;
+        const bool newTranslation = asSource ? text.translation != text.source
+                                             : !shows(entry.translation, text.translation, codePages.translation());
         if (!newTranslation && !newMark) {
             report.addUnchanged();
             continue;
         }
         qsizetype bad = 0;
-        const auto bytes = codePages.translation().encode(entry.translation, &bad);
+        const auto bytes = asSource ? std::optional(text.source.toByteArray())
+                                    : codePages.translation().encode(entry.translation, &bad);
         // A zero byte would end the text in its record.
         if (!bytes || bytes->contains('\0')) {
             if (bytes)

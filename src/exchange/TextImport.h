@@ -39,7 +39,8 @@ public:
     static int rowOf(QStringView rowNumber, int rowCount);
 
     // Sources are compared, and translations read, each in its code page
-    // of `codePages`. `marks` are the kit's, to tell a changed mark from an
+    // of `codePages`; a translation equal to its source is the source's
+    // bytes. `marks` are the kit's, to tell a changed mark from an
     // unchanged one; an imported mark keeps the row's "done".
     static Outcome compute(const QList<ExchangeEntry> &entries, const TextTable &texts, const TextCodePages &codePages,
                            const ReviewMarks &marks = ReviewMarks());
