@@ -1,7 +1,8 @@
 // Export and import of 200,000 texts as CSV, PO and XLIFF, as kvtool does
-// them: the texts decoded and the file written safely; the file read, parsed
-// and matched row by row (every translation differing, so every row
-// changes). And taking the translations of an older kit of 200,000 rows
+// them: the texts decoded and the file written safely (PO with a reference
+// on every entry and a context where a source stands in several rows); the
+// file read, parsed and placed by source (every translation differing, so
+// every row changes). And taking the translations of an older kit of 200,000 rows
 // onto 200,000 rows of which 10% were reworded a little and 10% moved.
 // Each figure is also given as "x_cat": its time over that of `cat` of the
 // same file to /dev/null, measured in the same run; "x_cat_cpu" puts the
@@ -66,14 +67,17 @@ TextTable loaded(const QList<QByteArray> &sources, const QList<QByteArray> &tran
     return table;
 }
 
-// 200,000 texts of about the sample's length; the translations are
-// Cyrillic when `translated`, else the source texts. The fixed rows keep
-// their source: the kit would load a translation there as their source.
+// 200,000 texts of about the sample's length, one in twenty of them one of
+// 50 texts that stand in 200 rows each (so the PO carries a context for
+// them); the translations are Cyrillic when `translated`, else the source
+// texts. The fixed rows keep their source: the kit would load a
+// translation there as their source.
 TextTable bigTable(bool translated)
 {
     QList<QByteArray> sources, translations;
     for (int i = 0; i < Rows; ++i) {
-        sources.append("Text " + QByteArray::number(i + 1) + " of the game, with \"a few\" more words, spaced ");
+        sources.append(i % 20 == 7 ? "A text of many rows, number " + QByteArray::number(i % 1000)
+                                   : "Text " + QByteArray::number(i + 1) + " of the game, with \"a few\" more words, spaced ");
         translations.append(translated && !TextTable::isFixed(i) ? cyrillic().encode(QStringLiteral("Текст %1 игры, с «несколькими» словами ").arg(i + 1)).value()
                                        : sources.last());
     }

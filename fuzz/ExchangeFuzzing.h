@@ -54,8 +54,16 @@ inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_
         ++rows;
     }
     for (const ReviewMarks::Change &change : outcome.marks) {
-        if (change.row < 0 || change.row >= texts.rowCount() || marked[std::size_t(change.row)] || change.mark.done)
+        if (change.row < 0 || change.row >= texts.rowCount() || marked[std::size_t(change.row)])
             __builtin_trap();
+        // Done as it is: the source is the row's translation.
+        if (change.mark.done) {
+            QByteArrayView translation = texts.row(change.row).translation;
+            for (const TextChange &text : outcome.changes)
+                translation = text.row == change.row ? QByteArrayView(text.text) : translation;
+            if (translation != texts.row(change.row).source)
+                __builtin_trap();
+        }
         marked[std::size_t(change.row)] = true;
         rows += !changed[std::size_t(change.row)];
     }
@@ -63,9 +71,24 @@ inline void checkImport(const QList<orvanta::ExchangeEntry> &entries, std::size_
         __builtin_trap();
 }
 
-// Entries as a writer gets them back: an untranslated one (translation
-// equal to its source) reads back with an empty translation from PO and
-// XLIFF, and its review mark is not carried.
+// Read entries as the kit would write them: those with a source (PO and
+// XLIFF leave out the others), translated where the file gave a
+// translation.
+inline QList<orvanta::ExchangeEntry> toWrite(const QList<orvanta::ExchangeEntry> &read)
+{
+    QList<orvanta::ExchangeEntry> entries;
+    for (orvanta::ExchangeEntry entry : read) {
+        if (entry.source.isEmpty())
+            continue;
+        entry.translated = !entry.translation.isEmpty();
+        entries.append(entry);
+    }
+    return entries;
+}
+
+// Entries as a writer gets them back: an untranslated one reads back with
+// an empty translation from PO and XLIFF, and its review mark is not
+// compared.
 inline bool sameEntries(const QList<orvanta::ExchangeEntry> &written, const QList<orvanta::ExchangeEntry> &read,
                         bool untranslatedEmpty)
 {
@@ -73,7 +96,7 @@ inline bool sameEntries(const QList<orvanta::ExchangeEntry> &written, const QLis
         return false;
     for (qsizetype i = 0; i < written.size(); ++i) {
         const orvanta::ExchangeEntry &a = written[i], &b = read[i];
-        const QString translation = untranslatedEmpty && a.translation == a.source ? QString() : a.translation;
+        const QString translation = untranslatedEmpty && !a.translated ? QString() : a.translation;
         const bool marked = !untranslatedEmpty || !translation.isEmpty();
         if (a.row != b.row || a.source != b.source || translation != b.translation
             || (marked && a.needsReview != b.needsReview) || a.note != b.note)

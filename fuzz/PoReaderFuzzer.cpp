@@ -20,12 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     checkImport(read->entries, size);
 
+    // Rows are written as references, which hold a number.
     QSet<QString> rows;
     QList<ExchangeEntry> entries;
-    for (const ExchangeEntry &entry : read->entries) {
+    for (const ExchangeEntry &entry : toWrite(read->entries)) {
         if (entry.obsolete)
             continue;
-        if (entry.row.isEmpty() || rows.contains(entry.row))
+        if (TextImport::rowOf(entry.row, 999999999) < 0 || rows.contains(entry.row))
             return 0;
         rows.insert(entry.row);
         entries.append(entry);

@@ -9,18 +9,26 @@ namespace orvanta {
 
 // One text as the translators' own files carry it, in Unicode: the row
 // number as written there (the record's position counted from 1, in
-// decimal), the source text, its translation, and the translator's own
-// state of the row: whether it needs review (PO's fuzzy, XLIFF's
-// needs-review state, CSV's needs_review column) and a note for the
+// decimal), the context that tells apart rows of one source
+// (SourceContexts; empty for a source that stands in one row), the source
+// text, its translation, and the translator's own state of the row: whether
+// it needs review (PO's fuzzy, XLIFF's needs-review state, CSV's
+// needs_review column), whether it is "done as it is" and a note for the
 // reviewer.
 //
 // Readers also fill `hasReview` (the file says whether the row needs review
 // and what its note is: a CSV without those columns does not, so an import
 // leaves the kit's marks as they are), `obsolete` (a PO `#~` entry, counted
 // but never applied) and `line` (where the entry starts in its file, 0 when
-// the format does not tell). Writers read `fixed` (a row reset to its
-// source text at every save) and `sourceWidth` (the source drawn in the
-// game's standard glyphs, in pixels; -1 when not measured).
+// the format does not tell), and `done` where the file gives a source as
+// its own translation on purpose (a PO msgstr equal to its msgid, an XLIFF
+// target equal to its source in a translated state); a CSV, which gives
+// every untranslated row so, never sets it. Writers read `translated` (the
+// row counts as translated: TextTable::isTranslated, or done as it is; an
+// untranslated row goes out without a translation, so that tools translate
+// it), `fixed` (a row reset to its source text at every save) and
+// `sourceWidth` (the source drawn in the game's standard glyphs, in pixels;
+// -1 when not measured).
 struct ExchangeEntry {
     ExchangeEntry() = default;
     ExchangeEntry(QString rowNumber, QString sourceText, QString translationText)
@@ -29,9 +37,12 @@ struct ExchangeEntry {
     }
 
     QString row;
+    QString context;
     QString source;
     QString translation;
     bool needsReview = false;
+    bool done = false;
+    bool translated = false;
     QString note;
     bool hasReview = true;
     bool obsolete = false;

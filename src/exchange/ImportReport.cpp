@@ -21,6 +21,8 @@ QString describe(ImportReport::Reason reason, int codePage)
         return QStringLiteral("skipped, no such row in the kit");
     case Reason::RepeatedRow:
         return QStringLiteral("skipped, the row came earlier in the file");
+    case Reason::SeveralRows:
+        return QStringLiteral("skipped, its source text stands in several rows and the file does not say which");
     case Reason::NotInCodePage:
         return QStringLiteral("refused, a character code page %1 cannot hold").arg(codePage);
     case Reason::TooLong:

@@ -20,6 +20,7 @@ public:
         Obsolete,      // a PO entry gettext keeps for texts that are gone (#~)
         UnknownRow,    // the row is not a number of a row the kit has
         RepeatedRow,   // a row that came earlier in the file
+        SeveralRows,   // its source stands in several rows, and neither context nor row says which
         // Refused: the file must be mended (or the refusals skipped).
         NotInCodePage, // a character the code page cannot hold
         TooLong,       // more bytes than a text record holds

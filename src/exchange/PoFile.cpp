@@ -26,6 +26,10 @@ const char *const PoFile::FixedComment = "Reset to the original text at every sa
 
 namespace {
 
+// Where an entry's text stands: its row, as `#: kvtexts.dat:ROW`.
+const QByteArray ReferenceFile = "kvtexts.dat";
+const QByteArray Reference = "#: " + ReferenceFile + ':';
+
 // What the library reported during one call. Its handlers get no context,
 // so the one collector in use is a global, guarded by LibraryMutex.
 struct LibraryReport {
@@ -171,6 +175,7 @@ QString noteOf(const QString &comments)
 
 // A message as the library holds it, until the header's charset is known.
 struct RawMessage {
+    std::size_t row; // the row of its kvtexts.dat reference; 0 when it has none
     const char *context;
     const char *id;
     const char *text;
@@ -179,14 +184,30 @@ struct RawMessage {
     bool obsolete;
 };
 
-// The row number in a `msgctxt "..."` line, as it stands; empty for any
-// other line.
-QByteArray contextOf(QByteArrayView line)
+// The row a line names, as it stands: that of a `#: kvtexts.dat:ROW`
+// reference, or an older kit's `msgctxt "ROW"`; empty for any other line.
+QByteArray rowOfLine(QByteArrayView line)
 {
+    if (line.startsWith(Reference))
+        return line.sliced(Reference.size()).trimmed().toByteArray();
     // `msgctxt "` alone: its one quote both opens and ends it.
     if (line.size() < 10 || !line.startsWith("msgctxt \"") || !line.endsWith("\""))
         return {};
     return line.sliced(9, line.size() - 10).toByteArray();
+}
+
+// The row that the message's `#: kvtexts.dat:ROW` reference names; 0 when
+// it has none.
+std::size_t referencedRow(po_message_t message)
+{
+    for (int i = 0;; ++i) {
+        const po_filepos_t position = po_message_filepos(message, i);
+        if (!position)
+            return 0;
+        const std::size_t line = po_filepos_start_line(position);
+        if (ReferenceFile == po_filepos_file(position) && line != std::size_t(-1))
+            return line;
+    }
 }
 
 // Whether `line` (a line of strings) holds a zero byte, raw or as an
@@ -229,8 +250,8 @@ std::pair<qsizetype, QByteArray> firstZero(QByteArrayView file)
         qsizetype end = file.indexOf('\n', from);
         end = end < 0 ? file.size() : end;
         const QByteArrayView text = file.sliced(from, end - from);
-        if (const QByteArray context = contextOf(text.trimmed()); !context.isEmpty())
-            row = context;
+        if (const QByteArray named = rowOfLine(text.trimmed()); !named.isEmpty())
+            row = named;
         if (!text.trimmed().startsWith('#') && holdsZero(text))
             return {line, row};
         from = end + 1;
@@ -273,21 +294,28 @@ QByteArray PoFile::write(const QList<ExchangeEntry> &entries, const Header &head
         + QByteArray::number(header.codePage) + ".\n";
     const QByteArray fixed = QByteArray("#. ") + FixedComment + '\n';
     for (const ExchangeEntry &entry : entries) {
+        // An empty msgid is the header's.
+        if (entry.source.isEmpty())
+            continue;
         out += '\n';
         if (!header.isTemplate && !entry.note.isEmpty())
             appendComment(out, "# ", entry.note);
         out += limit;
         if (entry.fixed)
             out += fixed;
+        out += Reference;
+        out += entry.row.toUtf8();
+        out += '\n';
         const bool fuzzy = !header.isTemplate && entry.needsReview;
         const QByteArray source = entry.source.toUtf8();
         const bool cFormat = PrintfCodes::isCFormat(source);
         if (fuzzy || cFormat)
             out += fuzzy && cFormat ? "#, fuzzy, c-format\n" : fuzzy ? "#, fuzzy\n" : "#, c-format\n";
-        appendString(out, "msgctxt", entry.row.toUtf8());
+        if (!entry.context.isEmpty())
+            appendString(out, "msgctxt", entry.context.toUtf8());
         appendString(out, "msgid", source);
-        const bool untranslated = header.isTemplate || entry.translation == entry.source;
-        appendString(out, "msgstr", untranslated ? QByteArray() : entry.translation.toUtf8());
+        const bool translated = !header.isTemplate && entry.translated;
+        appendString(out, "msgstr", translated ? entry.translation.toUtf8() : QByteArray());
     }
     return out;
 }
@@ -333,13 +361,15 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
                 header = header ? header : po_message_msgstr(message);
                 continue;
             }
+            const std::size_t row = referencedRow(message);
             if (po_message_msgid_plural(message) && !obsolete) {
                 po_message_iterator_free(it);
-                return FormatError::general(fileName, "the entry of row \"" + std::string(context ? context : "")
+                const std::string named = row ? std::to_string(row) : std::string(context ? context : "");
+                return FormatError::general(fileName, "the entry of row \"" + named
                                                           + "\" has plural forms (msgid_plural); the game's "
                                                             "texts have none, so give it one msgstr");
             }
-            messages.push_back({context, id, po_message_msgstr(message), po_message_comments(message),
+            messages.push_back({row, context, id, po_message_msgstr(message), po_message_comments(message),
                                 po_message_is_fuzzy(message) != 0, obsolete});
         }
         po_message_iterator_free(it);
@@ -372,8 +402,18 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
         return result;
     };
     for (const RawMessage &message : messages) {
-        ExchangeEntry entry{decode(message.context), decode(message.id), decode(message.text)};
-        entry.needsReview = message.fuzzy;
+        // A file of an older kit, or one whose references a tool dropped,
+        // may name the row by msgctxt.
+        ExchangeEntry entry{message.row ? QString::number(message.row) : decode(message.context), decode(message.id),
+                            decode(message.text)};
+        entry.context = decode(message.context);
+        // A msgstr equal to its msgid is the source kept on purpose, or,
+        // fuzzy, a tool's copy of it (xliff2po of an untranslated unit).
+        const bool asSource = *message.id && message.text && std::strcmp(message.id, message.text) == 0;
+        entry.done = asSource && !message.fuzzy;
+        entry.needsReview = message.fuzzy && !asSource;
+        if (asSource && message.fuzzy)
+            entry.translation.clear();
         entry.note = noteOf(decode(message.comments));
         entry.obsolete = message.obsolete;
         if (!decoded) {

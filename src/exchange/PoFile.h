@@ -14,8 +14,13 @@
 namespace orvanta {
 
 // The texts as a gettext PO file (or POT template) for translation editors,
-// gettext's tools and Weblate. One entry per text: msgctxt the row number,
-// msgid the source, msgstr the translation, all UTF-8; the row's review mark
+// gettext's tools and Weblate. One entry per text, found by its source as
+// gettext's tools expect: the row as the reference `#: kvtexts.dat:ROW`,
+// msgctxt only for a source that stands in more than one row (its
+// SourceContexts context), msgid the source, msgstr the translation of a
+// translated row (a row done as it is gives its source), empty for the
+// others, all UTF-8. A row with an empty source is left out: an empty msgid
+// is the header to every tool. The row's review mark
 // as `#, fuzzy`, its note as translator comments (`# `; a line of it that
 // ends in a backslash gets one space more, which reading takes off, since
 // gettext joins such a line to the next), the byte limit and,
@@ -40,8 +45,10 @@ public:
     static QByteArray write(const QList<ExchangeEntry> &entries, const Header &header);
 
     // Every entry but the header in file order, obsolete (`#~`) ones
-    // flagged, with msgctxt as the row number, the fuzzy mark and the
-    // translator comments as the note; text in the charset the header names
+    // flagged, with the row its kvtexts.dat reference names (else its
+    // msgctxt, as older kits wrote it), msgctxt as the context, the fuzzy
+    // mark, the translator comments as the note and a msgstr equal to its
+    // msgid as done (a fuzzy one as untranslated: a tool's copy); text in the charset the header names
     // (UTF-8 when it names none). A byte order mark is skipped. An error
     // names `fileName` and, where it can, the line and the row: the first
     // syntax error gettext finds, text not in the charset, a plural entry

@@ -1,6 +1,7 @@
 #include "TextExchange.h"
 
 #include "CsvFile.h"
+#include "SourceContexts.h"
 #include "font/GameTextRenderer.h"
 #include "io/FileReader.h"
 #include "texts/TextCodePages.h"
@@ -27,11 +28,15 @@ QString TextExchange::sourceLanguageOf(int codePage)
 
 namespace {
 
-// Row `row`'s entry, into `entry`: its strings keep their room from row to row.
+// Row `row`'s entry, into `entry`: its strings keep their room from row to
+// row. Without `contexts` (CSV, which has none) the context is left empty.
 void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const ReviewMarks &marks,
-               const TextCodePages &codePages, const GameTextRenderer *standardGlyphs)
+               const TextCodePages &codePages, const GameTextRenderer *standardGlyphs,
+               const SourceContexts *contexts)
 {
     entry.row.setNum(row + 1);
+    if (contexts)
+        entry.context = contexts->context(row);
     entry.source = codePages.decode(TextTable::Source, texts.row(row).source);
     // A translation that is its source's bytes is the game's text as it
     // stands, so it reads as the source does.
@@ -40,6 +45,8 @@ void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const Revi
         : codePages.decode(TextTable::Translation, texts.row(row).translation);
     entry.fixed = TextTable::isFixed(row);
     entry.needsReview = marks.needsReview(row);
+    entry.done = marks.isDone(row);
+    entry.translated = texts.isTranslated(row) || entry.done;
     entry.note = marks.note(row);
     if (standardGlyphs)
         entry.sourceWidth = standardGlyphs->width(texts.row(row).source);
@@ -50,9 +57,10 @@ void fillEntry(ExchangeEntry &entry, int row, const TextTable &texts, const Revi
 QList<ExchangeEntry> TextExchange::entries(const TextTable &texts, const ReviewMarks &marks,
                                            const TextCodePages &codePages, const GameTextRenderer *standardGlyphs)
 {
+    const SourceContexts contexts(texts, codePages.source());
     QList<ExchangeEntry> entries(texts.rowCount());
     for (int row = 0; row < texts.rowCount(); ++row)
-        fillEntry(entries[row], row, texts, marks, codePages, standardGlyphs);
+        fillEntry(entries[row], row, texts, marks, codePages, standardGlyphs, &contexts);
     return entries;
 }
 
@@ -64,7 +72,7 @@ Result<QByteArray> TextExchange::exportTexts(TextFormat::Id format, const TextTa
         return write(format, entries(texts, marks, codePages, standardGlyphs), header, fileName);
     ExchangeEntry entry;
     return CsvFile::write(texts.rowCount(), [&](qsizetype row) -> const ExchangeEntry & {
-        fillEntry(entry, int(row), texts, marks, codePages, standardGlyphs);
+        fillEntry(entry, int(row), texts, marks, codePages, standardGlyphs, nullptr);
         return entry;
     });
 }

@@ -22,7 +22,8 @@ class TextTable;
 class TextExchange {
 public:
     // One entry per text, in row order, each text decoded in its code page, with
-    // the row's review mark and note from `marks`, and each source's width
+    // the row's review mark, "done" and note from `marks`, its context
+    // (SourceContexts), and each source's width
     // in `standardGlyphs` when given (the game's own glyphs).
     static QList<ExchangeEntry> entries(const TextTable &texts, const ReviewMarks &marks, const TextCodePages &codePages,
                                         const GameTextRenderer *standardGlyphs = nullptr);

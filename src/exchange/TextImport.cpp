@@ -1,10 +1,9 @@
 #include "TextImport.h"
 
+#include "SourceContexts.h"
 #include "texts/TextCodePages.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
-
-#include <QHash>
 
 #include <optional>
 #include <vector>
@@ -13,7 +12,8 @@ namespace orvanta {
 
 namespace {
 
-QString unknownRow(const ExchangeEntry &entry)
+// The row the entry names, as the report shows it.
+QString namedRow(const ExchangeEntry &entry)
 {
     if (!entry.row.isEmpty())
         return entry.row;
@@ -68,44 +68,47 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
     Outcome outcome;
     ImportReport &report = outcome.report;
     std::vector<bool> seen(std::size_t(texts.rowCount()), false);
-    // The row of each source text that stands in one row only (-1 for one
-    // in several), made when the first entry needs it.
-    std::optional<QHash<QByteArray, int>> rowsBySource;
-    const auto rowOfSource = [&](const QString &source) {
-        if (!rowsBySource) {
-            rowsBySource.emplace();
-            rowsBySource->reserve(texts.rowCount());
-            for (int row = 0; row < texts.rowCount(); ++row) {
-                const QByteArray source = texts.row(row).source.toByteArray();
-                const auto it = rowsBySource->find(source);
-                if (it == rowsBySource->end())
-                    rowsBySource->insert(source, row);
-                else
-                    *it = -1;
-            }
-        }
-        const auto bytes = codePages.source().encode(source);
-        return bytes ? rowsBySource->value(*bytes, -1) : -1;
+    // Made when the first entry needs them.
+    std::optional<SourceContexts> sources;
+    const auto sourcesOf = [&]() -> const SourceContexts & {
+        if (!sources)
+            sources.emplace(texts, codePages.source());
+        return *sources;
     };
     for (const ExchangeEntry &entry : entries) {
         if (entry.obsolete) {
-            report.add(Reason::Obsolete, entry.row.isEmpty() ? unknownRow(entry) : entry.row);
+            report.add(Reason::Obsolete, namedRow(entry));
             continue;
         }
-        int row = rowOf(entry.row, texts.rowCount());
-        bool moved = false;
-        if (row < 0 || !shows(entry.source, texts.row(row).source, codePages.source())) {
-            const int found = rowOfSource(entry.source);
-            if (found < 0) {
-                if (row < 0)
-                    report.add(Reason::UnknownRow, unknownRow(entry));
-                else
-                    report.add(Reason::SourceChanged, entry.row);
-                continue;
+        // The entry goes where its source stands: the one row that holds
+        // it, else the one with its context, else the row it names.
+        const int named = rowOf(entry.row, texts.rowCount());
+        int row = SourceContexts::NoRow;
+        const bool namedShows = named >= 0 && shows(entry.source, texts.row(named).source, codePages.source());
+        std::optional<QByteArray> encoded;
+        if (!namedShows)
+            encoded = codePages.source().encode(entry.source);
+        if (namedShows || encoded) {
+            const QByteArrayView source = namedShows ? texts.row(named).source : QByteArrayView(*encoded);
+            row = sourcesOf().rowOf(source);
+            if (row == SourceContexts::SeveralRows) {
+                row = sourcesOf().rowOf(source, entry.context);
+                if (row == SourceContexts::NoRow && namedShows)
+                    row = named;
+                if (row == SourceContexts::NoRow) {
+                    report.add(Reason::SeveralRows, namedRow(entry));
+                    continue;
+                }
             }
-            moved = true;
-            row = found;
         }
+        if (row == SourceContexts::NoRow) {
+            if (named < 0)
+                report.add(Reason::UnknownRow, namedRow(entry));
+            else
+                report.add(Reason::SourceChanged, entry.row);
+            continue;
+        }
+        const bool moved = row != named;
         const QString rowNumber = QString::number(row + 1);
         if (seen[std::size_t(row)]) {
             report.add(Reason::RepeatedRow, rowNumber);
@@ -113,14 +116,27 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
         }
         seen[std::size_t(row)] = true;
         const TextTable::Row &text = texts.row(row);
-        if (entry.translation.isEmpty()) {
-            report.add(Reason::NoTranslation, rowNumber);
-            continue;
-        }
         std::optional<ReviewMarks::Mark> mark;
         if (entry.hasReview)
-            mark = ReviewMarks::Mark{entry.needsReview, marks.isDone(row), entry.note};
+            mark = ReviewMarks::Mark{entry.needsReview, entry.done || marks.isDone(row), entry.note};
         const bool newMark = mark && *mark != marks.mark(row);
+        const auto reportNotes = [&] {
+            if (moved)
+                report.add(Reason::Moved, QStringLiteral("%1 (from %2)").arg(rowNumber, namedRow(entry)));
+            if (mark && mark->needsReview)
+                report.add(Reason::NeedsReview, rowNumber);
+        };
+        // An untranslated row's mark and note come in without a translation.
+        if (entry.translation.isEmpty()) {
+            if (!newMark) {
+                report.add(Reason::NoTranslation, rowNumber);
+                continue;
+            }
+            reportNotes();
+            report.addChanged();
+            outcome.marks.append({row, *mark});
+            continue;
+        }
         // A translation that is its source leaves the game's text as it is:
         // the source's own bytes, whichever code page the translations use.
         const bool asSource = entry.translation == entry.source;
@@ -144,10 +160,7 @@ TextImport::Outcome TextImport::compute(const QList<ExchangeEntry> &entries, con
             report.add(Reason::TooLong, QStringLiteral("%1 (%2 bytes)").arg(rowNumber).arg(bytes->size()));
             continue;
         }
-        if (moved)
-            report.add(Reason::Moved, QStringLiteral("%1 (from %2)").arg(rowNumber, entry.row.isEmpty() ? unknownRow(entry) : entry.row));
-        if (mark && mark->needsReview)
-            report.add(Reason::NeedsReview, rowNumber);
+        reportNotes();
         if (TextTable::isFixed(row) && *bytes != text.source)
             report.add(Reason::ResetAtSave, rowNumber);
         report.addChanged();

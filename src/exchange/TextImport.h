@@ -14,18 +14,23 @@ class TextCodePages;
 class TextTable;
 
 // The rules of an import, the same for every format and front end. An
-// entry names its row by the row number: decimal digits, without sign,
-// spaces or leading zero ("5", never "05", " 5" or "+5"). It must carry
-// that row's source text exactly; when the row holds another source, the
-// source is looked up and the entry goes to the one row where that exact
-// source stands (reported as moved), else it is skipped as changed. An
-// entry marked for review (PO's fuzzy) is imported and the row marked
-// needs review; obsolete PO entries are counted, never applied; an empty
-// translation, an unknown or repeated row is skipped. A translation the
-// code page cannot hold, or one longer than a text record, is refused:
-// never substituted or cut. A fixed row's translation is imported, and
-// reported as reset at save. compute() only decides; the caller applies
-// the changes (kvtool at once, the window as one step that can be undone).
+// entry belongs to its source text: it goes to the one row where that exact
+// source stands, wherever the file says it stood (reported as moved when
+// that is another row). Where the source stands in several rows, the
+// entry's context (SourceContexts) says which, else the row it names when
+// that row holds the source; else it is skipped as standing in several
+// rows. A row is named by its number: decimal digits, without sign, spaces
+// or leading zero ("5", never "05", " 5" or "+5"). A source that stands in
+// no row is skipped as changed (or as an unknown row when the row named is
+// none). An entry marked for review (PO's fuzzy) is imported and the row
+// marked needs review; an entry the file gives as done as it is marks its
+// row so; an entry without a translation brings its mark and note alone;
+// obsolete PO entries are counted, never applied; a repeated row is
+// skipped. A translation the code page cannot hold, or one longer than a
+// text record, is refused: never substituted or cut. A fixed row's
+// translation is imported, and reported as reset at save. compute() only
+// decides; the caller applies the changes (kvtool at once, the window as
+// one step that can be undone).
 class TextImport {
 public:
     struct Outcome {

@@ -107,10 +107,36 @@ void writeTextElement(QXmlStreamWriter &xml, const QString &name, QStringView te
     xml.writeEndElement();
 }
 
+// The context type of what tells apart the rows of one source, as gettext's
+// msgctxt: the one Qt's lconvert and translate-toolkit carry to and from PO.
+const QString ContextType = QStringLiteral("x-gettext-msgctxt");
+
+// The count-type and unit of the code page in the file's header.
+const QString CodePageCount = QStringLiteral("x-codepage");
+
+// A `<count-group>` of one count; its name is unique in the file.
+void writeCount(QXmlStreamWriter &xml, const QString &name, const QString &type, const QString &unit, int value)
+{
+    xml.writeStartElement(QStringLiteral("count-group"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeStartElement(QStringLiteral("count"));
+    xml.writeAttribute(QStringLiteral("count-type"), type);
+    xml.writeAttribute(QStringLiteral("unit"), unit);
+    xml.writeCharacters(QString::number(value));
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
 bool needsReview(QStringView state)
 {
     return state.startsWith(u"needs-review") || state == u"needs-translation" || state == u"needs-adaptation"
         || state == u"needs-l10n";
+}
+
+// A state in which a target equal to its source is a translation.
+bool isTranslatedState(QStringView state)
+{
+    return state == u"translated" || state == u"final" || state == u"signed-off";
 }
 
 } // namespace
@@ -125,7 +151,6 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
     xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     xml.writeDefaultNamespace(XliffNamespace);
-    xml.writeNamespace(KitNamespace, QStringLiteral("orvanta"));
     xml.writeStartElement(XliffNamespace, QStringLiteral("xliff"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
     xml.writeStartElement(XliffNamespace, QStringLiteral("file"));
@@ -134,11 +159,15 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
     xml.writeAttribute(QStringLiteral("source-language"), header.sourceLanguage);
     if (!header.language.isEmpty())
         xml.writeAttribute(QStringLiteral("target-language"), header.language);
-    xml.writeAttribute(KitNamespace, QStringLiteral("codepage"), QString::number(header.codePage));
+    xml.writeStartElement(XliffNamespace, QStringLiteral("header"));
+    writeCount(xml, QStringLiteral("codepage"), CodePageCount, CodePageCount, header.codePage);
+    xml.writeEndElement();
     xml.writeStartElement(XliffNamespace, QStringLiteral("body"));
     const QString limit = QString::number(TextFile::RecordSize);
     for (const ExchangeEntry &entry : entries) {
-        for (const QString *text : {&entry.source, &entry.translation, &entry.note}) {
+        if (entry.source.isEmpty())
+            continue; // nothing to translate, and tools drop such units
+        for (const QString *text : {&entry.source, &entry.translation, &entry.note, &entry.context}) {
             if (const qsizetype bad = firstUnwritable(*text); bad >= 0)
                 return FormatError::inRow(fileName, std::uint64_t(entry.row.toULongLong()),
                                           QStringLiteral("the character U+%1 cannot stand in XLIFF; export as "
@@ -146,7 +175,7 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
                                               .arg(QString::number(text->at(bad).unicode(), 16).toUpper(), 4, QLatin1Char('0'))
                                               .toStdString());
         }
-        const bool translated = entry.translation != entry.source && !entry.translation.isEmpty();
+        const bool translated = entry.translated;
         xml.writeStartElement(QStringLiteral("trans-unit"));
         xml.writeAttribute(QStringLiteral("id"), entry.row);
         xml.writeAttribute(QStringLiteral("resname"), entry.row);
@@ -160,24 +189,30 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
         xml.writeAttribute(XmlNamespace, QStringLiteral("space"), QStringLiteral("preserve"));
         writeTextElement(xml, QStringLiteral("source"), entry.source);
         xml.writeStartElement(QStringLiteral("target"));
-        xml.writeAttribute(QStringLiteral("state"), !translated          ? QStringLiteral("new")
-                                                    : entry.needsReview ? QStringLiteral("needs-review-translation")
-                                                                        : QStringLiteral("translated"));
-        if (translated)
-            writeText(xml, entry.translation);
+        xml.writeAttribute(QStringLiteral("state"), entry.needsReview ? QStringLiteral("needs-review-translation")
+                                                    : translated        ? QStringLiteral("translated")
+                                                                        : QStringLiteral("new"));
+        // An untranslated unit's target is its source in state "new": CAT
+        // tools that translate what a target holds (OmegaT) see the text.
+        writeText(xml, translated ? entry.translation : entry.source);
         xml.writeEndElement();
-        if (!entry.note.isEmpty())
-            writeTextElement(xml, QStringLiteral("note"), entry.note);
-        if (entry.sourceWidth >= 0) {
-            xml.writeStartElement(QStringLiteral("count-group"));
-            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("width"));
-            xml.writeStartElement(QStringLiteral("count"));
-            xml.writeAttribute(QStringLiteral("count-type"), QStringLiteral("x-source-width"));
-            xml.writeAttribute(QStringLiteral("unit"), QStringLiteral("x-pixel"));
-            xml.writeCharacters(QString::number(entry.sourceWidth));
+        if (!entry.context.isEmpty()) {
+            xml.writeStartElement(QStringLiteral("context-group"));
+            xml.writeStartElement(QStringLiteral("context"));
+            xml.writeAttribute(QStringLiteral("context-type"), ContextType);
+            writeText(xml, entry.context);
             xml.writeEndElement();
             xml.writeEndElement();
         }
+        if (!entry.note.isEmpty()) {
+            xml.writeStartElement(QStringLiteral("note"));
+            xml.writeAttribute(QStringLiteral("from"), QStringLiteral("translator"));
+            writeText(xml, entry.note);
+            xml.writeEndElement();
+        }
+        if (entry.sourceWidth >= 0)
+            writeCount(xml, QStringLiteral("width-") + entry.row, QStringLiteral("x-source-width"),
+                       QStringLiteral("x-pixel"), entry.sourceWidth);
         xml.writeEndElement();
     }
     xml.writeEndDocument();
@@ -199,6 +234,8 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
     bool inUnit = false;
     bool haveSource = false;
     QString sourceFileRow;
+    QString targetState;
+    bool approved = false;
     const auto fail = [&](const std::string &what) {
         return FormatError::onLine(fileName, std::uint64_t(xml.lineNumber()), what);
     };
@@ -250,12 +287,19 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
                     : id;
                 unit.line = xml.lineNumber();
                 unit.needsReview = attributes.value(QStringLiteral("approved")) == u"no";
+                approved = attributes.value(QStringLiteral("approved")) == u"yes";
                 inUnit = true;
                 haveSource = false;
                 sourceFileRow.clear();
+                targetState.clear();
                 if (attributes.hasAttribute(QStringLiteral("resname")))
                     sourceFileRow = unit.row;
             } else if (!inUnit) {
+                if (name == u"count" && attributes.value(QStringLiteral("count-type")) == CodePageCount) {
+                    auto content = text();
+                    if (content && !read.codePage)
+                        read.codePage = content->trimmed().toInt();
+                }
                 break;
             } else if (name == u"alt-trans" || name == u"seg-source") {
                 xml.skipCurrentElement(); // suggestions and segmentation, not the unit's texts
@@ -272,7 +316,9 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
                     return fail("the target of unit \"" + ShownText::capped(unit.row).toStdString() + "\" is in "
                                 + language.toStdString() + ", the file's target-language is "
                                 + targetLanguage.toStdString());
-                unit.needsReview = unit.needsReview || needsReview(attributes.value(QStringLiteral("state")));
+                const QStringView state = attributes.value(QStringLiteral("state"));
+                unit.needsReview = unit.needsReview || needsReview(state);
+                targetState = state.toString();
                 auto content = text();
                 if (!content)
                     break;
@@ -289,6 +335,9 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
                 auto content = text();
                 if (content && sourceFileRow.isEmpty())
                     sourceFileRow = content->trimmed();
+            } else if (name == u"context" && attributes.value(QStringLiteral("context-type")) == ContextType) {
+                if (auto content = text())
+                    unit.context = *content;
             }
             break;
         }
@@ -296,6 +345,15 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
             if (inUnit && xml.name() == u"trans-unit") {
                 if (!sourceFileRow.isEmpty())
                     unit.row = sourceFileRow;
+                if (!unit.translation.isEmpty() && unit.translation == unit.source) {
+                    // The source as its own translation on purpose, or a
+                    // copy of it to translate, marked for review or not.
+                    unit.done = isTranslatedState(targetState) || (targetState.isEmpty() && approved);
+                    if (!unit.done) {
+                        unit.translation.clear();
+                        unit.needsReview = targetState.startsWith(u"needs-review");
+                    }
+                }
                 read.entries.append(std::move(unit));
                 inUnit = false;
             }

@@ -13,16 +13,24 @@
 namespace orvanta {
 
 // The texts as XLIFF 1.2 for CAT tools (OmegaT, memoQ, Trados, Weblate),
-// written and read with Qt's XML stream classes. One `trans-unit` per row:
-// `id` and `resname` the row number, `source`, `target` with its `state`
-// (`new` while untranslated, `needs-review-translation` for a row marked
-// for review, else `translated`, with `approved` to match, as
-// translate-toolkit reads it), the note as `<note>`, `maxbytes` and
-// `maxwidth` 200 with `size-unit="byte"` (the record's limit, as tools
-// read either), the source's width in the game's pixels as a
-// `<count-group name="width">`, fixed rows `translate="no"`. Spaces are
+// written and read with Qt's XML stream classes, valid under the XLIFF 1.2
+// strict schema. One `trans-unit` per row with a source (an empty one is
+// left out): `id` and `resname` the row number, `source`, `target` with its
+// `state`: a translated row (ExchangeEntry::translated) its translation in
+// state `translated`, with `approved` to match, as translate-toolkit reads
+// it; an untranslated row its source in state `new`, the text CAT tools
+// that translate a target's text (OmegaT) translate; either in
+// `needs-review-translation` when the row is marked for review. The note is a `<note
+// from="translator">`; `maxbytes` and `maxwidth` 200 with
+// `size-unit="byte"` (the record's limit, as tools read either); the
+// context of a source that stands in several rows (SourceContexts) a
+// `<context context-type="x-gettext-msgctxt">`, as lconvert and
+// translate-toolkit carry gettext's msgctxt; the
+// source's width in the game's pixels a `<count-group name="width-ROW">`
+// (names are unique in a file); fixed rows `translate="no"`. Spaces are
 // kept (`xml:space="preserve"`); a CR is written as a character reference.
-// The code page stands in the `file` element as `orvanta:codepage`.
+// The code page stands in the file's header as a count of type
+// `x-codepage`.
 class XliffFile {
 public:
     struct Header {
@@ -36,7 +44,13 @@ public:
     static Result<QByteArray> write(const QList<ExchangeEntry> &entries, const Header &header,
                                     const std::string &fileName);
 
-    // The units of every `file`, in order. The row is the unit's `resname`,
+    // The units of every `file`, in order. A target equal to its source is
+    // a translation done as it is in state translated, final or signed-off
+    // (or approved without a state, as lconvert writes it), else
+    // untranslated (a copy to translate, needing review only in a
+    // needs-review state); the code page is the header's
+    // x-codepage count, or an older kit's `orvanta:codepage` attribute.
+    // The row is the unit's `resname`,
     // else the source file translate-toolkit keeps in a `po-reference`
     // context when it renumbers units, else its `id`. A unit needs review
     // when its target's state says so (needs-review-*, needs-translation,

@@ -17,8 +17,8 @@ int TextsExportCommand::run(const QStringList &args)
         "Loads the texts of the kit in KITDIR exactly as the kit does at start-up (\"kvtexts.dat\" and "
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them for the translators' own "
         "tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file "
-        "with one entry per row (msgctxt the row, msgid the source, msgstr the translation, empty while "
-        "untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
+        "with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where "
+        "a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
         "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
         "pixels)."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));

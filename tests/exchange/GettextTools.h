@@ -1,8 +1,8 @@
 #pragma once
 
 // Runs the Debian tools the exchange formats must work with (gettext's
-// msgfmt and msgmerge, translate-toolkit's po2xliff, xliff2po, pocount) on
-// files in a scratch folder.
+// msgfmt and msgmerge, translate-toolkit's po2xliff, xliff2po, pocount,
+// Qt's lconvert, xmllint, OmegaT) on files in a scratch folder.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -17,8 +17,11 @@ struct ToolRun {
     QByteArray output; // standard output and error together
 };
 
-// `program` with `args` in `dir`; exit code -1 when it is not installed.
-inline ToolRun runTool(const QString &program, const QStringList &args, const QDir &dir)
+// `program` (a name on the PATH, or a path) with `args` in `dir`, with
+// `environment` ("NAME=value") added to this process's; exit code -1 when it
+// is not installed.
+inline ToolRun runTool(const QString &program, const QStringList &args, const QDir &dir,
+                       const QStringList &environment = {}, int timeoutMs = 120000)
 {
     const QString path = QStandardPaths::findExecutable(program);
     if (path.isEmpty())
@@ -26,8 +29,12 @@ inline ToolRun runTool(const QString &program, const QStringList &args, const QD
     QProcess process;
     process.setWorkingDirectory(dir.path());
     process.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(variables);
     process.start(path, args);
-    if (!process.waitForFinished(120000))
+    if (!process.waitForFinished(timeoutMs))
         return {-2, "did not finish"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2, process.readAll()};
 }
