@@ -8,6 +8,13 @@
 // same file to /dev/null, measured in the same run; "x_cat_cpu" puts the
 // processor time of the job over it instead, which a busy machine inflates
 // less.
+//
+// The Large benchmarks read files of about 200 MB: 200,000 rows whose texts
+// are near a record's limit (a source of 190 letters, a Cyrillic
+// translation of 190, a note of 400), imported as kvtool imports them and
+// taken as a translation memory. Besides the time they give "x_file_peak":
+// the most memory the job held at once (the growth of the process's peak
+// resident set over what it held before) over the file's size.
 #include "core/ArchiveSet.h"
 #include "core/ArchiveWriter.h"
 #include "core/EntryStream.h"
@@ -21,7 +28,11 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include "kit/KitSuggestions.h"
+
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -29,6 +40,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
+#include <string>
+
+#include <malloc.h>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -154,6 +169,38 @@ private:
     double m_processSeconds = 0;
 };
 
+// The process's resident memory now and at its peak since reset(), in
+// bytes, as Linux counts them (VmRSS, VmHWM).
+class PeakMemory {
+public:
+    // Gives freed memory back first, so that the job's growth is counted
+    // rather than met by what the process kept from earlier work.
+    void reset()
+    {
+        malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5";
+        m_before = field("VmRSS:");
+    }
+    double grownOver(qint64 size) const { return double(field("VmHWM:") - m_before) / double(size); }
+
+private:
+    static qint64 field(const std::string &name)
+    {
+        std::ifstream status("/proc/self/status");
+        std::string word;
+        while (status >> word) {
+            if (word == name) {
+                qint64 kilobytes = 0;
+                status >> kilobytes;
+                return kilobytes * 1024;
+            }
+        }
+        return 0;
+    }
+
+    qint64 m_before = 0;
+};
+
 Result<QByteArray> written(TextFormat::Id format, const QString &path)
 {
     return TextExchange::write(format, TextExchange::entries(files().translated, ReviewMarks(), russianKit()),
@@ -199,6 +246,126 @@ BENCHMARK_CAPTURE(Import, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(Import, po, TextFormat::Id::Po)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Export, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Import, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The 200,000 rows of the Large benchmarks: the kit's untranslated table,
+// and the entries of the file, with long texts and notes.
+struct LargeFiles {
+    QTemporaryDir dir;
+    TextTable untranslated;
+    QList<ExchangeEntry> entries;
+
+    LargeFiles()
+    {
+        const QByteArray words = "Text of the game, with \"a few\" more words, spaced ";
+        const QString russian = QStringLiteral("Текст игры, с «несколькими» словами, разнесёнными ");
+        QList<QByteArray> sources;
+        for (int i = 0; i < Rows; ++i) {
+            QByteArray source = QByteArray::number(i + 1) + ' ';
+            while (source.size() < 190)
+                source += words;
+            source.truncate(190);
+            sources.append(source);
+            ExchangeEntry entry{QString::number(i + 1), QString::fromLatin1(source), QString()};
+            if (!TextTable::isFixed(i)) {
+                QString translation = QString::number(i + 1) + u' ';
+                while (translation.size() < 190)
+                    translation += russian;
+                entry.translation = translation.left(190);
+            } else {
+                entry.translation = entry.source;
+            }
+            entry.note = QString::fromLatin1(source + ' ' + source).left(400);
+            while (entry.note.size() < 400)
+                entry.note += u'.';
+            entries.append(entry);
+        }
+        untranslated = loaded(sources, sources);
+    }
+
+    QString path(TextFormat::Id format) const
+    {
+        return dir.filePath(QStringLiteral("large.") + TextFormat::of(format).suffixes.first());
+    }
+};
+
+LargeFiles &large()
+{
+    static LargeFiles instance;
+    return instance;
+}
+
+// The large file of `format`, written once.
+QString largeFile(TextFormat::Id format)
+{
+    const QString path = large().path(format);
+    if (!QFile::exists(path)) {
+        const auto bytes = TextExchange::write(format, large().entries,
+                                               {1251, QStringLiteral("ru"), QDateTime::currentDateTimeUtc()}, path);
+        if (!bytes || !FileSaver::save(path, *bytes))
+            return {};
+    }
+    return path;
+}
+
+void ImportLarge(benchmark::State &state, TextFormat::Id format)
+{
+    const QString path = largeFile(format);
+    if (path.isEmpty())
+        state.SkipWithError("no file to import");
+    Stopwatch watch;
+    PeakMemory memory;
+    double peak = 0;
+    for (auto _ : state) {
+        memory.reset();
+        watch.start();
+        {
+            const auto file = TextExchange::read(path);
+            if (!file)
+                state.SkipWithError(file.error().text().c_str());
+            else if (TextImport::compute(file->entries, large().untranslated, cyrillic()).changes.size()
+                     != Rows - qsizetype(TextTable::FixedTextRows.size()))
+                state.SkipWithError("not every row changed");
+        }
+        watch.stop();
+        peak = std::max(peak, memory.grownOver(QFileInfo(path).size()));
+    }
+    watch.report(state, path);
+    state.counters["x_file_peak"] = peak;
+    state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+
+void MemoryLarge(benchmark::State &state, TextFormat::Id format)
+{
+    const QString path = largeFile(format);
+    if (path.isEmpty())
+        state.SkipWithError("no file to read");
+    Stopwatch watch;
+    PeakMemory memory;
+    double peak = 0;
+    for (auto _ : state) {
+        memory.reset();
+        watch.start();
+        {
+            const auto read = KitSuggestions::readMemory(path, cyrillic());
+            if (!read)
+                state.SkipWithError(read.error().text().c_str());
+            else if (read->size() != Rows - qsizetype(TextTable::FixedTextRows.size()))
+                state.SkipWithError("not every row taken");
+        }
+        watch.stop();
+        peak = std::max(peak, memory.grownOver(QFileInfo(path).size()));
+    }
+    watch.report(state, path);
+    state.counters["x_file_peak"] = peak;
+    state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+
+BENCHMARK_CAPTURE(ImportLarge, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(ImportLarge, po, TextFormat::Id::Po)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(ImportLarge, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(MemoryLarge, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(MemoryLarge, po, TextFormat::Id::Po)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(MemoryLarge, xliff, TextFormat::Id::Xliff)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // An XLIFF file of one trans-unit with 300,000 attributes (3.5 MB), as a
 // hostile or broken tool might write: refused in one pass, as fast as a

@@ -20,6 +20,7 @@ struct FormatError {
         Unwritable,    // the file cannot be written; `cause` is the system's reason
         Held,          // another save of the kit holds its save lock
         OpenInWindow,  // the kit is open in a window; `cause` names the window
+        Unfinished,    // a save put its first files in place, not the rest; its journal finishes it
     };
 
     std::string file;

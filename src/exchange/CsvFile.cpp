@@ -1,5 +1,7 @@
 #include "CsvFile.h"
 
+#include "io/ByteLines.h"
+#include "io/BytesDevice.h"
 #include "io/PlatformMemory.h"
 #include "io/ShownText.h"
 #include "io/Utf8Lines.h"
@@ -69,113 +71,144 @@ void appendField(QByteArray &out, QStringView text, QStringEncoder &utf8)
     out += '"';
 }
 
-bool isLineEnd(QChar c)
+bool isLineEnd(char c)
 {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    return c == '\r' || c == '\n';
 }
 
 // Line breaks in `text`: CR LF, LF and a lone CR each count once.
-qsizetype lineBreaks(QStringView text)
+qsizetype lineBreaks(QByteArrayView text)
 {
-    qsizetype count = text.count(QLatin1Char('\n'));
+    qsizetype count = text.count('\n');
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n')))
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
             ++count;
     }
     return count;
 }
 
-// Splits decoded CSV text into records of fields, counting lines as it goes.
+// The records of a CSV file, read a line at a time: a record is its first
+// line and, while a quoted field is open (an odd count of quotes so far),
+// the lines after it. Each is split into fields, each decoded from UTF-8 on
+// its own (a quote, comma or line end is never part of a UTF-8 sequence),
+// so the file is never held whole.
 class RecordReader {
 public:
-    RecordReader(QStringView text, const std::string &fileName) : m_text(text), m_fileName(fileName) {}
+    RecordReader(QIODevice &file, const std::string &fileName)
+        : m_lines(file, ByteLines::Ends::AnyBreak), m_fileName(fileName)
+    {
+    }
 
     // The next record and the line it starts on; false at the end of the
-    // text or after an error (then error() tells it).
+    // file or after an error (then error() tells it, or notUtf8() that a
+    // field is not UTF-8).
     bool next(QStringList &fields, qsizetype &line)
     {
-        if (atEnd() || m_error)
+        if (m_error || m_notUtf8)
             return false;
-        fields.clear();
+        QByteArrayView first;
+        if (!m_lines.next(first))
+            return false;
+        if (m_line == 1 && first.startsWith("\xEF\xBB\xBF"))
+            first = first.sliced(3);
         line = m_line;
-        for (;;) {
-            QString field;
-            if (!readField(field))
-                return false;
-            fields.append(field);
-            if (atEnd())
-                return true;
-            if (m_text[m_pos] == QLatin1Char(',')) {
-                ++m_pos;
-                continue;
+        const qsizetype quotes = first.count('"');
+        QByteArrayView record = first;
+        if (quotes % 2) {
+            m_record.assign(first);
+            for (qsizetype open = quotes; open % 2;) {
+                QByteArrayView more;
+                if (!m_lines.next(more))
+                    break;
+                m_record.append(more);
+                open += more.count('"');
             }
-            skipLineEnd();
-            return true;
+            record = m_record;
         }
+        fields.clear();
+        const bool read = split(record, fields);
+        m_line = line + lineBreaks(record);
+        return read;
     }
 
     const std::optional<FormatError> &error() const { return m_error; }
+    bool notUtf8() const { return m_notUtf8; }
 
 private:
-    bool atEnd() const { return m_pos >= m_text.size(); }
-
     bool fail(qsizetype line, const char *what)
     {
         m_error = FormatError::onLine(m_fileName, std::uint64_t(line), what);
         return false;
     }
 
-    bool readField(QString &field)
+    bool add(QByteArrayView bytes, QStringList &fields)
     {
-        if (!atEnd() && m_text[m_pos] == QLatin1Char('"'))
-            return readQuotedField(field);
-        qsizetype end = m_pos;
-        for (; end < m_text.size() && m_text[end] != QLatin1Char(',') && !isLineEnd(m_text[end]); ++end) {
-            if (m_text[end] == QLatin1Char('"'))
-                return fail(m_line, "a quote inside a field that does not start with one");
-        }
-        field = m_text.sliced(m_pos, end - m_pos).toString();
-        m_pos = end;
-        return true;
+        m_decoder.resetState();
+        fields.append(m_decoder.decode(bytes));
+        m_notUtf8 = m_decoder.hasError();
+        return !m_notUtf8;
     }
 
-    bool readQuotedField(QString &field)
+    // The fields of `record`, which starts on line m_line.
+    bool split(QByteArrayView record, QStringList &fields)
     {
-        const qsizetype startLine = m_line;
-        ++m_pos;
+        qsizetype pos = 0;
+        qsizetype line = m_line;
         for (;;) {
-            const qsizetype quote = m_text.indexOf(QLatin1Char('"'), m_pos);
+            if (pos < record.size() && record[pos] == '"') {
+                if (!readQuotedField(record, pos, line, fields))
+                    return false;
+            } else {
+                qsizetype end = pos;
+                for (; end < record.size() && record[end] != ',' && !isLineEnd(record[end]); ++end) {
+                    if (record[end] == '"')
+                        return fail(line, "a quote inside a field that does not start with one");
+                }
+                if (!add(record.sliced(pos, end - pos), fields))
+                    return false;
+                pos = end;
+            }
+            if (pos < record.size() && record[pos] == ',') {
+                ++pos;
+                continue;
+            }
+            return true;
+        }
+    }
+
+    bool readQuotedField(QByteArrayView record, qsizetype &pos, qsizetype &line, QStringList &fields)
+    {
+        const qsizetype startLine = line;
+        ++pos;
+        m_field.clear();
+        for (;;) {
+            const qsizetype quote = record.indexOf('"', pos);
             if (quote < 0)
                 return fail(startLine, "a quoted field is not closed");
-            const QStringView part = m_text.sliced(m_pos, quote - m_pos);
-            m_line += lineBreaks(part);
-            field += part;
-            m_pos = quote + 1;
-            if (atEnd() || m_text[m_pos] != QLatin1Char('"'))
+            const QByteArrayView part = record.sliced(pos, quote - pos);
+            line += lineBreaks(part);
+            m_field.append(part);
+            pos = quote + 1;
+            if (pos == record.size() || record[pos] != '"')
                 break;
-            field += QLatin1Char('"');
-            ++m_pos;
+            m_field.append('"');
+            ++pos;
         }
-        if (!atEnd() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
-            return fail(m_line, "text after the closing quote of a field");
-        return true;
+        if (pos < record.size() && record[pos] != ',' && !isLineEnd(record[pos]))
+            return fail(line, "text after the closing quote of a field");
+        return add(m_field, fields);
     }
 
-    // CR LF, LF or a lone CR.
-    void skipLineEnd()
-    {
-        const bool cr = m_text[m_pos] == QLatin1Char('\r');
-        ++m_pos;
-        if (cr && !atEnd() && m_text[m_pos] == QLatin1Char('\n'))
-            ++m_pos;
-        ++m_line;
-    }
-
-    QStringView m_text;
+    ByteLines m_lines;
     const std::string &m_fileName;
-    qsizetype m_pos = 0;
+    // Keeps a U+FEFF inside a field: only the file may start with a byte order mark.
+    QStringDecoder m_decoder{QStringConverter::Utf8,
+                             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom};
+    QByteArray m_record; // a record of several lines
+    QByteArray m_field;  // a quoted field without its quotes
     qsizetype m_line = 1;
     std::optional<FormatError> m_error;
+    bool m_notUtf8 = false;
 };
 
 // Where each column stands in the records (-1: not in the file), from the
@@ -191,15 +224,8 @@ FormatError wrongHeader(const std::string &fileName, const std::string &what)
 // A first line without a comma but with semicolons or tabs between its
 // names, quoted or not (as LibreOffice writes them): the file has another
 // separator, said before its quotes are read as a comma-separated record's.
-std::optional<FormatError> otherSeparator(QStringView text, const std::string &fileName)
+std::optional<FormatError> otherSeparator(QStringView header, const std::string &fileName)
 {
-    QStringView header = text;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            header = text.first(i);
-            break;
-        }
-    }
     if (header.contains(u',') || !(header.contains(u';') || header.contains(u'\t')))
         return std::nullopt;
     return wrongHeader(fileName, std::string("the file is separated by ")
@@ -291,28 +317,52 @@ QByteArray CsvFile::write(qsizetype count, const std::function<const ExchangeEnt
 
 Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileName)
 {
-    // Skips a byte order mark; stateless, so a sequence cut off at the end
-    // counts as an error too.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(file);
-    if (decoder.hasError())
+    BytesDevice device(file);
+    return read(device, fileName);
+}
+
+Result<ExchangeFile> CsvFile::read(QIODevice &file, const std::string &fileName)
+{
+    // Bytes that are not UTF-8 anywhere in the file are said before any
+    // other fault, at the first line that holds them.
+    const auto notUtf8 = [&]() -> FormatError {
+        file.seek(0);
         return FormatError::onLine(fileName, std::uint64_t(Utf8Lines::firstBadLine(file).value_or(1)),
                                    "not UTF-8 text; save the file as CSV in UTF-8");
-
-    if (auto separator = otherSeparator(text, fileName))
-        return *separator;
-    RecordReader reader(text, fileName);
+    };
+    const auto failure = [&](const FormatError &error) -> FormatError {
+        file.seek(0);
+        return Utf8Lines::firstBadLine(file) ? notUtf8() : error;
+    };
+    {
+        ByteLines lines(file, ByteLines::Ends::AnyBreak);
+        QByteArrayView first;
+        if (lines.next(first)) {
+            if (first.startsWith("\xEF\xBB\xBF"))
+                first = first.sliced(3);
+            QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString header = decoder.decode(first.chopped(ByteLines::endLength(first)));
+            if (decoder.hasError())
+                return notUtf8();
+            if (auto separator = otherSeparator(header, fileName))
+                return failure(*separator);
+        }
+        file.seek(0);
+    }
+    RecordReader reader(file, fileName);
     QStringList fields;
     qsizetype line = 0;
     if (!reader.next(fields, line)) {
+        if (reader.notUtf8())
+            return notUtf8();
         if (reader.error())
-            return *reader.error();
-        return FormatError::onLine(fileName, 1, "the file is empty; the first line must name the columns row, "
-                                                "source and translation");
+            return failure(*reader.error());
+        return failure(FormatError::onLine(fileName, 1, "the file is empty; the first line must name the columns row, "
+                                                "source and translation"));
     }
     const auto columns = columnsOf(fields, fileName);
     if (!columns)
-        return columns.error();
+        return failure(columns.error());
     const auto cell = [&](Column column) {
         const qsizetype at = (*columns)[std::size_t(column)];
         return at < 0 ? QString() : fields[at];
@@ -323,29 +373,32 @@ Result<ExchangeFile> CsvFile::read(QByteArrayView file, const std::string &fileN
         if (allEmpty(fields))
             continue;
         if (fields.size() != width)
-            return FormatError::onLine(fileName, std::uint64_t(line),
-                                       std::to_string(fields.size()) + " fields where the header names "
-                                           + std::to_string(width));
+            return failure(FormatError::onLine(fileName, std::uint64_t(line),
+                                               std::to_string(fields.size()) + " fields where the header names "
+                                                   + std::to_string(width)));
         ExchangeEntry entry{cell(RowColumn), cell(SourceColumn), cell(TranslationColumn)};
         entry.line = line;
         entry.hasReview = (*columns)[NeedsReviewColumn] >= 0 || (*columns)[NoteColumn] >= 0;
         const auto needsReview = needsReviewOf(cell(NeedsReviewColumn));
         if (!needsReview)
-            return FormatError::onLine(fileName, std::uint64_t(line),
-                                       "needs_review is \"" + ShownText::capped(cell(NeedsReviewColumn)).toStdString()
-                                           + "\"; write yes or leave it empty");
+            return failure(FormatError::onLine(fileName, std::uint64_t(line),
+                                               "needs_review is \""
+                                                   + ShownText::capped(cell(NeedsReviewColumn)).toStdString()
+                                                   + "\"; write yes or leave it empty"));
         entry.needsReview = *needsReview;
         entry.note = cell(NoteColumn);
         // A spreadsheet's blank row may still say "no" under needs_review.
         if (entry.row.isEmpty() && entry.source.isEmpty() && entry.translation.isEmpty() && entry.note.isEmpty()
             && !entry.needsReview)
             continue;
-        entries.append(entry);
+        entries.append(std::move(entry));
     }
+    if (reader.notUtf8())
+        return notUtf8();
     if (reader.error())
-        return *reader.error();
+        return failure(*reader.error());
     ExchangeFile read;
-    read.entries = entries;
+    read.entries = std::move(entries);
     return read;
 }
 

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+class QIODevice;
+
 namespace orvanta {
 
 // The texts as CSV for spreadsheets (RFC 4180): UTF-8 without a byte order
@@ -35,7 +37,10 @@ public:
     // header that names other columns (saying what it saw), a quote left open or inside a bare field, a record
     // with another number of fields than the header, a needs_review cell
     // that is neither yes nor empty. Entries carry the line their record
-    // starts on.
+    // starts on. The file is read from its start a line at a time, each
+    // field decoded on its own; it must be seekable (a file or a buffer).
+    static Result<ExchangeFile> read(QIODevice &file, const std::string &fileName);
+    // The same for a file's bytes in memory.
     static Result<ExchangeFile> read(QByteArrayView file, const std::string &fileName);
 };
 

@@ -1,5 +1,7 @@
 #include "PoFile.h"
 
+#include "io/ByteLines.h"
+#include "io/BytesDevice.h"
 #include "io/PlatformFiles.h"
 #include "io/Utf8Lines.h"
 #include "texts/PrintfCodes.h"
@@ -16,6 +18,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -175,6 +178,7 @@ QString noteOf(const QString &comments)
 
 // A message as the library holds it, until the header's charset is known.
 struct RawMessage {
+    po_message_t message;
     std::size_t row; // the row of its kvtexts.dat reference; 0 when it has none
     const char *context;
     const char *id;
@@ -183,6 +187,16 @@ struct RawMessage {
     bool fuzzy;
     bool obsolete;
 };
+
+// Frees the texts the library holds of a message once they are decoded:
+// the catalogue and the entries read from it are never both whole.
+void release(po_message_t message)
+{
+    po_message_set_msgctxt(message, nullptr);
+    po_message_set_msgid(message, "");
+    po_message_set_msgstr(message, "");
+    po_message_set_comments(message, "");
+}
 
 // The row a line names, as it stands: that of a `#: kvtexts.dat:ROW`
 // reference, or an older kit's `msgctxt "ROW"`; empty for any other line.
@@ -237,26 +251,35 @@ bool holdsZero(QByteArrayView line)
     return false;
 }
 
-// The first line of `file` whose strings hold a zero byte, and the row of
-// the entry it belongs to; line 0 when there is none. gettext's library
-// would cut the text at it without a word.
-std::pair<qsizetype, QByteArray> firstZero(QByteArrayView file)
-{
-    if (!file.contains('\0') && !file.contains("\\0") && !file.contains("\\x"))
-        return {0, {}};
+// A line of the file with a zero byte in its strings, and the row of the
+// entry it belongs to: gettext's library would cut the text at it without a
+// word.
+struct ZeroByte {
+    qsizetype line = 0;
     QByteArray row;
-    qsizetype line = 1;
-    for (qsizetype from = 0; from < file.size(); ++line) {
-        qsizetype end = file.indexOf('\n', from);
-        end = end < 0 ? file.size() : end;
-        const QByteArrayView text = file.sliced(from, end - from);
-        if (const QByteArray named = rowOfLine(text.trimmed()); !named.isEmpty())
+};
+
+// Copies `file` from its start into `scratch` a line at a time, without a
+// byte order mark; stops at the first line whose strings hold a zero byte.
+Result<std::optional<ZeroByte>> copyChecked(QIODevice &file, QFile &scratch, const std::string &fileName)
+{
+    ByteLines lines(file, ByteLines::Ends::LineFeed);
+    QByteArrayView text;
+    QByteArray row;
+    for (qsizetype line = 1; lines.next(text); ++line) {
+        if (line == 1 && text.startsWith("\xEF\xBB\xBF"))
+            text = text.sliced(3);
+        const QByteArrayView trimmed = text.trimmed();
+        if (const QByteArray named = rowOfLine(trimmed); !named.isEmpty())
             row = named;
-        if (!text.trimmed().startsWith('#') && holdsZero(text))
-            return {line, row};
-        from = end + 1;
+        if (!trimmed.startsWith('#') && holdsZero(text.chopped(ByteLines::endLength(text))))
+            return std::optional(ZeroByte{line, row});
+        if (scratch.write(text.data(), text.size()) != text.size())
+            return FormatError::general(fileName, "no scratch file for reading it: " + scratch.errorString().toStdString());
     }
-    return {0, {}};
+    if (lines.failed() || !scratch.flush())
+        return FormatError::general(fileName, "cannot be read: " + file.errorString().toStdString());
+    return std::optional<ZeroByte>();
 }
 
 // The charset that the header's Content-Type names; UTF-8 when it names
@@ -322,16 +345,23 @@ QByteArray PoFile::write(const QList<ExchangeEntry> &entries, const Header &head
 
 Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileName)
 {
-    if (file.startsWith("\xEF\xBB\xBF"))
-        file = file.sliced(3);
-    if (const auto [line, row] = firstZero(file); line > 0)
-        return FormatError::onLine(fileName, std::uint64_t(line),
-                                   (row.isEmpty() ? std::string("a text") : "the text of row " + row.toStdString())
-                                       + " holds a NUL byte, where the game's text would end; remove it");
-    // The library reads only named files.
+    BytesDevice device(file);
+    return read(device, fileName);
+}
+
+Result<ExchangeFile> PoFile::read(QIODevice &file, const std::string &fileName)
+{
+    // The library reads only named files: a copy, checked on the way.
     QTemporaryFile scratch;
-    if (!scratch.open() || scratch.write(file.data(), file.size()) != file.size() || !scratch.flush())
+    if (!scratch.open())
         return FormatError::general(fileName, "no scratch file for reading it: " + scratch.errorString().toStdString());
+    const auto zero = copyChecked(file, scratch, fileName);
+    if (!zero)
+        return zero.error();
+    if (const std::optional<ZeroByte> &found = *zero)
+        return FormatError::onLine(fileName, std::uint64_t(found->line),
+                                   (found->row.isEmpty() ? std::string("a text") : "the text of row " + found->row.toStdString())
+                                       + " holds a NUL byte, where the game's text would end; remove it");
     const QByteArray scratchPath = PlatformFiles::narrowPath(scratch.fileName());
 
     const std::lock_guard lock(LibraryMutex);
@@ -369,7 +399,7 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
                                                           + "\" has plural forms (msgid_plural); the game's "
                                                             "texts have none, so give it one msgstr");
             }
-            messages.push_back({row, context, id, po_message_msgstr(message), po_message_comments(message),
+            messages.push_back({message, row, context, id, po_message_msgstr(message), po_message_comments(message),
                                 po_message_is_fuzzy(message) != 0, obsolete});
         }
         po_message_iterator_free(it);
@@ -420,12 +450,13 @@ Result<ExchangeFile> PoFile::read(QByteArrayView file, const std::string &fileNa
             const std::string what = "the entry of row \"" + entry.row.toStdString() + "\" is not "
                                    + charset.toStdString() + " text";
             // gettext's library finds the line itself only where it has iconv (not on Windows).
-            const qsizetype line =
-                charset.compare("UTF-8", Qt::CaseInsensitive) == 0 ? Utf8Lines::firstBadLine(file).value_or(0) : 0;
+            const bool utf8 = charset.compare("UTF-8", Qt::CaseInsensitive) == 0;
+            const qsizetype line = utf8 && file.seek(0) ? Utf8Lines::firstBadLine(file).value_or(0) : 0;
             return line > 0 ? FormatError::onLine(fileName, std::uint64_t(line), what)
                             : FormatError::general(fileName, what);
         }
-        read.entries.append(entry);
+        read.entries.append(std::move(entry));
+        release(message.message);
     }
     return read;
 }

@@ -11,6 +11,8 @@
 
 #include <string>
 
+class QIODevice;
+
 namespace orvanta {
 
 // The texts as a gettext PO file (or POT template) for translation editors,
@@ -53,7 +55,12 @@ public:
     // names `fileName` and, where it can, the line and the row: the first
     // syntax error gettext finds, text not in the charset, a plural entry
     // (the game's texts have none) and a NUL byte in a text (the game's text
-    // would end there).
+    // would end there). The file is read from its start (it must be
+    // seekable) and copied a line at a time for the library, which reads
+    // only named files; each entry's texts are freed in the library once
+    // decoded.
+    static Result<ExchangeFile> read(QIODevice &file, const std::string &fileName);
+    // The same for a file's bytes in memory.
     static Result<ExchangeFile> read(QByteArrayView file, const std::string &fileName);
 
     // "Reset to the original text at every save.": the comment of a fixed row.

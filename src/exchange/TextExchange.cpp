@@ -9,6 +9,7 @@
 #include "texts/TextTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 
 namespace orvanta {
@@ -96,10 +97,11 @@ Result<ExchangeFile> TextExchange::read(const QString &path)
         return FormatError::general(name, "not a texts file: the name must end in "
                                               + TextFormat::listed(suffixes, QStringLiteral(".")).toStdString());
     }
-    const auto read = FileReader::read(path, FileReader::ExchangeCap);
-    if (!read)
-        return read.error();
-    return format->read(*read, name);
+    // Read a block at a time, never held whole: the file may be hundreds of megabytes.
+    QFile file(path);
+    if (Status opened = FileReader::open(file, FileReader::ExchangeCap); !opened)
+        return opened.error();
+    return format->read(file, name);
 }
 
 } // namespace orvanta

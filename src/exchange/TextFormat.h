@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+class QIODevice;
+
 namespace orvanta {
 
 // The formats of the files in which translators take the kit's texts to
@@ -37,8 +39,9 @@ public:
     // The file for `entries`; `fileName` only names it in an error.
     using Writer = Result<QByteArray> (*)(const QList<ExchangeEntry> &entries, const Header &header,
                                           const QString &fileName);
-    // The entries of `file`; `fileName` names it in an error.
-    using Reader = Result<ExchangeFile> (*)(QByteArrayView file, const std::string &fileName);
+    // The entries of `file`, read from its start a block at a time (it must
+    // be seekable); `fileName` names it in an error.
+    using Reader = Result<ExchangeFile> (*)(QIODevice &file, const std::string &fileName);
 
     Id id;
     QString name;        // as kvtool's --format takes it: "po"

@@ -1,5 +1,7 @@
 #include "XliffFile.h"
 
+#include "io/ByteLines.h"
+#include "io/BytesDevice.h"
 #include "io/ShownText.h"
 #include "io/Utf8Lines.h"
 #include "texts/TextFile.h"
@@ -22,49 +24,58 @@ const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespac
 // one (a repeated attribute is an error), so one tag of 300,000 attributes
 // takes minutes. No element the kit reads carries more than a handful: a
 // tag with more than MostAttributes is refused before the reader sees it,
-// by one pass over the bytes. Returns that tag's line.
+// by one pass over the file, a line at a time. Returns that tag's line.
 constexpr qsizetype MostAttributes = 256;
 
-std::optional<std::uint64_t> crowdedTagLine(QByteArrayView file)
+std::optional<std::uint64_t> crowdedTagLine(QIODevice &file)
 {
-    std::uint64_t line = 1;
-    const auto skipTo = [&](qsizetype from, QByteArrayView mark) {
-        qsizetype end = file.indexOf(mark, from);
-        end = end < 0 ? file.size() : end + mark.size();
-        line += std::uint64_t(file.sliced(from, end - from).count('\n'));
-        return end;
-    };
-    for (qsizetype i = 0; i < file.size();) {
-        const char c = file[i];
-        if (c != '<') {
-            line += c == '\n';
-            ++i;
-            continue;
-        }
-        const QByteArrayView rest = file.sliced(i);
-        if (rest.startsWith("<!--")) {
-            i = skipTo(i, "-->");
-        } else if (rest.startsWith("<![CDATA[")) {
-            i = skipTo(i, "]]>");
-        } else if (rest.startsWith("<?")) {
-            i = skipTo(i, "?>");
-        } else {
-            const std::uint64_t tagLine = line;
-            qsizetype attributes = 0;
-            char quote = 0;
-            for (++i; i < file.size(); ++i) {
-                const char t = file[i];
-                line += t == '\n';
+    ByteLines lines(file, ByteLines::Ends::LineFeed);
+    QByteArrayView text;
+    // The mark that ends the comment, CDATA section or processing
+    // instruction being passed over (none holds a line break).
+    QByteArrayView skipping;
+    bool inTag = false;
+    char quote = 0;
+    qsizetype attributes = 0;
+    std::uint64_t tagLine = 0;
+    for (std::uint64_t line = 1; lines.next(text); ++line) {
+        for (qsizetype i = 0; i < text.size();) {
+            if (!skipping.isEmpty()) {
+                const qsizetype end = text.indexOf(skipping, i);
+                if (end < 0)
+                    break;
+                i = end + skipping.size();
+                skipping = {};
+            } else if (inTag) {
+                const char c = text[i++];
                 if (quote) {
-                    quote = t == quote ? 0 : quote;
-                } else if (t == '"' || t == '\'') {
-                    quote = t;
-                } else if (t == '=') {
+                    quote = c == quote ? 0 : quote;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '=') {
                     if (++attributes > MostAttributes)
                         return tagLine;
-                } else if (t == '>') {
-                    ++i;
+                } else if (c == '>') {
+                    inTag = false;
+                }
+            } else {
+                i = text.indexOf('<', i);
+                if (i < 0)
                     break;
+                // A mark is searched for from the '<' on: "<!-->" is a whole comment.
+                const QByteArrayView rest = text.sliced(i);
+                if (rest.startsWith("<!--")) {
+                    skipping = "-->";
+                } else if (rest.startsWith("<![CDATA[")) {
+                    skipping = "]]>";
+                } else if (rest.startsWith("<?")) {
+                    skipping = "?>";
+                } else {
+                    inTag = true;
+                    quote = 0;
+                    attributes = 0;
+                    tagLine = line;
+                    ++i;
                 }
             }
         }
@@ -221,12 +232,19 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
 
 Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fileName)
 {
+    BytesDevice device(file);
+    return read(device, fileName);
+}
+
+Result<ExchangeFile> XliffFile::read(QIODevice &file, const std::string &fileName)
+{
     if (const auto line = crowdedTagLine(file))
         return FormatError::onLine(fileName, *line,
                                    "a tag with more than " + std::to_string(MostAttributes)
                                        + " attributes; no XLIFF element has so many");
-    // Read in place: the file may be tens of megabytes.
-    QXmlStreamReader xml(QByteArray::fromRawData(file.data(), file.size()));
+    // Read from the device a block at a time: the file may be hundreds of megabytes.
+    file.seek(0);
+    QXmlStreamReader xml(&file);
     ExchangeFile read;
     QString targetLanguage;
     QHash<QString, qsizetype> ids; // of the current file, with the line each came on
@@ -369,7 +387,7 @@ Result<ExchangeFile> XliffFile::read(QByteArrayView file, const std::string &fil
         // not decode.
         const QStringView encoding = xml.documentEncoding();
         if (encoding.isEmpty() || encoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0) {
-            if (const auto line = Utf8Lines::firstBadLine(file))
+            if (const auto line = file.seek(0) ? Utf8Lines::firstBadLine(file) : std::nullopt)
                 return FormatError::onLine(fileName, std::uint64_t(*line), "not UTF-8 text; save the file in UTF-8");
         }
         return fail("not well-formed XML: " + xml.errorString().toStdString());

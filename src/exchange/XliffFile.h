@@ -10,6 +10,8 @@
 
 #include <string>
 
+class QIODevice;
+
 namespace orvanta {
 
 // The texts as XLIFF 1.2 for CAT tools (OmegaT, memoQ, Trados, Weblate),
@@ -58,7 +60,10 @@ public:
     // error naming the line: XML that is not well-formed, a document type
     // declaration (entities are never expanded, nothing is fetched), a root
     // that is not XLIFF, a unit without `id`, an `id` used twice in a file,
-    // a target whose xml:lang is not the file's target-language.
+    // a target whose xml:lang is not the file's target-language. The file
+    // is read from its start (it must be seekable) a block at a time.
+    static Result<ExchangeFile> read(QIODevice &file, const std::string &fileName);
+    // The same for a file's bytes in memory.
     static Result<ExchangeFile> read(QByteArrayView file, const std::string &fileName);
 };
 

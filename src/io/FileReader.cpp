@@ -24,14 +24,22 @@ Status FileReader::check(const QString &path, qint64 cap)
     return Done{};
 }
 
+Status FileReader::open(QFile &file, qint64 cap)
+{
+    if (const Status checked = check(file.fileName(), cap); !checked)
+        return checked;
+    if (!file.open(QIODevice::ReadOnly))
+        return FormatError::general(QDir::toNativeSeparators(file.fileName()).toStdString(),
+                                    "cannot be opened: " + file.errorString().toStdString());
+    return Done{};
+}
+
 Result<QByteArray> FileReader::read(const QString &path, qint64 cap)
 {
-    if (const Status checked = check(path, cap); !checked)
-        return checked.error();
-    const std::string name = QDir::toNativeSeparators(path).toStdString();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FormatError::general(name, "cannot be opened: " + file.errorString().toStdString());
+    if (const Status opened = open(file, cap); !opened)
+        return opened.error();
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
     // At most one byte past the size checked: a file that grows meanwhile
     // is refused, never read without end.
     const qint64 size = file.size();

@@ -3,6 +3,7 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace orvanta {
@@ -26,6 +27,10 @@ public:
     // `cap` bytes, or nothing at all (read() then fails to open it, as
     // opening any missing file does).
     static Status check(const QString &path, qint64 cap);
+
+    // `file` (named, not yet open) opened for reading, after check(): for
+    // a reader that takes it a block at a time.
+    static Status open(QFile &file, qint64 cap);
 
     // The whole file, after check().
     static Result<QByteArray> read(const QString &path, qint64 cap);

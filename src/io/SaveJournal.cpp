@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace orvanta {
 
@@ -38,10 +39,8 @@ bool SaveJournal::pending() const
     return QFileInfo::exists(m_path);
 }
 
-Status SaveJournal::recover() const
+Result<std::vector<std::pair<QString, QString>>> SaveJournal::moves() const
 {
-    if (!pending())
-        return Done{};
     // A journal names a few files: anything much larger is not one.
     const auto read = FileReader::read(m_path, 64 * 1024);
     if (!read)
@@ -63,7 +62,17 @@ Status SaveJournal::recover() const
             return failed(m_path, notOurs);
         moves.emplace_back(folder.filePath(staged), folder.filePath(target));
     }
-    for (const auto &[staged, target] : moves) {
+    return moves;
+}
+
+Status SaveJournal::recover() const
+{
+    if (!pending())
+        return Done{};
+    const auto named = moves();
+    if (!named)
+        return named.error();
+    for (const auto &[staged, target] : *named) {
         if (!QFileInfo::exists(staged))
             continue; // put in place before the kill
         if (const PlatformFiles::Failure refused = FileWriter::putInPlace(staged, target))
@@ -73,6 +82,23 @@ Status SaveJournal::recover() const
     if (!QFile::remove(m_path))
         return failed(m_path, QStringLiteral("cannot be removed after the unfinished save it names was finished"));
     return Done{};
+}
+
+std::optional<QString> SaveJournal::newerThan(const QString &target) const
+{
+    if (!pending())
+        return std::nullopt;
+    const auto named = moves();
+    if (!named)
+        return std::nullopt;
+    for (const auto &[staged, replaced] : *named) {
+        const bool waiting = QFileInfo::exists(staged);
+        if (QFileInfo(replaced).fileName() == QFileInfo(target).fileName())
+            return waiting ? std::optional(staged) : std::nullopt;
+        if (waiting)
+            return std::nullopt; // a file before it is still the old one: so is this
+    }
+    return std::nullopt;
 }
 
 Status SaveJournal::replace(const std::vector<Change> &changes) const
@@ -106,10 +132,15 @@ Status SaveJournal::replace(const std::vector<Change> &changes) const
         }
         for (std::size_t rest = i; rest < changes.size(); ++rest)
             changes[rest].file->keepStaged();
+        // The change counts as made: say which files are new already.
+        QStringList done;
+        for (std::size_t before = 0; before < i; ++before)
+            done.append(QFileInfo(changes[before].file->target()).fileName());
         FormatError error = placed.error();
-        error.what += "; it stays beside it, named in " + QFileInfo(m_path).fileName().toStdString()
-            + ", and the next save or opening of the kit puts it in place";
-        return error;
+        error.what += "; " + done.join(QStringLiteral(", ")).toStdString() + (done.size() == 1 ? " is" : " are")
+            + " saved already, and the new file stays beside it, named in " + QFileInfo(m_path).fileName().toStdString()
+            + ", until the next save or opening of the kit puts it in place";
+        return std::move(error).withKind(FormatError::Kind::Unfinished);
     }
     QFile::remove(m_path);
     return Done{};

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -27,7 +29,8 @@ class FileWriter;
 //   still there into place, so all are new.
 // - A failure of the first rename (the file most likely held, on Windows)
 //   changes nothing: the journal and the staged files go. A failure of a
-//   later one leaves the journal for recover() and says so.
+//   later one leaves the journal for recover() and says so, naming the
+//   files already new (an error of kind Unfinished).
 // Nothing else may write the folder's files meanwhile: the caller holds a
 // lock (the kit's save lock).
 //
@@ -52,6 +55,14 @@ public:
     // the journal then stays for the next try.
     Status recover() const;
 
+    // For a reader that cannot finish the change (another save holds the
+    // lock): the staged file to read in place of `target` so that what it
+    // reads is one state of every file, the new one. Nothing when `target`
+    // is already in place, or a file before it in the journal is not (then
+    // `target` on disk is the old one, as that file is), or there is no
+    // journal the kit wrote.
+    std::optional<QString> newerThan(const QString &target) const;
+
     // Puts every staged file in its place as one change, keeping the files
     // they replace as their backups first; a single file needs no journal,
     // its rename is one change already. Before anything, a file another
@@ -59,6 +70,9 @@ public:
     Status replace(const std::vector<Change> &changes) const;
 
 private:
+    // The staged files and their targets, in the journal's order.
+    Result<std::vector<std::pair<QString, QString>>> moves() const;
+
     QString m_path;
 };
 

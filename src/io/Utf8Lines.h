@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QByteArrayView>
+#include <QtGlobal>
 
 #include <optional>
+
+class QIODevice;
 
 namespace orvanta {
 
@@ -10,10 +12,10 @@ namespace orvanta {
 // names when a reader meets bytes that are no UTF-8.
 class Utf8Lines {
 public:
-    // The line, counted from 1, of the first bytes in `file` that are not
-    // UTF-8; nothing when all of it is. A CR alone, an LF or a CR LF ends a
-    // line.
-    static std::optional<qsizetype> firstBadLine(QByteArrayView file);
+    // The line, counted from 1, of the first bytes from `file`'s position
+    // on that are not UTF-8; nothing when all of it is. A CR alone, an LF
+    // or a CR LF ends a line. Read a block at a time.
+    static std::optional<qsizetype> firstBadLine(QIODevice &file);
 };
 
 } // namespace orvanta

@@ -64,6 +64,11 @@ Status KitCompiler::finishInterrupted(const QString &applicationDirectory)
     return SaveJournal(QDir(applicationDirectory).filePath(JournalName)).recover();
 }
 
+std::optional<QString> KitCompiler::newerCompanion(const QString &applicationDirectory, const QString &name)
+{
+    return SaveJournal(QDir(applicationDirectory).filePath(JournalName)).newerThan(name);
+}
+
 bool KitCompiler::interrupted(const QString &applicationDirectory)
 {
     return SaveJournal(QDir(applicationDirectory).filePath(JournalName)).pending();

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvanta {
@@ -55,6 +56,11 @@ public:
     // new). Only under the save lock. Nothing to do without a journal.
     static Status finishInterrupted(const QString &applicationDirectory);
     static bool interrupted(const QString &applicationDirectory);
+    // For a reader of the kit that cannot finish an interrupted compile
+    // (another save holds the lock): the staged file to read in place of
+    // companion `name`, so that it goes with the "lang.dat" on disk (see
+    // SaveJournal::newerThan); nothing when the one in place does.
+    static std::optional<QString> newerCompanion(const QString &applicationDirectory, const QString &name);
 };
 
 } // namespace orvanta

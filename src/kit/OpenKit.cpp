@@ -44,10 +44,26 @@ std::vector<FormatError> OpenKit::load()
     // The stamp first: a save that lands while this reads is seen as a change.
     m_langDat = FileStamp::of(QDir(m_directory).filePath(KitCompiler::ArchiveName));
     std::vector<FormatError> problems = KitLoader::load(m_directory, m_texts, m_pictures);
-    if (!finished)
-        problems.insert(problems.begin(), finished.error());
     const QString marksPath = QDir(m_directory).filePath(ReviewMarks::FileName);
     auto marks = ReviewMarks::read(marksPath);
+    if (!finished) {
+        // The save left unfinished put its lang.dat in place, not yet its
+        // review file: read that from where the save left it, so that marks
+        // and texts go together (should the save finish meanwhile, the file
+        // in place is the same one).
+        FormatError problem = finished.error();
+        if (const auto staged = KitCompiler::newerCompanion(m_directory, ReviewMarks::FileName)) {
+            if (auto newer = ReviewMarks::read(*staged); newer && QFileInfo::exists(*staged)) {
+                marks = std::move(newer);
+                problem.what += "; an unfinished save of the kit put its lang.dat in place, and the review marks "
+                                "and notes are read from " + QDir::toNativeSeparators(*staged).toStdString()
+                              + ", where it left them";
+            } else {
+                marks = ReviewMarks::read(marksPath);
+            }
+        }
+        problems.insert(problems.begin(), std::move(problem));
+    }
     m_marks = marks ? *marks : ReviewMarks();
     m_marksProblem.reset();
     m_marksUnwritable = false;

@@ -145,7 +145,10 @@ public:
     // "kvmain.dat" (KitLoader), remembers which "lang.dat" it read, and
     // reads the review marks. A save killed after its journal stood is
     // finished first, under the save lock, so that "lang.dat" and the review
-    // file are read as one pair (KitCompiler). Returns what KitLoader found
+    // file are read as one pair (KitCompiler). When it cannot be finished
+    // (another save holds the lock), the pair is still read as one: the
+    // review file from where that save left it when its "lang.dat" is in
+    // place, and the problem says so. Returns what KitLoader found
     // damaged, and a killed save that could not be finished (the archives'
     // problems only: see marksProblem()).
     std::vector<FormatError> load();

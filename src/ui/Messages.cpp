@@ -90,6 +90,14 @@ void Messages::completed(QWidget *parent, const QStringList &notices)
 
 void Messages::saveFailed(QWidget *parent, const FormatError &error)
 {
+    // A save that failed after its journal stood has put "lang.dat" in place.
+    if (error.kind == FormatError::Kind::Unfinished) {
+        showError(parent, QStringLiteral("\"lang.dat\" was saved, but the save is not finished:\n\n%1\n\nThe new "
+                                         "\"lang.dat\" is in place; the rest of the save is put in place when the "
+                                         "kit is next saved or opened.")
+                              .arg(QString::fromStdString(error.text())));
+        return;
+    }
     showError(parent, QStringLiteral("\"lang.dat\" was not saved:\n\n%1\n\nThe previous \"lang.dat\" is unchanged.")
                           .arg(QString::fromStdString(error.text())));
 }

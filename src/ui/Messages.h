@@ -56,7 +56,9 @@ public:
     // A save went through, under the caption "Completed".
     // `notices`: what the save was told on the way (a stale save lock taken over).
     static void completed(QWidget *parent, const QStringList &notices);
-    // A save failed: why, and that the previous "lang.dat" is unchanged.
+    // A save failed: why, and that the previous "lang.dat" is unchanged; or,
+    // for a save left unfinished (FormatError::Kind::Unfinished), that the
+    // new one is in place and the rest follows.
     static void saveFailed(QWidget *parent, const FormatError &error);
     // A file the kit was to write could not be created.
     static void cannotCreateFile(QWidget *parent, const QString &path);
