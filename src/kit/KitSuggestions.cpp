@@ -71,13 +71,16 @@ Result<TranslationMemory> KitSuggestions::readMemory(const QString &path, const 
                                         .arg(suffixes)
                                         .toStdString());
     }
-    const auto read = TextExchange::read(path);
-    if (!read)
-        return read.error();
     QList<TranslationMemory::Entry> entries;
-    for (const ExchangeEntry &entry : read->entries) {
-        if (!entry.obsolete && !entry.translation.isEmpty() && entry.translation != entry.source)
-            entries.append({entry.source, entry.translation, rowOrigin(name, entry.row)});
+    {
+        // The file's entries (notes and all) are gone before the index is made.
+        auto read = TextExchange::read(path);
+        if (!read)
+            return read.error();
+        for (ExchangeEntry &entry : read->entries) {
+            if (!entry.obsolete && !entry.translation.isEmpty() && entry.translation != entry.source)
+                entries.append({std::move(entry.source), std::move(entry.translation), rowOrigin(name, entry.row)});
+        }
     }
     return TranslationMemory(std::move(entries));
 }

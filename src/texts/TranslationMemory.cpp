@@ -67,11 +67,11 @@ TranslationMemory::TranslationMemory(QList<Entry> entries)
             std::min(m_lengthStart[std::size_t(length)], m_lengthStart[std::size_t(length + 1)]);
 
     // Counted first, then filled in place: one block for every posting.
-    std::vector<std::vector<std::pair<int, int>>> buckets(m_byLength.size());
+    // Each source's buckets are worked out twice rather than kept between
+    // the passes, which would hold the postings twice over.
     m_bucketStart.assign(Buckets + 1, 0);
     for (std::size_t position = 0; position < m_byLength.size(); ++position) {
-        buckets[position] = bucketsOf(m_entries[m_byLength[position]].source);
-        for (const auto &[bucket, count] : buckets[position])
+        for (const auto &[bucket, count] : bucketsOf(m_entries[m_byLength[position]].source))
             ++m_bucketStart[std::size_t(bucket) + 1];
     }
     for (int b = 0; b < Buckets; ++b)
@@ -79,7 +79,7 @@ TranslationMemory::TranslationMemory(QList<Entry> entries)
     m_postings.resize(std::size_t(m_bucketStart.back()));
     std::vector<int> next(m_bucketStart.begin(), m_bucketStart.end() - 1);
     for (std::size_t position = 0; position < m_byLength.size(); ++position) {
-        for (const auto &[bucket, count] : buckets[position])
+        for (const auto &[bucket, count] : bucketsOf(m_entries[m_byLength[position]].source))
             m_postings[std::size_t(next[std::size_t(bucket)]++)] = {int(position), count};
     }
 }

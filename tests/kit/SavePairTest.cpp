@@ -1,11 +1,13 @@
 #include "TempKit.h"
 #include "io/WriteFaults.h"
 #include "kit/OpenKit.h"
+#include "kit/SaveLock.h"
 #include "texts/KitDictionary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +167,61 @@ TEST(SavePair, EveryFailureOfASaveLeavesLangDatAndTheReviewFileOldOrBothNew)
         }
     }
     EXPECT_EQ(bothNew, 1) << "only the failure of the last rename comes after the journal";
+}
+
+// A save whose review file cannot be put in place after its lang.dat was
+// says which file is new already. A reader of the kit that cannot take the
+// save lock meanwhile (another save holds it) reads the review file the
+// save left, so that texts and marks go together, and says so; the next
+// opening under the lock finishes the save.
+TEST(SavePair, AnUnfinishedSaveIsSaidAsSuchAndReadAsOnePair)
+{
+    TempKit kit;
+    kit.installSampleData();
+    ASSERT_TRUE(saveWork(*opened(kit), "Spiel laden", "first note").ok());
+    ASSERT_TRUE(saveWork(*opened(kit), "Spiel laden!", "second note").ok());
+    const QByteArray oldLang = kit.read("lang.dat"), oldReview = kit.read("orvanta-kit.review");
+    Result<OpenKit::Saved> saved = OpenKit::Saved{};
+    {
+        auto open = opened(kit);
+        // Two backups kept, the journal and lang.dat renamed: the review file's rename fails.
+        const WriteFaults::Scope fault(4, WriteFaults::Kind::RenameFails);
+        saved = saveWork(*open, "Neues Spiel", "third note");
+    }
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().kind, FormatError::Kind::Unfinished);
+    const QString message = QString::fromStdString(saved.error().text());
+    EXPECT_TRUE(message.startsWith(QDir::toNativeSeparators(kit.path("orvanta-kit.review")) + ": ")) << message.toStdString();
+    EXPECT_TRUE(message.endsWith("; lang.dat is saved already, and the new file stays beside it, named in "
+                                 "orvanta-kit.save.journal, until the next save or opening of the kit puts it in place"))
+        << message.toStdString();
+    EXPECT_NE(kit.read("lang.dat"), oldLang);
+    EXPECT_EQ(kit.read("orvanta-kit.review"), oldReview);
+    ASSERT_TRUE(QFile::exists(kit.path("orvanta-kit.save.journal")));
+
+    {
+        QLockFile otherSave(kit.path(SaveLock::FileName));
+        ASSERT_TRUE(otherSave.tryLock(0));
+        OpenKit reader(kit.dir());
+        const std::vector<FormatError> problems = reader.load();
+        ASSERT_EQ(problems.size(), 1u);
+        const std::string said = problems[0].text();
+        EXPECT_EQ(problems[0].kind, FormatError::Kind::Held) << said;
+        const QStringList staged = QDir(kit.dir()).entryList({"orvanta-kit.review.*.new"}, QDir::Files | QDir::Hidden);
+        ASSERT_EQ(staged.size(), 1);
+        EXPECT_TRUE(QString::fromStdString(said).endsWith(
+            "; an unfinished save of the kit put its lang.dat in place, and the review marks and notes are read from "
+            + QDir::toNativeSeparators(kit.path(staged[0])) + ", where it left them"))
+            << said;
+        EXPECT_EQ(reader.texts().row(1).translation, QByteArrayView("Neues Spiel"));
+        EXPECT_EQ(reader.marks().note(2), "third note");
+        EXPECT_TRUE(QFile::exists(kit.path("orvanta-kit.save.journal"))) << "only a holder of the lock finishes it";
+    }
+
+    auto next = opened(kit);
+    EXPECT_EQ(next->marks().note(2), "third note");
+    EXPECT_TRUE(kit.read("orvanta-kit.review").contains("third note"));
+    EXPECT_EQ(filesIn(kit).join(' '), "kvmain.dat lang.dat lang.dat.bak orvanta-kit.review orvanta-kit.review.bak");
 }
 
 // A save killed at each rename in turn (in a child process, as kill -9

@@ -169,6 +169,45 @@ TEST(Save, AFailedSaveSaysWhyAndKeepsTheOldLangDat)
     }
 }
 
+// A save whose lang.dat went in place but whose review file could not
+// follow says that lang.dat is saved, never that it is unchanged.
+TEST(Save, ASaveLeftUnfinishedSaysLangDatIsSaved)
+{
+    bool said = false;
+    // The renames before the review file's: the backups kept, the journal,
+    // lang.dat (and whatever else the window's save writes first).
+    for (int renames = 4; renames < 8 && !said; ++renames) {
+        SampleWindow k;
+        {
+            OpenKit other(k.kit.dir());
+            other.load();
+            other.texts().setTranslation(3, "other's");
+            ReviewMarks::Mark mark;
+            mark.note = "a note";
+            other.marks().setMark(5, mark);
+            OtherSave agree;
+            ASSERT_TRUE(other.save(agree).ok());
+        }
+        const QByteArray old = k.kit.read("lang.dat");
+        k.openOnTexts();
+        k.type(2, "edited");
+        k.fault.emplace(renames, WriteFaults::Kind::RenameFails);
+        const auto seen = k.save();
+        k.fault.reset();
+        ASSERT_EQ(seen.size(), 1) << renames;
+        if (!seen[0].text.startsWith("\"lang.dat\" was saved, but the save is not finished:"))
+            continue;
+        said = true;
+        EXPECT_TRUE(seen[0].text.contains("; lang.dat is saved already, and the new file stays beside it")) << seen[0].text.toStdString();
+        EXPECT_TRUE(seen[0].text.endsWith("The new \"lang.dat\" is in place; the rest of the save is put in place when "
+                                          "the kit is next saved or opened."))
+            << seen[0].text.toStdString();
+        EXPECT_FALSE(seen[0].text.contains("unchanged"));
+        EXPECT_NE(k.kit.read("lang.dat"), old);
+    }
+    EXPECT_TRUE(said);
+}
+
 TEST(Save, WithoutSourceTextsTheWindowSaysSoAndSavesNothing)
 {
     KitWindow k;
