@@ -1,5 +1,6 @@
 #include "CsvFile.h"
 
+#include "FieldDecoder.h"
 #include "io/ByteLines.h"
 #include "io/BytesDevice.h"
 #include "io/PlatformMemory.h"
@@ -143,7 +144,6 @@ private:
 
     bool add(QByteArrayView bytes, QStringList &fields)
     {
-        m_decoder.resetState();
         fields.append(m_decoder.decode(bytes));
         m_notUtf8 = m_decoder.hasError();
         return !m_notUtf8;
@@ -201,9 +201,7 @@ private:
 
     ByteLines m_lines;
     const std::string &m_fileName;
-    // Keeps a U+FEFF inside a field: only the file may start with a byte order mark.
-    QStringDecoder m_decoder{QStringConverter::Utf8,
-                             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom};
+    FieldDecoder m_decoder{"UTF-8"};
     QByteArray m_record; // a record of several lines
     QByteArray m_field;  // a quoted field without its quotes
     qsizetype m_line = 1;

@@ -1,5 +1,6 @@
 #include "PoFile.h"
 
+#include "FieldDecoder.h"
 #include "io/ByteLines.h"
 #include "io/BytesDevice.h"
 #include "io/PlatformFiles.h"
@@ -7,7 +8,6 @@
 #include "texts/PrintfCodes.h"
 #include "texts/TextFile.h"
 
-#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <gettext-po.h>
@@ -417,20 +417,12 @@ Result<ExchangeFile> PoFile::read(QIODevice &file, const std::string &fileName)
             std::free(language);
         }
     }
-    // Keeps a leading U+FEFF of a text: only the file may have a byte order mark.
-    QStringDecoder decoder(charset.constData(),
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    FieldDecoder decoder(charset.constData());
     if (!decoder.isValid())
         return FormatError::general(fileName, "its charset " + charset.toStdString()
                                                   + " is not one the kit reads; save the file as UTF-8");
     read.entries.reserve(qsizetype(messages.size()));
-    bool decoded = true;
-    auto decode = [&](const char *text) {
-        decoder.resetState();
-        QString result = decoder.decode(QByteArrayView(text ? text : ""));
-        decoded = decoded && !decoder.hasError();
-        return result;
-    };
+    auto decode = [&](const char *text) { return decoder.decode(QByteArrayView(text ? text : "")); };
     for (const RawMessage &message : messages) {
         // A file of an older kit, or one whose references a tool dropped,
         // may name the row by msgctxt.
@@ -446,7 +438,7 @@ Result<ExchangeFile> PoFile::read(QIODevice &file, const std::string &fileName)
             entry.translation.clear();
         entry.note = noteOf(decode(message.comments));
         entry.obsolete = message.obsolete;
-        if (!decoded) {
+        if (decoder.hasError()) {
             const std::string what = "the entry of row \"" + entry.row.toStdString() + "\" is not "
                                    + charset.toStdString() + " text";
             // gettext's library finds the line itself only where it has iconv (not on Windows).

@@ -261,6 +261,7 @@ Result<ExchangeFile> XliffFile::read(QIODevice &file, const std::string &fileNam
         QString content = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         if (xml.hasError())
             return std::nullopt;
+        content.squeeze(); // no more room than the text needs: a file may hold a million of them
         return content;
     };
     bool root = true;
