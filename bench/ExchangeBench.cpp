@@ -41,6 +41,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include <malloc.h>
@@ -307,34 +309,10 @@ QString largeFile(TextFormat::Id format)
     return path;
 }
 
-void ImportLarge(benchmark::State &state, TextFormat::Id format)
-{
-    const QString path = largeFile(format);
-    if (path.isEmpty())
-        state.SkipWithError("no file to import");
-    Stopwatch watch;
-    PeakMemory memory;
-    double peak = 0;
-    for (auto _ : state) {
-        memory.reset();
-        watch.start();
-        {
-            const auto file = TextExchange::read(path);
-            if (!file)
-                state.SkipWithError(file.error().text().c_str());
-            else if (TextImport::compute(file->entries, large().untranslated, cyrillic()).changes.size()
-                     != Rows - qsizetype(TextTable::FixedTextRows.size()))
-                state.SkipWithError("not every row changed");
-        }
-        watch.stop();
-        peak = std::max(peak, memory.grownOver(QFileInfo(path).size()));
-    }
-    watch.report(state, path);
-    state.counters["x_file_peak"] = peak;
-    state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
-}
-
-void MemoryLarge(benchmark::State &state, TextFormat::Id format)
+// Runs `job` on the large file of `format`, timing it and measuring the
+// memory it takes at most; `job` returns what went wrong, or nothing.
+void measureLarge(benchmark::State &state, TextFormat::Id format,
+                  const std::function<std::optional<std::string>(const QString &path)> &job)
 {
     const QString path = largeFile(format);
     if (path.isEmpty())
@@ -345,19 +323,39 @@ void MemoryLarge(benchmark::State &state, TextFormat::Id format)
     for (auto _ : state) {
         memory.reset();
         watch.start();
-        {
-            const auto read = KitSuggestions::readMemory(path, cyrillic());
-            if (!read)
-                state.SkipWithError(read.error().text().c_str());
-            else if (read->size() != Rows - qsizetype(TextTable::FixedTextRows.size()))
-                state.SkipWithError("not every row taken");
-        }
+        if (const auto failed = job(path))
+            state.SkipWithError(failed->c_str());
         watch.stop();
         peak = std::max(peak, memory.grownOver(QFileInfo(path).size()));
     }
     watch.report(state, path);
     state.counters["x_file_peak"] = peak;
     state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+
+void ImportLarge(benchmark::State &state, TextFormat::Id format)
+{
+    measureLarge(state, format, [](const QString &path) -> std::optional<std::string> {
+        const auto file = TextExchange::read(path);
+        if (!file)
+            return file.error().text();
+        if (TextImport::compute(file->entries, large().untranslated, cyrillic()).changes.size()
+            != Rows - qsizetype(TextTable::FixedTextRows.size()))
+            return "not every row changed";
+        return std::nullopt;
+    });
+}
+
+void MemoryLarge(benchmark::State &state, TextFormat::Id format)
+{
+    measureLarge(state, format, [](const QString &path) -> std::optional<std::string> {
+        const auto read = KitSuggestions::readMemory(path, cyrillic());
+        if (!read)
+            return read.error().text();
+        if (read->size() != Rows - qsizetype(TextTable::FixedTextRows.size()))
+            return "not every row taken";
+        return std::nullopt;
+    });
 }
 
 BENCHMARK_CAPTURE(ImportLarge, csv, TextFormat::Id::Csv)->Unit(benchmark::kMillisecond)->Iterations(2);

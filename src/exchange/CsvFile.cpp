@@ -116,7 +116,7 @@ public:
         const qsizetype quotes = first.count('"');
         QByteArrayView record = first;
         if (quotes % 2) {
-            m_record.assign(first);
+            m_record = first.toByteArray();
             for (qsizetype open = quotes; open % 2;) {
                 QByteArrayView more;
                 if (!m_lines.next(more))

@@ -106,3 +106,55 @@ TEST(CsvFile, AMalformedFileIsAnErrorNamingFileAndLine)
         EXPECT_EQ(read.error().text().rfind(c.error, 0), 0u) << read.error().text();
     }
 }
+
+// A file is read a megabyte at a time: a record whose quoted field runs
+// across that boundary, and a CR LF cut by it, read as in a small file, and
+// the lines named after it count every line before.
+TEST(CsvFile, AFileLargerThanWhatIsReadAtOnceReadsAsASmallOne)
+{
+    const qsizetype block = qsizetype(1) << 20;
+    QByteArray file = "row,source,translation,needs_review,note\r\n";
+    int rows = 0;
+    const auto add = [&](const QByteArray &record) {
+        file += record;
+        ++rows;
+    };
+    while (file.size() < block - 200)
+        add(QByteArray::number(rows + 1) + ",Source,Quelle,,\r\n");
+    // Pads the next record so that its CR is the block's last byte.
+    QByteArray record = QByteArray::number(rows + 1) + ",Source,Quelle,,";
+    record += QByteArray(block - 1 - file.size() - record.size(), 'x') + "\r\n";
+    add(record);
+    ASSERT_EQ(file.at(block - 1), '\r');
+    const int spanning = rows + 1;
+    add(QByteArray::number(spanning) + ",\"first\r\nsecond\nthird\",\"Ü\"\"\",yes,\r\n");
+    while (file.size() < 2 * block + 100)
+        add(QByteArray::number(rows + 1) + ",Source,Quelle,,\r\n");
+    const qsizetype lastLine = rows + 3; // the header, the field's two line breaks
+
+    const auto read = CsvFile::read(file, "big.csv");
+    ASSERT_TRUE(read.ok()) << read.error().text();
+    ASSERT_EQ(read->entries.size(), rows);
+    const ExchangeEntry &across = read->entries[spanning - 1];
+    EXPECT_EQ(across.row, QString::number(spanning));
+    EXPECT_EQ(across.source, "first\r\nsecond\nthird");
+    EXPECT_EQ(across.translation, QString::fromUtf8("Ü\""));
+    EXPECT_TRUE(across.needsReview);
+    EXPECT_EQ(across.line, spanning + 1);
+    EXPECT_EQ(read->entries.back().line, lastLine);
+    EXPECT_TRUE(read->entries[spanning - 2].note.endsWith("xxx"));
+
+    const auto bad = CsvFile::read(file + "9,a,b,maybe,\r\n", "big.csv");
+    ASSERT_FALSE(bad.ok());
+    EXPECT_EQ(bad.error().text(), "big.csv: line " + std::to_string(lastLine + 1)
+                                      + ": needs_review is \"maybe\"; write yes or leave it empty");
+    // Bytes that are not UTF-8 are said before the record that comes first.
+    QByteArray notUtf8 = "9,a,b,maybe,\r\n" + file.mid(file.indexOf("\r\n") + 2);
+    notUtf8.prepend("row,source,translation,needs_review,note\r\n");
+    const qsizetype at = notUtf8.indexOf("Quelle", block);
+    notUtf8[at] = char(0xFF);
+    const auto undecodable = CsvFile::read(notUtf8, "big.csv");
+    ASSERT_FALSE(undecodable.ok());
+    EXPECT_EQ(undecodable.error().text(), "big.csv: line " + std::to_string(1 + notUtf8.left(at).count('\n'))
+                                              + ": not UTF-8 text; save the file as CSV in UTF-8");
+}
