@@ -14,6 +14,7 @@ DocumentReview::DocumentReview(KitDocument &document, QObject *parent)
     connect(&document, &KitDocument::marksChanged, this, &DocumentReview::reviewRows);
     connect(&document, &KitDocument::glyphFontChanged, this, &DocumentReview::reviewAll);
     connect(&document, &KitDocument::codePageChanged, this, &DocumentReview::reviewAll);
+    connect(&document, &KitDocument::widerAllowanceChanged, this, &DocumentReview::reviewAll);
 }
 
 // The checks quote texts through the code page and measure in the glyphs of

@@ -15,8 +15,8 @@ namespace orvanta {
 // The review of the document's texts (row states, check findings, progress),
 // kept current as the document changes, for the Texts page and whoever
 // shows it: an edited record, or one whose review mark changed, is
-// re-checked alone, so a keystroke costs one row's checks; a change of the glyph font or the code page reviews every
-// record again, with the `wider` check measuring in the glyphs the next save
+// re-checked alone, so a keystroke costs one row's checks; a change of the glyph font, the code page or the width
+// allowance reviews every record again, with the `wider` check measuring in the glyphs the next save
 // writes against the game's standard glyphs. While the glyph font is past
 // the glyph files' limits there is nothing to measure with, and the review
 // runs without that check.

@@ -51,7 +51,15 @@ bool DocumentSuggestions::take(int row, const KitSuggestions::Suggestion &sugges
         *refused = suggestion.translation.at(bad);
         return false;
     }
-    m_document.editText(row, TextTable::Translation, *bytes);
+    if (!suggestion.fuzzy) {
+        m_document.editText(row, TextTable::Translation, *bytes);
+        return true;
+    }
+    ReviewMarks::Mark mark = m_document.marks().mark(row);
+    mark.needsReview = true;
+    m_document.applyTranslations({{row, *bytes}},
+                                 QStringLiteral("Take fuzzy suggestion for translation %1").arg(row + 1),
+                                 {{row, mark}});
     return true;
 }
 

@@ -31,7 +31,8 @@ public:
     QList<KitSuggestions::Suggestion> suggestions(int row);
 
     // Takes `suggestion`'s translation for record `row`: one edit, one
-    // step of the history. Returns false, with the character in
+    // step of the history; a fuzzy one marks the row needs review in the
+    // same step. Returns false, with the character in
     // `*refused`, when the code page cannot hold one of its characters.
     bool take(int row, const KitSuggestions::Suggestion &suggestion, QChar *refused);
 

@@ -40,6 +40,14 @@ void KitDocument::restore(const KitSettings &settings)
     m_startCodePage = m_kit.codePage().number();
 }
 
+void KitDocument::setWiderAllowance(const WiderAllowance &allowance)
+{
+    if (allowance == m_kit.widerAllowance())
+        return;
+    m_kit.setWiderAllowance(allowance);
+    emit widerAllowanceChanged();
+}
+
 std::optional<int> KitDocument::rowReadOtherwise(int number) const
 {
     const CodePage other(number);
@@ -143,12 +151,24 @@ QUndoCommand *KitDocument::marksCommand(const QList<ReviewMarks::Change> &change
 
 void KitDocument::setTranslatedPicture(int row, const QImage &picture)
 {
+    changePicture(row, picture, QString());
+}
+
+void KitDocument::refusePicture(int row, const QString &file)
+{
+    changePicture(row, QImage(), file);
+}
+
+void KitDocument::changePicture(int row, const QImage &picture, const QString &refusedFile)
+{
     const QImage *slot = pictures().TranslatedPicture(row);
     if (!slot || (slot->isNull() && picture.isNull()) || *slot == picture)
         return;
     const QString file = QString::fromLatin1(PictureCatalogue::row(row)->fileName);
-    const QString text = picture.isNull() ? QStringLiteral("Remove picture %1") : QStringLiteral("Accept picture %1");
-    m_undoStack.push(new ChangeValue<QImage>(text.arg(file), *slot, picture,
+    const QString text = !refusedFile.isEmpty() ? QStringLiteral("Refuse picture %1 for %2").arg(refusedFile, file)
+        : picture.isNull()                      ? QStringLiteral("Remove picture %1").arg(file)
+                                                : QStringLiteral("Accept picture %1").arg(file);
+    m_undoStack.push(new ChangeValue<QImage>(text, *slot, picture,
                                              [this, row](const QImage &image) { storePicture(row, image); }));
 }
 

@@ -68,6 +68,11 @@ public:
     // pages of both texts (TextCodePages).
     const CodePage &codePage() const { return m_kit.codePage(); }
     const TextCodePages &codePages() const { return m_kit.codePages(); }
+    // How much wider than its original the `wider` check lets a
+    // translation be drawn: the translator's setting, no step of the
+    // history.
+    const WiderAllowance &widerAllowance() const { return m_kit.widerAllowance(); }
+    void setWiderAllowance(const WiderAllowance &allowance);
 
     // The glyphs the next save writes (the glyph font in the code page) and
     // the game's standard glyphs (Arial 8 in the sources' code page), each captured on
@@ -101,8 +106,12 @@ public:
     void applyImport(const TextImport::Outcome &outcome, const QString &description, int codePage);
     // Review marks or notes of rows (needs review, done as it is, a note).
     void setMarks(const QList<ReviewMarks::Change> &changes, const QString &description);
-    // A picture accepted for `row`, or an empty image when a refusal clears it.
+    // A picture accepted for `row`, or an empty image when the translator
+    // removes it.
     void setTranslatedPicture(int row, const QImage &picture);
+    // The picture file `file` was refused for `row`: the row's translated
+    // picture is cleared, in a step named for the refusal.
+    void refusePicture(int row, const QString &file);
     // A font change that the FontDescription does not show is no change.
     void setGlyphFont(const QFont &font);
     void setCodePage(int number);
@@ -135,6 +144,7 @@ signals:
     void translatedPictureChanged(int row);
     void glyphFontChanged(const QFont &font);
     void codePageChanged(int number);
+    void widerAllowanceChanged();
 
 private:
     friend class TextEditCommand;
@@ -151,6 +161,9 @@ private:
     void storeTexts(const QList<TextChange> &changes, TextTable::Column column);
     void storeMarks(const QList<ReviewMarks::Change> &changes);
     void storePicture(int row, const QImage &picture);
+    // The step that gives `row` `picture` (named for `refusedFile` when
+    // that is given); none when nothing changes.
+    void changePicture(int row, const QImage &picture, const QString &refusedFile);
     void storeGlyphFont(const QFont &font);
     void storeCodePage(int number);
 

@@ -5,19 +5,20 @@
 
 namespace orvanta {
 
-TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::Entry saved)
+TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::Entry saved,
+                                        WiderAllowance allowance)
 {
-    return [standard = std::move(standard), saved = std::move(saved)](const CheckedText &text,
-                                                                       QList<TextFinding> &findings) {
+    return [standard = std::move(standard), saved = std::move(saved), allowance](const CheckedText &text,
+                                                                                  QList<TextFinding> &findings) {
         if (text.fixed)
             return;
         const int original = standard->text.width(text.source);
         // The game gets no more than a record holds.
         const int translation = saved->text.width(TextFile::recordPart(text.saved));
-        if (translation <= original)
+        if (translation <= allowance.allowedWidth(original))
             return;
         const int inThisFont = saved->text.width(text.source);
-        if (translation <= inThisFont)
+        if (translation <= allowance.allowedWidth(inThisFont))
             return;
         QString message = QStringLiteral("the translation is drawn %1 pixels wide, the original %2 pixels")
                               .arg(translation)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GlyphCache.h"
+#include "WiderAllowance.h"
 #include "texts/TextChecker.h"
 
 namespace orvanta {
@@ -14,14 +15,16 @@ class TextTable;
 // the font (widening()), not on every row: the check then flags only the
 // translations wider than the font draws their original, and never an
 // untranslated row. Fixed records are left out: the save writes their
-// original, which the translator cannot change.
+// original, which the translator cannot change. The translator's allowance
+// lets a translation be that much wider than both before it is flagged.
 class WiderTextCheck {
 public:
-    static inline const QString Id = QStringLiteral("wider");
+    static inline const QString &Id = TextChecker::Wider;
 
     // The check over the two glyph sets; it holds them, so they outlive the
     // cache that made them.
-    static TextChecker::Check make(GlyphCache::Entry standard, GlyphCache::Entry saved);
+    static TextChecker::Check make(GlyphCache::Entry standard, GlyphCache::Entry saved,
+                                   WiderAllowance allowance = WiderAllowance());
 
     // How much wider the saved glyphs draw the originals of `texts` (all
     // but the fixed records) than the standard glyphs, in whole percent,

@@ -35,6 +35,7 @@ const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
 const QString TextsLanguage = QStringLiteral("texts/language");
 const QString TextsSpelling = QStringLiteral("texts/spelling");
 const QString TextsMemories = QStringLiteral("texts/memories");
+const QString TextsWider = QStringLiteral("texts/wider");
 
 // How many unknown keys are named one by one; the rest are counted.
 constexpr qsizetype UnknownKeysShown = 20;
@@ -72,7 +73,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QSet<QString> known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                  FontUnderline, FontStrikeOut, TextsCodePage,  TextsSourceCodePage, WindowGeometry,
                                  WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                                 WindowSheetZoom, WindowPreviewZoom, TextsLanguage, TextsSpelling, TextsMemories};
+                                 WindowSheetZoom, WindowPreviewZoom, TextsLanguage, TextsSpelling, TextsMemories, TextsWider};
     qsizetype unknown = 0;
     for (const QString &key : m_settings->allKeys()) {
         if (known.contains(key))
@@ -99,6 +100,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     m_values.language = isLanguageCode(language) ? language : QString();
     m_values.spellLanguage = readSpellLanguage(m_warnings);
     m_values.memories = readMemories();
+    m_values.widerAllowance = readWiderAllowance(m_warnings);
     m_warnings.removeDuplicates();
 }
 
@@ -256,6 +258,26 @@ void KitSettings::setMemories(const QStringList &memories)
 {
     write(TextsMemories, memories);
     m_values.memories = readMemories();
+}
+
+std::optional<WiderAllowance> KitSettings::readWiderAllowance(QStringList &warnings) const
+{
+    if (m_unreadable || !m_settings->contains(TextsWider))
+        return std::nullopt;
+    const QString text = m_settings->value(TextsWider).toString();
+    const auto allowance = WiderAllowance::fromText(text);
+    if (!allowance)
+        warnings.append(QStringLiteral("%1: %2 = \"%3\" is no width allowance (such as 4px or 10%, up to %4); ignored")
+                            .arg(QDir::toNativeSeparators(fileName()), TextsWider, shown(text))
+                            .arg(WiderAllowance::Most));
+    return allowance;
+}
+
+void KitSettings::setWiderAllowance(const WiderAllowance &allowance)
+{
+    write(TextsWider, allowance.text());
+    QStringList ignored;
+    m_values.widerAllowance = readWiderAllowance(ignored);
 }
 
 bool KitSettings::isLanguageCode(const QString &code)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "font/WiderAllowance.h"
+
 #include <QByteArray>
 #include "texts/TextCodePages.h"
 
@@ -21,7 +23,9 @@ namespace orvanta {
 // of the game's source texts, set by hand in a kit made for a game in
 // another code page than Windows-1252; language, the translation's
 // language code for PO and XLIFF; spelling, the spell check's dictionary;
-// memories, the translation memories the suggestions come from) and what
+// memories, the translation memories the suggestions come from; wider, how
+// much wider a translation may be drawn before the `wider` check warns:
+// "4px" or "10%") and what
 // the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
 // folder, glyph sheet zoom, preview zoom).
@@ -97,6 +101,10 @@ public:
     // [texts]); each once.
     QStringList memories() const { return m_values.memories; }
     void setMemories(const QStringList &memories);
+    // How much wider than its original a translation may be drawn (group
+    // [texts]); nothing when none is stored or it is no allowance.
+    std::optional<WiderAllowance> widerAllowance() const { return m_values.widerAllowance; }
+    void setWiderAllowance(const WiderAllowance &allowance);
 
     // What was ignored while reading or could not be written, one line each,
     // naming the file.
@@ -118,6 +126,7 @@ private:
         QString language;
         std::optional<QString> spellLanguage;
         QStringList memories;
+        std::optional<WiderAllowance> widerAllowance;
     };
 
     // Each value as the file holds it now, with what is wrong with it
@@ -128,6 +137,7 @@ private:
     std::optional<QString> readSpellLanguage(QStringList &warnings) const;
     QString text(const QString &key) const;
     QStringList readMemories() const;
+    std::optional<WiderAllowance> readWiderAllowance(QStringList &warnings) const;
     void write(const QString &key, const QVariant &value);
 
     QString m_fileName;

@@ -79,7 +79,8 @@ Result<TranslationMemory> KitSuggestions::readMemory(const QString &path, const 
             return read.error();
         for (ExchangeEntry &entry : read->entries) {
             if (!entry.obsolete && !entry.translation.isEmpty() && entry.translation != entry.source)
-                entries.append({std::move(entry.source), std::move(entry.translation), rowOrigin(name, entry.row)});
+                entries.append({std::move(entry.source), std::move(entry.translation), rowOrigin(name, entry.row),
+                                entry.needsReview});
         }
     }
     return TranslationMemory(std::move(entries));
@@ -138,7 +139,7 @@ QList<KitSuggestions::Suggestion> KitSuggestions::suggestions(const TextTable &t
             break;
         if (!given.contains({f.entry->source, f.entry->translation})) {
             given.insert({f.entry->source, f.entry->translation});
-            suggestions.append({f.percent, f.entry->source, f.entry->translation, f.entry->origin});
+            suggestions.append({f.percent, f.entry->source, f.entry->translation, f.entry->origin, f.entry->fuzzy});
         }
     }
     return suggestions;

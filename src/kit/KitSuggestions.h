@@ -12,9 +12,9 @@ namespace orvanta {
 class TextTable;
 
 // What the translator may take for a row: the translations of identical and
-// similar sources (TranslationMemory::LeastPercent alike or more) from the
-// kit's other rows and from the translation memories added, the same for
-// the Texts page and kvtool texts suggest.
+// similar sources (alike enough: TranslationMemory) from the kit's other
+// rows and from the translation memories added, the same for the Texts page
+// and kvtool texts suggest.
 //
 // A memory is a file of texts that TextExchange reads (PO, XLIFF, CSV) or
 // another kit folder (its kvmain.dat and lang.dat, read as the kit reads
@@ -22,7 +22,9 @@ class TextTable;
 // translations' and the game's default for its sources). Only
 // translated entries count (a kit's rows by TextTable::isTranslated, a
 // file's entries whose translation is neither empty nor the source);
-// obsolete PO entries do not.
+// obsolete PO entries do not. An entry its file marks for review (PO's
+// fuzzy) is a fuzzy suggestion: it scores below an exact one, and the
+// translation taken from it needs review.
 //
 // The kit's own rows are indexed when suggestions are first asked for and
 // again after a source changed; a changed translation is taken at once.
@@ -36,6 +38,7 @@ public:
         QString source;
         QString translation;
         QString origin; // "row 12" of this kit, "PATH, row 12" of a memory
+        bool fuzzy = false;
         bool operator==(const Suggestion &) const = default;
     };
 

@@ -125,6 +125,7 @@ void OpenKit::useRemembered(const KitSettings &settings)
 {
     m_glyphFont = settings.glyphFont().value_or(m_glyphFont);
     m_codePages = settings.codePages(codePage().number());
+    m_widerAllowance = settings.widerAllowance().value_or(m_widerAllowance);
 }
 
 Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, ImportQuestions &questions) const
@@ -190,7 +191,7 @@ TextChecker OpenKit::checker(GlyphCache::Entry standard, GlyphCache::Entry saved
 {
     TextChecker checker(m_codePages);
     if (standard && saved)
-        checker.addCheck(WiderTextCheck::make(std::move(standard), std::move(saved)));
+        checker.addCheck(WiderTextCheck::make(std::move(standard), std::move(saved), m_widerAllowance));
     if (spelling)
         checker.addCheck(SpellingCheck::make(std::move(spelling), m_codePages));
     return checker;
@@ -216,33 +217,45 @@ TranslatedPictureCheck::Verdict OpenKit::checkPicture(int row, const QString &pa
 std::optional<QImage> OpenKit::decidePicture(int row, const QString &path, PictureQuestions &questions) const
 {
     using Check = TranslatedPictureCheck;
-    const QImage &standard = *m_pictures.StandardPicture(row);
     const Check::Verdict verdict = checkPicture(row, path);
     if (verdict.outcome == Check::Outcome::Accepted)
         return verdict.picture;
-    if (verdict.outcome == Check::Outcome::Refused) {
-        questions.refused(verdict.message, QString());
-        // Refused for its format or palette, it may still use the game's colours alone.
-        const auto converted = verdict.refusal == Check::Refusal::Size
-            ? std::nullopt
-            : PaletteFit::withoutLoss(path, standard);
-        return converted && questions.useConverted() ? *converted : QImage();
-    }
-    // Not a BMP: a picture in another format is taken only converted.
-    const PaletteFit::Fitting fitting = startsAsBmp(path) ? PaletteFit::Fitting() : PaletteFit::fitFile(path, standard);
-    switch (fitting.outcome) {
-    case PaletteFit::Outcome::Fitted:
-        return questions.useConverted() ? std::optional(fitting.picture) : std::nullopt;
-    case PaletteFit::Outcome::LoadFailed:
+    const bool bmp = startsAsBmp(path);
+    // A BMP the import cannot load is damaged and is never fitted.
+    if (verdict.outcome == Check::Outcome::LoadFailed && bmp) {
         questions.loadFailed(verdict.message);
         return std::nullopt;
+    }
+    const bool present = m_pictures.isPresent(row);
+    if (verdict.refusal == Check::Refusal::Size) {
+        questions.refused(verdict.message, QString(), present);
+        return QImage();
+    }
+    // One pass tells whether it fits without loss and fits it either way.
+    const PaletteFit::Fitting fitting =
+        PaletteFit::fitFile(path, *m_pictures.StandardPicture(row), PaletteFit::Colours::Nearest);
+    switch (fitting.outcome) {
+    case PaletteFit::Outcome::Fitted: {
+        const bool taken = fitting.foreignPixels == 0 ? questions.useConverted() : questions.useNearest(fitting);
+        return taken ? std::optional(fitting.picture) : std::nullopt;
+    }
+    case PaletteFit::Outcome::LoadFailed:
+        if (!bmp) {
+            questions.loadFailed(verdict.message);
+            return std::nullopt;
+        }
+        break;
     case PaletteFit::Outcome::ColoursMissing:
     case PaletteFit::Outcome::Refused:
         break;
     }
-    // Another size, transparent pixels, or colours the palette lacks (named below the refusal).
-    const bool coloursMissing = fitting.outcome == PaletteFit::Outcome::ColoursMissing;
-    questions.refused(fitting.message, coloursMissing ? fitting.foreignReport() : QString());
+    // Transparent pixels, another size than a PNG's header gave, or a BMP
+    // refused whose pixels cannot be read: the BMP gets its test's refusal,
+    // with what the fitting found below it.
+    if (bmp)
+        questions.refused(verdict.message, fitting.message, present);
+    else
+        questions.refused(fitting.message, QString(), present);
     return QImage();
 }
 

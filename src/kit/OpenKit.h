@@ -8,7 +8,9 @@
 #include "exchange/TextExchange.h"
 #include "exchange/TextImport.h"
 #include "font/GlyphCache.h"
+#include "font/WiderAllowance.h"
 #include "io/FileStamp.h"
+#include "pictures/PaletteFit.h"
 #include "pictures/PictureSlots.h"
 #include "pictures/TranslatedPictureCheck.h"
 #include "texts/CodePage.h"
@@ -67,12 +69,18 @@ class PictureQuestions {
 public:
     virtual ~PictureQuestions() = default;
     // The picture is refused (the "Attantion" message), with `detail` below
-    // it when there is more to say.
-    virtual void refused(const QString &refusal, const QString &detail) = 0;
+    // it when there is more to say; `clearsAccepted`: the row had a
+    // translated picture, which the refusal clears.
+    virtual void refused(const QString &refusal, const QString &detail, bool clearsAccepted) = 0;
     // The file could not be loaded; the row stays as it was.
     virtual void loadFailed(const QString &message) = 0;
-    // The picture would do converted to the game palette: take it so?
+    // Every colour of the picture is in the game palette: take it converted
+    // to the palette?
     virtual bool useConverted() = 0;
+    // Some colours are not in the game palette (`fitting` names them): take
+    // the picture with each of them changed to its nearest palette colour
+    // (`fitting.picture`)?
+    virtual bool useNearest(const PaletteFit::Fitting &fitting) = 0;
 };
 
 class ImportQuestions;
@@ -157,8 +165,8 @@ public:
     // page are those set before (useRemembered and the front end's own).
     Opened open(const Opening &opening);
     Opened open() { return open(Opening()); }
-    // Takes the glyph font and the code pages the kit folder remembers
-    // (KitSettings), each where it is stored and usable.
+    // Takes the glyph font, the code pages and the width allowance the kit
+    // folder remembers (KitSettings), each where it is stored and usable.
     void useRemembered(const KitSettings &settings);
     // The review file could not be read at the last load: it was kept aside
     // (ReviewMarks::keepAside), never written over, and the problem says
@@ -178,6 +186,10 @@ public:
     void setCodePage(int number) { m_codePages = m_codePages.withTranslation(number); }
     // The code pages of sources and translations (TextCodePages).
     const TextCodePages &codePages() const { return m_codePages; }
+    // How much wider than its original the `wider` check lets a
+    // translation be drawn.
+    const WiderAllowance &widerAllowance() const { return m_widerAllowance; }
+    void setWiderAllowance(const WiderAllowance &allowance) { m_widerAllowance = allowance; }
 
     // The glyphs the next save writes (the glyph font in the code page) and
     // the game's standard glyphs (in the sources' code page), each captured
@@ -217,19 +229,25 @@ public:
     Result<QByteArray> exportTexts(TextFormat::Id format, const QString &language, const QString &fileName);
 
     // The checks of the translations as the Texts page and kvtool texts
-    // check run them, in the kit's code pages: the width check when both
-    // glyph sets are given, the spelling when `spelling` is.
+    // check run them, in the kit's code pages: the width check (with the
+    // kit's width allowance) when both glyph sets are given, the spelling
+    // when `spelling` is.
     TextChecker checker(GlyphCache::Entry standard, GlyphCache::Entry saved,
                         std::shared_ptr<const SpellingDictionary> spelling) const;
 
     // What the file at `path` makes of catalogue row `row`, as "Choose
     // translated picture" decides it: the size, format and palette tests
-    // (TranslatedPictureCheck), and for a picture they refuse, or one that
-    // is not a BMP, a fitting to the game palette without loss offered
-    // through `questions`. Returns the picture to take (empty when refused,
-    // which clears the row), or nothing when the row stays as it was (the
-    // file could not be loaded, or a converted picture was declined that
-    // nothing had refused). Does not change the kit.
+    // (TranslatedPictureCheck); a picture they pass is taken. Any other of
+    // the standard size, whatever Qt reads it as (a 24-bit BMP, a BMP with
+    // another palette, a PNG), is first offered converted to the game
+    // palette (useConverted), or, when some of its colours are not in the
+    // palette, with each changed to its nearest palette colour
+    // (useNearest); declined, the row stays as it was. Only a picture that
+    // cannot be converted (another size, transparent pixels) is refused,
+    // with the test's message, and clears the row. Returns the picture to
+    // take (empty when refused), or nothing when the row stays as it was
+    // (the file could not be loaded, or the offer was declined). Does not
+    // change the kit.
     std::optional<QImage> decidePicture(int row, const QString &path, PictureQuestions &questions) const;
     // The tests decidePicture begins with, alone: the file at `path` against
     // the standard picture of catalogue row `row` (kvtool picture check).
@@ -273,6 +291,7 @@ private:
     PictureSlots m_pictures;
     QFont m_glyphFont;
     TextCodePages m_codePages;
+    WiderAllowance m_widerAllowance;
     GlyphCache m_glyphCache;
     FileStamp m_langDat; // the "lang.dat" read or last written
     std::optional<FormatError> m_marksProblem;

@@ -34,13 +34,15 @@ std::optional<QList<PictureChoice>> pictureChoices(const QStringList &values)
 }
 
 // A picture's questions, answered as a translator would who wants the
-// picture: a refusal or load error is printed, and a picture that is
-// right converted to the game palette is taken so, with a warning.
+// picture: a refusal or load error is printed, a picture that is right
+// converted to the game palette is taken so, with a warning, and one with
+// colours the palette lacks is refused, naming them (picture fit
+// --nearest makes one of it).
 class ToolPictureQuestions : public PictureQuestions {
 public:
     explicit ToolPictureQuestions(const QString &file) : m_file(file) {}
 
-    void refused(const QString &refusal, const QString &detail) override
+    void refused(const QString &refusal, const QString &detail, bool) override
     {
         ToolOutput::print(refusal);
         if (!detail.isEmpty())
@@ -55,8 +57,12 @@ public:
     bool useConverted() override
     {
         ToolOutput::warn(m_file + QStringLiteral(": every colour is in the game palette; taken converted to it"));
-        m_failed = false; // the refusal before the offer does not count
         return true;
+    }
+    bool useNearest(const PaletteFit::Fitting &fitting) override
+    {
+        refused(QString::fromLatin1(TranslatedPictureCheck::ColorsMismatch), fitting.foreignReport(), false);
+        return false;
     }
     bool failed() const { return m_failed; }
 

@@ -18,7 +18,8 @@ int TextsCheckCommand::run(const QStringList &args)
         "from the original's), placeholders (the printf codes differ in number or order), empty (an empty "
         "translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider "
         "(drawn in the glyphs the next save writes, the translation is wider than the original both in the game's "
-        "standard glyphs and in those glyphs; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs "
+        "standard glyphs and in those glyphs, by more than the allowance the kit remembers, wider= in [texts] of "
+        "orvanta-kit.ini, such as 4px or 10%; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs "
         "from the original's), double-space (two spaces inside) or control (a line break, tab or other control "
         "character inside that the original does not hold), inconsistent (another row of the same original holds another translation; rows not translated yet do not count), and with a dictionary spelling (a word of the translation "
         "that is not in the dictionary, nor in the kit's own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.");

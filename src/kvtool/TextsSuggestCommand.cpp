@@ -18,8 +18,10 @@ int TextsSuggestCommand::run(const QStringList &args)
     parser.setApplicationDescription(QStringLiteral(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and prints what the Texts page "
         "suggests for row ROW (from 1): the translations of identical and similar originals (at least 75% "
-        "alike: one less the edit distance over the longer text's characters, case kept) from the kit's other "
-        "rows and from the translation memories, those the kit remembers and each --memory. Prints one UTF-8 "
+        "alike: one less the edit distance over the longer text's characters, case kept; texts shorter than 12 "
+        "characters more, up to identical) from the kit's other rows and from the translation memories, those "
+        "the kit remembers and each --memory; an entry its memory marks fuzzy scores 10 points less, and its "
+        "ORIGIN ends in \", fuzzy\". Prints one UTF-8 "
         "line per suggestion, PERCENT<TAB>SOURCE<TAB>TRANSLATION<TAB>ORIGIN, best first, at most 20; a "
         "backslash, tab or line break in a text is written \\\\, \\t, \\n or \\r. A memory that cannot be read "
         "is warned about and left out, and the exit code is then 3."));
@@ -68,7 +70,7 @@ int TextsSuggestCommand::run(const QStringList &args)
     for (const KitSuggestions::Suggestion &s : suggestions.suggestions(kit.texts(), kit.codePages(), rowNumber - 1))
         lines += QString::number(s.percent) + QLatin1Char('\t') + TabSeparated::escaped(s.source)
             + QLatin1Char('\t') + TabSeparated::escaped(s.translation) + QLatin1Char('\t')
-            + TabSeparated::escaped(s.origin) + QLatin1Char('\n');
+            + TabSeparated::escaped(s.fuzzy ? s.origin + QStringLiteral(", fuzzy") : s.origin) + QLatin1Char('\n');
     ToolOutput::write(lines.toUtf8());
     return unread ? ToolOutput::Damaged : folder.finish(0);
 }

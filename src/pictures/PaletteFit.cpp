@@ -76,9 +76,7 @@ std::optional<QPoint> firstIndexPastTable(const QImage &indexed)
     return std::nullopt;
 }
 
-// `stopAtForeign`: give up at the first colour the palette lacks (only
-// with Colours::Exact), when only the yes or no counts.
-Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colours colours, bool stopAtForeign)
+Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colours colours)
 {
     if (image.size() != standard.size())
         return refusal(Outcome::Refused, QString::fromLatin1(TranslatedPictureCheck::SizesMismatch));
@@ -119,11 +117,8 @@ Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colou
                 ++fitting.foreignPixels;
                 if (fitting.firstForeign.size() < PaletteFit::FirstForeignShown)
                     fitting.firstForeign.append({QPoint(x, y), colour});
-                if (colours == PaletteFit::Colours::Exact) {
-                    if (stopAtForeign)
-                        break;
+                if (colours == PaletteFit::Colours::Exact)
                     continue;
-                }
                 auto match = nearestOf.constFind(colour);
                 if (match == nearestOf.cend())
                     match = nearestOf.insert(colour, nearest(colour, palette));
@@ -133,8 +128,6 @@ Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colou
             out[x] = uchar(index);
             used[std::size_t(index)] = true;
         }
-        if (stopAtForeign && fitting.foreignPixels > 0)
-            break;
     }
     if (colours == PaletteFit::Colours::Exact && fitting.foreignPixels > 0) {
         fitting.outcome = Outcome::ColoursMissing;
@@ -148,7 +141,7 @@ Fitting fitPixels(const QImage &image, const QImage &standard, PaletteFit::Colou
     return fitting;
 }
 
-Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours colours, bool stopAtForeign)
+Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours colours)
 {
     // Qt's BMP reader takes a file that ends early and leaves the missing
     // rows undefined; a BMP must be whole, as "Choose translated picture"
@@ -171,15 +164,7 @@ Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours
     image.fill(0);
     if (!reader.read(&image))
         return refusal(Outcome::LoadFailed, QString::fromLatin1(PaletteFit::Unreadable).arg(reader.errorString()));
-    return fitPixels(image, standard, colours, stopAtForeign);
-}
-
-Fitting fitPath(const QString &path, const QImage &standard, PaletteFit::Colours colours, bool stopAtForeign)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refusal(Outcome::LoadFailed, QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-    return fitData(file.readAll(), standard, colours, stopAtForeign);
+    return fitPixels(image, standard, colours);
 }
 
 } // namespace
@@ -202,25 +187,20 @@ QString PaletteFit::Fitting::foreignReport() const
 
 PaletteFit::Fitting PaletteFit::fitImage(const QImage &image, const QImage &standard, Colours colours)
 {
-    return fitPixels(image, standard, colours, false);
+    return fitPixels(image, standard, colours);
 }
 
 PaletteFit::Fitting PaletteFit::fitBytes(QByteArrayView file, const QImage &standard, Colours colours)
 {
-    return fitData(file, standard, colours, false);
+    return fitData(file, standard, colours);
 }
 
 PaletteFit::Fitting PaletteFit::fitFile(const QString &path, const QImage &standard, Colours colours)
 {
-    return fitPath(path, standard, colours, false);
-}
-
-std::optional<QImage> PaletteFit::withoutLoss(const QString &path, const QImage &standard)
-{
-    Fitting fitting = fitPath(path, standard, Colours::Exact, true);
-    if (fitting.outcome != Outcome::Fitted)
-        return std::nullopt;
-    return fitting.picture;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refusal(Outcome::LoadFailed, QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    return fitData(file.readAll(), standard, colours);
 }
 
 } // namespace orvanta

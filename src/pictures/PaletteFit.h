@@ -35,7 +35,7 @@ public:
     static constexpr const char *Unreadable = "The picture cannot be read: %1.";
     static constexpr const char *IndexPastTable =
         "The picture cannot be read: the pixel at x %1, y %2 has colour number %3, past the end of its colour table.";
-    // What the window offers once it has refused a file that fits without loss.
+    // What the window offers for a file that fits without loss.
     static constexpr const char *UseConvertedQuestion =
         "All colours of this picture are in the game palette. Use it converted to the game palette?";
 
@@ -84,9 +84,6 @@ public:
     // The file at `path`; "Cannot open file PATH" when it cannot be read.
     static Fitting fitFile(const QString &path, const QImage &standard, Colours colours = Colours::Exact);
 
-    // Whether the file at `path` fits without loss, and then the fitted
-    // picture. Stops at the first colour the palette lacks.
-    static std::optional<QImage> withoutLoss(const QString &path, const QImage &standard);
 };
 
 } // namespace orvanta

@@ -76,6 +76,11 @@ public:
     static inline const QString DoubleSpace = QStringLiteral("double-space");
     static inline const QString Control = QStringLiteral("control");
     static inline const QString Inconsistent = QStringLiteral("inconsistent");
+    // The width check's id (WiderTextCheck): the one check that is no fault
+    // of the text, only a reason to look at it in the game; the Texts page
+    // and its counts keep it apart from the others.
+    static inline const QString Wider = QStringLiteral("wider");
+    static bool isFault(const QString &check) { return check != Wider; }
 
     // A check: appends its findings (with the text's index) to `findings`.
     using Check = std::function<void(const CheckedText &text, QList<TextFinding> &findings)>;

@@ -2,6 +2,8 @@
 
 #include "TextTable.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 TextReview::TextReview(TextChecker checker)
@@ -22,12 +24,15 @@ TextReview::RowReview TextReview::reviewed(const TextTable &table, int index) co
     else
         review.state = review.translated ? State::Translated : State::Untranslated;
     m_checker.check(index, row.source, row.translation, review.findings);
+    review.faults = int(std::count_if(review.findings.cbegin(), review.findings.cend(),
+                                      [](const TextFinding &f) { return TextChecker::isFault(f.check); }));
     return review;
 }
 
 void TextReview::count(const RowReview &row, int sign)
 {
-    m_progress.warnings += sign * int(row.findings.size());
+    m_progress.warnings += sign * row.faults;
+    m_progress.wider += sign * (int(row.findings.size()) - row.faults);
     if (row.state == State::Fixed)
         return;
     m_progress.texts += sign;
@@ -76,16 +81,19 @@ void TextReview::checkConsistency(const TextTable &table, const std::vector<int>
     if (rows.size() < 2) // a record alone in its group was just reviewed afresh
         return;
     for (int row : rows) {
-        QList<TextFinding> &findings = m_rows[std::size_t(row)].findings;
-        if (!findings.isEmpty() && findings.back().check == TextChecker::Inconsistent) {
-            findings.removeLast();
+        RowReview &review = m_rows[std::size_t(row)];
+        if (!review.findings.isEmpty() && review.findings.back().check == TextChecker::Inconsistent) {
+            review.findings.removeLast();
+            --review.faults;
             --m_progress.warnings;
         }
     }
     QList<TextFinding> found;
     m_consistency.check(table, rows, found);
     for (TextFinding &finding : found) {
-        m_rows[std::size_t(finding.index)].findings.append(std::move(finding));
+        RowReview &review = m_rows[std::size_t(finding.index)];
+        review.findings.append(std::move(finding));
+        ++review.faults;
         ++m_progress.warnings;
     }
 }
@@ -98,6 +106,7 @@ bool TextReview::matches(int index, Filter filter) const
     case Filter::Translated: return state(index) == State::Translated;
     case Filter::NeedsReview: return state(index) == State::NeedsReview;
     case Filter::WithWarnings: return hasWarnings(index);
+    case Filter::Wider: return isWider(index);
     case Filter::WithNotes: return m_marks && !m_marks->note(index).isEmpty();
     case Filter::Fixed: return state(index) == State::Fixed;
     }
@@ -107,7 +116,7 @@ bool TextReview::matches(int index, Filter filter) const
 QList<TextFinding> TextReview::allFindings() const
 {
     QList<TextFinding> all;
-    all.reserve(m_progress.warnings);
+    all.reserve(m_progress.warnings + m_progress.wider);
     for (const RowReview &row : m_rows)
         all.append(row.findings);
     return all;

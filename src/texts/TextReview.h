@@ -26,7 +26,8 @@ class TextTable;
 // a translation equal to its source, or one that is empty or only spaces
 // where the source is not (every letter refused by the code page), is
 // Untranslated unless marked done as it is. Warnings are apart from the state: a row of any state may have
-// them.
+// them. A `wider` finding (TextChecker::isFault) is no fault of the text: it
+// is counted apart from the warnings, and filtered apart.
 class TextReview {
 public:
     // A row's state, from its bytes alone. Fixed records are always Fixed,
@@ -35,14 +36,16 @@ public:
 
     // The rows a grid filter shows. Untranslated, Translated and NeedsReview
     // leave the fixed records out, as the progress does; WithNotes shows the
-    // rows whose mark has a note.
-    enum class Filter { All, Untranslated, Translated, NeedsReview, WithWarnings, WithNotes, Fixed };
+    // rows whose mark has a note; WithWarnings the rows with a fault,
+    // Wider those drawn wider than their original.
+    enum class Filter { All, Untranslated, Translated, NeedsReview, WithWarnings, Wider, WithNotes, Fixed };
 
     struct Progress {
         int translated = 0; // records other than the fixed ones that have a translation (needing review or not)
         int texts = 0;      // records other than the fixed ones
-        int warnings = 0;   // findings over all records
+        int warnings = 0;   // findings over all records but `wider`
         int toReview = 0;   // records other than the fixed ones marked needs review
+        int wider = 0;      // `wider` findings (one a record at most)
 
         // Whole percent, rounded down: 100 only when every text is done.
         int percent() const { return texts == 0 ? 0 : int(qint64(translated) * 100 / texts); }
@@ -66,10 +69,13 @@ public:
     int rowCount() const { return int(m_rows.size()); }
     State state(int index) const { return m_rows[index].state; }
     const QList<TextFinding> &findings(int index) const { return m_rows[index].findings; }
-    bool hasWarnings(int index) const { return !m_rows[index].findings.isEmpty(); }
+    // Whether record `index` has a finding that is a fault; one drawn wider.
+    bool hasWarnings(int index) const { return m_rows[index].faults > 0; }
+    bool isWider(int index) const { return int(m_rows[index].findings.size()) > m_rows[index].faults; }
     bool matches(int index, Filter filter) const;
 
-    // Every finding, in row order, as the checks list and kvtool show them.
+    // Every finding (`wider` too), in row order, as the checks list and
+    // kvtool show them.
     QList<TextFinding> allFindings() const;
 
     Progress progress() const { return m_progress; }
@@ -82,6 +88,7 @@ private:
         State state = State::Untranslated;
         bool translated = false; // has a translation: it differs from the source, or is done as it is
         QList<TextFinding> findings;
+        int faults = 0; // findings other than `wider`
     };
 
     RowReview reviewed(const TextTable &table, int index) const;

@@ -37,10 +37,10 @@ std::vector<std::pair<int, int>> bucketsOf(QStringView text)
 }
 
 // The most edits at which texts whose longer one has `longer` characters
-// are LeastPercent alike.
+// are alike enough (TranslationMemory::leastPercent).
 int allowedEdits(qsizetype longer)
 {
-    return int(longer * (100 - TranslationMemory::LeastPercent) / 100);
+    return int(longer * (100 - TranslationMemory::leastPercent(longer)) / 100);
 }
 
 int percentOf(qsizetype longer, qsizetype distance)
@@ -87,6 +87,13 @@ TranslationMemory::TranslationMemory(QList<Entry> entries)
 void TranslationMemory::setTranslation(int index, const QString &translation)
 {
     m_entries[index].translation = translation;
+}
+
+int TranslationMemory::leastPercent(qsizetype longer)
+{
+    if (longer >= FullFloorLength)
+        return LeastPercent;
+    return 100 - int(longer * (100 - LeastPercent) / FullFloorLength);
 }
 
 int TranslationMemory::percent(QStringView a, QStringView b)
@@ -169,11 +176,13 @@ std::vector<TranslationMemory::Match> TranslationMemory::find(QStringView text, 
         const int distance = EditDistance::bounded(text, QStringView(entry.source), allowedEdits(longer));
         if (distance > allowedEdits(longer))
             continue;
+        const int percent = percentOf(longer, distance) - (entry.fuzzy ? FuzzyPenalty : 0);
+        if (percent < leastPercent(longer))
+            continue;
         const std::pair<QStringView, QStringView> texts{entry.source, entry.translation};
         if (seen.contains(texts))
             continue;
         seen.insert(texts);
-        const int percent = percentOf(longer, distance);
         matches.push_back({index, percent});
         ++atPercent[std::size_t(percent)];
         ++kept;

@@ -18,6 +18,13 @@ namespace orvanta {
 // characters all lie in the BMP) with case kept; as a whole percent rounded
 // down, so only identical texts are 100%. Two empty texts are identical.
 //
+// Texts count as alike from LeastPercent on when the longer has
+// FullFloorLength characters or more; shorter texts must be more alike
+// (leastPercent()), so that a word of four letters is not offered the
+// translation of another that differs in one. An entry marked fuzzy in its
+// memory (a translation to review) scores FuzzyPenalty points less than its
+// source is alike, and is found only when that still reaches the floor.
+//
 // The index: the entries ordered by the length of their source, and for
 // each of 65,536 buckets of adjacent-character pairs the entries whose
 // source holds a pair of it. A text within k edits of another of length L
@@ -29,11 +36,14 @@ namespace orvanta {
 class TranslationMemory {
 public:
     static constexpr int LeastPercent = 75;
+    static constexpr int FullFloorLength = 12;
+    static constexpr int FuzzyPenalty = 10;
 
     struct Entry {
         QString source;
         QString translation; // empty: the entry suggests nothing (yet)
         QString origin;      // where it comes from, as the translator reads it
+        bool fuzzy = false;  // marked for review in its memory
     };
 
     struct Match {
@@ -50,15 +60,18 @@ public:
     // A new translation of entry `index`; its source stays as indexed.
     void setTranslation(int index, const QString &translation);
 
-    // The entries with a translation whose source is at least LeastPercent
-    // alike `text`, best first (equal ones in entry order), leaving out
+    // The entries with a translation that score at least leastPercent()
+    // against `text`, best first (equal ones in entry order), leaving out
     // entry `except`, each source and translation once (its first entry),
     // and no more than `most` of them (0: all).
     std::vector<Match> find(QStringView text, int except = -1, int most = 0) const;
 
-    // How alike `a` and `b` are in whole percent; any value below
-    // LeastPercent means no more than that they are less alike.
+    // How alike `a` and `b` are in whole percent; any value below the
+    // floor for their lengths means no more than that they are less alike.
     static int percent(QStringView a, QStringView b);
+    // The floor for texts whose longer one has `longer` characters:
+    // LeastPercent from FullFloorLength on, growing towards 100 below it.
+    static int leastPercent(qsizetype longer);
 
 private:
     static constexpr int Buckets = 1 << 16;

@@ -2,7 +2,6 @@
 
 #include "KitApplication.h"
 #include "kit/KitSave.h"
-#include "pictures/PaletteFit.h"
 #include "texts/CodePage.h"
 #include "texts/TextFile.h"
 
@@ -15,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -54,6 +55,39 @@ bool Messages::askUseConverted(QWidget *parent)
     box.setDefaultButton(QMessageBox::Yes);
     return ask(box) == QMessageBox::Yes;
 }
+
+QString Messages::suggestionScore(int percent, bool fuzzy)
+{
+    return fuzzy ? QStringLiteral("%1% fuzzy").arg(percent) : QStringLiteral("%1%").arg(percent);
+}
+
+const QString Messages::FuzzySuggestionTip =
+    QStringLiteral("Marked fuzzy in its memory: taken, the row is marked needs review");
+
+QString Messages::suggestionOriginal(const QString &source)
+{
+    return QStringLiteral("Original: %1").arg(source);
+}
+
+bool Messages::askUseNearest(QWidget *parent, const PaletteFit::Fitting &fitting)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title,
+                    QStringLiteral("Some colours of this picture are not in the game palette. Use it with each of "
+                                   "them changed to the nearest colour of the palette, as shown?"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setInformativeText(fitting.foreignReport()
+                           + QStringLiteral("\nThe largest change is a distance of %1 in red, green and blue.")
+                                 .arg(fitting.largestDistance, 0, 'f', 1));
+    // Enlarged by a whole factor, each pixel a sharp square, to about 320 pixels.
+    const QImage &picture = fitting.picture;
+    const int factor = std::clamp(320 / std::max(1, std::max(picture.width(), picture.height())), 1, 4);
+    box.setIconPixmap(QPixmap::fromImage(picture.scaled(picture.size() * factor)));
+    box.setDefaultButton(QMessageBox::No);
+    return ask(box) == QMessageBox::Yes;
+}
+
+const QString Messages::RefusalClearedPicture =
+    QStringLiteral("The translated picture chosen before is removed; Ctrl+Z brings it back.");
 
 QString Messages::pictureDetails(QSize size, int translated, int pictures)
 {
@@ -331,10 +365,16 @@ QString Messages::progressLine(const TextReview::Progress &progress, int fontWid
     const QString warnings = plain(progress.warnings == 1 ? QStringLiteral("1 warning")
                                                           : QStringLiteral("%1 warnings").arg(counted(progress.warnings)));
     line += progress.warnings == 0 ? warnings : QStringLiteral("<a href=\"warnings\">%1</a>").arg(warnings);
+    // Apart from the faults: a reason to look in the game, not a mistake.
+    if (progress.wider != 0)
+        line += separator + QStringLiteral("<a href=\"%1\">%2</a>")
+                                .arg(WiderLink, plain(QStringLiteral("%1 drawn wider").arg(counted(progress.wider))));
     if (fontWidening != 0)
         line += separator + plain(QStringLiteral("your font draws %1% wider").arg(fontWidening));
     return line;
 }
+
+const QString Messages::WiderLink = QStringLiteral("wider");
 
 QString Messages::byteCount(qsizetype bytes)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FormatError.h"
+#include "pictures/PaletteFit.h"
 #include "texts/ReviewMarks.h"
 #include "texts/TextReview.h"
 
@@ -38,9 +39,21 @@ public:
     // A redrawn picture refused, under the caption "Attantion"; `detail`,
     // when given, stands below the refusal.
     static void attention(QWidget *parent, const QString &refusal, const QString &detail = QString());
-    // A refused picture would do converted to the game palette: whether to
-    // take it so (Yes) or not.
+    // A suggestion's score: "92%", "90% fuzzy"; the tooltip of a fuzzy one;
+    // the tooltip of its origin, naming the original it translates.
+    static QString suggestionScore(int percent, bool fuzzy);
+    static const QString FuzzySuggestionTip;
+    static QString suggestionOriginal(const QString &source);
+    // A picture would do converted to the game palette: whether to take it
+    // so (Yes) or not.
     static bool askUseConverted(QWidget *parent);
+    // Some colours of a picture are not in the game palette (`fitting`
+    // names them and holds the picture with each changed to its nearest
+    // palette colour, shown enlarged): whether to take it so (Yes) or not.
+    static bool askUseNearest(QWidget *parent, const PaletteFit::Fitting &fitting);
+    // What a refusal adds when it cleared the translated picture chosen
+    // before.
+    static const QString RefusalClearedPicture;
     // The Pictures page: the selected picture's size and how many of
     // `pictures` are translated; the tooltip of a translated one.
     static QString pictureDetails(QSize size, int translated, int pictures);
@@ -116,6 +129,9 @@ public:
     // glyph font draws the game's texts `fontWidening` percent wider than
     // its own.
     static QString progressLine(const TextReview::Progress &progress, int fontWidening);
+    // The progress line's link to the rows drawn wider ("warnings" links the
+    // warnings).
+    static const QString WiderLink;
     // The current translation's length: "37 / 200 bytes".
     static QString byteCount(qsizetype bytes);
     // The number cell's tooltip: the row's state, its note, its findings,

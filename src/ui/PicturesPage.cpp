@@ -8,7 +8,6 @@
 #include "pictures/IndexedBmp.h"
 #include "pictures/PictureCatalogue.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,12 +50,17 @@ QIcon rowMark(bool done)
 class WindowPictureQuestions : public PictureQuestions {
 public:
     explicit WindowPictureQuestions(QWidget *parent) : m_parent(parent) {}
-    void refused(const QString &refusal, const QString &detail) override
+    void refused(const QString &refusal, const QString &detail, bool clearsAccepted) override
     {
-        Messages::attention(m_parent, refusal, detail);
+        QStringList below{detail};
+        if (clearsAccepted)
+            below.append(Messages::RefusalClearedPicture);
+        below.removeAll(QString());
+        Messages::attention(m_parent, refusal, below.join(QStringLiteral("\n\n")));
     }
     void loadFailed(const QString &message) override { Messages::showError(m_parent, message); }
     bool useConverted() override { return Messages::askUseConverted(m_parent); }
+    bool useNearest(const PaletteFit::Fitting &fitting) override { return Messages::askUseNearest(m_parent, fitting); }
 
 private:
     QWidget *m_parent;
@@ -92,8 +96,9 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     m_translatedPicture = layout->add(pictureBox("TranslatedImage"), {8, 224, 249, 73}, {0, 0.5, 1, 1});
     layout->add(Controls::label("Label21", QStringLiteral("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
     m_pictureSelector = layout->add(Controls::named(new QComboBox, "PictSelComboBox"), {264, 128, 241, 21}, L::TopRight);
-    m_zoom = layout->add(Controls::named(new QCheckBox(QStringLiteral("Zoom 2x")), "ZoomCheckBox"),
-                         {264, 160, 0, 0}, L::TopRight);
+    m_zoom = layout->add(Controls::named(new QComboBox, "ZoomComboBox"), {264, 160, 89, 21}, L::TopRight);
+    for (int factor = 1; factor <= MostZoom; ++factor)
+        m_zoom->addItem(QStringLiteral("Zoom %1x").arg(factor), factor);
     m_rowDetails = layout->add(Controls::wrapped("PictureDetails", QString()), {264, 184, 241, 41}, L::TopRight);
     layout->add(Controls::wrapped("PictureFormatsLabel", QStringLiteral(
                     "Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game "
@@ -111,7 +116,7 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     for (int row = 0; row < m_pictureSelector->count(); ++row)
         markRow(row);
     connect(m_pictureSelector, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
-    connect(m_zoom, &QCheckBox::toggled, this, &PicturesPage::PictSelComboBoxChange);
+    connect(m_zoom, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
     connect(saveOriginal, &QPushButton::clicked, this, &PicturesPage::Button6Click);
     connect(chooseTranslated, &QPushButton::clicked, this, &PicturesPage::Button5Click);
     connect(m_removeButton, &QPushButton::clicked, this, &PicturesPage::removeTranslatedPicture);
@@ -142,7 +147,7 @@ void PicturesPage::PictSelComboBoxChange()
 {
     const int row = selectedRow();
     const PictureSlots &pictures = m_document.pictures();
-    const int zoom = m_zoom->isChecked() ? 2 : 1;
+    const int zoom = m_zoom->currentData().toInt();
     auto shown = [zoom](const QImage &picture) {
         return QPixmap::fromImage(picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     };
@@ -174,8 +179,11 @@ void PicturesPage::Button5Click()
     const QString path = chosenFile(pictureDialog(m_openDialog, "OpenPictureDialog1", false));
     if (!path.isEmpty()) {
         WindowPictureQuestions questions(this);
-        if (const auto picture = m_document.kit().decidePicture(row, path, questions))
-            m_document.setTranslatedPicture(row, *picture); // one step, whatever was asked on the way
+        // One step, whatever was asked on the way; a refusal's is named for the refused file.
+        if (const auto picture = m_document.kit().decidePicture(row, path, questions); picture && picture->isNull())
+            m_document.refusePicture(row, QFileInfo(path).fileName());
+        else if (picture)
+            m_document.setTranslatedPicture(row, *picture);
     }
     PictSelComboBoxChange();
 }

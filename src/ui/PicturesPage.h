@@ -7,7 +7,6 @@
 
 #include <optional>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -21,21 +20,27 @@ class PictureFileDialog;
 // The page "Pictures" ("TabSheet1"): the picture selector, the boxes with
 // the selected row's standard and translated picture, "Save original
 // picture" and "Choose translated picture"; and, in the room the page has
-// to spare, "Remove translated picture", a 2x zoom of both boxes and what
-// the translator needs to know about the row.
+// to spare, "Remove translated picture", a zoom of both boxes (up to
+// MostZoom times) and what the translator needs to know about the row.
 //
 // The selector marks the rows that have a translated picture with a check
 // mark, its captions unchanged. The picture dialogs (with a preview) are
 // made when first used; they open in the folder a picture was last taken
 // from or saved to, and at first in the kit's "Sources" folder.
 //
-// A picture refused for its pixel format or palette whose colours are all
-// in the game palette is offered again, converted to the palette; a PNG
-// (or any picture Qt reads that is not a BMP) is taken only that way.
+// A picture of the right size that the tests refuse for its pixel format or
+// palette, or that is no BMP, is offered converted to the game palette
+// before anything is refused (OpenKit::decidePicture); one with colours the
+// palette lacks is offered with each changed to its nearest palette colour,
+// those colours named and the result shown. Declined, the row keeps its
+// picture.
 class PicturesPage : public QWidget {
     Q_OBJECT
 
 public:
+    // The largest zoom of the picture boxes.
+    static constexpr int MostZoom = 4;
+
     PicturesPage(KitDocument &document, KitSettings &settings, AnchorLayout::Growth growth, QWidget *parent = nullptr);
 
     // The selected catalogue row.
@@ -62,7 +67,7 @@ private:
     QComboBox *m_pictureSelector = nullptr;
     QLabel *m_standardPicture = nullptr;
     QLabel *m_translatedPicture = nullptr;
-    QCheckBox *m_zoom = nullptr;
+    QComboBox *m_zoom = nullptr;
     QLabel *m_rowDetails = nullptr;
     QPushButton *m_removeButton = nullptr;
     PictureFileDialog *m_saveDialog = nullptr;

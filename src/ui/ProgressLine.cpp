@@ -14,7 +14,12 @@ ProgressLine::ProgressLine(const DocumentReview &review, QWidget *parent)
     setTextFormat(Qt::RichText);
     showProgress();
     connect(&review, &DocumentReview::reviewed, this, &ProgressLine::showProgress);
-    connect(this, &QLabel::linkActivated, this, &ProgressLine::warningsAsked);
+    connect(this, &QLabel::linkActivated, this, [this](const QString &link) {
+        if (link == Messages::WiderLink)
+            emit widerAsked();
+        else
+            emit warningsAsked();
+    });
 }
 
 void ProgressLine::showProgress()

@@ -6,6 +6,7 @@
 #include "TextChecksList.h"
 #include "TextPreview.h"
 #include "kit/KitSettings.h"
+#include "texts/TextChecker.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -46,14 +47,25 @@ void ReviewPanels::showTexts(const QByteArray &source, const QByteArray &saved)
 
 void ReviewPanels::showWarnings()
 {
+    shownChecks()->showFaults();
+}
+
+void ReviewPanels::showWider()
+{
+    shownChecks()->showOnly(TextChecker::Wider);
+}
+
+TextChecksList *ReviewPanels::shownChecks()
+{
     if (m_pageChecks->isVisible()) {
         m_pageChecks->setFocus(Qt::OtherFocusReason);
-        return;
+        return m_pageChecks;
     }
     QDialog *window = reviewWindow(m_checksWindow, "ChecksWindow", QStringLiteral("Warnings"));
     window->show();
     window->raise();
     window->activateWindow();
+    return window->findChild<TextChecksList *>();
 }
 
 TextPreview *ReviewPanels::newPreview(QWidget *parent)

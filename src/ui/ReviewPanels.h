@@ -42,8 +42,10 @@ public:
     // Every preview draws `source` and `saved`, the current row's texts.
     void showTexts(const QByteArray &source, const QByteArray &saved);
     // Gives the list of warnings the keyboard, opening its window when the
-    // page has no room for it.
+    // page has no room for it, showing the faults (showWarnings) or the
+    // rows drawn wider (showWider).
     void showWarnings();
+    void showWider();
 
 signals:
     // The translator chose a warning of `record` in a list of warnings.
@@ -53,6 +55,9 @@ private:
     TextPreview *newPreview(QWidget *parent);
     TextChecksList *newChecksList(QWidget *parent);
     QDialog *reviewWindow(QDialog *&window, const char *name, const QString &title);
+    // The list of warnings on the page, or in its window when the page has
+    // no room for it (opened).
+    TextChecksList *shownChecks();
 
     const DocumentReview &m_review;
     SuggestionsPanel &m_suggestions;

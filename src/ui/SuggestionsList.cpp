@@ -1,9 +1,33 @@
 #include "SuggestionsList.h"
 
+#include "Messages.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 namespace orvanta {
+
+namespace {
+
+// A tree view asks its delegate for a row's height without the column's
+// width, so a wrapped text would get one line: this one measures within it.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem within = option;
+        within.rect = QRect(0, 0, m_view->columnWidth(index.column()), QWIDGETSIZE_MAX);
+        return QStyledItemDelegate::sizeHint(within, index);
+    }
+
+private:
+    QTreeView *m_view;
+};
+
+} // namespace
 
 SuggestionsList::SuggestionsList(QWidget *parent)
     : QTreeWidget(parent)
@@ -12,8 +36,19 @@ SuggestionsList::SuggestionsList(QWidget *parent)
     setColumnCount(3);
     setHeaderLabels({QStringLiteral("%"), QStringLiteral("Suggestion"), QStringLiteral("From")});
     setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    header()->setStretchLastSection(true);
+    // The suggestion takes the room and wraps, never cut short.
+    setWordWrap(true);
+    setItemDelegate(new WrappingDelegate(this));
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    header()->setSectionResizeMode(2, QHeaderView::Interactive);
+    // The rows' heights follow the suggestion column's width.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == 1)
+            scheduleDelayedItemsLayout();
+    });
     setToolTip(QStringLiteral("Translations of identical and similar originals. Double-click or Enter takes "
                               "one, Alt+1 to Alt+9 the first nine."));
     connect(this, &QAbstractItemView::doubleClicked, this,
@@ -34,15 +69,16 @@ void SuggestionsList::showSuggestions(const QList<KitSuggestions::Suggestion> &s
     clear();
     QList<QTreeWidgetItem *> items;
     for (const KitSuggestions::Suggestion &suggestion : suggestions) {
-        auto *item = new QTreeWidgetItem({QString::number(suggestion.percent) + QLatin1Char('%'),
+        auto *item = new QTreeWidgetItem({Messages::suggestionScore(suggestion.percent, suggestion.fuzzy),
                                           suggestion.translation, suggestion.origin});
-        item->setToolTip(1, suggestion.source);
+        item->setToolTip(0, suggestion.fuzzy ? Messages::FuzzySuggestionTip : QString());
+        item->setToolTip(1, suggestion.translation);
+        item->setToolTip(2, Messages::suggestionOriginal(suggestion.source));
         items.append(item);
     }
     addTopLevelItems(items);
     if (!items.isEmpty())
         setCurrentItem(items.front());
-    resizeColumnToContents(0);
 }
 
 } // namespace orvanta

@@ -6,9 +6,10 @@
 
 namespace orvanta {
 
-// The suggestions for the current row ("SuggestionsList"), one line each:
-// how alike its original is in percent, its translation and where it comes
-// from, with the original in the tooltip. A double click or Enter takes
+// The suggestions for the current row ("SuggestionsList"), one each: how
+// alike its original is in percent (and "fuzzy" for one its memory marks
+// so), its translation, wrapped, whole in its tooltip too, and where it
+// comes from, with the original in that tooltip. A double click or Enter takes
 // one; the page's keys Alt+1 to Alt+9 take the first nine.
 class SuggestionsList : public QTreeWidget {
     Q_OBJECT

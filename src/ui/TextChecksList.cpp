@@ -1,6 +1,7 @@
 #include "TextChecksList.h"
 
 #include "document/DocumentReview.h"
+#include "texts/TextChecker.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -63,6 +64,7 @@ TextChecksList::TextChecksList(const DocumentReview &review, QWidget *parent)
     m_shown->setSourceModel(m_findings);
     m_shown->setFilterKeyColumn(1);
     setModel(m_shown);
+    showFaults();
     setSortingEnabled(true);
     sortByColumn(0, Qt::AscendingOrder);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -118,6 +120,9 @@ void TextChecksList::offerChecks()
         removeAction(action);
         action->deleteLater();
     }
+    auto *faults = new QAction(QStringLiteral("Every warning but wider"), this);
+    connect(faults, &QAction::triggered, this, &TextChecksList::showFaults);
+    addAction(faults);
     auto *every = new QAction(QStringLiteral("Every check"), this);
     connect(every, &QAction::triggered, this, [this] { showOnly(QString()); });
     addAction(every);
@@ -126,6 +131,12 @@ void TextChecksList::offerChecks()
         connect(only, &QAction::triggered, this, [this, check] { showOnly(check); });
         addAction(only);
     }
+}
+
+void TextChecksList::showFaults()
+{
+    m_shown->setFilterRegularExpression(
+        QRegularExpression(QStringLiteral("^(?!%1$)").arg(QRegularExpression::escape(TextChecker::Wider))));
 }
 
 void TextChecksList::showOnly(const QString &check)

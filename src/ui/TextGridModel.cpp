@@ -34,6 +34,13 @@ const QIcon &warningIcon()
     return icon;
 }
 
+// A row drawn wider and without faults: a reason to look, not a warning.
+const QIcon &widerIcon()
+{
+    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    return icon;
+}
+
 } // namespace
 
 TextGridModel::TextGridModel(const DocumentReview &review, QObject *parent)
@@ -69,7 +76,9 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
         if (role == Qt::BackgroundRole)
             return stateColour(review.state(record));
         if (role == Qt::DecorationRole)
-            return review.hasWarnings(record) ? QVariant(warningIcon()) : QVariant();
+            return review.hasWarnings(record) ? QVariant(warningIcon())
+                : review.isWider(record)     ? QVariant(widerIcon())
+                                             : QVariant();
         return Messages::rowStateTip(record + 1, review.state(record), m_review.marks().mark(record),
                                      review.findings(record));
     }

@@ -27,6 +27,7 @@ const std::pair<const char *, Filter> Filters[] = {
     {"Translated", Filter::Translated},
     {"Needs review", Filter::NeedsReview},
     {"With warnings", Filter::WithWarnings},
+    {"Drawn wider", Filter::Wider},
     {"With notes", Filter::WithNotes},
     {"Fixed", Filter::Fixed},
 };

@@ -18,6 +18,7 @@
 #include "TextsNavigation.h"
 #include "TranslationEditor.h"
 #include "TranslationLabel.h"
+#include "WiderAllowanceDialog.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "kit/KitSettings.h"
@@ -161,6 +162,7 @@ void TextsPage::addActions()
     add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), m_navigation,
         &TextsNavigation::askRowNumber);
     add(QStringLiteral("Warnings"), {}, m_panels, &ReviewPanels::showWarnings);
+    add(QStringLiteral("Allowed width..."), {}, this, &TextsPage::chooseWiderAllowance);
     separate();
     // The keys translators know from PO editors.
     add(QStringLiteral("Needs review"), QKeySequence(Qt::CTRL | Qt::Key_U), m_reviewActions,
@@ -219,12 +221,21 @@ void TextsPage::connectParts()
             m_shown->invalidate();
     });
     connect(m_progress, &ProgressLine::warningsAsked, m_panels, &ReviewPanels::showWarnings);
+    connect(m_progress, &ProgressLine::widerAsked, m_panels, &ReviewPanels::showWider);
     connect(m_panels, &ReviewPanels::recordActivated, m_navigation,
             [this](int record) { m_navigation->goToRecord(record, TextTable::Translation); });
     connect(m_spellingMenu, &SpellingMenu::spellingChanged, this, [this] {
         m_textGrid->viewport()->update();
         showTranslationText(m_navigation->currentRecord());
     });
+}
+
+void TextsPage::chooseWiderAllowance()
+{
+    if (const auto allowance = WiderAllowanceDialog::ask(this, m_document.widerAllowance())) {
+        m_document.setWiderAllowance(*allowance);
+        m_settings.setWiderAllowance(*allowance);
+    }
 }
 
 int TextsPage::currentRowNumber() const

@@ -99,6 +99,9 @@ private:
     void addWindowRow();
     void addActions();
     void connectParts();
+    // "Allowed width...": the translator's width allowance for the `wider`
+    // check, for the review at once and remembered for the kit.
+    void chooseWiderAllowance();
     void showTranslationText(int record);
     void showRowMeasures(int record);
 

@@ -23,6 +23,8 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
         settings.setCodePage(1251);
         settings.setRowNumber(1416);
         settings.setMemories({QStringLiteral("/kits/old kit"), QStringLiteral("/po/menus, 1.2.po")});
+        EXPECT_FALSE(settings.widerAllowance());
+        settings.setWiderAllowance({10, orvanta::WiderAllowance::Unit::Percent});
         EXPECT_TRUE(settings.warnings().isEmpty());
     }
     // Plain INI whatever the system's line ends and key order (Qt on
@@ -43,6 +45,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
                                             "strikeout=true", "underline=false"}))
         << ini.toStdString();
     EXPECT_TRUE(section("texts").contains("codepage=1251")) << ini.toStdString();
+    EXPECT_TRUE(section("texts").contains("wider=10%")) << ini.toStdString();
 
     const KitSettings again(kit.dir());
     const auto font = again.glyphFont();
@@ -55,6 +58,7 @@ TEST(KitSettings, WhatIsWrittenIsReadBackByTheNextStartAsPlainIni)
     EXPECT_EQ(again.memories(), (QStringList{"/kits/old kit", "/po/menus, 1.2.po"}));
     EXPECT_EQ(again.codePage(), 1251);
     EXPECT_EQ(again.rowNumber(), 1416);
+    EXPECT_EQ(again.widerAllowance(), (orvanta::WiderAllowance{10, orvanta::WiderAllowance::Unit::Percent}));
     EXPECT_TRUE(again.warnings().isEmpty());
 }
 
@@ -103,6 +107,16 @@ TEST(KitSettings, NonsenseIsIgnoredWithAWarning)
     EXPECT_TRUE(settings.warnings().contains(
         ini + ": texts/codepage = \"\\x1B[2J\" is not a number from 0 to 65535; ignored"))
         << settings.warnings().join('\n').toStdString();
+    // A width allowance is pixels or percent, up to 1000.
+    for (const char *allowance : {"wide", "12", "-3px", "1001%", "5 pt"}) {
+        kit.write(KitSettings::FileName, QByteArray("[texts]\nwider=") + allowance + "\n");
+        const KitSettings read(kit.dir());
+        EXPECT_FALSE(read.widerAllowance()) << allowance;
+        EXPECT_EQ(read.warnings(), QStringList{ini + ": texts/wider = \"" + allowance
+                                               + "\" is no width allowance (such as 4px or 10%, up to 1000); ignored"});
+    }
+    kit.write(KitSettings::FileName, "[texts]\nwider= 4 px\n");
+    EXPECT_EQ(KitSettings(kit.dir()).widerAllowance(), (orvanta::WiderAllowance{4, orvanta::WiderAllowance::Unit::Pixels}));
 }
 
 TEST(KitSettings, AFolderInThePlaceOfTheFileIsAWarningAndIsLeftAlone)

@@ -57,11 +57,19 @@ struct FakePictureQuestions : PictureQuestions {
     bool convert = true;
     QStringList told;
 
-    void refused(const QString &refusal, const QString &detail) override { told.append(refusal + detail); }
+    void refused(const QString &refusal, const QString &detail, bool clearsAccepted) override
+    {
+        told.append(refusal + detail + (clearsAccepted ? " (clears)" : ""));
+    }
     void loadFailed(const QString &message) override { told.append("load failed: " + message); }
     bool useConverted() override
     {
         told.append("convert?");
+        return convert;
+    }
+    bool useNearest(const PaletteFit::Fitting &fitting) override
+    {
+        told.append(QString("nearest for %1 pixels?").arg(fitting.foreignPixels));
         return convert;
     }
 };
@@ -260,4 +268,22 @@ TEST(OpenKit, APictureIsTakenRefusedOrOfferedConverted)
     EXPECT_EQ(questions.told, QStringList{"convert?"});
     questions.convert = false;
     EXPECT_FALSE(open.decidePicture(5, kit.path("same.png"), questions).has_value()) << "declined: the row stays";
+
+    // A 24-bit BMP is offered before anything is refused; one with a colour
+    // off the palette is offered fitted to the nearest colours; only what
+    // cannot be converted is refused, saying it clears the row's picture.
+    ASSERT_TRUE(standard.convertToFormat(QImage::Format_RGB888).save(kit.path("rgb.bmp"), "BMP"));
+    QImage off = standard.convertToFormat(QImage::Format_RGB32);
+    off.setPixel(2, 2, qRgb(1, 2, 3));
+    ASSERT_TRUE(off.save(kit.path("off.png"), "PNG"));
+    *open.pictures().TranslatedPicture(5) = standard;
+    questions.told.clear();
+    questions.convert = true;
+    EXPECT_EQ(open.decidePicture(5, kit.path("rgb.bmp"), questions), standard);
+    const auto fitted = open.decidePicture(5, kit.path("off.png"), questions);
+    ASSERT_TRUE(fitted.has_value());
+    EXPECT_EQ(fitted->pixel(2, 2), qRgb(0, 0, 0));
+    EXPECT_TRUE(open.decidePicture(5, kit.path("other.bmp"), questions)->isNull());
+    EXPECT_EQ(questions.told, (QStringList{"convert?", "nearest for 1 pixels?",
+                                           "Translated picture sizes mismatch! (clears)"}));
 }

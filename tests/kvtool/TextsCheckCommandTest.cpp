@@ -74,6 +74,20 @@ TEST(KvToolTextsCheck, WiderInTheGlyphsTheSaveWrites)
     EXPECT_EQ(run.out.count("\twider\t"), 1) << run.out.toStdString();
     EXPECT_TRUE(run.out.startsWith("2\twider\t")) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains("% wider than the game's own glyphs")) << run.err.toStdString();
+
+    // The allowance the translator set in the window: 12 pixels more, or 67%
+    // of 18 pixels, let "Okay" pass; 11 pixels and 66% do not.
+    const struct {
+        const char *allowance;
+        bool listed;
+    } allowances[] = {{"12px", false}, {"11px", true}, {"67%", false}, {"66%", true}};
+    for (const auto &a : allowances) {
+        kit.write("orvanta-kit.ini", QByteArray("[texts]\nwider=") + a.allowance + "\n");
+        run = KvToolRun::run({"texts", "check", kit.dir(), "--codepage", "1252"});
+        EXPECT_EQ(run.exitCode, a.listed ? 1 : 0) << a.allowance;
+        EXPECT_EQ(run.out.startsWith("2\twider\t"), a.listed) << a.allowance << ": " << run.out.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
 }
 
 namespace {

@@ -24,7 +24,7 @@ void MessageBoxAnswerer::poll()
     if (!box || !box->isVisible())
         return;
     const QMessageBox::StandardButton answer = m_answers.value(m_seen.size(), m_answers.back());
-    m_seen.append({box->windowTitle(), box->text()});
+    m_seen.append({box->windowTitle(), box->text(), box->informativeText(), box->iconPixmap()});
     if (QAbstractButton *target = box->button(answer)) {
         QTest::mouseClick(target, Qt::LeftButton);
         return;

@@ -3,11 +3,12 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <QTimer>
 
 // Answers the next modal message boxes as a user would: records each box's
-// title and text, then presses the answer. Given one answer, it presses it
+// title, text, informative text and icon, then presses the answer. Given one answer, it presses it
 // in every box; given several, one per box in order, the last for every box
 // after them. A box without the wanted button fails the test, and is
 // closed with Escape so that the test goes on. Create it before the action
@@ -20,6 +21,8 @@ public:
     struct Seen {
         QString title;
         QString text;
+        QString detail;  // the informative text below it
+        QPixmap picture; // the box's icon pixmap (a preview)
     };
     const QList<Seen> &seen() const { return m_seen; }
     int count() const { return int(m_seen.size()); }

@@ -22,12 +22,39 @@ TEST(TranslationMemory, PercentIsOneLessTheEditsOverTheLongerInCharacters)
         {"", "", 100},
     };
     for (const auto &c : cases) {
-        const int percent = TranslationMemory::percent(QString::fromUtf8(c.a), QString::fromUtf8(c.b));
-        if (c.percent >= TranslationMemory::LeastPercent)
+        const QString a = QString::fromUtf8(c.a), b = QString::fromUtf8(c.b);
+        const int percent = TranslationMemory::percent(a, b);
+        const int least = TranslationMemory::leastPercent(std::max(a.size(), b.size()));
+        if (c.percent >= least)
             EXPECT_EQ(percent, c.percent) << c.a << " / " << c.b;
         else
-            EXPECT_LT(percent, TranslationMemory::LeastPercent) << c.a << " / " << c.b;
+            EXPECT_LT(percent, least) << c.a << " / " << c.b;
     }
+}
+
+// "Sell" is not "Well": the shorter the texts, the more alike they must be;
+// a fuzzy entry counts below an exact one, and not at all near the floor.
+TEST(TranslationMemory, ShortTextsNeedMoreAlikeAndFuzzyEntriesScoreLower)
+{
+    TranslationMemory memory({
+        {"Well", "Brunnen", "a"},
+        {"Sell", "Verkaufen", "b"},
+        {"Sell!", "Verkaufe!", "c"},                  // 80%: too little for five letters
+        {"Sell the goods", "Waren verkaufen", "d"},   // 1 of 14 characters
+        {"Sell the boats", "Boote verkaufen", "e", true}, // fuzzy, 3 of 14: 78 - 10
+        {"Sell the goods", "Die Waren verkaufen", "f", true}, // fuzzy, identical
+        {"Sell a goat", "Ziege verkaufen", "g"},      // too many edits
+        {"Sell the foods", "Essen verkaufen", "h"},   // 1 of 14: 92%
+    });
+    using Match = TranslationMemory::Match;
+    EXPECT_EQ(memory.find(u"Sell"), (std::vector<Match>{{1, 100}}));
+    EXPECT_EQ(memory.find(u"Sell the goods"), (std::vector<Match>{{3, 100}, {7, 92}, {5, 90}}));
+    EXPECT_EQ(TranslationMemory::leastPercent(4), 92);
+    EXPECT_EQ(TranslationMemory::leastPercent(8), 84);
+    EXPECT_EQ(TranslationMemory::leastPercent(12), 75);
+    EXPECT_EQ(TranslationMemory::leastPercent(200), 75);
+    // From 12 characters on three edits in twelve still count.
+    EXPECT_EQ(TranslationMemory({{"Open the box", "Box", "a"}}).find(u"Open the cat").size(), 1u);
 }
 
 TEST(TranslationMemory, FindsEveryEntryAlikeEnoughBestFirst)
@@ -66,7 +93,7 @@ TEST(TranslationMemory, FindsEveryEntryAlikeEnoughBestFirst)
         std::vector<TranslationMemory::Match> expected;
         for (int i = 0; i < int(entries.size()); ++i) {
             const int percent = TranslationMemory::percent(text, entries[i].source);
-            if (percent >= TranslationMemory::LeastPercent)
+            if (percent >= TranslationMemory::leastPercent(std::max(text.size(), entries[i].source.size())))
                 expected.push_back({i, percent});
         }
         std::stable_sort(expected.begin(), expected.end(),

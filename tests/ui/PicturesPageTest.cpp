@@ -1,12 +1,10 @@
 #include "FileDialogAnswerer.h"
 #include "KitWindow.h"
+#include "../pictures/TestBmp.h"
 #include "pictures/IndexedBmp.h"
-#include "pictures/PaletteFit.h"
 #include "pictures/PictureFile.h"
-#include "pictures/TranslatedPictureCheck.h"
 #include "ui/KitApplication.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -133,34 +131,38 @@ TEST(PicturesPage, ASavedOriginalComesBackAsTheTranslatedPicture)
     EXPECT_EQ(QDir(k.choose(QString()).folder), QDir(k.kit.dir()));
 }
 
-TEST(PicturesPage, ARefusalSaysWhyAndRemovesTheAcceptedPicture)
+TEST(PicturesPage, ARefusalOfAPictureThatCannotBeConvertedSaysItClearsTheAcceptedOne)
 {
     PicturesWindow k;
     k.select(3);
     k.redraw("budget.bmp", 3);
-    // Black, a colour the picture uses: converting it would not do.
-    k.redraw("budget-palette.bmp", 3, [](QByteArray &b) { b[54 + 1] ^= 0x40; });
+    k.redraw("pursue.bmp", 4);
+    k.redraw("sites.bmp", 2); // 75 x 21: one row short
     k.choose("budget.bmp");
     ASSERT_TRUE(k.pictures().isPresent(3));
 
     MessageBoxAnswerer boxes;
-    k.choose("budget-palette.bmp");
+    k.choose("sites.bmp");
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.seen()[0].title, "Attantion");
-    EXPECT_EQ(boxes.seen()[0].text, "Translated picture palette differs from original!");
+    EXPECT_EQ(boxes.seen()[0].text, "Translated picture sizes mismatch!");
+    EXPECT_EQ(boxes.seen()[0].detail, "The translated picture chosen before is removed; Ctrl+Z brings it back.");
     EXPECT_FALSE(k.pictures().isPresent(3));
     EXPECT_TRUE(k.pictures().TranslatedPicture(3)->size().isEmpty());
     EXPECT_TRUE(k.translatedBox()->pixmap().isNull());
-    EXPECT_EQ(k.document().undoStack()->count(), 2);
+    ASSERT_EQ(k.document().undoStack()->count(), 2);
+    EXPECT_EQ(k.document().undoStack()->text(1), "Refuse picture sites.bmp for mbudget.pad")
+        << "the translator never chose to remove it";
 
     // The same 75 x 22 picture is tested against the selected row only.
     k.select(2);
     k.choose("budget.bmp");
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_EQ(boxes.seen()[1].text, "Translated picture sizes mismatch!");
+    EXPECT_EQ(boxes.seen()[1].detail, "") << "nothing was there to remove";
     EXPECT_EQ(k.document().undoStack()->count(), 2) << "nothing was there to remove";
     k.select(6);
-    k.choose("budget.bmp");
+    k.choose("pursue.bmp");
     EXPECT_EQ(boxes.count(), 2);
     EXPECT_TRUE(k.pictures().isPresent(6));
 }
@@ -203,14 +205,15 @@ TEST(PicturesPage, PicturesOfTheLastSaveAreBackAtStartUp)
     EXPECT_EQ(box.pixel(1, 0), qRgb(255, 255, 255));
 }
 
-TEST(PicturesPage, APictureThatFitsTheGamePaletteIsOfferedConvertedInOneUndoableStep)
+TEST(PicturesPage, APictureTheKitCanConvertIsOfferedFirstAndNoKeepsTheAcceptedOne)
 {
     PicturesWindow k;
     k.select(3);
     const QImage &standard = *k.pictures().StandardPicture(3);
     QImage earlier = standard;
     earlier.setPixel(0, 0, 1);
-    // What image editors write: 24-bit, the palette in another order with 256 entries, PNG.
+    // What image editors write: 24-bit, the palette in another order with
+    // 256 entries, that run-length encoded, PNG.
     standard.convertToFormat(QImage::Format_RGB888).save(k.kit.path("rgb.bmp"), "BMP");
     QImage reordered(standard.size(), QImage::Format_Indexed8);
     QList<QRgb> table = standard.colorTable();
@@ -221,14 +224,21 @@ TEST(PicturesPage, APictureThatFitsTheGamePaletteIsOfferedConvertedInOneUndoable
             reordered.setPixel(x, y, 254 - standard.pixelIndex(x, y));
     }
     k.kit.write("reordered.bmp", IndexedBmp::write(reordered));
+    k.kit.write("rle.bmp", TestBmp::rle8(reordered).bytes());
     standard.save(k.kit.path("fits.png"));
+    // Anti-aliased: one pixel a shade off black, which the palette has at index 0.
     QImage foreign = rgb(standard);
     foreign.setPixel(5, 3, qRgb(1, 2, 3));
     foreign.save(k.kit.path("foreign.png"));
+    QImage nearest = standard;
+    nearest.setPixel(5, 3, 0);
+    ASSERT_EQ(standard.color(0), qRgb(0, 0, 0));
     standard.copy(0, 0, 74, 22).convertToFormat(QImage::Format_RGB888).save(k.kit.path("narrow.bmp"), "BMP");
 
-    enum Result { Converted, Cleared, Kept };
-    const QString question = PaletteFit::UseConvertedQuestion;
+    enum Result { Converted, Nearest, Cleared, Kept };
+    const QString question = "All colours of this picture are in the game palette. Use it converted to the game palette?";
+    const QString nearestQuestion = "Some colours of this picture are not in the game palette. Use it with each of "
+                                    "them changed to the nearest colour of the palette, as shown?";
     struct Case {
         const char *file;
         QMessageBox::StandardButton answer;
@@ -236,30 +246,34 @@ TEST(PicturesPage, APictureThatFitsTheGamePaletteIsOfferedConvertedInOneUndoable
         Result result;
     };
     const Case cases[] = {
-        {"rgb.bmp", QMessageBox::Yes, {TranslatedPictureCheck::ColorsMismatch, question}, Converted},
-        {"rgb.bmp", QMessageBox::No, {TranslatedPictureCheck::ColorsMismatch, question}, Cleared},
-        {"reordered.bmp", QMessageBox::Yes, {TranslatedPictureCheck::PaletteDiffers, question}, Converted},
+        {"rgb.bmp", QMessageBox::Yes, {question}, Converted},
+        {"rgb.bmp", QMessageBox::No, {question}, Kept}, // offered before any refusal
+        {"reordered.bmp", QMessageBox::Yes, {question}, Converted},
+        {"rle.bmp", QMessageBox::Yes, {question}, Converted},
+        {"rle.bmp", QMessageBox::No, {question}, Kept},
         {"fits.png", QMessageBox::Yes, {question}, Converted},
-        {"fits.png", QMessageBox::No, {question}, Kept}, // nothing was refused
-        {"foreign.png", QMessageBox::Yes, {TranslatedPictureCheck::ColorsMismatch}, Cleared},
-        {"narrow.bmp", QMessageBox::Yes, {TranslatedPictureCheck::SizesMismatch}, Cleared},
+        {"fits.png", QMessageBox::No, {question}, Kept},
+        {"foreign.png", QMessageBox::Yes, {nearestQuestion}, Nearest},
+        {"foreign.png", QMessageBox::No, {nearestQuestion}, Kept},
+        {"narrow.bmp", QMessageBox::Yes, {"Translated picture sizes mismatch!"}, Cleared},
     };
     for (const Case &c : cases) {
         k.document().setTranslatedPicture(3, earlier);
         const int steps = k.document().undoStack()->index();
         QList<QMessageBox::StandardButton> answers; // a refusal is read, the question answered
         for (const QString &text : c.said)
-            answers.append(text == question ? c.answer : QMessageBox::Ok);
+            answers.append(text.startsWith("Translated picture") ? QMessageBox::Ok : c.answer);
         MessageBoxAnswerer boxes(answers);
         k.choose(c.file);
         QStringList said;
         for (const auto &box : boxes.seen()) {
             said.append(box.text);
-            EXPECT_EQ(box.title, box.text == question ? KitApplication::Title : "Attantion") << c.file;
+            EXPECT_EQ(box.title, box.text.startsWith("Translated picture") ? "Attantion" : KitApplication::Title)
+                << c.file;
         }
         EXPECT_EQ(said, c.said) << c.file;
         const QImage *slot = k.pictures().TranslatedPicture(3);
-        const QImage expected[] = {standard, QImage(), earlier};
+        const QImage expected[] = {standard, nearest, QImage(), earlier};
         EXPECT_EQ(*slot, expected[c.result]) << c.file << " answered " << c.answer;
         EXPECT_EQ(k.marked(), c.result == Cleared ? QList<int>{} : QList<int>{3}) << c.file;
         EXPECT_EQ(k.document().undoStack()->index(), steps + (c.result == Kept ? 0 : 1)) << c.file;
@@ -269,6 +283,31 @@ TEST(PicturesPage, APictureThatFitsTheGamePaletteIsOfferedConvertedInOneUndoable
             EXPECT_EQ(*slot, earlier) << c.file << ": the picture before the choice is back";
         }
     }
+}
+
+TEST(PicturesPage, TheNearestColourOfferNamesTheColoursOffAndShowsTheResult)
+{
+    PicturesWindow k;
+    k.select(5);
+    const QImage &standard = *k.pictures().StandardPicture(5); // 84 x 22
+    QImage blurred = rgb(standard);
+    blurred.setPixel(0, 0, qRgb(0x01, 0x02, 0x03));
+    blurred.setPixel(83, 21, qRgb(0xFE, 0xFE, 0xFD));
+    blurred.save(k.kit.path("blurred.png"));
+    QImage fitted = standard;
+    fitted.setPixel(0, 0, 0);
+    fitted.setPixel(83, 21, 1); // white
+
+    MessageBoxAnswerer boxes(QMessageBox::Yes);
+    k.choose("blurred.png");
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.seen()[0].detail, "2 pixels have colours that are not in the game palette:\n"
+                                      "  x 0, y 0: #010203\n"
+                                      "  x 83, y 21: #FEFEFD\n"
+                                      "The largest change is a distance of 3.7 in red, green and blue.");
+    // 84 pixels wide: each pixel shown as 3 x 3.
+    EXPECT_EQ(rgb(boxes.seen()[0].picture.toImage()), rgb(fitted).scaled(252, 66));
+    EXPECT_EQ(*k.pictures().TranslatedPicture(5), fitted);
 }
 
 TEST(PicturesPage, RemovingATranslatedPictureIsUndoableAndTheSelectorMarksTheRowsDone)
@@ -297,9 +336,13 @@ TEST(PicturesPage, RemovingATranslatedPictureIsUndoableAndTheSelectorMarksTheRow
     EXPECT_EQ(k.marked(), (QList<int>{3, 6}));
     EXPECT_TRUE(remove->isEnabled());
 
-    // Zoomed, both boxes show each pixel as 2 x 2.
-    QTest::mouseClick(k.find<QCheckBox>("ZoomCheckBox"), Qt::LeftButton);
+    // Zoomed, both boxes show each pixel as 2 x 2, and up to 4 x 4.
+    auto *zoom = k.find<QComboBox>("ZoomComboBox");
+    QTest::keyClick(zoom, Qt::Key_Down);
     const QImage twice = rgb(k.pictures().StandardPicture(3)->scaled(150, 44));
     EXPECT_EQ(shown(k.standardBox()), twice);
     EXPECT_EQ(shown(k.translatedBox()), twice);
+    QTest::keyClick(zoom, Qt::Key_End);
+    EXPECT_EQ(zoom->currentText(), "Zoom 4x");
+    EXPECT_EQ(shown(k.translatedBox()), rgb(k.pictures().StandardPicture(3)->scaled(300, 88)));
 }
