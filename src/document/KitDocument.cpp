@@ -165,9 +165,9 @@ void KitDocument::changePicture(int row, const QImage &picture, const QString &r
     if (!slot || (slot->isNull() && picture.isNull()) || *slot == picture)
         return;
     const QString file = QString::fromLatin1(PictureCatalogue::row(row)->fileName);
-    const QString text = !refusedFile.isEmpty() ? QStringLiteral("Refuse picture %1 for %2").arg(refusedFile, file)
-        : picture.isNull()                      ? QStringLiteral("Remove picture %1").arg(file)
-                                                : QStringLiteral("Accept picture %1").arg(file);
+    const QString text = !refusedFile.isEmpty() ? tr("Refuse picture %1 for %2").arg(refusedFile, file)
+        : picture.isNull()                      ? tr("Remove picture %1").arg(file)
+                                                : tr("Accept picture %1").arg(file);
     m_undoStack.push(new ChangeValue<QImage>(text, *slot, picture,
                                              [this, row](const QImage &image) { storePicture(row, image); }));
 }
@@ -176,14 +176,14 @@ void KitDocument::setGlyphFont(const QFont &font)
 {
     if (FontChoice::DescribeGlyphFont(font) != FontChoice::DescribeGlyphFont(m_kit.glyphFont()))
         m_undoStack.push(new ChangeValue<QFont>(
-            QStringLiteral("Choose font %1").arg(FontChoice::DescribeGlyphFont(font)), m_kit.glyphFont(), font,
+            tr("Choose font %1").arg(FontChoice::DescribeGlyphFont(font)), m_kit.glyphFont(), font,
             [this](const QFont &chosen) { storeGlyphFont(chosen); }));
 }
 
 void KitDocument::setCodePage(int number)
 {
     if (number != m_kit.codePage().number() && CodePage::isSupported(number))
-        m_undoStack.push(new ChangeValue<int>(QStringLiteral("Choose code page %1").arg(CodePage::describe(number)),
+        m_undoStack.push(new ChangeValue<int>(tr("Choose code page %1").arg(CodePage::describe(number)),
                                               m_kit.codePage().number(), number,
                                               [this](int chosen) { storeCodePage(chosen); }, MergeCodePageSteps));
 }

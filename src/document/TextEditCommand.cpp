@@ -1,5 +1,7 @@
 #include "TextEditCommand.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 TextEditCommand::TextEditCommand(KitDocument &document, int row, TextTable::Column column, const QByteArray &text,
@@ -11,8 +13,10 @@ TextEditCommand::TextEditCommand(KitDocument &document, int row, TextTable::Colu
     , m_after(text)
     , m_editing(editing)
 {
-    setText(column == TextTable::Source ? QStringLiteral("Edit source text %1").arg(row + 1)
-                                        : QStringLiteral("Edit translation %1").arg(row + 1));
+    // The history's name of the step, in the window's language.
+    setText(column == TextTable::Source
+                ? QCoreApplication::translate("orvanta::TextEditCommand", "Edit source text %1").arg(row + 1)
+                : QCoreApplication::translate("orvanta::TextEditCommand", "Edit translation %1").arg(row + 1));
 }
 
 void TextEditCommand::undo()

@@ -95,7 +95,7 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section == TextTable::Source ? QStringLiteral("Original texts") : QString();
+        return section == TextTable::Source ? tr("Original texts") : QString();
     return QString::number(section + 1);
 }
 

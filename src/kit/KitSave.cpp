@@ -16,9 +16,11 @@
 
 namespace orvanta {
 
-const QString KitSave::SuccessText = QStringLiteral("\"lang.dat\" compilation completed successfully!");
-const QString KitSave::ReadOnlyText = QStringLiteral("lang.dat is read-only: someone locked it against changes. "
-                                                     "Saving replaces it (the new lang.dat is read-only too).");
+const QString KitSave::SuccessText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("orvanta::KitSave", "\"lang.dat\" compilation completed successfully!"));
+const QString KitSave::ReadOnlyText = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("orvanta::KitSave", "lang.dat is read-only: someone locked it against changes. "
+                                          "Saving replaces it (the new lang.dat is read-only too)."));
 
 namespace {
 

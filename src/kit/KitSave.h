@@ -99,6 +99,8 @@ public:
     // then one picture file per accepted picture.
     static Status SavePieces(const Work &work, const QString &outputDirectory);
 
+    // These two are English; the window shows them translated (context
+    // "orvanta::KitSave").
     static const QString SuccessText;
     // "lang.dat is read-only: ...", before a save that would replace it.
     static const QString ReadOnlyText;

@@ -32,6 +32,7 @@ const QString WindowPictureFolder = QStringLiteral("window/picturefolder");
 const QString WindowSheetZoom = QStringLiteral("window/sheetzoom");
 const QString WindowPreviewZoom = QStringLiteral("window/previewzoom");
 const QString WindowTextsFolder = QStringLiteral("window/textsfolder");
+const QString WindowLanguage = QStringLiteral("window/language");
 const QString TextsLanguage = QStringLiteral("texts/language");
 const QString TextsSpelling = QStringLiteral("texts/spelling");
 const QString TextsMemories = QStringLiteral("texts/memories");
@@ -73,7 +74,8 @@ KitSettings::KitSettings(const QString &kitDirectory)
     const QSet<QString> known = {FontFamily,    FontSize,      FontBold,       FontItalic,
                                  FontUnderline, FontStrikeOut, TextsCodePage,  TextsSourceCodePage, WindowGeometry,
                                  WindowPage,    WindowRow,     WindowPictureFolder, WindowTextsFolder,
-                                 WindowSheetZoom, WindowPreviewZoom, TextsLanguage, TextsSpelling, TextsMemories, TextsWider};
+                                 WindowSheetZoom, WindowPreviewZoom, WindowLanguage, TextsLanguage, TextsSpelling,
+                                 TextsMemories, TextsWider};
     qsizetype unknown = 0;
     for (const QString &key : m_settings->allKeys()) {
         if (known.contains(key))
@@ -96,6 +98,7 @@ KitSettings::KitSettings(const QString &kitDirectory)
     m_values.glyphSheetZoom = number(WindowSheetZoom, 0, 4, m_warnings);
     m_values.previewZoom = number(WindowPreviewZoom, 1, 3, m_warnings);
     m_values.textsFolder = text(WindowTextsFolder);
+    m_values.windowLanguage = readWindowLanguage(m_warnings);
     const QString language = text(TextsLanguage);
     m_values.language = isLanguageCode(language) ? language : QString();
     m_values.spellLanguage = readSpellLanguage(m_warnings);
@@ -242,6 +245,23 @@ void KitSettings::setTextsFolder(const QString &folder)
 {
     write(WindowTextsFolder, folder);
     m_values.textsFolder = text(WindowTextsFolder);
+}
+
+QString KitSettings::readWindowLanguage(QStringList &warnings) const
+{
+    const QString language = text(WindowLanguage);
+    if (language.isEmpty() || isLanguageCode(language))
+        return language;
+    warnings.append(QStringLiteral("%1: %2 = \"%3\" is no language code; ignored")
+                        .arg(QDir::toNativeSeparators(fileName()), WindowLanguage, shown(language)));
+    return QString();
+}
+
+void KitSettings::setWindowLanguage(const QString &language)
+{
+    write(WindowLanguage, language);
+    QStringList ignored;
+    m_values.windowLanguage = readWindowLanguage(ignored);
 }
 
 QStringList KitSettings::readMemories() const

@@ -28,7 +28,7 @@ namespace orvanta {
 // "4px" or "10%") and what
 // the window wants to
 // find again (group [window]: geometry, page, row, picture folder, texts
-// folder, glyph sheet zoom, preview zoom).
+// folder, glyph sheet zoom, preview zoom, language).
 //
 // The window and kvtool read them; the window writes a value when the
 // translator changes it. The file is read once, when the object is made,
@@ -85,6 +85,11 @@ public:
     QString textsFolder() const { return m_values.textsFolder; }
     void setTextsFolder(const QString &folder);
 
+    // The language the window speaks ("de"; group [window]), as the
+    // translator chose it in the window; empty when it follows the system's.
+    QString windowLanguage() const { return m_values.windowLanguage; }
+    void setWindowLanguage(const QString &language);
+
     // The language of the translation, as PO and XLIFF name it ("ru",
     // "pt_BR"; group [texts]); empty when none is set or it is no such code.
     // Set by hand in the file; kvtool texts export --language overrides it.
@@ -123,6 +128,7 @@ private:
         std::optional<int> glyphSheetZoom;
         std::optional<int> previewZoom;
         QString textsFolder;
+        QString windowLanguage;
         QString language;
         std::optional<QString> spellLanguage;
         QStringList memories;
@@ -135,6 +141,7 @@ private:
     std::optional<QFont> readGlyphFont(QStringList &warnings) const;
     std::optional<int> readCodePage(const QString &key, QStringList &warnings) const;
     std::optional<QString> readSpellLanguage(QStringList &warnings) const;
+    QString readWindowLanguage(QStringList &warnings) const;
     QString text(const QString &key) const;
     QStringList readMemories() const;
     std::optional<WiderAllowance> readWiderAllowance(QStringList &warnings) const;

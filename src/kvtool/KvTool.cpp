@@ -10,6 +10,7 @@
 #include "VerifyCommand.h"
 #include "font/SystemGlyphRasterizer.h"
 #include "io/PlatformFiles.h"
+#include "kit/Translations.h"
 
 #include <QGuiApplication>
 
@@ -29,24 +30,45 @@ struct Command {
 };
 
 const std::array Commands{
-    Command{"list", "list ARCHIVE                 entries: name, size, offset", ArchiveCommands::list},
-    Command{"extract", "extract ARCHIVE [NAME...]    write entries (all, or those named) to files", ArchiveCommands::extract},
-    Command{"pack", "pack OUT FILE...             write an archive of the files", ArchiveCommands::pack},
-    Command{"texts", "texts build|export|import|migrate|widths|check ... the game's text files", TextsCommands::run, true},
-    Command{"glyphs", "glyphs --font F --size N ... the glyph files of a font", GlyphsCommand::run, true},
-    Command{"render", "render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG", RenderCommand::run},
-    Command{"compile", "compile KITDIR [options]      a new lang.dat, as the save button makes it",
+    Command{"list",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "list ARCHIVE                 entries: name, size, offset"),
+            ArchiveCommands::list},
+    Command{"extract",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "extract ARCHIVE [NAME...]    write entries (all, or those named) to files"),
+            ArchiveCommands::extract},
+    Command{"pack",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "pack OUT FILE...             write an archive of the files"),
+            ArchiveCommands::pack},
+    Command{"texts",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "texts build|export|import|migrate|widths|check ... the game's text files"),
+            TextsCommands::run, true},
+    Command{"glyphs",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "glyphs --font F --size N ... the glyph files of a font"),
+            GlyphsCommand::run, true},
+    Command{"render",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG"),
+            RenderCommand::run},
+    Command{"compile",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "compile KITDIR [options]      a new lang.dat, as the save button makes it"),
             CompileCommand::run, true},
-    Command{"picture", "picture original|check|fit ... the nine button pictures", PictureCommands::run},
-    Command{"verify", "verify ARCHIVE               check an archive and the entries the kit knows", VerifyCommand::run},
+    Command{"picture",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "picture original|check|fit ... the nine button pictures"),
+            PictureCommands::run},
+    Command{"verify",
+            QT_TRANSLATE_NOOP("orvanta::KvTool", "verify ARCHIVE               check an archive and the entries the kit knows"),
+            VerifyCommand::run},
 };
 
 int usage(int code)
 {
-    QString text = QStringLiteral("Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
+    // In the system's language (the summaries keep the commands' words).
+    QString text =
+        QCoreApplication::translate("orvanta::KvTool", "Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
     for (const Command &command : Commands)
-        text += QStringLiteral("  ") + QString::fromLatin1(command.summary) + QLatin1Char('\n');
-    text += QStringLiteral("\n'kvtool COMMAND --help' describes a command and its options.");
+        text += QStringLiteral("  ") + QCoreApplication::translate("orvanta::KvTool", command.summary)
+            + QLatin1Char('\n');
+    text += QCoreApplication::translate("orvanta::KvTool",
+                                        "\n'kvtool COMMAND --help' describes a command and its options.");
     ToolOutput::print(text);
     return code;
 }
@@ -70,6 +92,7 @@ int KvTool::run(int argc, char **argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("kvtool"));
+    Translations::install(Translations::pick(QString(), QLocale::system()));
     const QStringList args = QCoreApplication::arguments();
     if (name.isEmpty())
         return usage(ToolOutput::Misused);

@@ -36,8 +36,10 @@ public:
     static constexpr const char *IndexPastTable =
         "The picture cannot be read: the pixel at x %1, y %2 has colour number %3, past the end of its colour table.";
     // What the window offers for a file that fits without loss.
-    static constexpr const char *UseConvertedQuestion =
-        "All colours of this picture are in the game palette. Use it converted to the game palette?";
+    // English; the window shows it translated (context "orvanta::PaletteFit").
+    static constexpr const char *UseConvertedQuestion = QT_TRANSLATE_NOOP(
+        "orvanta::PaletteFit",
+        "All colours of this picture are in the game palette. Use it converted to the game palette?");
 
     // How many of the pixels outside the palette a fitting names.
     static constexpr int FirstForeignShown = 5;

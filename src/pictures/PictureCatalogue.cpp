@@ -1,19 +1,21 @@
 #include "PictureCatalogue.h"
 
+#include <QtGlobal>
+
 namespace orvanta {
 
 const std::array<PictureCatalogueRow, PictureCatalogue::RowCount> &PictureCatalogue::rows()
 {
     static const std::array<PictureCatalogueRow, RowCount> table{{
-        {"\"Stock\" Pressed (Storage menu)", "stk.pad", 41, 18},
-        {"\"Stock\" Selected (Storage menu)", "stks.pad", 41, 18},
-        {"\"Sites\" Pressed (Map menu)", "msites.pad", 75, 21},
-        {"\"Budget\" (Map menu)", "mbudget.pad", 75, 22},
-        {"\"Pursue\" (Map menu)", "mpursue.pad", 75, 22},
-        {"\"Settings\" (Map menu)", "msetup.pad", 84, 22},
-        {"\"Archive\" (Map menu)", "marchive.pad", 75, 22},
-        {"All buttons (Map menu)", "mapmenu.pad", 240, 84},
-        {"\"Stock\" (Storage menu)", "stkv.pad", 240, 320},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Stock\" Pressed (Storage menu)"), "stk.pad", 41, 18},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Stock\" Selected (Storage menu)"), "stks.pad", 41, 18},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Sites\" Pressed (Map menu)"), "msites.pad", 75, 21},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Budget\" (Map menu)"), "mbudget.pad", 75, 22},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Pursue\" (Map menu)"), "mpursue.pad", 75, 22},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Settings\" (Map menu)"), "msetup.pad", 84, 22},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Archive\" (Map menu)"), "marchive.pad", 75, 22},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "All buttons (Map menu)"), "mapmenu.pad", 240, 84},
+        {QT_TRANSLATE_NOOP("orvanta::PictureCatalogue", "\"Stock\" (Storage menu)"), "stkv.pad", 240, 320},
     }};
     return table;
 }

@@ -7,7 +7,8 @@
 
 namespace orvanta {
 
-// One translatable picture: its selector caption, the name of its picture
+// One translatable picture: its selector caption (English; the window shows
+// it translated, context "orvanta::PictureCatalogue"), the name of its picture
 // file (at most 12 characters, so it fits an archive entry's name) and its
 // standard size. PictureSlots holds its bitmaps under the row's number.
 struct PictureCatalogueRow {

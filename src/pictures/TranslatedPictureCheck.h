@@ -20,9 +20,14 @@ namespace orvanta {
 // palette and fails the palette test too.
 class TranslatedPictureCheck {
 public:
-    static constexpr const char *SizesMismatch = "Translated picture sizes mismatch!";
-    static constexpr const char *ColorsMismatch = "Translated picture colors definition mismatch!";
-    static constexpr const char *PaletteDiffers = "Translated picture palette differs from original!";
+    // The refusals, in English; the window shows them translated (context
+    // "orvanta::TranslatedPictureCheck").
+    static constexpr const char *SizesMismatch =
+        QT_TRANSLATE_NOOP("orvanta::TranslatedPictureCheck", "Translated picture sizes mismatch!");
+    static constexpr const char *ColorsMismatch =
+        QT_TRANSLATE_NOOP("orvanta::TranslatedPictureCheck", "Translated picture colors definition mismatch!");
+    static constexpr const char *PaletteDiffers =
+        QT_TRANSLATE_NOOP("orvanta::TranslatedPictureCheck", "Translated picture palette differs from original!");
 
     enum class Outcome {
         Accepted,

@@ -2,6 +2,8 @@
 
 #include "io/PlatformCodePages.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 namespace {
@@ -77,14 +79,20 @@ bool CodePage::isSupported(int number)
 
 QString CodePage::describe(int number)
 {
-    static const QHash<int, QString> names{
-        {874, QStringLiteral("Thai")},       {1250, QStringLiteral("Central European")},
-        {1251, QStringLiteral("Cyrillic")},  {1252, QStringLiteral("Western European")},
-        {1253, QStringLiteral("Greek")},     {1254, QStringLiteral("Turkish")},
-        {1255, QStringLiteral("Hebrew")},    {1256, QStringLiteral("Arabic")},
-        {1257, QStringLiteral("Baltic")},    {1258, QStringLiteral("Vietnamese")},
+    static const QHash<int, const char *> names{
+        {874, QT_TRANSLATE_NOOP("orvanta::CodePage", "Thai")},
+        {1250, QT_TRANSLATE_NOOP("orvanta::CodePage", "Central European")},
+        {1251, QT_TRANSLATE_NOOP("orvanta::CodePage", "Cyrillic")},
+        {1252, QT_TRANSLATE_NOOP("orvanta::CodePage", "Western European")},
+        {1253, QT_TRANSLATE_NOOP("orvanta::CodePage", "Greek")},
+        {1254, QT_TRANSLATE_NOOP("orvanta::CodePage", "Turkish")},
+        {1255, QT_TRANSLATE_NOOP("orvanta::CodePage", "Hebrew")},
+        {1256, QT_TRANSLATE_NOOP("orvanta::CodePage", "Arabic")},
+        {1257, QT_TRANSLATE_NOOP("orvanta::CodePage", "Baltic")},
+        {1258, QT_TRANSLATE_NOOP("orvanta::CodePage", "Vietnamese")},
     };
-    return QString::number(number) + QLatin1Char(' ') + names.value(number);
+    const char *name = names.value(number, "");
+    return QString::number(number) + QLatin1Char(' ') + QCoreApplication::translate("orvanta::CodePage", name);
 }
 
 QString CodePage::decode(QByteArrayView bytes) const

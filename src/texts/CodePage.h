@@ -29,7 +29,8 @@ public:
     // The code pages offered to the translator, in ascending order.
     static QList<int> supported();
     static bool isSupported(int number);
-    // "1251 Cyrillic", as the selector lists it.
+    // "1251 Cyrillic", as the selector lists it; the name in the language
+    // of the installed translations.
     static QString describe(int number);
 
     int number() const { return m_number; }

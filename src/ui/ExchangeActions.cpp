@@ -69,13 +69,13 @@ QString ExchangeActions::chooseTextsFile(QFileDialog *&dialog, const char *name,
                 dialog->setDefaultSuffix(filter.section(QLatin1String("*."), 1).chopped(1));
             });
         } else {
-            filters.append(QStringLiteral("Texts (%1)")
+            filters.append(tr("Texts (%1)")
                                .arg(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Texts))));
             for (const TextFormat &format : TextFormat::all()) {
                 if (!format.templateOf)
                     filters.append(format.openFilter());
             }
-            filters.append(QStringLiteral("All (*)"));
+            filters.append(tr("All (*)"));
             dialog->setNameFilters(filters);
         }
     }
@@ -127,7 +127,7 @@ void ExchangeActions::takeFromOlderKit()
         m_olderKitDialog->setOption(QFileDialog::DontUseNativeDialog);
         m_olderKitDialog->setFileMode(QFileDialog::Directory);
         m_olderKitDialog->setOption(QFileDialog::ShowDirsOnly);
-        m_olderKitDialog->setWindowTitle(QStringLiteral("The older kit's folder (its kvmain.dat and lang.dat)"));
+        m_olderKitDialog->setWindowTitle(tr("The older kit's folder (its kvmain.dat and lang.dat)"));
         Controls::openIn(m_olderKitDialog, {QFileInfo(m_document.directory()).absolutePath()});
     }
     if (m_olderKitDialog->exec() != QDialog::Accepted)

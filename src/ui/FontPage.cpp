@@ -6,6 +6,7 @@
 #include "document/KitDocument.h"
 #include "font/FontChoice.h"
 #include "kit/KitSettings.h"
+#include "kit/Translations.h"
 
 #include <QComboBox>
 #include <QFontDialog>
@@ -24,18 +25,22 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     setObjectName(QStringLiteral("TabSheet3"));
     using L = AnchorLayout;
     auto *layout = new AnchorLayout(this, growth);
-    layout->add(Controls::heading("Label13", QStringLiteral("ANNOTATION:")), {8, 8, 0, 0});
-    layout->add(Controls::wrapped("Label14", QStringLiteral(
+    layout->add(Controls::heading("Label13", tr("ANNOTATION:")), {8, 8, 0, 0});
+    // Beside the heading, where the row is free.
+    layout->add(Controls::label("WindowLanguageLabel", tr("Window language:")), {272, 7, 0, 0}, L::TopRight);
+    m_languageSelector =
+        layout->add(Controls::named(new QComboBox, "WindowLanguageComboBox"), {368, 3, 137, 20}, L::TopRight);
+    layout->add(Controls::wrapped("Label14", tr(
                     "For drawing texts the game needs to get font (in your language) like collection of pictures. If "
                     "you have not the standard font that we use in the game \"Arial 8pt\" you can use some other "
                     "font.")),
                 {8, 24, 491, 33}, L::TopWide);
-    layout->add(Controls::heading("Label15", QStringLiteral("WARNING:")), {8, 56, 0, 0});
-    layout->add(Controls::wrapped("Label16", QStringLiteral(
+    layout->add(Controls::heading("Label15", tr("WARNING:")), {8, 56, 0, 0});
+    layout->add(Controls::wrapped("Label16", tr(
                     "If you want to get correct drawing of all the texts you must choose font that looks like the "
                     "original and have the same size in pixels.")),
                 {8, 72, 497, 33}, L::TopWide);
-    layout->add(Controls::wrapped("Label17", QStringLiteral(
+    layout->add(Controls::wrapped("Label17", tr(
                     "If you have OS like Windows XP or any other that can draw texts with smooth effect. You must off "
                     "this option before getting the font. You can do it in the screen properties. If you do not do "
                     "this, the texts in the game may drawing incorrectly.")),
@@ -44,11 +49,11 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
                                                                    "here; the translation is done on the "
                                                                    "<a href=\"texts\">Texts</a> page.")),
                               {8, 152, 497, 17}, L::TopWide);
-    layout->add(Controls::label("Label19", QStringLiteral("Font:")), {8, 176, 0, 0});
+    layout->add(Controls::label("Label19", tr("Font:")), {8, 176, 0, 0});
     m_fontDescription = layout->add(Controls::label("FontNameLabel", QString()), {40, 176, 449, 13}, L::TopWide);
-    auto *chooseFont = layout->add(Controls::button("Button3", QStringLiteral("Choose font")), {8, 192, 81, 25});
+    auto *chooseFont = layout->add(Controls::button("Button3", tr("Choose font")), {8, 192, 81, 25});
     layout->add(Controls::named(new QLabel, "RenderImage"), {464, 176, 33, 25}, L::TopRight)->hide();
-    layout->add(Controls::label("CodePageLabel", QStringLiteral("Code page:")), {8, 236, 0, 0});
+    layout->add(Controls::label("CodePageLabel", tr("Code page:")), {8, 236, 0, 0});
     m_codePageSelector = layout->add(Controls::named(new QComboBox, "CodePageComboBox"), {72, 232, 177, 21});
     // Beside "Choose font", below the description it explains.
     m_fontLimit = layout->add(Controls::wrapped("FontLimitLabel", QString()), {96, 192, 409, 39}, L::TopWide);
@@ -56,7 +61,7 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
     m_fontLimit->setPalette(warning);
     m_drawingFace = layout->add(Controls::wrapped("DrawingFaceLabel", QString()), {96, 192, 409, 39}, L::TopWide);
-    layout->add(Controls::label("GlyphZoomLabel", QStringLiteral("Glyph sheet:")), {264, 236, 0, 0});
+    layout->add(Controls::label("GlyphZoomLabel", tr("Glyph sheet:")), {264, 236, 0, 0});
     m_zoomSelector = layout->add(Controls::named(new QComboBox, "GlyphZoomComboBox"), {328, 232, 81, 21});
     // The sources' code page is the game's, which the kit names: shown, not chosen.
     const int sourceCodePage = document.codePages().source().number();
@@ -71,8 +76,9 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
         m_codePageSelector->addItem(CodePage::describe(number), number);
     for (int zoom = 1; zoom <= GlyphSheetView::MaxZoom; ++zoom)
         m_zoomSelector->addItem(QStringLiteral("%1x").arg(zoom), zoom);
-    m_zoomSelector->addItem(QStringLiteral("Fit width"), int(GlyphSheetView::FitWidth));
+    m_zoomSelector->addItem(tr("Fit width"), int(GlyphSheetView::FitWidth));
     m_zoomSelector->setCurrentIndex(m_zoomSelector->findData(settings.glyphSheetZoom().value_or(GlyphSheetView::FitWidth)));
+    fillLanguages();
     m_sheet->setZoom(m_zoomSelector->currentData().toInt());
     showGlyphFont();
     showCodePage();
@@ -83,8 +89,29 @@ FontPage::FontPage(KitDocument &document, KitSettings &settings, AnchorLayout::G
     connect(chooseFont, &QPushButton::clicked, this, &FontPage::Button3Click);
     connect(m_codePageSelector, &QComboBox::currentIndexChanged, this, &FontPage::CodePageComboBoxChange);
     connect(m_zoomSelector, &QComboBox::currentIndexChanged, this, &FontPage::GlyphZoomComboBoxChange);
+    connect(m_languageSelector, &QComboBox::currentIndexChanged, this, &FontPage::WindowLanguageComboBoxChange);
     connect(&document, &KitDocument::glyphFontChanged, this, &FontPage::showGlyphFont);
     connect(&document, &KitDocument::codePageChanged, this, &FontPage::showCodePage);
+}
+
+// The system's language first, then each the kit speaks, in its own name.
+void FontPage::fillLanguages()
+{
+    m_languageSelector->addItem(tr("As the system"), QString());
+    m_languageSelector->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const QString &language : Translations::Languages) {
+        QString name = QLocale(language).nativeLanguageName();
+        name[0] = name[0].toUpper();
+        m_languageSelector->addItem(name, language);
+    }
+    m_languageSelector->setCurrentIndex(std::max(0, m_languageSelector->findData(m_settings.windowLanguage())));
+    m_languageSelector->setToolTip(tr("The language of the window's texts, from the next start"));
+}
+
+void FontPage::WindowLanguageComboBoxChange()
+{
+    m_settings.setWindowLanguage(m_languageSelector->currentData().toString());
+    emit windowLanguageChosen();
 }
 
 void FontPage::showGlyphFont()

@@ -26,7 +26,9 @@ class KitSettings;
 // Beside the description, a line says which face really draws the glyphs
 // when the system has no font of the glyph font's name (the first start's
 // Arial, say); above it a line tells a first start that the translation is
-// done on the Texts page, its link asking for that page.
+// done on the Texts page, its link asking for that page. Beside the
+// heading, the window's language (Translations), chosen here and remembered
+// in the settings.
 class FontPage : public QWidget {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ public:
 signals:
     // The translator followed the link to the Texts page.
     void textsPageAsked();
+    // The translator chose the window's language, which it speaks from the
+    // next start.
+    void windowLanguageChosen();
 
 public slots:
     // "Choose font": the font dialog, opening on the glyph font; a confirmed
@@ -48,8 +53,10 @@ public slots:
     void Button3Click();
     void CodePageComboBoxChange();
     void GlyphZoomComboBoxChange();
+    void WindowLanguageComboBoxChange();
 
 private:
+    void fillLanguages();
     void showGlyphFont();
     void showCodePage();
 
@@ -60,6 +67,7 @@ private:
     QLabel *m_drawingFace = nullptr; // the face that draws it, when not its own; in the limit's place
     QComboBox *m_codePageSelector = nullptr;
     QComboBox *m_zoomSelector = nullptr;
+    QComboBox *m_languageSelector = nullptr;
     GlyphSheetView *m_sheet = nullptr;
     QFontDialog *m_fontDialog = nullptr;
     bool m_showingGlyphs = false;

@@ -4,6 +4,8 @@
 #include "Messages.h"
 #include "TMainForm.h"
 #include "kit/KitOpenLock.h"
+#include "kit/KitSettings.h"
+#include "kit/Translations.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -40,6 +42,9 @@ int KitApplication::run(int argc, char **argv)
     QApplication::setApplicationName(Title);
     QApplication::setApplicationVersion(QStringLiteral("1.0.0.3"));
     QApplication::setOrganizationName(QStringLiteral("Kolvane Software"));
+    // The window speaks the language the translator chose in it, else the system's.
+    Translations::install(
+        Translations::pick(KitSettings(applicationDirectory()).windowLanguage(), QLocale::system()));
     QString failure;
     try {
         const auto form = openWindow(applicationDirectory());

@@ -9,7 +9,8 @@ namespace orvanta {
 class TMainForm;
 
 // The kit's entry point: sets up the application, opens the main window on
-// the folder of the executable, runs the event loop. Any exception that
+// the folder of the executable in the translator's language (Translations),
+// runs the event loop. Any exception that
 // escapes start-up is shown in the application's error box; the exit code
 // is always 0.
 class KitApplication {

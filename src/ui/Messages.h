@@ -5,6 +5,7 @@
 #include "texts/ReviewMarks.h"
 #include "texts/TextReview.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QSize>
 #include <QString>
@@ -25,10 +26,18 @@ class CodePage;
 // progress and status lines, sizes and widths, the history's names of the
 // steps). The fixed captions of controls (labels, buttons, menu items,
 // dialog titles, file filters, and tooltips that say what a control does)
-// stand where each control is made. Boxes are modal and return when the
-// translator has answered.
+// stand where each control is made. Every text is in the window's language
+// (tr()); counts are written as that language writes them. Boxes are modal
+// and return when the translator has answered.
 class Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+
 public:
+    // A text that a lower layer writes in English, marked there with
+    // QT_TRANSLATE_NOOP(`context`, ...), in the window's language; any other
+    // text as it is.
+    static QString translated(const char *context, const QString &english);
+
     // The application's error box: the message as exceptionText() gives it,
     // under the application title, with the stop icon.
     static void showError(QWidget *parent, const QString &message);
@@ -57,12 +66,12 @@ public:
     // The Pictures page: the selected picture's size and how many of
     // `pictures` are translated; the tooltip of a translated one.
     static QString pictureDetails(QSize size, int translated, int pictures);
-    static const QString TranslatedPictureTip;
+    static QString translatedPictureTip();
     // The picture file dialog's caption of the chosen file: its size, and
-    // its colours when it has a palette (`colours` above 0); NoPreview when
+    // its colours when it has a palette (`colours` above 0); noPreview() when
     // it cannot be read.
     static QString pictureFileCaption(QSize size, int colours);
-    static const QString NoPreview;
+    static QString noPreview();
     // A text's width as the game's glyphs draw it: "37 px".
     static QString pixelWidth(int pixels);
 
@@ -75,6 +84,9 @@ public:
     static void saveFailed(QWidget *parent, const FormatError &error);
     // A file the kit was to write could not be created.
     static void cannotCreateFile(QWidget *parent, const QString &path);
+
+    // The window's language was chosen: it takes effect at the next start.
+    static QString windowLanguageNote();
 
     // "?" found no program to open the translator's guide at `path`.
     static void guideAt(QWidget *parent, const QString &path);
@@ -139,7 +151,7 @@ public:
     static QString rowStateTip(int rowNumber, TextReview::State state, const ReviewMarks::Mark &mark,
                                const QList<TextFinding> &findings);
     // A fixed row's tooltip, and a source cell's: what an edit there does.
-    static const QString FixedRowTip;
+    static QString fixedRowTip();
     static QString sourceCellTip(bool fixed);
     // Asks for a grid row from 1 to `rows`, offering `current`; 0 when
     // the translator cancels.

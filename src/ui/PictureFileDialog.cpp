@@ -86,7 +86,7 @@ void PictureFileDialog::showFile(const QString &path)
     const QImage picture = reader.read();
     showPicture(picture, size.isValid() ? size : picture.size());
     if (picture.isNull())
-        m_caption->setText(Messages::NoPreview);
+        m_caption->setText(Messages::noPreview());
 }
 
 // `size` is the picture's own, before any scaling on reading.

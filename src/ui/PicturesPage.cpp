@@ -76,43 +76,43 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     setObjectName(QStringLiteral("TabSheet1"));
     using L = AnchorLayout;
     auto *layout = new AnchorLayout(this, growth);
-    layout->add(Controls::heading("Label2", QStringLiteral("ANNOTATION:")), {8, 8, 0, 0});
-    layout->add(Controls::wrapped("Label1", QStringLiteral(
+    layout->add(Controls::heading("Label2", tr("ANNOTATION:")), {8, 8, 0, 0});
+    layout->add(Controls::wrapped("Label1", tr(
                     "Some texts can't fit in buttons boundaries and it was added to the game like pictures. You can "
                     "translate this texts by correcting this pictures. Source images you can find in \"Sources\" "
                     "subdirectory of this Localization Kit.")),
                 {8, 24, 497, 41}, L::TopWide);
-    layout->add(Controls::heading("Label3", QStringLiteral("WARNING:")), {8, 64, 0, 0});
+    layout->add(Controls::heading("Label3", tr("WARNING:")), {8, 64, 0, 0});
     // Wraps within the page: this face runs wider than the one the page was
     // laid out for, and the line would be cut at the page's edge.
-    layout->add(Controls::wrapped("Label4", QStringLiteral("Do not modify color table or color definition because "
-                                                           "the game uses it's own palette and drawing methods!")),
+    layout->add(Controls::wrapped("Label4", tr("Do not modify color table or color definition because "
+                                               "the game uses it's own palette and drawing methods!")),
                 {8, 80, 497, 27}, L::TopWide);
     // The two boxes share the room the page gains; the selector and what
     // stands below it keep to the right.
-    layout->add(Controls::label("Label18", QStringLiteral("Standard picture:")), {8, 112, 0, 0});
+    layout->add(Controls::label("Label18", tr("Standard picture:")), {8, 112, 0, 0});
     m_standardPicture = layout->add(pictureBox("StandardImage"), {8, 128, 249, 73}, {0, 0, 1, 0.5});
-    layout->add(Controls::label("Label20", QStringLiteral("Translated picture:")), {8, 208, 0, 0}, {0, 0.5, 0, 0.5});
+    layout->add(Controls::label("Label20", tr("Translated picture:")), {8, 208, 0, 0}, {0, 0.5, 0, 0.5});
     m_translatedPicture = layout->add(pictureBox("TranslatedImage"), {8, 224, 249, 73}, {0, 0.5, 1, 1});
-    layout->add(Controls::label("Label21", QStringLiteral("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
+    layout->add(Controls::label("Label21", tr("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
     m_pictureSelector = layout->add(Controls::named(new QComboBox, "PictSelComboBox"), {264, 128, 241, 21}, L::TopRight);
     m_zoom = layout->add(Controls::named(new QComboBox, "ZoomComboBox"), {264, 160, 89, 21}, L::TopRight);
     for (int factor = 1; factor <= MostZoom; ++factor)
-        m_zoom->addItem(QStringLiteral("Zoom %1x").arg(factor), factor);
+        m_zoom->addItem(tr("Zoom %1x").arg(factor), factor);
     m_rowDetails = layout->add(Controls::wrapped("PictureDetails", QString()), {264, 184, 241, 41}, L::TopRight);
-    layout->add(Controls::wrapped("PictureFormatsLabel", QStringLiteral(
+    layout->add(Controls::wrapped("PictureFormatsLabel", tr(
                     "Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game "
                     "palette, the kit offers to convert it to the palette.")),
                 {264, 232, 241, 53}, L::TopRight);
-    auto *saveOriginal = layout->add(Controls::button("Button6", QStringLiteral("Save original picture")),
+    auto *saveOriginal = layout->add(Controls::button("Button6", tr("Save original picture")),
                                      {8, 312, 153, 25}, L::BottomLeft);
-    auto *chooseTranslated = layout->add(Controls::button("Button5", QStringLiteral("Choose translated picture")),
+    auto *chooseTranslated = layout->add(Controls::button("Button5", tr("Choose translated picture")),
                                          {168, 312, 161, 25}, L::BottomLeft);
-    m_removeButton = layout->add(Controls::button("RemovePictureButton", QStringLiteral("Remove translated picture")),
+    m_removeButton = layout->add(Controls::button("RemovePictureButton", tr("Remove translated picture")),
                                  {336, 312, 169, 25}, L::BottomLeft);
 
     for (const PictureCatalogueRow &row : PictureCatalogue::rows())
-        m_pictureSelector->addItem(QString::fromLatin1(row.caption));
+        m_pictureSelector->addItem(QCoreApplication::translate("orvanta::PictureCatalogue", row.caption));
     for (int row = 0; row < m_pictureSelector->count(); ++row)
         markRow(row);
     connect(m_pictureSelector, &QComboBox::currentIndexChanged, this, &PicturesPage::PictSelComboBoxChange);
@@ -139,7 +139,7 @@ void PicturesPage::markRow(int row)
 {
     const bool done = m_document.pictures().isPresent(row);
     m_pictureSelector->setItemIcon(row, rowMark(done));
-    m_pictureSelector->setItemData(row, done ? QVariant(Messages::TranslatedPictureTip) : QVariant(),
+    m_pictureSelector->setItemData(row, done ? QVariant(Messages::translatedPictureTip()) : QVariant(),
                                    Qt::ToolTipRole);
 }
 
@@ -196,11 +196,11 @@ void PicturesPage::removeTranslatedPicture()
 PictureFileDialog *PicturesPage::pictureDialog(PictureFileDialog *&dialog, const char *name, bool save)
 {
     if (!dialog) {
-        const QString all = QStringLiteral("All (*.*)");
-        const QString bitmaps = QStringLiteral("Bitmaps (*.bmp)");
+        const QString all = tr("All (*.*)");
+        const QString bitmaps = tr("Bitmaps (*.bmp)");
         dialog = save ? new PictureFileDialog(PictureFileDialog::Save, {bitmaps, all}, this)
                       : new PictureFileDialog(PictureFileDialog::Open,
-                                              {QStringLiteral("Pictures (*.bmp *.png)"), bitmaps, all}, this);
+                                              {tr("Pictures (*.bmp *.png)"), bitmaps, all}, this);
         dialog->setObjectName(QString::fromLatin1(name));
     }
     // The folder last used; at first the pictures the kit brings.

@@ -28,11 +28,11 @@ ReviewPanels::ReviewPanels(const DocumentReview &review, SuggestionsPanel &sugge
     m_pageSuggestions = suggestions.newList(page);
     m_pageChecks = newChecksList(page);
 
-    m_previewButton = Controls::button("PreviewButton", QStringLiteral("Preview"));
+    m_previewButton = Controls::button("PreviewButton", tr("Preview"));
     m_previewButton->setCheckable(true);
-    m_previewButton->setToolTip(QStringLiteral("The current row as the game will draw it"));
+    m_previewButton->setToolTip(tr("The current row as the game will draw it"));
     connect(m_previewButton, &QPushButton::toggled, this, [this](bool on) {
-        QDialog *window = reviewWindow(m_previewWindow, "PreviewWindow", QStringLiteral("Preview"));
+        QDialog *window = reviewWindow(m_previewWindow, "PreviewWindow", tr("Preview"));
         window->setVisible(on);
     });
 }
@@ -61,7 +61,7 @@ TextChecksList *ReviewPanels::shownChecks()
         m_pageChecks->setFocus(Qt::OtherFocusReason);
         return m_pageChecks;
     }
-    QDialog *window = reviewWindow(m_checksWindow, "ChecksWindow", QStringLiteral("Warnings"));
+    QDialog *window = reviewWindow(m_checksWindow, "ChecksWindow", tr("Warnings"));
     window->show();
     window->raise();
     window->activateWindow();

@@ -20,7 +20,7 @@ constexpr int MostSuggestions = 8;
 } // namespace
 
 SpellingMenu::SpellingMenu(KitDocument &document, KitSettings &settings, DocumentReview &review, QWidget *page)
-    : QMenu(QStringLiteral("Spell check"), page)
+    : QMenu(tr("Spell check"), page)
     , m_document(document)
     , m_settings(settings)
     , m_review(review)
@@ -43,7 +43,7 @@ void SpellingMenu::offerDictionaries()
         action->setChecked(chosen ? chosen->language() == language : language.isEmpty());
         group->addAction(action);
     };
-    add(QStringLiteral("None"), QString());
+    add(tr("None"), QString());
     for (const QString &language : installed)
         add(Messages::spellLanguage(language, language == suggested ? m_document.codePage().number() : 0), language);
 }

@@ -34,7 +34,7 @@ SuggestionsList::SuggestionsList(QWidget *parent)
 {
     setObjectName(QStringLiteral("SuggestionsList"));
     setColumnCount(3);
-    setHeaderLabels({QStringLiteral("%"), QStringLiteral("Suggestion"), QStringLiteral("From")});
+    setHeaderLabels({QStringLiteral("%"), tr("Suggestion"), tr("From")});
     setRootIsDecorated(false);
     // The suggestion takes the room and wraps, never cut short.
     setWordWrap(true);
@@ -49,8 +49,8 @@ SuggestionsList::SuggestionsList(QWidget *parent)
         if (column == 1)
             scheduleDelayedItemsLayout();
     });
-    setToolTip(QStringLiteral("Translations of identical and similar originals. Double-click or Enter takes "
-                              "one, Alt+1 to Alt+9 the first nine."));
+    setToolTip(tr("Translations of identical and similar originals. Double-click or Enter takes "
+                   "one, Alt+1 to Alt+9 the first nine."));
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { emit taken(index.row()); });
 }

@@ -81,12 +81,12 @@ void SuggestionsPanel::addMemory()
             if (!format.templateOf)
                 titles.append(format.title);
         }
-        m_memoryDialog->setWindowTitle(QStringLiteral("A translation memory: a %1 file, or another kit's kvmain.dat")
+        m_memoryDialog->setWindowTitle(tr("A translation memory: a %1 file, or another kit's kvmain.dat")
                                            .arg(TextFormat::listed(titles)));
         m_memoryDialog->setNameFilters(
-            {QStringLiteral("Translation memories (%1 kvmain.dat)")
+            {tr("Translation memories (%1 kvmain.dat)")
                  .arg(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Memories))),
-             QStringLiteral("All (*)")});
+             tr("All (*)")});
         Controls::openIn(m_memoryDialog, {m_settings.textsFolder(), m_document.directory()});
     }
     if (m_memoryDialog->exec() != QDialog::Accepted)

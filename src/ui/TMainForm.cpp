@@ -7,6 +7,7 @@
 #include "PicturesPage.h"
 #include "TextGrid.h"
 #include "TextsPage.h"
+#include "kit/Translations.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,8 +20,10 @@
 
 namespace orvanta {
 
-const QString TMainForm::Caption =
-    QStringLiteral("Orvanta Localization Kit V1.2 (For Orvanta V1.25) - Kolvane Sofware");
+QString TMainForm::caption()
+{
+    return tr("Orvanta Localization Kit V1.2 (For Orvanta V1.25) - Kolvane Sofware");
+}
 
 namespace {
 
@@ -35,7 +38,7 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     , m_settings(applicationDirectory)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setFont(Controls::font());
     setMinimumSize(DefaultSize);
     FormCreate();
@@ -51,13 +54,16 @@ TMainForm::TMainForm(const QString &applicationDirectory, std::unique_ptr<KitOpe
     // Each page is made inside the window, so its controls take the window's
     // font as they are made instead of all changing font as the page is added.
     m_picturesPage = new PicturesPage(m_document, m_settings, pageGrowth, m_pageControl);
-    m_pageControl->addTab(m_picturesPage, QStringLiteral("Pictures"));
+    m_pageControl->addTab(m_picturesPage, tr("Pictures"));
     m_textsPage = new TextsPage(m_document, m_settings, pageGrowth, m_pageControl);
-    m_pageControl->addTab(m_textsPage, QStringLiteral("Texts"));
+    m_pageControl->addTab(m_textsPage, tr("Texts"));
     m_fontPage = new FontPage(m_document, m_settings, pageGrowth, m_pageControl);
-    m_pageControl->addTab(m_fontPage, QStringLiteral("Font"));
+    m_pageControl->addTab(m_fontPage, tr("Font"));
     connect(m_fontPage, &FontPage::textsPageAsked, this, [this] { m_pageControl->setCurrentIndex(Texts); });
-    auto *saveButton = layout->add(Controls::button("Button1", QStringLiteral("Save data to \"lang.dat\"")),
+    // Beside the tabs, where the history speaks too.
+    connect(m_fontPage, &FontPage::windowLanguageChosen, this,
+            [this] { m_historyLine->setText(Messages::windowLanguageNote()); });
+    auto *saveButton = layout->add(Controls::button("Button1", tr("Save data to \"lang.dat\"")),
                                    {8, 392, 137, 25}, AnchorLayout::BottomLeft);
     auto *helpButton = layout->add(Controls::button("Button4", QStringLiteral("?")), {504, 392, 27, 25},
                                    AnchorLayout::BottomRight);
@@ -139,7 +145,7 @@ void TMainForm::followHistory()
     connect(&m_document, &KitDocument::glyphFontChanged, this, showPage(Font));
     connect(&m_document, &KitDocument::codePageChanged, this, showPage(Font));
     connect(m_document.undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        setWindowTitle(clean ? Caption : QStringLiteral("*") + Caption);
+        setWindowTitle(clean ? caption() : QStringLiteral("*") + caption());
     });
     // A new change makes the last undo or redo old news.
     connect(m_document.undoStack(), &QUndoStack::indexChanged, m_historyLine, [this] {
@@ -270,7 +276,10 @@ public:
     {
         return Messages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
     }
-    bool replaceReadOnly() override { return Messages::askReplaceReadOnly(m_parent, KitSave::ReadOnlyText); }
+    bool replaceReadOnly() override
+    {
+        return Messages::askReplaceReadOnly(m_parent, Messages::translated("orvanta::KitSave", KitSave::ReadOnlyText));
+    }
     void tookOverLock(const QString &notice) override { m_notices.append(notice); }
 
     // What the save was told on the way, for the output list.
@@ -323,7 +332,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::Button4Click()
 {
-    const QString guide = m_document.directory() + QStringLiteral("readme.txt");
+    // The guide in the window's language, beside the English one.
+    const QString guide = m_document.directory() + Translations::guideName(Translations::installedLanguage());
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
         Messages::guideAt(this, guide);
 }

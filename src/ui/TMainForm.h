@@ -38,7 +38,8 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    static const QString Caption;
+    // The window's title, in the window's language.
+    static QString caption();
     // The window's client area when it first opens, and its smallest size.
     static constexpr QSize DefaultSize{537, 423};
     static constexpr QPoint DefaultPosition{213, 159};
@@ -57,7 +58,8 @@ public:
 public slots:
     // "Save data to "lang.dat"".
     void Button1Click();
-    // "?": the translator's guide, readme.txt in the kit folder.
+    // "?": the translator's guide in the window's language, readme.txt (or
+    // readme_de.txt ...) in the kit folder.
     void Button4Click();
 
 protected:

@@ -46,8 +46,10 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        const char *const titles[] = {"Row", "Check", "Warning"};
-        return QString::fromLatin1(titles[section]);
+        const char *const titles[] = {QT_TRANSLATE_NOOP("orvanta::TextChecksList", "Row"),
+                                      QT_TRANSLATE_NOOP("orvanta::TextChecksList", "Check"),
+                                      QT_TRANSLATE_NOOP("orvanta::TextChecksList", "Warning")};
+        return QCoreApplication::translate("orvanta::TextChecksList", titles[section]);
     }
 
 private:
@@ -120,14 +122,14 @@ void TextChecksList::offerChecks()
         removeAction(action);
         action->deleteLater();
     }
-    auto *faults = new QAction(QStringLiteral("Every warning but wider"), this);
+    auto *faults = new QAction(tr("Every warning but wider"), this);
     connect(faults, &QAction::triggered, this, &TextChecksList::showFaults);
     addAction(faults);
-    auto *every = new QAction(QStringLiteral("Every check"), this);
+    auto *every = new QAction(tr("Every check"), this);
     connect(every, &QAction::triggered, this, [this] { showOnly(QString()); });
     addAction(every);
     for (const QString &check : std::as_const(checks)) {
-        auto *only = new QAction(QStringLiteral("Only %1").arg(check), this);
+        auto *only = new QAction(tr("Only %1").arg(check), this);
         connect(only, &QAction::triggered, this, [this, check] { showOnly(check); });
         addAction(only);
     }

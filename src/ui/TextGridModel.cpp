@@ -88,7 +88,7 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
         if (index.column() == TextTable::Source)
             return Messages::sourceCellTip(fixed);
         if (fixed)
-            return Messages::FixedRowTip;
+            return Messages::fixedRowTip();
     }
     return {};
 }

@@ -68,11 +68,11 @@ TextPreview::TextPreview(const DocumentReview &review, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(6);
     layout->setVerticalSpacing(2);
-    layout->addWidget(Controls::label("SourcePreviewLabel", QStringLiteral("Original:")), 0, 0);
+    layout->addWidget(Controls::label("SourcePreviewLabel", tr("Original:")), 0, 0);
     layout->addWidget(m_sourceWidth, 0, 1);
     layout->addWidget(m_zoom, 0, 2);
     layout->addWidget(m_sourcePicture, 1, 0, 1, 4);
-    layout->addWidget(Controls::label("TranslationPreviewLabel", QStringLiteral("Translated:")), 2, 0);
+    layout->addWidget(Controls::label("TranslationPreviewLabel", tr("Translated:")), 2, 0);
     layout->addWidget(m_savedWidth, 2, 1);
     layout->addWidget(m_savedPicture, 3, 0, 1, 4);
     layout->setColumnStretch(3, 1);
@@ -89,7 +89,7 @@ TextPreview::TextPreview(const DocumentReview &review, QWidget *parent)
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(scroll);
     m_zoom->addItems({QStringLiteral("1x"), QStringLiteral("2x"), QStringLiteral("3x")});
-    m_zoom->setToolTip(QStringLiteral("Enlarge the game's pixels"));
+    m_zoom->setToolTip(tr("Enlarge the game's pixels"));
     connect(m_zoom, &QComboBox::activated, this, [this] { emit zoomChosen(zoom()); });
     connect(m_zoom, &QComboBox::currentIndexChanged, this, &TextPreview::redraw);
     connect(&review, &DocumentReview::glyphsChanged, this, &TextPreview::redraw);

@@ -22,14 +22,14 @@ using Filter = TextReview::Filter;
 
 // The filter choices, in the order the selector lists them.
 const std::pair<const char *, Filter> Filters[] = {
-    {"All", Filter::All},
-    {"Untranslated", Filter::Untranslated},
-    {"Translated", Filter::Translated},
-    {"Needs review", Filter::NeedsReview},
-    {"With warnings", Filter::WithWarnings},
-    {"Drawn wider", Filter::Wider},
-    {"With notes", Filter::WithNotes},
-    {"Fixed", Filter::Fixed},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "All"), Filter::All},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "Untranslated"), Filter::Untranslated},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "Translated"), Filter::Translated},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "Needs review"), Filter::NeedsReview},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "With warnings"), Filter::WithWarnings},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "Drawn wider"), Filter::Wider},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "With notes"), Filter::WithNotes},
+    {QT_TRANSLATE_NOOP("orvanta::TextsNavigation", "Fixed"), Filter::Fixed},
 };
 
 } // namespace
@@ -42,14 +42,14 @@ TextsNavigation::TextsNavigation(const DocumentReview &review, TextGridModel &sh
     , m_page(page)
 {
     m_search = Controls::named(new QLineEdit, "SearchField");
-    m_search->setPlaceholderText(QStringLiteral("Search texts (Ctrl+F)"));
-    m_search->setToolTip(QStringLiteral("Shows the rows whose original or translation holds this text. Enter: "
-                                        "translate the first row shown. Escape: show every row again."));
+    m_search->setPlaceholderText(tr("Search texts (Ctrl+F)"));
+    m_search->setToolTip(tr("Shows the rows whose original or translation holds this text. Enter: "
+                            "translate the first row shown. Escape: show every row again."));
     m_search->installEventFilter(this);
     m_filter = Controls::named(new QComboBox, "FilterComboBox");
     for (const auto &[caption, filter] : Filters)
-        m_filter->addItem(QString::fromLatin1(caption), int(filter));
-    m_filter->setToolTip(QStringLiteral("Which rows the grid shows"));
+        m_filter->addItem(tr(caption), int(filter));
+    m_filter->setToolTip(tr("Which rows the grid shows"));
 
     connect(m_search, &QLineEdit::textChanged, &m_shown, &TextFilterModel::setSearchText);
     connect(m_filter, &QComboBox::currentIndexChanged, this,

@@ -63,13 +63,13 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     m_shown->setSourceModel(m_model);
     using L = AnchorLayout;
     auto *layout = new AnchorLayout(this, growth);
-    layout->add(Controls::heading("Label7", QStringLiteral("ANNOTATION")), {8, 8, 0, 0});
-    layout->add(Controls::wrapped("Label5", QStringLiteral(
+    layout->add(Controls::heading("Label7", tr("ANNOTATION")), {8, 8, 0, 0});
+    layout->add(Controls::wrapped("Label5", tr(
                     "You can translate any texts of the game that you want. Original texts is in the left side and "
                     "translated texts is in the right side of the grid.")),
                 {8, 24, 473, 33}, L::TopWide);
-    layout->add(Controls::heading("Label8", QStringLiteral("WARNING:")), {8, 56, 0, 0});
-    layout->add(Controls::wrapped("Label6", QStringLiteral(
+    layout->add(Controls::heading("Label8", tr("WARNING:")), {8, 56, 0, 0});
+    layout->add(Controls::wrapped("Label6", tr(
                     "Do not forget spaces in the beginning and ending of each line if you do not add it like in the "
                     "original texts, the texts may drawing incorrectly!")),
                 {8, 72, 473, 33}, L::TopWide);
@@ -79,9 +79,9 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
     // its length, the progress, export and import.
     m_byteCount = layout->add(Controls::label("ByteCountLabel", QString()), {8, 324, 78, 16}, L::BottomLeft);
     m_progress = layout->add(new ProgressLine(*m_review), {88, 324, 253, 16}, L::BottomWide);
-    auto *exportButton = layout->add(Controls::button("ExportTextsButton", QStringLiteral("Export texts...")),
+    auto *exportButton = layout->add(Controls::button("ExportTextsButton", tr("Export texts...")),
                                      {345, 320, 78, 23}, L::BottomRight);
-    auto *importButton = layout->add(Controls::button("ImportTextsButton", QStringLiteral("Import texts...")),
+    auto *importButton = layout->add(Controls::button("ImportTextsButton", tr("Import texts...")),
                                      {427, 320, 78, 23}, L::BottomRight);
     // Between the grid and the labels, with room only once the page grows:
     // the editing pane, the preview at the page's whole width, and the
@@ -101,9 +101,9 @@ TextsPage::TextsPage(KitDocument &document, KitSettings &settings, AnchorLayout:
 
     m_textGrid = layout->add(Controls::named(new TextGrid(m_shown), "StringGrid"), {8, 104, 497, 145},
                              {0, 0, 1, GridShare, PanelRoom});
-    layout->add(Controls::label("Label9", QStringLiteral("Original text:")), {8, 256, 0, 0}, L::BottomLeft);
+    layout->add(Controls::label("Label9", tr("Original text:")), {8, 256, 0, 0}, L::BottomLeft);
     m_sourceText = layout->add(Controls::underlined("Label11", true), {88, 256, 417, 49}, L::BottomWide);
-    layout->add(Controls::label("Label10", QStringLiteral("Translated text:")), {8, 304, 0, 0}, L::BottomLeft);
+    layout->add(Controls::label("Label10", tr("Translated text:")), {8, 304, 0, 0}, L::BottomLeft);
     m_translationText = layout->add(
         static_cast<TranslationLabel *>(Controls::underlined("Label12", false, new TranslationLabel)),
         {88, 304, 417, 41}, L::BottomWide);
@@ -151,34 +151,34 @@ void TextsPage::addActions()
         separator->setSeparator(true);
         m_textGrid->addAction(separator);
     };
-    add(QStringLiteral("Export texts..."), {}, m_exchange, &ExchangeActions::exportTexts);
-    add(QStringLiteral("Import texts..."), {}, m_exchange, &ExchangeActions::importTexts);
-    add(QStringLiteral("Take translations from an older kit..."), {}, m_exchange, &ExchangeActions::takeFromOlderKit);
+    add(tr("Export texts..."), {}, m_exchange, &ExchangeActions::exportTexts);
+    add(tr("Import texts..."), {}, m_exchange, &ExchangeActions::importTexts);
+    add(tr("Take translations from an older kit..."), {}, m_exchange, &ExchangeActions::takeFromOlderKit);
     separate();
-    add(QStringLiteral("Search"), QKeySequence(Qt::CTRL | Qt::Key_F), m_navigation, &TextsNavigation::focusSearch);
-    add(QStringLiteral("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), m_navigation,
+    add(tr("Search"), QKeySequence(Qt::CTRL | Qt::Key_F), m_navigation, &TextsNavigation::focusSearch);
+    add(tr("Next untranslated row"), QKeySequence(Qt::CTRL | Qt::Key_J), m_navigation,
         &TextsNavigation::goToNextUntranslated);
     add(tr("Find and replace..."), QKeySequence(Qt::CTRL | Qt::Key_H), this, &TextsPage::findAndReplace);
-    add(QStringLiteral("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), m_navigation,
+    add(tr("Go to row..."), QKeySequence(Qt::CTRL | Qt::Key_G), m_navigation,
         &TextsNavigation::askRowNumber);
-    add(QStringLiteral("Warnings"), {}, m_panels, &ReviewPanels::showWarnings);
-    add(QStringLiteral("Allowed width..."), {}, this, &TextsPage::chooseWiderAllowance);
+    add(tr("Warnings"), {}, m_panels, &ReviewPanels::showWarnings);
+    add(tr("Allowed width..."), {}, this, &TextsPage::chooseWiderAllowance);
     separate();
     // The keys translators know from PO editors.
-    add(QStringLiteral("Needs review"), QKeySequence(Qt::CTRL | Qt::Key_U), m_reviewActions,
+    add(tr("Needs review"), QKeySequence(Qt::CTRL | Qt::Key_U), m_reviewActions,
         &ReviewActions::toggleNeedsReview);
-    add(QStringLiteral("Done as it is"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), m_reviewActions,
+    add(tr("Done as it is"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), m_reviewActions,
         &ReviewActions::toggleDone);
-    add(QStringLiteral("Edit note..."), QKeySequence(Qt::CTRL | Qt::Key_M), m_reviewActions, &ReviewActions::editNote);
+    add(tr("Edit note..."), QKeySequence(Qt::CTRL | Qt::Key_M), m_reviewActions, &ReviewActions::editNote);
     m_spellingMenu = new SpellingMenu(m_document, m_settings, *m_review, this);
     m_textGrid->addAction(m_spellingMenu->menuAction());
-    add(QStringLiteral("Use this translation for every identical source"), {}, m_reviewActions,
+    add(tr("Use this translation for every identical source"), {}, m_reviewActions,
         &ReviewActions::useTranslationForIdenticalSources);
-    add(QStringLiteral("Add translation memory..."), {}, m_suggestions, &SuggestionsPanel::addMemory);
-    add(QStringLiteral("Forget translation memories"), {}, m_suggestions, &SuggestionsPanel::forgetMemories);
+    add(tr("Add translation memory..."), {}, m_suggestions, &SuggestionsPanel::addMemory);
+    add(tr("Forget translation memories"), {}, m_suggestions, &SuggestionsPanel::forgetMemories);
     // Not in the menu: the page's own keys.
     for (int n = 0; n < 9; ++n) {
-        auto *take = new QAction(QStringLiteral("Take suggestion %1").arg(n + 1), this);
+        auto *take = new QAction(tr("Take suggestion %1").arg(n + 1), this);
         take->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + n)));
         connect(take, &QAction::triggered, m_suggestions, [this, n] { m_suggestions->takeSuggestion(n); });
         addAction(take);

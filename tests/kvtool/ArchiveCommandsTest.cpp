@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -109,4 +110,36 @@ TEST(KvToolArchives, HelpDescribesEveryCommand)
     auto extractHelp = KvToolRun::run({"extract", "--help"});
     EXPECT_EQ(extractHelp.exitCode, 0);
     EXPECT_TRUE(extractHelp.out.contains("-o <file>"));
+}
+
+// kvtool --help speaks the system's language, the commands' words kept.
+TEST(KvToolArchives, HelpIsInTheSystemsLanguage)
+{
+    const auto help = [](const char *lang) {
+        QProcessEnvironment environment = KvToolRun::environment();
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+        QProcess kvtool;
+        kvtool.setProcessEnvironment(environment);
+        kvtool.start(QStringLiteral(KVTOOL_PATH), {QStringLiteral("--help")});
+        EXPECT_TRUE(kvtool.waitForFinished(60000));
+        EXPECT_EQ(kvtool.exitCode(), 0) << lang;
+        return QString::fromUtf8(kvtool.readAllStandardOutput());
+    };
+    const QString english = help("C");
+    EXPECT_TRUE(english.startsWith("Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n"
+                                   "  list ARCHIVE                 entries: name, size, offset\n"))
+        << english.toStdString();
+    EXPECT_TRUE(english.endsWith("\n'kvtool COMMAND --help' describes a command and its options.\n"));
+    const QString german = help("de_DE.UTF-8");
+    EXPECT_TRUE(german.startsWith("Aufruf: kvtool BEFEHL [ARGUMENTE...]\n\nBefehle:\n"
+                                  "  list ARCHIV                  Einträge: Name, Größe, Position\n"))
+        << german.toStdString();
+    EXPECT_TRUE(german.contains("  picture original|check|fit ... die neun Schaltflächenbilder\n"));
+    const QString russian = help("ru_RU.UTF-8");
+    EXPECT_TRUE(russian.startsWith("Использование: kvtool КОМАНДА [АРГУМЕНТЫ...]\n\nКоманды:\n")) << russian.toStdString();
+    EXPECT_TRUE(russian.contains("  verify АРХИВ                 проверить архив и известные комплекту записи\n"));
+    EXPECT_EQ(german.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
+    EXPECT_EQ(russian.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
 }

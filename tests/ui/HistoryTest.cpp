@@ -24,6 +24,8 @@ using namespace orvanta;
 
 namespace {
 
+const QString Title = QStringLiteral("Orvanta Localization Kit V1.2 (For Orvanta V1.25) - Kolvane Sofware");
+
 const QKeySequence Undo(Qt::CTRL | Qt::Key_Z);
 const QKeySequence Redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 const QKeySequence RedoToo(Qt::CTRL | Qt::Key_Y);
@@ -113,13 +115,13 @@ TEST(History, EveryKindOfChangeIsUndoneAndRedoneWithTheUnsavedStateFollowing)
         c.make(k);
         EXPECT_EQ(c.shown(k), c.made) << c.change;
         EXPECT_TRUE(k.document().hasUnsavedWork()) << c.change;
-        EXPECT_EQ(k.form->windowTitle(), "*" + TMainForm::Caption) << c.change;
+        EXPECT_EQ(k.form->windowTitle(), "*" + Title) << c.change;
         k.showPage((c.page + 1) % 3);
         k.press(Undo);
         EXPECT_EQ(c.shown(k), c.old) << c.change << ", undone";
         EXPECT_EQ(k.find<QTabWidget>("PageControl1")->currentIndex(), c.page) << c.change << ": its page shown";
         EXPECT_FALSE(k.document().hasUnsavedWork()) << c.change << ": back where the last save was";
-        EXPECT_EQ(k.form->windowTitle(), TMainForm::Caption) << c.change;
+        EXPECT_EQ(k.form->windowTitle(), Title) << c.change;
         auto *historyLine = k.find<QLabel>("HistoryLabel");
         EXPECT_TRUE(historyLine->isVisible());
         EXPECT_EQ(historyLine->text(), "Undone: " + k.document().undoStack()->redoText()) << c.change;

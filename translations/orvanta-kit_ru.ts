@@ -1,0 +1,1061 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Attantion</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Size: %1 × %2 pixels
+%3 of %4 pictures translated</source>
+        <translation>Размер: %1 × %2 пикселей
+Переведено картинок: %3 из %4</translation>
+    </message>
+    <message>
+        <source>Has a translated picture</source>
+        <translation>Есть переведённая картинка</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 пикселей</translation>
+    </message>
+    <message>
+        <source>, %1 colours</source>
+        <translation>, цветов: %1</translation>
+    </message>
+    <message>
+        <source>No preview</source>
+        <translation>Нет предпросмотра</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 пкс</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was not saved:
+
+%1
+
+The previous &quot;lang.dat&quot; is unchanged.</source>
+        <translation>«lang.dat» не сохранён:
+
+%1
+
+Прежний «lang.dat» не изменён.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Не удаётся создать файл %1</translation>
+    </message>
+    <message>
+        <source>A language archive of the kit is missing or damaged and was read only in part:
+
+</source>
+        <translation>Языковой архив комплекта отсутствует или повреждён и прочитан лишь частично:
+
+</translation>
+    </message>
+    <message>
+        <source>... and %1 more problems of the same kind
+</source>
+        <translation>... и ещё проблем того же рода: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Whatever could not be read is shown from the kit&apos;s own data (source texts, standard pictures). A save now writes a new &quot;lang.dat&quot; from what you see; keep a copy of the damaged file if you need its contents.</source>
+        <translation>
+Всё, что не удалось прочитать, показано из собственных данных комплекта (исходные тексты, стандартные картинки). Сохранение сейчас запишет новый «lang.dat» из того, что вы видите; сохраните копию повреждённого файла, если вам нужно его содержимое.</translation>
+    </message>
+    <message>
+        <source>Some of your settings were ignored; the kit&apos;s defaults stand in for them:
+
+</source>
+        <translation>Некоторые ваши настройки пропущены; вместо них действуют настройки комплекта по умолчанию:
+
+</translation>
+    </message>
+    <message>
+        <source>lang.dat holds glyphs of another font or code page. Replace them with %1?
+
+If the game&apos;s texts should keep their letters, choose their font and code page on the Font page first.</source>
+        <translation>lang.dat содержит глифы другого шрифта или другой кодовой страницы. Заменить их на %1?
+
+Если тексты игры должны сохранить свои буквы, сначала выберите их шрифт и кодовую страницу на странице «Шрифт».</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>
+
+Replace it anyway?</source>
+        <translation>
+
+Всё равно заменить?</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; has changed on disk since the kit read or last saved it: another save (kvtool, another window) wrote it meanwhile.
+
+Reload the kit&apos;s texts and pictures from it (your unsaved edits are lost), overwrite it with your work (what the other save wrote is lost, but stays in &quot;lang.dat.bak&quot; until the next save), or cancel?</source>
+        <translation>«lang.dat» изменился на диске с тех пор, как комплект прочитал или последний раз сохранил его: его тем временем записало другое сохранение (kvtool, другое окно).
+
+Перезагрузить из него тексты и картинки комплекта (несохранённые правки будут потеряны), перезаписать его вашей работой (записанное другим сохранением будет потеряно, но останется в «lang.dat.bak» до следующего сохранения) или отменить?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перезагрузить</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Перезаписать</translation>
+    </message>
+    <message>
+        <source>Some of your work is not saved in &quot;lang.dat&quot; yet.
+
+Save it before the kit closes?</source>
+        <translation>Часть вашей работы ещё не сохранена в «lang.dat».
+
+Сохранить её перед закрытием комплекта?</translation>
+    </message>
+    <message>
+        <source>The kit in %1 is already open in another window (%2).
+
+Two windows on one kit save over each other&apos;s work. Open it anyway?</source>
+        <translation>Комплект в %1 уже открыт в другом окне (%2).
+
+Два окна на одном комплекте затирают работу друг друга при сохранении. Всё равно открыть?</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Всё равно открыть</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be stored in code page %3. Choose the code page of your language on the Font page.</source>
+        <translation>«%1» (U+%2) нельзя сохранить в кодовой странице %3. Выберите кодовую страницу вашего языка на странице «Шрифт».</translation>
+    </message>
+    <message>
+        <source>%1. &quot;lang.dat&quot; cannot be saved with this font: choose a smaller one.</source>
+        <translation>%1. С этим шрифтом «lang.dat» сохранить нельзя: выберите шрифт поменьше.</translation>
+    </message>
+    <message>
+        <source>
+
+Undo (Ctrl+Z) takes the choice back.</source>
+        <translation>
+
+Отмена (Ctrl+Z) вернёт прежний выбор.</translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2): </source>
+        <translation>Код %1 (0x%2): </translation>
+    </message>
+    <message>
+        <source>no character in code page %1</source>
+        <translation>нет символа в кодовой странице %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation>«%1» %2</translation>
+    </message>
+    <message>
+        <source>control character %1</source>
+        <translation>управляющий символ %1</translation>
+    </message>
+    <message>
+        <source>
+%1 pixels wide</source>
+        <translation>
+Ширина: %1 пикселей</translation>
+    </message>
+    <message>
+        <source>
+No glyph in this font: the save writes the stand-in shown</source>
+        <translation>
+В этом шрифте нет глифа: сохранение запишет показанную замену</translation>
+    </message>
+    <message>
+        <source>Import texts from %1</source>
+        <translation>Импорт текстов из %1</translation>
+    </message>
+    <message>
+        <source>Take translations from the older kit %1</source>
+        <translation>Перенос переводов из старого комплекта %1</translation>
+    </message>
+    <message>
+        <source>A translation memory could not be read; the suggestions come without it:
+
+%1</source>
+        <translation>Не удалось прочитать память переводов; подсказки будут без неё:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Some translation memories could not be read; the suggestions come without them:
+
+%1</source>
+        <translation>Не удалось прочитать некоторые памяти переводов; подсказки будут без них:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Use the translation of row %1 for every identical source</source>
+        <translation>Перевод строки %1 для всех одинаковых оригиналов</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Отменено: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Повторено: %1</translation>
+    </message>
+    <message>
+        <source>Reset to the original text at every save</source>
+        <translation>При каждом сохранении возвращается к исходному тексту</translation>
+    </message>
+    <message>
+        <source>Your translations hold letters that code page %1 reads otherwise: in row %2, &quot;%3&quot; would become &quot;%4&quot;.
+
+The kit keeps the bytes you typed; the code page only says which letters they are, in the grid, the glyphs and lang.dat. Change the code page? (Ctrl+Z takes it back.)</source>
+        <translation>В ваших переводах есть буквы, которые кодовая страница %1 читает иначе: в строке %2 «%3» станет «%4».
+
+Комплект сохраняет набранные вами байты; кодовая страница лишь говорит, какие это буквы — в таблице, в глифах и в lang.dat. Сменить кодовую страницу? (Ctrl+Z вернёт её.)</translation>
+    </message>
+    <message>
+        <source>Change the code page</source>
+        <translation>Сменить кодовую страницу</translation>
+    </message>
+    <message>
+        <source>Keep code page</source>
+        <translation>Оставить кодовую страницу</translation>
+    </message>
+    <message>
+        <source>The translator&apos;s guide is %1.
+
+No program to show it was found here: open it with any text editor.</source>
+        <translation>Руководство переводчика — %1.
+
+Программа для его показа здесь не найдена: откройте его любым текстовым редактором.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 texts translated (%3%)</source>
+        <translation>Переведено %1 из %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 to review</source>
+        <translation>на проверку: %1</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 предупреждение</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 warnings</source>
+        <translation>
+            <numerusform>%1 предупреждение</numerusform>
+            <numerusform>%1 предупреждения</numerusform>
+            <numerusform>%1 предупреждений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your font draws %1% wider</source>
+        <translation>ваш шрифт рисует на %1% шире</translation>
+    </message>
+    <message>
+        <source>%1 / %2 bytes</source>
+        <translation>%1 / %2 байт</translation>
+    </message>
+    <message>
+        <source>Not translated yet: the translation is the original text</source>
+        <translation>Ещё не переведено: перевод совпадает с исходным текстом</translation>
+    </message>
+    <message>
+        <source>Translated: done as it is</source>
+        <translation>Переведено: оставлено как есть</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>Переведено</translation>
+    </message>
+    <message>
+        <source>Needs review (Ctrl+U takes the mark away)</source>
+        <translation>Требует проверки (Ctrl+U снимает отметку)</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Заметка: </translation>
+    </message>
+    <message>
+        <source>
+Warning (%1): %2</source>
+        <translation>
+Предупреждение (%1): %2</translation>
+    </message>
+    <message>
+        <source>
+Row %1</source>
+        <translation>
+Строка %1</translation>
+    </message>
+    <message>
+        <source>This is the text the game will get: every save writes it as the translation. Edit it here if the game needs another one.</source>
+        <translation>Этот текст получит игра: каждое сохранение записывает его как перевод. Измените его здесь, если игре нужен другой.</translation>
+    </message>
+    <message>
+        <source>The original text, as the game&apos;s own data holds it. It cannot be edited: the kit never writes it, so an edit would be lost at the next start. Translate it on the right.</source>
+        <translation>Исходный текст, как он хранится в данных самой игры. Его нельзя изменить: комплект никогда его не записывает, так что правка пропала бы при следующем запуске. Переводите его справа.</translation>
+    </message>
+    <message>
+        <source>Go to row</source>
+        <translation>Перейти к строке</translation>
+    </message>
+    <message>
+        <source>Row number (1 to %1):</source>
+        <translation>Номер строки (от 1 до %1):</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):</source>
+        <translation>Заметка для проверяющего к строке %1 (хранится в папке комплекта, никогда в lang.dat):</translation>
+    </message>
+    <message>
+        <source>Mark row for review</source>
+        <translation>Отметить строку для проверки</translation>
+    </message>
+    <message>
+        <source>Unmark row for review</source>
+        <translation>Снять отметку проверки со строки</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows for review</source>
+        <translation>
+            <numerusform>Отметить для проверки %1 строку</numerusform>
+            <numerusform>Отметить для проверки %1 строки</numerusform>
+            <numerusform>Отметить для проверки %1 строк</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows for review</source>
+        <translation>
+            <numerusform>Снять отметку проверки с %1 строки</numerusform>
+            <numerusform>Снять отметку проверки с %1 строк</numerusform>
+            <numerusform>Снять отметку проверки с %1 строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark row done as it is</source>
+        <translation>Отметить строку: готово как есть</translation>
+    </message>
+    <message>
+        <source>Unmark row done as it is</source>
+        <translation>Снять со строки отметку «готово как есть»</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows done as it is</source>
+        <translation>
+            <numerusform>Отметить %1 строку: готово как есть</numerusform>
+            <numerusform>Отметить %1 строки: готово как есть</numerusform>
+            <numerusform>Отметить %1 строк: готово как есть</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows done as it is</source>
+        <translation>
+            <numerusform>Снять отметку «готово как есть» с %1 строки</numerusform>
+            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
+            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note on row %1</source>
+        <translation>Заметка к строке %1</translation>
+    </message>
+    <message>
+        <source>
+
+Nothing is saved yet: save to put the texts into &quot;lang.dat&quot;, or undo the import with Ctrl+Z.</source>
+        <translation>
+
+Пока ничего не сохранено: сохраните, чтобы записать тексты в «lang.dat», или отмените импорт через Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>%1 was written for code page %2 (%3); the kit uses %4 (%5).
+
+Import it in code page %2, and use that code page from now on? Ctrl+Z takes back both.</source>
+        <translation>%1 написан для кодовой страницы %2 (%3); комплект использует %4 (%5).
+
+Импортировать его в кодовой странице %2 и впредь использовать её? Ctrl+Z отменит и то и другое.</translation>
+    </message>
+    <message>
+        <source>Use code page %1</source>
+        <translation>Использовать кодовую страницу %1</translation>
+    </message>
+    <message>
+        <source>Keep code page %1</source>
+        <translation>Оставить кодовую страницу %1</translation>
+    </message>
+    <message>
+        <source>
+
+The refused translations cannot be imported: mend them in the file, or import the others now and leave those rows as they are.</source>
+        <translation>
+
+Отклонённые переводы импортировать нельзя: исправьте их в файле или импортируйте сейчас остальные, оставив эти строки как есть.</translation>
+    </message>
+    <message>
+        <source>Import the others</source>
+        <translation>Импортировать остальные</translation>
+    </message>
+    <message>
+        <source>Import nothing</source>
+        <translation>Ничего не импортировать</translation>
+    </message>
+    <message>
+        <source>The spell check runs without the words of the kit&apos;s dictionary, which cannot be read. The file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to have its words back.</source>
+        <translation>Проверка орфографии работает без слов словаря комплекта: его не удаётся прочитать. Файл оставлен как есть: исправьте его (текст UTF-8, по слову в строке) и откройте комплект снова, чтобы вернуть его слова.</translation>
+    </message>
+    <message>
+        <source>The spell check is off: its dictionary cannot be used. Choose another one, or install it (Debian&apos;s hunspell packages, e.g. hunspell-en-us).</source>
+        <translation>Проверка орфографии выключена: её словарь нельзя использовать. Выберите другой или установите его (пакеты hunspell в Debian, например hunspell-ru).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not added to the kit&apos;s dictionary:
+
+%2
+
+The file is left as it is.</source>
+        <translation>«%1» не добавлено в словарь комплекта:
+
+%2
+
+Файл оставлен как есть.</translation>
+    </message>
+    <message>
+        <source> - suggested for code page %1</source>
+        <translation> — рекомендуется для кодовой страницы %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::CodePage</name>
+    <message>
+        <source>Thai</source>
+        <translation>Тайская</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Центральноевропейская</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Кириллица</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Западноевропейская</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Греческая</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Турецкая</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Иврит</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабская</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Балтийская</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Вьетнамская</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ExchangeActions</name>
+    <message>
+        <source>Texts (%1)</source>
+        <translation>Тексты (%1)</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Все (*)</translation>
+    </message>
+    <message>
+        <source>The older kit&apos;s folder (its kvmain.dat and lang.dat)</source>
+        <translation>Папка старого комплекта (с его kvmain.dat и lang.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::FontPage</name>
+    <message>
+        <source>ANNOTATION:</source>
+        <translation>ПОЯСНЕНИЕ:</translation>
+    </message>
+    <message>
+        <source>For drawing texts the game needs to get font (in your language) like collection of pictures. If you have not the standard font that we use in the game &quot;Arial 8pt&quot; you can use some other font.</source>
+        <translation>Чтобы рисовать тексты, игре нужен шрифт (на вашем языке) в виде набора картинок. Если у вас нет стандартного шрифта игры «Arial 8pt», можно взять другой шрифт.</translation>
+    </message>
+    <message>
+        <source>WARNING:</source>
+        <translation>ВНИМАНИЕ:</translation>
+    </message>
+    <message>
+        <source>If you want to get correct drawing of all the texts you must choose font that looks like the original and have the same size in pixels.</source>
+        <translation>Чтобы все тексты рисовались правильно, выберите шрифт, похожий на оригинал и того же размера в пикселях.</translation>
+    </message>
+    <message>
+        <source>If you have OS like Windows XP or any other that can draw texts with smooth effect. You must off this option before getting the font. You can do it in the screen properties. If you do not do this, the texts in the game may drawing incorrectly.</source>
+        <translation>Если ваша система (например, Windows XP) умеет сглаживать текст, отключите эту настройку перед снятием шрифта. Это делается в свойствах экрана. Иначе тексты в игре могут рисоваться неправильно.</translation>
+    </message>
+    <message>
+        <source>Window language:</source>
+        <translation>Язык окна:</translation>
+    </message>
+    <message>
+        <source>The window speaks it from the next start.</source>
+        <translation>Окно перейдёт на него при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Choose font</source>
+        <translation>Выбрать шрифт</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Кодировка:</translation>
+    </message>
+    <message>
+        <source>Glyph sheet:</source>
+        <translation>Таблица глифов:</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>По ширине</translation>
+    </message>
+    <message>
+        <source>As the system</source>
+        <translation>Как в системе</translation>
+    </message>
+    <message>
+        <source>The language of the window&apos;s texts</source>
+        <translation>Язык текстов окна</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KitDocument</name>
+    <message>
+        <source>Remove picture %1</source>
+        <translation>Убрать картинку %1</translation>
+    </message>
+    <message>
+        <source>Accept picture %1</source>
+        <translation>Принять картинку %1</translation>
+    </message>
+    <message>
+        <source>Choose font %1</source>
+        <translation>Выбор шрифта %1</translation>
+    </message>
+    <message>
+        <source>Choose code page %1</source>
+        <translation>Выбор кодовой страницы %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KitSave</name>
+    <message>
+        <source>&quot;lang.dat&quot; compilation completed successfully!</source>
+        <translation>«lang.dat» успешно собран!</translation>
+    </message>
+    <message>
+        <source>lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is read-only too).</source>
+        <translation>lang.dat доступен только для чтения: кто-то защитил его от изменений. Сохранение заменит его (новый lang.dat тоже будет только для чтения).</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::KvTool</name>
+    <message>
+        <source>list ARCHIVE                 entries: name, size, offset</source>
+        <translation>list АРХИВ                   записи: имя, размер, смещение</translation>
+    </message>
+    <message>
+        <source>extract ARCHIVE [NAME...]    write entries (all, or those named) to files</source>
+        <translation>extract АРХИВ [ИМЯ...]      записать записи (все или названные) в файлы</translation>
+    </message>
+    <message>
+        <source>pack OUT FILE...             write an archive of the files</source>
+        <translation>pack ВЫХОД ФАЙЛ...          записать архив из файлов</translation>
+    </message>
+    <message>
+        <source>texts build|export|import|migrate|widths|check ... the game&apos;s text files</source>
+        <translation>texts build|export|import|migrate|widths|check ... текстовые файлы игры</translation>
+    </message>
+    <message>
+        <source>glyphs --font F --size N ... the glyph files of a font</source>
+        <translation>glyphs --font F --size N ... файлы глифов шрифта</translation>
+    </message>
+    <message>
+        <source>render --glyphs DIR TEXT ... a text drawn as the game draws it, to a PNG</source>
+        <translation>render --glyphs ПАПКА ТЕКСТ ... текст, нарисованный как в игре, в PNG</translation>
+    </message>
+    <message>
+        <source>compile KITDIR [options]      a new lang.dat, as the save button makes it</source>
+        <translation>compile ПАПКА [параметры]    новый lang.dat, как его делает кнопка сохранения</translation>
+    </message>
+    <message>
+        <source>picture original|check|fit ... the nine button pictures</source>
+        <translation>picture original|check|fit ... девять картинок кнопок</translation>
+    </message>
+    <message>
+        <source>verify ARCHIVE               check an archive and the entries the kit knows</source>
+        <translation>verify АРХИВ                 проверить архив и известные комплекту записи</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool COMMAND [ARGS...]
+
+Commands:
+</source>
+        <translation>Использование: kvtool КОМАНДА [АРГУМЕНТЫ...]
+
+Команды:
+</translation>
+    </message>
+    <message>
+        <source>
+&apos;kvtool COMMAND --help&apos; describes a command and its options.</source>
+        <translation>
+«kvtool КОМАНДА --help» описывает команду и её параметры.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PaletteFit</name>
+    <message>
+        <source>All colours of this picture are in the game palette. Use it converted to the game palette?</source>
+        <translation>Все цвета этой картинки есть в палитре игры. Использовать её, переведя в палитру игры?</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PictureCatalogue</name>
+    <message>
+        <source>&quot;Stock&quot; Pressed (Storage menu)</source>
+        <translation>«Stock» нажата (меню склада)</translation>
+    </message>
+    <message>
+        <source>&quot;Stock&quot; Selected (Storage menu)</source>
+        <translation>«Stock» выбрана (меню склада)</translation>
+    </message>
+    <message>
+        <source>&quot;Sites&quot; Pressed (Map menu)</source>
+        <translation>«Sites» нажата (меню карты)</translation>
+    </message>
+    <message>
+        <source>&quot;Budget&quot; (Map menu)</source>
+        <translation>«Budget» (меню карты)</translation>
+    </message>
+    <message>
+        <source>&quot;Pursue&quot; (Map menu)</source>
+        <translation>«Pursue» (меню карты)</translation>
+    </message>
+    <message>
+        <source>&quot;Settings&quot; (Map menu)</source>
+        <translation>«Settings» (меню карты)</translation>
+    </message>
+    <message>
+        <source>&quot;Archive&quot; (Map menu)</source>
+        <translation>«Archive» (меню карты)</translation>
+    </message>
+    <message>
+        <source>All buttons (Map menu)</source>
+        <translation>Все кнопки (меню карты)</translation>
+    </message>
+    <message>
+        <source>&quot;Stock&quot; (Storage menu)</source>
+        <translation>«Stock» (меню склада)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::PicturesPage</name>
+    <message>
+        <source>ANNOTATION:</source>
+        <translation>ПОЯСНЕНИЕ:</translation>
+    </message>
+    <message>
+        <source>Some texts can&apos;t fit in buttons boundaries and it was added to the game like pictures. You can translate this texts by correcting this pictures. Source images you can find in &quot;Sources&quot; subdirectory of this Localization Kit.</source>
+        <translation>Некоторые тексты не помещаются в кнопки и добавлены в игру картинками. Их можно перевести, исправив эти картинки. Исходные картинки лежат в подпапке «Sources» этого комплекта.</translation>
+    </message>
+    <message>
+        <source>WARNING:</source>
+        <translation>ВНИМАНИЕ:</translation>
+    </message>
+    <message>
+        <source>Do not modify color table or color definition because the game uses it&apos;s own palette and drawing methods!</source>
+        <translation>Не меняйте таблицу цветов и определения цветов: игра использует свою палитру и свои способы рисования!</translation>
+    </message>
+    <message>
+        <source>Standard picture:</source>
+        <translation>Стандартная картинка:</translation>
+    </message>
+    <message>
+        <source>Translated picture:</source>
+        <translation>Переведённая картинка:</translation>
+    </message>
+    <message>
+        <source>Picture selection:</source>
+        <translation>Выбор картинки:</translation>
+    </message>
+    <message>
+        <source>Zoom 2x</source>
+        <translation>Увеличить 2x</translation>
+    </message>
+    <message>
+        <source>Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game palette, the kit offers to convert it to the palette.</source>
+        <translation>Перерисованные картинки могут быть файлами BMP или PNG. Если все цвета картинки есть в палитре игры, комплект предложит перевести её в эту палитру.</translation>
+    </message>
+    <message>
+        <source>Save original picture</source>
+        <translation>Сохранить исходную</translation>
+    </message>
+    <message>
+        <source>Choose translated picture</source>
+        <translation>Выбрать переведённую</translation>
+    </message>
+    <message>
+        <source>Remove translated picture</source>
+        <translation>Убрать переведённую</translation>
+    </message>
+    <message>
+        <source>All (*.*)</source>
+        <translation>Все (*.*)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Точечные рисунки (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png)</source>
+        <translation>Картинки (*.bmp *.png)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::ReviewPanels</name>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>The current row as the game will draw it</source>
+        <translation>Текущая строка так, как её нарисует игра</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Предупреждения</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SpellingMenu</name>
+    <message>
+        <source>Spell check</source>
+        <translation>Проверка орфографии</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SuggestionsList</name>
+    <message>
+        <source>Suggestion</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Откуда</translation>
+    </message>
+    <message>
+        <source>Translations of identical and similar originals. Double-click or Enter takes one, Alt+1 to Alt+9 the first nine.</source>
+        <translation>Переводы одинаковых и похожих оригиналов. Двойной щелчок или Enter берёт подсказку, Alt+1…Alt+9 — одну из первых девяти.</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SuggestionsPanel</name>
+    <message>
+        <source>A translation memory: a %1 file, or another kit&apos;s kvmain.dat</source>
+        <translation>Память переводов: файл %1 или kvmain.dat другого комплекта</translation>
+    </message>
+    <message>
+        <source>Translation memories (%1 kvmain.dat)</source>
+        <translation>Памяти переводов (%1 kvmain.dat)</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Все (*)</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TMainForm</name>
+    <message>
+        <source>Orvanta Localization Kit V1.2 (For Orvanta V1.25) - Kolvane Sofware</source>
+        <translation>Комплект локализации Orvanta V1.2 (для Orvanta V1.25) — Kolvane Software</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Картинки</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>Тексты</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Save data to &quot;lang.dat&quot;</source>
+        <translation>Сохранить в «lang.dat»</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextCellDelegate</name>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(нет вариантов)</translation>
+    </message>
+    <message>
+        <source>Add to the kit&apos;s dictionary</source>
+        <translation>Добавить в словарь комплекта</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextChecksList</name>
+    <message>
+        <source>Row</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Every check</source>
+        <translation>Все проверки</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Только %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextEditCommand</name>
+    <message>
+        <source>Edit source text %1</source>
+        <translation>Правка исходного текста %1</translation>
+    </message>
+    <message>
+        <source>Edit translation %1</source>
+        <translation>Правка перевода %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextPreview</name>
+    <message>
+        <source>Original:</source>
+        <translation>Оригинал:</translation>
+    </message>
+    <message>
+        <source>Translated:</source>
+        <translation>Перевод:</translation>
+    </message>
+    <message>
+        <source>Enlarge the game&apos;s pixels</source>
+        <translation>Увеличить пиксели игры</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextTableModel</name>
+    <message>
+        <source>Original texts</source>
+        <translation>Исходные тексты</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextsNavigation</name>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Untranslated</source>
+        <translation>Не переведённые</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>Переведённые</translation>
+    </message>
+    <message>
+        <source>Needs review</source>
+        <translation>Требуют проверки</translation>
+    </message>
+    <message>
+        <source>With warnings</source>
+        <translation>С предупреждениями</translation>
+    </message>
+    <message>
+        <source>With notes</source>
+        <translation>С заметками</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Неизменяемые</translation>
+    </message>
+    <message>
+        <source>Search texts (Ctrl+F)</source>
+        <translation>Поиск текстов (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Shows the rows whose original or translation holds this text. Enter: translate the first row shown. Escape: show every row again.</source>
+        <translation>Показывает строки, в оригинале или переводе которых есть этот текст. Enter: перевести первую показанную строку. Escape: снова показать все строки.</translation>
+    </message>
+    <message>
+        <source>Which rows the grid shows</source>
+        <translation>Какие строки показывает таблица</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TextsPage</name>
+    <message>
+        <source>ANNOTATION</source>
+        <translation>ПОЯСНЕНИЕ</translation>
+    </message>
+    <message>
+        <source>You can translate any texts of the game that you want. Original texts is in the left side and translated texts is in the right side of the grid.</source>
+        <translation>Можно перевести любые тексты игры. Исходные тексты — в левой части таблицы, переведённые — в правой.</translation>
+    </message>
+    <message>
+        <source>WARNING:</source>
+        <translation>ВНИМАНИЕ:</translation>
+    </message>
+    <message>
+        <source>Do not forget spaces in the beginning and ending of each line if you do not add it like in the original texts, the texts may drawing incorrectly!</source>
+        <translation>Не забывайте пробелы в начале и в конце каждой строки: если их нет, как в оригинале, тексты могут рисоваться неправильно!</translation>
+    </message>
+    <message>
+        <source>Export texts...</source>
+        <translation>Экспорт текстов...</translation>
+    </message>
+    <message>
+        <source>Import texts...</source>
+        <translation>Импорт текстов...</translation>
+    </message>
+    <message>
+        <source>Original text:</source>
+        <translation>Исходный текст:</translation>
+    </message>
+    <message>
+        <source>Translated text:</source>
+        <translation>Перевод:</translation>
+    </message>
+    <message>
+        <source>Take translations from an older kit...</source>
+        <translation>Перенести переводы из старого комплекта...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Next untranslated row</source>
+        <translation>Следующая непереведённая строка</translation>
+    </message>
+    <message>
+        <source>Go to row...</source>
+        <translation>Перейти к строке...</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Предупреждения</translation>
+    </message>
+    <message>
+        <source>Needs review</source>
+        <translation>Требует проверки</translation>
+    </message>
+    <message>
+        <source>Done as it is</source>
+        <translation>Готово как есть</translation>
+    </message>
+    <message>
+        <source>Edit note...</source>
+        <translation>Изменить заметку...</translation>
+    </message>
+    <message>
+        <source>Use this translation for every identical source</source>
+        <translation>Этот перевод для всех одинаковых оригиналов</translation>
+    </message>
+    <message>
+        <source>Add translation memory...</source>
+        <translation>Добавить память переводов...</translation>
+    </message>
+    <message>
+        <source>Forget translation memories</source>
+        <translation>Забыть памяти переводов</translation>
+    </message>
+    <message>
+        <source>Take suggestion %1</source>
+        <translation>Взять подсказку %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TranslatedPictureCheck</name>
+    <message>
+        <source>Translated picture sizes mismatch!</source>
+        <translation>Размер переведённой картинки не совпадает!</translation>
+    </message>
+    <message>
+        <source>Translated picture colors definition mismatch!</source>
+        <translation>Определение цветов переведённой картинки не совпадает!</translation>
+    </message>
+    <message>
+        <source>Translated picture palette differs from original!</source>
+        <translation>Палитра переведённой картинки отличается от исходной!</translation>
+    </message>
+</context>
+</TS>
