@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ImportReport</name>
+    <message>
+        <source>skipped, the source text is not the kit&apos;s (the game&apos;s texts changed)</source>
+        <translation>übersprungen, der Originaltext ist nicht der des Kits (die Texte des Spiels haben sich geändert)</translation>
+    </message>
+    <message>
+        <source>skipped, no translation</source>
+        <translation>übersprungen, keine Übersetzung</translation>
+    </message>
+    <message>
+        <source>skipped, obsolete entries (#~) of texts that are gone</source>
+        <translation>übersprungen, veraltete Einträge (#~) weggefallener Texte</translation>
+    </message>
+    <message>
+        <source>skipped, no such row in the kit</source>
+        <translation>übersprungen, keine solche Zeile im Kit</translation>
+    </message>
+    <message>
+        <source>skipped, the row came earlier in the file</source>
+        <translation>übersprungen, die Zeile kam schon früher in der Datei</translation>
+    </message>
+    <message>
+        <source>refused, a character code page %1 cannot hold</source>
+        <translation>abgelehnt, ein Zeichen, das die Codepage %1 nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>refused, longer than %1 bytes</source>
+        <translation>abgelehnt, länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>imported where the source text stands now (it moved from the row the file names)</source>
+        <translation>dort importiert, wo der Originaltext jetzt steht (er ist aus der Zeile gewandert, die die Datei nennt)</translation>
+    </message>
+    <message>
+        <source>imported, marked needs review (fuzzy)</source>
+        <translation>importiert, als zu prüfen markiert (fuzzy)</translation>
+    </message>
+    <message>
+        <source>imported, but reset to the original text at every save</source>
+        <translation>importiert, aber bei jedem Speichern auf den Originaltext zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>carried for review, the source text changed a little</source>
+        <translation>zur Prüfung übernommen, der Originaltext hat sich leicht geändert</translation>
+    </message>
+    <message>
+        <source>new rows, left untranslated</source>
+        <translation>neue Zeilen, nicht übersetzt gelassen</translation>
+    </message>
+    <message>
+        <source>translations of source texts that are gone (rows of the older kit)</source>
+        <translation>Übersetzungen weggefallener Originaltexte (Zeilen des älteren Kits)</translation>
+    </message>
+    <message>
+        <source>left as they were, translated in this kit already</source>
+        <translation>gelassen, wie sie waren, in diesem Kit schon übersetzt</translation>
+    </message>
+    <message>
+        <source>%1 translations changed, %2 unchanged</source>
+        <translation>%1 Übersetzungen geändert, %2 unverändert</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows %1</source>
+        <translation>
+            <numerusform>Zeile %1</numerusform>
+            <numerusform>Zeilen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %1 more</source>
+        <translation>
+            <numerusform> und %1 weitere</numerusform>
+            <numerusform> und %1 weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KitSave</name>
+    <message>
+        <source>&quot;lang.dat&quot; compilation completed successfully!</source>
+        <translation>„lang.dat“ wurde erfolgreich erstellt!</translation>
+    </message>
+    <message>
+        <source>lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is read-only too).</source>
+        <translation>lang.dat ist schreibgeschützt: Jemand hat sie gegen Änderungen gesperrt. Speichern ersetzt sie (die neue lang.dat ist ebenfalls schreibgeschützt).</translation>
+    </message>
+    <message>
+        <source>kvmain.dat holds no texts: saving would give the game a lang.dat without any.</source>
+        <translation>kvmain.dat enthält keine Texte: Speichern gäbe dem Spiel eine lang.dat ganz ohne Texte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>kvmain.dat holds no texts: saving would remove the %1 translations in lang.dat.</source>
+        <translation>
+            <numerusform>kvmain.dat enthält keine Texte: Speichern würde die %1 Übersetzung in lang.dat entfernen.</numerusform>
+            <numerusform>kvmain.dat enthält keine Texte: Speichern würde die %1 Übersetzungen in lang.dat entfernen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lang.dat holds %1 text records, but this save writes only %2: the last %3 translations would be lost.</source>
+        <translation>lang.dat enthält %1 Texteinträge, dieses Speichern schreibt aber nur %2: Die letzten %3 Übersetzungen gingen verloren.</translation>
+    </message>
+    <message>
+        <source>%1, code page %2</source>
+        <translation>%1, Codepage %2</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Attantion</source>
@@ -452,6 +563,131 @@ Die Datei bleibt, wie sie ist.</translation>
     </message>
 </context>
 <context>
+    <name>TextChecker</name>
+    <message>
+        <source>no space</source>
+        <translation>kein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>1 space</source>
+        <translation>1 Leerzeichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 spaces</source>
+        <translation>
+            <numerusform>%1 Leerzeichen</numerusform>
+            <numerusform>%1 Leerzeichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 tab</source>
+        <translation>1 Tabulator</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tabs</source>
+        <translation>
+            <numerusform>%1 Tabulator</numerusform>
+            <numerusform>%1 Tabulatoren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last character</source>
+        <translation>das letzte Zeichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %1 characters</source>
+        <translation>
+            <numerusform>das letzte Zeichen</numerusform>
+            <numerusform>die letzten %1 Zeichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bytes: the save keeps the first %2 and cuts %3, &quot;%4&quot;</source>
+        <translation>%1 Bytes: Das Speichern behält die ersten %2 und schneidet %3 ab, „%4“</translation>
+    </message>
+    <message>
+        <source>the original starts with %1, the translation with %2</source>
+        <translation>das Original beginnt mit %1, die Übersetzung mit %2</translation>
+    </message>
+    <message>
+        <source>the original ends with %1, the translation with %2</source>
+        <translation>das Original endet mit %1, die Übersetzung mit %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>no end punctuation</source>
+        <translation>kein Satzzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a carriage return</source>
+        <translation>einen Wagenrücklauf</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>einen Tabulator</translation>
+    </message>
+    <message>
+        <source>control character %1</source>
+        <translation>Steuerzeichen %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is written twice in a row</source>
+        <translation>„%1“ steht zweimal hintereinander</translation>
+    </message>
+    <message>
+        <source>two spaces in a row inside the translation</source>
+        <translation>zwei Leerzeichen hintereinander in der Übersetzung</translation>
+    </message>
+    <message>
+        <source>the translation holds %1, which the original does not</source>
+        <translation>die Übersetzung enthält %1, das Original nicht</translation>
+    </message>
+    <message>
+        <source>the translation is empty where the original is not</source>
+        <translation>die Übersetzung ist leer, das Original nicht</translation>
+    </message>
+    <message>
+        <source>placeholders in the original: %1; in the translation: %2</source>
+        <translation>Platzhalter im Original: %1; in der Übersetzung: %2</translation>
+    </message>
+    <message>
+        <source>the translation differs from the original; it is reset to the original text at every save</source>
+        <translation>die Übersetzung weicht vom Original ab; sie wird bei jedem Speichern auf den Originaltext zurückgesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationConsistency</name>
+    <message numerus="yes">
+        <source>%1 more</source>
+        <translation>
+            <numerusform>%1 weitere</numerusform>
+            <numerusform>%1 weiteren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>the same original is translated otherwise in row %1</source>
+        <translation>dasselbe Original ist in Zeile %1 anders übersetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>the same original is translated otherwise in rows %1</source>
+        <translation>
+            <numerusform>dasselbe Original ist in Zeile %1 anders übersetzt</numerusform>
+            <numerusform>dasselbe Original ist in den Zeilen %1 anders übersetzt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CodePage</name>
     <message>
         <source>Thai</source>
@@ -588,17 +824,6 @@ Die Datei bleibt, wie sie ist.</translation>
     </message>
 </context>
 <context>
-    <name>orvanta::KitSave</name>
-    <message>
-        <source>&quot;lang.dat&quot; compilation completed successfully!</source>
-        <translation>„lang.dat“ wurde erfolgreich erstellt!</translation>
-    </message>
-    <message>
-        <source>lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is read-only too).</source>
-        <translation>lang.dat ist schreibgeschützt: Jemand hat sie gegen Änderungen gesperrt. Speichern ersetzt sie (die neue lang.dat ist ebenfalls schreibgeschützt).</translation>
-    </message>
-</context>
-<context>
     <name>orvanta::KvTool</name>
     <message>
         <source>list ARCHIVE                 entries: name, size, offset</source>
@@ -731,7 +956,7 @@ Befehle:
     </message>
     <message>
         <source>Zoom 2x</source>
-        <translation>Zoom 2x</translation>
+        <translation>2x vergrößern</translation>
     </message>
     <message>
         <source>Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game palette, the kit offers to convert it to the palette.</source>
@@ -755,7 +980,7 @@ Befehle:
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation>Bitmaps (*.bmp)</translation>
+        <translation>Bitmap-Bilder (*.bmp)</translation>
     </message>
     <message>
         <source>Pictures (*.bmp *.png)</source>
@@ -775,6 +1000,13 @@ Befehle:
     <message>
         <source>Warnings</source>
         <translation>Warnungen</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SpellingCheck</name>
+    <message>
+        <source>&quot;%1&quot; is not in the %2 dictionary</source>
+        <translation>„%1“ steht nicht im Wörterbuch %2</translation>
     </message>
 </context>
 <context>
@@ -830,7 +1062,7 @@ Befehle:
     </message>
     <message>
         <source>Texts</source>
-        <translation>Texte (%1)</translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Font</source>
@@ -894,7 +1126,7 @@ Befehle:
     <name>orvanta::TextPreview</name>
     <message>
         <source>Original:</source>
-        <translation>Original:</translation>
+        <translation>Originaltext:</translation>
     </message>
     <message>
         <source>Translated:</source>
@@ -1051,6 +1283,17 @@ Befehle:
     <message>
         <source>Translated picture palette differs from original!</source>
         <translation>Die Palette des übersetzten Bildes weicht vom Original ab!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WiderTextCheck</name>
+    <message>
+        <source>the translation is drawn %1 pixels wide, the original %2 pixels</source>
+        <translation>die Übersetzung wird %1 Pixel breit gezeichnet, das Original %2 Pixel</translation>
+    </message>
+    <message>
+        <source> (%1 in this font)</source>
+        <translation> (%1 in dieser Schrift)</translation>
     </message>
 </context>
 </TS>

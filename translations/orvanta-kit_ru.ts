@@ -2,6 +2,120 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ImportReport</name>
+    <message>
+        <source>skipped, the source text is not the kit&apos;s (the game&apos;s texts changed)</source>
+        <translation>пропущено: исходный текст не совпадает с текстом комплекта (тексты игры изменились)</translation>
+    </message>
+    <message>
+        <source>skipped, no translation</source>
+        <translation>пропущено: нет перевода</translation>
+    </message>
+    <message>
+        <source>skipped, obsolete entries (#~) of texts that are gone</source>
+        <translation>пропущено: устаревшие записи (#~) исчезнувших текстов</translation>
+    </message>
+    <message>
+        <source>skipped, no such row in the kit</source>
+        <translation>пропущено: такой строки в комплекте нет</translation>
+    </message>
+    <message>
+        <source>skipped, the row came earlier in the file</source>
+        <translation>пропущено: строка уже встречалась в файле раньше</translation>
+    </message>
+    <message>
+        <source>refused, a character code page %1 cannot hold</source>
+        <translation>отклонено: символ, которого нет в кодовой странице %1</translation>
+    </message>
+    <message>
+        <source>refused, longer than %1 bytes</source>
+        <translation>отклонено: длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>imported where the source text stands now (it moved from the row the file names)</source>
+        <translation>импортировано туда, где теперь стоит исходный текст (он переместился из строки, указанной в файле)</translation>
+    </message>
+    <message>
+        <source>imported, marked needs review (fuzzy)</source>
+        <translation>импортировано с отметкой «требует проверки» (fuzzy)</translation>
+    </message>
+    <message>
+        <source>imported, but reset to the original text at every save</source>
+        <translation>импортировано, но при каждом сохранении возвращается к исходному тексту</translation>
+    </message>
+    <message>
+        <source>carried for review, the source text changed a little</source>
+        <translation>перенесено на проверку: исходный текст немного изменился</translation>
+    </message>
+    <message>
+        <source>new rows, left untranslated</source>
+        <translation>новые строки, оставлены непереведёнными</translation>
+    </message>
+    <message>
+        <source>translations of source texts that are gone (rows of the older kit)</source>
+        <translation>переводы исчезнувших исходных текстов (строки старого комплекта)</translation>
+    </message>
+    <message>
+        <source>left as they were, translated in this kit already</source>
+        <translation>оставлены как были: уже переведены в этом комплекте</translation>
+    </message>
+    <message>
+        <source>%1 translations changed, %2 unchanged</source>
+        <translation>переводов изменено: %1, без изменений: %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>строка %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>rows %1</source>
+        <translation>
+            <numerusform>строки %1</numerusform>
+            <numerusform>строки %1</numerusform>
+            <numerusform>строки %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %1 more</source>
+        <translation>
+            <numerusform> и ещё %1</numerusform>
+            <numerusform> и ещё %1</numerusform>
+            <numerusform> и ещё %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KitSave</name>
+    <message>
+        <source>&quot;lang.dat&quot; compilation completed successfully!</source>
+        <translation>«lang.dat» успешно собран!</translation>
+    </message>
+    <message>
+        <source>lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is read-only too).</source>
+        <translation>lang.dat доступен только для чтения: кто-то защитил его от изменений. Сохранение заменит его (новый lang.dat тоже будет только для чтения).</translation>
+    </message>
+    <message>
+        <source>kvmain.dat holds no texts: saving would give the game a lang.dat without any.</source>
+        <translation>kvmain.dat не содержит текстов: сохранение дало бы игре lang.dat совсем без текстов.</translation>
+    </message>
+    <message numerus="yes">
+        <source>kvmain.dat holds no texts: saving would remove the %1 translations in lang.dat.</source>
+        <translation>
+            <numerusform>kvmain.dat не содержит текстов: сохранение удалило бы %1 перевод в lang.dat.</numerusform>
+            <numerusform>kvmain.dat не содержит текстов: сохранение удалило бы %1 перевода в lang.dat.</numerusform>
+            <numerusform>kvmain.dat не содержит текстов: сохранение удалило бы %1 переводов в lang.dat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lang.dat holds %1 text records, but this save writes only %2: the last %3 translations would be lost.</source>
+        <translation>lang.dat содержит текстовых записей: %1, а это сохранение запишет только %2: последние переводы (%3) будут потеряны.</translation>
+    </message>
+    <message>
+        <source>%1, code page %2</source>
+        <translation>%1, кодовая страница %2</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Attantion</source>
@@ -10,7 +124,7 @@
     <message>
         <source>Size: %1 × %2 pixels
 %3 of %4 pictures translated</source>
-        <translation>Размер: %1 × %2 пикселей
+        <translation>Размер: %1 × %2 пкс
 Переведено картинок: %3 из %4</translation>
     </message>
     <message>
@@ -19,7 +133,7 @@
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 пикселей</translation>
+        <translation>%1 × %2 пкс</translation>
     </message>
     <message>
         <source>, %1 colours</source>
@@ -181,7 +295,7 @@ Undo (Ctrl+Z) takes the choice back.</source>
         <source>
 %1 pixels wide</source>
         <translation>
-Ширина: %1 пикселей</translation>
+Ширина: %1 пкс</translation>
     </message>
     <message>
         <source>
@@ -457,6 +571,136 @@ The file is left as it is.</source>
     </message>
 </context>
 <context>
+    <name>TextChecker</name>
+    <message>
+        <source>no space</source>
+        <translation>ни одного пробела</translation>
+    </message>
+    <message>
+        <source>1 space</source>
+        <translation>1 пробел</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 spaces</source>
+        <translation>
+            <numerusform>%1 пробел</numerusform>
+            <numerusform>%1 пробела</numerusform>
+            <numerusform>%1 пробелов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 tab</source>
+        <translation>1 табуляция</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tabs</source>
+        <translation>
+            <numerusform>%1 табуляция</numerusform>
+            <numerusform>%1 табуляции</numerusform>
+            <numerusform>%1 табуляций</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last character</source>
+        <translation>последний символ</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %1 characters</source>
+        <translation>
+            <numerusform>последний %1 символ</numerusform>
+            <numerusform>последние %1 символа</numerusform>
+            <numerusform>последние %1 символов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bytes: the save keeps the first %2 and cuts %3, &quot;%4&quot;</source>
+        <translation>%1 байт: сохранение оставит первые %2 и отрежет %3, «%4»</translation>
+    </message>
+    <message>
+        <source>the original starts with %1, the translation with %2</source>
+        <translation>оригинал начинается с: %1, перевод — с: %2</translation>
+    </message>
+    <message>
+        <source>the original ends with %1, the translation with %2</source>
+        <translation>оригинал заканчивается на: %1, перевод — на: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>no end punctuation</source>
+        <translation>без знака в конце</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>перевод строки</translation>
+    </message>
+    <message>
+        <source>a carriage return</source>
+        <translation>возврат каретки</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>табуляцию</translation>
+    </message>
+    <message>
+        <source>control character %1</source>
+        <translation>управляющий символ %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is written twice in a row</source>
+        <translation>«%1» написано дважды подряд</translation>
+    </message>
+    <message>
+        <source>two spaces in a row inside the translation</source>
+        <translation>два пробела подряд внутри перевода</translation>
+    </message>
+    <message>
+        <source>the translation holds %1, which the original does not</source>
+        <translation>в переводе есть %1, а в оригинале нет</translation>
+    </message>
+    <message>
+        <source>the translation is empty where the original is not</source>
+        <translation>перевод пуст, а оригинал нет</translation>
+    </message>
+    <message>
+        <source>placeholders in the original: %1; in the translation: %2</source>
+        <translation>подстановки в оригинале: %1; в переводе: %2</translation>
+    </message>
+    <message>
+        <source>the translation differs from the original; it is reset to the original text at every save</source>
+        <translation>перевод отличается от оригинала; при каждом сохранении он возвращается к исходному тексту</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationConsistency</name>
+    <message numerus="yes">
+        <source>%1 more</source>
+        <translation>
+            <numerusform>ещё %1</numerusform>
+            <numerusform>ещё %1</numerusform>
+            <numerusform>ещё %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>the same original is translated otherwise in row %1</source>
+        <translation>тот же оригинал переведён иначе в строке %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>the same original is translated otherwise in rows %1</source>
+        <translation>
+            <numerusform>тот же оригинал переведён иначе в строках %1</numerusform>
+            <numerusform>тот же оригинал переведён иначе в строках %1</numerusform>
+            <numerusform>тот же оригинал переведён иначе в строках %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>orvanta::CodePage</name>
     <message>
         <source>Thai</source>
@@ -590,17 +834,6 @@ The file is left as it is.</source>
     <message>
         <source>Choose code page %1</source>
         <translation>Выбор кодовой страницы %1</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::KitSave</name>
-    <message>
-        <source>&quot;lang.dat&quot; compilation completed successfully!</source>
-        <translation>«lang.dat» успешно собран!</translation>
-    </message>
-    <message>
-        <source>lang.dat is read-only: someone locked it against changes. Saving replaces it (the new lang.dat is read-only too).</source>
-        <translation>lang.dat доступен только для чтения: кто-то защитил его от изменений. Сохранение заменит его (новый lang.dat тоже будет только для чтения).</translation>
     </message>
 </context>
 <context>
@@ -780,6 +1013,13 @@ Commands:
     <message>
         <source>Warnings</source>
         <translation>Предупреждения</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::SpellingCheck</name>
+    <message>
+        <source>&quot;%1&quot; is not in the %2 dictionary</source>
+        <translation>«%1» нет в словаре %2</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1296,17 @@ Commands:
     <message>
         <source>Translated picture palette differs from original!</source>
         <translation>Палитра переведённой картинки отличается от исходной!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WiderTextCheck</name>
+    <message>
+        <source>the translation is drawn %1 pixels wide, the original %2 pixels</source>
+        <translation>перевод рисуется шириной %1 пкс, оригинал — %2 пкс</translation>
+    </message>
+    <message>
+        <source> (%1 in this font)</source>
+        <translation> (%1 в этом шрифте)</translation>
     </message>
 </context>
 </TS>

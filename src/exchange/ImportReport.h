@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,10 @@ namespace orvanta {
 // entry was skipped, refused or noted, how many and the first rows. The
 // words shown to the translator live here, for kvtool and the window alike.
 class ImportReport {
+    // Its lines in the language of the installed translations: the
+    // window's; kvtool installs none for them.
+    Q_DECLARE_TR_FUNCTIONS(ImportReport)
+
 public:
     enum class Reason {
         // Skipped: the kit keeps its translation.

@@ -3,6 +3,8 @@
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
+#include <QCoreApplication>
+
 namespace orvanta {
 
 TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::Entry saved,
@@ -20,11 +22,12 @@ TextChecker::Check WiderTextCheck::make(GlyphCache::Entry standard, GlyphCache::
         const int inThisFont = saved->text.width(text.source);
         if (translation <= allowance.allowedWidth(inThisFont))
             return;
-        QString message = QStringLiteral("the translation is drawn %1 pixels wide, the original %2 pixels")
+        QString message = QCoreApplication::translate("orvanta::WiderTextCheck",
+                                                      "the translation is drawn %1 pixels wide, the original %2 pixels")
                               .arg(translation)
                               .arg(original);
         if (inThisFont > original)
-            message += QStringLiteral(" (%1 in this font)").arg(inThisFont);
+            message += QCoreApplication::translate("orvanta::WiderTextCheck", " (%1 in this font)").arg(inThisFont);
         findings.append({text.index, Id, message});
     };
 }

@@ -17,10 +17,10 @@
 namespace orvanta {
 
 const QString KitSave::SuccessText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("orvanta::KitSave", "\"lang.dat\" compilation completed successfully!"));
+    QString::fromUtf8(QT_TRANSLATE_NOOP("KitSave", "\"lang.dat\" compilation completed successfully!"));
 const QString KitSave::ReadOnlyText = QString::fromUtf8(
-    QT_TRANSLATE_NOOP("orvanta::KitSave", "lang.dat is read-only: someone locked it against changes. "
-                                          "Saving replaces it (the new lang.dat is read-only too)."));
+    QT_TRANSLATE_NOOP("KitSave", "lang.dat is read-only: someone locked it against changes. "
+                                 "Saving replaces it (the new lang.dat is read-only too)."));
 
 namespace {
 
@@ -68,15 +68,16 @@ FormatError refusal(const QString &text)
 QString KitSave::noSourceTextsText(qint64 translations)
 {
     if (translations == 0)
-        return QStringLiteral("kvmain.dat holds no texts: saving would give the game a lang.dat without any.");
-    return QStringLiteral("kvmain.dat holds no texts: saving would remove the %1 translations in lang.dat.")
+        return tr("kvmain.dat holds no texts: saving would give the game a lang.dat without any.");
+    return tr("kvmain.dat holds no texts: saving would remove the %1 translations in lang.dat.", nullptr,
+              int(translations))
         .arg(translations);
 }
 
 QString KitSave::fewerTextsText(qint64 now, qint64 written)
 {
-    return QStringLiteral("lang.dat holds %1 text records, but this save writes only %2: the last %3 "
-                          "translations would be lost.")
+    return tr("lang.dat holds %1 text records, but this save writes only %2: the last %3 translations would be "
+              "lost.")
         .arg(now)
         .arg(written)
         .arg(now - written);
@@ -101,7 +102,8 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
     Check check;
     check.textsWritten = work.texts.rowCount();
     check.cellHeightWritten = (*captured)->table.cellHeight;
-    check.glyphsWritten = QStringLiteral("%1, code page %2").arg(FontChoice::fontName(work.glyphFont)).arg(work.codePage.number());
+    check.glyphsWritten =
+        tr("%1, code page %2").arg(FontChoice::fontName(work.glyphFont)).arg(work.codePage.number());
 
     const std::shared_ptr<ArchiveFile> archive = currentArchive(applicationDirectory);
     check.textsNow = textRecords(archive.get());

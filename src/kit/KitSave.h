@@ -4,6 +4,7 @@
 #include "core/Result.h"
 #include "font/GlyphCache.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,10 @@ class TextTable;
 // The work is only read: the fixed records are written as their source text
 // (TextTable::translationFile), whatever their translation cells hold.
 class KitSave {
+    // The texts the translator reads, in the language of the installed
+    // translations: the window's; kvtool installs none for them.
+    Q_DECLARE_TR_FUNCTIONS(KitSave)
+
 public:
     struct Work {
         const TextTable &texts;
@@ -99,8 +104,8 @@ public:
     // then one picture file per accepted picture.
     static Status SavePieces(const Work &work, const QString &outputDirectory);
 
-    // These two are English; the window shows them translated (context
-    // "orvanta::KitSave").
+    // These two are English, for kvtool; the window shows them translated
+    // (Messages::translated, context "KitSave").
     static const QString SuccessText;
     // "lang.dat is read-only: ...", before a save that would replace it.
     static const QString ReadOnlyText;

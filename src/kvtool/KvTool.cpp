@@ -61,7 +61,9 @@ const std::array Commands{
 
 int usage(int code)
 {
-    // In the system's language (the summaries keep the commands' words).
+    // The help in the system's language (the summaries keep the commands'
+    // words); what the commands write stays English, for scripts and logs.
+    Translations::install(Translations::pick(QString(), QLocale::system()));
     QString text =
         QCoreApplication::translate("orvanta::KvTool", "Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
     for (const Command &command : Commands)
@@ -92,7 +94,6 @@ int KvTool::run(int argc, char **argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("kvtool"));
-    Translations::install(Translations::pick(QString(), QLocale::system()));
     const QStringList args = QCoreApplication::arguments();
     if (name.isEmpty())
         return usage(ToolOutput::Misused);

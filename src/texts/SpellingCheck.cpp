@@ -2,6 +2,7 @@
 
 #include "KitDictionary.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace orvanta {
@@ -20,7 +21,8 @@ TextChecker::Check SpellingCheck::make(std::shared_ptr<const SpellingDictionary>
                 continue;
             told.insert(word);
             findings.append({text.index, Id,
-                             QStringLiteral("\"%1\" is not in the %2 dictionary").arg(word, checker->language())});
+                             QCoreApplication::translate("orvanta::SpellingCheck", "\"%1\" is not in the %2 dictionary")
+                                 .arg(word, checker->language())});
         }
     };
 }

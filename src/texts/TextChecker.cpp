@@ -42,15 +42,18 @@ QByteArrayView trailingBlanks(QByteArrayView text)
 QString describeBlanks(QByteArrayView run)
 {
     if (run.isEmpty())
-        return QStringLiteral("no space");
+        return TextChecker::tr("no space");
     QStringList groups;
     for (qsizetype i = 0; i < run.size();) {
         qsizetype j = i;
         while (j < run.size() && run[j] == run[i])
             ++j;
         const qsizetype n = j - i;
-        const char *noun = run[i] == ' ' ? (n == 1 ? "space" : "spaces") : (n == 1 ? "tab" : "tabs");
-        groups.append(QString::number(n) + QLatin1Char(' ') + QLatin1String(noun));
+        const int count = int(n);
+        if (run[i] == ' ')
+            groups.append(n == 1 ? TextChecker::tr("1 space") : TextChecker::tr("%1 spaces", nullptr, count).arg(n));
+        else
+            groups.append(n == 1 ? TextChecker::tr("1 tab") : TextChecker::tr("%1 tabs", nullptr, count).arg(n));
         i = j;
     }
     return groups.join(QStringLiteral(", "));
@@ -72,10 +75,11 @@ QString shown(QString text)
 QString tooLongMessage(const CodePage &codePage, QByteArrayView saved)
 {
     const QString cut = codePage.decode(saved.sliced(TextFile::RecordSize).toByteArray());
-    const QString which = cut.size() == 1 ? QStringLiteral("the last character")
-                                          : QStringLiteral("the last %1 characters").arg(cut.size());
+    const QString which = cut.size() == 1
+        ? TextChecker::tr("the last character")
+        : TextChecker::tr("the last %1 characters", nullptr, int(cut.size())).arg(cut.size());
     const QString excerpt = cut.size() > ExcerptLength ? cut.left(ExcerptLength) + QChar(0x2026) : cut;
-    return QStringLiteral("%1 bytes: the save keeps the first %2 and cuts %3, \"%4\"")
+    return TextChecker::tr("%1 bytes: the save keeps the first %2 and cuts %3, \"%4\"")
         .arg(QString::number(saved.size()), QString::number(TextFile::RecordSize), which, shown(excerpt));
 }
 
@@ -84,11 +88,11 @@ QString spacesMessage(QByteArrayView source, QByteArrayView saved)
     QStringList parts;
     const QByteArrayView sourceLead = leadingBlanks(source), savedLead = leadingBlanks(saved);
     if (sourceLead != savedLead)
-        parts.append(QStringLiteral("the original starts with %1, the translation with %2")
+        parts.append(TextChecker::tr("the original starts with %1, the translation with %2")
                          .arg(describeBlanks(sourceLead), describeBlanks(savedLead)));
     const QByteArrayView sourceTrail = trailingBlanks(source), savedTrail = trailingBlanks(saved);
     if (sourceTrail != savedTrail)
-        parts.append(QStringLiteral("the original ends with %1, the translation with %2")
+        parts.append(TextChecker::tr("the original ends with %1, the translation with %2")
                          .arg(describeBlanks(sourceTrail), describeBlanks(savedTrail)));
     return parts.join(QStringLiteral("; "));
 }
@@ -96,7 +100,7 @@ QString spacesMessage(QByteArrayView source, QByteArrayView saved)
 QString describeCodes(const QList<QByteArrayView> &codes)
 {
     if (codes.isEmpty())
-        return QStringLiteral("none");
+        return TextChecker::tr("none");
     QStringList texts;
     for (QByteArrayView code : codes)
         texts.append(QString::fromLatin1(code));
@@ -145,7 +149,7 @@ QString endPunctuation(const QString &text)
 
 QString describePunctuation(const QString &end)
 {
-    return end.isEmpty() ? QStringLiteral("no end punctuation") : QLatin1Char('"') + end + QLatin1Char('"');
+    return end.isEmpty() ? TextChecker::tr("no end punctuation") : QLatin1Char('"') + end + QLatin1Char('"');
 }
 
 bool isControl(char c)
@@ -160,10 +164,10 @@ QString strayControls(QByteArrayView text, QByteArrayView source)
     for (const char c : inner(text)) {
         if (!isControl(c) || c == '\0' || source.contains(c))
             continue;
-        const QString name = c == '\n' ? QStringLiteral("a line break")
-            : c == '\r'                ? QStringLiteral("a carriage return")
-            : c == '\t'                ? QStringLiteral("a tab")
-                                       : QStringLiteral("control character %1").arg(int(c), 2, 16, QLatin1Char('0'));
+        const QString name = c == '\n' ? TextChecker::tr("a line break")
+            : c == '\r'                ? TextChecker::tr("a carriage return")
+            : c == '\t'                ? TextChecker::tr("a tab")
+                                       : TextChecker::tr("control character %1").arg(int(c), 2, 16, QLatin1Char('0'));
         if (!names.contains(name))
             names.append(name);
     }
@@ -189,16 +193,16 @@ void TextChecker::checkStyle(QByteArrayView source, QByteArrayView saved, const 
     const QString original = m_codePages.decode(TextTable::Source, source);
     const QString doubled = doubledWord(translation);
     if (!doubled.isEmpty() && doubledWord(original).isEmpty())
-        add(DoubleWord, QStringLiteral("\"%1\" is written twice in a row").arg(doubled));
+        add(DoubleWord, tr("\"%1\" is written twice in a row").arg(doubled));
     const QString sourceEnd = endPunctuation(original), savedEnd = endPunctuation(translation);
     if (sourceEnd != savedEnd)
-        add(Punctuation, QStringLiteral("the original ends with %1, the translation with %2")
+        add(Punctuation, tr("the original ends with %1, the translation with %2")
                              .arg(describePunctuation(sourceEnd), describePunctuation(savedEnd)));
     if (inner(saved).contains("  ") && !inner(source).contains("  "))
-        add(DoubleSpace, QStringLiteral("two spaces in a row inside the translation"));
+        add(DoubleSpace, tr("two spaces in a row inside the translation"));
     const QString controls = strayControls(saved, source);
     if (!controls.isEmpty())
-        add(Control, QStringLiteral("the translation holds %1, which the original does not").arg(controls));
+        add(Control, tr("the translation holds %1, which the original does not").arg(controls));
 }
 
 void TextChecker::check(int index, QByteArrayView source, QByteArrayView translation,
@@ -212,20 +216,20 @@ void TextChecker::check(int index, QByteArrayView source, QByteArrayView transla
         add(TooLong, tooLongMessage(m_codePages.translation(), saved));
     if (saved.isEmpty()) {
         if (!source.isEmpty())
-            add(Empty, QStringLiteral("the translation is empty where the original is not"));
+            add(Empty, tr("the translation is empty where the original is not"));
     } else if (saved != source) {
         const QString spaces = spacesMessage(source, saved);
         if (!spaces.isEmpty())
             add(Spaces, spaces);
         const QList<QByteArrayView> sourceCodes = PrintfCodes::of(source), savedCodes = PrintfCodes::of(saved);
         if (sourceCodes != savedCodes)
-            add(Placeholders, QStringLiteral("placeholders in the original: %1; in the translation: %2")
+            add(Placeholders, tr("placeholders in the original: %1; in the translation: %2")
                                   .arg(describeCodes(sourceCodes), describeCodes(savedCodes)));
         checkStyle(source, saved, add);
     }
     if (fixed && translation != source)
-        add(Fixed, QStringLiteral("the translation differs from the original; it is reset to the original text "
-                                  "at every save"));
+        add(Fixed, tr("the translation differs from the original; it is reset to the original text at every "
+                      "save"));
 
     if (m_checks.empty())
         return;

@@ -3,6 +3,7 @@
 #include "TextCodePages.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -65,6 +66,9 @@ struct CheckedText {
 // compares `saved` with `source`, the spell check (SpellingCheck) its
 // dictionary.
 class TextChecker {
+    // Its findings in the language of the installed translations.
+    Q_DECLARE_TR_FUNCTIONS(TextChecker)
+
 public:
     static inline const QString TooLong = QStringLiteral("too-long");
     static inline const QString Spaces = QStringLiteral("spaces");

@@ -63,10 +63,14 @@ QString message(const std::vector<int> &named, std::size_t others)
     for (int row : named)
         rows.append(QString::number(row + 1));
     // "row 4", "rows 2, 4 and 9", "rows 1, 2, 3, 4, 5 and 7 more"
-    const QString last = others > named.size() ? QStringLiteral("%1 more").arg(others - named.size()) : rows.takeLast();
-    const QString listed = rows.isEmpty() ? last : rows.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("the same original is translated otherwise in %1 %2")
-        .arg(others == 1 ? QStringLiteral("row") : QStringLiteral("rows"), listed);
+    const int more = int(others - named.size());
+    const QString last = more > 0 ? TranslationConsistency::tr("%1 more", nullptr, more).arg(more) : rows.takeLast();
+    const QString listed =
+        rows.isEmpty() ? last : TranslationConsistency::tr("%1 and %2").arg(rows.join(QStringLiteral(", ")), last);
+    if (others == 1)
+        return TranslationConsistency::tr("the same original is translated otherwise in row %1").arg(listed);
+    return TranslationConsistency::tr("the same original is translated otherwise in rows %1", nullptr, int(others))
+        .arg(listed);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "TextChange.h"
 #include "TextChecker.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cstddef>
@@ -26,6 +27,9 @@ class TextTable;
 // left too, when the source itself changed). Texts are compared as bytes,
 // so the code page plays no part.
 class TranslationConsistency {
+    // Its findings in the language of the installed translations.
+    Q_DECLARE_TR_FUNCTIONS(TranslationConsistency)
+
 public:
     // Groups every record of `table` by its source.
     void index(const TextTable &table);

@@ -134,7 +134,7 @@ QString Messages::pixelWidth(int pixels)
 
 void Messages::completed(QWidget *parent, const QStringList &notices)
 {
-    QMessageBox box(QMessageBox::NoIcon, tr("Completed"), translated("orvanta::KitSave", KitSave::SuccessText),
+    QMessageBox box(QMessageBox::NoIcon, tr("Completed"), translated("KitSave", KitSave::SuccessText),
                     QMessageBox::Ok, parent);
     box.setInformativeText(notices.join(QLatin1Char('\n')));
     box.exec();

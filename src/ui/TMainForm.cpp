@@ -278,7 +278,7 @@ public:
     }
     bool replaceReadOnly() override
     {
-        return Messages::askReplaceReadOnly(m_parent, Messages::translated("orvanta::KitSave", KitSave::ReadOnlyText));
+        return Messages::askReplaceReadOnly(m_parent, Messages::translated("KitSave", KitSave::ReadOnlyText));
     }
     void tookOverLock(const QString &notice) override { m_notices.append(notice); }
 
