@@ -65,6 +65,8 @@ const Placed DefaultLayout[] = {
     {"Label15", 2, {8, 56, 0, 0}, "WARNING:"},
     {"Label16", 2, {8, 72, 497, 33}, nullptr},
     {"Label17", 2, {8, 104, 481, 41}, nullptr},
+    {"WindowLanguageLabel", 2, {8, 153, 0, 0}, "Window language:"},
+    {"WindowLanguageComboBox", 2, {112, 149, 137, 21}, nullptr},
     {"Label19", 2, {8, 176, 0, 0}, "Font:"},
     {"FontNameLabel", 2, {40, 176, 449, 13}, "Arial,8,"},
     {"Button3", 2, {8, 192, 81, 25}, "Choose font"},
