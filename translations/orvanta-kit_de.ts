@@ -561,6 +561,42 @@ Die Datei bleibt, wie sie ist.</translation>
         <source> - suggested for code page %1</source>
         <translation> – empfohlen für Codepage %1</translation>
     </message>
+    <message>
+        <source>The window speaks it from the next start.</source>
+        <translation>Das Fenster spricht sie ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Found in row %1.</source>
+        <translation>Gefunden in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
+        <translation>„%1“ steht in keiner Übersetzung der gezeigten Zeilen.</translation>
+    </message>
+    <message>
+        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
+        <translation>Nichts ersetzt: Zeile %1 enthielte „%2“ (U+%3), das die Codepage %4 nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Nothing to replace in the rows shown.</source>
+        <translation>In den gezeigten Zeilen gibt es nichts zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 time(s) in %2 row(s).</source>
+        <translation>%1-mal ersetzt in %2 Zeile(n).</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
+        <translation>„%1“ durch „%2“ ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
+        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet, der Ersatzschrift des Systems.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2.</source>
+        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>TextChecker</name>
@@ -746,6 +782,37 @@ Die Datei bleibt, wie sie ist.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::FindReplaceWindow</name>
+    <message>
+        <source>Whole words only</source>
+        <translation>Nur ganze Wörter</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Find and replace in translations</source>
+        <translation>In Übersetzungen suchen und ersetzen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::FontPage</name>
     <message>
         <source>ANNOTATION:</source>
@@ -772,10 +839,6 @@ Die Datei bleibt, wie sie ist.</translation>
         <translation>Fenstersprache:</translation>
     </message>
     <message>
-        <source>The window speaks it from the next start.</source>
-        <translation>Das Fenster spricht sie ab dem nächsten Start.</translation>
-    </message>
-    <message>
         <source>Font:</source>
         <translation>Schrift:</translation>
     </message>
@@ -800,8 +863,12 @@ Die Datei bleibt, wie sie ist.</translation>
         <translation>Wie das System</translation>
     </message>
     <message>
-        <source>The language of the window&apos;s texts</source>
-        <translation>Die Sprache der Texte des Fensters</translation>
+        <source>Choose the font and code page of your language here; the translation is done on the &lt;a href=&quot;texts&quot;&gt;Texts&lt;/a&gt; page.</source>
+        <translation>Wählen Sie hier Schrift und Codepage Ihrer Sprache; übersetzt wird auf der Seite &lt;a href=&quot;texts&quot;&gt;Texte&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>The language of the window&apos;s texts, from the next start</source>
+        <translation>Die Sprache der Texte des Fensters, ab dem nächsten Start</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1086,18 @@ Befehle:
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(keine Vorschläge)</translation>
+    </message>
+    <message>
+        <source>Add to the kit&apos;s dictionary</source>
+        <translation>Zum Wörterbuch des Kits hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SuggestionsList</name>
@@ -1071,21 +1150,6 @@ Befehle:
     <message>
         <source>Save data to &quot;lang.dat&quot;</source>
         <translation>In „lang.dat“ speichern</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::TextCellDelegate</name>
-    <message>
-        <source>(no suggestions)</source>
-        <translation>(keine Vorschläge)</translation>
-    </message>
-    <message>
-        <source>Add to the kit&apos;s dictionary</source>
-        <translation>Zum Wörterbuch des Kits hinzufügen</translation>
-    </message>
-    <message>
-        <source>Ignore</source>
-        <translation>Ignorieren</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1333,10 @@ Befehle:
         <source>Take suggestion %1</source>
         <translation>Vorschlag %1 übernehmen</translation>
     </message>
+    <message>
+        <source>Find and replace...</source>
+        <translation>Suchen und ersetzen...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TranslatedPictureCheck</name>
@@ -1283,6 +1351,13 @@ Befehle:
     <message>
         <source>Translated picture palette differs from original!</source>
         <translation>Die Palette des übersetzten Bildes weicht vom Original ab!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TranslationEditor</name>
+    <message>
+        <source>The current row&apos;s translation, on as many lines as it needs</source>
+        <translation>Die Übersetzung der aktuellen Zeile, auf so vielen Zeilen, wie sie braucht</translation>
     </message>
 </context>
 <context>

@@ -569,6 +569,42 @@ The file is left as it is.</source>
         <source> - suggested for code page %1</source>
         <translation> — рекомендуется для кодовой страницы %1</translation>
     </message>
+    <message>
+        <source>The window speaks it from the next start.</source>
+        <translation>Окно перейдёт на этот язык при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>Found in row %1.</source>
+        <translation>Найдено в строке %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
+        <translation>«%1» нет ни в одном переводе показанных строк.</translation>
+    </message>
+    <message>
+        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
+        <translation>Ничего не заменено: строка %1 содержала бы «%2» (U+%3), которого нет в кодовой странице %4.</translation>
+    </message>
+    <message>
+        <source>Nothing to replace in the rows shown.</source>
+        <translation>В показанных строках нечего заменять.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 time(s) in %2 row(s).</source>
+        <translation>Замен: %1, строк: %2.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
+        <translation>Замена «%1» на «%2»</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
+        <translation>%1 не установлен: глифы рисуются шрифтом %2, запасным шрифтом системы.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2.</source>
+        <translation>%1 не установлен: глифы рисуются шрифтом %2.</translation>
+    </message>
 </context>
 <context>
     <name>TextChecker</name>
@@ -759,6 +795,37 @@ The file is left as it is.</source>
     </message>
 </context>
 <context>
+    <name>orvanta::FindReplaceWindow</name>
+    <message>
+        <source>Whole words only</source>
+        <translation>Только слова целиком</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>С учётом регистра</translation>
+    </message>
+    <message>
+        <source>Find and replace in translations</source>
+        <translation>Поиск и замена в переводах</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Заменить на:</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Найти далее</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Заменить все</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::FontPage</name>
     <message>
         <source>ANNOTATION:</source>
@@ -785,10 +852,6 @@ The file is left as it is.</source>
         <translation>Язык окна:</translation>
     </message>
     <message>
-        <source>The window speaks it from the next start.</source>
-        <translation>Окно перейдёт на него при следующем запуске.</translation>
-    </message>
-    <message>
         <source>Font:</source>
         <translation>Шрифт:</translation>
     </message>
@@ -813,8 +876,12 @@ The file is left as it is.</source>
         <translation>Как в системе</translation>
     </message>
     <message>
-        <source>The language of the window&apos;s texts</source>
-        <translation>Язык текстов окна</translation>
+        <source>Choose the font and code page of your language here; the translation is done on the &lt;a href=&quot;texts&quot;&gt;Texts&lt;/a&gt; page.</source>
+        <translation>Выберите здесь шрифт и кодовую страницу вашего языка; переводят на странице &lt;a href=&quot;texts&quot;&gt;Тексты&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>The language of the window&apos;s texts, from the next start</source>
+        <translation>Язык текстов окна, со следующего запуска</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1099,18 @@ Commands:
         <source>None</source>
         <translation>Нет</translation>
     </message>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(нет вариантов)</translation>
+    </message>
+    <message>
+        <source>Add to the kit&apos;s dictionary</source>
+        <translation>Добавить в словарь комплекта</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::SuggestionsList</name>
@@ -1084,21 +1163,6 @@ Commands:
     <message>
         <source>Save data to &quot;lang.dat&quot;</source>
         <translation>Сохранить в «lang.dat»</translation>
-    </message>
-</context>
-<context>
-    <name>orvanta::TextCellDelegate</name>
-    <message>
-        <source>(no suggestions)</source>
-        <translation>(нет вариантов)</translation>
-    </message>
-    <message>
-        <source>Add to the kit&apos;s dictionary</source>
-        <translation>Добавить в словарь комплекта</translation>
-    </message>
-    <message>
-        <source>Ignore</source>
-        <translation>Пропустить</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1346,10 @@ Commands:
         <source>Take suggestion %1</source>
         <translation>Взять подсказку %1</translation>
     </message>
+    <message>
+        <source>Find and replace...</source>
+        <translation>Найти и заменить...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TranslatedPictureCheck</name>
@@ -1296,6 +1364,13 @@ Commands:
     <message>
         <source>Translated picture palette differs from original!</source>
         <translation>Палитра переведённой картинки отличается от исходной!</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::TranslationEditor</name>
+    <message>
+        <source>The current row&apos;s translation, on as many lines as it needs</source>
+        <translation>Перевод текущей строки на стольких строках, сколько ему нужно</translation>
     </message>
 </context>
 <context>

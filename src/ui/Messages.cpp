@@ -568,17 +568,17 @@ QString Messages::spellLanguage(const QString &language, int suggestedFor)
 
 QString Messages::foundInRow(int rowNumber)
 {
-    return QStringLiteral("Found in row %1.").arg(rowNumber);
+    return tr("Found in row %1.").arg(rowNumber);
 }
 
 QString Messages::notFound(const QString &text)
 {
-    return QStringLiteral("\"%1\" is in no translation of the rows shown.").arg(text);
+    return tr("\"%1\" is in no translation of the rows shown.").arg(text);
 }
 
 QString Messages::replaceRefused(int rowNumber, QChar refused, int codePage)
 {
-    return QStringLiteral("Nothing replaced: row %1 would hold \"%2\" (U+%3), which code page %4 cannot store.")
+    return tr("Nothing replaced: row %1 would hold \"%2\" (U+%3), which code page %4 cannot store.")
         .arg(rowNumber)
         .arg(refused)
         .arg(refused.unicode(), 4, 16, QLatin1Char('0'))
@@ -588,22 +588,22 @@ QString Messages::replaceRefused(int rowNumber, QChar refused, int codePage)
 QString Messages::replaced(int places, int rows)
 {
     if (places == 0)
-        return QStringLiteral("Nothing to replace in the rows shown.");
-    return QStringLiteral("Replaced %1 time(s) in %2 row(s).").arg(places).arg(rows);
+        return tr("Nothing to replace in the rows shown.");
+    return tr("Replaced %1 time(s) in %2 row(s).").arg(places).arg(rows);
 }
 
 QString Messages::replaceDescription(const QString &find, const QString &replacement)
 {
-    return QStringLiteral("Replace \"%1\" with \"%2\"").arg(find, replacement);
+    return tr("Replace \"%1\" with \"%2\"").arg(find, replacement);
 }
 
 QString Messages::drawingFace(const QString &family, const std::optional<QString> &served, const QString &fallback)
 {
     if (!served)
-        return QStringLiteral("%1 is not installed: the glyphs are drawn with %2, the system's fallback face.")
+        return tr("%1 is not installed: the glyphs are drawn with %2, the system's fallback face.")
             .arg(family, fallback);
     if (served->compare(family, Qt::CaseInsensitive) != 0)
-        return QStringLiteral("%1 is not installed: the glyphs are drawn with %2.").arg(family, *served);
+        return tr("%1 is not installed: the glyphs are drawn with %2.").arg(family, *served);
     return QString();
 }
 

@@ -92,14 +92,14 @@ void SpellingMenu::offerCorrections(QMenu &menu, DocumentReview &review, const Q
                 [replace, place, suggestion] { replace(place.start, place.length, suggestion); });
     }
     if (suggestions.isEmpty())
-        add(QStringLiteral("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
+        add(tr("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
     menu.insertSeparator(standard);
-    connect(add(QStringLiteral("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, owner,
+    connect(add(tr("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, owner,
             [&review, owner, misspeltWord] {
                 if (const Status added = review.addToKitDictionary(misspeltWord); !added)
                     Messages::cannotAddWord(owner, misspeltWord, added.error());
             });
-    connect(add(QStringLiteral("Ignore"), "IgnoreWord"), &QAction::triggered, owner,
+    connect(add(tr("Ignore"), "IgnoreWord"), &QAction::triggered, owner,
             [&review, misspeltWord] { review.ignoreWord(misspeltWord); });
     menu.insertSeparator(standard);
 }

@@ -26,7 +26,7 @@ TranslationEditor::TranslationEditor(TextTableModel &model, DocumentReview &revi
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setToolTip(QStringLiteral("The current row's translation, on as many lines as it needs"));
+    setToolTip(tr("The current row's translation, on as many lines as it needs"));
     connect(this, &QPlainTextEdit::textChanged, this, &TranslationEditor::typed);
     // Words added or ignored, or another dictionary: underlined anew.
     connect(&review, &DocumentReview::reviewed, this, &TranslationEditor::underlineMisspellings);
