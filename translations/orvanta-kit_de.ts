@@ -870,6 +870,14 @@ Die Datei bleibt, wie sie ist.</translation>
         <source>The language of the window&apos;s texts, from the next start</source>
         <translation>Die Sprache der Texte des Fensters, ab dem nächsten Start</translation>
     </message>
+    <message>
+        <source>Originals: %1</source>
+        <translation>Originale: %1</translation>
+    </message>
+    <message>
+        <source>The original texts are in code page %1, the game&apos;s; &quot;Code page:&quot; chooses the translations&apos;.</source>
+        <translation>Die Originaltexte stehen in der Codepage %1, der des Spiels; „Codepage:“ wählt die der Übersetzungen.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::KitDocument</name>

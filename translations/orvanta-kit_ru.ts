@@ -883,6 +883,14 @@ The file is left as it is.</source>
         <source>The language of the window&apos;s texts, from the next start</source>
         <translation>Язык текстов окна, со следующего запуска</translation>
     </message>
+    <message>
+        <source>Originals: %1</source>
+        <translation>Оригиналы: %1</translation>
+    </message>
+    <message>
+        <source>The original texts are in code page %1, the game&apos;s; &quot;Code page:&quot; chooses the translations&apos;.</source>
+        <translation>Исходные тексты — в кодовой странице %1, кодовой странице игры; «Кодировка:» выбирает кодовую страницу переводов.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::KitDocument</name>
