@@ -81,6 +81,10 @@
             <numerusform> und %1 weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>skipped, its source text stands in several rows and the file does not say which</source>
+        <translation>übersprungen, sein Quelltext steht in mehreren Zeilen und die Datei sagt nicht, in welcher</translation>
+    </message>
 </context>
 <context>
     <name>KitSave</name>
@@ -597,6 +601,48 @@ Die Datei bleibt, wie sie ist.</translation>
         <source>%1 is not installed: the glyphs are drawn with %2.</source>
         <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet.</translation>
     </message>
+    <message>
+        <source>%1% fuzzy</source>
+        <translation>%1% unscharf</translation>
+    </message>
+    <message>
+        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
+        <translation>In seinem Speicher als unscharf markiert: übernommen, wird die Zeile als zu prüfen markiert</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
+        <translation>Einige Farben dieses Bildes sind nicht in der Palette des Spiels. Soll es verwendet werden, mit jeder von ihnen in die nächstliegende Farbe der Palette geändert, wie gezeigt?</translation>
+    </message>
+    <message>
+        <source>
+The largest change is a distance of %1 in red, green and blue.</source>
+        <translation>
+Die größte Änderung ist ein Abstand von %1 in Rot, Grün und Blau.</translation>
+    </message>
+    <message>
+        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
+        <translation>Das zuvor gewählte übersetzte Bild ist entfernt; Strg+Z holt es zurück.</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
+
+%1
+
+The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
+        <translation>„lang.dat“ wurde gespeichert, aber das Speichern ist nicht abgeschlossen:
+
+%1
+
+Die neue „lang.dat“ ist an ihrem Platz; der Rest des Speicherns wird an seinen Platz gebracht, wenn das Kit das nächste Mal gespeichert oder geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>%1 drawn wider</source>
+        <translation>%1 breiter gezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>TextChecker</name>
@@ -767,6 +813,13 @@ Die Datei bleibt, wie sie ist.</translation>
     </message>
 </context>
 <context>
+    <name>orvanta::DocumentSuggestions</name>
+    <message>
+        <source>Take fuzzy suggestion for translation %1</source>
+        <translation>Unscharfen Vorschlag für Übersetzung %1 übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::ExchangeActions</name>
     <message>
         <source>Texts (%1)</source>
@@ -896,6 +949,10 @@ Die Datei bleibt, wie sie ist.</translation>
     <message>
         <source>Choose code page %1</source>
         <translation>Codepage %1 wählen</translation>
+    </message>
+    <message>
+        <source>Refuse picture %1 for %2</source>
+        <translation>Bild %1 für %2 ablehnen</translation>
     </message>
 </context>
 <context>
@@ -1030,10 +1087,6 @@ Befehle:
         <translation>Bildauswahl:</translation>
     </message>
     <message>
-        <source>Zoom 2x</source>
-        <translation>2x vergrößern</translation>
-    </message>
-    <message>
         <source>Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game palette, the kit offers to convert it to the palette.</source>
         <translation>Neu gezeichnete Bilder können BMP- oder PNG-Dateien sein. Sind alle Farben eines Bildes in der Palette des Spiels, bietet das Kit an, es in die Palette umzuwandeln.</translation>
     </message>
@@ -1060,6 +1113,10 @@ Befehle:
     <message>
         <source>Pictures (*.bmp *.png)</source>
         <translation>Bilder (*.bmp *.png)</translation>
+    </message>
+    <message>
+        <source>Zoom %1x</source>
+        <translation>Vergrößerung %1x</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1239,10 @@ Befehle:
         <source>Only %1</source>
         <translation>Nur %1</translation>
     </message>
+    <message>
+        <source>Every warning but wider</source>
+        <translation>Jede Warnung außer wider</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TextEditCommand</name>
@@ -1257,6 +1318,10 @@ Befehle:
     <message>
         <source>Which rows the grid shows</source>
         <translation>Welche Zeilen die Tabelle zeigt</translation>
+    </message>
+    <message>
+        <source>Drawn wider</source>
+        <translation>Breiter gezeichnet</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1410,10 @@ Befehle:
         <source>Find and replace...</source>
         <translation>Suchen und ersetzen...</translation>
     </message>
+    <message>
+        <source>Allowed width...</source>
+        <translation>Erlaubte Breite...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TranslatedPictureCheck</name>
@@ -1366,6 +1435,25 @@ Befehle:
     <message>
         <source>The current row&apos;s translation, on as many lines as it needs</source>
         <translation>Die Übersetzung der aktuellen Zeile, auf so vielen Zeilen, wie sie braucht</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WiderAllowanceDialog</name>
+    <message>
+        <source>Allowed width</source>
+        <translation>Erlaubte Breite</translation>
+    </message>
+    <message>
+        <source>A translation drawn wider than its original is listed as &quot;wider&quot; only when it is wider by more than this:</source>
+        <translation>Eine Übersetzung, die breiter als ihr Original gezeichnet wird, wird nur dann als „wider“ aufgeführt, wenn sie um mehr als dies breiter ist:</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>% of the original&apos;s width</source>
+        <translation>% der Breite des Originals</translation>
     </message>
 </context>
 <context>

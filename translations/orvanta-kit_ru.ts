@@ -83,6 +83,10 @@
             <numerusform> и ещё %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>skipped, its source text stands in several rows and the file does not say which</source>
+        <translation>пропущено: исходный текст стоит в нескольких строках, и файл не говорит, в какой</translation>
+    </message>
 </context>
 <context>
     <name>KitSave</name>
@@ -605,6 +609,48 @@ The file is left as it is.</source>
         <source>%1 is not installed: the glyphs are drawn with %2.</source>
         <translation>%1 не установлен: глифы рисуются шрифтом %2.</translation>
     </message>
+    <message>
+        <source>%1% fuzzy</source>
+        <translation>%1% неточно</translation>
+    </message>
+    <message>
+        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
+        <translation>В своей памяти помечено как неточное: если взять, строка будет помечена как требующая проверки</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Оригинал: %1</translation>
+    </message>
+    <message>
+        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
+        <translation>Некоторых цветов этой картинки нет в палитре игры. Использовать её, заменив каждый из них ближайшим цветом палитры, как показано?</translation>
+    </message>
+    <message>
+        <source>
+The largest change is a distance of %1 in red, green and blue.</source>
+        <translation>
+Наибольшее изменение — расстояние %1 по красному, зелёному и синему.</translation>
+    </message>
+    <message>
+        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
+        <translation>Выбранная ранее переведённая картинка убрана; Ctrl+Z вернёт её.</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
+
+%1
+
+The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
+        <translation>«lang.dat» сохранён, но сохранение не завершено:
+
+%1
+
+Новый «lang.dat» на месте; остальные файлы сохранения встанут на место, когда комплект в следующий раз сохранят или откроют.</translation>
+    </message>
+    <message>
+        <source>%1 drawn wider</source>
+        <translation>нарисовано шире: %1</translation>
+    </message>
 </context>
 <context>
     <name>TextChecker</name>
@@ -780,6 +826,13 @@ The file is left as it is.</source>
     </message>
 </context>
 <context>
+    <name>orvanta::DocumentSuggestions</name>
+    <message>
+        <source>Take fuzzy suggestion for translation %1</source>
+        <translation>Взять неточную подсказку для перевода %1</translation>
+    </message>
+</context>
+<context>
     <name>orvanta::ExchangeActions</name>
     <message>
         <source>Texts (%1)</source>
@@ -909,6 +962,10 @@ The file is left as it is.</source>
     <message>
         <source>Choose code page %1</source>
         <translation>Выбор кодовой страницы %1</translation>
+    </message>
+    <message>
+        <source>Refuse picture %1 for %2</source>
+        <translation>Отклонить картинку %1 для %2</translation>
     </message>
 </context>
 <context>
@@ -1043,10 +1100,6 @@ Commands:
         <translation>Выбор картинки:</translation>
     </message>
     <message>
-        <source>Zoom 2x</source>
-        <translation>Увеличить 2x</translation>
-    </message>
-    <message>
         <source>Redrawn pictures may be BMP or PNG files. When every colour of a picture is in the game palette, the kit offers to convert it to the palette.</source>
         <translation>Перерисованные картинки могут быть файлами BMP или PNG. Если все цвета картинки есть в палитре игры, комплект предложит перевести её в эту палитру.</translation>
     </message>
@@ -1073,6 +1126,10 @@ Commands:
     <message>
         <source>Pictures (*.bmp *.png)</source>
         <translation>Картинки (*.bmp *.png)</translation>
+    </message>
+    <message>
+        <source>Zoom %1x</source>
+        <translation>Масштаб %1x</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1252,10 @@ Commands:
         <source>Only %1</source>
         <translation>Только %1</translation>
     </message>
+    <message>
+        <source>Every warning but wider</source>
+        <translation>Все предупреждения, кроме wider</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TextEditCommand</name>
@@ -1270,6 +1331,10 @@ Commands:
     <message>
         <source>Which rows the grid shows</source>
         <translation>Какие строки показывает таблица</translation>
+    </message>
+    <message>
+        <source>Drawn wider</source>
+        <translation>Нарисованные шире</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1423,10 @@ Commands:
         <source>Find and replace...</source>
         <translation>Найти и заменить...</translation>
     </message>
+    <message>
+        <source>Allowed width...</source>
+        <translation>Допустимая ширина...</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::TranslatedPictureCheck</name>
@@ -1379,6 +1448,25 @@ Commands:
     <message>
         <source>The current row&apos;s translation, on as many lines as it needs</source>
         <translation>Перевод текущей строки на стольких строках, сколько ему нужно</translation>
+    </message>
+</context>
+<context>
+    <name>orvanta::WiderAllowanceDialog</name>
+    <message>
+        <source>Allowed width</source>
+        <translation>Допустимая ширина</translation>
+    </message>
+    <message>
+        <source>A translation drawn wider than its original is listed as &quot;wider&quot; only when it is wider by more than this:</source>
+        <translation>Перевод, нарисованный шире оригинала, попадает в список как «wider», только когда он шире больше чем на столько:</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>пикселей</translation>
+    </message>
+    <message>
+        <source>% of the original&apos;s width</source>
+        <translation>% ширины оригинала</translation>
     </message>
 </context>
 <context>

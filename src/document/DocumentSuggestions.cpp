@@ -58,7 +58,7 @@ bool DocumentSuggestions::take(int row, const KitSuggestions::Suggestion &sugges
     ReviewMarks::Mark mark = m_document.marks().mark(row);
     mark.needsReview = true;
     m_document.applyTranslations({{row, *bytes}},
-                                 QStringLiteral("Take fuzzy suggestion for translation %1").arg(row + 1),
+                                 tr("Take fuzzy suggestion for translation %1").arg(row + 1),
                                  {{row, mark}});
     return true;
 }

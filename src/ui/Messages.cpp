@@ -69,25 +69,27 @@ bool Messages::askUseConverted(QWidget *parent)
 
 QString Messages::suggestionScore(int percent, bool fuzzy)
 {
-    return fuzzy ? QStringLiteral("%1% fuzzy").arg(percent) : QStringLiteral("%1%").arg(percent);
+    return fuzzy ? tr("%1% fuzzy").arg(percent) : QStringLiteral("%1%").arg(percent);
 }
 
-const QString Messages::FuzzySuggestionTip =
-    QStringLiteral("Marked fuzzy in its memory: taken, the row is marked needs review");
+QString Messages::fuzzySuggestionTip()
+{
+    return tr("Marked fuzzy in its memory: taken, the row is marked needs review");
+}
 
 QString Messages::suggestionOriginal(const QString &source)
 {
-    return QStringLiteral("Original: %1").arg(source);
+    return tr("Original: %1").arg(source);
 }
 
 bool Messages::askUseNearest(QWidget *parent, const PaletteFit::Fitting &fitting)
 {
     QMessageBox box(QMessageBox::Question, KitApplication::Title,
-                    QStringLiteral("Some colours of this picture are not in the game palette. Use it with each of "
-                                   "them changed to the nearest colour of the palette, as shown?"),
+                    tr("Some colours of this picture are not in the game palette. Use it with each of "
+                       "them changed to the nearest colour of the palette, as shown?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setInformativeText(fitting.foreignReport()
-                           + QStringLiteral("\nThe largest change is a distance of %1 in red, green and blue.")
+                           + tr("\nThe largest change is a distance of %1 in red, green and blue.")
                                  .arg(fitting.largestDistance, 0, 'f', 1));
     // Enlarged by a whole factor, each pixel a sharp square, to about 320 pixels.
     const QImage &picture = fitting.picture;
@@ -97,8 +99,10 @@ bool Messages::askUseNearest(QWidget *parent, const PaletteFit::Fitting &fitting
     return ask(box) == QMessageBox::Yes;
 }
 
-const QString Messages::RefusalClearedPicture =
-    QStringLiteral("The translated picture chosen before is removed; Ctrl+Z brings it back.");
+QString Messages::refusalClearedPicture()
+{
+    return tr("The translated picture chosen before is removed; Ctrl+Z brings it back.");
+}
 
 QString Messages::pictureDetails(QSize size, int translated, int pictures)
 {
@@ -394,7 +398,7 @@ QString Messages::progressLine(const TextReview::Progress &progress, int fontWid
     // Apart from the faults: a reason to look in the game, not a mistake.
     if (progress.wider != 0)
         line += separator + QStringLiteral("<a href=\"%1\">%2</a>")
-                                .arg(WiderLink, plain(QStringLiteral("%1 drawn wider").arg(counted(progress.wider))));
+                                .arg(WiderLink, plain(tr("%1 drawn wider").arg(counted(progress.wider))));
     if (fontWidening != 0)
         line += separator + plain(tr("your font draws %1% wider").arg(fontWidening));
     return line;

@@ -51,7 +51,7 @@ public:
     // A suggestion's score: "92%", "90% fuzzy"; the tooltip of a fuzzy one;
     // the tooltip of its origin, naming the original it translates.
     static QString suggestionScore(int percent, bool fuzzy);
-    static const QString FuzzySuggestionTip;
+    static QString fuzzySuggestionTip();
     static QString suggestionOriginal(const QString &source);
     // A picture would do converted to the game palette: whether to take it
     // so (Yes) or not.
@@ -62,7 +62,7 @@ public:
     static bool askUseNearest(QWidget *parent, const PaletteFit::Fitting &fitting);
     // What a refusal adds when it cleared the translated picture chosen
     // before.
-    static const QString RefusalClearedPicture;
+    static QString refusalClearedPicture();
     // The Pictures page: the selected picture's size and how many of
     // `pictures` are translated; the tooltip of a translated one.
     static QString pictureDetails(QSize size, int translated, int pictures);

@@ -54,7 +54,7 @@ public:
     {
         QStringList below{detail};
         if (clearsAccepted)
-            below.append(Messages::RefusalClearedPicture);
+            below.append(Messages::refusalClearedPicture());
         below.removeAll(QString());
         Messages::attention(m_parent, refusal, below.join(QStringLiteral("\n\n")));
     }

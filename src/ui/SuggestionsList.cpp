@@ -71,7 +71,7 @@ void SuggestionsList::showSuggestions(const QList<KitSuggestions::Suggestion> &s
     for (const KitSuggestions::Suggestion &suggestion : suggestions) {
         auto *item = new QTreeWidgetItem({Messages::suggestionScore(suggestion.percent, suggestion.fuzzy),
                                           suggestion.translation, suggestion.origin});
-        item->setToolTip(0, suggestion.fuzzy ? Messages::FuzzySuggestionTip : QString());
+        item->setToolTip(0, suggestion.fuzzy ? Messages::fuzzySuggestionTip() : QString());
         item->setToolTip(1, suggestion.translation);
         item->setToolTip(2, Messages::suggestionOriginal(suggestion.source));
         items.append(item);

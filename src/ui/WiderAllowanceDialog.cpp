@@ -15,19 +15,19 @@ WiderAllowanceDialog::WiderAllowanceDialog(QWidget *parent, const WiderAllowance
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("WiderAllowanceDialog"));
-    setWindowTitle(QStringLiteral("Allowed width"));
+    setWindowTitle(tr("Allowed width"));
     auto *layout = new QVBoxLayout(this);
     auto *explained = Controls::wrapped("WiderAllowanceLabel",
-                                        QStringLiteral("A translation drawn wider than its original is listed as "
-                                                       "\"wider\" only when it is wider by more than this:"));
+                                        tr("A translation drawn wider than its original is listed as "
+                                           "\"wider\" only when it is wider by more than this:"));
     layout->addWidget(explained);
     auto *row = new QHBoxLayout;
     m_amount = Controls::named(new QSpinBox, "WiderAllowanceAmount");
     m_amount->setRange(0, WiderAllowance::Most);
     m_amount->setValue(current.amount);
     m_unit = Controls::named(new QComboBox, "WiderAllowanceUnit");
-    m_unit->addItem(QStringLiteral("pixels"), int(WiderAllowance::Unit::Pixels));
-    m_unit->addItem(QStringLiteral("% of the original's width"), int(WiderAllowance::Unit::Percent));
+    m_unit->addItem(tr("pixels"), int(WiderAllowance::Unit::Pixels));
+    m_unit->addItem(tr("% of the original's width"), int(WiderAllowance::Unit::Percent));
     m_unit->setCurrentIndex(m_unit->findData(int(current.unit)));
     row->addWidget(m_amount);
     row->addWidget(m_unit, 1);
