@@ -1016,6 +1016,23 @@ Befehle:
         <source>All colours of this picture are in the game palette. Use it converted to the game palette?</source>
         <translation>Alle Farben dieses Bildes sind in der Palette des Spiels. Das Bild in die Palette des Spiels umgewandelt verwenden?</translation>
     </message>
+    <message>
+        <source>1 pixel has a colour that is not in the game palette:</source>
+        <translation>1 Pixel hat eine Farbe, die nicht in der Palette des Spiels ist:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pixels have colours that are not in the game palette:</source>
+        <translation>
+            <numerusform>%1 Pixel hat eine Farbe, die nicht in der Palette des Spiels ist:</numerusform>
+            <numerusform>%1 Pixel haben Farben, die nicht in der Palette des Spiels sind:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+  and %1 more</source>
+        <translation>
+  und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::PictureCatalogue</name>

@@ -1029,6 +1029,24 @@ Commands:
         <source>All colours of this picture are in the game palette. Use it converted to the game palette?</source>
         <translation>Все цвета этой картинки есть в палитре игры. Использовать её, переведя в палитру игры?</translation>
     </message>
+    <message>
+        <source>1 pixel has a colour that is not in the game palette:</source>
+        <translation>1 пиксель имеет цвет, которого нет в палитре игры:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pixels have colours that are not in the game palette:</source>
+        <translation>
+            <numerusform>%1 пиксель имеет цвет, которого нет в палитре игры:</numerusform>
+            <numerusform>%1 пикселя имеют цвета, которых нет в палитре игры:</numerusform>
+            <numerusform>%1 пикселей имеют цвета, которых нет в палитре игры:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+  and %1 more</source>
+        <translation>
+  и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::PictureCatalogue</name>

@@ -4,6 +4,7 @@
 #include "TranslatedPictureCheck.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -171,9 +172,13 @@ Fitting fitData(QByteArrayView file, const QImage &standard, PaletteFit::Colours
 
 QString PaletteFit::Fitting::foreignReport() const
 {
+    // In the window's language when one is installed (kvtool's too).
     QString text = foreignPixels == 1
-        ? QStringLiteral("1 pixel has a colour that is not in the game palette:")
-        : QStringLiteral("%1 pixels have colours that are not in the game palette:").arg(foreignPixels);
+        ? QCoreApplication::translate("orvanta::PaletteFit", "1 pixel has a colour that is not in the game palette:")
+        : QCoreApplication::translate("orvanta::PaletteFit",
+                                      "%1 pixels have colours that are not in the game palette:", nullptr,
+                                      foreignPixels)
+              .arg(foreignPixels);
     for (const ForeignPixel &pixel : firstForeign) {
         text += QStringLiteral("\n  x %1, y %2: #%3")
                     .arg(pixel.position.x())
@@ -181,7 +186,8 @@ QString PaletteFit::Fitting::foreignReport() const
                     .arg(QString::number(pixel.colour & 0xFFFFFFu, 16).toUpper().rightJustified(6, QLatin1Char('0')));
     }
     if (foreignPixels > firstForeign.size())
-        text += QStringLiteral("\n  and %1 more").arg(foreignPixels - firstForeign.size());
+        text += QCoreApplication::translate("orvanta::PaletteFit", "\n  and %1 more")
+                    .arg(foreignPixels - firstForeign.size());
     return text;
 }
 
