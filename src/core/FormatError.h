@@ -21,6 +21,7 @@ struct FormatError {
         Held,          // another save of the kit holds its save lock
         OpenInWindow,  // the kit is open in a window; `cause` names the window
         Unfinished,    // a save put its first files in place, not the rest; its journal finishes it
+        SourcesShifted, // kvmain.dat's sources are not those lang.dat's translations were saved against
     };
 
     std::string file;

@@ -41,6 +41,12 @@ QString describe(ImportReport::Reason reason, int codePage)
         return ImportReport::tr("translations of source texts that are gone (rows of the older kit)");
     case Reason::KeptTranslated:
         return ImportReport::tr("left as they were, translated in this kit already");
+    case Reason::NoteCarried:
+        return ImportReport::tr("notes carried with their texts");
+    case Reason::MarkCarried:
+        return ImportReport::tr("needs review and done as it is marks carried with their texts");
+    case Reason::Cleared:
+        return ImportReport::tr("translations of other source texts taken away, left untranslated");
     }
     return {};
 }

@@ -38,13 +38,16 @@ public:
         NewRow,           // a source the older kit does not have: left untranslated
         SourceGone,       // a translated source of the older kit that no longer exists (its rows)
         KeptTranslated,   // translated in this kit already: left as it was
+        NoteCarried,      // a note went with its text to the row where its source stands now
+        MarkCarried,      // a needs review or done as it is mark went with its text
+        Cleared,          // the row held the translation of another source, which was taken away
     };
-    static constexpr int ReasonCount = int(Reason::KeptTranslated) + 1;
+    static constexpr int ReasonCount = int(Reason::Cleared) + 1;
     // Reasons that note an entry counted elsewhere too (as changed).
     static bool isNote(Reason reason)
     {
         return reason == Reason::Moved || reason == Reason::NeedsReview || reason == Reason::ResetAtSave
-            || reason == Reason::CarriedForReview;
+            || reason == Reason::CarriedForReview || reason == Reason::NoteCarried || reason == Reason::MarkCarried;
     }
     // Rows kept for each reason; the count goes on.
     static constexpr int RowsKept = 8;

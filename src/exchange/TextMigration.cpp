@@ -151,23 +151,38 @@ double TextMigration::similarity(QByteArrayView a, QByteArrayView b, double atLe
     return distance > edits ? 0.0 : 1.0 - double(distance) / double(longer);
 }
 
-TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTable &texts)
+TextMigration::Carried TextMigration::carry(const TextTable &older, const ReviewMarks &olderMarks,
+                                             const TextTable &texts, const ReviewMarks &marks, bool replace)
 {
     using Reason = ImportReport::Reason;
-    TextImport::Outcome outcome;
+    Carried carried;
+    TextImport::Outcome &outcome = carried.outcome;
     ImportReport &report = outcome.report;
 
-    // The first translation of each translated source of the older kit,
-    // and every source it has (-1 for the untranslated ones).
-    QHash<QByteArray, int> olderRows;
+    // For each source of the older kit: the first row that translates it
+    // (-1 when none does) and the next of its rows to pair with a row of
+    // this kit; `nextSame` chains the rows of one source in order.
+    struct Older {
+        int translated = -1;
+        int next = -1;
+    };
+    std::vector<int> nextSame(std::size_t(older.rowCount()), -1);
+    QHash<QByteArray, Older> olderRows;
     olderRows.reserve(older.rowCount());
-    for (int row = 0; row < older.rowCount(); ++row) {
-        const QByteArray source = older.row(row).source.toByteArray();
-        const auto it = olderRows.find(source);
-        if (it == olderRows.end())
-            olderRows.insert(source, older.isTranslated(row) ? row : -1);
-        else if (*it < 0 && older.isTranslated(row))
-            *it = row;
+    {
+        QHash<QByteArray, int> last;
+        last.reserve(older.rowCount());
+        for (int row = 0; row < older.rowCount(); ++row) {
+            const QByteArray source = older.row(row).source.toByteArray();
+            Older &entry = olderRows[source];
+            if (entry.next < 0)
+                entry.next = row;
+            else
+                nextSame[std::size_t(last.value(source))] = row;
+            last.insert(source, row);
+            if (entry.translated < 0 && older.isTranslated(row))
+                entry.translated = row;
+        }
     }
     QHash<QByteArray, bool> current;
     current.reserve(texts.rowCount());
@@ -177,8 +192,8 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
     std::vector<QByteArray> goneSources;
     std::vector<int> goneRows;
     for (auto it = olderRows.cbegin(); it != olderRows.cend(); ++it) {
-        if (it.value() >= 0 && !current.contains(it.key()))
-            goneRows.push_back(it.value());
+        if (it.value().translated >= 0 && !current.contains(it.key()))
+            goneRows.push_back(it.value().translated);
     }
     std::sort(goneRows.begin(), goneRows.end());
     for (int row : goneRows)
@@ -191,20 +206,50 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             continue;
         const TextTable::Row &text = texts.row(row);
         const QString rowNumber = QString::number(row + 1);
-        const auto exact = olderRows.constFind(text.source.toByteArray());
-        int from = exact == olderRows.cend() ? -1 : *exact;
+        const auto exact = olderRows.find(text.source.toByteArray());
+        int from = exact == olderRows.end() ? -1 : exact->translated;
+        // The older row whose mark this row takes.
+        int paired = -1;
+        if (exact != olderRows.end() && exact->next >= 0) {
+            paired = exact->next;
+            exact->next = nextSame[std::size_t(paired)];
+            carried.moved += paired != row;
+        }
         bool forReview = false;
-        if (exact == olderRows.cend() && !text.source.isEmpty()) {
+        if (exact == olderRows.end() && !text.source.isEmpty()) {
             const int alike = similar.best(text.source);
             if (alike >= 0) {
-                from = goneRows[std::size_t(alike)];
+                from = paired = goneRows[std::size_t(alike)];
                 carriedGone[std::size_t(alike)] = true;
                 forReview = true;
+                ++carried.changed;
             }
         }
+        carried.came += exact == olderRows.end() && !forReview;
+
+        ReviewMarks::Mark mark = paired >= 0 ? olderMarks.mark(paired) : ReviewMarks::Mark();
+        if (forReview)
+            mark = {.needsReview = true, .done = false, .note = mark.note};
+        const bool translatedHere = !replace && texts.isTranslated(row);
+        const ReviewMarks::Mark &markNow = marks.mark(row);
+        if (!mark.isEmpty() && mark != markNow && !translatedHere && (replace || markNow.isEmpty())) {
+            outcome.marks.append({row, mark});
+            if (!mark.note.isEmpty())
+                report.add(Reason::NoteCarried, rowNumber);
+            if (!forReview && (mark.needsReview || mark.done))
+                report.add(Reason::MarkCarried, rowNumber);
+        } else if (replace && mark.isEmpty() && !markNow.isEmpty()) {
+            outcome.marks.append({row, mark});
+        }
+
         if (from < 0) {
+            if (replace && texts.isTranslated(row)) {
+                report.add(Reason::Cleared, rowNumber);
+                report.addChanged();
+                outcome.changes.append({row, text.source.toByteArray()});
+            }
             // A source the older kit had, untranslated there too, is no new row.
-            if (exact == olderRows.cend() && !texts.isTranslated(row))
+            if (exact == olderRows.end() && (replace || !texts.isTranslated(row)))
                 report.add(Reason::NewRow, rowNumber);
             continue;
         }
@@ -213,7 +258,7 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             report.addUnchanged();
             continue;
         }
-        if (texts.isTranslated(row)) {
+        if (translatedHere) {
             report.add(Reason::KeptTranslated, rowNumber);
             continue;
         }
@@ -221,14 +266,16 @@ TextImport::Outcome TextMigration::compute(const TextTable &older, const TextTab
             report.add(Reason::CarriedForReview, QStringLiteral("%1 (from %2)").arg(rowNumber).arg(from + 1));
         report.addChanged();
         outcome.changes.append({row, translation});
-        if (forReview)
-            outcome.marks.append({row, ReviewMarks::Mark{.needsReview = true, .done = false, .note = {}}});
     }
     for (std::size_t i = 0; i < goneRows.size(); ++i) {
         if (!carriedGone[i])
             report.add(Reason::SourceGone, QString::number(goneRows[i] + 1));
     }
-    return outcome;
+    // Rows of the older kit whose source is gone, untranslated ones too.
+    for (int row = 0; row < older.rowCount(); ++row)
+        carried.went += !current.contains(older.row(row).source.toByteArray());
+    carried.went -= int(std::count(carriedGone.begin(), carriedGone.end(), true));
+    return carried;
 }
 
 } // namespace orvanta

@@ -9,6 +9,7 @@
 namespace orvanta {
 
 class PictureSlots;
+class RememberedSources;
 class TextTable;
 
 // Reads the translator's work from a kit folder, as the kit does at
@@ -23,6 +24,11 @@ public:
     // which leaves the kit nothing to show or save. A missing "lang.dat" is
     // no problem.
     static std::vector<FormatError> load(const QString &directory, TextTable &texts, PictureSlots &pictures);
+
+    // The texts as the last save left them: each of the `remembered`
+    // sources with its translation from "lang.dat", paired as load() pairs
+    // them (for when "kvmain.dat" holds other sources now).
+    static TextTable savedTexts(const QString &directory, const RememberedSources &remembered);
 };
 
 } // namespace orvanta

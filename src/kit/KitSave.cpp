@@ -117,13 +117,19 @@ Result<KitSave::Check> KitSave::check(const QString &applicationDirectory, const
     return check;
 }
 
+qint64 KitSave::textRecordsNow(const QString &applicationDirectory)
+{
+    return textRecords(currentArchive(applicationDirectory).get());
+}
+
 Status KitSave::removeLeftovers(const QString &applicationDirectory)
 {
     if (Status finished = KitCompiler::finishInterrupted(applicationDirectory); !finished)
         return finished;
     // FileWriter's new files beside each file a save replaces.
     static const QRegularExpression leftover(QStringLiteral(
-        "^(lang\\.dat|lang\\.dat\\.bak|orvanta-kit\\.review|orvanta-kit\\.review\\.bak|orvanta-kit\\.save\\.journal)"
+        "^(lang\\.dat|lang\\.dat\\.bak|orvanta-kit\\.review|orvanta-kit\\.review\\.bak|orvanta-kit\\.sources|"
+        "orvanta-kit\\.sources\\.bak|orvanta-kit\\.save\\.journal)"
         "\\.[0-9a-f]{8}\\.new$"));
     QDir kit(applicationDirectory);
     for (const QString &name : kit.entryList({QStringLiteral("*.new")}, QDir::Files | QDir::Hidden | QDir::System)) {
@@ -139,7 +145,7 @@ Result<QStringList> KitSave::write(const QString &applicationDirectory, const Wo
     if (Status tidied = removeLeftovers(applicationDirectory); !tidied)
         return tidied.error();
     // Judged under the lock: "lang.dat" is the one this save replaces.
-    const qint64 textsNow = textRecords(currentArchive(applicationDirectory).get());
+    const qint64 textsNow = textRecordsNow(applicationDirectory);
     if (work.texts.rowCount() == 0)
         return refusal(noSourceTextsText(textsNow));
     if (work.texts.rowCount() < textsNow && !allowFewerTexts)

@@ -81,6 +81,9 @@ public:
     // captured, which the save would refuse too. Nothing is locked: a save
     // judges "lang.dat" again, under its lock.
     static Result<Check> check(const QString &applicationDirectory, const Work &work);
+    // Whole text records in the TEXTS.DAT of the kit folder's "lang.dat"
+    // (0 without one).
+    static qint64 textRecordsNow(const QString &applicationDirectory);
 
     // For a caller that holds the save lock: removes the leftovers of killed
     // saves, writes every piece into a fresh output folder, packs them into

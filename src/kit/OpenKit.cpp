@@ -4,6 +4,10 @@
 #include "KitLoader.h"
 #include "KitMigration.h"
 #include "KitOpenLock.h"
+#include "RememberedSources.h"
+#include "io/FileReader.h"
+#include "pictures/IndexedBmp.h"
+#include "texts/KitDictionary.h"
 #include "font/FontChoice.h"
 #include "font/WiderTextCheck.h"
 #include "pictures/PaletteFit.h"
@@ -76,7 +80,100 @@ std::vector<FormatError> OpenKit::load()
         m_marksUnwritable = !aside;
         m_marksProblem = std::move(problem);
     }
+    compareSources();
     return problems;
+}
+
+QString OpenKit::shiftText(const Shift &shift)
+{
+    return QStringLiteral("kvmain.dat's source texts are not those the translations in lang.dat were saved against "
+                          "(a new game version): %1 rows moved, %2 changed, %3 came, %4 went")
+        .arg(shift.moved)
+        .arg(shift.changed)
+        .arg(shift.came)
+        .arg(shift.went);
+}
+
+void OpenKit::compareSources()
+{
+    m_shift.reset();
+    m_carryOver.reset();
+    m_sourceNotices.clear();
+    if (m_texts.rowCount() == 0)
+        return;
+    const QString path = QDir(m_directory).filePath(RememberedSources::FileName);
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        auto bytes = FileReader::read(path, FileReader::KitFileCap);
+        auto remembered = bytes ? RememberedSources::fromFile(std::move(*bytes), path)
+                                : Result<RememberedSources>(bytes.error());
+        if (remembered) {
+            // The common case costs one pass over the sources and translations.
+            if (remembered->sameSources(m_texts) && remembered->belongsTo(m_texts))
+                return;
+            if (!remembered->sameSources(m_texts)) {
+                const TextTable saved = KitLoader::savedTexts(m_directory, *remembered);
+                if (remembered->belongsTo(saved)) {
+                    carryFromSaved(saved, *remembered);
+                    return;
+                }
+            }
+        }
+        // Never trusted blindly: a file that cannot be read, or that was not
+        // saved with this lang.dat, goes aside and the kit goes on without it.
+        FormatError problem = remembered ? FormatError::general(
+                                  QDir::toNativeSeparators(path).toStdString(),
+                                  "was not saved with the lang.dat beside it (that lang.dat came from elsewhere)")
+                                         : remembered.error();
+        const auto aside = ReviewMarks::keepAside(path);
+        problem.what += aside ? "; it is kept as " + QDir::toNativeSeparators(*aside).toStdString()
+                                    + " and the translations are paired with the source texts by row"
+                              : "; " + aside.error().text();
+        m_sourceNotices.push_back(std::move(problem));
+    }
+    // Without remembered sources only the counts can tell.
+    const qint64 records = KitSave::textRecordsNow(m_directory);
+    if (records > 0 && records != m_texts.rowCount()) {
+        const QString langDat = QDir(m_directory).filePath(KitCompiler::ArchiveName);
+        m_sourceNotices.push_back(
+            FormatError::general(
+                QDir::toNativeSeparators(langDat).toStdString(),
+                QStringLiteral("holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other "
+                               "source texts than they were made for. To move to a new kit version, take the "
+                               "translations from the old kit's folder (\"Take translations from an older "
+                               "kit...\" on the Texts page, or kvtool texts migrate KITDIR OLDKIT)")
+                    .arg(records)
+                    .arg(m_texts.rowCount())
+                    .toStdString())
+                .withKind(FormatError::Kind::SourcesShifted));
+    }
+}
+
+void OpenKit::carryFromSaved(const TextTable &saved, const RememberedSources &remembered)
+{
+    TextMigration::Carried carried = TextMigration::carry(saved, m_marks, m_texts, m_marks, true);
+    m_shift = Shift{carried.moved, carried.changed, carried.came, carried.went};
+    Import import{std::move(carried.outcome), {}, codePage().number(), true};
+    import.report = import.outcome.report.lines(import.codePage);
+    const auto prints = RememberedSources::pictureFingerprints(m_pictures);
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
+        if (m_pictures.isPresent(row) && remembered.picture(row) != prints[std::size_t(row)])
+            keepPictureAside(import, row, *m_pictures.TranslatedPicture(row));
+    }
+    m_carryOver = std::move(import);
+}
+
+void OpenKit::keepPictureAside(Import &import, int row, const QImage &picture) const
+{
+    // "STK.PAD" drawn over the older standard picture: "STK redrawn for the older version.bmp".
+    const QString name = QString::fromLatin1(PictureCatalogue::row(row)->fileName).section(QLatin1Char('.'), 0, 0)
+        + QStringLiteral(" redrawn for the older version.bmp");
+    const QString path = QDir(m_directory).filePath(name);
+    import.pictures.emplace_back(row, QImage());
+    import.picturesAside.emplace_back(path, picture);
+    import.report.append(QStringLiteral("redrawn picture kept aside, its standard picture changed: %1 (as %2)")
+                             .arg(QString::fromLatin1(PictureCatalogue::row(row)->fileName),
+                                  QDir::toNativeSeparators(path)));
 }
 
 OpenKit::Opened OpenKit::open(const Opening &opening)
@@ -118,6 +215,12 @@ OpenKit::Opened OpenKit::open(const Opening &opening)
     }
     if (m_marksProblem)
         opened.problems.push_back(*m_marksProblem);
+    opened.notices = m_sourceNotices;
+    opened.shifted = m_shift;
+    // A save by row would pair translations with other texts in silence.
+    if (m_shift && opening.toSave && !opening.asItIs)
+        opened.refusal = FormatError::general(QDir::toNativeSeparators(m_directory).toStdString(), shiftText(*m_shift).toStdString())
+                             .withKind(FormatError::Kind::SourcesShifted);
     return opened;
 }
 
@@ -153,10 +256,56 @@ Result<std::optional<OpenKit::Import>> OpenKit::importFile(const QString &path, 
 
 Result<OpenKit::Import> OpenKit::importOlderKit(const QString &folder, ImportQuestions &questions) const
 {
-    auto outcome = KitMigration::fromOlderKit(folder, m_texts, m_codePages);
-    if (!outcome)
-        return outcome.error();
-    return decided(std::move(*outcome), codePage().number(), questions);
+    auto older = KitMigration::fromOlderKit(folder, m_texts, m_marks, m_codePages);
+    if (!older)
+        return older.error();
+    // The settings this kit has none of yet are the older kit's.
+    const KitSettings settings(m_directory);
+    const int number = !settings.codePage() && older->codePage ? *older->codePage : codePage().number();
+    Import import = decided(std::move(older->carried.outcome), number, questions);
+    if (number != codePage().number())
+        import.codePageSetting = number;
+    if (!settings.glyphFont() && older->glyphFont)
+        import.glyphFont = older->glyphFont;
+    if (!settings.spellLanguage() && older->spellLanguage)
+        import.spellLanguage = older->spellLanguage;
+    if (settings.memories().isEmpty())
+        import.memories = older->memories;
+    // The redrawn pictures go where this kit has none.
+    const auto prints = RememberedSources::pictureFingerprints(m_pictures);
+    QStringList carried;
+    for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
+        if (!older->pictures.isPresent(row) || m_pictures.isPresent(row))
+            continue;
+        const QImage &picture = *older->pictures.TranslatedPicture(row);
+        if (older->standardPictures && (*older->standardPictures)[std::size_t(row)] != prints[std::size_t(row)]) {
+            keepPictureAside(import, row, picture);
+            continue;
+        }
+        import.pictures.emplace_back(row, picture);
+        carried.append(QString::fromLatin1(PictureCatalogue::row(row)->fileName));
+    }
+    if (!carried.isEmpty())
+        import.report.append(QStringLiteral("redrawn pictures carried: %1 (%2)").arg(carried.size()).arg(carried.join(QStringLiteral(", "))));
+    const auto words = KitDictionary::read(m_directory);
+    for (const QString &word : older->words) {
+        if (!words || !words->contains(word))
+            import.words.append(word);
+    }
+    if (!import.words.isEmpty())
+        import.report.append(QStringLiteral("kit dictionary words carried: %1").arg(import.words.size()));
+    QStringList taken;
+    if (import.glyphFont)
+        taken.append(QStringLiteral("font %1").arg(FontChoice::fontName(*import.glyphFont)));
+    if (import.codePageSetting)
+        taken.append(QStringLiteral("code page %1").arg(number));
+    if (import.spellLanguage)
+        taken.append(QStringLiteral("spell check %1").arg(import.spellLanguage->isEmpty() ? QStringLiteral("none") : *import.spellLanguage));
+    if (!import.memories.isEmpty())
+        taken.append(QStringLiteral("%1 translation memories").arg(import.memories.size()));
+    if (!taken.isEmpty())
+        import.report.append(QStringLiteral("settings taken from the older kit: %1").arg(taken.join(QStringLiteral(", "))));
+    return import;
 }
 
 OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, ImportQuestions &questions)
@@ -168,10 +317,37 @@ OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, Impo
     return import;
 }
 
-void OpenKit::apply(const Import &import)
+Status OpenKit::apply(const Import &import)
 {
     setCodePage(import.codePage);
+    if (import.glyphFont)
+        m_glyphFont = *import.glyphFont;
     TextImport::apply(import.outcome, m_texts, m_marks);
+    for (const auto &[row, picture] : import.pictures)
+        *m_pictures.TranslatedPicture(row) = picture;
+    KitSettings settings(m_directory);
+    return keepMigrated(import, settings);
+}
+
+Status OpenKit::keepMigrated(const Import &import, KitSettings &settings) const
+{
+    for (const auto &[path, picture] : import.picturesAside) {
+        if (Status kept = IndexedBmp::save(path, picture); !kept)
+            return kept;
+    }
+    if (!import.words.isEmpty()) {
+        if (const auto added = KitDictionary::add(m_directory, import.words); !added)
+            return added.error();
+    }
+    if (import.glyphFont)
+        settings.setGlyphFont(*import.glyphFont);
+    if (import.codePageSetting)
+        settings.setCodePage(*import.codePageSetting);
+    if (import.spellLanguage)
+        settings.setSpellLanguage(*import.spellLanguage);
+    if (!import.memories.isEmpty())
+        settings.setMemories(import.memories);
+    return Done{};
 }
 
 Result<QByteArray> OpenKit::exportTexts(TextFormat::Id format, const QString &language, const QString &fileName)
@@ -338,7 +514,10 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
             allowFewerTexts = true;
         }
     }
-    auto files = KitSave::write(m_directory, work(), allowFewerTexts, marksFile());
+    std::vector<KitCompiler::Companion> companions = marksFile();
+    companions.push_back(
+        {RememberedSources::FileName, RememberedSources::toFile(m_texts, m_pictures), RememberedSources::BackupName});
+    auto files = KitSave::write(m_directory, work(), allowFewerTexts, companions);
     // A save whose journal stands has put its lang.dat in place already (the
     // review file follows at the next save or opening): it is this kit's own.
     if (!files && KitCompiler::interrupted(m_directory))

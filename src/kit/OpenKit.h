@@ -84,6 +84,7 @@ public:
 };
 
 class ImportQuestions;
+class RememberedSources;
 class SpellingDictionary;
 
 // A kit folder open for work, the same for the window and kvtool: its texts,
@@ -112,9 +113,24 @@ public:
         // and damage a save would spread refuses it.
         bool toSave = false;
         bool whileOpen = false;
+        // Save by row though "kvmain.dat"'s sources are not those the
+        // translations were saved against (Opened::shifted); without it a
+        // kit opened to save is refused then (Kind::SourcesShifted).
+        bool asItIs = false;
         std::function<void(const QString &holder)> waiting;
         std::function<void(const QString &notice)> tookOver;
     };
+    // How "kvmain.dat"'s sources differ from those the translations in
+    // "lang.dat" were saved against (RememberedSources), counted in rows.
+    struct Shift {
+        int moved = 0;   // their source stands in another row now
+        int changed = 0; // reworded a little
+        int came = 0;    // new sources
+        int went = 0;    // sources that are gone
+    };
+    // "kvmain.dat's source texts are not those ...: N rows moved, ..."
+    static QString shiftText(const Shift &shift);
+
     // What an open found, and what the kit decided about it.
     struct Opened {
         // The damage the work goes on with: the archives' (an entry cut
@@ -128,6 +144,12 @@ public:
         // data a save would drop); or it has no source texts
         // (NoSourceTexts), told after the problems.
         std::optional<FormatError> refusal;
+        // "kvmain.dat" holds other sources than the translations were saved
+        // against: carryOver() carries them to where their sources stand.
+        std::optional<Shift> shifted;
+        // What is told but is no damage: remembered sources kept aside, a
+        // "lang.dat" whose text count differs from "kvmain.dat"'s.
+        std::vector<FormatError> notices;
         bool damaged() const { return !problems.empty(); }
     };
 
@@ -209,6 +231,26 @@ public:
         int codePage = 0;   // the file's texts were read in it; applying the import makes it the kit's
         // Nothing was refused, or the translator chose to take the rest.
         bool taken = true;
+        // A migration's, besides the texts and marks:
+        // the redrawn pictures by catalogue row (a null image clears the row),
+        std::vector<std::pair<int, QImage>> pictures;
+        // those drawn over a standard picture that changed since, to keep
+        // aside as these BMP files in the kit folder,
+        std::vector<std::pair<QString, QImage>> picturesAside;
+        // the words of the older kit's dictionary that this kit's lacks,
+        QStringList words;
+        // and the older kit's settings that this kit has none of yet
+        // (the code page goes in `codePage`).
+        std::optional<QFont> glyphFont;
+        std::optional<int> codePageSetting; // `codePage`, when this kit remembers none
+        std::optional<QString> spellLanguage;
+        QStringList memories;
+
+        bool changesNothing() const
+        {
+            return outcome.changes.isEmpty() && outcome.marks.isEmpty() && pictures.empty() && words.isEmpty()
+                && !glyphFont && !codePageSetting && !spellLanguage && memories.isEmpty();
+        }
     };
     // Reads the translators' file at `path` and computes its import. When
     // the file's header names another code page than the kit's, `questions`
@@ -217,11 +259,23 @@ public:
     // the error of a file that cannot be read.
     Result<std::optional<Import>> importFile(const QString &path, ImportQuestions &questions) const;
     // The translations of the older kit in `folder` carried over to this
-    // kit's texts (KitMigration), asked about as importFile asks.
+    // kit's texts (KitMigration) with their marks, notes and redrawn
+    // pictures, the older kit's dictionary and the settings this kit lacks,
+    // asked about as importFile asks.
     Result<Import> importOlderKit(const QString &folder, ImportQuestions &questions) const;
-    // kvtool applies an import at once (translations, marks and code
-    // page); the window as one undo step.
-    void apply(const Import &import);
+    // When the last load found "kvmain.dat" holding other sources than the
+    // translations were saved against (Opened::shifted): every translation,
+    // mark and note carried from the row it was saved in to the rows where
+    // its source stands now, as importOlderKit carries an older kit's, and
+    // a redrawn picture whose standard picture changed kept aside.
+    const std::optional<Import> &carryOver() const { return m_carryOver; }
+    // kvtool applies an import at once (translations, marks, code page,
+    // pictures, font, and keepMigrated()); the window as one undo step.
+    Status apply(const Import &import);
+    // What a migration brings that lies outside the work, written at once:
+    // the pictures kept aside, the dictionary words, and the settings into
+    // `settings` (the kit folder's).
+    Status keepMigrated(const Import &import, KitSettings &settings) const;
 
     // A translators' file of the kit's texts in `format` (TextExchange),
     // for the translation's `language` (may be empty), named `fileName` in
@@ -284,6 +338,16 @@ private:
     // The review file as the save writes it with "lang.dat", or none.
     std::vector<KitCompiler::Companion> marksFile() const;
     Status finishInterruptedSave();
+    // After loading: compares the sources with those remembered beside
+    // "lang.dat" (m_carryOver, m_shift), or without that file the text
+    // counts (m_sourcesProblem).
+    void compareSources();
+    // m_carryOver and m_shift from `saved`, the texts as saved against the
+    // `remembered` sources.
+    void carryFromSaved(const TextTable &saved, const RememberedSources &remembered);
+    // Puts catalogue row `row`'s redrawn `picture` aside in `import`, with
+    // its line of the report.
+    void keepPictureAside(Import &import, int row, const QImage &picture) const;
 
     QString m_directory;
     TextTable m_texts;
@@ -297,6 +361,9 @@ private:
     std::optional<FormatError> m_marksProblem;
     bool m_marksUnwritable = false; // the review file is damaged and could not be kept aside
     std::unique_ptr<SaveLock> m_heldLock;
+    std::optional<Shift> m_shift;
+    std::optional<Import> m_carryOver;
+    std::vector<FormatError> m_sourceNotices; // Opened::notices
 };
 
 // What an import needs a person answered, asked by whichever front end

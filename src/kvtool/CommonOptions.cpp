@@ -60,12 +60,15 @@ CommonOptions::SaveOptions::SaveOptions()
     , whileOpen(QStringLiteral("while-open"),
                 QStringLiteral("Save even while the kit is open in a window."))
     , force(QStringLiteral("force"), QStringLiteral("Replace lang.dat even when it is read-only."))
+    , asItIs(QStringLiteral("as-it-is"),
+             QStringLiteral("Save even when kvmain.dat's source texts are not those lang.dat's translations were "
+                            "saved against: each translation stays in its row."))
 {
 }
 
 void CommonOptions::SaveOptions::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({allowFewerTexts, whileOpen, force});
+    parser.addOptions({allowFewerTexts, whileOpen, force, asItIs});
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)

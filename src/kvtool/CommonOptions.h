@@ -44,6 +44,9 @@ public:
         QCommandLineOption whileOpen;
         // Replace lang.dat even when it is read-only.
         QCommandLineOption force;
+        // Save though kvmain.dat's sources are not those the translations
+        // were saved against: each translation stays in its row.
+        QCommandLineOption asItIs;
 
         SaveOptions();
         void addTo(QCommandLineParser &parser) const;

@@ -8,7 +8,7 @@
 namespace orvanta {
 
 int KitFolder::open(const QCommandLineParser &parser, const QCommandLineOption &codePage,
-                    const CommonOptions::Font *font, const CommonOptions::SaveOptions *saving)
+                    const CommonOptions::Font *font, const CommonOptions::SaveOptions *saving, bool carryOver)
 {
     const QString dir = parser.positionalArguments().at(0);
     OpenKit opening(QDir(dir).absolutePath() + QLatin1Char('/'));
@@ -40,6 +40,7 @@ int KitFolder::open(const QCommandLineParser &parser, const QCommandLineOption &
     if (saving) {
         how.toSave = true;
         how.whileOpen = parser.isSet(saving->whileOpen);
+        how.asItIs = parser.isSet(saving->asItIs) || carryOver;
         how.waiting = [](const QString &holder) {
             ToolOutput::warn(QStringLiteral("waiting for another save of this kit (%1)").arg(holder));
         };
@@ -48,6 +49,19 @@ int KitFolder::open(const QCommandLineParser &parser, const QCommandLineOption &
     const OpenKit::Opened opened = kit.open(how);
     for (const FormatError &problem : opened.problems)
         ToolOutput::warn(QString::fromStdString(problem.text()));
+    for (const FormatError &notice : opened.notices)
+        ToolOutput::warn(QString::fromStdString(notice.text()));
+    if (opened.refusal && opened.refusal->kind == FormatError::Kind::SourcesShifted)
+        return ToolOutput::fail(QStringLiteral("%1: %2. Saving now would leave each translation in its row, beside "
+                                               "another text: carry them to where their sources stand with "
+                                               "'kvtool texts migrate %1' first, or give --as-it-is to save them "
+                                               "as they are.")
+                                    .arg(dir, QString::fromStdString(opened.refusal->what)));
+    if (opened.shifted && !saving)
+        ToolOutput::warn(OpenKit::shiftText(*opened.shifted)
+                         + QStringLiteral("; 'kvtool texts migrate %1' carries the translations to where their "
+                                          "sources stand")
+                               .arg(dir));
     if (opened.refusal && opened.refusal->kind == FormatError::Kind::OpenInWindow)
         return ToolOutput::fail(QStringLiteral("%1 is open in the kit's window (%2), whose next save would "
                                                "overwrite this one: save there, or close the window first. "

@@ -35,8 +35,12 @@ public:
     // kit's save lock, so that what it reads is what its save replaces.
     // Returns 0, or the exit code after reporting a wrong option, a missing
     // folder, a kit without source texts, a window or a save lock in the way.
+    // A kit whose "kvmain.dat" holds other sources than its translations
+    // were saved against is said, and a command that saves is refused
+    // (naming texts migrate) unless --as-it-is, or unless it is the one
+    // that carries them over (`carryOver`).
     int open(const QCommandLineParser &parser, const QCommandLineOption &codePage, const CommonOptions::Font *font,
-             const CommonOptions::SaveOptions *saving = nullptr);
+             const CommonOptions::SaveOptions *saving = nullptr, bool carryOver = false);
 
     // Saves the kit opened with `saving` as the save button does and says
     // so, or reports why it could not; returns the exit code. Where the

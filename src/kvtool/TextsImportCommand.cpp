@@ -82,19 +82,19 @@ int TextsImportCommand::run(const QStringList &args)
 
 int TextsImportCommand::openToSave(QCommandLineParser &parser, const QStringList &args,
                                    const QCommandLineOption &codePage, const CommonOptions::SaveOptions &saving,
-                                   KitFolder &folder)
+                                   KitFolder &folder, int fewest)
 {
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
     parser.addOption(codePage);
     saving.addTo(parser);
-    if (!CommonOptions::parse(parser, args, 2))
+    if (!CommonOptions::parse(parser, args, fewest))
         return ToolOutput::Misused;
-    return folder.open(parser, codePage, &fontOptions, &saving);
+    return folder.open(parser, codePage, &fontOptions, &saving, parser.positionalArguments().size() < 2);
 }
 
 int TextsImportCommand::finish(KitFolder &folder, const QString &what, const OpenKit::Import &import,
-                               const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving)
+                               const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving, bool saveAnyway)
 {
     ToolOutput::report(what + QStringLiteral(": ") + import.report.first());
     for (qsizetype i = 1; i < import.report.size(); ++i)
@@ -102,11 +102,12 @@ int TextsImportCommand::finish(KitFolder &folder, const QString &what, const Ope
     if (!import.taken)
         return ToolOutput::fail(QStringLiteral("nothing written: mend the refused translations, or import the "
                                                "rest with --skip-refused"));
-    if (import.outcome.changes.isEmpty() && import.outcome.marks.isEmpty()) {
+    if (import.changesNothing() && !saveAnyway) {
         ToolOutput::print(QStringLiteral("No translation changed; lang.dat is left as it was."));
         return folder.finish(0);
     }
-    folder.kit.apply(import);
+    if (const Status applied = folder.kit.apply(import); !applied)
+        return ToolOutput::fail(applied.error());
     return folder.save(parser, saving);
 }
 

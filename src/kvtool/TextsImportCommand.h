@@ -18,15 +18,18 @@ public:
 
     // What texts import and texts migrate share. Adds their options (font,
     // code page, the save's) to `parser`, parses `args` (two positional
-    // arguments) and opens the kit for a save; 0, or the exit code of a
-    // wrong use or a refusal.
+    // arguments, KITDIR and what comes in, or at least `fewest`) and opens
+    // the kit for a save; 0, or the exit code of a wrong use or a refusal.
+    // With KITDIR alone the command carries the kit's own translations
+    // over (KitFolder::open's carryOver).
     static int openToSave(QCommandLineParser &parser, const QStringList &args, const QCommandLineOption &codePage,
-                          const CommonOptions::SaveOptions &saving, KitFolder &folder);
+                          const CommonOptions::SaveOptions &saving, KitFolder &folder, int fewest = 2);
     // Reports `import` under `what` on standard error, then applies and
-    // saves it unless it was not taken or nothing changes; returns the
-    // exit code.
+    // saves it unless it was not taken or nothing changes (unless
+    // `saveAnyway`); returns the exit code.
     static int finish(KitFolder &folder, const QString &what, const OpenKit::Import &import,
-                      const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving);
+                      const QCommandLineParser &parser, const CommonOptions::SaveOptions &saving,
+                      bool saveAnyway = false);
 };
 
 } // namespace orvanta

@@ -51,14 +51,18 @@ Result<QStringList> KitDictionary::read(const QString &kitDirectory)
     return words;
 }
 
-Result<QStringList> KitDictionary::add(const QString &kitDirectory, const QString &word)
+Result<QStringList> KitDictionary::add(const QString &kitDirectory, const QStringList &newWords)
 {
     auto words = read(kitDirectory);
     if (!words)
         return words;
-    if (words->contains(word))
+    const qsizetype before = words->size();
+    for (const QString &word : newWords) {
+        if (!words->contains(word))
+            words->append(word);
+    }
+    if (words->size() == before)
         return words;
-    words->append(word);
     const Status saved = FileSaver::saveKitFile(path(kitDirectory), (words->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     if (!saved)
         return saved.error();

@@ -24,7 +24,12 @@ public:
     // returns the words now in it. The file is read again first, so that
     // words added meanwhile elsewhere stay; a file that cannot be read is
     // left as it is and its error returned.
-    static Result<QStringList> add(const QString &kitDirectory, const QString &word);
+    static Result<QStringList> add(const QString &kitDirectory, const QString &word)
+    {
+        return add(kitDirectory, QStringList{word});
+    }
+    // The same for several words at once (an older kit's, after a migration).
+    static Result<QStringList> add(const QString &kitDirectory, const QStringList &newWords);
 
     static QString path(const QString &kitDirectory);
 };

@@ -1,0 +1,226 @@
+#include "RememberedSources.h"
+
+#include "pictures/PictureSlots.h"
+#include "texts/TextFile.h"
+#include "texts/TextTable.h"
+
+#include <QDir>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace orvanta {
+
+const QString RememberedSources::FileName = QStringLiteral("orvanta-kit.sources");
+const QString RememberedSources::BackupName = QStringLiteral("orvanta-kit.sources.bak");
+
+namespace {
+
+const QByteArray Header = QByteArrayLiteral("orvanta-kit sources 1\n");
+const QByteArray EndMark = QByteArrayLiteral("end ");
+constexpr qsizetype HexDigits = 16;
+
+// One 64-bit step: eight bytes at a time keeps the comparison at open
+// cheap beside reading the kit.
+quint64 mix(quint64 value, quint64 word)
+{
+    value ^= word;
+    value *= 0x9e3779b97f4a7c15ULL;
+    return value ^ (value >> 32);
+}
+
+quint64 hashBytes(quint64 value, QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    qsizetype n = bytes.size();
+    for (; n >= 8; n -= 8, p += 8)
+        value = mix(value, qFromLittleEndian<quint64>(p));
+    quint64 tail = quint64(n) << 56;
+    for (qsizetype i = 0; i < n; ++i)
+        tail |= quint64(p[i]) << (8 * i);
+    return mix(value, tail);
+}
+
+QByteArray hex(quint64 value)
+{
+    return QByteArray::number(value, 16).rightJustified(HexDigits, '0');
+}
+
+std::optional<quint64> readHex(QByteArrayView text)
+{
+    if (text.size() != HexDigits)
+        return std::nullopt;
+    for (char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const quint64 value = text.toByteArray().toULongLong(&ok, 16);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+void appendEscaped(QByteArray &out, QByteArrayView text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+}
+
+std::optional<QByteArray> unescaped(QByteArrayView line)
+{
+    QByteArray text;
+    text.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] != '\\') {
+            text += line[i];
+            continue;
+        }
+        if (++i == line.size())
+            return std::nullopt;
+        switch (line[i]) {
+        case '\\': text += '\\'; break;
+        case 'n': text += '\n'; break;
+        case 'r': text += '\r'; break;
+        default: return std::nullopt;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+void RememberedSources::Fingerprint::add(QByteArrayView text)
+{
+    m_value = hashBytes(mix(m_value, quint64(text.size())), text);
+}
+
+quint64 RememberedSources::savedFingerprint(const TextTable &texts)
+{
+    Fingerprint fingerprint;
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        const TextTable::Row &text = texts.row(row);
+        fingerprint.add(TextFile::recordPart(TextTable::savedText(row, text.source, text.translation)));
+    }
+    return fingerprint.value();
+}
+
+quint64 RememberedSources::loadedFingerprint(const TextTable &texts)
+{
+    Fingerprint fingerprint;
+    for (int row = 0; row < texts.rowCount(); ++row)
+        fingerprint.add(texts.row(row).translation);
+    return fingerprint.value();
+}
+
+std::array<quint64, RememberedSources::PictureCount> RememberedSources::pictureFingerprints(const PictureSlots &pictures)
+{
+    std::array<quint64, PictureCount> prints{};
+    for (int row = 0; row < PictureCount; ++row) {
+        const QImage &picture = *pictures.StandardPicture(row);
+        Fingerprint fingerprint;
+        fingerprint.add(QByteArray::number(picture.width()) + 'x' + QByteArray::number(picture.height()));
+        for (int y = 0; y < picture.height(); ++y)
+            fingerprint.add(QByteArrayView(reinterpret_cast<const char *>(picture.constScanLine(y)), picture.width()));
+        const QList<QRgb> colours = picture.colorTable();
+        fingerprint.add(QByteArrayView(reinterpret_cast<const char *>(colours.constData()),
+                                       colours.size() * qsizetype(sizeof(QRgb))));
+        prints[std::size_t(row)] = fingerprint.value();
+    }
+    return prints;
+}
+
+QByteArray RememberedSources::toFile(const TextTable &texts, const PictureSlots &pictures)
+{
+    QByteArray out = Header;
+    out += "rows " + QByteArray::number(texts.rowCount()) + " texts " + hex(savedFingerprint(texts))
+        + " pictures ";
+    const auto prints = pictureFingerprints(pictures);
+    for (std::size_t row = 0; row < prints.size(); ++row)
+        out += (row ? "," : "") + hex(prints[row]);
+    out += '\n';
+    for (int row = 0; row < texts.rowCount(); ++row) {
+        const QByteArrayView source = texts.row(row).source;
+        if (source.contains('\\') || source.contains('\n') || source.contains('\r'))
+            appendEscaped(out, source);
+        else
+            out += source;
+        out += '\n';
+    }
+    out += EndMark + hex(hashBytes(0, out)) + '\n';
+    return out;
+}
+
+Result<RememberedSources> RememberedSources::fromFile(QByteArray bytes, const QString &fileName)
+{
+    const std::string name = QDir::toNativeSeparators(fileName).toStdString();
+    auto damaged = [&name](std::string what) { return FormatError::general(name, std::move(what)); };
+    if (!bytes.startsWith(Header))
+        return damaged("is not a file of remembered source texts (its first line is not \"orvanta-kit sources 1\")");
+    // The last line seals every byte before it.
+    const qsizetype endLine = bytes.size() - (EndMark.size() + HexDigits + 1);
+    if (endLine < Header.size() || !bytes.endsWith('\n') || bytes[endLine - 1] != '\n'
+        || QByteArrayView(bytes).sliced(endLine, EndMark.size()) != EndMark)
+        return damaged("is cut short (its last line \"end\" is missing)");
+    const auto seal = readHex(QByteArrayView(bytes).sliced(endLine + EndMark.size(), HexDigits));
+    if (!seal || *seal != hashBytes(0, QByteArrayView(bytes).first(endLine)))
+        return damaged("was changed after the kit wrote it (its fingerprint does not match its contents)");
+
+    RememberedSources remembered;
+    remembered.m_bytes = std::move(bytes);
+    const QByteArrayView all(remembered.m_bytes);
+    qsizetype at = Header.size();
+    const qsizetype summaryEnd = all.indexOf('\n', at);
+    const QList<QByteArray> summary = all.sliced(at, summaryEnd - at).toByteArray().split(' ');
+    bool counted = false;
+    const int rows = summary.size() == 6 ? summary[1].toInt(&counted) : 0;
+    const auto texts = summary.size() == 6 ? readHex(summary[3]) : std::nullopt;
+    const QList<QByteArray> pictures = summary.size() == 6 ? summary[5].split(',') : QList<QByteArray>();
+    if (!counted || rows < 0 || summary[0] != "rows" || summary[2] != "texts" || summary[4] != "pictures" || !texts
+        || pictures.size() != PictureCount)
+        return FormatError::onLine(name, 2, "is not \"rows N texts HEX pictures HEX,...\"");
+    remembered.m_texts = *texts;
+    for (int row = 0; row < PictureCount; ++row) {
+        const auto print = readHex(pictures[row]);
+        if (!print)
+            return FormatError::onLine(name, 2, "is not \"rows N texts HEX pictures HEX,...\"");
+        remembered.m_pictures[std::size_t(row)] = *print;
+    }
+    at = summaryEnd + 1;
+    remembered.m_sources.reserve(std::size_t(rows));
+    while (at < endLine) {
+        const qsizetype lineEnd = all.indexOf('\n', at);
+        const QByteArrayView line = all.sliced(at, lineEnd - at);
+        if (!line.contains('\\')) {
+            remembered.m_sources.push_back(line);
+        } else {
+            auto text = unescaped(line);
+            if (!text)
+                return FormatError::onLine(name, quint64(remembered.m_sources.size()) + 3, "holds an unknown escape");
+            remembered.m_unescaped.push_back(std::move(*text));
+            remembered.m_sources.push_back(remembered.m_unescaped.back());
+        }
+        at = lineEnd + 1;
+    }
+    if (remembered.rowCount() != rows)
+        return damaged("holds " + std::to_string(remembered.rowCount()) + " source texts, not the "
+                       + std::to_string(rows) + " it names");
+    return remembered;
+}
+
+bool RememberedSources::sameSources(const TextTable &texts) const
+{
+    if (texts.rowCount() != rowCount())
+        return false;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (texts.row(row).source != m_sources[std::size_t(row)])
+            return false;
+    }
+    return true;
+}
+
+} // namespace orvanta

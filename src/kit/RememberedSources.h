@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/Result.h"
+#include "pictures/PictureCatalogue.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace orvanta {
+
+class PictureSlots;
+class TextTable;
+
+// The source texts the translations in "lang.dat" were saved against, kept
+// beside it in the kit's own file "orvanta-kit.sources" (never in
+// "lang.dat": the game reads that, and it stays byte for byte what the work
+// gives). A translation belongs to its source, not to its row: when a new
+// "kvmain.dat" moves, rewords, adds or removes texts, these tell which
+// translation was made for which source (OpenKit asks before it pairs by
+// row).
+//
+// Every save writes the file with "lang.dat" and the review file as one
+// change (KitCompiler's journal). Besides the sources it holds what ties it
+// to the "lang.dat" it was saved with: a fingerprint of that file's texts
+// (the TEXTS.DAT records), and one of each standard picture the translated
+// pictures were drawn over. A file that does not belong to the "lang.dat"
+// beside it (a "lang.dat" copied in from elsewhere) is never trusted.
+//
+// The file is bytes, not text of one encoding: the sources are the records'
+// own bytes in the game's code page.
+//
+//   orvanta-kit sources 1
+//   rows N texts HEX pictures HEX,HEX,... (one per picture catalogue row)
+//   SOURCE                                (N lines, one per row in order)
+//   end HEX
+//
+// A SOURCE line writes backslash, line feed and carriage return as \\ \n
+// \r; HEX is 16 lower-case hex digits. The last line's fingerprint covers
+// every byte before it, so a file cut short or changed is known as such.
+class RememberedSources {
+public:
+    static const QString FileName;   // "orvanta-kit.sources"
+    static const QString BackupName; // "orvanta-kit.sources.bak", beside "lang.dat.bak"
+    static constexpr int PictureCount = PictureCatalogue::RowCount;
+
+    // A stable 64-bit fingerprint of a sequence of texts (each text's
+    // length and bytes), the same on every system.
+    class Fingerprint {
+    public:
+        void add(QByteArrayView text);
+        quint64 value() const { return m_value; }
+
+    private:
+        quint64 m_value = 0x6f7276616e7461ULL;
+    };
+
+    // The fingerprint of the texts a save of `texts` writes into TEXTS.DAT,
+    // record by record (TextTable::savedText, cut to a record).
+    static quint64 savedFingerprint(const TextTable &texts);
+    // The same of `texts` as loaded from a TEXTS.DAT: its translation
+    // cells, which hold each record's text.
+    static quint64 loadedFingerprint(const TextTable &texts);
+    // The fingerprint of each standard picture.
+    static std::array<quint64, PictureCount> pictureFingerprints(const PictureSlots &pictures);
+
+    // The file a save of `texts` writes: their sources, the fingerprint of
+    // the TEXTS.DAT it writes and those of the standard pictures.
+    static QByteArray toFile(const TextTable &texts, const PictureSlots &pictures);
+
+    // Reads the file's bytes; a file that is not exactly what toFile()
+    // writes (cut short, changed, of another kind) is an error naming
+    // `fileName` and, where it helps, the line.
+    static Result<RememberedSources> fromFile(QByteArray bytes, const QString &fileName);
+
+    int rowCount() const { return int(m_sources.size()); }
+    QByteArrayView source(int row) const { return m_sources[std::size_t(row)]; }
+    quint64 texts() const { return m_texts; }
+    quint64 picture(int row) const { return m_pictures[std::size_t(row)]; }
+
+    // Whether `texts` has exactly these sources, row by row.
+    bool sameSources(const TextTable &texts) const;
+    // Whether `saved`, the texts "lang.dat" holds (loaded with these
+    // sources), are those this file was written with.
+    bool belongsTo(const TextTable &saved) const { return loadedFingerprint(saved) == m_texts; }
+
+private:
+    QByteArray m_bytes;            // the file; the sources view it where no escape was written
+    std::vector<QByteArray> m_unescaped; // the sources that had escapes, unescaped
+    std::vector<QByteArrayView> m_sources;
+    quint64 m_texts = 0;
+    std::array<quint64, PictureCount> m_pictures{};
+};
+
+} // namespace orvanta
