@@ -25,6 +25,8 @@ KitDocument::~KitDocument() = default;
 std::vector<FormatError> KitDocument::load()
 {
     OpenKit::Opened opened = m_kit.open();
+    m_opened.notices = opened.notices;
+    m_opened.shifted = opened.shifted;
     // The window shows a kit without source texts too: its refusal stands
     // among the archives' problems, before the review file's.
     if (opened.refusal)
@@ -109,15 +111,20 @@ void KitDocument::applyTranslations(const QList<TextChange> &changes, const QStr
         m_undoStack.push(command.release());
 }
 
-void KitDocument::applyImport(const TextImport::Outcome &outcome, const QString &description, int codePage)
+void KitDocument::applyImport(const OpenKit::Import &import, const QString &description)
 {
-    if (codePage == m_kit.codePage().number()) {
-        applyTranslations(outcome.changes, description, outcome.marks);
+    const bool more = import.codePage != m_kit.codePage().number() || import.glyphFont || !import.pictures.empty();
+    if (!more) {
+        applyTranslations(import.outcome.changes, description, import.outcome.marks);
         return;
     }
     m_undoStack.beginMacro(description);
-    setCodePage(codePage);
-    applyTranslations(outcome.changes, description, outcome.marks);
+    setCodePage(import.codePage);
+    if (import.glyphFont)
+        setGlyphFont(*import.glyphFont);
+    applyTranslations(import.outcome.changes, description, import.outcome.marks);
+    for (const auto &[row, picture] : import.pictures)
+        setTranslatedPicture(row, picture);
     m_undoStack.endMacro();
 }
 

@@ -52,6 +52,11 @@ public:
     // Returns what was found damaged (the archives, the review file); a
     // missing archive is no problem.
     std::vector<FormatError> load();
+    // What the last load told that is no damage (OpenKit::Opened::notices),
+    // and how kvmain.dat's sources differ from those the translations were
+    // saved against, when they do (the kit's carryOver() then carries them).
+    const std::vector<FormatError> &notices() const { return m_opened.notices; }
+    const std::optional<OpenKit::Shift> &shifted() const { return m_opened.shifted; }
     // Takes the glyph font and the code page the translator chose last time,
     // where `settings` remembers them; not a change of its own.
     void restore(const KitSettings &settings);
@@ -101,9 +106,10 @@ public:
     // brings, described for the history.
     void applyTranslations(const QList<TextChange> &changes, const QString &description,
                            const QList<ReviewMarks::Change> &marks = {});
-    // An import whose file's texts were read in code page `codePage`: when
-    // that is not the kit's, the kit takes it, in the same undo step.
-    void applyImport(const TextImport::Outcome &outcome, const QString &description, int codePage);
+    // An import (OpenKit::Import) as one undo step: its translations and
+    // marks, the code page its texts were read in when that is not the
+    // kit's, and a migration's font and redrawn pictures.
+    void applyImport(const OpenKit::Import &import, const QString &description);
     // Review marks or notes of rows (needs review, done as it is, a note).
     void setMarks(const QList<ReviewMarks::Change> &changes, const QString &description);
     // A picture accepted for `row`, or an empty image when the translator
@@ -168,6 +174,7 @@ private:
     void storeCodePage(int number);
 
     OpenKit m_kit;
+    OpenKit::Opened m_opened; // the last load's
     QUndoStack m_undoStack;
     // What the kit started with (glyphsChosen).
     QString m_startFont;

@@ -153,7 +153,9 @@ void OpenKit::carryFromSaved(const TextTable &saved, const RememberedSources &re
 {
     TextMigration::Carried carried = TextMigration::carry(saved, m_marks, m_texts, m_marks, true);
     m_shift = Shift{carried.moved, carried.changed, carried.came, carried.went};
-    Import import{std::move(carried.outcome), {}, codePage().number(), true};
+    Import import;
+    import.outcome = std::move(carried.outcome);
+    import.codePage = codePage().number();
     import.report = import.outcome.report.lines(import.codePage);
     const auto prints = RememberedSources::pictureFingerprints(m_pictures);
     for (int row = 0; row < PictureCatalogue::RowCount; ++row) {
@@ -310,8 +312,10 @@ Result<OpenKit::Import> OpenKit::importOlderKit(const QString &folder, ImportQue
 
 OpenKit::Import OpenKit::decided(TextImport::Outcome outcome, int codePage, ImportQuestions &questions)
 {
-    QStringList report = outcome.report.lines(codePage);
-    Import import{std::move(outcome), std::move(report), codePage, true};
+    Import import;
+    import.report = outcome.report.lines(codePage);
+    import.outcome = std::move(outcome);
+    import.codePage = codePage;
     if (import.outcome.report.anyRefused())
         import.taken = questions.takeTheRest(import);
     return import;

@@ -113,12 +113,12 @@ public:
         // and damage a save would spread refuses it.
         bool toSave = false;
         bool whileOpen = false;
+        std::function<void(const QString &holder)> waiting;
+        std::function<void(const QString &notice)> tookOver;
         // Save by row though "kvmain.dat"'s sources are not those the
         // translations were saved against (Opened::shifted); without it a
         // kit opened to save is refused then (Kind::SourcesShifted).
         bool asItIs = false;
-        std::function<void(const QString &holder)> waiting;
-        std::function<void(const QString &notice)> tookOver;
     };
     // How "kvmain.dat"'s sources differ from those the translations in
     // "lang.dat" were saved against (RememberedSources), counted in rows.

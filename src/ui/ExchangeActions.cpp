@@ -142,11 +142,22 @@ void ExchangeActions::takeFromOlderKit()
         applyImport(*import, description);
 }
 
+void ExchangeActions::offerCarryOver()
+{
+    const auto &carryOver = m_document.kit().carryOver();
+    if (!m_document.shifted() || !carryOver || !Messages::askCarryOver(m_page, OpenKit::shiftText(*m_document.shifted())))
+        return;
+    applyImport(*carryOver, Messages::carryOverDescription());
+}
+
 void ExchangeActions::applyImport(const OpenKit::Import &import, const QString &description)
 {
     if (!import.taken)
         return;
-    m_document.applyImport(import.outcome, description, import.codePage);
+    m_document.applyImport(import, description);
+    // What lies outside the work (pictures kept aside, words, settings) is written at once.
+    if (const Status kept = m_document.kit().keepMigrated(import, m_settings); !kept)
+        Messages::showError(m_page, QString::fromStdString(kept.error().text()));
     if (!import.outcome.report.anyRefused())
         Messages::importReport(m_page, description, import.report);
 }

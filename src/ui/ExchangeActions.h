@@ -35,6 +35,10 @@ public slots:
     void exportTexts();
     void importTexts();
     void takeFromOlderKit();
+    // When the kit opened with other sources in kvmain.dat than its
+    // translations were saved against: asks whether to carry them over
+    // (OpenKit::carryOver) as one step, or to leave the kit as it is.
+    void offerCarryOver();
 
 private:
     // The file chosen in the export or import dialog; empty when cancelled.

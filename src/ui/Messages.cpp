@@ -181,11 +181,13 @@ QString Messages::archiveProblemsText(const std::vector<FormatError> &problems)
 }
 
 void Messages::startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,
-                               const QStringList &settingsWarnings)
+                               const QStringList &settingsWarnings, const std::vector<FormatError> &notices)
 {
     QStringList parts;
     if (!archiveProblems.empty())
         parts.append(archiveProblemsText(archiveProblems));
+    for (const FormatError &notice : notices)
+        parts.append(QString::fromStdString(notice.text()));
     if (!settingsWarnings.isEmpty())
         parts.append(tr("Some of your settings were ignored; the kit's defaults stand in for them:\n\n")
                      + settingsWarnings.join(QLatin1Char('\n')));
@@ -319,6 +321,25 @@ QString Messages::importDescription(const QString &file)
 QString Messages::olderKitDescription(const QString &folder)
 {
     return tr("Take translations from the older kit %1").arg(QDir::toNativeSeparators(folder));
+}
+
+QString Messages::carryOverDescription()
+{
+    return QStringLiteral("Carry translations over to the new source texts");
+}
+
+bool Messages::askCarryOver(QWidget *parent, const QString &shift)
+{
+    QMessageBox box(QMessageBox::Question, KitApplication::Title,
+                    shift
+                        + QStringLiteral(".\n\nCarry every translation, note and mark over to the row where its "
+                                         "source text stands now (one step you can undo), or open the kit as it "
+                                         "is, each translation in its row?"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Carry over"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Open as it is"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return ask(box) == QMessageBox::Yes;
 }
 
 void Messages::memoriesLeftOut(QWidget *parent, const QStringList &problems)

@@ -93,8 +93,12 @@ public:
 
     // What start-up found: damaged archives and ignored settings, in one box;
     // nothing is shown when there is nothing to say.
+    // `notices` (OpenKit::Opened::notices) stand apart from the damage.
     static void startupProblems(QWidget *parent, const std::vector<FormatError> &archiveProblems,
-                                const QStringList &settingsWarnings);
+                                const QStringList &settingsWarnings, const std::vector<FormatError> &notices = {});
+    // kvmain.dat holds other sources than the translations were saved
+    // against (`shift` says how): carry them over (true) or open as it is?
+    static bool askCarryOver(QWidget *parent, const QString &shift);
     static QString archiveProblemsText(const std::vector<FormatError> &problems);
 
     // Before a save that would replace what "lang.dat" holds: glyphs of
@@ -168,6 +172,9 @@ public:
     // `folder`, as the history names them (and the report's title).
     static QString importDescription(const QString &file);
     static QString olderKitDescription(const QString &folder);
+    // Carrying the translations to where their sources stand now, after a
+    // new kvmain.dat.
+    static QString carryOverDescription();
     // The history's name for giving row number `rowNumber`'s translation to
     // every row of the same original.
     static QString sameTranslationDescription(int rowNumber);

@@ -215,7 +215,8 @@ void TMainForm::FormShow()
 {
     m_picturesPage->PictSelComboBoxChange();
     focusTexts();
-    Messages::startupProblems(this, m_archiveProblems, m_settings.warnings());
+    Messages::startupProblems(this, m_archiveProblems, m_settings.warnings(), m_document.notices());
+    m_textsPage->offerCarryOver();
 }
 
 // The keyboard starts in the grid when the Texts page is current, not on

@@ -249,6 +249,11 @@ void TextsPage::setCurrentRowNumber(int rowNumber)
     ShowRowTexts(currentRowNumber());
 }
 
+void TextsPage::offerCarryOver()
+{
+    m_exchange->offerCarryOver();
+}
+
 void TextsPage::focusGrid()
 {
     m_navigation->focusGrid();

@@ -83,6 +83,9 @@ public:
     // the translation memories for the suggestions: the page starts without
     // them, and the window asks once it is first painted.
     void measureWidths();
+    // Offers to carry the translations over to kvmain.dat's new sources
+    // (ExchangeActions::offerCarryOver).
+    void offerCarryOver();
 
 public slots:
     // `Label11` and `Label12` show the two texts of row number `rowNumber`.

@@ -1,0 +1,212 @@
+// The sources a save's translations were made for, remembered beside
+// lang.dat: what a new kvmain.dat does to a translated kit, and files of
+// remembered sources that cannot be trusted.
+#include "ArchiveContents.h"
+#include "KitSaving.h"
+#include "TempKit.h"
+#include "kit/OpenKit.h"
+#include "texts/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+const QList<QByteArray> OldSources{"New game", "Load game", "Options", "The bridge is guarded by three soldiers",
+                                   "Old text", "Quit"};
+const QList<QByteArray> OldTranslations{"Neues Spiel", "Spiel laden", "Optionen",
+                                        "Drei Soldaten bewachen die Br\xFC" "cke", "Alter Text", "Quit"};
+
+void writeSources(const TempKit &kit, const QList<QByteArray> &sources)
+{
+    kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write(sources)}});
+}
+
+// A kit translated and saved against OldSources: marks on four rows, a
+// redrawn picture.
+void saveTranslatedKit(const TempKit &kit)
+{
+    writeSources(kit, OldSources);
+    OpenKit work(kit.dir());
+    work.setCodePage(1252);
+    ASSERT_FALSE(work.open().refusal);
+    for (int row = 0; row < OldSources.size(); ++row)
+        work.texts().setTranslation(row, OldTranslations[row]);
+    work.marks().setMark(1, {.needsReview = true, .done = false, .note = "Ask: load or open?"});
+    work.marks().setMark(3, {.needsReview = false, .done = false, .note = "Three, not four"});
+    work.marks().setMark(4, {.needsReview = true, .done = false, .note = {}});
+    work.marks().setMark(5, {.needsReview = false, .done = true, .note = {}});
+    *work.pictures().TranslatedPicture(0) = *work.pictures().StandardPicture(0);
+    AnsweringSaveQuestions questions;
+    const auto saved = work.save(questions);
+    ASSERT_TRUE(saved.ok()) << saved.error().text();
+}
+
+QList<QByteArray> translations(const OpenKit &kit)
+{
+    QList<QByteArray> texts;
+    for (int row = 0; row < kit.texts().rowCount(); ++row)
+        texts.append(kit.texts().row(row).translation.toByteArray());
+    return texts;
+}
+
+} // namespace
+
+// The file is the kit's own: lang.dat holds the game's entries only, and
+// the sources stand in it row by row, escaped where they hold a line break
+// or a backslash, sealed by their last line.
+TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
+{
+    TempKit kit;
+    writeSources(kit, {"New game", "Path C:\\Games", "Two\nlines", ""});
+    OpenKit work(kit.dir());
+    ASSERT_FALSE(work.open().refusal);
+    work.texts().setTranslation(0, "Neues Spiel");
+    AnsweringSaveQuestions questions;
+    ASSERT_TRUE(work.save(questions).ok());
+
+    EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"TEXTS.DAT", "FONTSIZE.DAT", "FONT.SPR"}));
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")), (QList<QByteArray>{"Neues Spiel", "Path C:\\Games", "Two\nlines", ""}));
+    const QByteArray file = kit.read("orvanta-kit.sources");
+    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 1\nrows 4 texts [0-9a-f]{16} pictures "
+                                                  "[0-9a-f]{16}(,[0-9a-f]{16}){8}\n"
+                                                  "New game\nPath C:\\\\\\\\Games\nTwo\\\\nlines\n\nend [0-9a-f]{16}\n$"));
+    EXPECT_TRUE(shape.match(QString::fromLatin1(file)).hasMatch()) << file.toStdString();
+
+    // A second save keeps the first one's file as the backup, beside lang.dat.bak.
+    work.texts().setTranslation(1, "Pfad C:\\Spiele");
+    ASSERT_TRUE(work.save(questions).ok());
+    EXPECT_EQ(kit.read("orvanta-kit.sources.bak"), file);
+    OpenKit again(kit.dir());
+    const OpenKit::Opened opened = again.open();
+    EXPECT_FALSE(opened.shifted);
+    EXPECT_TRUE(opened.notices.empty());
+}
+
+// The next game version: two texts inserted at the front, one moved, one
+// reworded, one removed. The kit says so instead of pairing by row, a save
+// is refused until the translator chooses, and the carry over puts every
+// translation, note and mark where its source stands.
+TEST(RememberedSources, ANewKvmainIsCarriedOverBySourceNeverPairedByRow)
+{
+    TempKit kit;
+    saveTranslatedKit(kit);
+    const QByteArray langDat = kit.read("lang.dat");
+    writeSources(kit, {"Continue", "Back", "Quit", "New game", "Load game", "Options",
+                       "The bridge is guarded by four soldiers"});
+
+    {
+        OpenKit shifted(kit.dir());
+        OpenKit::Opening toSave;
+        toSave.toSave = true;
+        const OpenKit::Opened refused = shifted.open(toSave);
+        ASSERT_TRUE(refused.refusal);
+        EXPECT_EQ(refused.refusal->kind, FormatError::Kind::SourcesShifted);
+        EXPECT_EQ(refused.refusal->what, "kvmain.dat's source texts are not those the translations in lang.dat were "
+                                         "saved against (a new game version): 4 rows moved, 1 changed, 2 came, 1 went");
+        OpenKit asItIs(kit.dir());
+        toSave.asItIs = true;
+        shifted = OpenKit(kit.dir()); // lets go of the save lock
+        EXPECT_FALSE(asItIs.open(toSave).refusal);
+    }
+
+    OpenKit work(kit.dir());
+    work.setCodePage(1252);
+    const OpenKit::Opened opened = work.open();
+    ASSERT_FALSE(opened.refusal);
+    ASSERT_TRUE(opened.shifted);
+    EXPECT_EQ(opened.shifted->moved, 4);
+    EXPECT_EQ(opened.shifted->changed, 1);
+    EXPECT_EQ(opened.shifted->came, 2);
+    EXPECT_EQ(opened.shifted->went, 1);
+    EXPECT_EQ(translations(work).first(3), (QList<QByteArray>{"Neues Spiel", "Spiel laden", "Optionen"}))
+        << "opened as it is, each translation stays in its row";
+    ASSERT_TRUE(work.carryOver());
+    EXPECT_EQ(work.carryOver()->report,
+              (QStringList{"7 translations changed, 0 unchanged",
+                           "carried for review, the source text changed a little: 1 (row 7 (from 4))",
+                           "new rows, left untranslated: 2 (rows 1, 2)",
+                           "translations of source texts that are gone (rows of the older kit): 1 (row 5)",
+                           "notes carried with their texts: 2 (rows 5, 7)",
+                           "needs review and done as it is marks carried with their texts: 2 (rows 3, 5)",
+                           "translations of other source texts taken away, left untranslated: 3 (rows 1, 2, 3)"}));
+    ASSERT_TRUE(work.apply(*work.carryOver()).ok());
+    EXPECT_EQ(translations(work), (QList<QByteArray>{"Continue", "Back", "Quit", "Neues Spiel", "Spiel laden",
+                                                     "Optionen", "Drei Soldaten bewachen die Br\xFC" "cke"}));
+    EXPECT_EQ(work.marks().mark(4), (ReviewMarks::Mark{.needsReview = true, .done = false, .note = "Ask: load or open?"}));
+    EXPECT_EQ(work.marks().mark(6), (ReviewMarks::Mark{.needsReview = true, .done = false, .note = "Three, not four"}))
+        << "reworded: the note stays, and it needs review";
+    EXPECT_TRUE(work.marks().isDone(2)) << "Quit moved from row 6 to row 3";
+    EXPECT_EQ(work.marks().rows(), (QList<int>{2, 4, 6}));
+    EXPECT_TRUE(work.pictures().isPresent(0));
+    EXPECT_EQ(kit.read("lang.dat"), langDat) << "nothing is saved by the carry over itself";
+
+    AnsweringSaveQuestions questions;
+    ASSERT_TRUE(work.save(questions).ok());
+    OpenKit reopened(kit.dir());
+    const OpenKit::Opened again = reopened.open();
+    EXPECT_FALSE(again.shifted) << "the save remembers the new sources";
+    EXPECT_EQ(reopened.marks().toFile(), work.marks().toFile());
+    EXPECT_TRUE(reopened.pictures().isPresent(0));
+}
+
+// A file of remembered sources that is cut, changed or belongs to another
+// lang.dat is kept aside and said; without one, a lang.dat whose text count
+// differs from kvmain.dat's is said with the way to migrate. The work goes
+// on by row, and nothing is lost.
+TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
+{
+    for (const char *damage : {"cut", "changed", "lang.dat from elsewhere"}) {
+        SCOPED_TRACE(damage);
+        TempKit kit;
+        saveTranslatedKit(kit);
+        writeSources(kit, {"Continue", "New game", "Load game", "Options", "Quit", "Exit"});
+        const QByteArray remembered = kit.read("orvanta-kit.sources");
+        if (QByteArray(damage) == "cut") {
+            kit.write("orvanta-kit.sources", remembered.first(remembered.size() - 30));
+        } else if (QByteArray(damage) == "changed") {
+            QByteArray changed = remembered;
+            changed.replace("Load game", "Load gamE");
+            kit.write("orvanta-kit.sources", changed);
+        } else {
+            kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"Weiter", "Neues Spiel", "Spiel laden",
+                                                                         "Optionen", "Beenden", "Ende"})}});
+        }
+        OpenKit work(kit.dir());
+        const OpenKit::Opened opened = work.open();
+        EXPECT_FALSE(opened.shifted);
+        EXPECT_FALSE(opened.damaged());
+        ASSERT_EQ(opened.notices.size(), 1u);
+        const std::string notice = opened.notices[0].text();
+        const std::string expected = QByteArray(damage) == "cut" ? "is cut short"
+            : QByteArray(damage) == "changed"                    ? "was changed after the kit wrote it"
+                                                                 : "was not saved with the lang.dat beside it";
+        EXPECT_NE(notice.find(expected), std::string::npos) << notice;
+        EXPECT_NE(notice.find("it is kept as"), std::string::npos) << notice;
+        EXPECT_FALSE(QFile::exists(kit.path("orvanta-kit.sources")));
+        EXPECT_FALSE(kit.read("orvanta-kit.sources.damaged").isEmpty());
+        const QList<QByteArray> byRow = QByteArray(damage) == "lang.dat from elsewhere"
+            ? QList<QByteArray>{"Weiter", "Neues Spiel"}
+            : QList<QByteArray>{"Neues Spiel", "Spiel laden"};
+        EXPECT_EQ(translations(work).first(2), byRow) << "by row, as lang.dat holds them";
+    }
+
+    TempKit copied;
+    saveTranslatedKit(copied);
+    QFile::remove(copied.path("orvanta-kit.sources"));
+    writeSources(copied, {"Continue", "New game", "Load game"});
+    OpenKit work(copied.dir());
+    const OpenKit::Opened opened = work.open();
+    ASSERT_EQ(opened.notices.size(), 1u);
+    EXPECT_EQ(opened.notices[0].text(),
+              QDir::toNativeSeparators(copied.path("lang.dat")).toStdString()
+                  + ": holds 6 texts, but kvmain.dat holds 3: its translations may stand beside other source texts "
+                    "than they were made for. To move to a new kit version, take the translations from the old "
+                    "kit's folder (\"Take translations from an older kit...\" on the Texts page, or kvtool texts "
+                    "migrate KITDIR OLDKIT)");
+}
