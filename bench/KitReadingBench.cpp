@@ -1,6 +1,10 @@
 // Reading a kit of 200,000 texts: loading it as the window and kvtool do,
 // `kvtool texts export` and `kvtool compile` of it, beside `cat` of its two
-// archives to /dev/null as the floor. The kit (lang.dat with TEXTS.DAT,
+// archives to /dev/null as the floor. Opening it (OpenKit) with the sources
+// its translations were saved against remembered beside lang.dat is also
+// held to opening it without them (x_open: the comparison at open), and a
+// new kvmain.dat (texts inserted, reworded, removed) with 20,000 rows of
+// marks and notes is carried over by source at open. The kit (lang.dat with TEXTS.DAT,
 // kvmain.dat with KVTEXTS.DAT, 40 MB each) is built in a temporary folder
 // with the kit's own writers. Every benchmark reports `x_cat`, its time per
 // iteration over the time of `cat` measured in the same run.
@@ -11,6 +15,8 @@
 // reading the original.
 #include "core/ArchiveWriter.h"
 #include "kit/KitLoader.h"
+#include "kit/OpenKit.h"
+#include "kit/RememberedSources.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
@@ -222,5 +228,126 @@ void Compile(benchmark::State &state)
     measure(state, [&] { return run(QStringLiteral(ORVANTA_KVTOOL), {QStringLiteral("compile"), copy.path()}); });
 }
 BENCHMARK(Compile)->Unit(benchmark::kMillisecond);
+
+// A copy of the kit with the sources remembered as a save of it leaves
+// them, and with `kvmain` (the game's next version) and `marks` when given.
+struct RememberedKit {
+    QTemporaryDir dir;
+
+    explicit RememberedKit(const QList<QByteArray> *kvmain = nullptr, const ReviewMarks *marks = nullptr)
+    {
+        for (const char *name : {"lang.dat", "kvmain.dat"})
+            QFile::copy(QDir(kitFolder()).filePath(QLatin1String(name)), dir.filePath(QLatin1String(name)));
+        TextTable texts;
+        PictureSlots pictures;
+        if (!KitLoader::load(dir.path(), texts, pictures).empty())
+            std::abort();
+        write(RememberedSources::FileName, RememberedSources::toFile(texts, pictures));
+        if (marks)
+            write(ReviewMarks::FileName, marks->toFile());
+        if (kvmain) {
+            QFile::remove(dir.filePath(QStringLiteral("kvmain.dat")));
+            writeArchive(dir.filePath(QStringLiteral("kvmain.dat")), "KVTEXTS.DAT", *kvmain);
+        }
+    }
+
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            std::abort();
+    }
+};
+
+// Opens the kit in `folder` as the window does; false when it is damaged or
+// refused.
+bool openKit(const QString &folder, std::optional<OpenKit> &kit)
+{
+    const OpenKit::Opened opened = kit.emplace(folder).open();
+    return !opened.refusal && opened.problems.empty() && opened.notices.empty()
+        && kit->texts().rowCount() >= RowCount;
+}
+
+// The floor of the comparison: the median of 7 opens of the kit without
+// remembered sources, measured once per run.
+double openFloor()
+{
+    static const double floor = [] {
+        std::vector<double> walls;
+        std::optional<OpenKit> kit;
+        for (int i = 0; i < 7; ++i) {
+            kit.reset();
+            malloc_trim(0);
+            Cost one;
+            if (!timed([&] { return openKit(kitFolder(), kit) && !kit->carryOver(); }, one))
+                std::abort();
+            walls.push_back(one.wall);
+        }
+        std::nth_element(walls.begin(), walls.begin() + 3, walls.end());
+        return walls[3];
+    }();
+    return floor;
+}
+
+void OpenKitWithoutRememberedSources(benchmark::State &state)
+{
+    std::optional<OpenKit> kit;
+    measure(
+        state, [&] { return openKit(kitFolder(), kit) && !kit->carryOver(); },
+        [&] {
+            kit.reset();
+            malloc_trim(0);
+        });
+}
+BENCHMARK(OpenKitWithoutRememberedSources)->Unit(benchmark::kMillisecond);
+
+void OpenKitWithRememberedSources(benchmark::State &state)
+{
+    const RememberedKit remembered;
+    const double floor = openFloor();
+    std::optional<OpenKit> kit;
+    Cost total;
+    measure(
+        state,
+        [&] {
+            return timed([&] { return openKit(remembered.dir.path(), kit) && !kit->carryOver(); }, total);
+        },
+        [&] {
+            kit.reset();
+            malloc_trim(0);
+        });
+    state.counters["x_open"] = total.wall / double(state.iterations()) / floor;
+}
+BENCHMARK(OpenKitWithRememberedSources)->Unit(benchmark::kMillisecond);
+
+void CarryOverANewKvmainWithMarksAndNotes(benchmark::State &state)
+{
+    // Five texts inserted at the front, every 100th reworded, every 250th removed.
+    const QList<QByteArray> old = sampleTexts("");
+    QList<QByteArray> kvmain{"Continue", "Back to the map", "Trade with the merchant", "Sell the sword", "Quit"};
+    for (int row = 0; row < old.size(); ++row) {
+        if (row % 250 == 249)
+            continue;
+        kvmain.append(row % 100 == 99 ? (old[row] + "now").left(TextFile::RecordSize) : old[row]);
+    }
+    ReviewMarks marks;
+    for (int row = 0; row < RowCount; row += 10)
+        marks.setMark(row, {.needsReview = row % 20 == 0, .done = false,
+                            .note = QStringLiteral("Check the wording of row %1").arg(row + 1)});
+    const RememberedKit remembered(&kvmain, &marks);
+    std::optional<OpenKit> kit;
+    measure(
+        state,
+        [&] {
+            const OpenKit::Opened opened = kit.emplace(remembered.dir.path()).open();
+            return opened.shifted && kit->carryOver() && kit->apply(*kit->carryOver()).ok()
+                && kit->marks().rows().size() > RowCount / 11;
+        },
+        [&] {
+            kit.reset();
+            malloc_trim(0);
+        });
+}
+BENCHMARK(CarryOverANewKvmainWithMarksAndNotes)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -70,7 +70,7 @@ TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
     AnsweringSaveQuestions questions;
     ASSERT_TRUE(work.save(questions).ok());
 
-    EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"TEXTS.DAT", "FONTSIZE.DAT", "FONT.SPR"}));
+    EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")), (QList<QByteArray>{"Neues Spiel", "Path C:\\Games", "Two\nlines", ""}));
     const QByteArray file = kit.read("orvanta-kit.sources");
     const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 1\nrows 4 texts [0-9a-f]{16} pictures "

@@ -112,7 +112,7 @@ TEST(KvToolKitVersions, MigrateFromAnOlderKitCarriesEverythingOfTheTextsAndTheKi
     const auto migrated = KvToolRun::run({"texts", "migrate", kit.dir(), older.dir()});
     ASSERT_EQ(migrated.exitCode, 0) << migrated.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(migrated.err),
-              "kvtool: " + older.dir() + ": 4 translations changed, 0 unchanged\n"
+              older.dir() + ": 4 translations changed, 0 unchanged\n"
               "  carried for review, the source text changed a little: 1 (row 6 (from 4))\n"
               "  new rows, left untranslated: 2 (rows 1, 2)\n"
               "  translations of source texts that are gone (rows of the older kit): 1 (row 5)\n"
@@ -121,16 +121,22 @@ TEST(KvToolKitVersions, MigrateFromAnOlderKitCarriesEverythingOfTheTextsAndTheKi
               "  redrawn pictures carried: 1 (stk.pad)\n"
               "  kit dictionary words carried: 1\n"
               "  settings taken from the older kit: font Liberation Serif 9, code page 1250, spell check en_US, 1 "
-              "translation memories\n");
+              "translation memories\n")
+        << migrated.err.toStdString();
     EXPECT_EQ(savedTexts(kit.path("lang.dat")),
               (QList<QByteArray>{"Continue", "Back", "Neues Spiel", "Optionen", "Spiel laden",
                                  "Drei Soldaten bewachen die Br\xFC" "cke"}));
     EXPECT_EQ(kit.read("orvanta-kit.review"),
               "orvanta-kit review 1\n5\treview\tAsk: load or open?\n6\treview\tThree not four\n");
-    const auto names = entryNames(kit.path("lang.dat"));
-    EXPECT_NE(std::find(names.begin(), names.end(), "STK.PAD"), names.end());
-    EXPECT_EQ(archiveContents(kit.path("lang.dat")).back(), archiveContents(older.path("lang.dat")).back())
-        << "the redrawn picture byte for byte";
+    const auto picture = [](const QString &langDat) {
+        for (const auto &[name, bytes] : archiveContents(langDat)) {
+            if (name == "STK.PAD")
+                return bytes;
+        }
+        return std::string();
+    };
+    EXPECT_FALSE(picture(kit.path("lang.dat")).empty());
+    EXPECT_EQ(picture(kit.path("lang.dat")), picture(older.path("lang.dat"))) << "the redrawn picture byte for byte";
     EXPECT_EQ(kit.read("orvanta-kit.words"), "Ashford\nKelmor\n");
     const KitSettings settings(kit.dir());
     EXPECT_EQ(settings.codePage(), 1250);

@@ -21,9 +21,14 @@ KitWindow::~KitWindow() = default;
 
 KitWindow::Seen KitWindow::open()
 {
+    return open({QMessageBox::Ok});
+}
+
+KitWindow::Seen KitWindow::open(const QList<QMessageBox::StandardButton> &answers)
+{
     form.reset();
     form = std::make_unique<TMainForm>(kit.dir());
-    MessageBoxAnswerer answerer;
+    MessageBoxAnswerer answerer(answers);
     form->show();
     QApplication::setActiveWindow(form.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));

@@ -28,6 +28,9 @@ public:
     // Opens a new window on the folder (closing none) and shows it; returns
     // the messages it showed at start-up.
     Seen open();
+    // The same, answering the boxes it shows with `answers`, one after the
+    // other.
+    Seen open(const QList<QMessageBox::StandardButton> &answers);
 
     template <typename W = QWidget>
     W *find(const char *name) const
