@@ -167,13 +167,14 @@ TextMigration::Carried TextMigration::carry(const TextTable &older, const Review
         int next = -1;
     };
     std::vector<int> nextSame(std::size_t(older.rowCount()), -1);
-    QHash<QByteArray, Older> olderRows;
+    // Keyed by views of the tables' texts, which outlive this: no copies.
+    QHash<QByteArrayView, Older> olderRows;
     olderRows.reserve(older.rowCount());
     {
-        QHash<QByteArray, int> last;
+        QHash<QByteArrayView, int> last;
         last.reserve(older.rowCount());
         for (int row = 0; row < older.rowCount(); ++row) {
-            const QByteArray source = older.row(row).source.toByteArray();
+            const QByteArrayView source = older.row(row).source;
             Older &entry = olderRows[source];
             if (entry.next < 0)
                 entry.next = row;
@@ -184,10 +185,10 @@ TextMigration::Carried TextMigration::carry(const TextTable &older, const Review
                 entry.translated = row;
         }
     }
-    QHash<QByteArray, bool> current;
+    QHash<QByteArrayView, bool> current;
     current.reserve(texts.rowCount());
     for (int row = 0; row < texts.rowCount(); ++row)
-        current.insert(texts.row(row).source.toByteArray(), true);
+        current.insert(texts.row(row).source, true);
     // Translated sources of the older kit that this kit has no more.
     std::vector<QByteArray> goneSources;
     std::vector<int> goneRows;
@@ -206,7 +207,7 @@ TextMigration::Carried TextMigration::carry(const TextTable &older, const Review
             continue;
         const TextTable::Row &text = texts.row(row);
         const QString rowNumber = QString::number(row + 1);
-        const auto exact = olderRows.find(text.source.toByteArray());
+        const auto exact = olderRows.find(text.source);
         int from = exact == olderRows.end() ? -1 : exact->translated;
         // The older row whose mark this row takes.
         int paired = -1;
@@ -273,7 +274,7 @@ TextMigration::Carried TextMigration::carry(const TextTable &older, const Review
     }
     // Rows of the older kit whose source is gone, untranslated ones too.
     for (int row = 0; row < older.rowCount(); ++row)
-        carried.went += !current.contains(older.row(row).source.toByteArray());
+        carried.went += !current.contains(older.row(row).source);
     carried.went -= int(std::count(carriedGone.begin(), carriedGone.end(), true));
     return carried;
 }

@@ -1,10 +1,12 @@
 #include "RememberedSources.h"
 
+#include "io/FileReader.h"
 #include "pictures/PictureSlots.h"
 #include "texts/TextFile.h"
 #include "texts/TextTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -33,6 +35,16 @@ quint64 hashBytes(quint64 value, QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     qsizetype n = bytes.size();
+    // Four lanes at once, each its own chain of steps.
+    if (n >= 32) {
+        quint64 lanes[4] = {value, value ^ 0x243f6a8885a308d3ULL, value ^ 0x13198a2e03707344ULL,
+                            value ^ 0xa4093822299f31d0ULL};
+        for (; n >= 32; n -= 32, p += 32) {
+            for (int lane = 0; lane < 4; ++lane)
+                lanes[lane] = mix(lanes[lane], qFromLittleEndian<quint64>(p + 8 * lane));
+        }
+        value = mix(mix(mix(lanes[0], lanes[1]), lanes[2]), lanes[3]);
+    }
     for (; n >= 8; n -= 8, p += 8)
         value = mix(value, qFromLittleEndian<quint64>(p));
     quint64 tail = quint64(n) << 56;
@@ -109,6 +121,14 @@ quint64 RememberedSources::savedFingerprint(const TextTable &texts)
     return fingerprint.value();
 }
 
+quint64 RememberedSources::sourcesFingerprint(const TextTable &texts)
+{
+    Fingerprint fingerprint;
+    for (int row = 0; row < texts.rowCount(); ++row)
+        fingerprint.add(texts.row(row).source);
+    return fingerprint.value();
+}
+
 quint64 RememberedSources::loadedFingerprint(const TextTable &texts)
 {
     Fingerprint fingerprint;
@@ -137,7 +157,8 @@ std::array<quint64, RememberedSources::PictureCount> RememberedSources::pictureF
 QByteArray RememberedSources::toFile(const TextTable &texts, const PictureSlots &pictures)
 {
     QByteArray out = Header;
-    out += "rows " + QByteArray::number(texts.rowCount()) + " texts " + hex(savedFingerprint(texts))
+    out += "rows " + QByteArray::number(texts.rowCount()) + " sources " + hex(sourcesFingerprint(texts)) + " texts "
+        + hex(savedFingerprint(texts))
         + " pictures ";
     const auto prints = pictureFingerprints(pictures);
     for (std::size_t row = 0; row < prints.size(); ++row)
@@ -175,23 +196,10 @@ Result<RememberedSources> RememberedSources::fromFile(QByteArray bytes, const QS
     const QByteArrayView all(remembered.m_bytes);
     qsizetype at = Header.size();
     const qsizetype summaryEnd = all.indexOf('\n', at);
-    const QList<QByteArray> summary = all.sliced(at, summaryEnd - at).toByteArray().split(' ');
-    bool counted = false;
-    const int rows = summary.size() == 6 ? summary[1].toInt(&counted) : 0;
-    const auto texts = summary.size() == 6 ? readHex(summary[3]) : std::nullopt;
-    const QList<QByteArray> pictures = summary.size() == 6 ? summary[5].split(',') : QList<QByteArray>();
-    if (!counted || rows < 0 || summary[0] != "rows" || summary[2] != "texts" || summary[4] != "pictures" || !texts
-        || pictures.size() != PictureCount)
-        return FormatError::onLine(name, 2, "is not \"rows N texts HEX pictures HEX,...\"");
-    remembered.m_texts = *texts;
-    for (int row = 0; row < PictureCount; ++row) {
-        const auto print = readHex(pictures[row]);
-        if (!print)
-            return FormatError::onLine(name, 2, "is not \"rows N texts HEX pictures HEX,...\"");
-        remembered.m_pictures[std::size_t(row)] = *print;
-    }
+    if (!remembered.readSummary(all.sliced(at, summaryEnd - at)))
+        return FormatError::onLine(name, 2, "is not \"rows N sources HEX texts HEX pictures HEX,...\"");
     at = summaryEnd + 1;
-    remembered.m_sources.reserve(std::size_t(rows));
+    remembered.m_sources.reserve(std::size_t(remembered.m_rowCount));
     while (at < endLine) {
         const qsizetype lineEnd = all.indexOf('\n', at);
         const QByteArrayView line = all.sliced(at, lineEnd - at);
@@ -206,10 +214,58 @@ Result<RememberedSources> RememberedSources::fromFile(QByteArray bytes, const QS
         }
         at = lineEnd + 1;
     }
-    if (remembered.rowCount() != rows)
-        return damaged("holds " + std::to_string(remembered.rowCount()) + " source texts, not the "
-                       + std::to_string(rows) + " it names");
+    if (qsizetype(remembered.m_sources.size()) != remembered.m_rowCount)
+        return damaged("holds " + std::to_string(remembered.m_sources.size()) + " source texts, not the "
+                       + std::to_string(remembered.m_rowCount) + " it names");
     return remembered;
+}
+
+bool RememberedSources::readSummary(QByteArrayView line)
+{
+    const QList<QByteArray> summary = line.toByteArray().split(' ');
+    if (summary.size() != 8 || summary[0] != "rows" || summary[2] != "sources" || summary[4] != "texts"
+        || summary[6] != "pictures")
+        return false;
+    bool counted = false;
+    m_rowCount = summary[1].toInt(&counted);
+    const auto sources = readHex(summary[3]);
+    const auto texts = readHex(summary[5]);
+    const QList<QByteArray> pictures = summary[7].split(',');
+    if (!counted || m_rowCount < 0 || !sources || !texts || pictures.size() != PictureCount)
+        return false;
+    m_sourcesPrint = *sources;
+    m_texts = *texts;
+    for (int row = 0; row < PictureCount; ++row) {
+        const auto print = readHex(pictures[row]);
+        if (!print)
+            return false;
+        m_pictures[std::size_t(row)] = *print;
+    }
+    return true;
+}
+
+Result<RememberedSources> RememberedSources::readHead(const QString &path)
+{
+    if (Status readable = FileReader::check(path, FileReader::KitFileCap); !readable)
+        return readable.error();
+    const std::string name = QDir::toNativeSeparators(path).toStdString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FormatError::general(name, "cannot be opened for reading");
+    RememberedSources head;
+    if (file.readLine(Header.size() + 1) != Header)
+        return FormatError::general(name, "is not a file of remembered source texts (its first line is not "
+                                          "\"orvanta-kit sources 1\")");
+    const QByteArray summary = file.readLine(4096);
+    if (!summary.endsWith('\n') || !head.readSummary(QByteArrayView(summary).chopped(1)))
+        return FormatError::onLine(name, 2, "is not \"rows N sources HEX texts HEX pictures HEX,...\"");
+    return head;
+}
+
+bool RememberedSources::describes(const TextTable &texts) const
+{
+    return texts.rowCount() == m_rowCount && sourcesFingerprint(texts) == m_sourcesPrint
+        && loadedFingerprint(texts) == m_texts;
 }
 
 bool RememberedSources::sameSources(const TextTable &texts) const

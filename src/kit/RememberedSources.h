@@ -35,13 +35,16 @@ class TextTable;
 // own bytes in the game's code page.
 //
 //   orvanta-kit sources 1
-//   rows N texts HEX pictures HEX,HEX,... (one per picture catalogue row)
+//   rows N sources HEX texts HEX pictures HEX,HEX,... (one per picture catalogue row)
 //   SOURCE                                (N lines, one per row in order)
 //   end HEX
 //
 // A SOURCE line writes backslash, line feed and carriage return as \\ \n
 // \r; HEX is 16 lower-case hex digits. The last line's fingerprint covers
 // every byte before it, so a file cut short or changed is known as such.
+// The second line's fingerprint of the sources lets an open that finds
+// kvmain.dat's sources unchanged read no more than the first two lines
+// (readHead): the rest is read, and checked, only when they differ.
 class RememberedSources {
 public:
     static const QString FileName;   // "orvanta-kit.sources"
@@ -65,6 +68,8 @@ public:
     // The same of `texts` as loaded from a TEXTS.DAT: its translation
     // cells, which hold each record's text.
     static quint64 loadedFingerprint(const TextTable &texts);
+    // The fingerprint of the sources of `texts`.
+    static quint64 sourcesFingerprint(const TextTable &texts);
     // The fingerprint of each standard picture.
     static std::array<quint64, PictureCount> pictureFingerprints(const PictureSlots &pictures);
 
@@ -76,8 +81,15 @@ public:
     // writes (cut short, changed, of another kind) is an error naming
     // `fileName` and, where it helps, the line.
     static Result<RememberedSources> fromFile(QByteArray bytes, const QString &fileName);
+    // Reads only the first two lines of the file at `path`: enough for
+    // describes(), not for source().
+    static Result<RememberedSources> readHead(const QString &path);
 
-    int rowCount() const { return int(m_sources.size()); }
+    // Whether these are `texts`' sources and the texts "lang.dat" was saved
+    // with are `texts`' translations as loaded: by the fingerprints.
+    bool describes(const TextTable &texts) const;
+
+    int rowCount() const { return m_rowCount; }
     QByteArrayView source(int row) const { return m_sources[std::size_t(row)]; }
     quint64 texts() const { return m_texts; }
     quint64 picture(int row) const { return m_pictures[std::size_t(row)]; }
@@ -89,9 +101,14 @@ public:
     bool belongsTo(const TextTable &saved) const { return loadedFingerprint(saved) == m_texts; }
 
 private:
+    // The second line: the counts and fingerprints; false when it is not one.
+    bool readSummary(QByteArrayView line);
+
     QByteArray m_bytes;            // the file; the sources view it where no escape was written
     std::vector<QByteArray> m_unescaped; // the sources that had escapes, unescaped
     std::vector<QByteArrayView> m_sources;
+    int m_rowCount = 0;
+    quint64 m_sourcesPrint = 0;
     quint64 m_texts = 0;
     std::array<quint64, PictureCount> m_pictures{};
 };

@@ -2,6 +2,7 @@
 // lang.dat: what a new kvmain.dat does to a translated kit, and files of
 // remembered sources that cannot be trusted.
 #include "ArchiveContents.h"
+#include "InMemoryTexts.h"
 #include "KitSaving.h"
 #include "TempKit.h"
 #include "kit/OpenKit.h"
@@ -47,13 +48,6 @@ void saveTranslatedKit(const TempKit &kit)
     ASSERT_TRUE(saved.ok()) << saved.error().text();
 }
 
-QList<QByteArray> translations(const OpenKit &kit)
-{
-    QList<QByteArray> texts;
-    for (int row = 0; row < kit.texts().rowCount(); ++row)
-        texts.append(kit.texts().row(row).translation.toByteArray());
-    return texts;
-}
 
 } // namespace
 
@@ -73,7 +67,7 @@ TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
     EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")), (QList<QByteArray>{"Neues Spiel", "Path C:\\Games", "Two\nlines", ""}));
     const QByteArray file = kit.read("orvanta-kit.sources");
-    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 1\nrows 4 texts [0-9a-f]{16} pictures "
+    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 1\nrows 4 sources [0-9a-f]{16} texts [0-9a-f]{16} pictures "
                                                   "[0-9a-f]{16}(,[0-9a-f]{16}){8}\n"
                                                   "New game\nPath C:\\\\\\\\Games\nTwo\\\\nlines\n\nend [0-9a-f]{16}\n$"));
     EXPECT_TRUE(shape.match(QString::fromLatin1(file)).hasMatch()) << file.toStdString();
@@ -124,7 +118,7 @@ TEST(RememberedSources, ANewKvmainIsCarriedOverBySourceNeverPairedByRow)
     EXPECT_EQ(opened.shifted->changed, 1);
     EXPECT_EQ(opened.shifted->came, 2);
     EXPECT_EQ(opened.shifted->went, 1);
-    EXPECT_EQ(translations(work).first(3), (QList<QByteArray>{"Neues Spiel", "Spiel laden", "Optionen"}))
+    EXPECT_EQ(translationsOf(work.texts()).first(3), (QList<QByteArray>{"Neues Spiel", "Spiel laden", "Optionen"}))
         << "opened as it is, each translation stays in its row";
     ASSERT_TRUE(work.carryOver());
     EXPECT_EQ(work.carryOver()->report,
@@ -136,7 +130,7 @@ TEST(RememberedSources, ANewKvmainIsCarriedOverBySourceNeverPairedByRow)
                            "needs review and done as it is marks carried with their texts: 2 (rows 3, 5)",
                            "translations of other source texts taken away, left untranslated: 3 (rows 1, 2, 3)"}));
     ASSERT_TRUE(work.apply(*work.carryOver()).ok());
-    EXPECT_EQ(translations(work), (QList<QByteArray>{"Continue", "Back", "Quit", "Neues Spiel", "Spiel laden",
+    EXPECT_EQ(translationsOf(work.texts()), (QList<QByteArray>{"Continue", "Back", "Quit", "Neues Spiel", "Spiel laden",
                                                      "Optionen", "Drei Soldaten bewachen die Br\xFC" "cke"}));
     EXPECT_EQ(work.marks().mark(4), (ReviewMarks::Mark{.needsReview = true, .done = false, .note = "Ask: load or open?"}));
     EXPECT_EQ(work.marks().mark(6), (ReviewMarks::Mark{.needsReview = true, .done = false, .note = "Three, not four"}))
@@ -193,7 +187,7 @@ TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
         const QList<QByteArray> byRow = QByteArray(damage) == "lang.dat from elsewhere"
             ? QList<QByteArray>{"Weiter", "Neues Spiel"}
             : QList<QByteArray>{"Neues Spiel", "Spiel laden"};
-        EXPECT_EQ(translations(work).first(2), byRow) << "by row, as lang.dat holds them";
+        EXPECT_EQ(translationsOf(work.texts()).first(2), byRow) << "by row, as lang.dat holds them";
     }
 
     TempKit copied;

@@ -33,3 +33,11 @@ std::string textFile(const QList<QByteArray> &texts, int trailing)
 {
     return (orvanta::TextFile::write(texts) + QByteArray(trailing, 'x')).toStdString();
 }
+
+QList<QByteArray> translationsOf(const orvanta::TextTable &table)
+{
+    QList<QByteArray> texts;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts.append(table.row(row).translation.toByteArray());
+    return texts;
+}

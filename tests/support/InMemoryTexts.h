@@ -19,3 +19,6 @@ orvanta::TextTable textTable(const QList<QByteArray> &sources, const QList<QByte
 
 // A text file of the given texts, with `trailing` stray bytes after it.
 std::string textFile(const QList<QByteArray> &texts, int trailing = 0);
+
+// The translation of every row of `table`, in row order.
+QList<QByteArray> translationsOf(const orvanta::TextTable &table);

@@ -1,5 +1,6 @@
 // A translated kit meets the next game version's kvmain.dat in the window.
 #include "ArchiveContents.h"
+#include "InMemoryTexts.h"
 #include "KitSaving.h"
 #include "KitWindow.h"
 #include "document/KitDocument.h"
@@ -14,17 +15,6 @@
 
 using namespace orvanta;
 
-namespace {
-
-QList<QByteArray> translations(const KitDocument &document)
-{
-    QList<QByteArray> texts;
-    for (int row = 0; row < document.texts().rowCount(); ++row)
-        texts.append(document.texts().row(row).translation.toByteArray());
-    return texts;
-}
-
-} // namespace
 
 // Rows inserted at the front, moved, reworded and removed: the window asks
 // instead of pairing by row, carries every translation, note and mark to
@@ -67,25 +57,25 @@ TEST(KitVersion, ANewKvmainIsAskedAboutAndCarriedOverBySource)
     EXPECT_TRUE(seen[1].text.startsWith("7 translations changed, 0 unchanged\n")) << seen[1].text.toStdString();
     const QList<QByteArray> carried{"Continue", "Back", "Quit", "Neues Spiel", "Spiel laden", "Optionen",
                                     "Drei Soldaten bewachen die Br\xFC" "cke"};
-    EXPECT_EQ(translations(k.document()), carried);
+    EXPECT_EQ(translationsOf(k.document().texts()), carried);
     EXPECT_EQ(k.form->windowTitle().front(), '*') << "unsaved work";
     EXPECT_EQ(k.kit.read("lang.dat"), langDat);
 
     // One step: Ctrl+Z gives back the kit as it opened, Ctrl+Y the carried one.
     k.showPage(1);
     k.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(translations(k.document()).mid(3, 3), (QList<QByteArray>{"Drei Soldaten bewachen die Br\xFC" "cke",
+    EXPECT_EQ(translationsOf(k.document().texts()).mid(3, 3), (QList<QByteArray>{"Drei Soldaten bewachen die Br\xFC" "cke",
                                                                        "Alter Text", "Quit"}));
     EXPECT_EQ(k.document().marks().rows(), (QList<int>{1, 3, 5}));
     k.press(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    EXPECT_EQ(translations(k.document()), carried);
+    EXPECT_EQ(translationsOf(k.document().texts()), carried);
 
     const auto saved = k.save();
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved[0].text, "\"lang.dat\" compilation completed successfully!");
 
     EXPECT_TRUE(k.open().isEmpty()) << "the save remembers the new sources: nothing to ask";
-    EXPECT_EQ(translations(k.document()), carried);
+    EXPECT_EQ(translationsOf(k.document().texts()), carried);
     const ReviewMarks &marks = k.document().marks();
     EXPECT_EQ(marks.rows(), (QList<int>{2, 4, 6}));
     EXPECT_TRUE(marks.isDone(2));
@@ -111,6 +101,6 @@ TEST(KitVersion, OpenedAsItIsTheTranslationsStayInTheirRows)
     k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"Continue", "New game", "Load game"})}});
     const auto seen = k.open({QMessageBox::No});
     ASSERT_EQ(seen.size(), 1);
-    EXPECT_EQ(translations(k.document()), (QList<QByteArray>{"Neues Spiel", "New game", "Load game"}));
+    EXPECT_EQ(translationsOf(k.document().texts()), (QList<QByteArray>{"Neues Spiel", "New game", "Load game"}));
     EXPECT_FALSE(k.document().hasUnsavedWork());
 }
