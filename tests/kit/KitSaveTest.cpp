@@ -81,7 +81,8 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
     const QByteArray second = kit.read("lang.dat");
     EXPECT_EQ(kit.read("lang.dat.bak"), first) << "the save keeps the lang.dat it replaced";
     const QStringList files = filesIn(kit);
-    EXPECT_EQ(files, (QStringList{"kvmain.dat", "lang.dat", "lang.dat.bak"}));
+    EXPECT_EQ(files, (QStringList{"kvmain.dat", "lang.dat", "lang.dat.bak", "orvanta-kit.sources",
+                                  "orvanta-kit.sources.bak"}));
 
     // What the next save writes, pieces and archive, measured on a twin.
     work.texts.setTranslation(2, "Spiel speichern");
@@ -93,7 +94,12 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
     }
     const QByteArray expected = twin.read("lang.dat");
     const qint64 directory = 4 + 21 * 4;
-    ASSERT_EQ(total, 2 * expected.size() - directory) << "the four pieces, then the archive of them";
+    // The journal names the two staged files beside their places.
+    const qint64 journal = qsizetype(sizeof("orvanta-kit journal 1\n") - 1)
+        + qsizetype(sizeof("lang.dat.12345678.new\tlang.dat\n") - 1)
+        + qsizetype(sizeof("orvanta-kit.sources.12345678.new\torvanta-kit.sources\n") - 1);
+    ASSERT_EQ(total, 2 * expected.size() - directory + twin.read("orvanta-kit.sources").size() + journal)
+        << "the four pieces, then the archive of them, the remembered sources and the journal";
 
     std::vector<qint64> positions{0, 1, total - expected.size() - 1, total - expected.size(), total - 1};
     for (int i = 1; i < 40; ++i)

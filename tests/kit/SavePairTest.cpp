@@ -100,7 +100,7 @@ TEST(SavePair, EveryFailureOfASaveLeavesLangDatAndTheReviewFileOldOrBothNew)
     ASSERT_TRUE(kit.read("orvanta-kit.review.bak").contains("first note"));
     const QStringList files = filesIn(kit);
     ASSERT_EQ(files, (QStringList{"kvmain.dat", "lang.dat", "lang.dat.bak", "orvanta-kit.review",
-                                  "orvanta-kit.review.bak"}));
+                                  "orvanta-kit.review.bak", "orvanta-kit.sources", "orvanta-kit.sources.bak"}));
     copyFiles(kit, old, files);
 
     // What the save writes and how many renames it makes, measured on a twin in the same state.
@@ -265,10 +265,12 @@ TEST(SavePair, ASaveKilledAnywhereLeavesLangDatAndTheReviewFileOldOrBothNew)
         }
         Agree agree;
         ASSERT_TRUE(next->save(agree).ok()) << renames;
-        EXPECT_EQ(filesIn(kit).join(' '), "kvmain.dat lang.dat lang.dat.bak orvanta-kit.review orvanta-kit.review.bak")
+        EXPECT_EQ(filesIn(kit).join(' '), "kvmain.dat lang.dat lang.dat.bak orvanta-kit.review orvanta-kit.review.bak orvanta-kit.sources "
+                  "orvanta-kit.sources.bak")
             << renames;
     }
-    EXPECT_EQ(bothNew, 2) << "killed before the renames of lang.dat and of the review file, after the journal";
+    EXPECT_EQ(bothNew, 3)
+        << "killed before the renames of lang.dat, of the review file and of the remembered sources, after the journal";
 #endif
 }
 
