@@ -39,7 +39,7 @@ bool SaveJournal::pending() const
     return QFileInfo::exists(m_path);
 }
 
-Result<std::vector<std::pair<QString, QString>>> SaveJournal::moves() const
+Result<std::vector<SaveJournal::Move>> SaveJournal::moves() const
 {
     // A journal names a few files: anything much larger is not one.
     const auto read = FileReader::read(m_path, 64 * 1024);
@@ -51,16 +51,19 @@ Result<std::vector<std::pair<QString, QString>>> SaveJournal::moves() const
     if (lines.size() < 2 || lines.takeFirst() != FirstLine || !lines.takeLast().isEmpty())
         return failed(m_path, notOurs);
     const QDir folder = QFileInfo(m_path).dir();
-    std::vector<std::pair<QString, QString>> moves;
+    std::vector<Move> moves;
     for (const QByteArray &line : lines) {
         const QList<QByteArray> names = line.split('\t');
-        if (names.size() != 2)
+        if (names.size() != 2 && names.size() != 3)
             return failed(m_path, notOurs);
         const QString staged = QString::fromUtf8(names[0]);
         const QString target = QString::fromUtf8(names[1]);
-        if (!isPlainName(staged) || !isPlainName(target) || !staged.endsWith(QLatin1String(".new")))
+        const QString backup = names.size() == 3 ? QString::fromUtf8(names[2]) : QString();
+        if (!isPlainName(staged) || !isPlainName(target) || !staged.endsWith(QLatin1String(".new"))
+            || (names.size() == 3 && !isPlainName(backup)))
             return failed(m_path, notOurs);
-        moves.emplace_back(folder.filePath(staged), folder.filePath(target));
+        moves.push_back({folder.filePath(staged), folder.filePath(target),
+                         backup.isEmpty() ? QString() : folder.filePath(backup)});
     }
     return moves;
 }
@@ -72,9 +75,11 @@ Status SaveJournal::recover() const
     const auto named = moves();
     if (!named)
         return named.error();
-    for (const auto &[staged, target] : *named) {
+    for (const auto &[staged, target, backup] : *named) {
         if (!QFileInfo::exists(staged))
             continue; // put in place before the kill
+        if (Status kept = keepBackup(target, backup); !kept)
+            return kept;
         if (const PlatformFiles::Failure refused = FileWriter::putInPlace(staged, target))
             return failed(target, QStringLiteral("cannot be replaced by the one an unfinished save left as %1: %2")
                                       .arg(QFileInfo(staged).fileName(), *refused));
@@ -91,7 +96,7 @@ std::optional<QString> SaveJournal::newerThan(const QString &target) const
     const auto named = moves();
     if (!named)
         return std::nullopt;
-    for (const auto &[staged, replaced] : *named) {
+    for (const auto &[staged, replaced, backup] : *named) {
         const bool waiting = QFileInfo::exists(staged);
         if (QFileInfo(replaced).fileName() == QFileInfo(target).fileName())
             return waiting ? std::optional(staged) : std::nullopt;
@@ -107,21 +112,32 @@ Status SaveJournal::replace(const std::vector<Change> &changes) const
         if (const PlatformFiles::Failure held = PlatformFiles::heldOpen(change.file->target()))
             return failed(change.file->target(), QStringLiteral("cannot be replaced: ") + *held);
     }
-    for (const Change &change : changes) {
-        if (!change.backupPath.isEmpty() && QFileInfo(change.file->target()).isFile()) {
-            if (Status kept = FileWriter::keepBackup(change.file->target(), change.backupPath); !kept)
-                return kept;
-        }
-    }
     // One rename is one change already.
-    if (changes.size() == 1)
-        return changes.front().file->swapIn();
+    if (changes.size() == 1) {
+        const Change &only = changes.front();
+        if (Status kept = keepBackup(only.file->target(), only.backupPath); !kept)
+            return kept;
+        return only.file->swapIn();
+    }
+    // The journal comes first, naming the backups too: a full disk or a
+    // failure before it is in place changes nothing, not even a backup, and
+    // a kill after it leaves recover() everything it needs.
     QByteArray journal = FirstLine + '\n';
-    for (const Change &change : changes)
+    for (const Change &change : changes) {
         journal += QFileInfo(change.file->stagedPath()).fileName().toUtf8() + '\t'
-            + QFileInfo(change.file->target()).fileName().toUtf8() + '\n';
+            + QFileInfo(change.file->target()).fileName().toUtf8();
+        if (!change.backupPath.isEmpty())
+            journal += '\t' + QFileInfo(change.backupPath).fileName().toUtf8();
+        journal += '\n';
+    }
     if (Status written = FileSaver::saveKitFile(m_path, journal); !written)
         return written;
+    for (const Change &change : changes) {
+        if (Status kept = keepBackup(change.file->target(), change.backupPath); !kept) {
+            QFile::remove(m_path);
+            return kept;
+        }
+    }
     for (std::size_t i = 0; i < changes.size(); ++i) {
         Status placed = changes[i].file->swapIn();
         if (placed)
@@ -144,6 +160,13 @@ Status SaveJournal::replace(const std::vector<Change> &changes) const
     }
     QFile::remove(m_path);
     return Done{};
+}
+
+Status SaveJournal::keepBackup(const QString &target, const QString &backupPath)
+{
+    if (backupPath.isEmpty() || !QFileInfo(target).isFile())
+        return Done{};
+    return FileWriter::keepBackup(target, backupPath);
 }
 
 } // namespace orvanta

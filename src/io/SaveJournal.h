@@ -19,23 +19,25 @@ class FileWriter;
 //
 // The journal is a small file in the folder, written (whole, synced,
 // swapped in) only once every new file is staged: it names each staged
-// file and the file it replaces. Its appearance is the moment the change
-// counts as made. Then the staged files are renamed into place in the order
-// given, and the journal is removed.
-// - A failure or kill before the journal leaves every old file in place;
-//   the staged files left by a kill are the caller's leftovers to remove.
+// file, the file it replaces and where that one is kept as a backup. Its
+// appearance is the moment the change counts as made. Then the backups are
+// kept (hard links where the file system has them), the staged files are
+// renamed into place in the order given, and the journal is removed.
+// - A failure or kill before the journal leaves every old file in place,
+//   backups included; the staged files left by a kill are the caller's
+//   leftovers to remove.
 // - A kill after it leaves the journal: recover(), run before anything else
-//   reads or writes the files, renames every staged file it names that is
-//   still there into place, so all are new.
-// - A failure of the first rename (the file most likely held, on Windows)
-//   changes nothing: the journal and the staged files go. A failure of a
-//   later one leaves the journal for recover() and says so, naming the
-//   files already new (an error of kind Unfinished).
+//   reads or writes the files, keeps the backup of and renames every staged
+//   file it names that is still there into place, so all are new.
+// - A failure to keep a backup, or of the first rename (the file most
+//   likely held, on Windows), changes no file: the journal and the staged
+//   files go. A failure of a later rename leaves the journal for recover()
+//   and says so, naming the files already new (an error of kind Unfinished).
 // Nothing else may write the folder's files meanwhile: the caller holds a
 // lock (the kit's save lock).
 //
 // The journal's text is UTF-8: "orvanta-kit journal 1", then one line
-// "STAGED<TAB>TARGET" per file, file names only (both in the journal's
+// "STAGED<TAB>TARGET" or "STAGED<TAB>TARGET<TAB>BACKUP" per file, file names only (both in the journal's
 // folder). Any other content is not a journal the kit wrote, and recover()
 // refuses it, naming it, rather than move files it does not know.
 class SaveJournal {
@@ -70,8 +72,13 @@ public:
     Status replace(const std::vector<Change> &changes) const;
 
 private:
-    // The staged files and their targets, in the journal's order.
-    Result<std::vector<std::pair<QString, QString>>> moves() const;
+    struct Move {
+        QString staged, target, backup; // backup empty: not kept
+    };
+    // The staged files, their targets and backups, in the journal's order.
+    Result<std::vector<Move>> moves() const;
+    // Keeps target as backupPath; nothing to do without either.
+    static Status keepBackup(const QString &target, const QString &backupPath);
 
     QString m_path;
 };

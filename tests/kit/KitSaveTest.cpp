@@ -94,10 +94,10 @@ TEST(KitSave, AFullDiskAnywhereInTheSaveLeavesLangDatAndItsBackupAsTheyWere)
     }
     const QByteArray expected = twin.read("lang.dat");
     const qint64 directory = 4 + 21 * 4;
-    // The journal names the two staged files beside their places.
+    // The journal names the two staged files beside their places and backups.
     const qint64 journal = qsizetype(sizeof("orvanta-kit journal 1\n") - 1)
-        + qsizetype(sizeof("lang.dat.12345678.new\tlang.dat\n") - 1)
-        + qsizetype(sizeof("orvanta-kit.sources.12345678.new\torvanta-kit.sources\n") - 1);
+        + qsizetype(sizeof("lang.dat.12345678.new\tlang.dat\tlang.dat.bak\n") - 1)
+        + qsizetype(sizeof("orvanta-kit.sources.12345678.new\torvanta-kit.sources\torvanta-kit.sources.bak\n") - 1);
     ASSERT_EQ(total, 2 * expected.size() - directory + twin.read("orvanta-kit.sources").size() + journal)
         << "the four pieces, then the archive of them, the remembered sources and the journal";
 
