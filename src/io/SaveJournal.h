@@ -37,8 +37,8 @@ class FileWriter;
 // lock (the kit's save lock).
 //
 // The journal's text is UTF-8: "orvanta-kit journal 1", then one line
-// "STAGED<TAB>TARGET" or "STAGED<TAB>TARGET<TAB>BACKUP" per file, file names only (both in the journal's
-// folder). Any other content is not a journal the kit wrote, and recover()
+// "STAGED<TAB>TARGET<TAB>BACKUP" per file (or without the backup, as an
+// older kit wrote it), file names only, all in the journal's folder. Any other content is not a journal the kit wrote, and recover()
 // refuses it, naming it, rather than move files it does not know.
 class SaveJournal {
 public:
