@@ -28,7 +28,7 @@ QString TextTableModel::text(int row, TextTable::Column column) const
     switch (column) {
     case TextTable::Number: return QString::number(row + 1);
     case TextTable::Source:
-    case TextTable::Translation: return m_document.codePages().decode(column, m_document.text(row, column));
+    case TextTable::Translation: return m_document.codePages().of(column, row).decode(m_document.text(row, column));
     default: return {};
     }
 }
@@ -39,7 +39,7 @@ bool TextTableModel::type(const QModelIndex &index, const QString &text, int edi
         return false;
     // Only the source and translation cells are editable.
     const auto column = TextTable::Column(index.column());
-    const auto bytes = m_document.codePages().of(column).encode(text);
+    const auto bytes = m_document.codePages().of(column, index.row()).encode(text);
     if (!bytes)
         return false;
     m_document.editText(index.row(), column, *bytes, editing);

@@ -96,12 +96,13 @@ std::optional<QString> SaveJournal::newerThan(const QString &target) const
     const auto named = moves();
     if (!named)
         return std::nullopt;
+    // The files are put in place in order: while the first still waits,
+    // every file on disk is the old one.
+    if (named->empty() || QFileInfo::exists(named->front().staged))
+        return std::nullopt;
     for (const auto &[staged, replaced, backup] : *named) {
-        const bool waiting = QFileInfo::exists(staged);
         if (QFileInfo(replaced).fileName() == QFileInfo(target).fileName())
-            return waiting ? std::optional(staged) : std::nullopt;
-        if (waiting)
-            return std::nullopt; // a file before it is still the old one: so is this
+            return QFileInfo::exists(staged) ? std::optional(staged) : std::nullopt;
     }
     return std::nullopt;
 }

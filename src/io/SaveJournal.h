@@ -60,9 +60,8 @@ public:
     // For a reader that cannot finish the change (another save holds the
     // lock): the staged file to read in place of `target` so that what it
     // reads is one state of every file, the new one. Nothing when `target`
-    // is already in place, or a file before it in the journal is not (then
-    // `target` on disk is the old one, as that file is), or there is no
-    // journal the kit wrote.
+    // is already in place, or the journal's first file is not (then every
+    // file on disk is the old one), or there is no journal the kit wrote.
     std::optional<QString> newerThan(const QString &target) const;
 
     // Puts every staged file in its place as one change, keeping the files

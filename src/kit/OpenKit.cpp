@@ -101,7 +101,10 @@ void OpenKit::compareSources()
     m_sourceNotices.clear();
     if (m_texts.rowCount() == 0)
         return;
-    const QString path = QDir(m_directory).filePath(RememberedSources::FileName);
+    // An unfinished save whose lock another holds left its sources beside
+    // their place, as the review file: read them there, with its lang.dat.
+    const auto staged = KitCompiler::newerCompanion(m_directory, RememberedSources::FileName);
+    const QString path = staged ? *staged : QDir(m_directory).filePath(RememberedSources::FileName);
     const QFileInfo info(path);
     if (info.exists() || info.isSymLink()) {
         // The common case reads two lines and takes fingerprints of the texts.
@@ -126,10 +129,14 @@ void OpenKit::compareSources()
                                   QDir::toNativeSeparators(path).toStdString(),
                                   "was not saved with the lang.dat beside it (that lang.dat came from elsewhere)")
                                          : remembered.error();
-        const auto aside = ReviewMarks::keepAside(path);
-        problem.what += aside ? "; it is kept as " + QDir::toNativeSeparators(*aside).toStdString()
-                                    + " and the translations are paired with the source texts by row"
-                              : "; " + aside.error().text();
+        if (staged) {
+            problem.what += "; the translations are paired with the source texts by row";
+        } else {
+            const auto aside = ReviewMarks::keepAside(path);
+            problem.what += aside ? "; it is kept as " + QDir::toNativeSeparators(*aside).toStdString()
+                                        + " and the translations are paired with the source texts by row"
+                                  : "; " + aside.error().text();
+        }
         m_sourceNotices.push_back(std::move(problem));
     }
     // Without remembered sources only the counts can tell.

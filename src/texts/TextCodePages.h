@@ -28,6 +28,13 @@ public:
     {
         return text == TextTable::Source ? m_source : m_translation;
     }
+    // The code page of `text` in `row`: a fixed row's source is what the
+    // game gets (the kit puts it back into lang.dat at every save, and the
+    // translator may edit it there), so it is in the translation's.
+    const CodePage &of(TextTable::Column text, int row) const
+    {
+        return TextTable::isFixed(row) ? m_translation : of(text);
+    }
     QString decode(TextTable::Column text, QByteArrayView bytes) const { return of(text).decode(bytes); }
 
     // The same sources with translations in Windows-`translation`.

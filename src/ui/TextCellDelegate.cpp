@@ -30,10 +30,11 @@ namespace {
 // editor can say which one it was.
 class CodePageValidator : public QValidator {
 public:
-    CodePageValidator(const KitDocument &document, TextTable::Column text, QObject *parent)
+    CodePageValidator(const KitDocument &document, TextTable::Column text, int row, QObject *parent)
         : QValidator(parent)
         , m_document(document)
         , m_text(text)
+        , m_row(row)
     {
     }
 
@@ -47,11 +48,12 @@ public:
     }
 
     QChar refused() const { return m_refused; }
-    const CodePage &codePage() const { return m_document.codePages().of(m_text); }
+    const CodePage &codePage() const { return m_document.codePages().of(m_text, m_row); }
 
 private:
     const KitDocument &m_document;
     TextTable::Column m_text;
+    int m_row;
     mutable QChar m_refused;
 };
 
@@ -156,7 +158,7 @@ QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         return editor;
     editor->setProperty(EditingProperty, model->beginEditing());
     editor->setProperty(StartTextProperty, index.data(Qt::EditRole));
-    auto *validator = new CodePageValidator(model->document(), TextTable::Column(cell.column()), editor);
+    auto *validator = new CodePageValidator(model->document(), TextTable::Column(cell.column()), cell.row(), editor);
     editor->setValidator(validator);
     connect(editor, &QLineEdit::inputRejected, editor, [editor, validator] {
         QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())),

@@ -186,8 +186,8 @@ TEST(SavePair, AnUnfinishedSaveIsSaidAsSuchAndReadAsOnePair)
     Result<OpenKit::Saved> saved = OpenKit::Saved{};
     {
         auto open = opened(kit);
-        // Two backups kept, the journal and lang.dat renamed: the review file's rename fails.
-        const WriteFaults::Scope fault(4, WriteFaults::Kind::RenameFails);
+        // The journal, three backups kept and lang.dat renamed: the review file's rename fails.
+        const WriteFaults::Scope fault(5, WriteFaults::Kind::RenameFails);
         saved = saveWork(*open, "Neues Spiel", "third note");
     }
     ASSERT_FALSE(saved.ok());
@@ -223,7 +223,8 @@ TEST(SavePair, AnUnfinishedSaveIsSaidAsSuchAndReadAsOnePair)
     auto next = opened(kit);
     EXPECT_EQ(next->marks().note(2), "third note");
     EXPECT_TRUE(kit.read("orvanta-kit.review").contains("third note"));
-    EXPECT_EQ(filesIn(kit).join(' '), "kvmain.dat lang.dat lang.dat.bak orvanta-kit.review orvanta-kit.review.bak");
+    EXPECT_EQ(filesIn(kit).join(' ').toStdString(), "kvmain.dat lang.dat lang.dat.bak orvanta-kit.review orvanta-kit.review.bak "
+                                                    "orvanta-kit.sources orvanta-kit.sources.bak");
 }
 
 // A save killed at each rename in turn (in a child process, as kill -9

@@ -101,6 +101,7 @@ TEST(KitVersion, OpenedAsItIsTheTranslationsStayInTheirRows)
     k.kit.writeArchive("kvmain.dat", {{"KVTEXTS.DAT", TextFile::write({"Continue", "New game", "Load game"})}});
     const auto seen = k.open({QMessageBox::No});
     ASSERT_EQ(seen.size(), 1);
-    EXPECT_EQ(translationsOf(k.document().texts()), (QList<QByteArray>{"Neues Spiel", "New game", "Load game"}));
+    // Row 2 keeps what lang.dat's row 2 holds: the old row 2's untranslated "Load game".
+    EXPECT_EQ(translationsOf(k.document().texts()), (QList<QByteArray>{"Neues Spiel", "Load game", "Load game"}));
     EXPECT_FALSE(k.document().hasUnsavedWork());
 }

@@ -686,9 +686,9 @@ TEST(TextsPage, ASuggestionTakenAndUndone)
     k.kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
     KitSettings(k.kit.dir()).setMemories({k.kit.path("memory.po"), k.kit.path("gone.po")});
     const auto seen = k.open();
-    ASSERT_EQ(seen.size(), 1);
-    EXPECT_TRUE(seen[0].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder"))
-        << seen[0].text.toStdString();
+    ASSERT_EQ(seen.size(), 2) << "the missing memory, and lang.dat's three texts for kvmain.dat's four";
+    EXPECT_TRUE(seen[0].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder")
+                || seen[1].text.contains(QDir::toNativeSeparators(k.kit.path("gone.po")) + ": no such file or folder"));
     k.showPage(1);
     k.click(1, TextTable::Translation);
 
