@@ -85,6 +85,18 @@
         <source>skipped, its source text stands in several rows and the file does not say which</source>
         <translation>übersprungen, sein Quelltext steht in mehreren Zeilen und die Datei sagt nicht, in welcher</translation>
     </message>
+    <message>
+        <source>notes carried with their texts</source>
+        <translation>Notizen mit ihren Texten übernommen</translation>
+    </message>
+    <message>
+        <source>needs review and done as it is marks carried with their texts</source>
+        <translation>Markierungen „Zu prüfen“ und „Fertig, wie es ist“ mit ihren Texten übernommen</translation>
+    </message>
+    <message>
+        <source>translations of other source texts taken away, left untranslated</source>
+        <translation>Übersetzungen anderer Quelltexte entfernt, unübersetzt gelassen</translation>
+    </message>
 </context>
 <context>
     <name>KitSave</name>
@@ -642,6 +654,26 @@ Die neue „lang.dat“ ist an ihrem Platz; der Rest des Speicherns wird an sein
     <message>
         <source>%1 drawn wider</source>
         <translation>%1 breiter gezeichnet</translation>
+    </message>
+    <message>
+        <source>Carry translations over to the new source texts</source>
+        <translation>Übersetzungen zu den neuen Quelltexten übernehmen</translation>
+    </message>
+    <message>
+        <source>.
+
+Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
+        <translation>.
+
+Jede Übersetzung, Notiz und Markierung in die Zeile übernehmen, in der ihr Quelltext jetzt steht (ein Schritt, den Sie rückgängig machen können), oder das Kit so öffnen, wie es ist, jede Übersetzung in ihrer Zeile?</translation>
+    </message>
+    <message>
+        <source>Carry over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Open as it is</source>
+        <translation>So öffnen</translation>
     </message>
 </context>
 <context>

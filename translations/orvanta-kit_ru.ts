@@ -87,6 +87,18 @@
         <source>skipped, its source text stands in several rows and the file does not say which</source>
         <translation>пропущено: исходный текст стоит в нескольких строках, и файл не говорит, в какой</translation>
     </message>
+    <message>
+        <source>notes carried with their texts</source>
+        <translation>заметки перенесены вместе с их текстами</translation>
+    </message>
+    <message>
+        <source>needs review and done as it is marks carried with their texts</source>
+        <translation>отметки «Требует проверки» и «Готово как есть» перенесены вместе с их текстами</translation>
+    </message>
+    <message>
+        <source>translations of other source texts taken away, left untranslated</source>
+        <translation>переводы других исходных текстов убраны, строки оставлены непереведёнными</translation>
+    </message>
 </context>
 <context>
     <name>KitSave</name>
@@ -650,6 +662,26 @@ The new &quot;lang.dat&quot; is in place; the rest of the save is put in place w
     <message>
         <source>%1 drawn wider</source>
         <translation>нарисовано шире: %1</translation>
+    </message>
+    <message>
+        <source>Carry translations over to the new source texts</source>
+        <translation>Перенести переводы к новым исходным текстам</translation>
+    </message>
+    <message>
+        <source>.
+
+Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
+        <translation>.
+
+Перенести каждый перевод, заметку и отметку в строку, где теперь стоит её исходный текст (один шаг, который можно отменить), или открыть комплект как есть, каждый перевод в своей строке?</translation>
+    </message>
+    <message>
+        <source>Carry over</source>
+        <translation>Перенести</translation>
+    </message>
+    <message>
+        <source>Open as it is</source>
+        <translation>Открыть как есть</translation>
     </message>
 </context>
 <context>

@@ -325,19 +325,19 @@ QString Messages::olderKitDescription(const QString &folder)
 
 QString Messages::carryOverDescription()
 {
-    return QStringLiteral("Carry translations over to the new source texts");
+    return tr("Carry translations over to the new source texts");
 }
 
 bool Messages::askCarryOver(QWidget *parent, const QString &shift)
 {
     QMessageBox box(QMessageBox::Question, KitApplication::Title,
                     shift
-                        + QStringLiteral(".\n\nCarry every translation, note and mark over to the row where its "
-                                         "source text stands now (one step you can undo), or open the kit as it "
-                                         "is, each translation in its row?"),
+                        + tr(".\n\nCarry every translation, note and mark over to the row where its "
+                             "source text stands now (one step you can undo), or open the kit as it "
+                             "is, each translation in its row?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Carry over"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Open as it is"));
+    box.button(QMessageBox::Yes)->setText(tr("Carry over"));
+    box.button(QMessageBox::No)->setText(tr("Open as it is"));
     box.setDefaultButton(QMessageBox::Yes);
     return ask(box) == QMessageBox::Yes;
 }
