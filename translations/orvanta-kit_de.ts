@@ -2,6 +2,144 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ExchangeMessages</name>
+    <message>
+        <source>Import texts from %1</source>
+        <translation>Texte aus %1 importieren</translation>
+    </message>
+    <message>
+        <source>Take translations from the older kit %1</source>
+        <translation>Übersetzungen aus dem älteren Kit %1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Carry translations over to the new source texts</source>
+        <translation>Übersetzungen zu den neuen Quelltexten übernehmen</translation>
+    </message>
+    <message>
+        <source>.
+
+Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
+        <translation>.
+
+Jede Übersetzung, Notiz und Markierung in die Zeile übernehmen, in der ihr Quelltext jetzt steht (ein Schritt, den Sie rückgängig machen können), oder das Kit so öffnen, wie es ist, jede Übersetzung in ihrer Zeile?</translation>
+    </message>
+    <message>
+        <source>Carry over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Open as it is</source>
+        <translation>So öffnen</translation>
+    </message>
+    <message>
+        <source>
+
+Nothing is saved yet: save to put the texts into &quot;lang.dat&quot;, or undo the import with Ctrl+Z.</source>
+        <translation>
+
+Noch ist nichts gespeichert: Speichern Sie, um die Texte in „lang.dat“ zu schreiben, oder machen Sie den Import mit Strg+Z rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1 was written for code page %2 (%3); the kit uses %4 (%5).
+
+Import it in code page %2, and use that code page from now on? Ctrl+Z takes back both.</source>
+        <translation>%1 wurde für die Codepage %2 (%3) geschrieben; das Kit verwendet %4 (%5).
+
+In der Codepage %2 importieren und diese Codepage ab jetzt verwenden? Strg+Z nimmt beides zurück.</translation>
+    </message>
+    <message>
+        <source>Use code page %1</source>
+        <translation>Codepage %1 verwenden</translation>
+    </message>
+    <message>
+        <source>Keep code page %1</source>
+        <translation>Codepage %1 behalten</translation>
+    </message>
+    <message>
+        <source>
+
+The refused translations cannot be imported: mend them in the file, or import the others now and leave those rows as they are.</source>
+        <translation>
+
+Die abgelehnten Übersetzungen können nicht importiert werden: Berichtigen Sie sie in der Datei, oder importieren Sie jetzt die übrigen und lassen Sie diese Zeilen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Import the others</source>
+        <translation>Die übrigen importieren</translation>
+    </message>
+    <message>
+        <source>Import nothing</source>
+        <translation>Nichts importieren</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>%1. &quot;lang.dat&quot; cannot be saved with this font: choose a smaller one.</source>
+        <translation>%1. Mit dieser Schrift kann „lang.dat“ nicht gespeichert werden: Wählen Sie eine kleinere.</translation>
+    </message>
+    <message>
+        <source>
+
+Undo (Ctrl+Z) takes the choice back.</source>
+        <translation>
+
+Rückgängig (Strg+Z) nimmt die Wahl zurück.</translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2): </source>
+        <translation>Code %1 (0x%2): </translation>
+    </message>
+    <message>
+        <source>no character in code page %1</source>
+        <translation>kein Zeichen in der Codepage %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation>„%1“ %2</translation>
+    </message>
+    <message>
+        <source>control character %1</source>
+        <translation>Steuerzeichen %1</translation>
+    </message>
+    <message>
+        <source>
+%1 pixels wide</source>
+        <translation>
+%1 Pixel breit</translation>
+    </message>
+    <message>
+        <source>
+No glyph in this font: the save writes the stand-in shown</source>
+        <translation>
+Keine Glyphe in dieser Schrift: Das Speichern schreibt den gezeigten Ersatz</translation>
+    </message>
+    <message>
+        <source>Your translations hold letters that code page %1 reads otherwise: in row %2, &quot;%3&quot; would become &quot;%4&quot;.
+
+The kit keeps the bytes you typed; the code page only says which letters they are, in the grid, the glyphs and lang.dat. Change the code page? (Ctrl+Z takes it back.)</source>
+        <translation>Ihre Übersetzungen enthalten Buchstaben, die die Codepage %1 anders liest: In Zeile %2 würde aus „%3“ „%4“.
+
+Das Kit behält die Bytes, die Sie getippt haben; die Codepage sagt nur, welche Buchstaben sie sind – in der Tabelle, in den Glyphen und in lang.dat. Die Codepage ändern? (Strg+Z nimmt es zurück.)</translation>
+    </message>
+    <message>
+        <source>Change the code page</source>
+        <translation>Codepage ändern</translation>
+    </message>
+    <message>
+        <source>Keep code page</source>
+        <translation>Codepage behalten</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
+        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet, der Ersatzschrift des Systems.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2.</source>
+        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>skipped, the source text is not the kit&apos;s (the game&apos;s texts changed)</source>
@@ -135,48 +273,6 @@
         <translation>Achtung</translation>
     </message>
     <message>
-        <source>Size: %1 × %2 pixels
-%3 of %4 pictures translated</source>
-        <translation>Größe: %1 × %2 Pixel
-%3 von %4 Bildern übersetzt</translation>
-    </message>
-    <message>
-        <source>Has a translated picture</source>
-        <translation>Hat ein übersetztes Bild</translation>
-    </message>
-    <message>
-        <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 Pixel</translation>
-    </message>
-    <message>
-        <source>, %1 colours</source>
-        <translation>, %1 Farben</translation>
-    </message>
-    <message>
-        <source>No preview</source>
-        <translation>Keine Vorschau</translation>
-    </message>
-    <message>
-        <source>%1 px</source>
-        <translation>%1 px</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>&quot;lang.dat&quot; was not saved:
-
-%1
-
-The previous &quot;lang.dat&quot; is unchanged.</source>
-        <translation>„lang.dat“ wurde nicht gespeichert:
-
-%1
-
-Die bisherige „lang.dat“ ist unverändert.</translation>
-    </message>
-    <message>
         <source>Cannot create file %1</source>
         <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
@@ -207,6 +303,112 @@ Was nicht gelesen werden konnte, zeigt das Kit aus seinen eigenen Daten (Origina
         <translation>Einige Ihrer Einstellungen wurden übergangen; an ihrer Stelle gelten die Vorgaben des Kits:
 
 </translation>
+    </message>
+    <message>
+        <source>The kit in %1 is already open in another window (%2).
+
+Two windows on one kit save over each other&apos;s work. Open it anyway?</source>
+        <translation>Das Kit in %1 ist bereits in einem anderen Fenster geöffnet (%2).
+
+Zwei Fenster auf einem Kit überschreiben beim Speichern gegenseitig ihre Arbeit. Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>The translator&apos;s guide is %1.
+
+No program to show it was found here: open it with any text editor.</source>
+        <translation>Die Anleitung für Übersetzer ist %1.
+
+Hier wurde kein Programm gefunden, das sie anzeigt: Öffnen Sie sie mit einem beliebigen Texteditor.</translation>
+    </message>
+    <message>
+        <source>The window speaks it from the next start.</source>
+        <translation>Das Fenster spricht sie ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureMessages</name>
+    <message>
+        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
+        <translation>Einige Farben dieses Bildes sind nicht in der Palette des Spiels. Soll es verwendet werden, mit jeder von ihnen in die nächstliegende Farbe der Palette geändert, wie gezeigt?</translation>
+    </message>
+    <message>
+        <source>
+The largest change is a distance of %1 in red, green and blue.</source>
+        <translation>
+Die größte Änderung ist ein Abstand von %1 in Rot, Grün und Blau.</translation>
+    </message>
+    <message>
+        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
+        <translation>Das zuvor gewählte übersetzte Bild ist entfernt; Strg+Z holt es zurück.</translation>
+    </message>
+    <message>
+        <source>Size: %1 × %2 pixels
+%3 of %4 pictures translated</source>
+        <translation>Größe: %1 × %2 Pixel
+%3 von %4 Bildern übersetzt</translation>
+    </message>
+    <message>
+        <source>Has a translated picture</source>
+        <translation>Hat ein übersetztes Bild</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+    <message>
+        <source>, %1 colours</source>
+        <translation>, %1 Farben</translation>
+    </message>
+    <message>
+        <source>No preview</source>
+        <translation>Keine Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>SaveMessages</name>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
+
+%1
+
+The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
+        <translation>„lang.dat“ wurde gespeichert, aber das Speichern ist nicht abgeschlossen:
+
+%1
+
+Die neue „lang.dat“ ist an ihrem Platz; der Rest des Speicherns wird an seinen Platz gebracht, wenn das Kit das nächste Mal gespeichert oder geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was not saved:
+
+%1
+
+The previous &quot;lang.dat&quot; is unchanged.</source>
+        <translation>„lang.dat“ wurde nicht gespeichert:
+
+%1
+
+Die bisherige „lang.dat“ ist unverändert.</translation>
     </message>
     <message>
         <source>lang.dat holds glyphs of another font or code page. Replace them with %1?
@@ -255,425 +457,6 @@ Save it before the kit closes?</source>
         <translation>Ein Teil Ihrer Arbeit ist noch nicht in „lang.dat“ gespeichert.
 
 Vor dem Schließen des Kits speichern?</translation>
-    </message>
-    <message>
-        <source>The kit in %1 is already open in another window (%2).
-
-Two windows on one kit save over each other&apos;s work. Open it anyway?</source>
-        <translation>Das Kit in %1 ist bereits in einem anderen Fenster geöffnet (%2).
-
-Zwei Fenster auf einem Kit überschreiben beim Speichern gegenseitig ihre Arbeit. Trotzdem öffnen?</translation>
-    </message>
-    <message>
-        <source>Open anyway</source>
-        <translation>Trotzdem öffnen</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (U+%2) cannot be stored in code page %3. Choose the code page of your language on the Font page.</source>
-        <translation>„%1“ (U+%2) kann in der Codepage %3 nicht gespeichert werden. Wählen Sie die Codepage Ihrer Sprache auf der Seite „Schrift“.</translation>
-    </message>
-    <message>
-        <source>%1. &quot;lang.dat&quot; cannot be saved with this font: choose a smaller one.</source>
-        <translation>%1. Mit dieser Schrift kann „lang.dat“ nicht gespeichert werden: Wählen Sie eine kleinere.</translation>
-    </message>
-    <message>
-        <source>
-
-Undo (Ctrl+Z) takes the choice back.</source>
-        <translation>
-
-Rückgängig (Strg+Z) nimmt die Wahl zurück.</translation>
-    </message>
-    <message>
-        <source>Code %1 (0x%2): </source>
-        <translation>Code %1 (0x%2): </translation>
-    </message>
-    <message>
-        <source>no character in code page %1</source>
-        <translation>kein Zeichen in der Codepage %1</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; %2</source>
-        <translation>„%1“ %2</translation>
-    </message>
-    <message>
-        <source>control character %1</source>
-        <translation>Steuerzeichen %1</translation>
-    </message>
-    <message>
-        <source>
-%1 pixels wide</source>
-        <translation>
-%1 Pixel breit</translation>
-    </message>
-    <message>
-        <source>
-No glyph in this font: the save writes the stand-in shown</source>
-        <translation>
-Keine Glyphe in dieser Schrift: Das Speichern schreibt den gezeigten Ersatz</translation>
-    </message>
-    <message>
-        <source>Import texts from %1</source>
-        <translation>Texte aus %1 importieren</translation>
-    </message>
-    <message>
-        <source>Take translations from the older kit %1</source>
-        <translation>Übersetzungen aus dem älteren Kit %1 übernehmen</translation>
-    </message>
-    <message>
-        <source>A translation memory could not be read; the suggestions come without it:
-
-%1</source>
-        <translation>Ein Übersetzungsspeicher konnte nicht gelesen werden; die Vorschläge kommen ohne ihn:
-
-%1</translation>
-    </message>
-    <message>
-        <source>Some translation memories could not be read; the suggestions come without them:
-
-%1</source>
-        <translation>Einige Übersetzungsspeicher konnten nicht gelesen werden; die Vorschläge kommen ohne sie:
-
-%1</translation>
-    </message>
-    <message>
-        <source>Use the translation of row %1 for every identical source</source>
-        <translation>Übersetzung von Zeile %1 für jedes gleiche Original verwenden</translation>
-    </message>
-    <message>
-        <source>Undone: %1</source>
-        <translation>Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>Redone: %1</source>
-        <translation>Wiederholt: %1</translation>
-    </message>
-    <message>
-        <source>Reset to the original text at every save</source>
-        <translation>Wird bei jedem Speichern auf den Originaltext zurückgesetzt</translation>
-    </message>
-    <message>
-        <source>Your translations hold letters that code page %1 reads otherwise: in row %2, &quot;%3&quot; would become &quot;%4&quot;.
-
-The kit keeps the bytes you typed; the code page only says which letters they are, in the grid, the glyphs and lang.dat. Change the code page? (Ctrl+Z takes it back.)</source>
-        <translation>Ihre Übersetzungen enthalten Buchstaben, die die Codepage %1 anders liest: In Zeile %2 würde aus „%3“ „%4“.
-
-Das Kit behält die Bytes, die Sie getippt haben; die Codepage sagt nur, welche Buchstaben sie sind – in der Tabelle, in den Glyphen und in lang.dat. Die Codepage ändern? (Strg+Z nimmt es zurück.)</translation>
-    </message>
-    <message>
-        <source>Change the code page</source>
-        <translation>Codepage ändern</translation>
-    </message>
-    <message>
-        <source>Keep code page</source>
-        <translation>Codepage behalten</translation>
-    </message>
-    <message>
-        <source>The translator&apos;s guide is %1.
-
-No program to show it was found here: open it with any text editor.</source>
-        <translation>Die Anleitung für Übersetzer ist %1.
-
-Hier wurde kein Programm gefunden, das sie anzeigt: Öffnen Sie sie mit einem beliebigen Texteditor.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 texts translated (%3%)</source>
-        <translation>%1 von %2 Texten übersetzt (%3 %)</translation>
-    </message>
-    <message>
-        <source>%1 to review</source>
-        <translation>%1 zu prüfen</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 Warnung</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 warnings</source>
-        <translation>
-            <numerusform>%1 Warnung</numerusform>
-            <numerusform>%1 Warnungen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>your font draws %1% wider</source>
-        <translation>Ihre Schrift zeichnet %1 % breiter</translation>
-    </message>
-    <message>
-        <source>%1 / %2 bytes</source>
-        <translation>%1 / %2 Bytes</translation>
-    </message>
-    <message>
-        <source>Not translated yet: the translation is the original text</source>
-        <translation>Noch nicht übersetzt: Die Übersetzung ist der Originaltext</translation>
-    </message>
-    <message>
-        <source>Translated: done as it is</source>
-        <translation>Übersetzt: bleibt so, wie es ist</translation>
-    </message>
-    <message>
-        <source>Translated</source>
-        <translation>Übersetzt</translation>
-    </message>
-    <message>
-        <source>Needs review (Ctrl+U takes the mark away)</source>
-        <translation>Zu prüfen (Strg+U nimmt die Markierung weg)</translation>
-    </message>
-    <message>
-        <source>
-Note: </source>
-        <translation>
-Notiz: </translation>
-    </message>
-    <message>
-        <source>
-Warning (%1): %2</source>
-        <translation>
-Warnung (%1): %2</translation>
-    </message>
-    <message>
-        <source>
-Row %1</source>
-        <translation>
-Zeile %1</translation>
-    </message>
-    <message>
-        <source>This is the text the game will get: every save writes it as the translation. Edit it here if the game needs another one.</source>
-        <translation>Diesen Text bekommt das Spiel: Jedes Speichern schreibt ihn als Übersetzung. Bearbeiten Sie ihn hier, wenn das Spiel einen anderen braucht.</translation>
-    </message>
-    <message>
-        <source>The original text, as the game&apos;s own data holds it. It cannot be edited: the kit never writes it, so an edit would be lost at the next start. Translate it on the right.</source>
-        <translation>Der Originaltext, wie ihn die eigenen Daten des Spiels enthalten. Er kann nicht bearbeitet werden: Das Kit schreibt ihn nie, eine Änderung ginge beim nächsten Start verloren. Übersetzen Sie ihn rechts.</translation>
-    </message>
-    <message>
-        <source>Go to row</source>
-        <translation>Gehe zu Zeile</translation>
-    </message>
-    <message>
-        <source>Row number (1 to %1):</source>
-        <translation>Zeilennummer (1 bis %1):</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Notiz</translation>
-    </message>
-    <message>
-        <source>Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):</source>
-        <translation>Notiz für die Prüfung zu Zeile %1 (bleibt im Kit-Ordner, nie in lang.dat):</translation>
-    </message>
-    <message>
-        <source>Mark row for review</source>
-        <translation>Zeile zur Prüfung markieren</translation>
-    </message>
-    <message>
-        <source>Unmark row for review</source>
-        <translation>Prüfmarkierung der Zeile entfernen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %1 rows for review</source>
-        <translation>
-            <numerusform>%1 Zeile zur Prüfung markieren</numerusform>
-            <numerusform>%1 Zeilen zur Prüfung markieren</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Unmark %1 rows for review</source>
-        <translation>
-            <numerusform>Prüfmarkierung von %1 Zeile entfernen</numerusform>
-            <numerusform>Prüfmarkierung von %1 Zeilen entfernen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Mark row done as it is</source>
-        <translation>Zeile als fertig markieren, wie sie ist</translation>
-    </message>
-    <message>
-        <source>Unmark row done as it is</source>
-        <translation>Markierung „fertig, wie sie ist“ der Zeile entfernen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %1 rows done as it is</source>
-        <translation>
-            <numerusform>%1 Zeile als fertig markieren, wie sie ist</numerusform>
-            <numerusform>%1 Zeilen als fertig markieren, wie sie sind</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Unmark %1 rows done as it is</source>
-        <translation>
-            <numerusform>Markierung „fertig, wie sie ist“ von %1 Zeile entfernen</numerusform>
-            <numerusform>Markierung „fertig, wie sie sind“ von %1 Zeilen entfernen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Note on row %1</source>
-        <translation>Notiz zu Zeile %1</translation>
-    </message>
-    <message>
-        <source>
-
-Nothing is saved yet: save to put the texts into &quot;lang.dat&quot;, or undo the import with Ctrl+Z.</source>
-        <translation>
-
-Noch ist nichts gespeichert: Speichern Sie, um die Texte in „lang.dat“ zu schreiben, oder machen Sie den Import mit Strg+Z rückgängig.</translation>
-    </message>
-    <message>
-        <source>%1 was written for code page %2 (%3); the kit uses %4 (%5).
-
-Import it in code page %2, and use that code page from now on? Ctrl+Z takes back both.</source>
-        <translation>%1 wurde für die Codepage %2 (%3) geschrieben; das Kit verwendet %4 (%5).
-
-In der Codepage %2 importieren und diese Codepage ab jetzt verwenden? Strg+Z nimmt beides zurück.</translation>
-    </message>
-    <message>
-        <source>Use code page %1</source>
-        <translation>Codepage %1 verwenden</translation>
-    </message>
-    <message>
-        <source>Keep code page %1</source>
-        <translation>Codepage %1 behalten</translation>
-    </message>
-    <message>
-        <source>
-
-The refused translations cannot be imported: mend them in the file, or import the others now and leave those rows as they are.</source>
-        <translation>
-
-Die abgelehnten Übersetzungen können nicht importiert werden: Berichtigen Sie sie in der Datei, oder importieren Sie jetzt die übrigen und lassen Sie diese Zeilen, wie sie sind.</translation>
-    </message>
-    <message>
-        <source>Import the others</source>
-        <translation>Die übrigen importieren</translation>
-    </message>
-    <message>
-        <source>Import nothing</source>
-        <translation>Nichts importieren</translation>
-    </message>
-    <message>
-        <source>The spell check runs without the words of the kit&apos;s dictionary, which cannot be read. The file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to have its words back.</source>
-        <translation>Die Rechtschreibprüfung läuft ohne die Wörter des Kit-Wörterbuchs, das nicht gelesen werden kann. Die Datei bleibt, wie sie ist: Berichtigen Sie sie (UTF-8-Text, ein Wort pro Zeile) und öffnen Sie das Kit erneut, um seine Wörter zurückzubekommen.</translation>
-    </message>
-    <message>
-        <source>The spell check is off: its dictionary cannot be used. Choose another one, or install it (Debian&apos;s hunspell packages, e.g. hunspell-en-us).</source>
-        <translation>Die Rechtschreibprüfung ist aus: Ihr Wörterbuch kann nicht verwendet werden. Wählen Sie ein anderes oder installieren Sie es (Debians hunspell-Pakete, z. B. hunspell-de-de).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not added to the kit&apos;s dictionary:
-
-%2
-
-The file is left as it is.</source>
-        <translation>„%1“ wurde nicht in das Kit-Wörterbuch aufgenommen:
-
-%2
-
-Die Datei bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source> - suggested for code page %1</source>
-        <translation> – empfohlen für Codepage %1</translation>
-    </message>
-    <message>
-        <source>The window speaks it from the next start.</source>
-        <translation>Das Fenster spricht sie ab dem nächsten Start.</translation>
-    </message>
-    <message>
-        <source>Found in row %1.</source>
-        <translation>Gefunden in Zeile %1.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
-        <translation>„%1“ steht in keiner Übersetzung der gezeigten Zeilen.</translation>
-    </message>
-    <message>
-        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
-        <translation>Nichts ersetzt: Zeile %1 enthielte „%2“ (U+%3), das die Codepage %4 nicht speichern kann.</translation>
-    </message>
-    <message>
-        <source>Nothing to replace in the rows shown.</source>
-        <translation>In den gezeigten Zeilen gibt es nichts zu ersetzen.</translation>
-    </message>
-    <message>
-        <source>Replaced %1 time(s) in %2 row(s).</source>
-        <translation>%1-mal ersetzt in %2 Zeile(n).</translation>
-    </message>
-    <message>
-        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
-        <translation>„%1“ durch „%2“ ersetzen</translation>
-    </message>
-    <message>
-        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
-        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet, der Ersatzschrift des Systems.</translation>
-    </message>
-    <message>
-        <source>%1 is not installed: the glyphs are drawn with %2.</source>
-        <translation>%1 ist nicht installiert: Die Glyphen werden mit %2 gezeichnet.</translation>
-    </message>
-    <message>
-        <source>%1% fuzzy</source>
-        <translation>%1% unscharf</translation>
-    </message>
-    <message>
-        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
-        <translation>In seinem Speicher als unscharf markiert: übernommen, wird die Zeile als zu prüfen markiert</translation>
-    </message>
-    <message>
-        <source>Original: %1</source>
-        <translation>Original: %1</translation>
-    </message>
-    <message>
-        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
-        <translation>Einige Farben dieses Bildes sind nicht in der Palette des Spiels. Soll es verwendet werden, mit jeder von ihnen in die nächstliegende Farbe der Palette geändert, wie gezeigt?</translation>
-    </message>
-    <message>
-        <source>
-The largest change is a distance of %1 in red, green and blue.</source>
-        <translation>
-Die größte Änderung ist ein Abstand von %1 in Rot, Grün und Blau.</translation>
-    </message>
-    <message>
-        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
-        <translation>Das zuvor gewählte übersetzte Bild ist entfernt; Strg+Z holt es zurück.</translation>
-    </message>
-    <message>
-        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
-
-%1
-
-The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
-        <translation>„lang.dat“ wurde gespeichert, aber das Speichern ist nicht abgeschlossen:
-
-%1
-
-Die neue „lang.dat“ ist an ihrem Platz; der Rest des Speicherns wird an seinen Platz gebracht, wenn das Kit das nächste Mal gespeichert oder geöffnet wird.</translation>
-    </message>
-    <message>
-        <source>%1 drawn wider</source>
-        <translation>%1 breiter gezeichnet</translation>
-    </message>
-    <message>
-        <source>Carry translations over to the new source texts</source>
-        <translation>Übersetzungen zu den neuen Quelltexten übernehmen</translation>
-    </message>
-    <message>
-        <source>.
-
-Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
-        <translation>.
-
-Jede Übersetzung, Notiz und Markierung in die Zeile übernehmen, in der ihr Quelltext jetzt steht (ein Schritt, den Sie rückgängig machen können), oder das Kit so öffnen, wie es ist, jede Übersetzung in ihrer Zeile?</translation>
-    </message>
-    <message>
-        <source>Carry over</source>
-        <translation>Übernehmen</translation>
-    </message>
-    <message>
-        <source>Open as it is</source>
-        <translation>So öffnen</translation>
     </message>
 </context>
 <context>
@@ -774,6 +557,238 @@ Jede Übersetzung, Notiz und Markierung in die Zeile übernehmen, in der ihr Que
     <message>
         <source>the translation differs from the original; it is reset to the original text at every save</source>
         <translation>die Übersetzung weicht vom Original ab; sie wird bei jedem Speichern auf den Originaltext zurückgesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>TextsMessages</name>
+    <message>
+        <source>%1 of %2 texts translated (%3%)</source>
+        <translation>%1 von %2 Texten übersetzt (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 to review</source>
+        <translation>%1 zu prüfen</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 warnings</source>
+        <translation>
+            <numerusform>%1 Warnung</numerusform>
+            <numerusform>%1 Warnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 drawn wider</source>
+        <translation>%1 breiter gezeichnet</translation>
+    </message>
+    <message>
+        <source>your font draws %1% wider</source>
+        <translation>Ihre Schrift zeichnet %1 % breiter</translation>
+    </message>
+    <message>
+        <source>%1 / %2 bytes</source>
+        <translation>%1 / %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Not translated yet: the translation is the original text</source>
+        <translation>Noch nicht übersetzt: Die Übersetzung ist der Originaltext</translation>
+    </message>
+    <message>
+        <source>Translated: done as it is</source>
+        <translation>Übersetzt: bleibt so, wie es ist</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>Übersetzt</translation>
+    </message>
+    <message>
+        <source>Needs review (Ctrl+U takes the mark away)</source>
+        <translation>Zu prüfen (Strg+U nimmt die Markierung weg)</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Notiz: </translation>
+    </message>
+    <message>
+        <source>
+Warning (%1): %2</source>
+        <translation>
+Warnung (%1): %2</translation>
+    </message>
+    <message>
+        <source>
+Row %1</source>
+        <translation>
+Zeile %1</translation>
+    </message>
+    <message>
+        <source>Reset to the original text at every save</source>
+        <translation>Wird bei jedem Speichern auf den Originaltext zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>This is the text the game will get: every save writes it as the translation. Edit it here if the game needs another one.</source>
+        <translation>Diesen Text bekommt das Spiel: Jedes Speichern schreibt ihn als Übersetzung. Bearbeiten Sie ihn hier, wenn das Spiel einen anderen braucht.</translation>
+    </message>
+    <message>
+        <source>The original text, as the game&apos;s own data holds it. It cannot be edited: the kit never writes it, so an edit would be lost at the next start. Translate it on the right.</source>
+        <translation>Der Originaltext, wie ihn die eigenen Daten des Spiels enthalten. Er kann nicht bearbeitet werden: Das Kit schreibt ihn nie, eine Änderung ginge beim nächsten Start verloren. Übersetzen Sie ihn rechts.</translation>
+    </message>
+    <message>
+        <source>Go to row</source>
+        <translation>Gehe zu Zeile</translation>
+    </message>
+    <message>
+        <source>Row number (1 to %1):</source>
+        <translation>Zeilennummer (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):</source>
+        <translation>Notiz für die Prüfung zu Zeile %1 (bleibt im Kit-Ordner, nie in lang.dat):</translation>
+    </message>
+    <message>
+        <source>Mark row for review</source>
+        <translation>Zeile zur Prüfung markieren</translation>
+    </message>
+    <message>
+        <source>Unmark row for review</source>
+        <translation>Prüfmarkierung der Zeile entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows for review</source>
+        <translation>
+            <numerusform>%1 Zeile zur Prüfung markieren</numerusform>
+            <numerusform>%1 Zeilen zur Prüfung markieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows for review</source>
+        <translation>
+            <numerusform>Prüfmarkierung von %1 Zeile entfernen</numerusform>
+            <numerusform>Prüfmarkierung von %1 Zeilen entfernen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark row done as it is</source>
+        <translation>Zeile als fertig markieren, wie sie ist</translation>
+    </message>
+    <message>
+        <source>Unmark row done as it is</source>
+        <translation>Markierung „fertig, wie sie ist“ der Zeile entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows done as it is</source>
+        <translation>
+            <numerusform>%1 Zeile als fertig markieren, wie sie ist</numerusform>
+            <numerusform>%1 Zeilen als fertig markieren, wie sie sind</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows done as it is</source>
+        <translation>
+            <numerusform>Markierung „fertig, wie sie ist“ von %1 Zeile entfernen</numerusform>
+            <numerusform>Markierung „fertig, wie sie sind“ von %1 Zeilen entfernen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note on row %1</source>
+        <translation>Notiz zu Zeile %1</translation>
+    </message>
+    <message>
+        <source>Use the translation of row %1 for every identical source</source>
+        <translation>Übersetzung von Zeile %1 für jedes gleiche Original verwenden</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be stored in code page %3. Choose the code page of your language on the Font page.</source>
+        <translation>„%1“ (U+%2) kann in der Codepage %3 nicht gespeichert werden. Wählen Sie die Codepage Ihrer Sprache auf der Seite „Schrift“.</translation>
+    </message>
+    <message>
+        <source>%1% fuzzy</source>
+        <translation>%1% unscharf</translation>
+    </message>
+    <message>
+        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
+        <translation>In seinem Speicher als unscharf markiert: übernommen, wird die Zeile als zu prüfen markiert</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>A translation memory could not be read; the suggestions come without it:
+
+%1</source>
+        <translation>Ein Übersetzungsspeicher konnte nicht gelesen werden; die Vorschläge kommen ohne ihn:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Some translation memories could not be read; the suggestions come without them:
+
+%1</source>
+        <translation>Einige Übersetzungsspeicher konnten nicht gelesen werden; die Vorschläge kommen ohne sie:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The spell check runs without the words of the kit&apos;s dictionary, which cannot be read. The file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to have its words back.</source>
+        <translation>Die Rechtschreibprüfung läuft ohne die Wörter des Kit-Wörterbuchs, das nicht gelesen werden kann. Die Datei bleibt, wie sie ist: Berichtigen Sie sie (UTF-8-Text, ein Wort pro Zeile) und öffnen Sie das Kit erneut, um seine Wörter zurückzubekommen.</translation>
+    </message>
+    <message>
+        <source>The spell check is off: its dictionary cannot be used. Choose another one, or install it (Debian&apos;s hunspell packages, e.g. hunspell-en-us).</source>
+        <translation>Die Rechtschreibprüfung ist aus: Ihr Wörterbuch kann nicht verwendet werden. Wählen Sie ein anderes oder installieren Sie es (Debians hunspell-Pakete, z. B. hunspell-de-de).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not added to the kit&apos;s dictionary:
+
+%2
+
+The file is left as it is.</source>
+        <translation>„%1“ wurde nicht in das Kit-Wörterbuch aufgenommen:
+
+%2
+
+Die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source> - suggested for code page %1</source>
+        <translation> – empfohlen für Codepage %1</translation>
+    </message>
+    <message>
+        <source>Found in row %1.</source>
+        <translation>Gefunden in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
+        <translation>„%1“ steht in keiner Übersetzung der gezeigten Zeilen.</translation>
+    </message>
+    <message>
+        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
+        <translation>Nichts ersetzt: Zeile %1 enthielte „%2“ (U+%3), das die Codepage %4 nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Nothing to replace in the rows shown.</source>
+        <translation>In den gezeigten Zeilen gibt es nichts zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 time(s) in %2 row(s).</source>
+        <translation>%1-mal ersetzt in %2 Zeile(n).</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
+        <translation>„%1“ durch „%2“ ersetzen</translation>
     </message>
 </context>
 <context>

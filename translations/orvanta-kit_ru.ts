@@ -2,6 +2,144 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ExchangeMessages</name>
+    <message>
+        <source>Import texts from %1</source>
+        <translation>Импорт текстов из %1</translation>
+    </message>
+    <message>
+        <source>Take translations from the older kit %1</source>
+        <translation>Перенос переводов из старого комплекта %1</translation>
+    </message>
+    <message>
+        <source>Carry translations over to the new source texts</source>
+        <translation>Перенести переводы к новым исходным текстам</translation>
+    </message>
+    <message>
+        <source>.
+
+Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
+        <translation>.
+
+Перенести каждый перевод, заметку и отметку в строку, где теперь стоит её исходный текст (один шаг, который можно отменить), или открыть комплект как есть, каждый перевод в своей строке?</translation>
+    </message>
+    <message>
+        <source>Carry over</source>
+        <translation>Перенести</translation>
+    </message>
+    <message>
+        <source>Open as it is</source>
+        <translation>Открыть как есть</translation>
+    </message>
+    <message>
+        <source>
+
+Nothing is saved yet: save to put the texts into &quot;lang.dat&quot;, or undo the import with Ctrl+Z.</source>
+        <translation>
+
+Пока ничего не сохранено: сохраните, чтобы записать тексты в «lang.dat», или отмените импорт через Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>%1 was written for code page %2 (%3); the kit uses %4 (%5).
+
+Import it in code page %2, and use that code page from now on? Ctrl+Z takes back both.</source>
+        <translation>%1 написан для кодовой страницы %2 (%3); комплект использует %4 (%5).
+
+Импортировать его в кодовой странице %2 и впредь использовать её? Ctrl+Z отменит и то и другое.</translation>
+    </message>
+    <message>
+        <source>Use code page %1</source>
+        <translation>Использовать кодовую страницу %1</translation>
+    </message>
+    <message>
+        <source>Keep code page %1</source>
+        <translation>Оставить кодовую страницу %1</translation>
+    </message>
+    <message>
+        <source>
+
+The refused translations cannot be imported: mend them in the file, or import the others now and leave those rows as they are.</source>
+        <translation>
+
+Отклонённые переводы импортировать нельзя: исправьте их в файле или импортируйте сейчас остальные, оставив эти строки как есть.</translation>
+    </message>
+    <message>
+        <source>Import the others</source>
+        <translation>Импортировать остальные</translation>
+    </message>
+    <message>
+        <source>Import nothing</source>
+        <translation>Ничего не импортировать</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>%1. &quot;lang.dat&quot; cannot be saved with this font: choose a smaller one.</source>
+        <translation>%1. С этим шрифтом «lang.dat» сохранить нельзя: выберите шрифт поменьше.</translation>
+    </message>
+    <message>
+        <source>
+
+Undo (Ctrl+Z) takes the choice back.</source>
+        <translation>
+
+Отмена (Ctrl+Z) вернёт прежний выбор.</translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2): </source>
+        <translation>Код %1 (0x%2): </translation>
+    </message>
+    <message>
+        <source>no character in code page %1</source>
+        <translation>нет символа в кодовой странице %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; %2</source>
+        <translation>«%1» %2</translation>
+    </message>
+    <message>
+        <source>control character %1</source>
+        <translation>управляющий символ %1</translation>
+    </message>
+    <message>
+        <source>
+%1 pixels wide</source>
+        <translation>
+Ширина: %1 пкс</translation>
+    </message>
+    <message>
+        <source>
+No glyph in this font: the save writes the stand-in shown</source>
+        <translation>
+В этом шрифте нет глифа: сохранение запишет показанную замену</translation>
+    </message>
+    <message>
+        <source>Your translations hold letters that code page %1 reads otherwise: in row %2, &quot;%3&quot; would become &quot;%4&quot;.
+
+The kit keeps the bytes you typed; the code page only says which letters they are, in the grid, the glyphs and lang.dat. Change the code page? (Ctrl+Z takes it back.)</source>
+        <translation>В ваших переводах есть буквы, которые кодовая страница %1 читает иначе: в строке %2 «%3» станет «%4».
+
+Комплект сохраняет набранные вами байты; кодовая страница лишь говорит, какие это буквы — в таблице, в глифах и в lang.dat. Сменить кодовую страницу? (Ctrl+Z вернёт её.)</translation>
+    </message>
+    <message>
+        <source>Change the code page</source>
+        <translation>Сменить кодовую страницу</translation>
+    </message>
+    <message>
+        <source>Keep code page</source>
+        <translation>Оставить кодовую страницу</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
+        <translation>%1 не установлен: глифы рисуются шрифтом %2, запасным шрифтом системы.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: the glyphs are drawn with %2.</source>
+        <translation>%1 не установлен: глифы рисуются шрифтом %2.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>skipped, the source text is not the kit&apos;s (the game&apos;s texts changed)</source>
@@ -138,48 +276,6 @@
         <translation>Внимание</translation>
     </message>
     <message>
-        <source>Size: %1 × %2 pixels
-%3 of %4 pictures translated</source>
-        <translation>Размер: %1 × %2 пкс
-Переведено картинок: %3 из %4</translation>
-    </message>
-    <message>
-        <source>Has a translated picture</source>
-        <translation>Есть переведённая картинка</translation>
-    </message>
-    <message>
-        <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 пкс</translation>
-    </message>
-    <message>
-        <source>, %1 colours</source>
-        <translation>, цветов: %1</translation>
-    </message>
-    <message>
-        <source>No preview</source>
-        <translation>Нет предпросмотра</translation>
-    </message>
-    <message>
-        <source>%1 px</source>
-        <translation>%1 пкс</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>&quot;lang.dat&quot; was not saved:
-
-%1
-
-The previous &quot;lang.dat&quot; is unchanged.</source>
-        <translation>«lang.dat» не сохранён:
-
-%1
-
-Прежний «lang.dat» не изменён.</translation>
-    </message>
-    <message>
         <source>Cannot create file %1</source>
         <translation>Не удаётся создать файл %1</translation>
     </message>
@@ -210,6 +306,112 @@ Whatever could not be read is shown from the kit&apos;s own data (source texts, 
         <translation>Некоторые ваши настройки пропущены; вместо них действуют настройки комплекта по умолчанию:
 
 </translation>
+    </message>
+    <message>
+        <source>The kit in %1 is already open in another window (%2).
+
+Two windows on one kit save over each other&apos;s work. Open it anyway?</source>
+        <translation>Комплект в %1 уже открыт в другом окне (%2).
+
+Два окна на одном комплекте затирают работу друг друга при сохранении. Всё равно открыть?</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Всё равно открыть</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Отменено: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Повторено: %1</translation>
+    </message>
+    <message>
+        <source>The translator&apos;s guide is %1.
+
+No program to show it was found here: open it with any text editor.</source>
+        <translation>Руководство переводчика — %1.
+
+Программа для его показа здесь не найдена: откройте его любым текстовым редактором.</translation>
+    </message>
+    <message>
+        <source>The window speaks it from the next start.</source>
+        <translation>Окно перейдёт на этот язык при следующем запуске.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureMessages</name>
+    <message>
+        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
+        <translation>Некоторых цветов этой картинки нет в палитре игры. Использовать её, заменив каждый из них ближайшим цветом палитры, как показано?</translation>
+    </message>
+    <message>
+        <source>
+The largest change is a distance of %1 in red, green and blue.</source>
+        <translation>
+Наибольшее изменение — расстояние %1 по красному, зелёному и синему.</translation>
+    </message>
+    <message>
+        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
+        <translation>Выбранная ранее переведённая картинка убрана; Ctrl+Z вернёт её.</translation>
+    </message>
+    <message>
+        <source>Size: %1 × %2 pixels
+%3 of %4 pictures translated</source>
+        <translation>Размер: %1 × %2 пкс
+Переведено картинок: %3 из %4</translation>
+    </message>
+    <message>
+        <source>Has a translated picture</source>
+        <translation>Есть переведённая картинка</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 пкс</translation>
+    </message>
+    <message>
+        <source>, %1 colours</source>
+        <translation>, цветов: %1</translation>
+    </message>
+    <message>
+        <source>No preview</source>
+        <translation>Нет предпросмотра</translation>
+    </message>
+</context>
+<context>
+    <name>SaveMessages</name>
+    <message>
+        <source>Completed</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
+
+%1
+
+The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
+        <translation>«lang.dat» сохранён, но сохранение не завершено:
+
+%1
+
+Новый «lang.dat» на месте; остальные файлы сохранения встанут на место, когда комплект в следующий раз сохранят или откроют.</translation>
+    </message>
+    <message>
+        <source>&quot;lang.dat&quot; was not saved:
+
+%1
+
+The previous &quot;lang.dat&quot; is unchanged.</source>
+        <translation>«lang.dat» не сохранён:
+
+%1
+
+Прежний «lang.dat» не изменён.</translation>
     </message>
     <message>
         <source>lang.dat holds glyphs of another font or code page. Replace them with %1?
@@ -258,430 +460,6 @@ Save it before the kit closes?</source>
         <translation>Часть вашей работы ещё не сохранена в «lang.dat».
 
 Сохранить её перед закрытием комплекта?</translation>
-    </message>
-    <message>
-        <source>The kit in %1 is already open in another window (%2).
-
-Two windows on one kit save over each other&apos;s work. Open it anyway?</source>
-        <translation>Комплект в %1 уже открыт в другом окне (%2).
-
-Два окна на одном комплекте затирают работу друг друга при сохранении. Всё равно открыть?</translation>
-    </message>
-    <message>
-        <source>Open anyway</source>
-        <translation>Всё равно открыть</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Выйти</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (U+%2) cannot be stored in code page %3. Choose the code page of your language on the Font page.</source>
-        <translation>«%1» (U+%2) нельзя сохранить в кодовой странице %3. Выберите кодовую страницу вашего языка на странице «Шрифт».</translation>
-    </message>
-    <message>
-        <source>%1. &quot;lang.dat&quot; cannot be saved with this font: choose a smaller one.</source>
-        <translation>%1. С этим шрифтом «lang.dat» сохранить нельзя: выберите шрифт поменьше.</translation>
-    </message>
-    <message>
-        <source>
-
-Undo (Ctrl+Z) takes the choice back.</source>
-        <translation>
-
-Отмена (Ctrl+Z) вернёт прежний выбор.</translation>
-    </message>
-    <message>
-        <source>Code %1 (0x%2): </source>
-        <translation>Код %1 (0x%2): </translation>
-    </message>
-    <message>
-        <source>no character in code page %1</source>
-        <translation>нет символа в кодовой странице %1</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; %2</source>
-        <translation>«%1» %2</translation>
-    </message>
-    <message>
-        <source>control character %1</source>
-        <translation>управляющий символ %1</translation>
-    </message>
-    <message>
-        <source>
-%1 pixels wide</source>
-        <translation>
-Ширина: %1 пкс</translation>
-    </message>
-    <message>
-        <source>
-No glyph in this font: the save writes the stand-in shown</source>
-        <translation>
-В этом шрифте нет глифа: сохранение запишет показанную замену</translation>
-    </message>
-    <message>
-        <source>Import texts from %1</source>
-        <translation>Импорт текстов из %1</translation>
-    </message>
-    <message>
-        <source>Take translations from the older kit %1</source>
-        <translation>Перенос переводов из старого комплекта %1</translation>
-    </message>
-    <message>
-        <source>A translation memory could not be read; the suggestions come without it:
-
-%1</source>
-        <translation>Не удалось прочитать память переводов; подсказки будут без неё:
-
-%1</translation>
-    </message>
-    <message>
-        <source>Some translation memories could not be read; the suggestions come without them:
-
-%1</source>
-        <translation>Не удалось прочитать некоторые памяти переводов; подсказки будут без них:
-
-%1</translation>
-    </message>
-    <message>
-        <source>Use the translation of row %1 for every identical source</source>
-        <translation>Перевод строки %1 для всех одинаковых оригиналов</translation>
-    </message>
-    <message>
-        <source>Undone: %1</source>
-        <translation>Отменено: %1</translation>
-    </message>
-    <message>
-        <source>Redone: %1</source>
-        <translation>Повторено: %1</translation>
-    </message>
-    <message>
-        <source>Reset to the original text at every save</source>
-        <translation>При каждом сохранении возвращается к исходному тексту</translation>
-    </message>
-    <message>
-        <source>Your translations hold letters that code page %1 reads otherwise: in row %2, &quot;%3&quot; would become &quot;%4&quot;.
-
-The kit keeps the bytes you typed; the code page only says which letters they are, in the grid, the glyphs and lang.dat. Change the code page? (Ctrl+Z takes it back.)</source>
-        <translation>В ваших переводах есть буквы, которые кодовая страница %1 читает иначе: в строке %2 «%3» станет «%4».
-
-Комплект сохраняет набранные вами байты; кодовая страница лишь говорит, какие это буквы — в таблице, в глифах и в lang.dat. Сменить кодовую страницу? (Ctrl+Z вернёт её.)</translation>
-    </message>
-    <message>
-        <source>Change the code page</source>
-        <translation>Сменить кодовую страницу</translation>
-    </message>
-    <message>
-        <source>Keep code page</source>
-        <translation>Оставить кодовую страницу</translation>
-    </message>
-    <message>
-        <source>The translator&apos;s guide is %1.
-
-No program to show it was found here: open it with any text editor.</source>
-        <translation>Руководство переводчика — %1.
-
-Программа для его показа здесь не найдена: откройте его любым текстовым редактором.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 texts translated (%3%)</source>
-        <translation>Переведено %1 из %2 (%3%)</translation>
-    </message>
-    <message>
-        <source>%1 to review</source>
-        <translation>на проверку: %1</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 предупреждение</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 warnings</source>
-        <translation>
-            <numerusform>%1 предупреждение</numerusform>
-            <numerusform>%1 предупреждения</numerusform>
-            <numerusform>%1 предупреждений</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>your font draws %1% wider</source>
-        <translation>ваш шрифт рисует на %1% шире</translation>
-    </message>
-    <message>
-        <source>%1 / %2 bytes</source>
-        <translation>%1 / %2 байт</translation>
-    </message>
-    <message>
-        <source>Not translated yet: the translation is the original text</source>
-        <translation>Ещё не переведено: перевод совпадает с исходным текстом</translation>
-    </message>
-    <message>
-        <source>Translated: done as it is</source>
-        <translation>Переведено: оставлено как есть</translation>
-    </message>
-    <message>
-        <source>Translated</source>
-        <translation>Переведено</translation>
-    </message>
-    <message>
-        <source>Needs review (Ctrl+U takes the mark away)</source>
-        <translation>Требует проверки (Ctrl+U снимает отметку)</translation>
-    </message>
-    <message>
-        <source>
-Note: </source>
-        <translation>
-Заметка: </translation>
-    </message>
-    <message>
-        <source>
-Warning (%1): %2</source>
-        <translation>
-Предупреждение (%1): %2</translation>
-    </message>
-    <message>
-        <source>
-Row %1</source>
-        <translation>
-Строка %1</translation>
-    </message>
-    <message>
-        <source>This is the text the game will get: every save writes it as the translation. Edit it here if the game needs another one.</source>
-        <translation>Этот текст получит игра: каждое сохранение записывает его как перевод. Измените его здесь, если игре нужен другой.</translation>
-    </message>
-    <message>
-        <source>The original text, as the game&apos;s own data holds it. It cannot be edited: the kit never writes it, so an edit would be lost at the next start. Translate it on the right.</source>
-        <translation>Исходный текст, как он хранится в данных самой игры. Его нельзя изменить: комплект никогда его не записывает, так что правка пропала бы при следующем запуске. Переводите его справа.</translation>
-    </message>
-    <message>
-        <source>Go to row</source>
-        <translation>Перейти к строке</translation>
-    </message>
-    <message>
-        <source>Row number (1 to %1):</source>
-        <translation>Номер строки (от 1 до %1):</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Заметка</translation>
-    </message>
-    <message>
-        <source>Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):</source>
-        <translation>Заметка для проверяющего к строке %1 (хранится в папке комплекта, никогда в lang.dat):</translation>
-    </message>
-    <message>
-        <source>Mark row for review</source>
-        <translation>Отметить строку для проверки</translation>
-    </message>
-    <message>
-        <source>Unmark row for review</source>
-        <translation>Снять отметку проверки со строки</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %1 rows for review</source>
-        <translation>
-            <numerusform>Отметить для проверки %1 строку</numerusform>
-            <numerusform>Отметить для проверки %1 строки</numerusform>
-            <numerusform>Отметить для проверки %1 строк</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Unmark %1 rows for review</source>
-        <translation>
-            <numerusform>Снять отметку проверки с %1 строки</numerusform>
-            <numerusform>Снять отметку проверки с %1 строк</numerusform>
-            <numerusform>Снять отметку проверки с %1 строк</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Mark row done as it is</source>
-        <translation>Отметить строку: готово как есть</translation>
-    </message>
-    <message>
-        <source>Unmark row done as it is</source>
-        <translation>Снять со строки отметку «готово как есть»</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %1 rows done as it is</source>
-        <translation>
-            <numerusform>Отметить %1 строку: готово как есть</numerusform>
-            <numerusform>Отметить %1 строки: готово как есть</numerusform>
-            <numerusform>Отметить %1 строк: готово как есть</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Unmark %1 rows done as it is</source>
-        <translation>
-            <numerusform>Снять отметку «готово как есть» с %1 строки</numerusform>
-            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
-            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Note on row %1</source>
-        <translation>Заметка к строке %1</translation>
-    </message>
-    <message>
-        <source>
-
-Nothing is saved yet: save to put the texts into &quot;lang.dat&quot;, or undo the import with Ctrl+Z.</source>
-        <translation>
-
-Пока ничего не сохранено: сохраните, чтобы записать тексты в «lang.dat», или отмените импорт через Ctrl+Z.</translation>
-    </message>
-    <message>
-        <source>%1 was written for code page %2 (%3); the kit uses %4 (%5).
-
-Import it in code page %2, and use that code page from now on? Ctrl+Z takes back both.</source>
-        <translation>%1 написан для кодовой страницы %2 (%3); комплект использует %4 (%5).
-
-Импортировать его в кодовой странице %2 и впредь использовать её? Ctrl+Z отменит и то и другое.</translation>
-    </message>
-    <message>
-        <source>Use code page %1</source>
-        <translation>Использовать кодовую страницу %1</translation>
-    </message>
-    <message>
-        <source>Keep code page %1</source>
-        <translation>Оставить кодовую страницу %1</translation>
-    </message>
-    <message>
-        <source>
-
-The refused translations cannot be imported: mend them in the file, or import the others now and leave those rows as they are.</source>
-        <translation>
-
-Отклонённые переводы импортировать нельзя: исправьте их в файле или импортируйте сейчас остальные, оставив эти строки как есть.</translation>
-    </message>
-    <message>
-        <source>Import the others</source>
-        <translation>Импортировать остальные</translation>
-    </message>
-    <message>
-        <source>Import nothing</source>
-        <translation>Ничего не импортировать</translation>
-    </message>
-    <message>
-        <source>The spell check runs without the words of the kit&apos;s dictionary, which cannot be read. The file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to have its words back.</source>
-        <translation>Проверка орфографии работает без слов словаря комплекта: его не удаётся прочитать. Файл оставлен как есть: исправьте его (текст UTF-8, по слову в строке) и откройте комплект снова, чтобы вернуть его слова.</translation>
-    </message>
-    <message>
-        <source>The spell check is off: its dictionary cannot be used. Choose another one, or install it (Debian&apos;s hunspell packages, e.g. hunspell-en-us).</source>
-        <translation>Проверка орфографии выключена: её словарь нельзя использовать. Выберите другой или установите его (пакеты hunspell в Debian, например hunspell-ru).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not added to the kit&apos;s dictionary:
-
-%2
-
-The file is left as it is.</source>
-        <translation>«%1» не добавлено в словарь комплекта:
-
-%2
-
-Файл оставлен как есть.</translation>
-    </message>
-    <message>
-        <source> - suggested for code page %1</source>
-        <translation> — рекомендуется для кодовой страницы %1</translation>
-    </message>
-    <message>
-        <source>The window speaks it from the next start.</source>
-        <translation>Окно перейдёт на этот язык при следующем запуске.</translation>
-    </message>
-    <message>
-        <source>Found in row %1.</source>
-        <translation>Найдено в строке %1.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
-        <translation>«%1» нет ни в одном переводе показанных строк.</translation>
-    </message>
-    <message>
-        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
-        <translation>Ничего не заменено: строка %1 содержала бы «%2» (U+%3), которого нет в кодовой странице %4.</translation>
-    </message>
-    <message>
-        <source>Nothing to replace in the rows shown.</source>
-        <translation>В показанных строках нечего заменять.</translation>
-    </message>
-    <message>
-        <source>Replaced %1 time(s) in %2 row(s).</source>
-        <translation>Замен: %1, строк: %2.</translation>
-    </message>
-    <message>
-        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
-        <translation>Замена «%1» на «%2»</translation>
-    </message>
-    <message>
-        <source>%1 is not installed: the glyphs are drawn with %2, the system&apos;s fallback face.</source>
-        <translation>%1 не установлен: глифы рисуются шрифтом %2, запасным шрифтом системы.</translation>
-    </message>
-    <message>
-        <source>%1 is not installed: the glyphs are drawn with %2.</source>
-        <translation>%1 не установлен: глифы рисуются шрифтом %2.</translation>
-    </message>
-    <message>
-        <source>%1% fuzzy</source>
-        <translation>%1% неточно</translation>
-    </message>
-    <message>
-        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
-        <translation>В своей памяти помечено как неточное: если взять, строка будет помечена как требующая проверки</translation>
-    </message>
-    <message>
-        <source>Original: %1</source>
-        <translation>Оригинал: %1</translation>
-    </message>
-    <message>
-        <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
-        <translation>Некоторых цветов этой картинки нет в палитре игры. Использовать её, заменив каждый из них ближайшим цветом палитры, как показано?</translation>
-    </message>
-    <message>
-        <source>
-The largest change is a distance of %1 in red, green and blue.</source>
-        <translation>
-Наибольшее изменение — расстояние %1 по красному, зелёному и синему.</translation>
-    </message>
-    <message>
-        <source>The translated picture chosen before is removed; Ctrl+Z brings it back.</source>
-        <translation>Выбранная ранее переведённая картинка убрана; Ctrl+Z вернёт её.</translation>
-    </message>
-    <message>
-        <source>&quot;lang.dat&quot; was saved, but the save is not finished:
-
-%1
-
-The new &quot;lang.dat&quot; is in place; the rest of the save is put in place when the kit is next saved or opened.</source>
-        <translation>«lang.dat» сохранён, но сохранение не завершено:
-
-%1
-
-Новый «lang.dat» на месте; остальные файлы сохранения встанут на место, когда комплект в следующий раз сохранят или откроют.</translation>
-    </message>
-    <message>
-        <source>%1 drawn wider</source>
-        <translation>нарисовано шире: %1</translation>
-    </message>
-    <message>
-        <source>Carry translations over to the new source texts</source>
-        <translation>Перенести переводы к новым исходным текстам</translation>
-    </message>
-    <message>
-        <source>.
-
-Carry every translation, note and mark over to the row where its source text stands now (one step you can undo), or open the kit as it is, each translation in its row?</source>
-        <translation>.
-
-Перенести каждый перевод, заметку и отметку в строку, где теперь стоит её исходный текст (один шаг, который можно отменить), или открыть комплект как есть, каждый перевод в своей строке?</translation>
-    </message>
-    <message>
-        <source>Carry over</source>
-        <translation>Перенести</translation>
-    </message>
-    <message>
-        <source>Open as it is</source>
-        <translation>Открыть как есть</translation>
     </message>
 </context>
 <context>
@@ -785,6 +563,243 @@ Carry every translation, note and mark over to the row where its source text sta
     <message>
         <source>the translation differs from the original; it is reset to the original text at every save</source>
         <translation>перевод отличается от оригинала; при каждом сохранении он возвращается к исходному тексту</translation>
+    </message>
+</context>
+<context>
+    <name>TextsMessages</name>
+    <message>
+        <source>%1 of %2 texts translated (%3%)</source>
+        <translation>Переведено %1 из %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 to review</source>
+        <translation>на проверку: %1</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 предупреждение</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 warnings</source>
+        <translation>
+            <numerusform>%1 предупреждение</numerusform>
+            <numerusform>%1 предупреждения</numerusform>
+            <numerusform>%1 предупреждений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 drawn wider</source>
+        <translation>нарисовано шире: %1</translation>
+    </message>
+    <message>
+        <source>your font draws %1% wider</source>
+        <translation>ваш шрифт рисует на %1% шире</translation>
+    </message>
+    <message>
+        <source>%1 / %2 bytes</source>
+        <translation>%1 / %2 байт</translation>
+    </message>
+    <message>
+        <source>Not translated yet: the translation is the original text</source>
+        <translation>Ещё не переведено: перевод совпадает с исходным текстом</translation>
+    </message>
+    <message>
+        <source>Translated: done as it is</source>
+        <translation>Переведено: оставлено как есть</translation>
+    </message>
+    <message>
+        <source>Translated</source>
+        <translation>Переведено</translation>
+    </message>
+    <message>
+        <source>Needs review (Ctrl+U takes the mark away)</source>
+        <translation>Требует проверки (Ctrl+U снимает отметку)</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Заметка: </translation>
+    </message>
+    <message>
+        <source>
+Warning (%1): %2</source>
+        <translation>
+Предупреждение (%1): %2</translation>
+    </message>
+    <message>
+        <source>
+Row %1</source>
+        <translation>
+Строка %1</translation>
+    </message>
+    <message>
+        <source>Reset to the original text at every save</source>
+        <translation>При каждом сохранении возвращается к исходному тексту</translation>
+    </message>
+    <message>
+        <source>This is the text the game will get: every save writes it as the translation. Edit it here if the game needs another one.</source>
+        <translation>Этот текст получит игра: каждое сохранение записывает его как перевод. Измените его здесь, если игре нужен другой.</translation>
+    </message>
+    <message>
+        <source>The original text, as the game&apos;s own data holds it. It cannot be edited: the kit never writes it, so an edit would be lost at the next start. Translate it on the right.</source>
+        <translation>Исходный текст, как он хранится в данных самой игры. Его нельзя изменить: комплект никогда его не записывает, так что правка пропала бы при следующем запуске. Переводите его справа.</translation>
+    </message>
+    <message>
+        <source>Go to row</source>
+        <translation>Перейти к строке</translation>
+    </message>
+    <message>
+        <source>Row number (1 to %1):</source>
+        <translation>Номер строки (от 1 до %1):</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Note for the reviewer on row %1 (kept in the kit folder, never in lang.dat):</source>
+        <translation>Заметка для проверяющего к строке %1 (хранится в папке комплекта, никогда в lang.dat):</translation>
+    </message>
+    <message>
+        <source>Mark row for review</source>
+        <translation>Отметить строку для проверки</translation>
+    </message>
+    <message>
+        <source>Unmark row for review</source>
+        <translation>Снять отметку проверки со строки</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows for review</source>
+        <translation>
+            <numerusform>Отметить для проверки %1 строку</numerusform>
+            <numerusform>Отметить для проверки %1 строки</numerusform>
+            <numerusform>Отметить для проверки %1 строк</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows for review</source>
+        <translation>
+            <numerusform>Снять отметку проверки с %1 строки</numerusform>
+            <numerusform>Снять отметку проверки с %1 строк</numerusform>
+            <numerusform>Снять отметку проверки с %1 строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark row done as it is</source>
+        <translation>Отметить строку: готово как есть</translation>
+    </message>
+    <message>
+        <source>Unmark row done as it is</source>
+        <translation>Снять со строки отметку «готово как есть»</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %1 rows done as it is</source>
+        <translation>
+            <numerusform>Отметить %1 строку: готово как есть</numerusform>
+            <numerusform>Отметить %1 строки: готово как есть</numerusform>
+            <numerusform>Отметить %1 строк: готово как есть</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unmark %1 rows done as it is</source>
+        <translation>
+            <numerusform>Снять отметку «готово как есть» с %1 строки</numerusform>
+            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
+            <numerusform>Снять отметку «готово как есть» с %1 строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note on row %1</source>
+        <translation>Заметка к строке %1</translation>
+    </message>
+    <message>
+        <source>Use the translation of row %1 for every identical source</source>
+        <translation>Перевод строки %1 для всех одинаковых оригиналов</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 пкс</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be stored in code page %3. Choose the code page of your language on the Font page.</source>
+        <translation>«%1» (U+%2) нельзя сохранить в кодовой странице %3. Выберите кодовую страницу вашего языка на странице «Шрифт».</translation>
+    </message>
+    <message>
+        <source>%1% fuzzy</source>
+        <translation>%1% неточно</translation>
+    </message>
+    <message>
+        <source>Marked fuzzy in its memory: taken, the row is marked needs review</source>
+        <translation>В своей памяти помечено как неточное: если взять, строка будет помечена как требующая проверки</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Оригинал: %1</translation>
+    </message>
+    <message>
+        <source>A translation memory could not be read; the suggestions come without it:
+
+%1</source>
+        <translation>Не удалось прочитать память переводов; подсказки будут без неё:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Some translation memories could not be read; the suggestions come without them:
+
+%1</source>
+        <translation>Не удалось прочитать некоторые памяти переводов; подсказки будут без них:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The spell check runs without the words of the kit&apos;s dictionary, which cannot be read. The file is left as it is: mend it (UTF-8 text, one word per line) and open the kit again to have its words back.</source>
+        <translation>Проверка орфографии работает без слов словаря комплекта: его не удаётся прочитать. Файл оставлен как есть: исправьте его (текст UTF-8, по слову в строке) и откройте комплект снова, чтобы вернуть его слова.</translation>
+    </message>
+    <message>
+        <source>The spell check is off: its dictionary cannot be used. Choose another one, or install it (Debian&apos;s hunspell packages, e.g. hunspell-en-us).</source>
+        <translation>Проверка орфографии выключена: её словарь нельзя использовать. Выберите другой или установите его (пакеты hunspell в Debian, например hunspell-ru).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not added to the kit&apos;s dictionary:
+
+%2
+
+The file is left as it is.</source>
+        <translation>«%1» не добавлено в словарь комплекта:
+
+%2
+
+Файл оставлен как есть.</translation>
+    </message>
+    <message>
+        <source> - suggested for code page %1</source>
+        <translation> — рекомендуется для кодовой страницы %1</translation>
+    </message>
+    <message>
+        <source>Found in row %1.</source>
+        <translation>Найдено в строке %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in no translation of the rows shown.</source>
+        <translation>«%1» нет ни в одном переводе показанных строк.</translation>
+    </message>
+    <message>
+        <source>Nothing replaced: row %1 would hold &quot;%2&quot; (U+%3), which code page %4 cannot store.</source>
+        <translation>Ничего не заменено: строка %1 содержала бы «%2» (U+%3), которого нет в кодовой странице %4.</translation>
+    </message>
+    <message>
+        <source>Nothing to replace in the rows shown.</source>
+        <translation>В показанных строках нечего заменять.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 time(s) in %2 row(s).</source>
+        <translation>Замен: %1, строк: %2.</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with &quot;%2&quot;</source>
+        <translation>Замена «%1» на «%2»</translation>
     </message>
 </context>
 <context>

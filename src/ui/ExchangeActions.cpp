@@ -1,6 +1,7 @@
 #include "ExchangeActions.h"
 
 #include "Controls.h"
+#include "ExchangeMessages.h"
 #include "Messages.h"
 #include "document/KitDocument.h"
 #include "exchange/TextExchange.h"
@@ -20,7 +21,7 @@ public:
 
     FileCodePage fileCodePage(const QString &path, int named, int kit) override
     {
-        switch (Messages::askFileCodePage(m_parent, path, named, kit)) {
+        switch (ExchangeMessages::askFileCodePage(m_parent, path, named, kit)) {
         case QMessageBox::Yes: return FileCodePage::File;
         case QMessageBox::No: return FileCodePage::Kit;
         default: return FileCodePage::Cancel;
@@ -30,7 +31,7 @@ public:
     bool unofferedCodePage(const QString &, int) override { return true; }
     bool takeTheRest(const OpenKit::Import &import) override
     {
-        return Messages::askImportTheRest(m_parent, m_description, import.report);
+        return ExchangeMessages::askImportTheRest(m_parent, m_description, import.report);
     }
 
 private:
@@ -111,7 +112,7 @@ void ExchangeActions::importTexts()
     const QString path = chooseTextsFile(m_importDialog, "ImportTextsDialog", QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
-    const QString description = Messages::importDescription(path);
+    const QString description = ExchangeMessages::importDescription(path);
     WindowImportQuestions questions(m_page, description);
     const auto import = m_document.kit().importFile(path, questions);
     if (!import)
@@ -133,7 +134,7 @@ void ExchangeActions::takeFromOlderKit()
     if (m_olderKitDialog->exec() != QDialog::Accepted)
         return;
     const QString folder = m_olderKitDialog->selectedFiles().value(0);
-    const QString description = Messages::olderKitDescription(folder);
+    const QString description = ExchangeMessages::olderKitDescription(folder);
     WindowImportQuestions questions(m_page, description);
     const auto import = m_document.kit().importOlderKit(folder, questions);
     if (!import)
@@ -145,9 +146,10 @@ void ExchangeActions::takeFromOlderKit()
 void ExchangeActions::offerCarryOver()
 {
     const auto &carryOver = m_document.kit().carryOver();
-    if (!m_document.shifted() || !carryOver || !Messages::askCarryOver(m_page, OpenKit::shiftText(*m_document.shifted())))
+    if (!m_document.shifted() || !carryOver
+        || !ExchangeMessages::askCarryOver(m_page, OpenKit::shiftText(*m_document.shifted())))
         return;
-    applyImport(*carryOver, Messages::carryOverDescription());
+    applyImport(*carryOver, ExchangeMessages::carryOverDescription());
 }
 
 void ExchangeActions::applyImport(const OpenKit::Import &import, const QString &description)
@@ -159,7 +161,7 @@ void ExchangeActions::applyImport(const OpenKit::Import &import, const QString &
     if (const Status kept = m_document.kit().keepMigrated(import, m_settings); !kept)
         Messages::showError(m_page, QString::fromStdString(kept.error().text()));
     if (!import.outcome.report.anyRefused())
-        Messages::importReport(m_page, description, import.report);
+        ExchangeMessages::importReport(m_page, description, import.report);
 }
 
 } // namespace orvanta

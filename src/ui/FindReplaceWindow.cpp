@@ -1,8 +1,8 @@
 #include "FindReplaceWindow.h"
 
 #include "Controls.h"
-#include "Messages.h"
 #include "TextGridModel.h"
+#include "TextsMessages.h"
 #include "TextsNavigation.h"
 #include "document/KitDocument.h"
 #include "texts/TextReplace.h"
@@ -84,11 +84,11 @@ void FindReplaceWindow::findNext()
         const int record = records[(current + step) % records.size()];
         if (search.find(m_document.codePage().decode(m_document.text(record, TextTable::Translation))).first >= 0) {
             m_navigation.selectRecord(record, TextTable::Translation);
-            m_outcome->setText(Messages::foundInRow(record + 1));
+            m_outcome->setText(TextsMessages::foundInRow(record + 1));
             return;
         }
     }
-    m_outcome->setText(Messages::notFound(m_find->text()));
+    m_outcome->setText(TextsMessages::notFound(m_find->text()));
 }
 
 void FindReplaceWindow::replaceAll()
@@ -97,12 +97,12 @@ void FindReplaceWindow::replaceAll()
         replacement().inTranslations(m_document.texts(), m_document.codePage(), shownRecords());
     if (outcome.refusedRow >= 0) {
         m_navigation.selectRecord(outcome.refusedRow, TextTable::Translation);
-        m_outcome->setText(Messages::replaceRefused(outcome.refusedRow + 1, outcome.refused,
+        m_outcome->setText(TextsMessages::replaceRefused(outcome.refusedRow + 1, outcome.refused,
                                                     m_document.codePage().number()));
         return;
     }
-    m_document.applyTranslations(outcome.changes, Messages::replaceDescription(m_find->text(), m_replace->text()));
-    m_outcome->setText(Messages::replaced(outcome.places, int(outcome.changes.size())));
+    m_document.applyTranslations(outcome.changes, TextsMessages::replaceDescription(m_find->text(), m_replace->text()));
+    m_outcome->setText(TextsMessages::replaced(outcome.places, int(outcome.changes.size())));
 }
 
 } // namespace orvanta

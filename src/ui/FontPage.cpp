@@ -1,8 +1,8 @@
 #include "FontPage.h"
 
 #include "Controls.h"
+#include "FontMessages.h"
 #include "GlyphSheetView.h"
-#include "Messages.h"
 #include "document/KitDocument.h"
 #include "font/FontChoice.h"
 #include "kit/KitSettings.h"
@@ -118,7 +118,7 @@ void FontPage::showGlyphFont()
 {
     const QFont &font = m_document.glyphFont();
     m_fontDescription->setText(FontChoice::DescribeGlyphFont(font));
-    m_drawingFace->setText(Messages::drawingFace(font.family(), FontChoice::servingFamily(font),
+    m_drawingFace->setText(FontMessages::drawingFace(font.family(), FontChoice::servingFamily(font),
                                                  QFontInfo(FontChoice::captureFont(font)).family()));
     m_drawingFace->setVisible(!m_drawingFace->text().isEmpty() && m_fontLimit->text().isEmpty());
 }
@@ -142,7 +142,7 @@ void FontPage::showGlyphs()
     m_sheet->setGlyphs(glyphs ? *glyphs : nullptr, m_document.codePage());
     // The tooltip holds the whole text where a long font name needs more
     // lines than the label has at the window's default size.
-    m_fontLimit->setText(glyphs ? QString() : Messages::fontTooLargeText(glyphs.error()));
+    m_fontLimit->setText(glyphs ? QString() : FontMessages::fontTooLargeText(glyphs.error()));
     m_fontLimit->setToolTip(m_fontLimit->text());
     m_fontLimit->setVisible(!glyphs);
     m_drawingFace->setVisible(!m_drawingFace->text().isEmpty() && m_fontLimit->text().isEmpty());
@@ -161,7 +161,7 @@ void FontPage::Button3Click()
         return;
     m_document.setGlyphFont(FontChoice::chosenFont(m_document.glyphFont(), m_fontDialog->selectedFont()));
     if (const auto glyphs = m_document.savedGlyphs(); !glyphs)
-        Messages::fontTooLarge(this, glyphs.error());
+        FontMessages::fontTooLarge(this, glyphs.error());
 }
 
 void FontPage::CodePageComboBoxChange()
@@ -170,7 +170,7 @@ void FontPage::CodePageComboBoxChange()
     // Translations typed in another script would read as other letters: ask first.
     if (const auto row = m_document.rowReadOtherwise(number)) {
         const QByteArray text = m_document.text(*row, TextTable::Translation);
-        if (!Messages::askReadOtherwise(this, number, *row + 1, m_document.codePage().decode(text),
+        if (!FontMessages::askReadOtherwise(this, number, *row + 1, m_document.codePage().decode(text),
                                         CodePage(number).decode(text))) {
             showCodePage();
             return;

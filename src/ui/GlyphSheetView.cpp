@@ -1,6 +1,6 @@
 #include "GlyphSheetView.h"
 
-#include "Messages.h"
+#include "FontMessages.h"
 #include "font/GlyphSheet.h"
 
 #include <QHelpEvent>
@@ -93,7 +93,7 @@ QString GlyphSheetView::tipAt(QPoint point) const
     if (!code)
         return {};
     const GlyphEntry &entry = m_glyphs->table.entries[*code];
-    return Messages::glyphCellTip(*code, m_codePage, entry.cellWidth, entry.missing);
+    return FontMessages::glyphCellTip(*code, m_codePage, entry.cellWidth, entry.missing);
 }
 
 } // namespace orvanta

@@ -1,7 +1,7 @@
 #include "PictureFileDialog.h"
 
 #include "Controls.h"
-#include "Messages.h"
+#include "PictureMessages.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -86,7 +86,7 @@ void PictureFileDialog::showFile(const QString &path)
     const QImage picture = reader.read();
     showPicture(picture, size.isValid() ? size : picture.size());
     if (picture.isNull())
-        m_caption->setText(Messages::noPreview());
+        m_caption->setText(PictureMessages::noPreview());
 }
 
 // `size` is the picture's own, before any scaling on reading.
@@ -94,7 +94,7 @@ void PictureFileDialog::showPicture(const QImage &picture, QSize size)
 {
     m_shown = picture;
     const int colours = picture.format() == QImage::Format_Indexed8 ? picture.colorCount() : 0;
-    m_caption->setText(picture.isNull() ? QString() : Messages::pictureFileCaption(size, colours));
+    m_caption->setText(picture.isNull() ? QString() : PictureMessages::pictureFileCaption(size, colours));
     drawPreview();
 }
 

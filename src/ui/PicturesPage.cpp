@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Messages.h"
 #include "PictureFileDialog.h"
+#include "PictureMessages.h"
 #include "document/KitDocument.h"
 #include "kit/KitSettings.h"
 #include "pictures/IndexedBmp.h"
@@ -54,13 +55,16 @@ public:
     {
         QStringList below{detail};
         if (clearsAccepted)
-            below.append(Messages::refusalClearedPicture());
+            below.append(PictureMessages::refusalClearedPicture());
         below.removeAll(QString());
         Messages::attention(m_parent, refusal, below.join(QStringLiteral("\n\n")));
     }
     void loadFailed(const QString &message) override { Messages::showError(m_parent, message); }
-    bool useConverted() override { return Messages::askUseConverted(m_parent); }
-    bool useNearest(const PaletteFit::Fitting &fitting) override { return Messages::askUseNearest(m_parent, fitting); }
+    bool useConverted() override { return PictureMessages::askUseConverted(m_parent); }
+    bool useNearest(const PaletteFit::Fitting &fitting) override
+    {
+        return PictureMessages::askUseNearest(m_parent, fitting);
+    }
 
 private:
     QWidget *m_parent;
@@ -139,7 +143,7 @@ void PicturesPage::markRow(int row)
 {
     const bool done = m_document.pictures().isPresent(row);
     m_pictureSelector->setItemIcon(row, rowMark(done));
-    m_pictureSelector->setItemData(row, done ? QVariant(Messages::translatedPictureTip()) : QVariant(),
+    m_pictureSelector->setItemData(row, done ? QVariant(PictureMessages::translatedPictureTip()) : QVariant(),
                                    Qt::ToolTipRole);
 }
 
@@ -159,7 +163,7 @@ void PicturesPage::PictSelComboBoxChange()
     int done = 0;
     for (int r = 0; r < PictureCatalogue::RowCount; ++r)
         done += pictures.isPresent(r);
-    m_rowDetails->setText(Messages::pictureDetails(standard.size(), done, PictureCatalogue::RowCount));
+    m_rowDetails->setText(PictureMessages::pictureDetails(standard.size(), done, PictureCatalogue::RowCount));
 }
 
 void PicturesPage::Button6Click()

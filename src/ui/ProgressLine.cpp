@@ -1,7 +1,7 @@
 #include "ProgressLine.h"
 
 #include "Controls.h"
-#include "Messages.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 
 namespace orvanta {
@@ -15,7 +15,7 @@ ProgressLine::ProgressLine(const DocumentReview &review, QWidget *parent)
     showProgress();
     connect(&review, &DocumentReview::reviewed, this, &ProgressLine::showProgress);
     connect(this, &QLabel::linkActivated, this, [this](const QString &link) {
-        if (link == Messages::WiderLink)
+        if (link == TextsMessages::WiderLink)
             emit widerAsked();
         else
             emit warningsAsked();
@@ -25,7 +25,7 @@ ProgressLine::ProgressLine(const DocumentReview &review, QWidget *parent)
 void ProgressLine::showProgress()
 {
     // Said once for the font: the rows' `wider` compares within it.
-    const QString shown = Messages::progressLine(m_review.review().progress(), m_review.fontWidening());
+    const QString shown = TextsMessages::progressLine(m_review.review().progress(), m_review.fontWidening());
     if (shown != text())
         setText(shown);
 }

@@ -1,11 +1,12 @@
 #include "ReviewActions.h"
 
-#include "Messages.h"
+#include "TextsMessages.h"
 #include "TextsNavigation.h"
 #include "document/DocumentReview.h"
 #include "document/KitDocument.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace orvanta {
 
@@ -38,12 +39,12 @@ void ReviewActions::changeMarks(bool ReviewMarks::Mark::*flag, QString (*describ
 
 void ReviewActions::toggleNeedsReview()
 {
-    changeMarks(&ReviewMarks::Mark::needsReview, &Messages::markDescription);
+    changeMarks(&ReviewMarks::Mark::needsReview, &TextsMessages::markDescription);
 }
 
 void ReviewActions::toggleDone()
 {
-    changeMarks(&ReviewMarks::Mark::done, &Messages::doneDescription);
+    changeMarks(&ReviewMarks::Mark::done, &TextsMessages::doneDescription);
 }
 
 void ReviewActions::editNote()
@@ -52,11 +53,11 @@ void ReviewActions::editNote()
     if (record >= m_document.texts().rowCount())
         return;
     ReviewMarks::Mark mark = m_document.marks().mark(record);
-    const auto note = Messages::askNote(m_page, record + 1, mark.note);
+    const auto note = TextsMessages::askNote(m_page, record + 1, mark.note);
     if (!note)
         return;
     mark.note = *note;
-    m_document.setMarks({{record, mark}}, Messages::noteDescription(record + 1));
+    m_document.setMarks({{record, mark}}, TextsMessages::noteDescription(record + 1));
 }
 
 void ReviewActions::useTranslationForIdenticalSources()
@@ -65,7 +66,7 @@ void ReviewActions::useTranslationForIdenticalSources()
     const auto changes = m_review.review().consistency().useTranslationForSameSource(m_document.texts(), record);
     if (changes.isEmpty())
         QApplication::beep();
-    m_document.applyTranslations(changes, Messages::sameTranslationDescription(record + 1));
+    m_document.applyTranslations(changes, TextsMessages::sameTranslationDescription(record + 1));
 }
 
 } // namespace orvanta

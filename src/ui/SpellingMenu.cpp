@@ -1,6 +1,6 @@
 #include "SpellingMenu.h"
 
-#include "Messages.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "document/KitDocument.h"
 #include "kit/KitSettings.h"
@@ -45,7 +45,8 @@ void SpellingMenu::offerDictionaries()
     };
     add(tr("None"), QString());
     for (const QString &language : installed)
-        add(Messages::spellLanguage(language, language == suggested ? m_document.codePage().number() : 0), language);
+        add(TextsMessages::spellLanguage(language, language == suggested ? m_document.codePage().number() : 0),
+            language);
 }
 
 void SpellingMenu::chooseSpelling(const QString &language)
@@ -61,7 +62,7 @@ void SpellingMenu::useSpelling(const QString &language)
     } else {
         SpellingCheck::Opened opened = SpellingCheck::open(language, m_document.directory());
         m_review.setDictionary(opened.checker);
-        Messages::spellingProblems(parentWidget(), opened.problems, opened.checker != nullptr);
+        TextsMessages::spellingProblems(parentWidget(), opened.problems, opened.checker != nullptr);
     }
     emit spellingChanged();
 }
@@ -97,7 +98,7 @@ void SpellingMenu::offerCorrections(QMenu &menu, DocumentReview &review, const Q
     connect(add(tr("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, owner,
             [&review, owner, misspeltWord] {
                 if (const Status added = review.addToKitDictionary(misspeltWord); !added)
-                    Messages::cannotAddWord(owner, misspeltWord, added.error());
+                    TextsMessages::cannotAddWord(owner, misspeltWord, added.error());
             });
     connect(add(tr("Ignore"), "IgnoreWord"), &QAction::triggered, owner,
             [&review, misspeltWord] { review.ignoreWord(misspeltWord); });

@@ -1,6 +1,6 @@
 #include "SuggestionsList.h"
 
-#include "Messages.h"
+#include "TextsMessages.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -69,11 +69,11 @@ void SuggestionsList::showSuggestions(const QList<KitSuggestions::Suggestion> &s
     clear();
     QList<QTreeWidgetItem *> items;
     for (const KitSuggestions::Suggestion &suggestion : suggestions) {
-        auto *item = new QTreeWidgetItem({Messages::suggestionScore(suggestion.percent, suggestion.fuzzy),
+        auto *item = new QTreeWidgetItem({TextsMessages::suggestionScore(suggestion.percent, suggestion.fuzzy),
                                           suggestion.translation, suggestion.origin});
-        item->setToolTip(0, suggestion.fuzzy ? Messages::fuzzySuggestionTip() : QString());
+        item->setToolTip(0, suggestion.fuzzy ? TextsMessages::fuzzySuggestionTip() : QString());
         item->setToolTip(1, suggestion.translation);
-        item->setToolTip(2, Messages::suggestionOriginal(suggestion.source));
+        item->setToolTip(2, TextsMessages::suggestionOriginal(suggestion.source));
         items.append(item);
     }
     addTopLevelItems(items);

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Messages.h"
 #include "SuggestionsList.h"
+#include "TextsMessages.h"
 #include "document/DocumentSuggestions.h"
 #include "exchange/TextFormat.h"
 #include "kit/KitSettings.h"
@@ -39,7 +40,7 @@ void SuggestionsPanel::start()
     m_suggesting = true;
     const QStringList problems = m_suggestions->readMemories(m_settings.memories());
     if (!problems.isEmpty())
-        Messages::memoriesLeftOut(m_page, problems);
+        TextsMessages::memoriesLeftOut(m_page, problems);
 }
 
 void SuggestionsPanel::showFor(int record)
@@ -67,7 +68,7 @@ void SuggestionsPanel::takeSuggestion(int index)
     }
     QChar refused;
     if (!m_suggestions->take(m_suggestedRecord, m_shown[index], &refused))
-        Messages::attention(m_page, Messages::codePageRefusal(refused, m_document.codePage().number()));
+        Messages::attention(m_page, TextsMessages::codePageRefusal(refused, m_document.codePage().number()));
 }
 
 void SuggestionsPanel::addMemory()

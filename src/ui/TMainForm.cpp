@@ -5,6 +5,7 @@
 #include "FontPage.h"
 #include "Messages.h"
 #include "PicturesPage.h"
+#include "SaveMessages.h"
 #include "TextGrid.h"
 #include "TextsPage.h"
 #include "kit/Translations.h"
@@ -260,7 +261,7 @@ public:
 
     ChangedOnDisk changedOnDisk() override
     {
-        switch (Messages::askChangedOnDisk(m_parent)) {
+        switch (SaveMessages::askChangedOnDisk(m_parent)) {
         case QMessageBox::Reset:
             return ChangedOnDisk::Reload;
         case QMessageBox::Save:
@@ -271,15 +272,15 @@ public:
     }
     bool replaceGlyphs(const KitSave::Check &check) override
     {
-        return m_document.glyphsChosen() || Messages::askReplaceGlyphs(m_parent, check.glyphsWritten);
+        return m_document.glyphsChosen() || SaveMessages::askReplaceGlyphs(m_parent, check.glyphsWritten);
     }
     bool saveFewerTexts(const KitSave::Check &check) override
     {
-        return Messages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
+        return SaveMessages::askSaveFewerTexts(m_parent, KitSave::fewerTextsText(check.textsNow, check.textsWritten));
     }
     bool replaceReadOnly() override
     {
-        return Messages::askReplaceReadOnly(m_parent, Messages::translated("KitSave", KitSave::ReadOnlyText));
+        return SaveMessages::askReplaceReadOnly(m_parent, Messages::translated("KitSave", KitSave::ReadOnlyText));
     }
     void tookOverLock(const QString &notice) override { m_notices.append(notice); }
 
@@ -300,13 +301,13 @@ bool TMainForm::save()
     WindowSaveQuestions questions(this, m_document);
     const auto saved = m_document.save(questions);
     if (!saved) {
-        Messages::saveFailed(this, saved.error());
+        SaveMessages::saveFailed(this, saved.error());
         return false;
     }
     switch (saved->outcome) {
     case OpenKit::Saved::Outcome::Saved:
         m_outputFileList->setPlainText(saved->files.join(QLatin1Char('\n')));
-        Messages::completed(this, questions.notices());
+        SaveMessages::completed(this, questions.notices());
         return true;
     case OpenKit::Saved::Outcome::Reloaded:
         Messages::startupProblems(this, saved->problems, {});
@@ -320,7 +321,7 @@ bool TMainForm::save()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (m_document.hasUnsavedWork()) {
-        const auto answer = Messages::askSaveBeforeClosing(this);
+        const auto answer = SaveMessages::askSaveBeforeClosing(this);
         if (answer == QMessageBox::Cancel || answer == QMessageBox::NoButton
             || (answer == QMessageBox::Save && !save())) {
             event->ignore();

@@ -1,8 +1,8 @@
 #include "TextCellDelegate.h"
 
-#include "Messages.h"
 #include "MisspeltWave.h"
 #include "SpellingMenu.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 #include "texts/TextTable.h"
@@ -162,7 +162,7 @@ QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     editor->setValidator(validator);
     connect(editor, &QLineEdit::inputRejected, editor, [editor, validator] {
         QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())),
-                           Messages::codePageRefusal(validator->refused(), validator->codePage().number()),
+                           TextsMessages::codePageRefusal(validator->refused(), validator->codePage().number()),
                            editor);
     });
     // Every change the translator makes, typed or undone inside the editor.

@@ -1,6 +1,6 @@
 #include "TextGridModel.h"
 
-#include "Messages.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "texts/TextTable.h"
 
@@ -79,16 +79,16 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
             return review.hasWarnings(record) ? QVariant(warningIcon())
                 : review.isWider(record)     ? QVariant(widerIcon())
                                              : QVariant();
-        return Messages::rowStateTip(record + 1, review.state(record), m_review.marks().mark(record),
+        return TextsMessages::rowStateTip(record + 1, review.state(record), m_review.marks().mark(record),
                                      review.findings(record));
     }
     if (role == Qt::DecorationRole)
         return {};
     if (role == Qt::ToolTipRole) {
         if (index.column() == TextTable::Source)
-            return Messages::sourceCellTip(fixed);
+            return TextsMessages::sourceCellTip(fixed);
         if (fixed)
-            return Messages::fixedRowTip();
+            return TextsMessages::fixedRowTip();
     }
     return {};
 }

@@ -1,7 +1,7 @@
 #include "TextPreview.h"
 
 #include "Controls.h"
-#include "Messages.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "font/GameTextRenderer.h"
 
@@ -45,7 +45,7 @@ int showText(QLabel *box, QLabel *width, const Result<GlyphCache::Entry> &glyphs
     const GameTextRenderer &renderer = (*glyphs)->text;
     box->setPixmap(QPixmap::fromImage(TextPreview::picture(renderer, text, zoom)));
     const int pixels = renderer.width(text);
-    width->setText(Messages::pixelWidth(pixels));
+    width->setText(TextsMessages::pixelWidth(pixels));
     return pixels;
 }
 

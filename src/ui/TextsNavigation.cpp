@@ -1,9 +1,9 @@
 #include "TextsNavigation.h"
 
 #include "Controls.h"
-#include "Messages.h"
 #include "TextGrid.h"
 #include "TextGridModel.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 
@@ -159,7 +159,7 @@ void TextsNavigation::goToNextUntranslated()
 
 void TextsNavigation::askRowNumber()
 {
-    if (const int rowNumber = Messages::askRowNumber(m_page, currentRowNumber(), recordCount()); rowNumber > 0)
+    if (const int rowNumber = TextsMessages::askRowNumber(m_page, currentRowNumber(), recordCount()); rowNumber > 0)
         goToRecord(rowNumber - 1, TextTable::Translation);
 }
 

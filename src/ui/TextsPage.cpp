@@ -3,7 +3,6 @@
 #include "Controls.h"
 #include "ExchangeActions.h"
 #include "FindReplaceWindow.h"
-#include "Messages.h"
 #include "ProgressLine.h"
 #include "ReviewActions.h"
 #include "ReviewPanels.h"
@@ -15,6 +14,7 @@
 #include "TextGrid.h"
 #include "TextGridModel.h"
 #include "TextPreview.h"
+#include "TextsMessages.h"
 #include "TextsNavigation.h"
 #include "TranslationEditor.h"
 #include "TranslationLabel.h"
@@ -317,7 +317,7 @@ void TextsPage::showRowMeasures(int record)
 {
     const QByteArray source = m_document.text(record, TextTable::Source);
     const QByteArray translation = m_document.text(record, TextTable::Translation);
-    m_byteCount->setText(Messages::byteCount(translation.size()));
+    m_byteCount->setText(TextsMessages::byteCount(translation.size()));
     QString cut;
     if (record >= 0 && record < m_review->review().rowCount()) {
         for (const TextFinding &finding : m_review->review().findings(record))

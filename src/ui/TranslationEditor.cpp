@@ -1,8 +1,8 @@
 #include "TranslationEditor.h"
 
-#include "Messages.h"
 #include "MisspeltWave.h"
 #include "SpellingMenu.h"
+#include "TextsMessages.h"
 #include "document/DocumentReview.h"
 #include "document/TextTableModel.h"
 
@@ -90,7 +90,7 @@ void TranslationEditor::typed()
         back.setPosition(std::min(cursor, int(m_shown.size())));
         setTextCursor(back);
         QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()),
-                           Messages::codePageRefusal(refused, m_model.document().codePage().number()), this);
+                           TextsMessages::codePageRefusal(refused, m_model.document().codePage().number()), this);
         underlineMisspellings();
         return;
     }
