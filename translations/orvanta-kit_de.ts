@@ -1056,6 +1056,316 @@ Befehle:
         <translation>
 „kvtool BEFEHL --help“ beschreibt einen Befehl und seine Optionen.</translation>
     </message>
+    <message>
+        <source>Lists the entries of a language archive in directory order: name, size and offset, tab-separated.</source>
+        <translation>Listet die Einträge eines Spracharchivs in der Reihenfolge des Verzeichnisses auf: Name, Größe und Position, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>The archive, e.g. lang.dat.</source>
+        <translation>Das Archiv, z. B. lang.dat.</translation>
+    </message>
+    <message>
+        <source>Writes the bytes of archive entries to files named after them, in the current folder: each NAME, looked up as the kit does (upper-cased), or every entry when no NAME is given. -o names the file of a single entry. A folder part of an entry name is dropped, so nothing lands outside the folder; two entries that would land in one file (a name used twice, names that differ only in a folder part or in case) are refused before anything is written.</source>
+        <translation>Schreibt die Bytes von Archiveinträgen in Dateien, die nach ihnen benannt sind, im aktuellen Ordner: jeden NAME, gesucht wie im Kit (in Großbuchstaben), oder jeden Eintrag, wenn kein NAME angegeben ist. -o benennt die Datei eines einzelnen Eintrags. Ein Ordnerteil eines Eintragsnamens wird weggelassen, damit nichts außerhalb des Ordners landet; zwei Einträge, die in derselben Datei landen würden (ein doppelt verwendeter Name, Namen, die sich nur in einem Ordnerteil oder in der Groß-/Kleinschreibung unterscheiden), werden abgelehnt, bevor etwas geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The entries, e.g. texts.dat.</source>
+        <translation>Die Einträge, z. B. texts.dat.</translation>
+    </message>
+    <message>
+        <source>Write to &lt;file&gt;.</source>
+        <translation>In &lt;file&gt; schreiben.</translation>
+    </message>
+    <message>
+        <source>Writes a language archive with one entry per FILE, in the given order, named by the upper-cased bare file name. OUT is replaced only when the whole archive is written.</source>
+        <translation>Schreibt ein Spracharchiv mit einem Eintrag je FILE, in der angegebenen Reihenfolge, benannt nach dem bloßen Dateinamen in Großbuchstaben. OUT wird erst ersetzt, wenn das ganze Archiv geschrieben ist.</translation>
+    </message>
+    <message>
+        <source>The archive to write.</source>
+        <translation>Das zu schreibende Archiv.</translation>
+    </message>
+    <message>
+        <source>The files to pack.</source>
+        <translation>Die zu packenden Dateien.</translation>
+    </message>
+    <message>
+        <source>Windows code page of the texts (default %1).</source>
+        <translation>Windows-Codepage der Texte (Vorgabe %1).</translation>
+    </message>
+    <message>
+        <source>Windows code page of the translations (default: the kit&apos;s own, as the window last used it, else %1); the sources are read in the game&apos;s.</source>
+        <translation>Windows-Codepage der Übersetzungen (Vorgabe: die des Kits, wie das Fenster sie zuletzt verwendet hat, sonst %1); die Originaltexte werden in der des Spiels gelesen.</translation>
+    </message>
+    <message>
+        <source>Save even when lang.dat holds more text records than the kit has source texts; the others are lost.</source>
+        <translation>Auch speichern, wenn lang.dat mehr Texteinträge enthält, als das Kit Originaltexte hat; die übrigen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Save even while the kit is open in a window.</source>
+        <translation>Auch speichern, während das Kit in einem Fenster geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>Replace lang.dat even when it is read-only.</source>
+        <translation>lang.dat auch ersetzen, wenn sie schreibgeschützt ist.</translation>
+    </message>
+    <message>
+        <source>Save even when kvmain.dat&apos;s source texts are not those lang.dat&apos;s translations were saved against: each translation stays in its row.</source>
+        <translation>Auch speichern, wenn die Originaltexte von kvmain.dat nicht die sind, zu denen die Übersetzungen von lang.dat gespeichert wurden: Jede Übersetzung bleibt in ihrer Zeile.</translation>
+    </message>
+    <message>
+        <source>Font family, e.g. Arial.</source>
+        <translation>Schriftfamilie, z. B. Arial.</translation>
+    </message>
+    <message>
+        <source>Size in points (whole number).</source>
+        <translation>Größe in Punkt (ganze Zahl).</translation>
+    </message>
+    <message>
+        <source>Bold.</source>
+        <translation>Fett.</translation>
+    </message>
+    <message>
+        <source>Italic.</source>
+        <translation>Kursiv.</translation>
+    </message>
+    <message>
+        <source>Underlined.</source>
+        <translation>Unterstrichen.</translation>
+    </message>
+    <message>
+        <source>Struck out.</source>
+        <translation>Durchgestrichen.</translation>
+    </message>
+    <message>
+        <source>Does what opening the kit in KITDIR, choosing the font and pictures and pressing &quot;Save data to lang.dat&quot; does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the old one as KITDIR/lang.dat.bak. A refused picture prints the kit&apos;s message before anything is written; one the button would offer to convert to the game palette (every colour in it) is taken converted. A save that would write fewer text records than lang.dat holds is refused unless --allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat warns and goes on. Refuses while the kit is open in a window, unless --while-open. Waits a few seconds for another save of the same kit to end.</source>
+        <translation>Tut, was das Öffnen des Kits in KITDIR, die Wahl von Schrift und Bildern und ein Klick auf „Save data to lang.dat“ tun: lädt die Texte und Bilder von lang.dat, setzt die festen Texte zurück, erfasst die Schrift, prüft die Bilder und ersetzt KITDIR/lang.dat erst, wenn die neue vollständig ist; die alte bleibt als KITDIR/lang.dat.bak. Bei einem abgelehnten Bild wird die Meldung des Kits ausgegeben, bevor etwas geschrieben wird; ein Bild, dessen Umwandlung in die Spielpalette die Schaltfläche anbieten würde (jede seiner Farben ist darin), wird umgewandelt übernommen. Ein Speichern, das weniger Texteinträge schriebe, als lang.dat enthält, wird abgelehnt, außer mit --allow-fewer-texts; eines, das Glyphen einer anderen Schrift oder Codepage in lang.dat ersetzt, warnt und macht weiter. Lehnt ab, während das Kit in einem Fenster geöffnet ist, außer mit --while-open. Wartet einige Sekunden, bis ein anderes Speichern desselben Kits endet.</translation>
+    </message>
+    <message>
+        <source>The kit folder.</source>
+        <translation>Der Kit-Ordner.</translation>
+    </message>
+    <message>
+        <source>A translated picture for a row (repeatable).</source>
+        <translation>Ein übersetztes Bild für eine Zeile (wiederholbar).</translation>
+    </message>
+    <message>
+        <source>Captures the 256 codes of a font as the game&apos;s glyph files, exactly as the kit&apos;s save does, and writes font.spr and fontsize.dat into a folder. Code c draws the character that byte c stands for in the code page; code 0 draws nothing. Glyphs are drawn at 96 pixels per inch without smoothing.</source>
+        <translation>Erfasst die 256 Codes einer Schrift als Glyphendateien des Spiels, genau wie das Speichern des Kits, und schreibt font.spr und fontsize.dat in einen Ordner. Code c zeichnet das Zeichen, für das das Byte c in der Codepage steht; Code 0 zeichnet nichts. Die Glyphen werden mit 96 Pixeln pro Zoll ohne Glättung gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Write the glyph files into &lt;dir&gt;.</source>
+        <translation>Die Glyphendateien in &lt;dir&gt; schreiben.</translation>
+    </message>
+    <message>
+        <source>Also draw the 256 glyph cells (16 x 16, enlarged) to &lt;png&gt;.</source>
+        <translation>Außerdem die 256 Glyphenzellen (16 x 16, vergrößert) in &lt;png&gt; zeichnen.</translation>
+    </message>
+    <message>
+        <source>
+
+Rows:</source>
+        <translation>
+
+Zeilen:</translation>
+    </message>
+    <message>
+        <source>The catalogue row, 1 to 9.</source>
+        <translation>Die Zeile des Katalogs, 1 bis 9.</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool picture original ROW OUT.bmp
+       kvtool picture check ROW FILE.bmp
+       kvtool picture fit ROW IN OUT.bmp [--nearest]
+
+  original  writes a row&apos;s standard picture as an 8-bit BMP
+  check     loads a redrawn BMP and tests it against the row&apos;s standard
+            picture; prints &quot;accepted&quot; or the reason it is refused
+  fit       puts any picture (PNG, BMP of any depth...) onto the game palette
+
+Rows:</source>
+        <translation>Aufruf: kvtool picture original ROW OUT.bmp
+        kvtool picture check ROW FILE.bmp
+        kvtool picture fit ROW IN OUT.bmp [--nearest]
+
+  original  schreibt das Standardbild einer Zeile als 8-Bit-BMP
+  check     lädt ein neu gezeichnetes BMP und prüft es gegen das Standardbild
+            der Zeile; gibt „accepted“ aus oder den Grund der Ablehnung
+  fit       bringt ein beliebiges Bild (PNG, BMP jeder Farbtiefe...) auf die Spielpalette
+
+Zeilen:</translation>
+    </message>
+    <message>
+        <source>Writes the standard picture of ROW as the kit&apos;s &quot;Save original picture&quot; does: 8 bits per pixel, uncompressed, with the game&apos;s 255-colour palette. OUT is replaced only once it is complete.</source>
+        <translation>Schreibt das Standardbild von ROW wie „Save original picture“ im Kit: 8 Bit pro Pixel, unkomprimiert, mit der 255-Farben-Palette des Spiels. OUT wird erst ersetzt, wenn es vollständig ist.</translation>
+    </message>
+    <message>
+        <source>Loads FILE and tests it against the standard picture of ROW as the kit&apos;s &quot;Choose translated picture&quot; does: size, then pixel format, then palette. Prints &quot;accepted&quot; (exit code 0) or the kit&apos;s message: the refusal or why the file could not be loaded (exit code 1).</source>
+        <translation>Lädt FILE und prüft sie gegen das Standardbild von ROW wie „Choose translated picture“ im Kit: Größe, dann Pixelformat, dann Palette. Gibt „accepted“ aus (Exit-Code 0) oder die Meldung des Kits: die Ablehnung oder warum die Datei nicht geladen werden konnte (Exit-Code 1).</translation>
+    </message>
+    <message>
+        <source>The BMP file.</source>
+        <translation>Die BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>Map a colour the palette lacks to the nearest palette colour.</source>
+        <translation>Eine Farbe, die der Palette fehlt, auf die nächstgelegene Palettenfarbe abbilden.</translation>
+    </message>
+    <message>
+        <source>Reads IN, any picture Qt reads (PNG, BMP of any depth or palette order, ...), checks its size against the standard picture of ROW and refuses transparent pixels. When every pixel&apos;s colour is one of the game palette&apos;s 255 colours, writes OUT as an 8-bit BMP with exactly the game palette, as &quot;Save original picture&quot; writes it, and prints &quot;fitted: N colours&quot;. Otherwise writes nothing, prints how many pixels have other colours and where the first are (exit code 1); with --nearest each of them takes the nearest palette colour (RGB distance) and OUT is written.</source>
+        <translation>Liest IN, ein beliebiges Bild, das Qt liest (PNG, BMP jeder Farbtiefe oder Palettenreihenfolge, ...), prüft seine Größe gegen das Standardbild von ROW und lehnt transparente Pixel ab. Ist die Farbe jedes Pixels eine der 255 Farben der Spielpalette, wird OUT als 8-Bit-BMP mit genau der Spielpalette geschrieben, wie „Save original picture“ es schreibt, und „fitted: N colours“ ausgegeben. Sonst wird nichts geschrieben, sondern ausgegeben, wie viele Pixel andere Farben haben und wo die ersten liegen (Exit-Code 1); mit --nearest erhält jedes davon die nächstgelegene Palettenfarbe (RGB-Abstand), und OUT wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>The redrawn picture.</source>
+        <translation>Das neu gezeichnete Bild.</translation>
+    </message>
+    <message>
+        <source>The BMP to write; replaced only once it is complete.</source>
+        <translation>Das zu schreibende BMP; erst ersetzt, wenn es vollständig ist.</translation>
+    </message>
+    <message>
+        <source>Draws TEXT as the game draws it from the glyph files font.spr and fontsize.dat in a folder (as &apos;kvtool glyphs&apos; writes them) and saves it as an RGBA PNG: transparent where the game draws nothing, black for the outline, white for the body. Prints the text&apos;s width in the game&apos;s pixels.</source>
+        <translation>Zeichnet TEXT so, wie das Spiel ihn aus den Glyphendateien font.spr und fontsize.dat in einem Ordner zeichnet (wie „kvtool glyphs“ sie schreibt), und speichert ihn als RGBA-PNG: transparent, wo das Spiel nichts zeichnet, schwarz für die Kontur, weiß für den Körper. Gibt die Breite des Textes in Pixeln des Spiels aus.</translation>
+    </message>
+    <message>
+        <source>The text, written in the code page.</source>
+        <translation>Der Text, geschrieben in der Codepage.</translation>
+    </message>
+    <message>
+        <source>The folder holding font.spr and fontsize.dat.</source>
+        <translation>Der Ordner mit font.spr und fontsize.dat.</translation>
+    </message>
+    <message>
+        <source>Write the picture to &lt;png&gt;.</source>
+        <translation>Das Bild in &lt;png&gt; schreiben.</translation>
+    </message>
+    <message>
+        <source>Repeat each pixel K x K times (1 to %1, default 1).</source>
+        <translation>Jedes Pixel K x K-mal wiederholen (1 bis %1, Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and checks every translation as the Texts page does. Prints one UTF-8 line per finding, ROW&lt;TAB&gt;CHECK&lt;TAB&gt;message, where CHECK is too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ from the original&apos;s), placeholders (the printf codes differ in number or order), empty (an empty translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider (drawn in the glyphs the next save writes, the translation is wider than the original both in the game&apos;s standard glyphs and in those glyphs, by more than the allowance the kit remembers, wider= in [texts] of orvanta-kit.ini, such as 4px or 10%; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs from the original&apos;s), double-space (two spaces inside) or control (a line break, tab or other control character inside that the original does not hold), inconsistent (another row of the same original holds another translation; rows not translated yet do not count), and with a dictionary spelling (a word of the translation that is not in the dictionary, nor in the kit&apos;s own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.</source>
+        <translation>Lädt die Texte des Kits in KITDIR wie das Kit beim Start und prüft jede Übersetzung wie die Seite „Texte“. Gibt je Befund eine UTF-8-Zeile aus, ROW&lt;TAB&gt;CHECK&lt;TAB&gt;Meldung, wobei CHECK ist: too-long (über 200 Bytes; das Speichern schneidet den Rest ab), spaces (Leerzeichen oder Tabulatoren am Anfang oder Ende weichen vom Original ab), placeholders (die printf-Codes weichen in Anzahl oder Reihenfolge ab), empty (eine leere Übersetzung eines nicht leeren Textes), fixed (ein fester Text wurde bearbeitet; jedes Speichern setzt ihn zurück) oder wider (in den Glyphen, die das nächste Speichern schreibt, ist die Übersetzung breiter als das Original, sowohl in den Standardglyphen des Spiels als auch in diesen Glyphen, und zwar um mehr als die Toleranz, die das Kit sich merkt, wider= in [texts] von orvanta-kit.ini, etwa 4px oder 10%; eine Schrift, die jeden Text breiter zeichnet, wird einmal gemeldet, auf der Standardfehlerausgabe), double-word (ein Wort zweimal hintereinander), punctuation (das Satzzeichen am Ende weicht vom Original ab), double-space (zwei Leerzeichen im Text) oder control (ein Zeilenumbruch, Tabulator oder anderes Steuerzeichen im Text, das das Original nicht enthält), inconsistent (eine andere Zeile mit demselben Original hat eine andere Übersetzung; noch nicht übersetzte Zeilen zählen nicht) und mit einem Wörterbuch spelling (ein Wort der Übersetzung, das weder im Wörterbuch noch in der eigenen orvanta-kit.words des Kits noch im Original steht). Der Exit-Code ist 1, wenn es einen Befund gibt, und 0, wenn es keinen gibt.</translation>
+    </message>
+    <message>
+        <source>Check the spelling with the Hunspell dictionary of this language (e.g. en_US; default: the one the kit&apos;s window last used, if any).</source>
+        <translation>Die Rechtschreibung mit dem Hunspell-Wörterbuch dieser Sprache prüfen (z. B. en_US; Vorgabe: das, welches das Fenster des Kits zuletzt verwendet hat, falls vorhanden).</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                          [--codepage NUMBER]
+       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+       kvtool texts check KITDIR [--codepage NUMBER]
+       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    makes a text file (200-byte records) from a UTF-8 text file,
+           one text per line
+  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF,
+           loaded from KITDIR exactly as the kit loads them at start-up
+  import   applies a %2 file to the kit&apos;s
+           texts and saves a new lang.dat as the save button does
+  migrate  carries the translations of an older kit folder over to the
+           kit&apos;s texts (moved and reworded ones too) and saves as import
+  check    checks every translation as the Texts page does, one line
+           per finding
+  widths   writes how wide the game draws each text as CSV
+           (row,source_px,translation_px)
+  suggest  prints the translations of identical and similar originals for
+           a row, from the kit&apos;s other rows and translation memories</source>
+        <translation>Aufruf: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+        kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                           [--codepage NUMBER]
+        kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+        kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+        kvtool texts check KITDIR [--codepage NUMBER]
+        kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+        kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    erstellt eine Textdatei (200-Byte-Einträge) aus einer UTF-8-Textdatei,
+           ein Text pro Zeile
+  export   schreibt die Texte des Kits als CSV, PO, PO-Vorlage oder XLIFF,
+           aus KITDIR geladen, genau wie das Kit sie beim Start lädt
+  import   wendet eine Datei (%2) auf die Texte des
+           Kits an und speichert eine neue lang.dat wie die Speichern-Schaltfläche
+  migrate  übernimmt die Übersetzungen eines älteren Kit-Ordners in die Texte
+           des Kits (auch verschobene und umformulierte) und speichert wie import
+  check    prüft jede Übersetzung wie die Seite „Texte“, eine Zeile
+           je Befund
+  widths   schreibt als CSV, wie breit das Spiel jeden Text zeichnet
+           (row,source_px,translation_px)
+  suggest  gibt die Übersetzungen gleicher und ähnlicher Originale für eine
+           Zeile aus, aus den anderen Zeilen des Kits und Übersetzungsspeichern</translation>
+    </message>
+    <message>
+        <source>Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 text file with one text per line. Spaces are kept as they stand; a text that the code page cannot hold, or one longer than 200 bytes, is an error.</source>
+        <translation>Erstellt eine Textdatei des Spiels (Eintragsgröße 200, dann ein 200-Byte-Eintrag je Text) aus einer UTF-8-Textdatei mit einem Text pro Zeile. Leerzeichen bleiben, wie sie stehen; ein Text, den die Codepage nicht fassen kann, oder einer, der länger als 200 Bytes ist, ist ein Fehler.</translation>
+    </message>
+    <message>
+        <source>UTF-8 text, one text per line.</source>
+        <translation>UTF-8-Text, ein Text pro Zeile.</translation>
+    </message>
+    <message>
+        <source>The text file to write.</source>
+        <translation>Die zu schreibende Textdatei.</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels).</source>
+        <translation>Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und „texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat) und schreibt sie für die eigenen Werkzeuge der Übersetzer: als UTF-8-CSV mit der Kopfzeile row,source,translation,needs_review,note; als gettext-PO-Datei mit einem Eintrag je Text, gefunden über sein Original (die Zeile als kvtexts.dat-Referenz, msgctxt nur, wo ein Original in mehreren Zeilen steht, msgid das Original, msgstr die Übersetzung, leer, solange unübersetzt); als PO-Vorlage (jedes msgstr leer, für msgmerge und Weblate); oder als XLIFF 1.2 für CAT-Werkzeuge (eine trans-unit je Zeile, mit der 200-Byte-Grenze und der Breite des Originals in Pixeln des Spiels).</translation>
+    </message>
+    <message>
+        <source>%1 (default: the output file&apos;s name: %2, else csv).</source>
+        <translation>%1 (Vorgabe: nach dem Namen der Ausgabedatei: %2, sonst csv).</translation>
+    </message>
+    <message>
+        <source>Write to &lt;file&gt;, replaced only once complete (default: standard output).</source>
+        <translation>In &lt;file&gt; schreiben, erst ersetzt, wenn vollständig (Vorgabe: Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>The translation&apos;s language code (ru, pt_BR) for the PO header and XLIFF target-language (default: the one the kit remembers, else the one language of the code page).</source>
+        <translation>Der Sprachcode der Übersetzung (ru, pt_BR) für den PO-Kopf und target-language in XLIFF (Vorgabe: der, den das Kit sich merkt, sonst die eine Sprache der Codepage).</translation>
+    </message>
+    <message>
+        <source>Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, with the font and code page the kit remembers (a PO&apos;s X-Orvanta-Codepage header, or an XLIFF&apos;s x-codepage count, when --codepage is not given). An entry counts for the one row where its source stands now; where it stands in several, for the row its context (msgctxt) or, failing that, the row it names says; entries marked for review (fuzzy) are imported and marked needs review; entries without a translation bring their marks and notes; changed sources, obsolete entries and unknown rows are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; reads the kit under its save lock, so a save that ends meanwhile is built on, not lost.</source>
+        <translation>Wendet eine CSV-, PO- oder XLIFF-Datei (wie texts export sie schreibt, bearbeitet in einer Tabellenkalkulation, einem Übersetzungseditor oder einem CAT-Werkzeug) auf die Texte des Kits in KITDIR an und speichert eine neue KITDIR/lang.dat wie die Speichern-Schaltfläche, mit der Schrift und Codepage, die das Kit sich merkt (dem X-Orvanta-Codepage-Kopf einer PO-Datei oder der x-codepage-Angabe einer XLIFF-Datei, wenn --codepage nicht angegeben ist). Ein Eintrag gilt für die eine Zeile, in der sein Original jetzt steht; steht es in mehreren, für die Zeile, die sein Kontext (msgctxt) oder, wenn der fehlt, die genannte Zeile angibt; zur Prüfung markierte Einträge (fuzzy) werden importiert und als zu prüfen markiert; Einträge ohne Übersetzung bringen ihre Markierungen und Notizen mit; geänderte Originale, veraltete Einträge und unbekannte Zeilen werden übersprungen. Eine Übersetzung, die die Codepage nicht fassen kann, oder eine, die länger als 200 Bytes ist, wird abgelehnt: Dann wird nichts geschrieben, außer mit --skip-refused. Der Bericht geht auf die Standardfehlerausgabe. Lehnt ab, während das Kit in einem Fenster geöffnet ist, außer mit --while-open; liest das Kit unter seiner Speichersperre, sodass auf einem Speichern, das währenddessen endet, aufgebaut wird und es nicht verloren geht.</translation>
+    </message>
+    <message>
+        <source>A %1 file.</source>
+        <translation>Eine Datei (%1).</translation>
+    </message>
+    <message>
+        <source>Import the other translations when some are refused.</source>
+        <translation>Die übrigen Übersetzungen importieren, wenn manche abgelehnt werden.</translation>
+    </message>
+    <message>
+        <source>Carries the translations of OLDKIT, a kit folder of an older game version (its kvmain.dat and lang.dat), over to the kit in KITDIR and saves a new KITDIR/lang.dat as texts import does. Each old translation goes to every row whose source text is the same, wherever it moved; a source that changed a little (at least 80% alike) gets the old translation marked needs review; a row translated in KITDIR already is never overwritten. Marks and notes go with their texts (a reworded one keeps its note), and the redrawn pictures, the kit dictionary&apos;s words and the settings KITDIR has none of yet (font, code page, spell check, memories) come along. Without OLDKIT, the translations of KITDIR&apos;s own lang.dat are carried from the source texts they were saved against to where those stand in KITDIR&apos;s kvmain.dat now (after a new kvmain.dat was put in). The report (carried, carried for review, new rows, translations of sources that are gone, rows left as they were, marks, notes, pictures, words, settings) goes to standard error. Refuses while the kit is open in a window, unless --while-open.</source>
+        <translation>Übernimmt die Übersetzungen von OLDKIT, einem Kit-Ordner einer älteren Spielversion (seine kvmain.dat und lang.dat), in das Kit in KITDIR und speichert eine neue KITDIR/lang.dat wie texts import. Jede alte Übersetzung geht in jede Zeile mit demselben Originaltext, wohin er auch gewandert ist; ein leicht geändertes Original (mindestens 80 % gleich) erhält die alte Übersetzung, als zu prüfen markiert; eine in KITDIR schon übersetzte Zeile wird nie überschrieben. Markierungen und Notizen gehen mit ihren Texten (ein umformulierter behält seine Notiz), und die neu gezeichneten Bilder, die Wörter des Kit-Wörterbuchs und die Einstellungen, die KITDIR noch nicht hat (Schrift, Codepage, Rechtschreibprüfung, Übersetzungsspeicher), kommen mit. Ohne OLDKIT werden die Übersetzungen der eigenen lang.dat von KITDIR von den Originaltexten, zu denen sie gespeichert wurden, dorthin gebracht, wo diese jetzt in der kvmain.dat von KITDIR stehen (nachdem eine neue kvmain.dat eingesetzt wurde). Der Bericht (übernommen, zur Prüfung übernommen, neue Zeilen, Übersetzungen weggefallener Originale, unverändert gelassene Zeilen, Markierungen, Notizen, Bilder, Wörter, Einstellungen) geht auf die Standardfehlerausgabe. Lehnt ab, während das Kit in einem Fenster geöffnet ist, außer mit --while-open.</translation>
+    </message>
+    <message>
+        <source>The older kit folder.</source>
+        <translation>Der ältere Kit-Ordner.</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and prints what the Texts page suggests for row ROW (from 1): the translations of identical and similar originals (at least 75% alike: one less the edit distance over the longer text&apos;s characters, case kept; texts shorter than 12 characters more, up to identical) from the kit&apos;s other rows and from the translation memories, those the kit remembers and each --memory; an entry its memory marks fuzzy scores 10 points less, and its ORIGIN ends in &quot;, fuzzy&quot;. Prints one UTF-8 line per suggestion, PERCENT&lt;TAB&gt;SOURCE&lt;TAB&gt;TRANSLATION&lt;TAB&gt;ORIGIN, best first, at most 20; a backslash, tab or line break in a text is written \\, \t, \n or \r. A memory that cannot be read is warned about and left out, and the exit code is then 3.</source>
+        <translation>Lädt die Texte des Kits in KITDIR wie das Kit beim Start und gibt aus, was die Seite „Texte“ für die Zeile ROW (ab 1) vorschlägt: die Übersetzungen gleicher und ähnlicher Originale (mindestens 75 % gleich: eins minus die Editierdistanz geteilt durch die Zeichen des längeren Textes, Groß-/Kleinschreibung beachtet; bei Texten unter 12 Zeichen mehr, bis hin zu gleich) aus den anderen Zeilen des Kits und aus den Übersetzungsspeichern, denen, die das Kit sich merkt, und jedem --memory; ein Eintrag, den sein Speicher als fuzzy markiert, erhält 10 Punkte weniger, und sein ORIGIN endet auf „, fuzzy“. Gibt je Vorschlag eine UTF-8-Zeile aus, PERCENT&lt;TAB&gt;SOURCE&lt;TAB&gt;TRANSLATION&lt;TAB&gt;ORIGIN, die besten zuerst, höchstens 20; ein Backslash, Tabulator oder Zeilenumbruch in einem Text wird als \\, \t, \n oder \r geschrieben. Vor einem Speicher, der nicht gelesen werden kann, wird gewarnt, er wird ausgelassen, und der Exit-Code ist dann 3.</translation>
+    </message>
+    <message>
+        <source>The row number, from 1.</source>
+        <translation>Die Zeilennummer, ab 1.</translation>
+    </message>
+    <message>
+        <source>A translation memory: a %1 file, or another kit folder (its kvmain.dat and lang.dat).</source>
+        <translation>Ein Übersetzungsspeicher: eine Datei (%1) oder ein anderer Kit-Ordner (seine kvmain.dat und lang.dat).</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source in the game&apos;s standard glyphs (Arial 8, in the sources&apos; code page), the translation in the glyphs the next save would write (the kit&apos;s font and code page, or those given).</source>
+        <translation>Lädt die Texte des Kits in KITDIR wie das Kit beim Start und schreibt auf die Standardausgabe, als CSV mit der Kopfzeile row,source_px,translation_px, wie viele Pixel breit das Spiel jeden zeichnet: das Original in den Standardglyphen des Spiels (Arial 8, in der Codepage der Originale), die Übersetzung in den Glyphen, die das nächste Speichern schreiben würde (Schrift und Codepage des Kits oder die angegebenen).</translation>
+    </message>
+    <message>
+        <source>Checks a language archive before it is shipped: the directory against the file (entries past the end, overlapping data, names used twice, names that are empty, not upper-case or not NUL-terminated), then TEXTS.DAT and KVTEXTS.DAT (2-byte header 200, whole 200-byte records), FONT.SPR (count 256, offset table, every glyph record), FONTSIZE.DAT (256 widths that fit the glyph records) and each .PAD picture (the catalogue&apos;s size for its name, the game&apos;s palette). Prints one line per finding, or &quot;no problems found&quot;; the exit code is 0 only when there are none.</source>
+        <translation>Prüft ein Spracharchiv, bevor es ausgeliefert wird: das Verzeichnis gegen die Datei (Einträge über das Ende hinaus, überlappende Daten, doppelt verwendete Namen, Namen, die leer, nicht in Großbuchstaben oder nicht mit NUL abgeschlossen sind), dann TEXTS.DAT und KVTEXTS.DAT (2-Byte-Kopf 200, ganze 200-Byte-Einträge), FONT.SPR (Anzahl 256, Positionstabelle, jeder Glypheneintrag), FONTSIZE.DAT (256 Breiten, die zu den Glypheneinträgen passen) und jedes .PAD-Bild (die Größe des Katalogs für seinen Namen, die Palette des Spiels). Gibt eine Zeile je Befund aus oder „no problems found“; der Exit-Code ist nur dann 0, wenn es keinen gibt.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::PaletteFit</name>

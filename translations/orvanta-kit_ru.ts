@@ -1069,6 +1069,316 @@ Commands:
         <translation>
 «kvtool КОМАНДА --help» описывает команду и её параметры.</translation>
     </message>
+    <message>
+        <source>Lists the entries of a language archive in directory order: name, size and offset, tab-separated.</source>
+        <translation>Перечисляет записи языкового архива в порядке каталога: имя, размер и смещение через табуляцию.</translation>
+    </message>
+    <message>
+        <source>The archive, e.g. lang.dat.</source>
+        <translation>Архив, например lang.dat.</translation>
+    </message>
+    <message>
+        <source>Writes the bytes of archive entries to files named after them, in the current folder: each NAME, looked up as the kit does (upper-cased), or every entry when no NAME is given. -o names the file of a single entry. A folder part of an entry name is dropped, so nothing lands outside the folder; two entries that would land in one file (a name used twice, names that differ only in a folder part or in case) are refused before anything is written.</source>
+        <translation>Записывает байты записей архива в файлы с их именами в текущей папке: каждое ИМЯ, найденное так же, как его ищет комплект (в верхнем регистре), или все записи, если ИМЯ не указано. -o задаёт файл для одной записи. Папка в имени записи отбрасывается, чтобы ничего не попало за пределы папки; две записи, которые попали бы в один файл (имя, указанное дважды, имена, различающиеся только папкой или регистром), отклоняются до того, как что-либо будет записано.</translation>
+    </message>
+    <message>
+        <source>The entries, e.g. texts.dat.</source>
+        <translation>Записи, например texts.dat.</translation>
+    </message>
+    <message>
+        <source>Write to &lt;file&gt;.</source>
+        <translation>Записать в &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Writes a language archive with one entry per FILE, in the given order, named by the upper-cased bare file name. OUT is replaced only when the whole archive is written.</source>
+        <translation>Записывает языковой архив с одной записью на каждый FILE в заданном порядке, с именем файла без пути в верхнем регистре. OUT заменяется только после того, как записан весь архив.</translation>
+    </message>
+    <message>
+        <source>The archive to write.</source>
+        <translation>Архив, который нужно записать.</translation>
+    </message>
+    <message>
+        <source>The files to pack.</source>
+        <translation>Файлы для упаковки.</translation>
+    </message>
+    <message>
+        <source>Windows code page of the texts (default %1).</source>
+        <translation>Кодовая страница Windows для текстов (по умолчанию %1).</translation>
+    </message>
+    <message>
+        <source>Windows code page of the translations (default: the kit&apos;s own, as the window last used it, else %1); the sources are read in the game&apos;s.</source>
+        <translation>Кодовая страница Windows для переводов (по умолчанию — своя страница комплекта, как её последний раз использовало окно, иначе %1); исходные тексты читаются в кодовой странице игры.</translation>
+    </message>
+    <message>
+        <source>Save even when lang.dat holds more text records than the kit has source texts; the others are lost.</source>
+        <translation>Сохранять, даже если в lang.dat больше текстовых записей, чем исходных текстов в комплекте; остальные будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Save even while the kit is open in a window.</source>
+        <translation>Сохранять, даже когда комплект открыт в окне.</translation>
+    </message>
+    <message>
+        <source>Replace lang.dat even when it is read-only.</source>
+        <translation>Заменять lang.dat, даже если файл доступен только для чтения.</translation>
+    </message>
+    <message>
+        <source>Save even when kvmain.dat&apos;s source texts are not those lang.dat&apos;s translations were saved against: each translation stays in its row.</source>
+        <translation>Сохранять, даже если исходные тексты kvmain.dat не те, к которым были сохранены переводы lang.dat: каждый перевод остаётся в своей строке.</translation>
+    </message>
+    <message>
+        <source>Font family, e.g. Arial.</source>
+        <translation>Семейство шрифта, например Arial.</translation>
+    </message>
+    <message>
+        <source>Size in points (whole number).</source>
+        <translation>Размер в пунктах (целое число).</translation>
+    </message>
+    <message>
+        <source>Bold.</source>
+        <translation>Полужирный.</translation>
+    </message>
+    <message>
+        <source>Italic.</source>
+        <translation>Курсив.</translation>
+    </message>
+    <message>
+        <source>Underlined.</source>
+        <translation>Подчёркнутый.</translation>
+    </message>
+    <message>
+        <source>Struck out.</source>
+        <translation>Зачёркнутый.</translation>
+    </message>
+    <message>
+        <source>Does what opening the kit in KITDIR, choosing the font and pictures and pressing &quot;Save data to lang.dat&quot; does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the old one as KITDIR/lang.dat.bak. A refused picture prints the kit&apos;s message before anything is written; one the button would offer to convert to the game palette (every colour in it) is taken converted. A save that would write fewer text records than lang.dat holds is refused unless --allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat warns and goes on. Refuses while the kit is open in a window, unless --while-open. Waits a few seconds for another save of the same kit to end.</source>
+        <translation>Делает то же, что открытие комплекта в KITDIR, выбор шрифта и картинок и нажатие «Save data to lang.dat»: загружает тексты и картинки lang.dat, сбрасывает фиксированные тексты, снимает шрифт, проверяет картинки и заменяет KITDIR/lang.dat только после того, как новый файл готов полностью, сохраняя старый как KITDIR/lang.dat.bak. Для отклонённой картинки выводится сообщение комплекта до того, как что-либо записано; картинка, которую кнопка предложила бы преобразовать в палитру игры (все её цвета в палитре есть), берётся преобразованной. Сохранение, которое записало бы меньше текстовых записей, чем содержит lang.dat, отклоняется, если не указан --allow-fewer-texts; сохранение, заменяющее в lang.dat глифы другого шрифта или кодовой страницы, предупреждает и продолжается. Отказывается работать, пока комплект открыт в окне, если не указан --while-open. Несколько секунд ждёт окончания другого сохранения того же комплекта.</translation>
+    </message>
+    <message>
+        <source>The kit folder.</source>
+        <translation>Папка комплекта.</translation>
+    </message>
+    <message>
+        <source>A translated picture for a row (repeatable).</source>
+        <translation>Переведённая картинка для строки (можно указывать несколько раз).</translation>
+    </message>
+    <message>
+        <source>Captures the 256 codes of a font as the game&apos;s glyph files, exactly as the kit&apos;s save does, and writes font.spr and fontsize.dat into a folder. Code c draws the character that byte c stands for in the code page; code 0 draws nothing. Glyphs are drawn at 96 pixels per inch without smoothing.</source>
+        <translation>Снимает 256 кодов шрифта в файлы глифов игры точно так же, как это делает сохранение комплекта, и записывает font.spr и fontsize.dat в папку. Код c рисует символ, которому соответствует байт c в кодовой странице; код 0 ничего не рисует. Глифы рисуются с разрешением 96 точек на дюйм без сглаживания.</translation>
+    </message>
+    <message>
+        <source>Write the glyph files into &lt;dir&gt;.</source>
+        <translation>Записать файлы глифов в &lt;dir&gt;.</translation>
+    </message>
+    <message>
+        <source>Also draw the 256 glyph cells (16 x 16, enlarged) to &lt;png&gt;.</source>
+        <translation>Также нарисовать 256 ячеек глифов (16 x 16, увеличенные) в &lt;png&gt;.</translation>
+    </message>
+    <message>
+        <source>
+
+Rows:</source>
+        <translation>
+
+Строки:</translation>
+    </message>
+    <message>
+        <source>The catalogue row, 1 to 9.</source>
+        <translation>Строка каталога, от 1 до 9.</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool picture original ROW OUT.bmp
+       kvtool picture check ROW FILE.bmp
+       kvtool picture fit ROW IN OUT.bmp [--nearest]
+
+  original  writes a row&apos;s standard picture as an 8-bit BMP
+  check     loads a redrawn BMP and tests it against the row&apos;s standard
+            picture; prints &quot;accepted&quot; or the reason it is refused
+  fit       puts any picture (PNG, BMP of any depth...) onto the game palette
+
+Rows:</source>
+        <translation>Использование: kvtool picture original ROW OUT.bmp
+               kvtool picture check ROW FILE.bmp
+               kvtool picture fit ROW IN OUT.bmp [--nearest]
+
+  original  записывает стандартную картинку строки как 8-битный BMP
+  check     загружает перерисованный BMP и проверяет его по стандартной
+            картинке строки; выводит «accepted» или причину отказа
+  fit       переводит любую картинку (PNG, BMP любой глубины...) в палитру игры
+
+Строки:</translation>
+    </message>
+    <message>
+        <source>Writes the standard picture of ROW as the kit&apos;s &quot;Save original picture&quot; does: 8 bits per pixel, uncompressed, with the game&apos;s 255-colour palette. OUT is replaced only once it is complete.</source>
+        <translation>Записывает стандартную картинку строки ROW так же, как «Save original picture» в комплекте: 8 бит на пиксель, без сжатия, с 255-цветной палитрой игры. OUT заменяется только после того, как он записан полностью.</translation>
+    </message>
+    <message>
+        <source>Loads FILE and tests it against the standard picture of ROW as the kit&apos;s &quot;Choose translated picture&quot; does: size, then pixel format, then palette. Prints &quot;accepted&quot; (exit code 0) or the kit&apos;s message: the refusal or why the file could not be loaded (exit code 1).</source>
+        <translation>Загружает FILE и проверяет его по стандартной картинке строки ROW так же, как «Choose translated picture» в комплекте: размер, затем формат пикселей, затем палитра. Выводит «accepted» (код выхода 0) или сообщение комплекта: отказ или причину, по которой файл не удалось загрузить (код выхода 1).</translation>
+    </message>
+    <message>
+        <source>The BMP file.</source>
+        <translation>Файл BMP.</translation>
+    </message>
+    <message>
+        <source>Map a colour the palette lacks to the nearest palette colour.</source>
+        <translation>Заменять цвет, которого нет в палитре, ближайшим цветом палитры.</translation>
+    </message>
+    <message>
+        <source>Reads IN, any picture Qt reads (PNG, BMP of any depth or palette order, ...), checks its size against the standard picture of ROW and refuses transparent pixels. When every pixel&apos;s colour is one of the game palette&apos;s 255 colours, writes OUT as an 8-bit BMP with exactly the game palette, as &quot;Save original picture&quot; writes it, and prints &quot;fitted: N colours&quot;. Otherwise writes nothing, prints how many pixels have other colours and where the first are (exit code 1); with --nearest each of them takes the nearest palette colour (RGB distance) and OUT is written.</source>
+        <translation>Читает IN — любую картинку, которую читает Qt (PNG, BMP любой глубины или порядка палитры, ...), — проверяет её размер по стандартной картинке строки ROW и отклоняет прозрачные пиксели. Если цвет каждого пикселя — один из 255 цветов палитры игры, записывает OUT как 8-битный BMP ровно с палитрой игры, как его записывает «Save original picture», и выводит «fitted: N colours». Иначе ничего не записывает, а выводит, сколько пикселей имеют другие цвета и где находятся первые из них (код выхода 1); с --nearest каждый из них получает ближайший цвет палитры (по расстоянию RGB), и OUT записывается.</translation>
+    </message>
+    <message>
+        <source>The redrawn picture.</source>
+        <translation>Перерисованная картинка.</translation>
+    </message>
+    <message>
+        <source>The BMP to write; replaced only once it is complete.</source>
+        <translation>BMP для записи; заменяется только после того, как он записан полностью.</translation>
+    </message>
+    <message>
+        <source>Draws TEXT as the game draws it from the glyph files font.spr and fontsize.dat in a folder (as &apos;kvtool glyphs&apos; writes them) and saves it as an RGBA PNG: transparent where the game draws nothing, black for the outline, white for the body. Prints the text&apos;s width in the game&apos;s pixels.</source>
+        <translation>Рисует TEXT так, как его рисует игра по файлам глифов font.spr и fontsize.dat в папке (как их записывает «kvtool glyphs»), и сохраняет его как PNG RGBA: прозрачным там, где игра ничего не рисует, чёрным для контура, белым для тела букв. Выводит ширину текста в пикселях игры.</translation>
+    </message>
+    <message>
+        <source>The text, written in the code page.</source>
+        <translation>Текст, записанный в кодовой странице.</translation>
+    </message>
+    <message>
+        <source>The folder holding font.spr and fontsize.dat.</source>
+        <translation>Папка с font.spr и fontsize.dat.</translation>
+    </message>
+    <message>
+        <source>Write the picture to &lt;png&gt;.</source>
+        <translation>Записать картинку в &lt;png&gt;.</translation>
+    </message>
+    <message>
+        <source>Repeat each pixel K x K times (1 to %1, default 1).</source>
+        <translation>Повторить каждый пиксель K x K раз (от 1 до %1, по умолчанию 1).</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and checks every translation as the Texts page does. Prints one UTF-8 line per finding, ROW&lt;TAB&gt;CHECK&lt;TAB&gt;message, where CHECK is too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ from the original&apos;s), placeholders (the printf codes differ in number or order), empty (an empty translation of a text that is not empty), fixed (a fixed text edited; every save resets it) or wider (drawn in the glyphs the next save writes, the translation is wider than the original both in the game&apos;s standard glyphs and in those glyphs, by more than the allowance the kit remembers, wider= in [texts] of orvanta-kit.ini, such as 4px or 10%; a font that draws every text wider is said once, on standard error), double-word (a word written twice in a row), punctuation (the end punctuation differs from the original&apos;s), double-space (two spaces inside) or control (a line break, tab or other control character inside that the original does not hold), inconsistent (another row of the same original holds another translation; rows not translated yet do not count), and with a dictionary spelling (a word of the translation that is not in the dictionary, nor in the kit&apos;s own orvanta-kit.words, nor in the original). The exit code is 1 when there is any finding, 0 when there is none.</source>
+        <translation>Загружает тексты комплекта в KITDIR так же, как комплект при запуске, и проверяет каждый перевод так же, как страница «Тексты». Выводит по одной строке UTF-8 на каждую находку, ROW&lt;TAB&gt;CHECK&lt;TAB&gt;сообщение, где CHECK — это too-long (больше 200 байт; сохранение обрезает остаток), spaces (пробелы или табуляции в начале или в конце отличаются от оригинала), placeholders (коды printf отличаются числом или порядком), empty (пустой перевод непустого текста), fixed (изменён фиксированный текст; каждое сохранение его сбрасывает) или wider (в глифах, которые запишет следующее сохранение, перевод шире оригинала — и в стандартных глифах игры, и в этих глифах — больше чем на допуск, который помнит комплект, wider= в [texts] файла orvanta-kit.ini, например 4px или 10%; о шрифте, который рисует шире каждый текст, сообщается один раз, в стандартный поток ошибок), double-word (слово, написанное дважды подряд), punctuation (знак препинания в конце отличается от оригинала), double-space (два пробела внутри) или control (перевод строки, табуляция или другой управляющий символ внутри, которого нет в оригинале), inconsistent (другая строка с тем же оригиналом содержит другой перевод; ещё не переведённые строки не считаются), а со словарём — spelling (слово перевода, которого нет ни в словаре, ни в собственном orvanta-kit.words комплекта, ни в оригинале). Код выхода 1, если есть хотя бы одна находка, и 0, если их нет.</translation>
+    </message>
+    <message>
+        <source>Check the spelling with the Hunspell dictionary of this language (e.g. en_US; default: the one the kit&apos;s window last used, if any).</source>
+        <translation>Проверять орфографию по словарю Hunspell этого языка (например en_US; по умолчанию — тот, который последним использовало окно комплекта, если такой есть).</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                          [--codepage NUMBER]
+       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+       kvtool texts check KITDIR [--codepage NUMBER]
+       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    makes a text file (200-byte records) from a UTF-8 text file,
+           one text per line
+  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF,
+           loaded from KITDIR exactly as the kit loads them at start-up
+  import   applies a %2 file to the kit&apos;s
+           texts and saves a new lang.dat as the save button does
+  migrate  carries the translations of an older kit folder over to the
+           kit&apos;s texts (moved and reworded ones too) and saves as import
+  check    checks every translation as the Texts page does, one line
+           per finding
+  widths   writes how wide the game draws each text as CSV
+           (row,source_px,translation_px)
+  suggest  prints the translations of identical and similar originals for
+           a row, from the kit&apos;s other rows and translation memories</source>
+        <translation>Использование: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+               kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                                  [--codepage NUMBER]
+               kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+               kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+               kvtool texts check KITDIR [--codepage NUMBER]
+               kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+               kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    создаёт текстовый файл (записи по 200 байт) из текстового файла UTF-8,
+           по одному тексту в строке
+  export   записывает тексты комплекта как CSV, PO, шаблон PO или XLIFF,
+           загруженные из KITDIR точно так же, как комплект загружает их при запуске
+  import   применяет файл (%2) к текстам
+           комплекта и сохраняет новый lang.dat, как кнопка сохранения
+  migrate  переносит переводы из папки старого комплекта в тексты комплекта
+           (и перемещённые, и изменённые) и сохраняет, как import
+  check    проверяет каждый перевод, как страница «Тексты», по строке
+           на находку
+  widths   записывает как CSV, какой ширины игра рисует каждый текст
+           (row,source_px,translation_px)
+  suggest  выводит переводы одинаковых и похожих оригиналов для строки
+           из других строк комплекта и из памяти переводов</translation>
+    </message>
+    <message>
+        <source>Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 text file with one text per line. Spaces are kept as they stand; a text that the code page cannot hold, or one longer than 200 bytes, is an error.</source>
+        <translation>Создаёт текстовый файл игры (размер записи 200, затем по одной 200-байтовой записи на текст) из текстового файла UTF-8 с одним текстом в строке. Пробелы сохраняются как есть; текст, который не помещается в кодовую страницу, или текст длиннее 200 байт — ошибка.</translation>
+    </message>
+    <message>
+        <source>UTF-8 text, one text per line.</source>
+        <translation>Текст UTF-8, по одному тексту в строке.</translation>
+    </message>
+    <message>
+        <source>The text file to write.</source>
+        <translation>Текстовый файл для записи.</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels).</source>
+        <translation>Загружает тексты комплекта в KITDIR точно так же, как комплект при запуске («kvtexts.dat» и «texts.dat», каждый сначала из lang.dat, затем из kvmain.dat), и записывает их для собственных инструментов переводчиков: как CSV в UTF-8 с заголовком row,source,translation,needs_review,note; как файл PO gettext с одной записью на текст, находимой по оригиналу (строка как ссылка kvtexts.dat, msgctxt только там, где оригинал стоит в нескольких строках, msgid — оригинал, msgstr — перевод, пустой, пока текст не переведён); как шаблон PO (все msgstr пустые, для msgmerge и Weblate); или как XLIFF 1.2 для CAT-инструментов (одна trans-unit на строку, с ограничением в 200 байт и шириной оригинала в пикселях игры).</translation>
+    </message>
+    <message>
+        <source>%1 (default: the output file&apos;s name: %2, else csv).</source>
+        <translation>%1 (по умолчанию — по имени выходного файла: %2, иначе csv).</translation>
+    </message>
+    <message>
+        <source>Write to &lt;file&gt;, replaced only once complete (default: standard output).</source>
+        <translation>Записать в &lt;file&gt;, который заменяется только после полной записи (по умолчанию — стандартный вывод).</translation>
+    </message>
+    <message>
+        <source>The translation&apos;s language code (ru, pt_BR) for the PO header and XLIFF target-language (default: the one the kit remembers, else the one language of the code page).</source>
+        <translation>Код языка перевода (ru, pt_BR) для заголовка PO и target-language в XLIFF (по умолчанию — тот, что помнит комплект, иначе единственный язык кодовой страницы).</translation>
+    </message>
+    <message>
+        <source>Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, with the font and code page the kit remembers (a PO&apos;s X-Orvanta-Codepage header, or an XLIFF&apos;s x-codepage count, when --codepage is not given). An entry counts for the one row where its source stands now; where it stands in several, for the row its context (msgctxt) or, failing that, the row it names says; entries marked for review (fuzzy) are imported and marked needs review; entries without a translation bring their marks and notes; changed sources, obsolete entries and unknown rows are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; reads the kit under its save lock, so a save that ends meanwhile is built on, not lost.</source>
+        <translation>Применяет файл CSV, PO или XLIFF (как их записывает texts export, отредактированный в электронной таблице, редакторе переводов или CAT-инструменте) к текстам комплекта в KITDIR и сохраняет новый KITDIR/lang.dat, как кнопка сохранения, со шрифтом и кодовой страницей, которые помнит комплект (заголовок X-Orvanta-Codepage в PO или атрибут x-codepage в XLIFF, если --codepage не указан). Запись относится к той единственной строке, где сейчас стоит её оригинал; если он стоит в нескольких, — к строке, которую указывает её контекст (msgctxt) или, если его нет, названная в ней строка; записи, отмеченные для проверки (fuzzy), импортируются и помечаются как требующие проверки; записи без перевода переносят свои отметки и заметки; изменённые оригиналы, устаревшие записи и неизвестные строки пропускаются. Перевод, который не помещается в кодовую страницу, или перевод длиннее 200 байт отклоняется: тогда ничего не записывается, если не указан --skip-refused. Отчёт выводится в стандартный поток ошибок. Отказывается работать, пока комплект открыт в окне, если не указан --while-open; читает комплект под его блокировкой сохранения, так что сохранение, закончившееся в это время, учитывается, а не теряется.</translation>
+    </message>
+    <message>
+        <source>A %1 file.</source>
+        <translation>Файл (%1).</translation>
+    </message>
+    <message>
+        <source>Import the other translations when some are refused.</source>
+        <translation>Импортировать остальные переводы, если некоторые отклонены.</translation>
+    </message>
+    <message>
+        <source>Carries the translations of OLDKIT, a kit folder of an older game version (its kvmain.dat and lang.dat), over to the kit in KITDIR and saves a new KITDIR/lang.dat as texts import does. Each old translation goes to every row whose source text is the same, wherever it moved; a source that changed a little (at least 80% alike) gets the old translation marked needs review; a row translated in KITDIR already is never overwritten. Marks and notes go with their texts (a reworded one keeps its note), and the redrawn pictures, the kit dictionary&apos;s words and the settings KITDIR has none of yet (font, code page, spell check, memories) come along. Without OLDKIT, the translations of KITDIR&apos;s own lang.dat are carried from the source texts they were saved against to where those stand in KITDIR&apos;s kvmain.dat now (after a new kvmain.dat was put in). The report (carried, carried for review, new rows, translations of sources that are gone, rows left as they were, marks, notes, pictures, words, settings) goes to standard error. Refuses while the kit is open in a window, unless --while-open.</source>
+        <translation>Переносит переводы из OLDKIT — папки комплекта старой версии игры (её kvmain.dat и lang.dat) — в комплект в KITDIR и сохраняет новый KITDIR/lang.dat, как texts import. Каждый старый перевод попадает в каждую строку с тем же исходным текстом, куда бы он ни переместился; оригинал, который немного изменился (похож не менее чем на 80%), получает старый перевод с отметкой «требует проверки»; строка, уже переведённая в KITDIR, никогда не перезаписывается. Отметки и заметки идут вместе со своими текстами (изменённый текст сохраняет свою заметку), а перерисованные картинки, слова словаря комплекта и настройки, которых в KITDIR ещё нет (шрифт, кодовая страница, проверка орфографии, память переводов), переносятся тоже. Без OLDKIT переводы собственного lang.dat из KITDIR переносятся от исходных текстов, к которым они были сохранены, туда, где эти тексты стоят сейчас в kvmain.dat из KITDIR (после того как был положен новый kvmain.dat). Отчёт (перенесено, перенесено для проверки, новые строки, переводы исчезнувших оригиналов, строки, оставленные как были, отметки, заметки, картинки, слова, настройки) выводится в стандартный поток ошибок. Отказывается работать, пока комплект открыт в окне, если не указан --while-open.</translation>
+    </message>
+    <message>
+        <source>The older kit folder.</source>
+        <translation>Папка старого комплекта.</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and prints what the Texts page suggests for row ROW (from 1): the translations of identical and similar originals (at least 75% alike: one less the edit distance over the longer text&apos;s characters, case kept; texts shorter than 12 characters more, up to identical) from the kit&apos;s other rows and from the translation memories, those the kit remembers and each --memory; an entry its memory marks fuzzy scores 10 points less, and its ORIGIN ends in &quot;, fuzzy&quot;. Prints one UTF-8 line per suggestion, PERCENT&lt;TAB&gt;SOURCE&lt;TAB&gt;TRANSLATION&lt;TAB&gt;ORIGIN, best first, at most 20; a backslash, tab or line break in a text is written \\, \t, \n or \r. A memory that cannot be read is warned about and left out, and the exit code is then 3.</source>
+        <translation>Загружает тексты комплекта в KITDIR так же, как комплект при запуске, и выводит то, что страница «Тексты» предлагает для строки ROW (с 1): переводы одинаковых и похожих оригиналов (похожих не менее чем на 75%: единица минус расстояние редактирования, делённое на число символов более длинного текста, с учётом регистра; для текстов короче 12 символов — больше, вплоть до полного совпадения) из других строк комплекта и из памяти переводов — той, что помнит комплект, и каждой --memory; запись, которую её память отмечает как fuzzy, получает на 10 пунктов меньше, а её ORIGIN оканчивается на «, fuzzy». Выводит по одной строке UTF-8 на предложение, PERCENT&lt;TAB&gt;SOURCE&lt;TAB&gt;TRANSLATION&lt;TAB&gt;ORIGIN, лучшие первыми, не больше 20; обратная косая черта, табуляция или перевод строки в тексте записываются как \\, \t, \n или \r. О памяти, которую не удалось прочитать, выводится предупреждение, она пропускается, и код выхода тогда 3.</translation>
+    </message>
+    <message>
+        <source>The row number, from 1.</source>
+        <translation>Номер строки, начиная с 1.</translation>
+    </message>
+    <message>
+        <source>A translation memory: a %1 file, or another kit folder (its kvmain.dat and lang.dat).</source>
+        <translation>Память переводов: файл (%1) или папка другого комплекта (её kvmain.dat и lang.dat).</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source in the game&apos;s standard glyphs (Arial 8, in the sources&apos; code page), the translation in the glyphs the next save would write (the kit&apos;s font and code page, or those given).</source>
+        <translation>Загружает тексты комплекта в KITDIR так же, как комплект при запуске, и записывает в стандартный вывод как CSV с заголовком row,source_px,translation_px, какой ширины в пикселях игра рисует каждый текст: оригинал — стандартными глифами игры (Arial 8, в кодовой странице оригиналов), перевод — глифами, которые записало бы следующее сохранение (шрифт и кодовая страница комплекта или указанные).</translation>
+    </message>
+    <message>
+        <source>Checks a language archive before it is shipped: the directory against the file (entries past the end, overlapping data, names used twice, names that are empty, not upper-case or not NUL-terminated), then TEXTS.DAT and KVTEXTS.DAT (2-byte header 200, whole 200-byte records), FONT.SPR (count 256, offset table, every glyph record), FONTSIZE.DAT (256 widths that fit the glyph records) and each .PAD picture (the catalogue&apos;s size for its name, the game&apos;s palette). Prints one line per finding, or &quot;no problems found&quot;; the exit code is 0 only when there are none.</source>
+        <translation>Проверяет языковой архив перед выпуском: каталог по файлу (записи за концом файла, перекрывающиеся данные, имена, указанные дважды, пустые, не в верхнем регистре или не завершённые NUL), затем TEXTS.DAT и KVTEXTS.DAT (2-байтовый заголовок 200, целые записи по 200 байт), FONT.SPR (число 256, таблица смещений, каждая запись глифа), FONTSIZE.DAT (256 ширин, подходящих к записям глифов) и каждую картинку .PAD (размер по каталогу для её имени, палитра игры). Выводит по строке на находку или «no problems found»; код выхода 0, только если находок нет.</translation>
+    </message>
 </context>
 <context>
     <name>orvanta::PaletteFit</name>

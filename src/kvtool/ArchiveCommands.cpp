@@ -57,9 +57,9 @@ QString bareName(const QString &entryName)
 int ArchiveCommands::list(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Lists the entries of a language archive in directory order: name, size and offset, tab-separated."));
-    parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The archive, e.g. lang.dat."));
+    parser.addPositionalArgument(QStringLiteral("archive"), tr("The archive, e.g. lang.dat."));
     if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     auto file = openSound(parser.positionalArguments().at(0));
@@ -77,16 +77,16 @@ int ArchiveCommands::list(const QStringList &args)
 int ArchiveCommands::extract(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Writes the bytes of archive entries to files named after them, in the current folder: each NAME, "
         "looked up as the kit does (upper-cased), or every entry when no NAME is given. -o names the file of a "
         "single entry. A folder part of an entry name is dropped, so nothing lands outside the folder; two "
         "entries that would land in one file (a name used twice, names that differ only in a folder part or in "
         "case) are refused before anything is written."));
-    parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The archive, e.g. lang.dat."));
-    parser.addPositionalArgument(QStringLiteral("name"), QStringLiteral("The entries, e.g. texts.dat."),
+    parser.addPositionalArgument(QStringLiteral("archive"), tr("The archive, e.g. lang.dat."));
+    parser.addPositionalArgument(QStringLiteral("name"), tr("The entries, e.g. texts.dat."),
                                  QStringLiteral("[NAME...]"));
-    const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Write to <file>."), QStringLiteral("file"));
+    const QCommandLineOption output(QStringLiteral("o"), tr("Write to <file>."), QStringLiteral("file"));
     parser.addOption(output);
     if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
@@ -144,11 +144,11 @@ int ArchiveCommands::extract(const QStringList &args)
 int ArchiveCommands::pack(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Writes a language archive with one entry per FILE, in the given order, named by the upper-cased "
         "bare file name. OUT is replaced only when the whole archive is written."));
-    parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The archive to write."));
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The files to pack."), QStringLiteral("FILE..."));
+    parser.addPositionalArgument(QStringLiteral("out"), tr("The archive to write."));
+    parser.addPositionalArgument(QStringLiteral("files"), tr("The files to pack."), QStringLiteral("FILE..."));
     if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     QStringList paths = parser.positionalArguments();

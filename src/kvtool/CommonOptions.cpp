@@ -30,7 +30,7 @@ QStringList CommonOptions::subcommandArgs(const QStringList &args)
 QCommandLineOption CommonOptions::codePage(const QString &fallback)
 {
     return QCommandLineOption(QStringLiteral("codepage"),
-                              QStringLiteral("Windows code page of the texts (default %1).").arg(fallback),
+                              tr("Windows code page of the texts (default %1).").arg(fallback),
                               QStringLiteral("number"), fallback);
 }
 
@@ -47,22 +47,22 @@ int CommonOptions::chosenCodePage(const QCommandLineParser &parser, const QComma
 QCommandLineOption CommonOptions::kitCodePage()
 {
     return QCommandLineOption(QStringLiteral("codepage"),
-                              QStringLiteral("Windows code page of the translations (default: the kit's own, as the "
-                                             "window last used it, else %1); the sources are read in the game's.")
+                              tr("Windows code page of the translations (default: the kit's own, as the "
+                                 "window last used it, else %1); the sources are read in the game's.")
                                   .arg(CodePage::localeDefault()),
                               QStringLiteral("number"));
 }
 
 CommonOptions::SaveOptions::SaveOptions()
     : allowFewerTexts(QStringLiteral("allow-fewer-texts"),
-                      QStringLiteral("Save even when lang.dat holds more text records than the kit has source texts; "
-                                     "the others are lost."))
+                      CommonOptions::tr("Save even when lang.dat holds more text records than the kit has "
+                                        "source texts; the others are lost."))
     , whileOpen(QStringLiteral("while-open"),
-                QStringLiteral("Save even while the kit is open in a window."))
-    , force(QStringLiteral("force"), QStringLiteral("Replace lang.dat even when it is read-only."))
+                CommonOptions::tr("Save even while the kit is open in a window."))
+    , force(QStringLiteral("force"), CommonOptions::tr("Replace lang.dat even when it is read-only."))
     , asItIs(QStringLiteral("as-it-is"),
-             QStringLiteral("Save even when kvmain.dat's source texts are not those lang.dat's translations were "
-                            "saved against: each translation stays in its row."))
+             CommonOptions::tr("Save even when kvmain.dat's source texts are not those lang.dat's "
+                               "translations were saved against: each translation stays in its row."))
 {
 }
 
@@ -72,13 +72,14 @@ void CommonOptions::SaveOptions::addTo(QCommandLineParser &parser) const
 }
 
 CommonOptions::Font::Font(const QString &defaultFamily, const QString &defaultSize)
-    : family(QStringLiteral("font"), QStringLiteral("Font family, e.g. Arial."), QStringLiteral("family"), defaultFamily)
-    , size(QStringLiteral("size"), QStringLiteral("Size in points (whole number)."), QStringLiteral("points"),
+    : family(QStringLiteral("font"), CommonOptions::tr("Font family, e.g. Arial."), QStringLiteral("family"),
+             defaultFamily)
+    , size(QStringLiteral("size"), CommonOptions::tr("Size in points (whole number)."), QStringLiteral("points"),
            defaultSize)
-    , bold(QStringLiteral("bold"), QStringLiteral("Bold."))
-    , italic(QStringLiteral("italic"), QStringLiteral("Italic."))
-    , underline(QStringLiteral("underline"), QStringLiteral("Underlined."))
-    , strikeout(QStringLiteral("strikeout"), QStringLiteral("Struck out."))
+    , bold(QStringLiteral("bold"), CommonOptions::tr("Bold."))
+    , italic(QStringLiteral("italic"), CommonOptions::tr("Italic."))
+    , underline(QStringLiteral("underline"), CommonOptions::tr("Underlined."))
+    , strikeout(QStringLiteral("strikeout"), CommonOptions::tr("Struck out."))
 {
 }
 

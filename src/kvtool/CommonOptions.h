@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFont>
@@ -15,6 +16,9 @@ namespace orvanta {
 // page, the font of a glyph capture as the font dialog would choose it, and
 // the save's. Only parsing: KitFolder opens and saves the kit with them.
 class CommonOptions {
+    // Its help in the system's language: one context for all of kvtool's help.
+    Q_DECLARE_TR_FUNCTIONS(orvanta::KvTool)
+
 public:
     // Parses `args` (args[0] is "kvtool COMMAND"); handles --help itself.
     // Returns false after reporting a wrong use, or when fewer than

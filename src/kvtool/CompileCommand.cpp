@@ -90,7 +90,7 @@ bool takePictures(const QList<PictureChoice> &choices, OpenKit &kit)
 int CompileCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Does what opening the kit in KITDIR, choosing the font and pictures and pressing \"Save data to "
         "lang.dat\" does: loads the texts and the pictures of lang.dat, resets the fixed texts, captures the "
         "font, tests the pictures, and replaces KITDIR/lang.dat only once the new one is complete, keeping the "
@@ -100,13 +100,13 @@ int CompileCommand::run(const QStringList &args)
         "--allow-fewer-texts is given; one that replaces glyphs of another font or code page in lang.dat "
         "warns and goes on. Refuses while the kit is open in a window, unless --while-open. Waits a few seconds "
         "for another save of the same kit to end."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     // Without options, the font and code page the kit remembers.
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const QCommandLineOption picture(QStringLiteral("picture"),
-                                     QStringLiteral("A translated picture for a row (repeatable)."),
+                                     tr("A translated picture for a row (repeatable)."),
                                      QStringLiteral("row=file.bmp"));
     const CommonOptions::SaveOptions saving;
     parser.addOptions({codePage, picture});

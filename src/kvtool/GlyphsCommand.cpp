@@ -15,16 +15,16 @@ namespace orvanta {
 int GlyphsCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Captures the 256 codes of a font as the game's glyph files, exactly as the kit's save does, and "
         "writes font.spr and fontsize.dat into a folder. Code c draws the character that byte c stands for "
         "in the code page; code 0 draws nothing. Glyphs are drawn at 96 pixels per inch without smoothing."));
     const CommonOptions::Font fontOptions{QString(), QString()};
     const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
-    const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Write the glyph files into <dir>."),
+    const QCommandLineOption output(QStringLiteral("o"), tr("Write the glyph files into <dir>."),
                                     QStringLiteral("dir"));
     const QCommandLineOption preview(QStringLiteral("preview"),
-                                     QStringLiteral("Also draw the 256 glyph cells (16 x 16, enlarged) to <png>."),
+                                     tr("Also draw the 256 glyph cells (16 x 16, enlarged) to <png>."),
                                      QStringLiteral("png"));
     fontOptions.addTo(parser);
     parser.addOptions({codePage, output, preview});

@@ -78,7 +78,7 @@ int KitFolder::openWithGlyphs(QCommandLineParser &parser, const QStringList &arg
                               std::optional<Glyphs> &glyphs)
 {
     parser.setApplicationDescription(description);
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     const CommonOptions::Font fontOptions{QString(), QString()};
     fontOptions.addTo(parser);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();

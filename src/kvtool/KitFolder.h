@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "CommonOptions.h"
 #include "ToolOutput.h"
 #include "font/GlyphCache.h"
@@ -18,6 +19,9 @@ namespace orvanta {
 // saved with the command's options as the answers and what it finds said on
 // standard error. The kit decides; this only answers and tells.
 class KitFolder {
+    // Its help in the system's language: one context for all of kvtool's help.
+    Q_DECLARE_TR_FUNCTIONS(orvanta::KvTool)
+
 public:
     OpenKit kit{QString()};
 

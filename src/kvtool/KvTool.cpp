@@ -59,11 +59,16 @@ const std::array Commands{
             VerifyCommand::run},
 };
 
+// The help in the system's language (it keeps the commands' and options'
+// words); what the commands write stays English, for scripts and logs.
+void speakTheSystemsLanguage()
+{
+    Translations::install(Translations::pick(QString(), QLocale::system()));
+}
+
 int usage(int code)
 {
-    // The help in the system's language (the summaries keep the commands'
-    // words); what the commands write stays English, for scripts and logs.
-    Translations::install(Translations::pick(QString(), QLocale::system()));
+    speakTheSystemsLanguage();
     QString text =
         QCoreApplication::translate("orvanta::KvTool", "Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
     for (const Command &command : Commands)
@@ -99,10 +104,15 @@ int KvTool::run(int argc, char **argv)
         return usage(ToolOutput::Misused);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help"))
         return usage(0);
-    if (command != Commands.end())
-        return command->run(QStringList{QStringLiteral("kvtool ") + name} + args.mid(2));
-    ToolOutput::fail(QStringLiteral("unknown command \"%1\"").arg(name));
-    return usage(ToolOutput::Misused);
+    if (command == Commands.end()) {
+        ToolOutput::fail(QStringLiteral("unknown command \"%1\"").arg(name));
+        return usage(ToolOutput::Misused);
+    }
+    // "kvtool texts --help", "kvtool texts export -h" ...
+    const QStringList helpOptions{QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("-?")};
+    if (std::any_of(args.begin() + 2, args.end(), [&](const QString &arg) { return helpOptions.contains(arg); }))
+        speakTheSystemsLanguage();
+    return command->run(QStringList{QStringLiteral("kvtool ") + name} + args.mid(2));
 }
 
 } // namespace orvanta

@@ -24,7 +24,7 @@ QString rowList()
                     .arg(QString::fromLatin1(r.fileName), -13)
                     .arg(r.width, 3)
                     .arg(r.height, -3)
-                    .arg(QString::fromLatin1(r.caption));
+                    .arg(QCoreApplication::translate("orvanta::PictureCatalogue", r.caption));
     }
     return text;
 }
@@ -34,8 +34,8 @@ QString rowList()
 int PictureCommands::parseRow(QCommandLineParser &parser, const QStringList &args, const QString &description,
                               const QList<QPair<QString, QString>> &files)
 {
-    parser.setApplicationDescription(description + QStringLiteral("\n\nRows:") + rowList());
-    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The catalogue row, 1 to 9."));
+    parser.setApplicationDescription(description + tr("\n\nRows:") + rowList());
+    parser.addPositionalArgument(QStringLiteral("row"), tr("The catalogue row, 1 to 9."));
     for (const auto &[name, meaning] : files)
         parser.addPositionalArgument(name, meaning);
     if (!CommonOptions::parse(parser, args, 1 + int(files.size())))
@@ -59,14 +59,14 @@ int PictureCommands::run(const QStringList &args)
         return check(rest);
     if (sub == QLatin1String("fit"))
         return PictureFitCommand::run(rest);
-    ToolOutput::print(QStringLiteral("Usage: kvtool picture original ROW OUT.bmp\n"
-                                     "       kvtool picture check ROW FILE.bmp\n"
-                                     "       kvtool picture fit ROW IN OUT.bmp [--nearest]\n\n"
-                                     "  original  writes a row's standard picture as an 8-bit BMP\n"
-                                     "  check     loads a redrawn BMP and tests it against the row's standard\n"
-                                     "            picture; prints \"accepted\" or the reason it is refused\n"
-                                     "  fit       puts any picture (PNG, BMP of any depth...) onto the game palette\n\n"
-                                     "Rows:")
+    ToolOutput::print(tr("Usage: kvtool picture original ROW OUT.bmp\n"
+                         "       kvtool picture check ROW FILE.bmp\n"
+                         "       kvtool picture fit ROW IN OUT.bmp [--nearest]\n\n"
+                         "  original  writes a row's standard picture as an 8-bit BMP\n"
+                         "  check     loads a redrawn BMP and tests it against the row's standard\n"
+                         "            picture; prints \"accepted\" or the reason it is refused\n"
+                         "  fit       puts any picture (PNG, BMP of any depth...) onto the game palette\n\n"
+                         "Rows:")
                       + rowList());
     return sub == QLatin1String("--help") ? 0 : ToolOutput::Misused;
 }
@@ -74,7 +74,7 @@ int PictureCommands::run(const QStringList &args)
 int PictureCommands::original(const QStringList &args)
 {
     QCommandLineParser parser;
-    const int row = parseRow(parser, args, QStringLiteral(
+    const int row = parseRow(parser, args, tr(
         "Writes the standard picture of ROW as the kit's \"Save original picture\" does: 8 bits per pixel, "
         "uncompressed, with the game's 255-colour palette. OUT is replaced only once it is complete."));
     if (row < 0)
@@ -87,7 +87,7 @@ int PictureCommands::original(const QStringList &args)
 int PictureCommands::check(const QStringList &args)
 {
     QCommandLineParser parser;
-    const int row = parseRow(parser, args, QStringLiteral(
+    const int row = parseRow(parser, args, tr(
         "Loads FILE and tests it against the standard picture of ROW as the kit's \"Choose translated "
         "picture\" does: size, then pixel format, then palette. Prints \"accepted\" (exit code 0) or the "
         "kit's message: the refusal or why the file could not be loaded (exit code 1)."));

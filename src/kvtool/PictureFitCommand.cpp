@@ -23,19 +23,19 @@ int PictureFitCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
     const QCommandLineOption nearest(QStringLiteral("nearest"),
-                                     QStringLiteral("Map a colour the palette lacks to the nearest palette colour."));
+                                     tr("Map a colour the palette lacks to the nearest palette colour."));
     parser.addOption(nearest);
     const int row = PictureCommands::parseRow(
         parser, args,
-        QStringLiteral(
+        tr(
             "Reads IN, any picture Qt reads (PNG, BMP of any depth or palette order, ...), checks its size "
             "against the standard picture of ROW and refuses transparent pixels. When every pixel's colour is "
             "one of the game palette's 255 colours, writes OUT as an 8-bit BMP with exactly the game palette, "
             "as \"Save original picture\" writes it, and prints \"fitted: N colours\". Otherwise writes nothing, "
             "prints how many pixels have other colours and where the first are (exit code 1); with --nearest "
             "each of them takes the nearest palette colour (RGB distance) and OUT is written."),
-        {{QStringLiteral("in"), QStringLiteral("The redrawn picture.")},
-         {QStringLiteral("out"), QStringLiteral("The BMP to write; replaced only once it is complete.")}});
+        {{QStringLiteral("in"), tr("The redrawn picture.")},
+         {QStringLiteral("out"), tr("The BMP to write; replaced only once it is complete.")}});
     if (row < 0)
         return ToolOutput::Misused;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace orvanta {
@@ -9,6 +10,9 @@ namespace orvanta {
 // back onto the game palette, written as "Save original picture" writes the
 // standard pictures, so that the kit accepts it.
 class PictureFitCommand {
+    // Its help in the system's language: one context for all of kvtool's help.
+    Q_DECLARE_TR_FUNCTIONS(orvanta::KvTool)
+
 public:
     static int run(const QStringList &args);
 };

@@ -36,19 +36,19 @@ std::optional<QByteArray> readGlyphFile(const QString &dir, const QString &name)
 int RenderCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Draws TEXT as the game draws it from the glyph files font.spr and fontsize.dat in a folder (as "
         "'kvtool glyphs' writes them) and saves it as an RGBA PNG: transparent where the game draws nothing, "
         "black for the outline, white for the body. Prints the text's width in the game's pixels."));
-    parser.addPositionalArgument(QStringLiteral("text"), QStringLiteral("The text, written in the code page."));
+    parser.addPositionalArgument(QStringLiteral("text"), tr("The text, written in the code page."));
     const QCommandLineOption glyphs(QStringLiteral("glyphs"),
-                                    QStringLiteral("The folder holding font.spr and fontsize.dat."),
+                                    tr("The folder holding font.spr and fontsize.dat."),
                                     QStringLiteral("dir"));
-    const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Write the picture to <png>."),
+    const QCommandLineOption output(QStringLiteral("o"), tr("Write the picture to <png>."),
                                     QStringLiteral("png"));
     const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
     const QCommandLineOption scale(QStringLiteral("scale"),
-                                   QStringLiteral("Repeat each pixel K x K times (1 to %1, default 1).").arg(MaxScale),
+                                   tr("Repeat each pixel K x K times (1 to %1, default 1).").arg(MaxScale),
                                    QStringLiteral("k"), QStringLiteral("1"));
     parser.addOptions({glyphs, output, codePage, scale});
     if (!CommonOptions::parse(parser, args, 1))

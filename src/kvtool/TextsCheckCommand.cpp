@@ -11,7 +11,7 @@ namespace orvanta {
 
 int TextsCheckCommand::run(const QStringList &args)
 {
-    const QString description = QStringLiteral(
+    const QString description = tr(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and checks every translation as the "
         "Texts page does. Prints one UTF-8 line per finding, ROW<TAB>CHECK<TAB>message, where CHECK is "
         "too-long (past 200 bytes; the save cuts the rest), spaces (leading or trailing spaces or tabs differ "
@@ -27,8 +27,8 @@ int TextsCheckCommand::run(const QStringList &args)
     std::optional<KitFolder::Glyphs> glyphs;
     QCommandLineParser parser;
     const QCommandLineOption spell(QStringLiteral("spell"),
-                                   QStringLiteral("Check the spelling with the Hunspell dictionary of this language "
-                                                  "(e.g. en_US; default: the one the kit's window last used, if any)."),
+                                   tr("Check the spelling with the Hunspell dictionary of this language "
+                                      "(e.g. en_US; default: the one the kit's window last used, if any)."),
                                    QStringLiteral("language"));
     parser.addOption(spell);
     if (const int failed = folder.openWithGlyphs(parser, args, description, glyphs))

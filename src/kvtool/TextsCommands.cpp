@@ -20,7 +20,8 @@ namespace orvanta {
 namespace {
 
 // %1 the formats' names, %2 their suffixes.
-const char *const Usage =
+const char *const Usage = QT_TRANSLATE_NOOP(
+    "orvanta::KvTool",
     "Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
     "       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]\n"
     "                          [--codepage NUMBER]\n"
@@ -42,7 +43,7 @@ const char *const Usage =
     "  widths   writes how wide the game draws each text as CSV\n"
     "           (row,source_px,translation_px)\n"
     "  suggest  prints the translations of identical and similar originals for\n"
-    "           a row, from the kit's other rows and translation memories";
+    "           a row, from the kit's other rows and translation memories");
 
 } // namespace
 
@@ -64,7 +65,7 @@ int TextsCommands::run(const QStringList &args)
         return TextsSuggestCommand::run(rest);
     if (sub == QLatin1String("widths"))
         return TextsWidthsCommand::run(rest);
-    ToolOutput::print(QString::fromLatin1(Usage).arg(
+    ToolOutput::print(tr(Usage).arg(
         TextFormat::names().join(QLatin1Char('|')),
         TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical),
                            QStringLiteral("."))));
@@ -74,12 +75,12 @@ int TextsCommands::run(const QStringList &args)
 int TextsCommands::build(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 "
         "text file with one text per line. Spaces are kept as they stand; a text that the code page cannot "
         "hold, or one longer than 200 bytes, is an error."));
-    parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("UTF-8 text, one text per line."));
-    parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("The text file to write."));
+    parser.addPositionalArgument(QStringLiteral("source"), tr("UTF-8 text, one text per line."));
+    parser.addPositionalArgument(QStringLiteral("out"), tr("The text file to write."));
     const QCommandLineOption codePage = CommonOptions::codePage(QStringLiteral("1252"));
     parser.addOption(codePage);
     if (!CommonOptions::parse(parser, args, 2))

@@ -13,7 +13,7 @@ namespace orvanta {
 int TextsExportCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Loads the texts of the kit in KITDIR exactly as the kit does at start-up (\"kvtexts.dat\" and "
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them for the translators' own "
         "tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file "
@@ -21,7 +21,7 @@ int TextsExportCommand::run(const QStringList &args)
         "a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
         "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
         "pixels)."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     // A name of no other format's suffix is written as CSV.
     const QStringList names = TextFormat::names();
     QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Texts);
@@ -29,17 +29,17 @@ int TextsExportCommand::run(const QStringList &args)
         suffixes.removeOne(csv);
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("%1 (default: the output file's name: %2, else csv).")
+        tr("%1 (default: the output file's name: %2, else csv).")
             .arg(TextFormat::listed(names), TextFormat::listed(suffixes, QStringLiteral("."))),
         names.join(QLatin1Char('|')));
     const QCommandLineOption output(QStringLiteral("o"),
-                                    QStringLiteral("Write to <file>, replaced only once complete (default: "
-                                                   "standard output)."),
+                                    tr("Write to <file>, replaced only once complete (default: "
+                                       "standard output)."),
                                     QStringLiteral("file"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("The translation's language code (ru, pt_BR) for the PO "
-                                                     "header and XLIFF target-language (default: the one the kit "
-                                                     "remembers, else the one language of the code page)."),
+                                      tr("The translation's language code (ru, pt_BR) for the PO "
+                                         "header and XLIFF target-language (default: the one the kit "
+                                         "remembers, else the one language of the code page)."),
                                       QStringLiteral("LL"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     parser.addOptions({format, output, language, codePage});

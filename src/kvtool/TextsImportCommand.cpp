@@ -44,7 +44,7 @@ private:
 int TextsImportCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation "
         "editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save "
         "button does, with the font and code page the kit remembers (a PO's X-Orvanta-Codepage header, or "
@@ -56,14 +56,14 @@ int TextsImportCommand::run(const QStringList &args)
         "hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. "
         "The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; "
         "reads the kit under its save lock, so a save that ends meanwhile is built on, not lost."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A %1 file.")
+        tr("A %1 file.")
             .arg(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical),
                                     QStringLiteral("."))));
     const QCommandLineOption skipRefused(QStringLiteral("skip-refused"),
-                                         QStringLiteral("Import the other translations when some are refused."));
+                                         tr("Import the other translations when some are refused."));
     parser.addOption(skipRefused);
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const CommonOptions::SaveOptions saving;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include "KitFolder.h"
 
 #include <QCommandLineOption>
@@ -13,6 +14,9 @@ namespace orvanta {
 // tools applied to the kit's texts, saved as the save button saves. The
 // kit decides (OpenKit::importFile); the options answer its questions.
 class TextsImportCommand {
+    // Its help in the system's language: one context for all of kvtool's help.
+    Q_DECLARE_TR_FUNCTIONS(orvanta::KvTool)
+
 public:
     static int run(const QStringList &args);
 

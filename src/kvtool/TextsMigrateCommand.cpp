@@ -21,7 +21,7 @@ public:
 int TextsMigrateCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Carries the translations of OLDKIT, a kit folder of an older game version (its kvmain.dat and "
         "lang.dat), over to the kit in KITDIR and saves a new KITDIR/lang.dat as texts import does. Each old "
         "translation goes to every row whose source text is the same, wherever it moved; a source that "
@@ -34,8 +34,8 @@ int TextsMigrateCommand::run(const QStringList &args)
         "(carried, carried for review, new rows, translations of sources that are gone, rows left as they "
         "were, marks, notes, pictures, words, settings) goes to standard error. Refuses while the kit is "
         "open in a window, unless --while-open."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    parser.addPositionalArgument(QStringLiteral("oldkit"), QStringLiteral("The older kit folder."),
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("oldkit"), tr("The older kit folder."),
                                  QStringLiteral("[oldkit]"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();
     const CommonOptions::SaveOptions saving;

@@ -15,7 +15,7 @@ namespace orvanta {
 int TextsSuggestCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and prints what the Texts page "
         "suggests for row ROW (from 1): the translations of identical and similar originals (at least 75% "
         "alike: one less the edit distance over the longer text's characters, case kept; texts shorter than 12 "
@@ -25,11 +25,11 @@ int TextsSuggestCommand::run(const QStringList &args)
         "line per suggestion, PERCENT<TAB>SOURCE<TAB>TRANSLATION<TAB>ORIGIN, best first, at most 20; a "
         "backslash, tab or line break in a text is written \\\\, \\t, \\n or \\r. A memory that cannot be read "
         "is warned about and left out, and the exit code is then 3."));
-    parser.addPositionalArgument(QStringLiteral("kitdir"), QStringLiteral("The kit folder."));
-    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("The row number, from 1."));
+    parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
+    parser.addPositionalArgument(QStringLiteral("row"), tr("The row number, from 1."));
     const QCommandLineOption memory(QStringLiteral("memory"),
-                                    QStringLiteral("A translation memory: a %1 file, or another kit folder (its "
-                                                   "kvmain.dat and lang.dat).")
+                                    tr("A translation memory: a %1 file, or another kit folder (its "
+                                       "kvmain.dat and lang.dat).")
                                         .arg(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Memories),
                                                                 QStringLiteral("."))),
                                     QStringLiteral("file-or-kit"));

@@ -9,7 +9,7 @@ namespace orvanta {
 
 int TextsWidthsCommand::run(const QStringList &args)
 {
-    const QString description = QStringLiteral(
+    const QString description = tr(
         "Loads the texts of the kit in KITDIR as the kit does at start-up and writes to standard output, as CSV "
         "with the header row,source_px,translation_px, how many pixels wide the game draws each one: the source "
         "in the game's standard glyphs (Arial 8, in the sources' code page), the translation in the glyphs the next save "

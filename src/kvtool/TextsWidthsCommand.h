@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace orvanta {
@@ -8,6 +9,9 @@ namespace orvanta {
 // source in the standard glyphs and the translation in the glyphs the next
 // save would write.
 class TextsWidthsCommand {
+    // Its help in the system's language: one context for all of kvtool's help.
+    Q_DECLARE_TR_FUNCTIONS(orvanta::KvTool)
+
 public:
     static int run(const QStringList &args);
 };

@@ -15,14 +15,14 @@ namespace orvanta {
 int VerifyCommand::run(const QStringList &args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(tr(
         "Checks a language archive before it is shipped: the directory against the file (entries past the end, "
         "overlapping data, names used twice, names that are empty, not upper-case or not NUL-terminated), "
         "then TEXTS.DAT and KVTEXTS.DAT (2-byte header 200, whole 200-byte records), FONT.SPR (count 256, "
         "offset table, every glyph record), FONTSIZE.DAT (256 widths that fit the glyph records) and each "
         ".PAD picture (the catalogue's size for its name, the game's palette). Prints one line per finding, "
         "or \"no problems found\"; the exit code is 0 only when there are none."));
-    parser.addPositionalArgument(QStringLiteral("archive"), QStringLiteral("The archive, e.g. lang.dat."));
+    parser.addPositionalArgument(QStringLiteral("archive"), tr("The archive, e.g. lang.dat."));
     if (!CommonOptions::parse(parser, args, 1))
         return ToolOutput::Misused;
     const QString path = parser.positionalArguments().at(0);

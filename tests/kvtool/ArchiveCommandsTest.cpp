@@ -112,21 +112,32 @@ TEST(KvToolArchives, HelpDescribesEveryCommand)
     EXPECT_TRUE(extractHelp.out.contains("-o <file>"));
 }
 
+namespace {
+
+// What kvtool `args` prints on a system in `lang` (and, when given, with
+// `language` as LANGUAGE).
+QString helpIn(const char *lang, const QStringList &args = {QStringLiteral("--help")}, const char *language = nullptr)
+{
+    QProcessEnvironment environment = KvToolRun::environment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    if (language)
+        environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
+    QProcess kvtool;
+    kvtool.setProcessEnvironment(environment);
+    kvtool.start(QStringLiteral(KVTOOL_PATH), args);
+    EXPECT_TRUE(kvtool.waitForFinished(60000));
+    EXPECT_EQ(kvtool.exitCode(), 0) << lang << " " << args.join(' ').toStdString();
+    return QString::fromUtf8(kvtool.readAllStandardOutput());
+}
+
+} // namespace
+
 // kvtool --help speaks the system's language, the commands' words kept.
 TEST(KvToolArchives, HelpIsInTheSystemsLanguage)
 {
-    const auto help = [](const char *lang) {
-        QProcessEnvironment environment = KvToolRun::environment();
-        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-            environment.remove(QString::fromLatin1(name));
-        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
-        QProcess kvtool;
-        kvtool.setProcessEnvironment(environment);
-        kvtool.start(QStringLiteral(KVTOOL_PATH), {QStringLiteral("--help")});
-        EXPECT_TRUE(kvtool.waitForFinished(60000));
-        EXPECT_EQ(kvtool.exitCode(), 0) << lang;
-        return QString::fromUtf8(kvtool.readAllStandardOutput());
-    };
+    const auto help = [](const char *lang) { return helpIn(lang); };
     const QString english = help("C");
     EXPECT_TRUE(english.startsWith("Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n"
                                    "  list ARCHIVE                 entries: name, size, offset\n"))
@@ -142,4 +153,44 @@ TEST(KvToolArchives, HelpIsInTheSystemsLanguage)
     EXPECT_TRUE(russian.contains("  verify АРХИВ                 проверить архив и известные комплекту записи\n"));
     EXPECT_EQ(german.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
     EXPECT_EQ(russian.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')));
+}
+
+// Each command's help speaks the system's language too, its options' and
+// arguments' names kept; what the commands write stays English.
+TEST(KvToolArchives, EachCommandsHelpIsInTheSystemsLanguage)
+{
+    // Word-wrapped into columns by the parser: compared with single spaces.
+    const auto exportHelp = [](const char *lang, const char *language) {
+        return helpIn(lang, {"texts", "export", "--help"}, language).simplified();
+    };
+    const QString german = exportHelp("de_DE.UTF-8", "de");
+    EXPECT_TRUE(german.contains("Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und "
+                                "„texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat)"))
+        << german.toStdString();
+    EXPECT_TRUE(german.contains("-o <file> In <file> schreiben, erst ersetzt, wenn vollständig (Vorgabe: "
+                                "Standardausgabe)."));
+    EXPECT_TRUE(german.contains("kitdir Der Kit-Ordner."));
+    EXPECT_TRUE(german.contains("--codepage <number> Windows-Codepage der Übersetzungen (Vorgabe: die des Kits,"));
+    EXPECT_FALSE(german.contains("Loads the texts")) << "nothing left in English";
+    const QString english = exportHelp("C", nullptr);
+    EXPECT_TRUE(english.contains("-o <file> Write to <file>, replaced only once complete (default: standard "
+                                 "output)."))
+        << english.toStdString();
+
+    const QString texts = helpIn("de_DE.UTF-8", {"texts", "--help"}, "de");
+    EXPECT_TRUE(texts.startsWith("Aufruf: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]\n"
+                                 "        kvtool texts export KITDIR [--format ")) << texts.toStdString();
+    const QString russian = helpIn("ru_RU.UTF-8", {"picture", "check", "--help"}, "ru").simplified();
+    EXPECT_TRUE(russian.contains("row Строка каталога, от 1 до 9.")) << russian.toStdString();
+    EXPECT_TRUE(russian.contains("Строки: 1 stk.pad")) << "the catalogue's file names kept";
+
+    // A command that fails says why in English, whatever the system's language.
+    QProcessEnvironment environment = KvToolRun::environment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    QProcess kvtool;
+    kvtool.setProcessEnvironment(environment);
+    kvtool.start(QStringLiteral(KVTOOL_PATH), {"texts", "export"});
+    ASSERT_TRUE(kvtool.waitForFinished(60000));
+    EXPECT_TRUE(kvtool.readAllStandardError().contains("missing arguments; see 'kvtool texts export --help'"));
 }
