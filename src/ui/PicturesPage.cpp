@@ -15,16 +15,25 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace orvanta {
 
 namespace {
 
-// A picture is drawn from the box's top-left corner and clipped.
-QLabel *pictureBox(const char *name)
+// A picture box, placed at `rect` as a scroll area (`name` + "Area")
+// without a frame: the picture is drawn from its top-left corner, and one
+// zoomed past the box scrolls, so that every pixel can be seen.
+QLabel *addPictureBox(AnchorLayout *layout, const char *name, const QRect &rect, AnchorLayout::Edges edges)
 {
     auto *box = Controls::named(new QLabel, name);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *area = new QScrollArea;
+    area->setObjectName(QString::fromLatin1(name) + QStringLiteral("Area"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(box);
+    layout->add(area, rect, edges);
     return box;
 }
 
@@ -95,9 +104,9 @@ PicturesPage::PicturesPage(KitDocument &document, KitSettings &settings, AnchorL
     // The two boxes share the room the page gains; the selector and what
     // stands below it keep to the right.
     layout->add(Controls::label("Label18", tr("Standard picture:")), {8, 112, 0, 0});
-    m_standardPicture = layout->add(pictureBox("StandardImage"), {8, 128, 249, 73}, {0, 0, 1, 0.5});
+    m_standardPicture = addPictureBox(layout, "StandardImage", {8, 128, 249, 73}, {0, 0, 1, 0.5});
     layout->add(Controls::label("Label20", tr("Translated picture:")), {8, 208, 0, 0}, {0, 0.5, 0, 0.5});
-    m_translatedPicture = layout->add(pictureBox("TranslatedImage"), {8, 224, 249, 73}, {0, 0.5, 1, 1});
+    m_translatedPicture = addPictureBox(layout, "TranslatedImage", {8, 224, 249, 73}, {0, 0.5, 1, 1});
     layout->add(Controls::label("Label21", tr("Picture selection:")), {264, 112, 0, 0}, L::TopRight);
     m_pictureSelector = layout->add(Controls::named(new QComboBox, "PictSelComboBox"), {264, 128, 241, 21}, L::TopRight);
     m_zoom = layout->add(Controls::named(new QComboBox, "ZoomComboBox"), {264, 160, 89, 21}, L::TopRight);

@@ -11,6 +11,7 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
@@ -77,9 +78,21 @@ const Placed DefaultLayout[] = {
 const char *const PageNames[] = {"TabSheet1", "TabSheet2", "TabSheet3"};
 
 // The widget's geometry, or only its position where `p` gives no size.
+// The page (or the form) a control stands on: its parent, or for a
+// picture box the parent of the scroll area that scrolls it.
+const QWidget *standsOn(const QWidget *widget)
+{
+    const QWidget *on = widget->parentWidget();
+    if (auto *area = qobject_cast<const QScrollArea *>(on ? on->parentWidget() : nullptr))
+        on = area->parentWidget();
+    return on;
+}
+
+// Where a control stands on its page (or the form).
 QRect placeOf(const QWidget *widget, const Placed &p)
 {
-    return p.geometry.isEmpty() ? QRect(widget->pos(), QSize(0, 0)) : widget->geometry();
+    const QPoint at = widget->mapTo(standsOn(widget), QPoint(0, 0));
+    return QRect(at, p.geometry.isEmpty() ? QSize(0, 0) : widget->size());
 }
 
 QString textOf(const QWidget *widget)
@@ -118,7 +131,7 @@ TEST(MainForm, OpensAtItsPlaceWithEveryControlWhereTheLayoutPutsIt)
                 continue;
             auto *w = k.find(p.name);
             ASSERT_NE(w, nullptr) << p.name;
-            EXPECT_EQ(w->parentWidget()->objectName(), p.page < 0 ? "MainForm" : PageNames[p.page]) << p.name;
+            EXPECT_EQ(standsOn(w)->objectName(), p.page < 0 ? "MainForm" : PageNames[p.page]) << p.name;
             EXPECT_EQ(placeOf(w, p), p.geometry) << p.name;
             if (p.text)
                 EXPECT_EQ(textOf(w), QString::fromUtf8(p.text)) << p.name;

@@ -5,11 +5,14 @@
 #include "pictures/PictureFile.h"
 #include "ui/KitApplication.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
@@ -75,7 +78,7 @@ struct PicturesWindow : KitWindow {
 
 } // namespace
 
-TEST(PicturesPage, TheSelectorShowsEachRowsPicturesUnscaledAndClipped)
+TEST(PicturesPage, TheSelectorShowsEachRowsPicturesUnscaledFromTheTopLeftCorner)
 {
     PicturesWindow k;
     auto *selector = k.find<QComboBox>("PictSelComboBox");
@@ -87,13 +90,20 @@ TEST(PicturesPage, TheSelectorShowsEachRowsPicturesUnscaledAndClipped)
     EXPECT_EQ(shown(k.standardBox()), rgb(*k.pictures().StandardPicture(0))) << "shown when the window opens";
     EXPECT_TRUE(k.translatedBox()->pixmap().isNull());
 
+    // 41 x 18 in a 249 x 73 box: nothing drawn right of the picture.
+    QWidget *view = k.find<QScrollArea>("StandardImageArea")->viewport();
+    const QImage small = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(small.size(), QSize(249, 73));
+    EXPECT_EQ(small.copy(0, 0, 41, 18), rgb(*k.pictures().StandardPicture(0)));
+    EXPECT_NE(small.pixel(44, 10), small.pixel(40, 10)) << "nothing drawn right of the picture";
+
     QTest::keyClick(selector, Qt::Key_End);
     ASSERT_EQ(selector->currentIndex(), 8);
-    // 240 x 320 in a 249 x 73 box: the top 73 rows, from the top-left corner.
-    const QImage box = k.standardBox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(box.size(), QSize(249, 73));
-    EXPECT_EQ(box.copy(0, 0, 240, 73), rgb(*k.pictures().StandardPicture(8)).copy(0, 0, 240, 73));
-    EXPECT_NE(box.pixel(244, 10), box.pixel(239, 10)) << "nothing drawn right of the picture";
+    QApplication::processEvents(); // the box's scroll bars follow the picture
+    // 240 x 320 in a 249 x 73 box: from the top-left corner, the rest a scroll away.
+    const QImage box = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_LT(box.height(), 73) << "a scroll bar below";
+    EXPECT_EQ(box, rgb(*k.pictures().StandardPicture(8)).copy(QRect(QPoint(0, 0), box.size())));
 }
 
 TEST(PicturesPage, ASavedOriginalComesBackAsTheTranslatedPicture)
@@ -345,4 +355,36 @@ TEST(PicturesPage, RemovingATranslatedPictureIsUndoableAndTheSelectorMarksTheRow
     QTest::keyClick(zoom, Qt::Key_End);
     EXPECT_EQ(zoom->currentText(), "Zoom 4x");
     EXPECT_EQ(shown(k.translatedBox()), rgb(k.pictures().StandardPicture(3)->scaled(300, 88)));
+}
+
+// Zoomed past its box, a picture scrolls: at 4x the scroll bars reach its
+// last pixel row and column; at 1x it stands at the box's place unscrolled.
+TEST(PicturesPage, AZoomedPictureScrollsToItsLastPixel)
+{
+    PicturesWindow k;
+    auto *area = k.find<QScrollArea>("StandardImageArea");
+    ASSERT_NE(area, nullptr);
+    // msetup.pad, 84 x 22: at 1x in its 249 x 73 box, at 4x past both its edges.
+    k.select(5);
+    const QSize size = k.pictures().StandardPicture(5)->size();
+    ASSERT_EQ(size, QSize(84, 22));
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << "at 1x the picture fits its box";
+    EXPECT_EQ(area->pos(), QPoint(8, 128));
+    EXPECT_EQ(k.standardBox()->geometry(), QRect(0, 0, 249, 73)) << "at 1x the box is the picture's";
+
+    QTest::keyClick(k.find<QComboBox>("ZoomComboBox"), Qt::Key_End);
+    QApplication::processEvents(); // the box's scroll bars follow the picture
+    ASSERT_EQ(shown(k.standardBox()).size(), size * 4);
+    ASSERT_GT(size.width() * 4, area->viewport()->width());
+    ASSERT_GT(size.height() * 4, area->viewport()->height());
+    for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        ASSERT_TRUE(bar->isVisible());
+        QTest::keyClick(bar, Qt::Key_End);
+    }
+    // The last pixel (4 x 4 on the screen) lies wholly in the visible part.
+    const QRect lastPixel(size.width() * 4 - 4, size.height() * 4 - 4, 4, 4);
+    const QRect visible(k.standardBox()->mapFrom(area->viewport(), QPoint(0, 0)), area->viewport()->size());
+    EXPECT_TRUE(visible.contains(lastPixel)) << "visible " << visible.x() << "," << visible.y() << " "
+                                             << visible.width() << "x" << visible.height();
+    EXPECT_EQ(area->geometry(), QRect(8, 128, 249, 73)) << "the box keeps its place";
 }
