@@ -13,11 +13,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
+#include <QWindow>
 
 namespace orvanta {
 
@@ -114,7 +117,27 @@ void TMainForm::restoreWindow()
     if (!restoreGeometry(m_settings.windowGeometry())) {
         resize(DefaultSize);
         move(DefaultPosition);
+        m_firstStart = true;
     }
+}
+
+// On the first start the window widens until its title bar holds the
+// title: the title's text in the title-bar font the platform names, beside
+// the bar's icon and buttons, taken as five squares of the bar's height.
+// The bar is known once the window is framed: at its first showing on some
+// platforms, at its first activation on others. A platform that draws no
+// title bar (no frame above the window as high as the title's letters)
+// leaves the default size.
+void TMainForm::holdTitle()
+{
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int bar = windowHandle() ? windowHandle()->frameMargins().top() : 0;
+    if (!m_firstStart || bar < title.height())
+        return;
+    m_firstStart = false;
+    const int needed = title.horizontalAdvance(windowTitle()) + 5 * bar;
+    if (needed > width())
+        resize(needed, height());
 }
 
 // Each setting is written when the translator changes it; the geometry when
@@ -210,6 +233,14 @@ void TMainForm::showEvent(QShowEvent *event)
         m_shown = true;
         FormShow();
     }
+    holdTitle();
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        holdTitle();
 }
 
 void TMainForm::FormShow()

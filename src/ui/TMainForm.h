@@ -64,6 +64,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -75,6 +76,7 @@ private:
     bool save();
     void addShortcuts();
     void restoreWindow();
+    void holdTitle();
     void rememberChanges();
     void followHistory();
 
@@ -90,6 +92,7 @@ private:
     QLabel *m_historyLine = nullptr;            // what the last undo or redo did
     bool m_followingHistory = false;            // an undo or redo is under way
     bool m_shown = false;
+    bool m_firstStart = false; // no size remembered: the title may widen the window
     bool m_painted = false;
 };
 
