@@ -22,6 +22,7 @@ class PictureFileDialog;
 // picture" and "Choose translated picture"; and, in the room the page has
 // to spare, "Remove translated picture", a zoom of both boxes (up to
 // MostZoom times) and what the translator needs to know about the row.
+// A picture larger than its box (zoomed, or at 1x) scrolls in it.
 //
 // The selector marks the rows that have a translated picture with a check
 // mark, its captions unchanged. The picture dialogs (with a preview) are

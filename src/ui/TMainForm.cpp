@@ -130,9 +130,11 @@ void TMainForm::restoreWindow()
 // leaves the default size.
 void TMainForm::holdTitle()
 {
+    if (!m_firstStart)
+        return;
     const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     const int bar = windowHandle() ? windowHandle()->frameMargins().top() : 0;
-    if (!m_firstStart || bar < title.height())
+    if (bar < title.height())
         return;
     m_firstStart = false;
     const int needed = title.horizontalAdvance(windowTitle()) + 5 * bar;
