@@ -27,8 +27,10 @@ struct Odd {
 const std::vector<Odd> &odds()
 {
     static const std::vector<Odd> all = {
+#ifndef Q_OS_WIN
         {"a named pipe", [](const QString &path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
          QStringLiteral("is a named pipe (FIFO), not a file")},
+#endif
         {"a link to /dev/zero", [](const QString &path) { return QFile::link(QStringLiteral("/dev/zero"), path); },
          QStringLiteral("is a character device, not a file")},
     };
@@ -43,6 +45,9 @@ const std::vector<Odd> &odds()
 // timeout.
 TEST(KvToolOddFiles, PipesAndDevicesInPlaceOfEachFileTheKitReadsAreRefusedAtOnce)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "named pipes and devices in a folder are POSIX's";
+#endif
     struct Place {
         QString name;
         QStringList args; // after the kit folder
