@@ -17,6 +17,10 @@
 #include <memory>
 #include <tuple>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace orvanta;
 
 namespace {
@@ -293,4 +297,51 @@ TEST(KvToolSaves, AReadOnlyLangDatIsReplacedOnlyWithForce)
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "Spiel laden");
     EXPECT_EQ(kit.read("lang.dat.bak"), old);
+}
+
+// Windows keeps a file that another program holds open where it is. A
+// lang.dat the game or an editor holds (shared for reading only) is named,
+// and the save changes nothing: no new file, backup, mark or note stays,
+// though the held lang.dat has a hard link, its backup, beside it. Once it
+// is let go, the same import saves.
+TEST(KvToolSaves, ALangDatAnotherProgramHoldsOpenIsNamedAndTheSaveChangesNothing)
+{
+#ifndef Q_OS_WIN
+    GTEST_SKIP() << "only Windows keeps a file that is open where it is";
+#else
+    SKIP_WHERE_KVTOOL_HAS_NO_ARIAL();
+    TempKit kit;
+    kit.installSampleData();
+    kit.write("orvanta-kit.ini", "[texts]\ncodepage=1252\n");
+    kit.write("first.csv", "row,source,translation,needs_review,note\n2,Load game,Spiel laden,,Checked\n");
+    kit.write("marks.csv", "row,source,translation,needs_review,note\n2,Load game,Spiel laden!,yes,Ask the team\n");
+    ASSERT_EQ(KvToolRun::run({"compile", kit.dir()}).exitCode, 0);
+    ASSERT_EQ(KvToolRun::run({"texts", "import", kit.dir(), kit.path("first.csv")}).exitCode, 0);
+    const QStringList files = QDir(kit.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    ASSERT_TRUE(files.contains("lang.dat.bak") && files.contains("orvanta-kit.review")) << files.join(' ').toStdString();
+    std::vector<QByteArray> before;
+    for (const QString &name : files)
+        before.push_back(kit.read(name));
+
+    const HANDLE held = CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(kit.path("lang.dat")).utf16()),
+                                    GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const auto refused = KvToolRun::run({"texts", "import", kit.dir(), kit.path("marks.csv")});
+    CloseHandle(held);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(
+        "kvtool: " + QDir::toNativeSeparators(kit.path("lang.dat")).toUtf8()
+        + ": cannot be replaced: another program (the game, an editor) has it open, so Windows keeps it as it is. "
+          "Close that program and save again."))
+        << refused.err.toStdString();
+    EXPECT_EQ(QDir(kit.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), files)
+        << "no new file, staged file or hard link stays";
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(kit.read(files[int(i)]), before[i]) << files[int(i)].toStdString() << " changed";
+
+    const auto saved = KvToolRun::run({"texts", "import", kit.dir(), kit.path("marks.csv")});
+    EXPECT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    EXPECT_EQ(savedTexts(kit.path("lang.dat")).value(1), "Spiel laden!");
+    EXPECT_TRUE(kit.read("orvanta-kit.review").contains("Ask the team"));
+#endif
 }
