@@ -143,10 +143,12 @@ Result<GlyphTable> GlyphCapture::CaptureGlyphs(const GlyphRasterizer &rasterizer
     const int right = std::abs(fontBox.right);
     const int top = std::abs(fontBox.top);
     const int bottom = std::abs(fontBox.bottom);
-    InkProbe probe(rasterizer, QSize(left + right + 2, cellHeightOf(fontBox)));
     QRect ink;
-    for (const QString &text : texts)
-        ink = ink.united(probe.inkOf(text));
+    if (!rasterizer.keepsToItsBox()) {
+        InkProbe probe(rasterizer, QSize(left + right + 2, cellHeightOf(fontBox)));
+        for (const QString &text : texts)
+            ink = ink.united(probe.inkOf(text));
+    }
 
     GlyphTable table;
     table.fontBox = fontBox;

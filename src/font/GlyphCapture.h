@@ -27,7 +27,8 @@ public:
     // nothing. The FontBox is the font's box (fontBoxOf) grown on each side
     // as far as the hinted bodies of the 256 codes, underline and
     // strike-out included, reach past it, so that every body pixel keeps
-    // its one-pixel outline inside the cell. Refuses, naming the limit, a
+    // its one-pixel outline inside the cell; a rasteriser that keepsToItsBox
+    // has its box taken as it is. Refuses, naming the limit, a
     // font whose cells would be higher or wider than MaxCellSize; a font
     // whose own box is too high is refused before anything is drawn.
     static Result<GlyphTable> CaptureGlyphs(const GlyphRasterizer &rasterizer, const CodePage &codePage);

@@ -2,8 +2,10 @@
 
 #include "FontChoice.h"
 
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QtEndian>
 
 #include <cmath>
@@ -22,50 +24,65 @@ constexpr int HeadSize = 54;
 
 } // namespace
 
+// Qt's font engine: the font as the capture draws it, its raw form for
+// glyph indexes, advances and tables, and its metrics.
+class SystemGlyphRasterizer::Machinery {
+public:
+    explicit Machinery(const QFont &glyphFont)
+        : font(FontChoice::captureFont(glyphFont)), raw(QRawFont::fromFont(font)), metrics(font)
+    {
+    }
+
+    QFont font;
+    QRawFont raw;
+    QFontMetrics metrics;
+};
+
 SystemGlyphRasterizer::SystemGlyphRasterizer(const QFont &glyphFont)
-    : m_font(FontChoice::captureFont(glyphFont))
-    , m_raw(QRawFont::fromFont(m_font))
-    , m_metrics(m_font)
+    : m_machinery(std::make_unique<Machinery>(glyphFont))
 {
 }
 
+SystemGlyphRasterizer::~SystemGlyphRasterizer() = default;
+
 QByteArray SystemGlyphRasterizer::windowlessPlatform()
 {
-#ifdef Q_OS_WIN
-    return QByteArrayLiteral("windows");
-#else
     return QByteArrayLiteral("offscreen");
-#endif
 }
 
 std::optional<FontBox> SystemGlyphRasterizer::outlineFontBox() const
 {
-    const QByteArray head = m_raw.fontTable("head");
+    const QByteArray head = m_machinery->raw.fontTable("head");
     if (head.size() < HeadSize)
         return std::nullopt;
     const char *table = head.constData();
     const int unitsPerEm = qFromBigEndian<quint16>(table + UnitsPerEmAt);
     if (unitsPerEm == 0)
         return std::nullopt;
-    const double scale = double(m_font.pixelSize()) / unitsPerEm;
+    const double scale = double(m_machinery->font.pixelSize()) / unitsPerEm;
     const auto pixels = [&](int at) { return int(std::lround(qFromBigEndian<qint16>(table + at) * scale)); };
     return FontBox{pixels(XMinAt), pixels(YMaxAt), pixels(XMaxAt), pixels(YMinAt)};
 }
 
+bool SystemGlyphRasterizer::keepsToItsBox() const
+{
+    return false;
+}
+
 GlyphRasterizer::TextMetrics SystemGlyphRasterizer::textMetrics() const
 {
-    return {m_metrics.ascent() + m_metrics.descent(), m_metrics.maxWidth()};
+    return {m_machinery->metrics.ascent() + m_machinery->metrics.descent(), m_machinery->metrics.maxWidth()};
 }
 
 bool SystemGlyphRasterizer::hasGlyph(QChar character) const
 {
-    return m_raw.supportsCharacter(character);
+    return m_machinery->raw.supportsCharacter(character);
 }
 
 int SystemGlyphRasterizer::textWidth(const QString &text) const
 {
     double width = 0;
-    for (const QPointF &advance : m_raw.advancesForGlyphIndexes(m_raw.glyphIndexesForString(text)))
+    for (const QPointF &advance : m_machinery->raw.advancesForGlyphIndexes(m_machinery->raw.glyphIndexesForString(text)))
         width += advance.x();
     return qRound(width);
 }
@@ -75,8 +92,8 @@ void SystemGlyphRasterizer::drawText(QPainter &painter, QPoint cellTopLeft, cons
 {
     if (text.isEmpty())
         return;
-    const QList<quint32> glyphs = m_raw.glyphIndexesForString(text);
-    const QList<QPointF> advances = m_raw.advancesForGlyphIndexes(glyphs);
+    const QList<quint32> glyphs = m_machinery->raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = m_machinery->raw.advancesForGlyphIndexes(glyphs);
     QList<QPointF> positions;
     QPointF pen;
     for (const QPointF &advance : advances) {
@@ -84,13 +101,13 @@ void SystemGlyphRasterizer::drawText(QPainter &painter, QPoint cellTopLeft, cons
         pen += advance;
     }
     QGlyphRun run;
-    run.setRawFont(m_raw);
+    run.setRawFont(m_machinery->raw);
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    run.setUnderline(m_font.underline());
-    run.setStrikeOut(m_font.strikeOut());
+    run.setUnderline(m_machinery->font.underline());
+    run.setStrikeOut(m_machinery->font.strikeOut());
     painter.setPen(colour);
-    painter.drawGlyphRun(QPointF(cellTopLeft.x(), cellTopLeft.y() + m_metrics.ascent()), run);
+    painter.drawGlyphRun(QPointF(cellTopLeft.x(), cellTopLeft.y() + m_machinery->metrics.ascent()), run);
 }
 
 } // namespace orvanta
