@@ -33,6 +33,26 @@ public:
     {
     }
 
+    // The font's glyph for `character`, or 0, its missing-glyph picture, for
+    // one it lacks, as GDI draws it. Qt's character map gives a tab the
+    // space's glyph when the font has none of its own.
+    quint32 glyphOf(QChar character) const
+    {
+        const quint32 glyph = raw.glyphIndexesForString(QString(character)).value(0);
+        if (!raw.supportsCharacter(character)
+            || (character == u'\t' && glyph == raw.glyphIndexesForString(QStringLiteral(" ")).value(0)))
+            return 0;
+        return glyph;
+    }
+
+    QList<quint32> glyphsOf(const QString &text) const
+    {
+        QList<quint32> glyphs;
+        for (const QChar character : text)
+            glyphs.append(glyphOf(character));
+        return glyphs;
+    }
+
     QFont font;
     QRawFont raw;
     QFontMetrics metrics;
@@ -76,13 +96,13 @@ GlyphRasterizer::TextMetrics SystemGlyphRasterizer::textMetrics() const
 
 bool SystemGlyphRasterizer::hasGlyph(QChar character) const
 {
-    return m_machinery->raw.supportsCharacter(character);
+    return m_machinery->glyphOf(character) != 0;
 }
 
 int SystemGlyphRasterizer::textWidth(const QString &text) const
 {
     double width = 0;
-    for (const QPointF &advance : m_machinery->raw.advancesForGlyphIndexes(m_machinery->raw.glyphIndexesForString(text)))
+    for (const QPointF &advance : m_machinery->raw.advancesForGlyphIndexes(m_machinery->glyphsOf(text)))
         width += advance.x();
     return qRound(width);
 }
@@ -92,7 +112,7 @@ void SystemGlyphRasterizer::drawText(QPainter &painter, QPoint cellTopLeft, cons
 {
     if (text.isEmpty())
         return;
-    const QList<quint32> glyphs = m_machinery->raw.glyphIndexesForString(text);
+    const QList<quint32> glyphs = m_machinery->glyphsOf(text);
     const QList<QPointF> advances = m_machinery->raw.advancesForGlyphIndexes(glyphs);
     QList<QPointF> positions;
     QPointF pen;

@@ -96,7 +96,7 @@ TEST(GlyphFileWriter, FontOverTheLimitsIsRefusedAndNothingIsWritten)
     };
     const Case cases[] = {
         {36, "font.spr: record 113: the font \"Arial,36,\" is too large for the game's glyph files: the record of "
-             "code 113 would start at byte 65565; the offset table reaches only 65535"},
+             "code 113 would start at byte 66091; the offset table reaches only 65535"},
         {200, "font.spr: the font \"Arial,200,\" is too large for the game's glyph files: its glyph cells would be "
               "326 pixels high; at most 255 fit"},
     };
