@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Messages.h"
 #include "TMainForm.h"
+#include "io/PlatformDisplay.h"
 #include "kit/KitOpenLock.h"
 #include "kit/KitSettings.h"
 #include "kit/Translations.h"
@@ -38,6 +39,7 @@ std::unique_ptr<TMainForm> KitApplication::openWindow(const QString &kitDirector
 
 int KitApplication::run(int argc, char **argv)
 {
+    PlatformDisplay::chooseWindowPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(Title);
     QApplication::setApplicationVersion(QStringLiteral("1.0.0.3"));

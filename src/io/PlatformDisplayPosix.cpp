@@ -1,0 +1,9 @@
+#include "PlatformDisplay.h"
+
+namespace orvanta {
+
+void PlatformDisplay::chooseWindowPlatform()
+{
+}
+
+} // namespace orvanta
