@@ -86,8 +86,10 @@ void WriteFaults::giveBack(qint64 unused)
     const std::lock_guard lock(state.mutex);
     if (!state.on)
         return;
-    state.left += unused;
     state.granted -= unused;
+    // A budget of renames counts no bytes.
+    if (state.kind != Kind::RenameFails && state.kind != Kind::Killed)
+        state.left += unused;
 }
 
 int WriteFaults::syncError()
