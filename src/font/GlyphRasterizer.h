@@ -40,10 +40,9 @@ public:
     virtual TextMetrics textMetrics() const = 0;
 
     // Whether a capture keeps to the box this machinery reports, cutting
-    // whatever is drawn past it, as captures with GDI always have (the
-    // game's glyphs were made so), rather than growing the box to the drawn
-    // ink: a box scaled from font units, as Qt's is, does not hold what
-    // hinting draws.
+    // whatever is drawn past it, as captures with GDI always have, rather
+    // than growing the box to the drawn ink: a box scaled from font units,
+    // as Qt's is, does not hold what hinting draws.
     virtual bool keepsToItsBox() const { return false; }
 
     // Whether the font has a glyph of its own for `character`; for one it

@@ -13,9 +13,9 @@ namespace orvanta {
 // anti-aliased. The build takes the system's own form:
 // - SystemGlyphRasterizerPosix.cpp: Qt's font engine (FreeType), the font as
 //   FontChoice::captureFont makes it (full hinting too);
-// - SystemGlyphRasterizerWindows.cpp: GDI itself, as the game's own tools
-//   drew: a GDI font (non-antialiased quality), text drawn onto a 16-bit DIB
-//   section, the box from the outline metrics, widths from the text extent.
+// - SystemGlyphRasterizerWindows.cpp: GDI itself: a GDI font
+//   (non-antialiased quality), text drawn onto a 16-bit DIB section, the box
+//   from the outline metrics, widths from the text extent.
 //
 // Text is drawn glyph by glyph from the font's own character map, without
 // text layout: a tab or a control code draws the font's glyph for it (often
@@ -32,8 +32,8 @@ public:
     SystemGlyphRasterizer &operator=(const SystemGlyphRasterizer &) = delete;
 
     // The Qt platform with which a program that shows no window (kvtool)
-    // draws through the same font machinery as the kit's window: "offscreen"
-    // on Linux, which reads the desktop's font configuration; on Windows,
+    // finds and measures the system's fonts as the kit's window does:
+    // "offscreen" on Linux, which reads the desktop's font configuration; on Windows,
     // whose offscreen platform knows only fonts in a folder of Qt's own,
     // "windows" itself, which draws with the system's fonts and shows
     // nothing unless asked. Set before the application object is made.

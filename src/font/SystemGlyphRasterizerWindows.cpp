@@ -16,11 +16,10 @@ namespace orvanta {
 // GDI itself, not Qt's font engine: Qt's Windows engine sizes each glyph's
 // picture from the glyph metrics GDI reports, and where those are offset
 // from the pixels GDI draws (as under Wine), a column or a whole stem is
-// cut off. Here the glyphs are drawn as the game's fonts always were: the
-// text in white onto a black 16-bit DIB section selected into a memory DC
-// with the GDI font, and the white pixels copied onto the painter's image
-// in the text's colour (a non-antialiased GDI font draws only pixels of
-// that colour).
+// cut off. Here GDI draws the text itself, in white onto a black 16-bit DIB
+// section selected into a memory DC with the GDI font, and the white pixels
+// are copied onto the painter's image in the text's colour (a
+// non-antialiased GDI font draws only pixels of that colour).
 //
 // Text goes to the wide-character calls (ExtTextOutW and its kin) with the
 // character the kit's code page gives each code: the byte calls would read
