@@ -223,8 +223,10 @@ TEST(SaveLock, TakeoversAreToldAndWhatIsNoLockIsNamed)
     }
     const std::pair<const char *, std::function<void(const TempKit &)>> odd[] = {
         {"is a folder, not a file", [](const TempKit &kit) { QDir(kit.dir()).mkdir(SaveLock::FileName); }},
+#ifndef Q_OS_WIN // QFile::link makes a shortcut there, no link
         {"is a symbolic link to nothing",
          [](const TempKit &kit) { QFile::link(kit.path("gone"), kit.path(SaveLock::FileName)); }},
+#endif
     };
     for (const auto &[what, make] : odd) {
         TempKit kit;
