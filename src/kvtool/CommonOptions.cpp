@@ -4,6 +4,10 @@
 #include "font/FontChoice.h"
 #include "texts/CodePage.h"
 
+#include <QCoreApplication>
+
+#include <cstdlib>
+
 namespace orvanta {
 
 bool CommonOptions::parse(QCommandLineParser &parser, const QStringList &args, int minPositional)
@@ -13,8 +17,18 @@ bool CommonOptions::parse(QCommandLineParser &parser, const QStringList &args, i
         ToolOutput::fail(parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    // Through ToolOutput, not QCommandLineParser::showHelp: a Windows console
+    // shows its letters only when written as text (the help may be Russian).
+    // The usage line names the command ("kvtool texts export"), not the
+    // program's path.
+    if (parser.isSet(QStringLiteral("help"))) {
+        QString help = parser.helpText().chopped(1);
+        const QString program = QCoreApplication::arguments().constFirst();
+        if (help.indexOf(program) >= 0)
+            help.replace(help.indexOf(program), program.size(), args.value(0));
+        ToolOutput::print(help);
+        std::exit(0);
+    }
     if (parser.positionalArguments().size() < minPositional) {
         ToolOutput::fail(QStringLiteral("missing arguments; see '%1 --help'").arg(args.value(0)));
         return false;
