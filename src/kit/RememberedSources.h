@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "pictures/PictureCatalogue.h"
+#include "texts/TextTable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -14,7 +15,6 @@
 namespace orvanta {
 
 class PictureSlots;
-class TextTable;
 
 // The source texts the translations in "lang.dat" were saved against, kept
 // beside it in the kit's own file "orvanta-kit.sources" (never in
@@ -34,7 +34,7 @@ class TextTable;
 // The file is bytes, not text of one encoding: the sources are the records'
 // own bytes in the game's code page.
 //
-//   orvanta-kit sources 1
+//   orvanta-kit sources 2
 //   rows N sources HEX texts HEX pictures HEX,HEX,... (one per picture catalogue row)
 //   SOURCE                                (N lines, one per row in order)
 //   end HEX
@@ -45,6 +45,11 @@ class TextTable;
 // The second line's fingerprint of the sources lets an open that finds
 // kvmain.dat's sources unchanged read no more than the first two lines
 // (readHead): the rest is read, and checked, only when they differ.
+//
+// Version 2 takes the fingerprints of the sources and of the texts with
+// TextsFingerprint, which reads the texts in long runs; files of version 1
+// (the same lines, Fingerprint text by text) are read and trusted as
+// before. Saves write version 2.
 class RememberedSources {
 public:
     static const QString FileName;   // "orvanta-kit.sources"
@@ -52,7 +57,8 @@ public:
     static constexpr int PictureCount = PictureCatalogue::RowCount;
 
     // A stable 64-bit fingerprint of a sequence of texts (each text's
-    // length and bytes), the same on every system.
+    // length and bytes), the same on every system, taken text by text: the
+    // pictures' fingerprints and those of files of version 1.
     class Fingerprint {
     public:
         void add(QByteArrayView text);
@@ -62,15 +68,32 @@ public:
         quint64 m_value = 0x6f7276616e7461ULL;
     };
 
-    // The fingerprint of the texts a save of `texts` writes into TEXTS.DAT,
-    // record by record (TextTable::savedText, cut to a record).
-    static quint64 savedFingerprint(const TextTable &texts);
-    // The same of `texts` as loaded from a TEXTS.DAT: its translation
-    // cells, which hold each record's text.
-    static quint64 loadedFingerprint(const TextTable &texts);
-    // The fingerprint of the sources of `texts`.
-    static quint64 sourcesFingerprint(const TextTable &texts);
-    // The fingerprint of each standard picture.
+    // A stable 64-bit fingerprint of a sequence of texts, the same on every
+    // system: of their lengths, and of their bytes one after the other.
+    // Texts that lie back to back in memory (as a loaded table's do) are
+    // read as one run, 32 bytes a step, so that a fingerprint of 200,000
+    // texts costs little beside loading them. The value depends on the
+    // texts only, never on where they lie.
+    class TextsFingerprint {
+    public:
+        void add(QByteArrayView text);
+        quint64 value();
+
+    private:
+        void take(const char *bytes, qsizetype size);
+        void takeRun();
+
+        const char *m_runStart = nullptr;
+        const char *m_runEnd = nullptr;
+        std::array<quint64, 2> m_lanes{0x6f7276616e7461ULL, 0x736f7572636573ULL};
+        std::array<quint64, 4> m_lengths{};
+        quint64 m_count = 0;
+        quint64 m_bytes = 0;
+        std::array<uchar, 32> m_stripe{};
+        qsizetype m_filled = 0;
+    };
+
+    // The fingerprint of each standard picture (Fingerprint).
     static std::array<quint64, PictureCount> pictureFingerprints(const PictureSlots &pictures);
 
     // The file a save of `texts` writes: their sources, the fingerprint of
@@ -98,15 +121,28 @@ public:
     bool sameSources(const TextTable &texts) const;
     // Whether `saved`, the texts "lang.dat" holds (loaded with these
     // sources), are those this file was written with.
-    bool belongsTo(const TextTable &saved) const { return loadedFingerprint(saved) == m_texts; }
+    bool belongsTo(const TextTable &saved) const;
 
 private:
+    // The fingerprint of the texts a save of `texts` writes into TEXTS.DAT,
+    // record by record (TextTable::savedText, cut to a record).
+    static quint64 savedFingerprint(const TextTable &texts);
+    // The fingerprint of one column of `texts`: the translation cells as
+    // loaded from a TEXTS.DAT hold each record's text.
+    template <typename Print>
+    static quint64 fingerprint(const TextTable &texts, QByteArrayView TextTable::Row::*column);
+    // The same, as a file of this one's version takes it.
+    quint64 fingerprint(const TextTable &texts, QByteArrayView TextTable::Row::*column) const;
+
+    // The version a first line names, or 0 when it is not one of ours.
+    static int versionOf(QByteArrayView header);
     // The second line: the counts and fingerprints; false when it is not one.
     bool readSummary(QByteArrayView line);
 
     QByteArray m_bytes;            // the file; the sources view it where no escape was written
     std::vector<QByteArray> m_unescaped; // the sources that had escapes, unescaped
     std::vector<QByteArrayView> m_sources;
+    int m_version = 0;
     int m_rowCount = 0;
     quint64 m_sourcesPrint = 0;
     quint64 m_texts = 0;

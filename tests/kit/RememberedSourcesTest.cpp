@@ -67,7 +67,7 @@ TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
     EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")), (QList<QByteArray>{"Neues Spiel", "Path C:\\Games", "Two\nlines", ""}));
     const QByteArray file = kit.read("orvanta-kit.sources");
-    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 1\nrows 4 sources [0-9a-f]{16} texts [0-9a-f]{16} pictures "
+    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 2\nrows 4 sources [0-9a-f]{16} texts [0-9a-f]{16} pictures "
                                                   "[0-9a-f]{16}(,[0-9a-f]{16}){8}\n"
                                                   "New game\nPath C:\\\\\\\\Games\nTwo\\\\nlines\n\nend [0-9a-f]{16}\n$"));
     EXPECT_TRUE(shape.match(QString::fromLatin1(file)).hasMatch()) << file.toStdString();
@@ -203,4 +203,51 @@ TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
                     "than they were made for. To move to a new kit version, take the translations from the old "
                     "kit's folder (\"Take translations from an older kit...\" on the Texts page, or kvtool texts "
                     "migrate KITDIR OLDKIT)");
+}
+
+// A file of remembered sources as kits before version 2 wrote it, beside
+// the lang.dat saved with it, is trusted: the kit opens without a question
+// or notice; and when a new kvmain.dat comes, its translations are carried
+// by source.
+TEST(RememberedSources, AFileOfVersion1IsStillTrustedAndCompared)
+{
+    const QByteArray version1 =
+        "orvanta-kit sources 1\n"
+        "rows 6 sources 69a25d52f1690a15 texts 7862922ab5bfdda7 pictures f638c1f18f9defdd,a325877abd567ddb,"
+        "468bfba462dbecd0,f8f992906a28c6fd,84035ad77ea34fc6,e85b8df7c58d8e4d,74e5d6e0dbfac0dc,fdc9f23a2ef44c0b,"
+        "3721dab6ca4a8ae4\n"
+        "New game\nLoad game\nOptions\nThe bridge is guarded by three soldiers\nOld text\nQuit\n"
+        "end 5e1300c3e6816480\n";
+    TempKit kit;
+    writeSources(kit, OldSources);
+    {
+        OpenKit work(kit.dir());
+        ASSERT_FALSE(work.open().refusal);
+        for (int row = 0; row < 4; ++row)
+            work.texts().setTranslation(row, OldTranslations[row]);
+        AnsweringSaveQuestions questions;
+        ASSERT_TRUE(work.save(questions).ok());
+    }
+    kit.write("orvanta-kit.sources", version1);
+
+    OpenKit same(kit.dir());
+    const OpenKit::Opened opened = same.open();
+    EXPECT_FALSE(opened.refusal);
+    EXPECT_FALSE(opened.shifted);
+    EXPECT_TRUE(opened.notices.empty()) << opened.notices[0].text();
+    EXPECT_FALSE(same.carryOver());
+    EXPECT_EQ(kit.read("orvanta-kit.sources"), version1) << "trusted, never kept aside";
+
+    writeSources(kit, {"Continue", "New game", "Load game", "Options", "The bridge is guarded by three soldiers",
+                       "Quit"});
+    OpenKit shifted(kit.dir());
+    const OpenKit::Opened again = shifted.open();
+    EXPECT_TRUE(again.notices.empty());
+    ASSERT_TRUE(again.shifted);
+    EXPECT_EQ(again.shifted->came, 1);
+    EXPECT_EQ(again.shifted->went, 1);
+    ASSERT_TRUE(shifted.carryOver());
+    ASSERT_TRUE(shifted.apply(*shifted.carryOver()).ok());
+    EXPECT_EQ(translationsOf(shifted.texts()), (QList<QByteArray>{"Continue", "Neues Spiel", "Spiel laden", "Optionen",
+                                                        "Drei Soldaten bewachen die Br\xFC" "cke", "Quit"}));
 }
