@@ -92,7 +92,7 @@ Result<ExchangeFile> TextExchange::read(const QString &path)
     // Named as the system writes paths, as every message of the kit does.
     const std::string name = QDir::toNativeSeparators(path).toStdString();
     const TextFormat *format = TextFormat::ofFile(path);
-    if (!format) {
+    if (!format || !format->read) {
         const QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical);
         return FormatError::general(name, "not a texts file: the name must end in "
                                               + TextFormat::listed(suffixes, QStringLiteral(".")).toStdString());

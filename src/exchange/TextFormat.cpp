@@ -3,6 +3,7 @@
 #include "CsvFile.h"
 #include "PoFile.h"
 #include "TextExchange.h"
+#include "TmxFile.h"
 #include "XliffFile.h"
 
 namespace orvanta {
@@ -27,6 +28,13 @@ Result<QByteArray> writeXliff(const QList<ExchangeEntry> &entries, const TextFor
                            fileName.toStdString());
 }
 
+Result<QByteArray> writeTmx(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
+                            const QString &fileName)
+{
+    return TmxFile::write(entries, {header.language, TextExchange::sourceLanguageOf(header.sourceCodePage), header.created},
+                          fileName.toStdString());
+}
+
 } // namespace
 
 const QList<TextFormat> &TextFormat::all()
@@ -40,6 +48,8 @@ const QList<TextFormat> &TextFormat::all()
          {QStringLiteral("xlf"), QStringLiteral("xliff")}, std::nullopt, &XliffFile::read, &writeXliff},
         {Id::Csv, QStringLiteral("csv"), QStringLiteral("CSV"), QStringLiteral("CSV files"), {QStringLiteral("csv")},
          std::nullopt, &CsvFile::read, &writeCsv},
+        {Id::Tmx, QStringLiteral("tmx"), QStringLiteral("TMX"), QStringLiteral("TMX translation memories"),
+         {QStringLiteral("tmx")}, std::nullopt, nullptr, &writeTmx},
     };
     return formats;
 }
@@ -78,7 +88,7 @@ QStringList TextFormat::allSuffixes(Use use, Order order)
 {
     QStringList found;
     for (const TextFormat &format : all()) {
-        if (use == Use::Texts || !format.templateOf)
+        if (use == Use::Exports || (use == Use::Texts && format.read) || format.readsTranslations())
             found += format.suffixes;
     }
     if (order == Order::Alphabetical)

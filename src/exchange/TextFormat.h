@@ -18,15 +18,17 @@ class QIODevice;
 namespace orvanta {
 
 // The formats of the files in which translators take the kit's texts to
-// their own tools, one descriptor each: PO, a PO template, XLIFF and CSV, in
-// the order the window offers them (its default first). Whatever names or
+// their own tools, one descriptor each: PO, a PO template, XLIFF, CSV and
+// TMX, in the order the window offers them (its default first). TMX, a
+// translation memory of the kit's translations for CAT tools, is written
+// only: it has no reader, and is neither imported nor a memory. Whatever names or
 // tells the formats apart is derived from here: the window's file filters,
 // kvtool's help and --format, the format a file's name means and the files
 // a translation memory can be.
 class TextFormat {
 public:
     // Pot is a PO template: the sources only, for msgmerge and Weblate.
-    enum class Id { Csv, Po, Pot, Xliff };
+    enum class Id { Csv, Po, Pot, Xliff, Tmx };
 
     // What a written file says besides its entries.
     struct Header {
@@ -51,8 +53,12 @@ public:
     // A template holds the sources only, for tools that translate them: it
     // is read as the format it is the template of, and is no memory.
     std::optional<Id> templateOf;
-    Reader read;
+    Reader read; // none for a format the kit only writes
     Writer write;
+
+    // Whether the kit reads files of this format as translations: an
+    // import's own filter, a translation memory (no template, a reader).
+    bool readsTranslations() const { return read && !templateOf; }
 
     // Every format, in the window's order.
     static const QList<TextFormat> &all();
@@ -63,13 +69,14 @@ public:
     // "xliff", "xlf".
     static const TextFormat *named(const QString &name);
 
-    // The suffixes of every format, or of those that can be translation
-    // memories (no templates), in the formats' order; messages that name
-    // every format list them alphabetically.
-    enum class Use { Texts, Memories };
+    // The suffixes of the formats an import reads, of those that can be
+    // translation memories (readsTranslations()) or of every format an
+    // export writes, in the formats' order; messages that name every format
+    // list them alphabetically.
+    enum class Use { Texts, Memories, Exports };
     enum class Order { Formats, Alphabetical };
     static QStringList allSuffixes(Use use, Order order = Order::Formats);
-    // Every format's name, alphabetically: "csv", "po", "pot", "xliff".
+    // Every format's name, alphabetically: "csv", "po", "pot", "tmx", "xliff".
     static QStringList names();
     // `items` as a sentence lists them, each after `prefix`: "a, b or c",
     // or with the prefix "." ".a, .b or .c".

@@ -1,5 +1,6 @@
 #include "XliffFile.h"
 
+#include "XmlText.h"
 #include "io/ByteLines.h"
 #include "io/BytesDevice.h"
 #include "io/ShownText.h"
@@ -83,41 +84,6 @@ std::optional<std::uint64_t> crowdedTagLine(QIODevice &file)
     return std::nullopt;
 }
 
-// The first character of `text` that XML 1.0 cannot carry, or -1.
-qsizetype firstUnwritable(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF)
-            return i;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            return i;
-    }
-    return -1;
-}
-
-// Text content; a CR as "&#13;", which a reader gives back as a CR (a raw
-// one would become a line feed).
-void writeText(QXmlStreamWriter &xml, QStringView text)
-{
-    qsizetype from = 0;
-    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', from)) {
-        xml.writeCharacters(text.sliced(from, cr - from).toString());
-        xml.writeEntityReference(QStringLiteral("#13"));
-        from = cr + 1;
-    }
-    xml.writeCharacters(text.sliced(from).toString());
-}
-
-void writeTextElement(QXmlStreamWriter &xml, const QString &name, QStringView text)
-{
-    xml.writeStartElement(name);
-    writeText(xml, text);
-    xml.writeEndElement();
-}
-
 // The context type of what tells apart the rows of one source, as gettext's
 // msgctxt: the one Qt's lconvert and translate-toolkit carry to and from PO.
 const QString ContextType = QStringLiteral("x-gettext-msgctxt");
@@ -178,14 +144,11 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
     for (const ExchangeEntry &entry : entries) {
         if (entry.source.isEmpty())
             continue; // nothing to translate, and tools drop such units
-        for (const QString *text : {&entry.source, &entry.translation, &entry.note, &entry.context}) {
-            if (const qsizetype bad = firstUnwritable(*text); bad >= 0)
-                return FormatError::inRow(fileName, std::uint64_t(entry.row.toULongLong()),
-                                          QStringLiteral("the character U+%1 cannot stand in XLIFF; export as "
-                                                         "PO or CSV")
-                                              .arg(QString::number(text->at(bad).unicode(), 16).toUpper(), 4, QLatin1Char('0'))
-                                              .toStdString());
-        }
+        if (Status writable = XmlText::writable(fileName, entry,
+                                                {&entry.source, &entry.translation, &entry.note, &entry.context},
+                                                QStringLiteral("XLIFF"));
+            !writable)
+            return writable.error();
         const bool translated = entry.translated;
         xml.writeStartElement(QStringLiteral("trans-unit"));
         xml.writeAttribute(QStringLiteral("id"), entry.row);
@@ -198,27 +161,27 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
         if (translated)
             xml.writeAttribute(QStringLiteral("approved"), entry.needsReview ? QStringLiteral("no") : QStringLiteral("yes"));
         xml.writeAttribute(XmlNamespace, QStringLiteral("space"), QStringLiteral("preserve"));
-        writeTextElement(xml, QStringLiteral("source"), entry.source);
+        XmlText::writeElement(xml, QStringLiteral("source"), entry.source);
         xml.writeStartElement(QStringLiteral("target"));
         xml.writeAttribute(QStringLiteral("state"), entry.needsReview ? QStringLiteral("needs-review-translation")
                                                     : translated        ? QStringLiteral("translated")
                                                                         : QStringLiteral("new"));
         // An untranslated unit's target is its source in state "new": CAT
         // tools that translate what a target holds (OmegaT) see the text.
-        writeText(xml, translated ? entry.translation : entry.source);
+        XmlText::write(xml, translated ? entry.translation : entry.source);
         xml.writeEndElement();
         if (!entry.context.isEmpty()) {
             xml.writeStartElement(QStringLiteral("context-group"));
             xml.writeStartElement(QStringLiteral("context"));
             xml.writeAttribute(QStringLiteral("context-type"), ContextType);
-            writeText(xml, entry.context);
+            XmlText::write(xml, entry.context);
             xml.writeEndElement();
             xml.writeEndElement();
         }
         if (!entry.note.isEmpty()) {
             xml.writeStartElement(QStringLiteral("note"));
             xml.writeAttribute(QStringLiteral("from"), QStringLiteral("translator"));
-            writeText(xml, entry.note);
+            XmlText::write(xml, entry.note);
             xml.writeEndElement();
         }
         if (entry.sourceWidth >= 0)

@@ -63,7 +63,7 @@ Result<TranslationMemory> KitSuggestions::readMemory(const QString &path, const 
         return FormatError::general(name.toStdString(), "no such file or folder");
     // A template holds no translations.
     const TextFormat *format = TextFormat::ofFile(path);
-    if (!format || format->templateOf) {
+    if (!format || !format->readsTranslations()) {
         const QString suffixes =
             TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Memories), QStringLiteral("."));
         return FormatError::general(name.toStdString(),

@@ -20,11 +20,12 @@ int TextsExportCommand::run(const QStringList &args)
         "with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where "
         "a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
         "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
-        "pixels)."));
+        "pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT "
+        "inserts those in its project's tm/auto folder)."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     // A name of no other format's suffix is written as CSV.
     const QStringList names = TextFormat::names();
-    QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Texts);
+    QStringList suffixes = TextFormat::allSuffixes(TextFormat::Use::Exports);
     for (const QString &csv : TextFormat::of(TextFormat::Id::Csv).suffixes)
         suffixes.removeOne(csv);
     const QCommandLineOption format(
@@ -38,7 +39,7 @@ int TextsExportCommand::run(const QStringList &args)
                                     QStringLiteral("file"));
     const QCommandLineOption language(QStringLiteral("language"),
                                       tr("The translation's language code (ru, pt_BR) for the PO "
-                                         "header and XLIFF target-language (default: the one the kit "
+                                         "header, XLIFF target-language and TMX (default: the one the kit "
                                          "remembers, else the one language of the code page)."),
                                       QStringLiteral("LL"));
     const QCommandLineOption codePage = CommonOptions::kitCodePage();

@@ -73,7 +73,7 @@ QString ExchangeActions::chooseTextsFile(QFileDialog *&dialog, const char *name,
             filters.append(tr("Texts (%1)")
                                .arg(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Texts))));
             for (const TextFormat &format : TextFormat::all()) {
-                if (!format.templateOf)
+                if (format.readsTranslations())
                     filters.append(format.openFilter());
             }
             filters.append(tr("All (*)"));

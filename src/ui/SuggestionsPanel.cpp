@@ -79,7 +79,7 @@ void SuggestionsPanel::addMemory()
         m_memoryDialog->setFileMode(QFileDialog::ExistingFile);
         QStringList titles;
         for (const TextFormat &format : TextFormat::all()) {
-            if (!format.templateOf)
+            if (format.readsTranslations())
                 titles.append(format.title);
         }
         m_memoryDialog->setWindowTitle(tr("A translation memory: a %1 file, or another kit's kvmain.dat")

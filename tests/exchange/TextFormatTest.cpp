@@ -5,24 +5,27 @@
 using namespace orvanta;
 
 // What the window's dialogs and kvtool's help say of the formats, all
-// derived from the one list, and which format a name means.
+// derived from the one list, and which format a name means. TMX is
+// written, never read: no open filter, import or memory names it.
 TEST(TextFormat, FiltersListsAndNamesComeFromTheOneList)
 {
     QStringList saveFilters;
     QStringList openFilters;
     for (const TextFormat &format : TextFormat::all()) {
         saveFilters.append(format.saveFilter());
-        if (!format.templateOf)
+        if (format.readsTranslations())
             openFilters.append(format.openFilter());
     }
     EXPECT_EQ(saveFilters, (QStringList{"PO files (*.po)", "PO templates (*.pot)", "XLIFF files (*.xlf)",
-                                        "CSV files (*.csv)"}));
+                                        "CSV files (*.csv)", "TMX translation memories (*.tmx)"}));
     EXPECT_EQ(openFilters, (QStringList{"PO files (*.po *.pot)", "XLIFF files (*.xlf *.xliff)", "CSV files (*.csv)"}));
     EXPECT_EQ(TextFormat::patterns(TextFormat::allSuffixes(TextFormat::Use::Texts)), "*.po *.pot *.xlf *.xliff *.csv");
     EXPECT_EQ(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Memories), "."), ".po, .xlf, .xliff or .csv");
     EXPECT_EQ(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Texts, TextFormat::Order::Alphabetical), "."),
               ".csv, .po, .pot, .xlf or .xliff");
-    EXPECT_EQ(TextFormat::listed(TextFormat::names()), "csv, po, pot or xliff");
+    EXPECT_EQ(TextFormat::listed(TextFormat::names()), "csv, po, pot, tmx or xliff");
+    EXPECT_EQ(TextFormat::listed(TextFormat::allSuffixes(TextFormat::Use::Exports), "."),
+              ".po, .pot, .xlf, .xliff, .csv or .tmx");
     EXPECT_EQ(TextFormat::listed({"one"}), "one");
 
     const std::pair<const char *, std::optional<TextFormat::Id>> files[] = {
@@ -30,6 +33,7 @@ TEST(TextFormat, FiltersListsAndNamesComeFromTheOneList)
         {"new.pot", TextFormat::Id::Pot},       {"kit.xlf", TextFormat::Id::Xliff},
         {"kit.Xliff", TextFormat::Id::Xliff},   {"texts.txt", std::nullopt},
         {"texts.csv.bak", std::nullopt},        {"po", std::nullopt},
+        {"kit.tmx", TextFormat::Id::Tmx},
     };
     for (const auto &[name, id] : files) {
         const TextFormat *format = TextFormat::ofFile(QString::fromUtf8(name));

@@ -212,6 +212,35 @@ struct MixedKit {
     }
 };
 
+// An OmegaT project in `dir`, English to German, each text one segment.
+bool makeOmegaTProject(QDir &dir)
+{
+    for (const char *folder : {"source", "target", "tm/auto", "omegat", "glossary", "dictionary"}) {
+        if (!dir.mkpath(QLatin1String(folder)))
+            return false;
+    }
+    return writeFile(dir.filePath("omegat.project"),
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<omegat>\n"
+                     "<project version=\"1.0\">\n<source_dir>__DEFAULT__</source_dir>\n"
+                     "<target_dir>__DEFAULT__</target_dir>\n<tm_dir>__DEFAULT__</tm_dir>\n"
+                     "<glossary_dir>__DEFAULT__</glossary_dir>\n<glossary_file>__DEFAULT__</glossary_file>\n"
+                     "<dictionary_dir>__DEFAULT__</dictionary_dir>\n<source_lang>EN</source_lang>\n"
+                     "<target_lang>DE</target_lang>\n"
+                     "<source_tok>org.omegat.tokenizer.LuceneEnglishTokenizer</source_tok>\n"
+                     "<target_tok>org.omegat.tokenizer.LuceneGermanTokenizer</target_tok>\n"
+                     "<sentence_seg>false</sentence_seg>\n"
+                     "<support_default_translations>true</support_default_translations>\n"
+                     "<remove_tags>false</remove_tags>\n</project>\n</omegat>\n");
+}
+
+// OmegaT's console-translate of the project in `dir`. Debian's omegat
+// script splits its arguments at spaces: the project is the working folder.
+ToolRun omegatTranslate(const QDir &dir)
+{
+    return runTool(QStringLiteral("omegat"), {".", "--mode=console-translate"}, dir,
+                   {"HOME=" + dir.filePath("home")}, 600000);
+}
+
 QString lconvertPath()
 {
     const QString onPath = QStandardPaths::findExecutable(QStringLiteral("lconvert"));
@@ -303,20 +332,7 @@ TEST(XliffFile, OmegaTTranslatesAnExportFromItsMemoryAndTheImportPlacesIt)
     const MixedKit kit;
     QTemporaryDir scratch;
     QDir dir(scratch.path());
-    for (const char *folder : {"source", "target", "tm/auto", "omegat", "glossary", "dictionary"})
-        ASSERT_TRUE(dir.mkpath(QLatin1String(folder)));
-    ASSERT_TRUE(writeFile(dir.filePath("omegat.project"),
-                          "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<omegat>\n"
-                          "<project version=\"1.0\">\n<source_dir>__DEFAULT__</source_dir>\n"
-                          "<target_dir>__DEFAULT__</target_dir>\n<tm_dir>__DEFAULT__</tm_dir>\n"
-                          "<glossary_dir>__DEFAULT__</glossary_dir>\n<glossary_file>__DEFAULT__</glossary_file>\n"
-                          "<dictionary_dir>__DEFAULT__</dictionary_dir>\n<source_lang>EN</source_lang>\n"
-                          "<target_lang>DE</target_lang>\n"
-                          "<source_tok>org.omegat.tokenizer.LuceneEnglishTokenizer</source_tok>\n"
-                          "<target_tok>org.omegat.tokenizer.LuceneGermanTokenizer</target_tok>\n"
-                          "<sentence_seg>false</sentence_seg>\n"
-                          "<support_default_translations>true</support_default_translations>\n"
-                          "<remove_tags>false</remove_tags>\n</project>\n</omegat>\n"));
+    ASSERT_TRUE(makeOmegaTProject(dir));
     const QList<std::pair<QByteArray, QByteArray>> memory{
         {"Load game", "Spielstand laden"}, {"New game", "Neues Spiel"}, {"OK", "Einverstanden"},
         {"Options", "Einstellungen"}};
@@ -333,10 +349,7 @@ TEST(XliffFile, OmegaTTranslatesAnExportFromItsMemoryAndTheImportPlacesIt)
     fresh.marks = ReviewMarks();
     ASSERT_TRUE(writeFile(dir.filePath("source/fresh.xlf"), fresh.file(TextFormat::Id::Xliff)));
 
-    // Debian's omegat script splits its arguments at spaces: the project is
-    // the working folder.
-    const ToolRun run = runTool(QStringLiteral("omegat"), {".", "--mode=console-translate"}, dir,
-                                {"HOME=" + dir.filePath("home")}, 600000);
+    const ToolRun run = omegatTranslate(dir);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
 
     for (const MixedKit *translated : {&kit, static_cast<const MixedKit *>(&fresh)}) {
@@ -367,5 +380,90 @@ TEST(XliffFile, OmegaTTranslatesAnExportFromItsMemoryAndTheImportPlacesIt)
             expect(5, "Einverstanden");
         }
         EXPECT_FALSE(outcome.report.anyRefused());
+    }
+}
+
+// The kit's translations as a TMX memory: one unit per translated row (done
+// as it is too), in the sources' and the translation's languages,
+// well-formed XML.
+TEST(TmxFile, HoldsEveryTranslatedRowAndIsWellFormed)
+{
+    const MixedKit kit;
+    const auto written = TextExchange::write(TextFormat::Id::Tmx, TextExchange::entries(kit.texts, kit.marks, TextCodePages(1252)),
+                                             {1252, QStringLiteral("pt_BR"), QDateTime(QDate(2026, 12, 9), QTime(3, 4, 5), Qt::UTC)},
+                                             QStringLiteral("kit.tmx"));
+    ASSERT_TRUE(written.ok()) << written.error().text();
+    const auto tu = [](const char *row, const char *source, const char *translation) {
+        return QByteArray("  <tu tuid=\"") + row + "\" xml:space=\"preserve\">\n   <tuv xml:lang=\"en\">\n    <seg>" + source
+            + "</seg>\n   </tuv>\n   <tuv xml:lang=\"pt-BR\">\n    <seg>" + translation + "</seg>\n   </tuv>\n  </tu>\n";
+    };
+    EXPECT_EQ(*written, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tmx version=\"1.4\">\n"
+                        " <header creationtool=\"Orvanta Localization Kit\" creationtoolversion=\"1.2\" segtype=\"block\" "
+                        "o-tmf=\"orvanta-kit\" adminlang=\"en\" srclang=\"en\" datatype=\"plaintext\" "
+                        "creationdate=\"20261209T030405Z\"/>\n <body>\n"
+                            + tu("1", "Load game", "Spiel laden") + tu("3", "OK", "In Ordnung") + tu("4", "Name", "Name")
+                            + tu("5", "Quit the game?", "Spiel beenden?") + tu("6", "OK", "Gut")
+                            + tu("8", "Two\nlines", "Zwei\nZeilen") + " </body>\n</tmx>\n");
+
+    const auto unknown = TextExchange::write(TextFormat::Id::Tmx, {}, {1252, {}, {}}, QStringLiteral("kit.tmx"));
+    ASSERT_FALSE(unknown.ok());
+    EXPECT_EQ(unknown.error().text(), "kit.tmx: a TMX names the translation's language, and the kit does not know it: "
+                                      "give it (kvtool texts export --language LL)");
+
+    QTemporaryDir scratch;
+    const QDir dir(scratch.path());
+    ASSERT_TRUE(writeFile(dir.filePath("kit.tmx"), *written));
+    const ToolRun lint = runTool(QStringLiteral("xmllint"), {"--noout", "--nonet", "kit.tmx"}, dir);
+    if (lint.exitCode == -1)
+        GTEST_SKIP() << "xmllint is not installed (Debian package libxml2-utils)";
+    EXPECT_EQ(lint.exitCode, 0) << lint.output.toStdString();
+    EXPECT_EQ(lint.output, "");
+}
+
+// A kit taken to OmegaT 3.6: its XLIFF in source/, its TMX in tm/auto/.
+// OmegaT inserts the memory's translations into the segments of the same
+// source, so the next kit version's fresh export (texts inserted, every row
+// untranslated) comes back from console-translate with every translation
+// by its source; the partly translated kit's own export comes back with
+// each translation in its row.
+TEST(TmxFile, OmegaTInsertsTheKitsTranslationsFromTheTmxInTmAuto)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("omegat")).isEmpty())
+        GTEST_SKIP() << "OmegaT is not installed (Debian package omegat)";
+    const MixedKit kit;
+    QTemporaryDir scratch;
+    QDir dir(scratch.path());
+    ASSERT_TRUE(makeOmegaTProject(dir));
+    ASSERT_TRUE(writeFile(dir.filePath("tm/auto/kit.tmx"), kit.file(TextFormat::Id::Tmx)));
+    ASSERT_TRUE(writeFile(dir.filePath("source/partly.xlf"), kit.file(TextFormat::Id::Xliff)));
+    MixedKit next;
+    const QList<QByteArray> nextSources{"Continue", "Load game", "New game", "Quit the game?", "Name", "Two\nlines",
+                                        "Options", "Back"};
+    next.texts = textTable(nextSources, nextSources);
+    next.marks = ReviewMarks();
+    ASSERT_TRUE(writeFile(dir.filePath("source/next.xlf"), next.file(TextFormat::Id::Xliff)));
+
+    const ToolRun run = omegatTranslate(dir);
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+
+    for (const MixedKit *translated : {&kit, static_cast<const MixedKit *>(&next)}) {
+        const QString name = translated == &kit ? QStringLiteral("partly.xlf") : QStringLiteral("next.xlf");
+        SCOPED_TRACE(name.toStdString());
+        const auto read = TextExchange::read(dir.filePath("target/" + name));
+        ASSERT_TRUE(read.ok()) << read.error().text();
+        const TextImport::Outcome outcome = TextImport::compute(read->entries, translated->texts, TextCodePages(1252),
+                                                                translated->marks);
+        EXPECT_FALSE(outcome.report.anyRefused());
+        TextTable imported = translated->texts;
+        ReviewMarks marks = translated->marks;
+        TextImport::apply(outcome, imported, marks);
+        if (translated == &kit) {
+            EXPECT_EQ(translationsOf(imported), translationsOf(kit.texts));
+            for (int row : {0, 2, 4, 5, 7})
+                EXPECT_TRUE(imported.isTranslated(row)) << "row " << row + 1;
+        } else {
+            EXPECT_EQ(translationsOf(imported), (QList<QByteArray>{"Continue", "Spiel laden", "New game", "Spiel beenden?",
+                                                                   "Name", "Zwei\nZeilen", "Options", "Back"}));
+        }
     }
 }

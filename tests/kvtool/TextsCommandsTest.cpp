@@ -286,22 +286,23 @@ TEST(KvToolTexts, ImportOfABadFileNamesItAndExportOfABadFormatIsAMisuse)
     EXPECT_TRUE(kit.read("lang.dat").isEmpty());
     auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xml"});
     EXPECT_EQ(misuse.exitCode, 2);
-    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot or xliff"));
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx or xliff"));
 }
 
 // The help and the messages name the formats as the translators know them:
-// every texts file for an import, no template as a memory.
+// every texts file for an import, no template as a memory, TMX (written,
+// never read) for an export only.
 TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
 {
     const auto usage = KvToolRun::run({"texts", "--help"});
     EXPECT_EQ(usage.exitCode, 0);
-    EXPECT_TRUE(usage.out.contains("       kvtool texts export KITDIR [--format csv|po|pot|xliff] [-o FILE] [--language LL]\n"))
+    EXPECT_TRUE(usage.out.contains("       kvtool texts export KITDIR [--format csv|po|pot|tmx|xliff] [-o FILE] [--language LL]\n"))
         << usage.out.toStdString();
     EXPECT_TRUE(usage.out.contains("  import   applies a .csv, .po, .pot, .xlf or .xliff file to the kit's\n"));
     const auto exportHelp = KvToolRun::run({"texts", "export", "--help"});
     EXPECT_TRUE(exportHelp.out.simplified().contains(
-        "--format <csv|po|pot|xliff> csv, po, pot or xliff (default: the output file's name: .po, .pot, .xlf or "
-        ".xliff, else csv)."))
+        "--format <csv|po|pot|tmx|xliff> csv, po, pot, tmx or xliff (default: the output file's name: .po, .pot, "
+        ".xlf, .xliff or .tmx, else csv)."))
         << exportHelp.out.toStdString();
     const auto importHelp = KvToolRun::run({"texts", "import", "--help"});
     EXPECT_TRUE(importHelp.out.simplified().contains("file A .csv, .po, .pot, .xlf or .xliff file."))
@@ -321,11 +322,24 @@ TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
         << notTexts.err.toStdString();
     const auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "x.po"});
     EXPECT_EQ(misuse.exitCode, 2);
-    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot or xliff, not \"x.po\"\n"))
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx or xliff, not \"x.po\"\n"))
         << misuse.err.toStdString();
     const auto xlf = KvToolRun::run({"texts", "export", kit.dir(), "--format", "XLF"});
     EXPECT_EQ(xlf.exitCode, 0) << xlf.err.toStdString();
     EXPECT_TRUE(xlf.out.contains("<xliff xmlns=\"urn:oasis:names:tc:xliff:document:1.2\"")) << xlf.out.toStdString();
+    kit.write("kit.tmx", "<tmx version=\"1.4\"/>");
+    const auto tmxImport = KvToolRun::run({"texts", "import", kit.dir(), kit.path("kit.tmx")});
+    EXPECT_TRUE(tmxImport.err.contains("kit.tmx: not a texts file: the name must end in .csv, .po, .pot, .xlf or "
+                                       ".xliff\n"))
+        << tmxImport.err.toStdString();
+    const auto noLanguage = KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path("out.tmx")});
+    EXPECT_EQ(noLanguage.exitCode, 1);
+    EXPECT_TRUE(noLanguage.err.contains("out.tmx: a TMX names the translation's language, and the kit does not know "
+                                        "it: give it (kvtool texts export --language LL)"))
+        << noLanguage.err.toStdString();
+    const auto tmx = KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path("out.tmx"), "--language", "de"});
+    EXPECT_EQ(tmx.exitCode, 0) << tmx.err.toStdString();
+    EXPECT_TRUE(kit.read("out.tmx").contains("<tmx version=\"1.4\">")) << kit.read("out.tmx").toStdString();
     // A template holds no translations.
     const auto memory = KvToolRun::run({"texts", "suggest", kit.dir(), "1", "--memory", kit.path("new.pot")});
     EXPECT_TRUE(memory.err.contains("new.pot: is no translation memory (a .po, .xlf, .xliff or .csv file, or a kit "
