@@ -25,7 +25,8 @@ Result<QByteArray> TmxFile::write(const QList<ExchangeEntry> &entries, const Hea
 {
     if (header.language.isEmpty())
         return FormatError::general(fileName, "a TMX names the translation's language, and the kit does not know "
-                                              "it: give it (kvtool texts export --language LL)");
+                                              "it: name it as language in group [texts] of orvanta-kit.ini, or "
+                                              "give kvtool texts export --language LL");
     // TMX writes language codes with a hyphen: "pt-BR".
     const QString language = QString(header.language).replace(QLatin1Char('_'), QLatin1Char('-'));
     QByteArray out;

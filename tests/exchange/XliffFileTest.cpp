@@ -408,7 +408,8 @@ TEST(TmxFile, HoldsEveryTranslatedRowAndIsWellFormed)
     const auto unknown = TextExchange::write(TextFormat::Id::Tmx, {}, {1252, {}, {}}, QStringLiteral("kit.tmx"));
     ASSERT_FALSE(unknown.ok());
     EXPECT_EQ(unknown.error().text(), "kit.tmx: a TMX names the translation's language, and the kit does not know it: "
-                                      "give it (kvtool texts export --language LL)");
+                                      "name it as language in group [texts] of orvanta-kit.ini, or give kvtool "
+                                      "texts export --language LL");
 
     QTemporaryDir scratch;
     const QDir dir(scratch.path());

@@ -335,7 +335,8 @@ TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
     const auto noLanguage = KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path("out.tmx")});
     EXPECT_EQ(noLanguage.exitCode, 1);
     EXPECT_TRUE(noLanguage.err.contains("out.tmx: a TMX names the translation's language, and the kit does not know "
-                                        "it: give it (kvtool texts export --language LL)"))
+                                        "it: name it as language in group [texts] of orvanta-kit.ini, or give "
+                                        "kvtool texts export --language LL"))
         << noLanguage.err.toStdString();
     const auto tmx = KvToolRun::run({"texts", "export", kit.dir(), "-o", kit.path("out.tmx"), "--language", "de"});
     EXPECT_EQ(tmx.exitCode, 0) << tmx.err.toStdString();
