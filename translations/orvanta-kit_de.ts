@@ -460,6 +460,53 @@ Vor dem Schließen des Kits speichern?</translation>
     </message>
 </context>
 <context>
+    <name>OpenKit</name>
+    <message>
+        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
+        <translation>Die Originaltexte in kvmain.dat sind nicht die, für die die Übersetzungen in lang.dat gespeichert wurden (eine neue Spielversion): %1 Zeilen verschoben, %2 geändert, %3 hinzugekommen, %4 weggefallen</translation>
+    </message>
+    <message>
+        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
+        <translation>enthält %1 Texte, kvmain.dat aber %2: Seine Übersetzungen stehen womöglich neben anderen Originaltexten als denen, für die sie gemacht wurden. Um auf eine neue Kit-Version umzusteigen, übernehmen Sie die Übersetzungen aus dem Ordner des alten Kits („Übersetzungen aus einem älteren Kit übernehmen...“ auf der Seite Texte, oder kvtool texts migrate KITDIR OLDKIT)</translation>
+    </message>
+    <message>
+        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
+        <translation>neu gezeichnetes Bild beiseitegelegt, sein Standardbild hat sich geändert: %1 (als %2)</translation>
+    </message>
+    <message>
+        <source>redrawn pictures carried: %1 (%2)</source>
+        <translation>neu gezeichnete Bilder übernommen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>kit dictionary words carried: %1</source>
+        <translation>Wörter des Kit-Wörterbuchs übernommen: %1</translation>
+    </message>
+    <message>
+        <source>font %1</source>
+        <translation>Schrift %1</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>Codepage %1</translation>
+    </message>
+    <message>
+        <source>spell check %1</source>
+        <translation>Rechtschreibprüfung %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 translation memories</source>
+        <translation>%1 Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <source>settings taken from the older kit: %1</source>
+        <translation>Einstellungen aus dem älteren Kit übernommen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TextChecker</name>
     <message>
         <source>no space</source>

@@ -463,6 +463,53 @@ Save it before the kit closes?</source>
     </message>
 </context>
 <context>
+    <name>OpenKit</name>
+    <message>
+        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
+        <translation>Исходные тексты в kvmain.dat — не те, для которых были сохранены переводы в lang.dat (новая версия игры): строк перемещено: %1, изменено: %2, добавлено: %3, удалено: %4</translation>
+    </message>
+    <message>
+        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
+        <translation>содержит текстов: %1, а kvmain.dat — %2: его переводы могут стоять рядом не с теми исходными текстами, для которых они сделаны. Чтобы перейти на новую версию комплекта, перенесите переводы из папки старого комплекта («Перенести переводы из старого комплекта...» на странице «Тексты» или kvtool texts migrate KITDIR OLDKIT)</translation>
+    </message>
+    <message>
+        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
+        <translation>перерисованная картинка отложена, её стандартная картинка изменилась: %1 (как %2)</translation>
+    </message>
+    <message>
+        <source>redrawn pictures carried: %1 (%2)</source>
+        <translation>перенесено перерисованных картинок: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>kit dictionary words carried: %1</source>
+        <translation>перенесено слов словаря комплекта: %1</translation>
+    </message>
+    <message>
+        <source>font %1</source>
+        <translation>шрифт %1</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>кодовая страница %1</translation>
+    </message>
+    <message>
+        <source>spell check %1</source>
+        <translation>проверка орфографии %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 translation memories</source>
+        <translation>памятей переводов: %1</translation>
+    </message>
+    <message>
+        <source>settings taken from the older kit: %1</source>
+        <translation>настройки взяты из старого комплекта: %1</translation>
+    </message>
+</context>
+<context>
     <name>TextChecker</name>
     <message>
         <source>no space</source>

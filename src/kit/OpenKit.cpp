@@ -13,6 +13,7 @@
 #include "pictures/PaletteFit.h"
 #include "texts/SpellingCheck.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -86,8 +87,10 @@ std::vector<FormatError> OpenKit::load()
 
 QString OpenKit::shiftText(const Shift &shift)
 {
-    return QStringLiteral("kvmain.dat's source texts are not those the translations in lang.dat were saved against "
-                          "(a new game version): %1 rows moved, %2 changed, %3 came, %4 went")
+    return QCoreApplication::translate("OpenKit",
+                                       "kvmain.dat's source texts are not those the translations in lang.dat were "
+                                       "saved against (a new game version): %1 rows moved, %2 changed, %3 came, "
+                                       "%4 went")
         .arg(shift.moved)
         .arg(shift.changed)
         .arg(shift.came)
@@ -146,10 +149,12 @@ void OpenKit::compareSources()
         m_sourceNotices.push_back(
             FormatError::general(
                 QDir::toNativeSeparators(langDat).toStdString(),
-                QStringLiteral("holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other "
-                               "source texts than they were made for. To move to a new kit version, take the "
-                               "translations from the old kit's folder (\"Take translations from an older "
-                               "kit...\" on the Texts page, or kvtool texts migrate KITDIR OLDKIT)")
+                QCoreApplication::translate("OpenKit",
+                                            "holds %1 texts, but kvmain.dat holds %2: its translations may stand "
+                                            "beside other source texts than they were made for. To move to a new "
+                                            "kit version, take the translations from the old kit's folder (\"Take "
+                                            "translations from an older kit...\" on the Texts page, or kvtool "
+                                            "texts migrate KITDIR OLDKIT)")
                     .arg(records)
                     .arg(m_texts.rowCount())
                     .toStdString())
@@ -181,7 +186,9 @@ void OpenKit::keepPictureAside(Import &import, int row, const QImage &picture) c
     const QString path = QDir(m_directory).filePath(name);
     import.pictures.emplace_back(row, QImage());
     import.picturesAside.emplace_back(path, picture);
-    import.report.append(QStringLiteral("redrawn picture kept aside, its standard picture changed: %1 (as %2)")
+    import.report.append(QCoreApplication::translate("OpenKit",
+                                                     "redrawn picture kept aside, its standard picture changed: %1 "
+                                                     "(as %2)")
                              .arg(QString::fromLatin1(PictureCatalogue::row(row)->fileName),
                                   QDir::toNativeSeparators(path)));
 }
@@ -296,25 +303,30 @@ Result<OpenKit::Import> OpenKit::importOlderKit(const QString &folder, ImportQue
         carried.append(QString::fromLatin1(PictureCatalogue::row(row)->fileName));
     }
     if (!carried.isEmpty())
-        import.report.append(QStringLiteral("redrawn pictures carried: %1 (%2)").arg(carried.size()).arg(carried.join(QStringLiteral(", "))));
+        import.report.append(QCoreApplication::translate("OpenKit", "redrawn pictures carried: %1 (%2)")
+                                 .arg(carried.size())
+                                 .arg(carried.join(QStringLiteral(", "))));
     const auto words = KitDictionary::read(m_directory);
     for (const QString &word : older->words) {
         if (!words || !words->contains(word))
             import.words.append(word);
     }
     if (!import.words.isEmpty())
-        import.report.append(QStringLiteral("kit dictionary words carried: %1").arg(import.words.size()));
+        import.report.append(QCoreApplication::translate("OpenKit", "kit dictionary words carried: %1").arg(import.words.size()));
     QStringList taken;
     if (import.glyphFont)
-        taken.append(QStringLiteral("font %1").arg(FontChoice::fontName(*import.glyphFont)));
+        taken.append(QCoreApplication::translate("OpenKit", "font %1").arg(FontChoice::fontName(*import.glyphFont)));
     if (import.codePageSetting)
-        taken.append(QStringLiteral("code page %1").arg(number));
+        taken.append(QCoreApplication::translate("OpenKit", "code page %1").arg(number));
     if (import.spellLanguage)
-        taken.append(QStringLiteral("spell check %1").arg(import.spellLanguage->isEmpty() ? QStringLiteral("none") : *import.spellLanguage));
+        taken.append(QCoreApplication::translate("OpenKit", "spell check %1")
+                         .arg(import.spellLanguage->isEmpty() ? QCoreApplication::translate("OpenKit", "none")
+                                                              : *import.spellLanguage));
     if (!import.memories.isEmpty())
-        taken.append(QStringLiteral("%1 translation memories").arg(import.memories.size()));
+        taken.append(QCoreApplication::translate("OpenKit", "%1 translation memories").arg(import.memories.size()));
     if (!taken.isEmpty())
-        import.report.append(QStringLiteral("settings taken from the older kit: %1").arg(taken.join(QStringLiteral(", "))));
+        import.report.append(QCoreApplication::translate("OpenKit", "settings taken from the older kit: %1")
+                                 .arg(taken.join(QStringLiteral(", "))));
     return import;
 }
 
