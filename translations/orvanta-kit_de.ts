@@ -342,6 +342,53 @@ Hier wurde kein Programm gefunden, das sie anzeigt: Öffnen Sie sie mit einem be
     </message>
 </context>
 <context>
+    <name>OpenKit</name>
+    <message>
+        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
+        <translation>Die Originaltexte in kvmain.dat sind nicht die, für die die Übersetzungen in lang.dat gespeichert wurden (eine neue Spielversion): %1 Zeilen verschoben, %2 geändert, %3 hinzugekommen, %4 weggefallen</translation>
+    </message>
+    <message>
+        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
+        <translation>enthält %1 Texte, kvmain.dat aber %2: Seine Übersetzungen stehen womöglich neben anderen Originaltexten als denen, für die sie gemacht wurden. Um auf eine neue Kit-Version umzusteigen, übernehmen Sie die Übersetzungen aus dem Ordner des alten Kits („Übersetzungen aus einem älteren Kit übernehmen...“ auf der Seite Texte, oder kvtool texts migrate KITDIR OLDKIT)</translation>
+    </message>
+    <message>
+        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
+        <translation>neu gezeichnetes Bild beiseitegelegt, sein Standardbild hat sich geändert: %1 (als %2)</translation>
+    </message>
+    <message>
+        <source>redrawn pictures carried: %1 (%2)</source>
+        <translation>neu gezeichnete Bilder übernommen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>kit dictionary words carried: %1</source>
+        <translation>Wörter des Kit-Wörterbuchs übernommen: %1</translation>
+    </message>
+    <message>
+        <source>font %1</source>
+        <translation>Schrift %1</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>Codepage %1</translation>
+    </message>
+    <message>
+        <source>spell check %1</source>
+        <translation>Rechtschreibprüfung %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 translation memories</source>
+        <translation>%1 Übersetzungsspeicher</translation>
+    </message>
+    <message>
+        <source>settings taken from the older kit: %1</source>
+        <translation>Einstellungen aus dem älteren Kit übernommen: %1</translation>
+    </message>
+</context>
+<context>
     <name>PictureMessages</name>
     <message>
         <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
@@ -457,53 +504,6 @@ Save it before the kit closes?</source>
         <translation>Ein Teil Ihrer Arbeit ist noch nicht in „lang.dat“ gespeichert.
 
 Vor dem Schließen des Kits speichern?</translation>
-    </message>
-</context>
-<context>
-    <name>OpenKit</name>
-    <message>
-        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
-        <translation>Die Originaltexte in kvmain.dat sind nicht die, für die die Übersetzungen in lang.dat gespeichert wurden (eine neue Spielversion): %1 Zeilen verschoben, %2 geändert, %3 hinzugekommen, %4 weggefallen</translation>
-    </message>
-    <message>
-        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
-        <translation>enthält %1 Texte, kvmain.dat aber %2: Seine Übersetzungen stehen womöglich neben anderen Originaltexten als denen, für die sie gemacht wurden. Um auf eine neue Kit-Version umzusteigen, übernehmen Sie die Übersetzungen aus dem Ordner des alten Kits („Übersetzungen aus einem älteren Kit übernehmen...“ auf der Seite Texte, oder kvtool texts migrate KITDIR OLDKIT)</translation>
-    </message>
-    <message>
-        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
-        <translation>neu gezeichnetes Bild beiseitegelegt, sein Standardbild hat sich geändert: %1 (als %2)</translation>
-    </message>
-    <message>
-        <source>redrawn pictures carried: %1 (%2)</source>
-        <translation>neu gezeichnete Bilder übernommen: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>kit dictionary words carried: %1</source>
-        <translation>Wörter des Kit-Wörterbuchs übernommen: %1</translation>
-    </message>
-    <message>
-        <source>font %1</source>
-        <translation>Schrift %1</translation>
-    </message>
-    <message>
-        <source>code page %1</source>
-        <translation>Codepage %1</translation>
-    </message>
-    <message>
-        <source>spell check %1</source>
-        <translation>Rechtschreibprüfung %1</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>%1 translation memories</source>
-        <translation>%1 Übersetzungsspeicher</translation>
-    </message>
-    <message>
-        <source>settings taken from the older kit: %1</source>
-        <translation>Einstellungen aus dem älteren Kit übernommen: %1</translation>
     </message>
 </context>
 <context>
@@ -1298,54 +1298,6 @@ Zeilen:</translation>
         <translation>Die Rechtschreibung mit dem Hunspell-Wörterbuch dieser Sprache prüfen (z. B. en_US; Vorgabe: das, welches das Fenster des Kits zuletzt verwendet hat, falls vorhanden).</translation>
     </message>
     <message>
-        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                          [--codepage NUMBER]
-       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
-       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
-       kvtool texts check KITDIR [--codepage NUMBER]
-       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
-       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
-
-  build    makes a text file (200-byte records) from a UTF-8 text file,
-           one text per line
-  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF,
-           loaded from KITDIR exactly as the kit loads them at start-up
-  import   applies a %2 file to the kit&apos;s
-           texts and saves a new lang.dat as the save button does
-  migrate  carries the translations of an older kit folder over to the
-           kit&apos;s texts (moved and reworded ones too) and saves as import
-  check    checks every translation as the Texts page does, one line
-           per finding
-  widths   writes how wide the game draws each text as CSV
-           (row,source_px,translation_px)
-  suggest  prints the translations of identical and similar originals for
-           a row, from the kit&apos;s other rows and translation memories</source>
-        <translation>Aufruf: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-        kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                           [--codepage NUMBER]
-        kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
-        kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
-        kvtool texts check KITDIR [--codepage NUMBER]
-        kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
-        kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
-
-  build    erstellt eine Textdatei (200-Byte-Einträge) aus einer UTF-8-Textdatei,
-           ein Text pro Zeile
-  export   schreibt die Texte des Kits als CSV, PO, PO-Vorlage oder XLIFF,
-           aus KITDIR geladen, genau wie das Kit sie beim Start lädt
-  import   wendet eine Datei (%2) auf die Texte des
-           Kits an und speichert eine neue lang.dat wie die Speichern-Schaltfläche
-  migrate  übernimmt die Übersetzungen eines älteren Kit-Ordners in die Texte
-           des Kits (auch verschobene und umformulierte) und speichert wie import
-  check    prüft jede Übersetzung wie die Seite „Texte“, eine Zeile
-           je Befund
-  widths   schreibt als CSV, wie breit das Spiel jeden Text zeichnet
-           (row,source_px,translation_px)
-  suggest  gibt die Übersetzungen gleicher und ähnlicher Originale für eine
-           Zeile aus, aus den anderen Zeilen des Kits und Übersetzungsspeichern</translation>
-    </message>
-    <message>
         <source>Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 text file with one text per line. Spaces are kept as they stand; a text that the code page cannot hold, or one longer than 200 bytes, is an error.</source>
         <translation>Erstellt eine Textdatei des Spiels (Eintragsgröße 200, dann ein 200-Byte-Eintrag je Text) aus einer UTF-8-Textdatei mit einem Text pro Zeile. Leerzeichen bleiben, wie sie stehen; ein Text, den die Codepage nicht fassen kann, oder einer, der länger als 200 Bytes ist, ist ein Fehler.</translation>
     </message>
@@ -1358,20 +1310,12 @@ Zeilen:</translation>
         <translation>Die zu schreibende Textdatei.</translation>
     </message>
     <message>
-        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels).</source>
-        <translation>Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und „texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat) und schreibt sie für die eigenen Werkzeuge der Übersetzer: als UTF-8-CSV mit der Kopfzeile row,source,translation,needs_review,note; als gettext-PO-Datei mit einem Eintrag je Text, gefunden über sein Original (die Zeile als kvtexts.dat-Referenz, msgctxt nur, wo ein Original in mehreren Zeilen steht, msgid das Original, msgstr die Übersetzung, leer, solange unübersetzt); als PO-Vorlage (jedes msgstr leer, für msgmerge und Weblate); oder als XLIFF 1.2 für CAT-Werkzeuge (eine trans-unit je Zeile, mit der 200-Byte-Grenze und der Breite des Originals in Pixeln des Spiels).</translation>
-    </message>
-    <message>
         <source>%1 (default: the output file&apos;s name: %2, else csv).</source>
         <translation>%1 (Vorgabe: nach dem Namen der Ausgabedatei: %2, sonst csv).</translation>
     </message>
     <message>
         <source>Write to &lt;file&gt;, replaced only once complete (default: standard output).</source>
         <translation>In &lt;file&gt; schreiben, erst ersetzt, wenn vollständig (Vorgabe: Standardausgabe).</translation>
-    </message>
-    <message>
-        <source>The translation&apos;s language code (ru, pt_BR) for the PO header and XLIFF target-language (default: the one the kit remembers, else the one language of the code page).</source>
-        <translation>Der Sprachcode der Übersetzung (ru, pt_BR) für den PO-Kopf und target-language in XLIFF (Vorgabe: der, den das Kit sich merkt, sonst die eine Sprache der Codepage).</translation>
     </message>
     <message>
         <source>Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, with the font and code page the kit remembers (a PO&apos;s X-Orvanta-Codepage header, or an XLIFF&apos;s x-codepage count, when --codepage is not given). An entry counts for the one row where its source stands now; where it stands in several, for the row its context (msgctxt) or, failing that, the row it names says; entries marked for review (fuzzy) are imported and marked needs review; entries without a translation bring their marks and notes; changed sources, obsolete entries and unknown rows are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; reads the kit under its save lock, so a save that ends meanwhile is built on, not lost.</source>
@@ -1412,6 +1356,64 @@ Zeilen:</translation>
     <message>
         <source>Checks a language archive before it is shipped: the directory against the file (entries past the end, overlapping data, names used twice, names that are empty, not upper-case or not NUL-terminated), then TEXTS.DAT and KVTEXTS.DAT (2-byte header 200, whole 200-byte records), FONT.SPR (count 256, offset table, every glyph record), FONTSIZE.DAT (256 widths that fit the glyph records) and each .PAD picture (the catalogue&apos;s size for its name, the game&apos;s palette). Prints one line per finding, or &quot;no problems found&quot;; the exit code is 0 only when there are none.</source>
         <translation>Prüft ein Spracharchiv, bevor es ausgeliefert wird: das Verzeichnis gegen die Datei (Einträge über das Ende hinaus, überlappende Daten, doppelt verwendete Namen, Namen, die leer, nicht in Großbuchstaben oder nicht mit NUL abgeschlossen sind), dann TEXTS.DAT und KVTEXTS.DAT (2-Byte-Kopf 200, ganze 200-Byte-Einträge), FONT.SPR (Anzahl 256, Positionstabelle, jeder Glypheneintrag), FONTSIZE.DAT (256 Breiten, die zu den Glypheneinträgen passen) und jedes .PAD-Bild (die Größe des Katalogs für seinen Namen, die Palette des Spiels). Gibt eine Zeile je Befund aus oder „no problems found“; der Exit-Code ist nur dann 0, wenn es keinen gibt.</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                          [--codepage NUMBER]
+       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+       kvtool texts check KITDIR [--codepage NUMBER]
+       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    makes a text file (200-byte records) from a UTF-8 text file,
+           one text per line
+  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF, or
+           their translations as TMX, loaded from KITDIR exactly as the
+           kit loads them at start-up
+  import   applies a %2 file to the kit&apos;s
+           texts and saves a new lang.dat as the save button does
+  migrate  carries the translations of an older kit folder over to the
+           kit&apos;s texts (moved and reworded ones too) and saves as import
+  check    checks every translation as the Texts page does, one line
+           per finding
+  widths   writes how wide the game draws each text as CSV
+           (row,source_px,translation_px)
+  suggest  prints the translations of identical and similar originals for
+           a row, from the kit&apos;s other rows and translation memories</source>
+        <translation>Aufruf: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+        kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                           [--codepage NUMBER]
+        kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+        kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+        kvtool texts check KITDIR [--codepage NUMBER]
+        kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+        kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    erstellt eine Textdatei (200-Byte-Einträge) aus einer UTF-8-Textdatei,
+           ein Text pro Zeile
+  export   schreibt die Texte des Kits als CSV, PO, PO-Vorlage oder XLIFF
+           oder ihre Übersetzungen als TMX, aus KITDIR geladen, genau wie
+           das Kit sie beim Start lädt
+  import   wendet eine Datei (%2) auf die Texte des
+           Kits an und speichert eine neue lang.dat wie die Speichern-Schaltfläche
+  migrate  übernimmt die Übersetzungen eines älteren Kit-Ordners in die Texte
+           des Kits (auch verschobene und umformulierte) und speichert wie import
+  check    prüft jede Übersetzung wie die Seite „Texte“, eine Zeile
+           je Befund
+  widths   schreibt als CSV, wie breit das Spiel jeden Text zeichnet
+           (row,source_px,translation_px)
+  suggest  gibt die Übersetzungen gleicher und ähnlicher Originale für eine
+           Zeile aus, aus den anderen Zeilen des Kits und Übersetzungsspeichern</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder).</source>
+        <translation>Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und „texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat) und schreibt sie für die eigenen Werkzeuge der Übersetzer: als UTF-8-CSV mit der Kopfzeile row,source,translation,needs_review,note; als gettext-PO-Datei mit einem Eintrag je Text, gefunden über sein Original (die Zeile als kvtexts.dat-Referenz, msgctxt nur, wo ein Original in mehreren Zeilen steht, msgid das Original, msgstr die Übersetzung, leer, solange unübersetzt); als PO-Vorlage (jedes msgstr leer, für msgmerge und Weblate); oder als XLIFF 1.2 für CAT-Werkzeuge (eine trans-unit je Zeile, mit der 200-Byte-Grenze und der Breite des Originals in Pixeln des Spiels); oder die Übersetzungen als TMX-1.4-Speicher für CAT-Werkzeuge (eine tu je übersetzter Zeile; OmegaT fügt sie aus dem Ordner tm/auto seines Projekts ein).</translation>
+    </message>
+    <message>
+        <source>The translation&apos;s language code (ru, pt_BR) for the PO header, XLIFF target-language and TMX (default: the one the kit remembers, else the one language of the code page).</source>
+        <translation>Der Sprachcode der Übersetzung (ru, pt_BR) für den PO-Kopf, target-language in XLIFF und TMX (Vorgabe: der, den das Kit sich merkt, sonst die eine Sprache der Codepage).</translation>
     </message>
 </context>
 <context>

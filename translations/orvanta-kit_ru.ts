@@ -345,6 +345,53 @@ No program to show it was found here: open it with any text editor.</source>
     </message>
 </context>
 <context>
+    <name>OpenKit</name>
+    <message>
+        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
+        <translation>Исходные тексты в kvmain.dat — не те, для которых были сохранены переводы в lang.dat (новая версия игры): строк перемещено: %1, изменено: %2, добавлено: %3, удалено: %4</translation>
+    </message>
+    <message>
+        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
+        <translation>содержит текстов: %1, а kvmain.dat — %2: его переводы могут стоять рядом не с теми исходными текстами, для которых они сделаны. Чтобы перейти на новую версию комплекта, перенесите переводы из папки старого комплекта («Перенести переводы из старого комплекта...» на странице «Тексты» или kvtool texts migrate KITDIR OLDKIT)</translation>
+    </message>
+    <message>
+        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
+        <translation>перерисованная картинка отложена, её стандартная картинка изменилась: %1 (как %2)</translation>
+    </message>
+    <message>
+        <source>redrawn pictures carried: %1 (%2)</source>
+        <translation>перенесено перерисованных картинок: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>kit dictionary words carried: %1</source>
+        <translation>перенесено слов словаря комплекта: %1</translation>
+    </message>
+    <message>
+        <source>font %1</source>
+        <translation>шрифт %1</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>кодовая страница %1</translation>
+    </message>
+    <message>
+        <source>spell check %1</source>
+        <translation>проверка орфографии %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 translation memories</source>
+        <translation>памятей переводов: %1</translation>
+    </message>
+    <message>
+        <source>settings taken from the older kit: %1</source>
+        <translation>настройки взяты из старого комплекта: %1</translation>
+    </message>
+</context>
+<context>
     <name>PictureMessages</name>
     <message>
         <source>Some colours of this picture are not in the game palette. Use it with each of them changed to the nearest colour of the palette, as shown?</source>
@@ -460,53 +507,6 @@ Save it before the kit closes?</source>
         <translation>Часть вашей работы ещё не сохранена в «lang.dat».
 
 Сохранить её перед закрытием комплекта?</translation>
-    </message>
-</context>
-<context>
-    <name>OpenKit</name>
-    <message>
-        <source>kvmain.dat&apos;s source texts are not those the translations in lang.dat were saved against (a new game version): %1 rows moved, %2 changed, %3 came, %4 went</source>
-        <translation>Исходные тексты в kvmain.dat — не те, для которых были сохранены переводы в lang.dat (новая версия игры): строк перемещено: %1, изменено: %2, добавлено: %3, удалено: %4</translation>
-    </message>
-    <message>
-        <source>holds %1 texts, but kvmain.dat holds %2: its translations may stand beside other source texts than they were made for. To move to a new kit version, take the translations from the old kit&apos;s folder (&quot;Take translations from an older kit...&quot; on the Texts page, or kvtool texts migrate KITDIR OLDKIT)</source>
-        <translation>содержит текстов: %1, а kvmain.dat — %2: его переводы могут стоять рядом не с теми исходными текстами, для которых они сделаны. Чтобы перейти на новую версию комплекта, перенесите переводы из папки старого комплекта («Перенести переводы из старого комплекта...» на странице «Тексты» или kvtool texts migrate KITDIR OLDKIT)</translation>
-    </message>
-    <message>
-        <source>redrawn picture kept aside, its standard picture changed: %1 (as %2)</source>
-        <translation>перерисованная картинка отложена, её стандартная картинка изменилась: %1 (как %2)</translation>
-    </message>
-    <message>
-        <source>redrawn pictures carried: %1 (%2)</source>
-        <translation>перенесено перерисованных картинок: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>kit dictionary words carried: %1</source>
-        <translation>перенесено слов словаря комплекта: %1</translation>
-    </message>
-    <message>
-        <source>font %1</source>
-        <translation>шрифт %1</translation>
-    </message>
-    <message>
-        <source>code page %1</source>
-        <translation>кодовая страница %1</translation>
-    </message>
-    <message>
-        <source>spell check %1</source>
-        <translation>проверка орфографии %1</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>нет</translation>
-    </message>
-    <message>
-        <source>%1 translation memories</source>
-        <translation>памятей переводов: %1</translation>
-    </message>
-    <message>
-        <source>settings taken from the older kit: %1</source>
-        <translation>настройки взяты из старого комплекта: %1</translation>
     </message>
 </context>
 <context>
@@ -1311,54 +1311,6 @@ Rows:</source>
         <translation>Проверять орфографию по словарю Hunspell этого языка (например en_US; по умолчанию — тот, который последним использовало окно комплекта, если такой есть).</translation>
     </message>
     <message>
-        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                          [--codepage NUMBER]
-       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
-       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
-       kvtool texts check KITDIR [--codepage NUMBER]
-       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
-       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
-
-  build    makes a text file (200-byte records) from a UTF-8 text file,
-           one text per line
-  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF,
-           loaded from KITDIR exactly as the kit loads them at start-up
-  import   applies a %2 file to the kit&apos;s
-           texts and saves a new lang.dat as the save button does
-  migrate  carries the translations of an older kit folder over to the
-           kit&apos;s texts (moved and reworded ones too) and saves as import
-  check    checks every translation as the Texts page does, one line
-           per finding
-  widths   writes how wide the game draws each text as CSV
-           (row,source_px,translation_px)
-  suggest  prints the translations of identical and similar originals for
-           a row, from the kit&apos;s other rows and translation memories</source>
-        <translation>Использование: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-               kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                                  [--codepage NUMBER]
-               kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
-               kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
-               kvtool texts check KITDIR [--codepage NUMBER]
-               kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
-               kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
-
-  build    создаёт текстовый файл (записи по 200 байт) из текстового файла UTF-8,
-           по одному тексту в строке
-  export   записывает тексты комплекта как CSV, PO, шаблон PO или XLIFF,
-           загруженные из KITDIR точно так же, как комплект загружает их при запуске
-  import   применяет файл (%2) к текстам
-           комплекта и сохраняет новый lang.dat, как кнопка сохранения
-  migrate  переносит переводы из папки старого комплекта в тексты комплекта
-           (и перемещённые, и изменённые) и сохраняет, как import
-  check    проверяет каждый перевод, как страница «Тексты», по строке
-           на находку
-  widths   записывает как CSV, какой ширины игра рисует каждый текст
-           (row,source_px,translation_px)
-  suggest  выводит переводы одинаковых и похожих оригиналов для строки
-           из других строк комплекта и из памяти переводов</translation>
-    </message>
-    <message>
         <source>Makes a text file of the game (record size 200, then one 200-byte record per text) from a UTF-8 text file with one text per line. Spaces are kept as they stand; a text that the code page cannot hold, or one longer than 200 bytes, is an error.</source>
         <translation>Создаёт текстовый файл игры (размер записи 200, затем по одной 200-байтовой записи на текст) из текстового файла UTF-8 с одним текстом в строке. Пробелы сохраняются как есть; текст, который не помещается в кодовую страницу, или текст длиннее 200 байт — ошибка.</translation>
     </message>
@@ -1371,20 +1323,12 @@ Rows:</source>
         <translation>Текстовый файл для записи.</translation>
     </message>
     <message>
-        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels).</source>
-        <translation>Загружает тексты комплекта в KITDIR точно так же, как комплект при запуске («kvtexts.dat» и «texts.dat», каждый сначала из lang.dat, затем из kvmain.dat), и записывает их для собственных инструментов переводчиков: как CSV в UTF-8 с заголовком row,source,translation,needs_review,note; как файл PO gettext с одной записью на текст, находимой по оригиналу (строка как ссылка kvtexts.dat, msgctxt только там, где оригинал стоит в нескольких строках, msgid — оригинал, msgstr — перевод, пустой, пока текст не переведён); как шаблон PO (все msgstr пустые, для msgmerge и Weblate); или как XLIFF 1.2 для CAT-инструментов (одна trans-unit на строку, с ограничением в 200 байт и шириной оригинала в пикселях игры).</translation>
-    </message>
-    <message>
         <source>%1 (default: the output file&apos;s name: %2, else csv).</source>
         <translation>%1 (по умолчанию — по имени выходного файла: %2, иначе csv).</translation>
     </message>
     <message>
         <source>Write to &lt;file&gt;, replaced only once complete (default: standard output).</source>
         <translation>Записать в &lt;file&gt;, который заменяется только после полной записи (по умолчанию — стандартный вывод).</translation>
-    </message>
-    <message>
-        <source>The translation&apos;s language code (ru, pt_BR) for the PO header and XLIFF target-language (default: the one the kit remembers, else the one language of the code page).</source>
-        <translation>Код языка перевода (ru, pt_BR) для заголовка PO и target-language в XLIFF (по умолчанию — тот, что помнит комплект, иначе единственный язык кодовой страницы).</translation>
     </message>
     <message>
         <source>Applies a CSV, PO or XLIFF file (as texts export writes them, edited in a spreadsheet, a translation editor or a CAT tool) to the texts of the kit in KITDIR and saves a new KITDIR/lang.dat as the save button does, with the font and code page the kit remembers (a PO&apos;s X-Orvanta-Codepage header, or an XLIFF&apos;s x-codepage count, when --codepage is not given). An entry counts for the one row where its source stands now; where it stands in several, for the row its context (msgctxt) or, failing that, the row it names says; entries marked for review (fuzzy) are imported and marked needs review; entries without a translation bring their marks and notes; changed sources, obsolete entries and unknown rows are skipped. A translation the code page cannot hold, or one longer than 200 bytes, is refused: then nothing is written, unless --skip-refused. The report goes to standard error. Refuses while the kit is open in a window, unless --while-open; reads the kit under its save lock, so a save that ends meanwhile is built on, not lost.</source>
@@ -1425,6 +1369,64 @@ Rows:</source>
     <message>
         <source>Checks a language archive before it is shipped: the directory against the file (entries past the end, overlapping data, names used twice, names that are empty, not upper-case or not NUL-terminated), then TEXTS.DAT and KVTEXTS.DAT (2-byte header 200, whole 200-byte records), FONT.SPR (count 256, offset table, every glyph record), FONTSIZE.DAT (256 widths that fit the glyph records) and each .PAD picture (the catalogue&apos;s size for its name, the game&apos;s palette). Prints one line per finding, or &quot;no problems found&quot;; the exit code is 0 only when there are none.</source>
         <translation>Проверяет языковой архив перед выпуском: каталог по файлу (записи за концом файла, перекрывающиеся данные, имена, указанные дважды, пустые, не в верхнем регистре или не завершённые NUL), затем TEXTS.DAT и KVTEXTS.DAT (2-байтовый заголовок 200, целые записи по 200 байт), FONT.SPR (число 256, таблица смещений, каждая запись глифа), FONTSIZE.DAT (256 ширин, подходящих к записям глифов) и каждую картинку .PAD (размер по каталогу для её имени, палитра игры). Выводит по строке на находку или «no problems found»; код выхода 0, только если находок нет.</translation>
+    </message>
+    <message>
+        <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                          [--codepage NUMBER]
+       kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+       kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+       kvtool texts check KITDIR [--codepage NUMBER]
+       kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+       kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    makes a text file (200-byte records) from a UTF-8 text file,
+           one text per line
+  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF, or
+           their translations as TMX, loaded from KITDIR exactly as the
+           kit loads them at start-up
+  import   applies a %2 file to the kit&apos;s
+           texts and saves a new lang.dat as the save button does
+  migrate  carries the translations of an older kit folder over to the
+           kit&apos;s texts (moved and reworded ones too) and saves as import
+  check    checks every translation as the Texts page does, one line
+           per finding
+  widths   writes how wide the game draws each text as CSV
+           (row,source_px,translation_px)
+  suggest  prints the translations of identical and similar originals for
+           a row, from the kit&apos;s other rows and translation memories</source>
+        <translation>Использование: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
+               kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
+                                  [--codepage NUMBER]
+               kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
+               kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
+               kvtool texts check KITDIR [--codepage NUMBER]
+               kvtool texts widths KITDIR [--codepage NUMBER] [--font F --size N ...]
+               kvtool texts suggest KITDIR ROW [--memory FILE_OR_KIT]... [--codepage NUMBER]
+
+  build    создаёт текстовый файл (записи по 200 байт) из текстового файла UTF-8,
+           по одному тексту в строке
+  export   записывает тексты комплекта как CSV, PO, шаблон PO или XLIFF
+           либо их переводы как TMX, загруженные из KITDIR точно так же,
+           как комплект загружает их при запуске
+  import   применяет файл (%2) к текстам
+           комплекта и сохраняет новый lang.dat, как кнопка сохранения
+  migrate  переносит переводы из папки старого комплекта в тексты комплекта
+           (и перемещённые, и изменённые) и сохраняет, как import
+  check    проверяет каждый перевод, как страница «Тексты», по строке
+           на находку
+  widths   записывает как CSV, какой ширины игра рисует каждый текст
+           (row,source_px,translation_px)
+  suggest  выводит переводы одинаковых и похожих оригиналов для строки
+           из других строк комплекта и из памяти переводов</translation>
+    </message>
+    <message>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder).</source>
+        <translation>Загружает тексты комплекта в KITDIR точно так же, как комплект при запуске («kvtexts.dat» и «texts.dat», каждый сначала из lang.dat, затем из kvmain.dat), и записывает их для собственных инструментов переводчиков: как CSV в UTF-8 с заголовком row,source,translation,needs_review,note; как файл PO gettext с одной записью на текст, находимой по оригиналу (строка как ссылка kvtexts.dat, msgctxt только там, где оригинал стоит в нескольких строках, msgid — оригинал, msgstr — перевод, пустой, пока текст не переведён); как шаблон PO (все msgstr пустые, для msgmerge и Weblate); или как XLIFF 1.2 для CAT-инструментов (одна trans-unit на строку, с ограничением в 200 байт и шириной оригинала в пикселях игры); или переводы как память TMX 1.4 для CAT-инструментов (одна tu на переведённую строку; OmegaT вставляет их из папки tm/auto своего проекта).</translation>
+    </message>
+    <message>
+        <source>The translation&apos;s language code (ru, pt_BR) for the PO header, XLIFF target-language and TMX (default: the one the kit remembers, else the one language of the code page).</source>
+        <translation>Код языка перевода (ru, pt_BR) для заголовка PO, target-language в XLIFF и TMX (по умолчанию — тот, что помнит комплект, иначе единственный язык кодовой страницы).</translation>
     </message>
 </context>
 <context>
