@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <future>
 
 namespace orvanta {
 
@@ -356,13 +355,8 @@ int RememberedSources::versionOf(QByteArrayView header)
 
 bool RememberedSources::describes(const TextTable &texts) const
 {
-    if (texts.rowCount() != m_rowCount)
-        return false;
-    // The two fingerprints at once: on a second core the comparison adds
-    // half as much to opening the kit.
-    auto sources = std::async(std::launch::async, [&] { return fingerprint(texts, &TextTable::Row::source); });
-    const bool translations = belongsTo(texts);
-    return sources.get() == m_sourcesPrint && translations;
+    return texts.rowCount() == m_rowCount && fingerprint(texts, &TextTable::Row::source) == m_sourcesPrint
+        && belongsTo(texts);
 }
 
 bool RememberedSources::belongsTo(const TextTable &saved) const
