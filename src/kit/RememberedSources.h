@@ -73,7 +73,8 @@ public:
     // Texts that lie back to back in memory (as a loaded table's do) are
     // read as one run, 32 bytes a step, so that a fingerprint of 200,000
     // texts costs little beside loading them. The value depends on the
-    // texts only, never on where they lie.
+    // texts only, never on where they lie. A run is read late: every text
+    // added must stay where it is until value().
     class TextsFingerprint {
     public:
         void add(QByteArrayView text);
