@@ -1,5 +1,7 @@
 #include "FormatError.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace orvanta {
@@ -37,7 +39,12 @@ FormatError FormatError::withKind(Kind kind) &&
 
 std::string FormatError::text() const
 {
-    std::string out = file.empty() ? std::string() : file + ": ";
+    // The file as the system writes paths ("C:\Games\lang.dat" on Windows),
+    // whichever separators the parts it was made of had.
+    std::string shown = file;
+    if constexpr (std::filesystem::path::preferred_separator != '/')
+        std::replace(shown.begin(), shown.end(), '/', char(std::filesystem::path::preferred_separator));
+    std::string out = shown.empty() ? std::string() : shown + ": ";
     switch (place) {
     case Place::ByteOffset: out += "at byte " + std::to_string(where) + ": "; break;
     case Place::Record: out += "record " + std::to_string(where) + ": "; break;

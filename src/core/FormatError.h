@@ -41,7 +41,7 @@ struct FormatError {
     static FormatError general(std::string file, std::string what);
 
     // One line: "FILE: at byte N: WHAT" (or "record N", "row N", "line N", or
-    // no place).
+    // no place), FILE with the system's separators.
     std::string text() const;
 };
 
