@@ -41,7 +41,7 @@ TEST(FileWriter, EveryFailedByteLeavesTheOldFileOrNoPieceAndSaysWhy)
             const WriteFaults::Scope fault(budget, c.kind);
             const Status saved = FileSaver::save(kit.path("kept.dat"), bytes);
             ASSERT_FALSE(saved.ok()) << budget;
-            EXPECT_EQ(saved.error().text().rfind(kit.path("kept.dat").toStdString() + ": " + c.cause, 0), 0u)
+            EXPECT_EQ(saved.error().text().rfind(kit.shown("kept.dat").toStdString() + ": " + c.cause, 0), 0u)
                 << budget << ": " << saved.error().text();
 
             const Status piece = FileSaver::writePiece(kit.path("piece.dat"), bytes);

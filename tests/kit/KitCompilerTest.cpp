@@ -162,7 +162,7 @@ TEST(ArchivePacker, KernelAndPlainCopiesLineUpAndAFailureAnywhereChangesNothing)
             const WriteFaults::Scope fault(budget, kind);
             const Status packed = pack();
             ASSERT_FALSE(packed.ok()) << budget;
-            EXPECT_EQ(packed.error().text().rfind(kit.path("lang.dat").toStdString() + ": cannot be written: " + cause, 0),
+            EXPECT_EQ(packed.error().text().rfind(kit.shown("lang.dat").toStdString() + ": cannot be written: " + cause, 0),
                       0u) << budget << ": " << packed.error().text();
             ASSERT_EQ(kit.read("lang.dat"), old) << budget;
             ASSERT_EQ(kit.read("lang.dat.bak"), "the one before") << budget;

@@ -281,7 +281,7 @@ TEST(KitSave, WithoutSourceTextsTheKitSaysSoAndSavesNothing)
         const QStringList files = filesIn(kit);
         KitWork work(kit);
         ASSERT_FALSE(work.problems.empty()) << c.what;
-        EXPECT_NE(work.problems.back().text().find((kit.path("") + c.problem).toStdString()), std::string::npos)
+        EXPECT_NE(work.problems.back().text().find((kit.shown("") + c.problem).toStdString()), std::string::npos)
             << c.what << ": " << work.problems.back().text();
         EXPECT_NE(work.problems.back().text().find("saving is refused so that the translations in lang.dat are kept"),
                   std::string::npos);

@@ -125,7 +125,7 @@ TEST(KvToolSaves, ACutLangDatGivesEveryWholeRecordAWarningAndItsOwnExitCode)
     }
     const QByteArray cut = kit.read("lang.dat").chopped(100);
     const qsizetype rows = 1702;
-    const QByteArray warning = "kvtool: warning: " + kit.path("lang.dat").toUtf8();
+    const QByteArray warning = "kvtool: warning: " + kit.shown("lang.dat").toUtf8();
 
     kit.write("lang.dat", cut);
     const auto exported = KvToolRun::run({"texts", "export", kit.dir(), "--codepage", "1252"});
@@ -254,18 +254,18 @@ TEST(KvToolSaves, ArchivesWhoseEntriesOverlapOrRepeatANameAreNotBuiltOn)
 
         const auto migrated = KvToolRun::run({"texts", "migrate", kit.dir(), older.dir()});
         EXPECT_EQ(migrated.exitCode, 1) << c.what << ": " << migrated.err.toStdString();
-        EXPECT_TRUE(migrated.err.contains(older.path("lang.dat").toUtf8() + ": " + c.damage))
+        EXPECT_TRUE(migrated.err.contains(older.shown("lang.dat").toUtf8() + ": " + c.damage))
             << c.what << ": " << migrated.err.toStdString();
         EXPECT_FALSE(QFile::exists(kit.path("lang.dat"))) << c.what;
         const auto suggested = KvToolRun::run({"texts", "suggest", kit.dir(), "1", "--memory", older.dir()});
         EXPECT_EQ(suggested.exitCode, 3) << c.what << ": " << suggested.err.toStdString();
-        EXPECT_TRUE(suggested.err.contains(older.path("lang.dat").toUtf8() + ": " + c.damage))
+        EXPECT_TRUE(suggested.err.contains(older.shown("lang.dat").toUtf8() + ": " + c.damage))
             << c.what << ": " << suggested.err.toStdString();
 
         kit.write("lang.dat", c.lang);
         const auto compiled = KvToolRun::run({"compile", kit.dir()});
         EXPECT_EQ(compiled.exitCode, 1) << c.what << ": " << compiled.err.toStdString();
-        EXPECT_TRUE(compiled.err.contains(kit.path("lang.dat").toUtf8() + ": " + c.damage))
+        EXPECT_TRUE(compiled.err.contains(kit.shown("lang.dat").toUtf8() + ": " + c.damage))
             << c.what << ": " << compiled.err.toStdString();
         EXPECT_EQ(kit.read("lang.dat"), c.lang) << c.what;
     }

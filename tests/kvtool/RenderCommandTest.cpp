@@ -83,7 +83,7 @@ TEST(KvToolRender, WrongInputIsReportedAndNothingIsWritten)
          QString::fromUtf8("kvtool: 'Ж' (U+0416) has no byte in code page 1252\n")},
         {{"--glyphs", kit.path("nowhere"), "text"}, 1, kit.path("nowhere/font.spr") + ": cannot be opened"},
         {{"--glyphs", kit.path("damaged"), "text"}, 1,
-         "kvtool: " + kit.path("damaged/font.spr") + ": at byte 0: the file is 1 bytes long, too short for the glyph "
+         "kvtool: " + kit.shown("damaged/font.spr") + ": at byte 0: the file is 1 bytes long, too short for the glyph "
                                                      "count\n"},
         {{"--glyphs", kit.path("glyphs"), ""}, 1,
          "kvtool: the text draws nothing in these glyphs (0 x " + cellHeight + " pixels)\n"},

@@ -25,17 +25,17 @@ TEST(KvToolVerify, TheSavedLangDatPassesAndEachDamageFailsWithItsLine)
     damaged[4] = 'f';
     damaged.chop(1);
     kit.write("damaged.dat", damaged);
-    const QString path = kit.path("damaged.dat");
-    const auto found = KvToolRun::run({"verify", path});
+    const QString shown = kit.shown("damaged.dat");
+    const auto found = KvToolRun::run({"verify", kit.path("damaged.dat")});
     EXPECT_EQ(found.exitCode, 1);
     const QList<QByteArray> lines = found.out.split('\n');
     ASSERT_EQ(lines.size(), 5) << found.out.toStdString();
-    EXPECT_EQ(lines[0], (path + ": at byte 4: entry 0 \"fONT.SPR\": the name holds lower-case letters; the kit "
+    EXPECT_EQ(lines[0], (shown + ": at byte 4: entry 0 \"fONT.SPR\": the name holds lower-case letters; the kit "
                                 "looks names up upper-cased, so it never finds this entry").toUtf8());
-    EXPECT_TRUE(lines[1].startsWith((path + ": at byte 67: entry 3 \"TEXTS.DAT\": claims ").toUtf8())) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].startsWith((path + ": TEXTS.DAT: at byte ").toUtf8())) << lines[2].toStdString();
+    EXPECT_TRUE(lines[1].startsWith((shown + ": at byte 67: entry 3 \"TEXTS.DAT\": claims ").toUtf8())) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith((shown + ": TEXTS.DAT: at byte ").toUtf8())) << lines[2].toStdString();
     EXPECT_TRUE(lines[2].contains("199 bytes after the last whole record")) << lines[2].toStdString();
-    EXPECT_EQ(lines[3], (path + ": FONTSIZE.DAT has no FONT.SPR beside it; the game's glyph files go together").toUtf8());
+    EXPECT_EQ(lines[3], (shown + ": FONTSIZE.DAT has no FONT.SPR beside it; the game's glyph files go together").toUtf8());
     EXPECT_EQ(lines[4], "");
 }
 

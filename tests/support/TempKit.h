@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -17,6 +18,8 @@ public:
     // The folder with a trailing '/', as the kit names its own folder.
     QString dir() const { return m_dir.path() + QLatin1Char('/'); }
     QString path(const QString &name) const { return dir() + name; }
+    // The path as messages show it: with the system's separators.
+    QString shown(const QString &name) const { return QDir::toNativeSeparators(path(name)); }
 
     void write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;

@@ -216,7 +216,7 @@ TEST(Save, WithoutSourceTextsTheWindowSaysSoAndSavesNothing)
     const QByteArray old = k.kit.read("lang.dat");
     const auto startup = k.open();
     ASSERT_EQ(startup.size(), 1);
-    EXPECT_TRUE(startup[0].text.contains(k.kit.path("kvmain.dat") + ": is missing, and with it the source texts"))
+    EXPECT_TRUE(startup[0].text.contains(k.kit.shown("kvmain.dat") + ": is missing, and with it the source texts"))
         << startup[0].text.toStdString();
     EXPECT_EQ(k.document().texts().rowCount(), 0);
 
