@@ -96,9 +96,11 @@ void SpellingMenu::offerCorrections(QMenu &menu, DocumentReview &review, const Q
         add(tr("(no suggestions)"), "NoSpellingSuggestion")->setEnabled(false);
     menu.insertSeparator(standard);
     connect(add(tr("Add to the kit's dictionary"), "AddToKitDictionary"), &QAction::triggered, owner,
-            [&review, owner, misspeltWord] {
+            [&review, window = owner->window(), misspeltWord] {
+                // The box's parent is the window: a grid's cell editor closes
+                // when the box takes the focus, and would take the box with it.
                 if (const Status added = review.addToKitDictionary(misspeltWord); !added)
-                    TextsMessages::cannotAddWord(owner, misspeltWord, added.error());
+                    TextsMessages::cannotAddWord(window, misspeltWord, added.error());
             });
     connect(add(tr("Ignore"), "IgnoreWord"), &QAction::triggered, owner,
             [&review, misspeltWord] { review.ignoreWord(misspeltWord); });

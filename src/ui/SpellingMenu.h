@@ -34,7 +34,7 @@ public:
     // `text` (a translation of `source`) at position `at`: Hunspell's
     // suggestions, "Add to the kit's dictionary" and "Ignore"; nothing when
     // no misspelt word stands there. A suggestion chosen is handed to
-    // `replace` with the word's place; `owner` parents any message.
+    // `replace` with the word's place; `owner`'s window parents any message.
     using Replace = std::function<void(qsizetype start, qsizetype length, const QString &word)>;
     static void offerCorrections(QMenu &menu, DocumentReview &review, const QString &text, const QString &source,
                                  int at, const Replace &replace, QWidget *owner);

@@ -201,6 +201,9 @@ void TextCellDelegate::underlineMisspellings(QLineEdit *editor) const
 void TextCellDelegate::showEditorMenu(QLineEdit *editor, const QPoint &position) const
 {
     std::unique_ptr<QMenu> menu(editor->createStandardContextMenu());
+    // The editor's menu is its child, but the editor closes when an entry's
+    // message box takes the focus: the window keeps the menu until it ends.
+    menu->setParent(editor->window(), menu->windowFlags());
     menu->setObjectName(QStringLiteral("CellEditorMenu"));
     SpellingMenu::offerCorrections(
         *menu, *m_review, editor->text(), editor->property(SourceTextProperty).toString(),
