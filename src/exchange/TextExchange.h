@@ -42,7 +42,7 @@ public:
     // languageOf() it, else English.
     static QString sourceLanguageOf(int codePage);
 
-    // The file for the entries; `fileName` only names it in an error. A
+    // The file for the entries (TextFormat::Writer, `fileName` as there). A
     // header without language takes languageOf() its code page.
     static Result<QByteArray> write(TextFormat::Id format, const QList<ExchangeEntry> &entries,
                                     const TextFormat::Header &header, const QString &fileName);

@@ -6,6 +6,8 @@
 #include "TmxFile.h"
 #include "XliffFile.h"
 
+#include <QFileInfo>
+
 namespace orvanta {
 
 namespace {
@@ -28,10 +30,15 @@ Result<QByteArray> writeXliff(const QList<ExchangeEntry> &entries, const TextFor
                            fileName.toStdString());
 }
 
+// A TMX's alternative translations are those of the XLIFF of its name:
+// "texts.tmx" holds those of "texts.xlf".
 Result<QByteArray> writeTmx(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
                             const QString &fileName)
 {
-    return TmxFile::write(entries, {header.language, TextExchange::sourceLanguageOf(header.sourceCodePage), header.created},
+    const QString xliff = QFileInfo(fileName).completeBaseName() + QLatin1Char('.')
+        + TextFormat::of(TextFormat::Id::Xliff).suffixes.first();
+    return TmxFile::write(entries,
+                          {header.language, TextExchange::sourceLanguageOf(header.sourceCodePage), header.created, xliff},
                           fileName.toStdString());
 }
 

@@ -38,7 +38,8 @@ public:
         int sourceCodePage = 1252; // the sources', the game's: it tells their language
     };
 
-    // The file for `entries`; `fileName` only names it in an error.
+    // The file for `entries`; `fileName` names it in an error, and names
+    // a TMX's XLIFF (TmxFile::Header::segmentsFile).
     using Writer = Result<QByteArray> (*)(const QList<ExchangeEntry> &entries, const Header &header,
                                           const QString &fileName);
     // The entries of `file`, read from its start a block at a time (it must

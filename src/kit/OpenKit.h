@@ -278,8 +278,9 @@ public:
     Status keepMigrated(const Import &import, KitSettings &settings) const;
 
     // A translators' file of the kit's texts in `format` (TextExchange),
-    // for the translation's `language` (may be empty), named `fileName` in
-    // its errors; XLIFF carries each source's width in the game's glyphs.
+    // for the translation's `language` (may be empty), named `fileName`
+    // (TextFormat::Writer); XLIFF carries each source's width in the
+    // game's glyphs.
     Result<QByteArray> exportTexts(TextFormat::Id format, const QString &language, const QString &fileName);
 
     // The checks of the translations as the Texts page and kvtool texts

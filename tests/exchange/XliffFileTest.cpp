@@ -393,7 +393,9 @@ TEST(XliffFile, OmegaTTranslatesAnExportFromItsMemoryAndTheImportPlacesIt)
 
 // The kit's translations as a TMX memory: one unit per translated row (done
 // as it is too), in the sources' and the translation's languages,
-// well-formed XML.
+// well-formed XML. The rows of a source translated differently name their
+// file and neighbouring segments, as OmegaT tells them apart; white space
+// at both ends of a source and of its translation is left out of them.
 TEST(TmxFile, HoldsEveryTranslatedRowAndIsWellFormed)
 {
     const MixedKit kit;
@@ -401,17 +403,42 @@ TEST(TmxFile, HoldsEveryTranslatedRowAndIsWellFormed)
                                              {1252, QStringLiteral("pt_BR"), QDateTime(QDate(2026, 12, 9), QTime(3, 4, 5), Qt::UTC)},
                                              QStringLiteral("kit.tmx"));
     ASSERT_TRUE(written.ok()) << written.error().text();
-    const auto tu = [](const char *row, const char *source, const char *translation) {
-        return QByteArray("  <tu tuid=\"") + row + "\" xml:space=\"preserve\">\n   <tuv xml:lang=\"en\">\n    <seg>" + source
-            + "</seg>\n   </tuv>\n   <tuv xml:lang=\"pt-BR\">\n    <seg>" + translation + "</seg>\n   </tuv>\n  </tu>\n";
+    const auto tu = [](const char *row, const char *source, const char *translation, const QByteArray &props = {}) {
+        return QByteArray("  <tu tuid=\"") + row + "\" xml:space=\"preserve\">\n" + props + "   <tuv xml:lang=\"en\">\n    <seg>"
+            + source + "</seg>\n   </tuv>\n   <tuv xml:lang=\"pt-BR\">\n    <seg>" + translation
+            + "</seg>\n   </tuv>\n  </tu>\n";
+    };
+    const auto props = [](const char *prev, const char *next) {
+        QByteArray props = "   <prop type=\"file\">kit.xlf</prop>\n";
+        if (*prev)
+            props += QByteArray("   <prop type=\"prev\">") + prev + "</prop>\n";
+        if (*next)
+            props += QByteArray("   <prop type=\"next\">") + next + "</prop>\n";
+        return props;
     };
     EXPECT_EQ(*written, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tmx version=\"1.4\">\n"
                         " <header creationtool=\"Orvanta Localization Kit\" creationtoolversion=\"1.2\" segtype=\"block\" "
                         "o-tmf=\"orvanta-kit\" adminlang=\"en\" srclang=\"en\" datatype=\"plaintext\" "
                         "creationdate=\"20261209T030405Z\"/>\n <body>\n"
-                            + tu("1", "Load game", "Spiel laden") + tu("3", "OK", "In Ordnung") + tu("4", "Name", "Name")
-                            + tu("5", "Quit the game?", "Spiel beenden?") + tu("6", "OK", "Gut")
+                            + tu("1", "Load game", "Spiel laden") + tu("3", "OK", "In Ordnung", props("New game", "Name"))
+                            + tu("4", "Name", "Name") + tu("5", "Quit the game?", "Spiel beenden?")
+                            + tu("6", "OK", "Gut", props("Quit the game?", "Options"))
                             + tu("8", "Two\nlines", "Zwei\nZeilen") + " </body>\n</tmx>\n");
+
+    // Neither an empty source, nor a fixed row, nor white space alone is a
+    // segment; a translation with other white space at its ends keeps it.
+    QList<ExchangeEntry> spaced{{"1", " OK ", " Gut "}, {"2", "", ""},        {"3", "F1", "F1"},
+                                {"4", "OK", "In Ordnung"}, {"5", "\t ", "\t "}, {"6", "Back\n", "Back\n"},
+                                {"7", " Save", "Sichern"}};
+    spaced[0].translated = spaced[3].translated = spaced[6].translated = true;
+    spaced[2].fixed = true;
+    const auto trimmed = TextExchange::write(TextFormat::Id::Tmx, spaced, {1252, QStringLiteral("pt_BR"), {}},
+                                             QStringLiteral("kit.tmx"));
+    ASSERT_TRUE(trimmed.ok()) << trimmed.error().text();
+    EXPECT_TRUE(trimmed->endsWith(" <body>\n" + tu("1", "OK", "Gut", props("", "OK"))
+                                  + tu("4", "OK", "In Ordnung", props("OK", "Back")) + tu("7", " Save", "Sichern")
+                                  + " </body>\n</tmx>\n"))
+        << trimmed->toStdString();
 
     const auto unknown = TextExchange::write(TextFormat::Id::Tmx, {}, {1252, {}, {}}, QStringLiteral("kit.tmx"));
     ASSERT_FALSE(unknown.ok());
