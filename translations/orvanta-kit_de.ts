@@ -1359,8 +1359,8 @@ Zeilen:</translation>
     </message>
     <message>
         <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                          [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE]
+                          [--language LL] [--codepage NUMBER]
        kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
        kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
        kvtool texts check KITDIR [--codepage NUMBER]
@@ -1369,9 +1369,10 @@ Zeilen:</translation>
 
   build    makes a text file (200-byte records) from a UTF-8 text file,
            one text per line
-  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF, or
-           their translations as TMX, loaded from KITDIR exactly as the
-           kit loads them at start-up
+  export   writes the kit&apos;s texts as CSV, PO, a PO template, XLIFF or
+           XLIFF for OmegaT (each target its source), or their
+           translations as TMX, loaded from KITDIR exactly as the kit
+           loads them at start-up
   import   applies a %2 file to the kit&apos;s
            texts and saves a new lang.dat as the save button does
   migrate  carries the translations of an older kit folder over to the
@@ -1383,8 +1384,8 @@ Zeilen:</translation>
   suggest  prints the translations of identical and similar originals for
            a row, from the kit&apos;s other rows and translation memories</source>
         <translation>Aufruf: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-        kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                           [--codepage NUMBER]
+        kvtool texts export KITDIR [--format %1] [-o FILE]
+                           [--language LL] [--codepage NUMBER]
         kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
         kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
         kvtool texts check KITDIR [--codepage NUMBER]
@@ -1393,9 +1394,10 @@ Zeilen:</translation>
 
   build    erstellt eine Textdatei (200-Byte-Einträge) aus einer UTF-8-Textdatei,
            ein Text pro Zeile
-  export   schreibt die Texte des Kits als CSV, PO, PO-Vorlage oder XLIFF
-           oder ihre Übersetzungen als TMX, aus KITDIR geladen, genau wie
-           das Kit sie beim Start lädt
+  export   schreibt die Texte des Kits als CSV, PO, PO-Vorlage, XLIFF oder
+           XLIFF für OmegaT (jedes Ziel sein Original) oder ihre
+           Übersetzungen als TMX, aus KITDIR geladen, genau wie das Kit
+           sie beim Start lädt
   import   wendet eine Datei (%2) auf die Texte des
            Kits an und speichert eine neue lang.dat wie die Speichern-Schaltfläche
   migrate  übernimmt die Übersetzungen eines älteren Kit-Ordners in die Texte
@@ -1408,8 +1410,8 @@ Zeilen:</translation>
            Zeile aus, aus den anderen Zeilen des Kits und Übersetzungsspeichern</translation>
     </message>
     <message>
-        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder).</source>
-        <translation>Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und „texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat) und schreibt sie für die eigenen Werkzeuge der Übersetzer: als UTF-8-CSV mit der Kopfzeile row,source,translation,needs_review,note; als gettext-PO-Datei mit einem Eintrag je Text, gefunden über sein Original (die Zeile als kvtexts.dat-Referenz, msgctxt nur, wo ein Original in mehreren Zeilen steht, msgid das Original, msgstr die Übersetzung, leer, solange unübersetzt); als PO-Vorlage (jedes msgstr leer, für msgmerge und Weblate); oder als XLIFF 1.2 für CAT-Werkzeuge (eine trans-unit je Zeile, mit der 200-Byte-Grenze und der Breite des Originals in Pixeln des Spiels); oder die Übersetzungen als TMX-1.4-Speicher für CAT-Werkzeuge (eine tu je übersetzter Zeile; OmegaT fügt sie aus dem Ordner tm/auto seines Projekts ein).</translation>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); as XLIFF for OmegaT (the same with every target its source, in state new: OmegaT translates a target&apos;s text); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder, a source translated differently in several rows only in the XLIFF for OmegaT of the TMX&apos;s name, between the same neighbours).</source>
+        <translation>Lädt die Texte des Kits in KITDIR genau wie das Kit beim Start („kvtexts.dat“ und „texts.dat“, jeweils zuerst aus lang.dat, dann aus kvmain.dat) und schreibt sie für die eigenen Werkzeuge der Übersetzer: als UTF-8-CSV mit der Kopfzeile row,source,translation,needs_review,note; als gettext-PO-Datei mit einem Eintrag je Text, gefunden über sein Original (die Zeile als kvtexts.dat-Referenz, msgctxt nur, wo ein Original in mehreren Zeilen steht, msgid das Original, msgstr die Übersetzung, leer, solange unübersetzt); als PO-Vorlage (jedes msgstr leer, für msgmerge und Weblate); als XLIFF 1.2 für CAT-Werkzeuge (eine trans-unit je Zeile, mit der 200-Byte-Grenze und der Breite des Originals in Pixeln des Spiels); als XLIFF für OmegaT (ebenso, jedes Ziel aber sein Original im Zustand new: OmegaT übersetzt den Text eines Ziels); oder die Übersetzungen als TMX-1.4-Speicher für CAT-Werkzeuge (eine tu je übersetzter Zeile; OmegaT fügt sie aus dem Ordner tm/auto seines Projekts ein, ein in mehreren Zeilen verschieden übersetztes Original nur in das XLIFF für OmegaT mit dem Namen der TMX, zwischen denselben Nachbarn).</translation>
     </message>
     <message>
         <source>The translation&apos;s language code (ru, pt_BR) for the PO header, XLIFF target-language and TMX (default: the one the kit remembers, else the one language of the code page).</source>

@@ -1372,8 +1372,8 @@ Rows:</source>
     </message>
     <message>
         <source>Usage: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-       kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                          [--codepage NUMBER]
+       kvtool texts export KITDIR [--format %1] [-o FILE]
+                          [--language LL] [--codepage NUMBER]
        kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
        kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
        kvtool texts check KITDIR [--codepage NUMBER]
@@ -1382,9 +1382,10 @@ Rows:</source>
 
   build    makes a text file (200-byte records) from a UTF-8 text file,
            one text per line
-  export   writes the kit&apos;s texts as CSV, PO, a PO template or XLIFF, or
-           their translations as TMX, loaded from KITDIR exactly as the
-           kit loads them at start-up
+  export   writes the kit&apos;s texts as CSV, PO, a PO template, XLIFF or
+           XLIFF for OmegaT (each target its source), or their
+           translations as TMX, loaded from KITDIR exactly as the kit
+           loads them at start-up
   import   applies a %2 file to the kit&apos;s
            texts and saves a new lang.dat as the save button does
   migrate  carries the translations of an older kit folder over to the
@@ -1396,8 +1397,8 @@ Rows:</source>
   suggest  prints the translations of identical and similar originals for
            a row, from the kit&apos;s other rows and translation memories</source>
         <translation>Использование: kvtool texts build SOURCE.txt OUT.dat [--codepage NUMBER]
-               kvtool texts export KITDIR [--format %1] [-o FILE] [--language LL]
-                                  [--codepage NUMBER]
+               kvtool texts export KITDIR [--format %1] [-o FILE]
+                                  [--language LL] [--codepage NUMBER]
                kvtool texts import KITDIR FILE [--codepage NUMBER] [--skip-refused]
                kvtool texts migrate KITDIR OLDKIT [--codepage NUMBER]
                kvtool texts check KITDIR [--codepage NUMBER]
@@ -1406,9 +1407,10 @@ Rows:</source>
 
   build    создаёт текстовый файл (записи по 200 байт) из текстового файла UTF-8,
            по одному тексту в строке
-  export   записывает тексты комплекта как CSV, PO, шаблон PO или XLIFF
-           либо их переводы как TMX, загруженные из KITDIR точно так же,
-           как комплект загружает их при запуске
+  export   записывает тексты комплекта как CSV, PO, шаблон PO, XLIFF или
+           XLIFF для OmegaT (в каждом target — оригинал) либо их переводы
+           как TMX, загруженные из KITDIR точно так же, как комплект
+           загружает их при запуске
   import   применяет файл (%2) к текстам
            комплекта и сохраняет новый lang.dat, как кнопка сохранения
   migrate  переносит переводы из папки старого комплекта в тексты комплекта
@@ -1421,8 +1423,8 @@ Rows:</source>
            из других строк комплекта и из памяти переводов</translation>
     </message>
     <message>
-        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder).</source>
-        <translation>Загружает тексты комплекта в KITDIR точно так же, как комплект при запуске («kvtexts.dat» и «texts.dat», каждый сначала из lang.dat, затем из kvmain.dat), и записывает их для собственных инструментов переводчиков: как CSV в UTF-8 с заголовком row,source,translation,needs_review,note; как файл PO gettext с одной записью на текст, находимой по оригиналу (строка как ссылка kvtexts.dat, msgctxt только там, где оригинал стоит в нескольких строках, msgid — оригинал, msgstr — перевод, пустой, пока текст не переведён); как шаблон PO (все msgstr пустые, для msgmerge и Weblate); или как XLIFF 1.2 для CAT-инструментов (одна trans-unit на строку, с ограничением в 200 байт и шириной оригинала в пикселях игры); или переводы как память TMX 1.4 для CAT-инструментов (одна tu на переведённую строку; OmegaT вставляет их из папки tm/auto своего проекта).</translation>
+        <source>Loads the texts of the kit in KITDIR exactly as the kit does at start-up (&quot;kvtexts.dat&quot; and &quot;texts.dat&quot;, each from lang.dat first, then kvmain.dat) and writes them for the translators&apos; own tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); as XLIFF 1.2 for CAT tools (one trans-unit per row, with the 200-byte limit and the source&apos;s width in the game&apos;s pixels); as XLIFF for OmegaT (the same with every target its source, in state new: OmegaT translates a target&apos;s text); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those in its project&apos;s tm/auto folder, a source translated differently in several rows only in the XLIFF for OmegaT of the TMX&apos;s name, between the same neighbours).</source>
+        <translation>Загружает тексты комплекта в KITDIR точно так же, как комплект при запуске («kvtexts.dat» и «texts.dat», каждый сначала из lang.dat, затем из kvmain.dat), и записывает их для собственных инструментов переводчиков: как CSV в UTF-8 с заголовком row,source,translation,needs_review,note; как файл PO gettext с одной записью на текст, находимой по оригиналу (строка как ссылка kvtexts.dat, msgctxt только там, где оригинал стоит в нескольких строках, msgid — оригинал, msgstr — перевод, пустой, пока текст не переведён); как шаблон PO (все msgstr пустые, для msgmerge и Weblate); как XLIFF 1.2 для CAT-инструментов (одна trans-unit на строку, с ограничением в 200 байт и шириной оригинала в пикселях игры); как XLIFF для OmegaT (то же, но в каждом target — оригинал в состоянии new: OmegaT переводит текст target); или переводы как память TMX 1.4 для CAT-инструментов (одна tu на переведённую строку; OmegaT вставляет их из папки tm/auto своего проекта, а оригинал, переведённый в нескольких строках по-разному, — только в XLIFF для OmegaT с именем TMX, между теми же соседями).</translation>
     </message>
     <message>
         <source>The translation&apos;s language code (ru, pt_BR) for the PO header, XLIFF target-language and TMX (default: the one the kit remembers, else the one language of the code page).</source>

@@ -23,20 +23,23 @@ Result<QByteArray> writePo(const QList<ExchangeEntry> &entries, const TextFormat
     return PoFile::write(entries, {header.codePage, header.language, header.created, Template});
 }
 
+template <XliffFile::Targets Targets>
 Result<QByteArray> writeXliff(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
                               const QString &fileName)
 {
-    return XliffFile::write(entries, {header.codePage, header.language, TextExchange::sourceLanguageOf(header.sourceCodePage)},
-                           fileName.toStdString());
+    return XliffFile::write(entries,
+                            {header.codePage, header.language, TextExchange::sourceLanguageOf(header.sourceCodePage),
+                             Targets},
+                            fileName.toStdString());
 }
 
-// A TMX's alternative translations are those of the XLIFF of its name:
-// "texts.tmx" holds those of "texts.xlf".
+// A TMX's alternative translations are those of the XLIFF for OmegaT of
+// its name: "texts.tmx" holds those of "texts.xlf".
 Result<QByteArray> writeTmx(const QList<ExchangeEntry> &entries, const TextFormat::Header &header,
                             const QString &fileName)
 {
     const QString xliff = QFileInfo(fileName).completeBaseName() + QLatin1Char('.')
-        + TextFormat::of(TextFormat::Id::Xliff).suffixes.first();
+        + TextFormat::of(TextFormat::Id::XliffForOmegaT).suffixes.first();
     return TmxFile::write(entries,
                           {header.language, TextExchange::sourceLanguageOf(header.sourceCodePage), header.created, xliff},
                           fileName.toStdString());
@@ -52,7 +55,11 @@ const QList<TextFormat> &TextFormat::all()
         {Id::Pot, QStringLiteral("pot"), QStringLiteral("PO template"), QStringLiteral("PO templates"),
          {QStringLiteral("pot")}, Id::Po, &PoFile::read, &writePo<true>},
         {Id::Xliff, QStringLiteral("xliff"), QStringLiteral("XLIFF"), QStringLiteral("XLIFF files"),
-         {QStringLiteral("xlf"), QStringLiteral("xliff")}, std::nullopt, &XliffFile::read, &writeXliff},
+         {QStringLiteral("xlf"), QStringLiteral("xliff")}, std::nullopt, &XliffFile::read,
+         &writeXliff<XliffFile::Targets::Translations>},
+        {Id::XliffForOmegaT, QStringLiteral("xliff-omegat"), QStringLiteral("XLIFF for OmegaT"),
+         QStringLiteral("XLIFF files for OmegaT"), {QStringLiteral("xlf")}, Id::Xliff, &XliffFile::read,
+         &writeXliff<XliffFile::Targets::Sources>},
         {Id::Csv, QStringLiteral("csv"), QStringLiteral("CSV"), QStringLiteral("CSV files"), {QStringLiteral("csv")},
          std::nullopt, &CsvFile::read, &writeCsv},
         {Id::Tmx, QStringLiteral("tmx"), QStringLiteral("TMX"), QStringLiteral("TMX translation memories"),
@@ -98,6 +105,7 @@ QStringList TextFormat::allSuffixes(Use use, Order order)
         if (use == Use::Exports || (use == Use::Texts && format.read) || format.readsTranslations())
             found += format.suffixes;
     }
+    found.removeDuplicates();
     if (order == Order::Alphabetical)
         found.sort();
     return found;
@@ -141,7 +149,17 @@ QString TextFormat::openFilter() const
         if (format.templateOf == id)
             read += format.suffixes;
     }
+    read.removeDuplicates();
     return description + QLatin1String(" (") + patterns(read) + QLatin1Char(')');
+}
+
+const TextFormat *TextFormat::ofSaveFilter(const QString &filter)
+{
+    for (const TextFormat &format : all()) {
+        if (format.saveFilter() == filter)
+            return &format;
+    }
+    return nullptr;
 }
 
 } // namespace orvanta

@@ -18,8 +18,9 @@ class QIODevice;
 namespace orvanta {
 
 // The formats of the files in which translators take the kit's texts to
-// their own tools, one descriptor each: PO, a PO template, XLIFF, CSV and
-// TMX, in the order the window offers them (its default first). TMX, a
+// their own tools, one descriptor each: PO, a PO template, XLIFF, XLIFF
+// for OmegaT, CSV and TMX, in the order the window offers them (its
+// default first). TMX, a
 // translation memory of the kit's translations for CAT tools, is written
 // only: it has no reader, and is neither imported nor a memory. Whatever names or
 // tells the formats apart is derived from here: the window's file filters,
@@ -28,7 +29,10 @@ namespace orvanta {
 class TextFormat {
 public:
     // Pot is a PO template: the sources only, for msgmerge and Weblate.
-    enum class Id { Csv, Po, Pot, Xliff, Tmx };
+    // XliffForOmegaT is XLIFF whose every target is its source, the text
+    // OmegaT translates (XliffFile::Targets::Sources), with the
+    // translations in a TMX: a template of XLIFF, written with its suffix.
+    enum class Id { Csv, Po, Pot, Xliff, XliffForOmegaT, Tmx };
 
     // What a written file says besides its entries.
     struct Header {
@@ -39,7 +43,7 @@ public:
     };
 
     // The file for `entries`; `fileName` names it in an error, and names
-    // a TMX's XLIFF (TmxFile::Header::segmentsFile).
+    // a TMX's XLIFF for OmegaT (TmxFile::Header::segmentsFile).
     using Writer = Result<QByteArray> (*)(const QList<ExchangeEntry> &entries, const Header &header,
                                           const QString &fileName);
     // The entries of `file`, read from its start a block at a time (it must
@@ -64,20 +68,22 @@ public:
     // Every format, in the window's order.
     static const QList<TextFormat> &all();
     static const TextFormat &of(Id id);
-    // The format whose suffix `fileName` ends in (any case); none for others.
+    // The format whose suffix `fileName` ends in (any case), the first of
+    // those that share it (no template); none for others.
     static const TextFormat *ofFile(const QString &fileName);
-    // The format called `name`, or one of its suffixes (any case): "po",
-    // "xliff", "xlf".
+    // The format called `name`, or the first with one of its suffixes (any
+    // case): "po", "xliff", "xlf".
     static const TextFormat *named(const QString &name);
 
     // The suffixes of the formats an import reads, of those that can be
     // translation memories (readsTranslations()) or of every format an
-    // export writes, in the formats' order; messages that name every format
-    // list them alphabetically.
+    // export writes, in the formats' order, each once; messages that name
+    // every format list them alphabetically.
     enum class Use { Texts, Memories, Exports };
     enum class Order { Formats, Alphabetical };
     static QStringList allSuffixes(Use use, Order order = Order::Formats);
-    // Every format's name, alphabetically: "csv", "po", "pot", "tmx", "xliff".
+    // Every format's name, alphabetically: "csv", "po", "pot", "tmx",
+    // "xliff", "xliff-omegat".
     static QStringList names();
     // `items` as a sentence lists them, each after `prefix`: "a, b or c",
     // or with the prefix "." ".a, .b or .c".
@@ -90,6 +96,9 @@ public:
     // The filter an open dialog offers for a format that is no template,
     // with its templates' suffixes: "PO files (*.po *.pot)".
     QString openFilter() const;
+    // The format a save dialog's `filter` (saveFilter()) offers; none for
+    // another filter.
+    static const TextFormat *ofSaveFilter(const QString &filter);
 };
 
 } // namespace orvanta

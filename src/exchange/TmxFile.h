@@ -23,8 +23,8 @@ namespace orvanta {
 // out. Texts are whole (`segtype="block"`), spaces kept; a CR is written
 // as a character reference. The kit writes TMX, it does not read it.
 //
-// What OmegaT (3.6 tried) makes of an XLIFF whose targets are its sources
-// shapes two things. Its segment is a unit's text without the
+// What OmegaT (3.6 tried) makes of the XLIFF for it (XliffFile::Targets::
+// Sources) shapes two things. Its segment is a unit's text without the
 // white space at either end, which stays around the translation: where a
 // translation has the same white space at its ends as its source, the tu
 // holds both without it. And it gives every segment of one source the same
@@ -40,8 +40,8 @@ public:
         QString language;                         // the translation's; a TMX needs it
         QString sourceLanguage = QStringLiteral("en");
         QDateTime created;
-        // The XLIFF OmegaT translates as the project names it, its path in
-        // the source folder: "texts.xlf".
+        // The XLIFF for OmegaT as the project names it, its path in the
+        // source folder: "texts.xlf".
         QString segmentsFile;
     };
 

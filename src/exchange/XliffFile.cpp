@@ -149,7 +149,8 @@ Result<QByteArray> XliffFile::write(const QList<ExchangeEntry> &entries, const H
                                                 QStringLiteral("XLIFF"));
             !writable)
             return writable.error();
-        const bool translated = entry.translated;
+        // A unit whose target is its source carries no translation.
+        const bool translated = entry.translated && header.targets == Targets::Translations;
         xml.writeStartElement(QStringLiteral("trans-unit"));
         xml.writeAttribute(QStringLiteral("id"), entry.row);
         xml.writeAttribute(QStringLiteral("resname"), entry.row);

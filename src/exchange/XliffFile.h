@@ -33,12 +33,23 @@ namespace orvanta {
 // kept (`xml:space="preserve"`); a CR is written as a character reference.
 // The code page stands in the file's header as a count of type
 // `x-codepage`.
+//
+// OmegaT (3.6 tried) translates what a target holds, so a translated row's
+// translation would stand there as a text to translate. For it every
+// unit's target is its source (Targets::Sources): in state `new`, or
+// `needs-review-translation` for a row marked for review, never approved;
+// the translations go to OmegaT in a TMX (TmxFile). Read back unchanged,
+// such a file brings no translation and no other mark.
 class XliffFile {
 public:
+    // What a unit's target holds.
+    enum class Targets { Translations, Sources };
+
     struct Header {
         int codePage = 1252;
         QString language; // target-language; left out when empty
         QString sourceLanguage = QStringLiteral("en");
+        Targets targets = Targets::Translations;
     };
 
     // An error names `fileName` and the row of a text with a character XML

@@ -376,8 +376,9 @@ Status OpenKit::keepMigrated(const Import &import, KitSettings &settings) const
 
 Result<QByteArray> OpenKit::exportTexts(TextFormat::Id format, const QString &language, const QString &fileName)
 {
-    // XLIFF carries each source's width in the game's own glyphs.
-    const auto standard = format == TextFormat::Id::Xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
+    // XLIFF (for OmegaT too) carries each source's width in the game's own glyphs.
+    const bool xliff = format == TextFormat::Id::Xliff || TextFormat::of(format).templateOf == TextFormat::Id::Xliff;
+    const auto standard = xliff ? standardGlyphs() : Result<GlyphCache::Entry>(nullptr);
     if (!standard)
         return standard.error();
     return TextExchange::exportTexts(format, m_texts, m_marks, m_codePages, *standard ? &(*standard)->text : nullptr,

@@ -18,10 +18,13 @@ int TextsExportCommand::run(const QStringList &args)
         "\"texts.dat\", each from lang.dat first, then kvmain.dat) and writes them for the translators' own "
         "tools: as UTF-8 CSV with the header row,source,translation,needs_review,note; as a gettext PO file "
         "with one entry per text, found by its source (the row as a kvtexts.dat reference, msgctxt only where "
-        "a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); as a PO template (every msgstr empty, for msgmerge and Weblate); or as XLIFF 1.2 for "
-        "CAT tools (one trans-unit per row, with the 200-byte limit and the source's width in the game's "
-        "pixels); or the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT "
-        "inserts those in its project's tm/auto folder)."));
+        "a source stands in several rows, msgid the source, msgstr the translation, empty while untranslated); "
+        "as a PO template (every msgstr empty, for msgmerge and Weblate); as XLIFF 1.2 for CAT tools (one "
+        "trans-unit per row, with the 200-byte limit and the source's width in the game's pixels); as XLIFF for "
+        "OmegaT (the same with every target its source, in state new: OmegaT translates a target's text); or "
+        "the translations as a TMX 1.4 memory for CAT tools (one tu per translated row; OmegaT inserts those "
+        "in its project's tm/auto folder, a source translated differently in several rows only in the XLIFF "
+        "for OmegaT of the TMX's name, between the same neighbours)."));
     parser.addPositionalArgument(QStringLiteral("kitdir"), tr("The kit folder."));
     // A name of no other format's suffix is written as CSV.
     const QStringList names = TextFormat::names();

@@ -95,12 +95,14 @@ void ExchangeActions::exportTexts()
     const QString path = chooseTextsFile(m_exportDialog, "ExportTextsDialog", QFileDialog::AcceptSave);
     if (path.isEmpty())
         return;
-    // A name of another kind is written in the format of the chosen filter.
+    // The chosen filter's format, unless the name is of another format's
+    // kind: "texts.xlf" under "XLIFF files for OmegaT" is XLIFF for OmegaT.
+    const TextFormat *chosen = TextFormat::ofSaveFilter(m_exportDialog->selectedNameFilter());
+    if (!chosen)
+        chosen = &TextFormat::all().first();
     const TextFormat *format = TextFormat::ofFile(path);
-    if (!format)
-        format = TextFormat::named(m_exportDialog->defaultSuffix());
-    if (!format)
-        format = &TextFormat::all().first();
+    if (!format || chosen->suffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive))
+        format = chosen;
     const auto bytes = m_document.exportTexts(format->id, m_settings.language(), path);
     const Status written = bytes ? FileSaver::save(path, *bytes) : Status(bytes.error());
     if (!written)

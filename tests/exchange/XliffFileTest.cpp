@@ -84,6 +84,31 @@ TEST(XliffFile, WritesOneUnitPerRowWithStateLimitsAndWidthAndReadsItBack)
         EXPECT_EQ(e.note, expected[i].note) << i;
     }
 
+    // For OmegaT every target is its source, never approved: read back, no
+    // unit brings a translation, and the one marked for review stays so.
+    const auto forOmegaT =
+        XliffFile::write(sampleEntries(), {1251, QStringLiteral("ru"), QStringLiteral("en"), XliffFile::Targets::Sources}, "t.xlf");
+    ASSERT_TRUE(forOmegaT.ok()) << forOmegaT.error().text();
+    EXPECT_TRUE(forOmegaT->contains(
+        "<trans-unit id=\"2\" resname=\"2\" maxbytes=\"200\" maxwidth=\"200\" size-unit=\"byte\" xml:space=\"preserve\">\n"
+        "    <source>Say &quot;hi&quot; &amp; &lt;go&gt;</source>\n"
+        "    <target state=\"new\">Say &quot;hi&quot; &amp; &lt;go&gt;</target>\n"))
+        << forOmegaT->toStdString();
+    EXPECT_TRUE(forOmegaT->contains(
+        "<trans-unit id=\"3\" resname=\"3\" maxbytes=\"200\" maxwidth=\"200\" size-unit=\"byte\" xml:space=\"preserve\">\n"
+        "    <source>%d gold</source>\n    <target state=\"needs-review-translation\">%d gold</target>\n"
+        "    <note from=\"translator\">Gold is a coin</note>\n"))
+        << forOmegaT->toStdString();
+    const auto readForOmegaT = XliffFile::read(*forOmegaT, "t.xlf");
+    ASSERT_TRUE(readForOmegaT.ok()) << readForOmegaT.error().text();
+    ASSERT_EQ(readForOmegaT->entries.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const ExchangeEntry &e = readForOmegaT->entries[i];
+        EXPECT_EQ(e.translation, QString()) << i;
+        EXPECT_FALSE(e.done) << i;
+        EXPECT_EQ(e.needsReview, expected[i].needsReview) << i;
+    }
+
     QList<ExchangeEntry> control = sampleEntries();
     control[1].translation += QChar(1);
     const auto refused = XliffFile::write(control, {1251, {}}, "t.xlf");
@@ -300,9 +325,9 @@ TEST(XliffFile, LconvertRoundTripsImportEveryTranslation)
     }
 }
 
-// xmllint finds the export valid under the OASIS XLIFF 1.2 strict schema
-// (as Debian ships it in php-symfony-translation), with every kind of row,
-// each source's width and the code page.
+// xmllint finds the export, and the one for OmegaT, valid under the OASIS
+// XLIFF 1.2 strict schema (as Debian ships it in php-symfony-translation),
+// with every kind of row, each source's width and the code page.
 TEST(XliffFile, AnExportIsValidUnderTheStrictSchema)
 {
     const QString schemas = QStringLiteral("/usr/share/php/Symfony/Component/Translation/Resources/schemas/");
@@ -315,9 +340,12 @@ TEST(XliffFile, AnExportIsValidUnderTheStrictSchema)
     for (ExchangeEntry &entry : entries)
         entry.sourceWidth = int(entry.source.size()) * 7;
     entries.last().fixed = true;
-    const auto written = XliffFile::write(entries, {1252, QStringLiteral("de")}, "kit.xlf");
-    ASSERT_TRUE(written.ok());
-    ASSERT_TRUE(writeFile(dir.filePath("kit.xlf"), *written));
+    for (const auto &[name, targets] : {std::pair("kit.xlf", XliffFile::Targets::Translations),
+                                        std::pair("omegat.xlf", XliffFile::Targets::Sources)}) {
+        const auto written = XliffFile::write(entries, {1252, QStringLiteral("de"), QStringLiteral("en"), targets}, name);
+        ASSERT_TRUE(written.ok());
+        ASSERT_TRUE(writeFile(dir.filePath(name), *written));
+    }
     // The schema imports the XML namespace's from the W3C; the catalog
     // gives it the copy beside it, and nothing is fetched.
     ASSERT_TRUE(writeFile(dir.filePath("catalog.xml"),
@@ -327,12 +355,13 @@ TEST(XliffFile, AnExportIsValidUnderTheStrictSchema)
                           "<uri name=\"http://www.w3.org/2001/xml.xsd\" uri=\"file://" + schemas.toUtf8()
                               + "xml.xsd\"/>\n</catalog>\n"));
     const ToolRun lint = runTool(QStringLiteral("xmllint"),
-                                 {"--noout", "--nonet", "--schema", schemas + "xliff-core-1.2-strict.xsd", "kit.xlf"},
+                                 {"--noout", "--nonet", "--schema", schemas + "xliff-core-1.2-strict.xsd", "kit.xlf",
+                                  "omegat.xlf"},
                                  dir, {"XML_CATALOG_FILES=catalog.xml"}); // a list split at spaces
     if (lint.exitCode == -1)
         GTEST_SKIP() << "xmllint is not installed (Debian package libxml2-utils)";
     EXPECT_EQ(lint.exitCode, 0) << lint.output.toStdString();
-    EXPECT_EQ(lint.output, "kit.xlf validates\n");
+    EXPECT_EQ(lint.output, "kit.xlf validates\nomegat.xlf validates\n");
 }
 
 // OmegaT 3.6 translates the kit's XLIFF, fresh and partly translated, from
@@ -456,22 +485,32 @@ TEST(TmxFile, HoldsEveryTranslatedRowAndIsWellFormed)
     EXPECT_EQ(lint.output, "");
 }
 
-// A kit taken to OmegaT 3.6: its XLIFF in source/, its TMX in tm/auto/.
-// OmegaT inserts the memory's translations into the segments of the same
-// source, so the next kit version's fresh export (texts inserted, every row
-// untranslated) comes back from console-translate with every translation
-// by its source; the partly translated kit's own export comes back with
-// each translation in its row.
+// A kit taken to OmegaT 3.6: its XLIFF for OmegaT in source/, its TMX of
+// the same name in tm/auto/. Imported as it was written, the XLIFF changes
+// nothing. OmegaT takes the kit's translations as translations of their
+// sources (its project memory holds them; a source translated differently
+// in two rows once for each, by its neighbours), and the import of what it
+// writes puts every translation back in its row, with the rows' marks and
+// notes. The next kit version's fresh export (texts inserted, every row
+// untranslated) comes back with every translation by its source.
 TEST(TmxFile, OmegaTInsertsTheKitsTranslationsFromTheTmxInTmAuto)
 {
+    const MixedKit kit;
+    const QByteArray forOmegaT = kit.file(TextFormat::Id::XliffForOmegaT);
+    const auto unchanged = XliffFile::read(forOmegaT, "kit.xlf");
+    ASSERT_TRUE(unchanged.ok()) << unchanged.error().text();
+    const TextImport::Outcome nothing = TextImport::compute(unchanged->entries, kit.texts, TextCodePages(1252), kit.marks);
+    EXPECT_TRUE(nothing.changes.isEmpty()) << nothing.report.lines(1252).join('\n').toStdString();
+    EXPECT_TRUE(nothing.marks.isEmpty()) << nothing.report.lines(1252).join('\n').toStdString();
+
     if (QStandardPaths::findExecutable(QStringLiteral("omegat")).isEmpty())
         GTEST_SKIP() << "OmegaT is not installed (Debian package omegat)";
-    const MixedKit kit;
     QTemporaryDir scratch;
     QDir dir(scratch.path());
     ASSERT_TRUE(makeOmegaTProject(dir));
+    // MixedKit::file() names its files "kit".
     ASSERT_TRUE(writeFile(dir.filePath("tm/auto/kit.tmx"), kit.file(TextFormat::Id::Tmx)));
-    ASSERT_TRUE(writeFile(dir.filePath("source/partly.xlf"), kit.file(TextFormat::Id::Xliff)));
+    ASSERT_TRUE(writeFile(dir.filePath("source/kit.xlf"), forOmegaT));
     MixedKit next;
     const QList<QByteArray> nextSources{"Continue", "Load game", "New game", "Quit the game?", "Name", "Two\nlines",
                                         "Options", "Back"};
@@ -482,13 +521,33 @@ TEST(TmxFile, OmegaTInsertsTheKitsTranslationsFromTheTmxInTmAuto)
     const ToolRun run = omegatTranslate(dir);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
 
+    // Console mode leaves omegat/project_save.tmx unwritten; the project's
+    // memory is in the copy it writes beside omegat.project.
+    const QByteArray memory = readFile(dir.filePath(dir.dirName() + "-omegat.tmx"));
+    const auto tu = [](const QByteArray &props, const char *source, const char *translation) {
+        return "    <tu>\n" + props + "      <tuv lang=\"EN\">\n        <seg>" + source
+            + "</seg>\n      </tuv>\n      <tuv lang=\"DE\">\n        <seg>" + translation + "</seg>\n      </tuv>\n    </tu>\n";
+    };
+    const auto between = [](const char *prev, const char *next) {
+        return QByteArray("      <prop type=\"file\">kit.xlf</prop>\n      <prop type=\"prev\">") + prev
+            + "</prop>\n      <prop type=\"next\">" + next + "</prop>\n";
+    };
+    for (const QByteArray &expected :
+         {tu({}, "Load game", "Spiel laden"), tu({}, "Quit the game?", "Spiel beenden?"),
+          tu(between("New game", "Name"), "OK", "In Ordnung"), tu(between("Quit the game?", "Options"), "OK", "Gut")})
+        EXPECT_TRUE(memory.contains(expected)) << expected.toStdString() << "\nnot in:\n" << memory.toStdString();
+
     for (const MixedKit *translated : {&kit, static_cast<const MixedKit *>(&next)}) {
-        const QString name = translated == &kit ? QStringLiteral("partly.xlf") : QStringLiteral("next.xlf");
-        const TextTable imported = importTarget(dir, name, *translated).first;
+        const QString name = translated == &kit ? QStringLiteral("kit.xlf") : QStringLiteral("next.xlf");
+        const auto [imported, marks] = importTarget(dir, name, *translated);
         if (translated == &kit) {
             EXPECT_EQ(translationsOf(imported), translationsOf(kit.texts));
             for (int row : {0, 2, 4, 5, 7})
                 EXPECT_TRUE(imported.isTranslated(row)) << "row " << row + 1;
+            EXPECT_TRUE(marks.isDone(3));
+            EXPECT_TRUE(marks.needsReview(4));
+            EXPECT_EQ(marks.note(4), "Too long?");
+            EXPECT_EQ(marks.note(6), "Menu title");
         } else {
             EXPECT_EQ(translationsOf(imported), (QList<QByteArray>{"Continue", "Spiel laden", "New game", "Spiel beenden?",
                                                                    "Name", "Zwei\nZeilen", "Options", "Back"}));

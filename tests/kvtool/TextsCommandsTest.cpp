@@ -68,6 +68,12 @@ TEST(KvToolTexts, SourcesAreReadInTheGamesCodePageNotTheTranslations)
     EXPECT_TRUE(xliff.out.contains(" source-language=\"en\"")) << xliff.out.toStdString();
     EXPECT_TRUE(xliff.out.contains(">Caf\u00E9 owners in Pellam</source>")) << xliff.out.toStdString();
     EXPECT_TRUE(xliff.out.contains(">" + translated + "</target>")) << xliff.out.toStdString();
+    // For OmegaT the target is the source, the translation left to the TMX.
+    const auto forOmegaT = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xliff-omegat"});
+    ASSERT_EQ(forOmegaT.exitCode, 0) << forOmegaT.err.toStdString();
+    EXPECT_TRUE(forOmegaT.out.contains("<source>Caf\u00E9 owners in Pellam</source>\n"
+                                       "    <target state=\"new\">Caf\u00E9 owners in Pellam</target>"))
+        << forOmegaT.out.toStdString();
 
     kit.write("texts.csv", "row,source,translation\r\n2,Price: 5 \u20AC,\u0426\u0435\u043D\u0430: 5 \u20AC\r\n");
     const auto imported = KvToolRun::run({"texts", "import", kit.dir(), kit.path("texts.csv")});
@@ -286,7 +292,7 @@ TEST(KvToolTexts, ImportOfABadFileNamesItAndExportOfABadFormatIsAMisuse)
     EXPECT_TRUE(kit.read("lang.dat").isEmpty());
     auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "xml"});
     EXPECT_EQ(misuse.exitCode, 2);
-    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx or xliff"));
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx, xliff or xliff-omegat"));
 }
 
 // The help and the messages name the formats as the translators know them:
@@ -296,13 +302,13 @@ TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
 {
     const auto usage = KvToolRun::run({"texts", "--help"});
     EXPECT_EQ(usage.exitCode, 0);
-    EXPECT_TRUE(usage.out.contains("       kvtool texts export KITDIR [--format csv|po|pot|tmx|xliff] [-o FILE] [--language LL]\n"))
+    EXPECT_TRUE(usage.out.contains("       kvtool texts export KITDIR [--format csv|po|pot|tmx|xliff|xliff-omegat] [-o FILE]\n"))
         << usage.out.toStdString();
     EXPECT_TRUE(usage.out.contains("  import   applies a .csv, .po, .pot, .xlf or .xliff file to the kit's\n"));
     const auto exportHelp = KvToolRun::run({"texts", "export", "--help"});
     EXPECT_TRUE(exportHelp.out.simplified().contains(
-        "--format <csv|po|pot|tmx|xliff> csv, po, pot, tmx or xliff (default: the output file's name: .po, .pot, "
-        ".xlf, .xliff or .tmx, else csv)."))
+        "--format <csv|po|pot|tmx|xliff|xliff-omegat> csv, po, pot, tmx, xliff or xliff-omegat (default: the "
+        "output file's name: .po, .pot, .xlf, .xliff or .tmx, else csv)."))
         << exportHelp.out.toStdString();
     const auto importHelp = KvToolRun::run({"texts", "import", "--help"});
     EXPECT_TRUE(importHelp.out.simplified().contains("file A .csv, .po, .pot, .xlf or .xliff file."))
@@ -322,7 +328,7 @@ TEST(KvToolTexts, HelpAndMessagesNameEveryFormat)
         << notTexts.err.toStdString();
     const auto misuse = KvToolRun::run({"texts", "export", kit.dir(), "--format", "x.po"});
     EXPECT_EQ(misuse.exitCode, 2);
-    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx or xliff, not \"x.po\"\n"))
+    EXPECT_TRUE(misuse.err.contains("--format must be csv, po, pot, tmx, xliff or xliff-omegat, not \"x.po\"\n"))
         << misuse.err.toStdString();
     const auto xlf = KvToolRun::run({"texts", "export", kit.dir(), "--format", "XLF"});
     EXPECT_EQ(xlf.exitCode, 0) << xlf.err.toStdString();

@@ -1,19 +1,27 @@
 #include "FileDialogAnswerer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
-FileDialogAnswerer::FileDialogAnswerer(const QString &path)
+FileDialogAnswerer::FileDialogAnswerer(const QString &path, const QString &filter)
 {
-    QObject::connect(&m_timer, &QTimer::timeout, [this, path] {
+    QObject::connect(&m_timer, &QTimer::timeout, [this, path, filter] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        if (m_seen.dialogName.isEmpty())
+        if (m_seen.dialogName.isEmpty()) {
             m_seen = {dialog->objectName(), dialog->directory().absolutePath(), dialog->selectedFiles().value(0), {}};
+            // Chosen in the file type box, as a user does.
+            auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            if (const int type = types->findText(filter); !filter.isEmpty() && type >= 0) {
+                types->setCurrentIndex(type);
+                emit types->activated(type);
+            }
+        }
         if (path.isEmpty()) {
             m_timer.stop();
             dialog->reject();

@@ -4,14 +4,14 @@
 #include <QString>
 #include <QTimer>
 
-// Answers the next modal file dialog as a user would: types `path` into its
-// name field and accepts, or cancels when `path` is empty. Remembers the
-// dialog's object name, its folder, the file it offered and what its picture
-// preview showed at the end. Create it before the action that opens the
-// dialog.
+// Answers the next modal file dialog as a user would: chooses the file type
+// `filter` when given, types `path` into its name field and accepts, or
+// cancels when `path` is empty. Remembers the dialog's object name, its
+// folder, the file it offered and what its picture preview showed at the
+// end. Create it before the action that opens the dialog.
 class FileDialogAnswerer {
 public:
-    explicit FileDialogAnswerer(const QString &path);
+    explicit FileDialogAnswerer(const QString &path, const QString &filter = {});
 
     struct Seen {
         QString dialogName;

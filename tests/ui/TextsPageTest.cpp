@@ -624,6 +624,20 @@ TEST(TextsPage, ImportIsOneUndoableStepWithItsReport)
     }
     EXPECT_EQ(k.kit.read("out/texts.csv"), "row,source,translation,needs_review,note\r\n1,Build,Bauen,,\r\n2, Stock , Lager ,,\r\n"
                                                "3,Caf\xC3\xA9,Caf\xC3\xA9,,\r\n");
+    // A name of the kind of two filters is written as the chosen one's.
+    const struct {
+        const char *filter, *name, *unit;
+    } xliffs[] = {{"XLIFF files for OmegaT (*.xlf)", "out/omegat.xlf",
+                   "<source>Build</source>\n    <target state=\"new\">Build</target>"},
+                  {"XLIFF files (*.xlf)", "out/texts.xlf",
+                   "<source>Build</source>\n    <target state=\"translated\">Bauen</target>"}};
+    for (const auto &xliff : xliffs) {
+        {
+            FileDialogAnswerer file(k.kit.path(xliff.name), xliff.filter);
+            QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
+        }
+        EXPECT_TRUE(k.kit.read(xliff.name).contains(xliff.unit)) << xliff.filter << "\n" << k.kit.read(xliff.name).toStdString();
+    }
     FileDialogAnswerer again("");
     QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
     EXPECT_EQ(again.seen().folder, QDir(k.kit.path("out")).absolutePath());
