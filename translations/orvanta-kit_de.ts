@@ -607,6 +607,33 @@ Vor dem Schließen des Kits speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TextFormat</name>
+    <message>
+        <source>PO files</source>
+        <translation>PO-Dateien</translation>
+    </message>
+    <message>
+        <source>PO templates</source>
+        <translation>PO-Vorlagen</translation>
+    </message>
+    <message>
+        <source>XLIFF files</source>
+        <translation>XLIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>XLIFF files for OmegaT</source>
+        <translation>XLIFF-Dateien für OmegaT</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>TMX translation memories</source>
+        <translation>TMX-Übersetzungsspeicher</translation>
+    </message>
+</context>
+<context>
     <name>TextsMessages</name>
     <message>
         <source>%1 of %2 texts translated (%3%)</source>

@@ -613,6 +613,33 @@ Save it before the kit closes?</source>
     </message>
 </context>
 <context>
+    <name>TextFormat</name>
+    <message>
+        <source>PO files</source>
+        <translation>Файлы PO</translation>
+    </message>
+    <message>
+        <source>PO templates</source>
+        <translation>Шаблоны PO</translation>
+    </message>
+    <message>
+        <source>XLIFF files</source>
+        <translation>Файлы XLIFF</translation>
+    </message>
+    <message>
+        <source>XLIFF files for OmegaT</source>
+        <translation>Файлы XLIFF для OmegaT</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Файлы CSV</translation>
+    </message>
+    <message>
+        <source>TMX translation memories</source>
+        <translation>Памяти переводов TMX</translation>
+    </message>
+</context>
+<context>
     <name>TextsMessages</name>
     <message>
         <source>%1 of %2 texts translated (%3%)</source>

@@ -6,6 +6,7 @@
 #include "TmxFile.h"
 #include "XliffFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvanta {
@@ -50,19 +51,19 @@ Result<QByteArray> writeTmx(const QList<ExchangeEntry> &entries, const TextForma
 const QList<TextFormat> &TextFormat::all()
 {
     static const QList<TextFormat> formats{
-        {Id::Po, QStringLiteral("po"), QStringLiteral("PO"), QStringLiteral("PO files"), {QStringLiteral("po")},
+        {Id::Po, QStringLiteral("po"), QStringLiteral("PO"), QT_TRANSLATE_NOOP("TextFormat", "PO files"), {QStringLiteral("po")},
          std::nullopt, &PoFile::read, &writePo<false>},
-        {Id::Pot, QStringLiteral("pot"), QStringLiteral("PO template"), QStringLiteral("PO templates"),
+        {Id::Pot, QStringLiteral("pot"), QStringLiteral("PO template"), QT_TRANSLATE_NOOP("TextFormat", "PO templates"),
          {QStringLiteral("pot")}, Id::Po, &PoFile::read, &writePo<true>},
-        {Id::Xliff, QStringLiteral("xliff"), QStringLiteral("XLIFF"), QStringLiteral("XLIFF files"),
+        {Id::Xliff, QStringLiteral("xliff"), QStringLiteral("XLIFF"), QT_TRANSLATE_NOOP("TextFormat", "XLIFF files"),
          {QStringLiteral("xlf"), QStringLiteral("xliff")}, std::nullopt, &XliffFile::read,
          &writeXliff<XliffFile::Targets::Translations>},
         {Id::XliffForOmegaT, QStringLiteral("xliff-omegat"), QStringLiteral("XLIFF for OmegaT"),
-         QStringLiteral("XLIFF files for OmegaT"), {QStringLiteral("xlf")}, Id::Xliff, &XliffFile::read,
+         QT_TRANSLATE_NOOP("TextFormat", "XLIFF files for OmegaT"), {QStringLiteral("xlf")}, Id::Xliff, &XliffFile::read,
          &writeXliff<XliffFile::Targets::Sources>},
-        {Id::Csv, QStringLiteral("csv"), QStringLiteral("CSV"), QStringLiteral("CSV files"), {QStringLiteral("csv")},
+        {Id::Csv, QStringLiteral("csv"), QStringLiteral("CSV"), QT_TRANSLATE_NOOP("TextFormat", "CSV files"), {QStringLiteral("csv")},
          std::nullopt, &CsvFile::read, &writeCsv},
-        {Id::Tmx, QStringLiteral("tmx"), QStringLiteral("TMX"), QStringLiteral("TMX translation memories"),
+        {Id::Tmx, QStringLiteral("tmx"), QStringLiteral("TMX"), QT_TRANSLATE_NOOP("TextFormat", "TMX translation memories"),
          {QStringLiteral("tmx")}, std::nullopt, nullptr, &writeTmx},
     };
     return formats;
@@ -137,9 +138,14 @@ QString TextFormat::patterns(const QStringList &suffixes)
     return patterns.join(QLatin1Char(' '));
 }
 
+QString TextFormat::shownDescription() const
+{
+    return QCoreApplication::translate("TextFormat", description);
+}
+
 QString TextFormat::saveFilter() const
 {
-    return description + QLatin1String(" (") + patterns({suffixes.first()}) + QLatin1Char(')');
+    return shownDescription() + QLatin1String(" (") + patterns({suffixes.first()}) + QLatin1Char(')');
 }
 
 QString TextFormat::openFilter() const
@@ -150,7 +156,7 @@ QString TextFormat::openFilter() const
             read += format.suffixes;
     }
     read.removeDuplicates();
-    return description + QLatin1String(" (") + patterns(read) + QLatin1Char(')');
+    return shownDescription() + QLatin1String(" (") + patterns(read) + QLatin1Char(')');
 }
 
 const TextFormat *TextFormat::ofSaveFilter(const QString &filter)

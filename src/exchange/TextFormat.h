@@ -53,7 +53,7 @@ public:
     Id id;
     QString name;        // as kvtool's --format takes it: "po"
     QString title;       // as a sentence names it: "PO"
-    QString description; // a file filter's: "PO files"
+    const char *description; // a file filter's, in English: "PO files"
     QStringList suffixes; // without the dot; a written file takes the first
     // A template holds the sources only, for tools that translate them: it
     // is read as the format it is the template of, and is no memory.
@@ -91,7 +91,10 @@ public:
     // `suffixes` as a file filter's patterns: "*.po *.pot".
     static QString patterns(const QStringList &suffixes);
 
-    // The filter a save dialog offers for this format: "XLIFF files (*.xlf)".
+    // The description in the window's language.
+    QString shownDescription() const;
+    // The filter a save dialog offers for this format, in the window's
+    // language: "XLIFF files (*.xlf)".
     QString saveFilter() const;
     // The filter an open dialog offers for a format that is no template,
     // with its templates' suffixes: "PO files (*.po *.pot)".

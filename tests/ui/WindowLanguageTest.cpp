@@ -122,9 +122,10 @@ TEST_F(WindowLanguage, EveryTextTheWindowShowsIsInTheTranslatorsLanguage)
             if (isData(it.key(), it.value()))
                 continue;
             EXPECT_NE(text, it.value()) << language.code << " " << it.key().toStdString() << ": left in English";
-            if (QLatin1String(language.code) == QLatin1String("ru"))
+            if (QLatin1String(language.code) == QLatin1String("ru")) {
                 EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))))
                     << it.key().toStdString() << ": " << text.toStdString();
+            }
         }
         const QStringList values = shown.values();
         for (const QString &expected : language.expected)
@@ -138,7 +139,7 @@ TEST_F(WindowLanguage, EveryTextTheWindowShowsIsInTheTranslatorsLanguage)
     EXPECT_EQ(shownTexts(again), inEnglish);
 }
 
-// The boxes speak it too: the caption "Attantion" reads "Achtung", and the
+// The boxes and file types speak it too: the caption "Attantion" reads "Achtung", and the
 // question on closing with unsaved work is asked in Russian.
 TEST_F(WindowLanguage, TheBoxesAreInTheTranslatorsLanguage)
 {
@@ -146,6 +147,14 @@ TEST_F(WindowLanguage, TheBoxesAreInTheTranslatorsLanguage)
     KitWindow k;
     k.open();
     k.type(1, QStringLiteral("Neu"));
+    // The export's file types are named in Russian, and the one chosen is written.
+    {
+        FileDialogAnswerer file(k.kit.path("omegat.xlf"), QStringLiteral("Файлы XLIFF для OmegaT (*.xlf)"));
+        QTest::mouseClick(k.find("ExportTextsButton"), Qt::LeftButton);
+    }
+    const QByteArray forOmegaT = k.kit.read("omegat.xlf");
+    EXPECT_TRUE(forOmegaT.contains("<target state=\"new\">")) << forOmegaT.toStdString();
+    EXPECT_FALSE(forOmegaT.contains("Neu")) << "every target holds its source";
     KitWindow::Seen seen;
     ASSERT_TRUE(k.close({QMessageBox::Discard}, &seen));
     ASSERT_EQ(seen.size(), 1);
