@@ -178,9 +178,10 @@ TEST(KitSave, StaleLocksOfEveryKindAreTakenOver)
         EXPECT_EQ(saved.ok(), c.saves) << c.what << ": " << errorOf(saved);
         EXPECT_EQ(QFile::exists(kit.path("lang.dat")), c.saves) << c.what;
         EXPECT_EQ(QFile::exists(kit.path(SaveLock::FileName)), !c.saves) << c.what << ": a save leaves no lock behind";
-        if (!c.saves && !c.content.isEmpty())
+        if (!c.saves && !c.content.isEmpty()) {
             EXPECT_NE(errorOf(saved).find("held by process 4242 on someone-elses-laptop since"), std::string::npos)
                 << errorOf(saved);
+        }
     }
 }
 

@@ -19,6 +19,14 @@ using namespace orvanta;
 
 namespace {
 
+// An opening to save, as kvtool's commands that save open a kit.
+OpenKit::Opening openingToSave()
+{
+    OpenKit::Opening opening;
+    opening.toSave = true;
+    return opening;
+}
+
 QList<QByteArray> savedTexts(const TempKit &kit)
 {
     OpenKit saved(kit.dir());
@@ -104,7 +112,7 @@ TEST(OpenKit, OpeningRefusesWhatNoWorkCanBuildOn)
     kit.write("lang.dat", kit.read("lang.dat").chopped(100));
     {
         OpenKit cut(kit.dir());
-        const OpenKit::Opened cutShort = cut.open({true, false, {}});
+        const OpenKit::Opened cutShort = cut.open(openingToSave());
         EXPECT_FALSE(cutShort.refusal.has_value()) << cutShort.refusal->text();
         ASSERT_EQ(cutShort.problems.size(), 1u);
         EXPECT_EQ(cutShort.problems[0].kind, FormatError::Kind::CutShort);
@@ -121,7 +129,7 @@ TEST(OpenKit, OpeningRefusesWhatNoWorkCanBuildOn)
     EXPECT_FALSE(toRead.problems.empty());
     {
         OpenKit saving(kit.dir());
-        const OpenKit::Opened toSave = saving.open({true, false, {}});
+        const OpenKit::Opened toSave = saving.open(openingToSave());
         ASSERT_TRUE(toSave.refusal.has_value());
         EXPECT_NE(toSave.refusal->kind, FormatError::Kind::CutShort);
         EXPECT_TRUE(toSave.problems.empty()) << "refused before anything is told";
@@ -132,7 +140,8 @@ TEST(OpenKit, OpeningRefusesWhatNoWorkCanBuildOn)
     ASSERT_TRUE(other.lock(std::chrono::milliseconds(0)).ok());
     OpenKit held(kit.dir());
     QStringList waitedFor;
-    OpenKit::Opening opening{true, false, [&](const QString &holder) { waitedFor.append(holder); }};
+    OpenKit::Opening opening = openingToSave();
+    opening.waiting = [&](const QString &holder) { waitedFor.append(holder); };
     const OpenKit::Opened whileHeld = held.open(opening);
     ASSERT_TRUE(whileHeld.refusal.has_value());
     EXPECT_EQ(whileHeld.refusal->kind, FormatError::Kind::Held);
@@ -210,7 +219,7 @@ TEST(OpenKit, AnImportAsksForTheFilesCodePageAndForTheRestAfterARefusal)
     EXPECT_TRUE(import.taken);
     ASSERT_EQ(import.outcome.changes.size(), 1);
     EXPECT_EQ(import.outcome.changes[0].text, "\xCA\xE0\xF4\xE5");
-    open.apply(import);
+    ASSERT_TRUE(open.apply(import).ok());
     EXPECT_EQ(open.codePage().number(), 1251) << "applied, the kit takes the file's code page";
     EXPECT_EQ(open.texts().row(0).translation, "\xCA\xE0\xF4\xE5");
 

@@ -77,8 +77,9 @@ TEST(KvToolOddFiles, PipesAndDevicesInPlaceOfEachFileTheKitReadsAreRefusedAtOnce
             const auto run = KvToolRun::run(args);
             const QString err = QString::fromUtf8(run.err);
             EXPECT_TRUE(err.contains(native(kit.path(place.name)) + ": " + odd.says + place.after)) << err.toStdString();
-            if (place.args[1] == u"import")
+            if (place.args[1] == u"import") {
                 EXPECT_EQ(run.exitCode, 1) << "nothing is saved";
+            }
         }
     }
 }

@@ -123,7 +123,7 @@ TEST(SpellingDictionary, OpensADictionaryInAFolderNamedOutsideTheSystemsCodePage
     TempKit kit;
     const QString folder = kit.path(QStringLiteral("Словари Jörg"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    for (const QString suffix : {QStringLiteral(".aff"), QStringLiteral(".dic")})
+    for (const QString &suffix : {QStringLiteral(".aff"), QStringLiteral(".dic")})
         ASSERT_TRUE(QFile::copy(SpellingDictionary::defaultFolder() + "/en_US" + suffix, folder + "/en_US" + suffix));
     auto english = SpellingDictionary::open(QStringLiteral("en_US"), folder);
     ASSERT_TRUE(english) << english.error().text();

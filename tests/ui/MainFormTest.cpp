@@ -133,8 +133,9 @@ TEST(MainForm, OpensAtItsPlaceWithEveryControlWhereTheLayoutPutsIt)
             ASSERT_NE(w, nullptr) << p.name;
             EXPECT_EQ(standsOn(w)->objectName(), p.page < 0 ? "MainForm" : PageNames[p.page]) << p.name;
             EXPECT_EQ(placeOf(w, p), p.geometry) << p.name;
-            if (p.text)
+            if (p.text) {
                 EXPECT_EQ(textOf(w), QString::fromUtf8(p.text)) << p.name;
+            }
         }
     }
     EXPECT_TRUE(k.find<QLabel>("Label2")->font().bold());
@@ -255,8 +256,9 @@ TEST(MainForm, StartUpSaysOnceWhatItFoundDamagedOrIgnored)
         EXPECT_LT(seen[0].text.size(), 3000) << c.what;
         for (const QString &part : c.said)
             EXPECT_TRUE(seen[0].text.contains(part)) << c.what << ": " << seen[0].text.left(400).toStdString();
-        if (!c.review.isEmpty())
+        if (!c.review.isEmpty()) {
             EXPECT_EQ(k.kit.read("orvanta-kit.review.damaged"), c.review) << "kept aside, never written over";
+        }
     }
 }
 
