@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace orvanta {
 
@@ -16,6 +20,12 @@ public:
     static FileStamp of(const QString &path);
 
     bool exists() const { return m_exists; }
+
+    // The stamp as one word of printable ASCII, for a file that remembers
+    // it ("none" for a file that does not exist), and read back from that;
+    // nothing when `text` is not one.
+    QByteArray toText() const;
+    static std::optional<FileStamp> fromText(QByteArrayView text);
 
     bool operator==(const FileStamp &) const = default;
 
