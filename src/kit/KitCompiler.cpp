@@ -39,16 +39,18 @@ Result<QStringList> KitCompiler::compile(const QString &applicationDirectory, co
     FileWriter archive(kit.filePath(ArchiveName), FileWriter::Mode::KitFile);
     if (Status packed = ArchivePacker::write(archive, ArchivePacker::sourcesFor(files)); !packed)
         return fail(packed.error());
+    const FileStamp stagedArchive = FileStamp::of(archive.stagedPath());
     std::vector<std::unique_ptr<FileWriter>> writers;
     std::vector<SaveJournal::Change> changes{{&archive, kit.filePath(BackupName)}};
     for (const Companion &companion : companions) {
+        const QByteArray bytes = companion.bytes(stagedArchive);
         auto &writer = writers.emplace_back(
             std::make_unique<FileWriter>(kit.filePath(companion.name), FileWriter::Mode::KitFile));
         Status staged = writer->open();
         if (staged)
-            staged = writer->write(companion.bytes);
+            staged = writer->write(bytes);
         if (staged)
-            staged = writer->stage(companion.bytes.size());
+            staged = writer->stage(bytes.size());
         if (!staged)
             return fail(staged.error());
         changes.push_back({writer.get(), kit.filePath(companion.backupName)});

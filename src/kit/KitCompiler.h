@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "io/FileStamp.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,8 +44,11 @@ public:
 
     // Another file of the kit folder that changes with "lang.dat".
     struct Companion {
-        QString name;       // in the kit folder
-        QByteArray bytes;   // its new content
+        QString name; // in the kit folder
+        // Its new content, given the stamp the new "lang.dat" has: that of
+        // the staged file, which swapping it in keeps (a file that
+        // remembers it can tell later whether "lang.dat" is still that one).
+        std::function<QByteArray(const FileStamp &archive)> bytes;
         QString backupName; // keeps the file it replaces, as "lang.dat.bak" does "lang.dat"
     };
 

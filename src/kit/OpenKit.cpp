@@ -5,6 +5,7 @@
 #include "KitMigration.h"
 #include "KitOpenLock.h"
 #include "RememberedSources.h"
+#include "core/ArchiveSet.h"
 #include "io/FileReader.h"
 #include "pictures/IndexedBmp.h"
 #include "texts/KitDictionary.h"
@@ -46,9 +47,16 @@ Status OpenKit::finishInterruptedSave()
 std::vector<FormatError> OpenKit::load()
 {
     const Status finished = finishInterruptedSave();
-    // The stamp first: a save that lands while this reads is seen as a change.
-    m_langDat = FileStamp::of(QDir(m_directory).filePath(KitCompiler::ArchiveName));
+    // The stamps first: a save that lands while this reads is seen as a
+    // change, and a file replaced meanwhile is not the one its stamp names.
+    const QString langDat = QDir(m_directory).filePath(KitCompiler::ArchiveName);
+    const QString kvmain = QDir(m_directory).filePath(QLatin1String(ArchiveSet::SlotFileNames[1]));
+    m_langDat = FileStamp::of(langDat);
+    m_kvmain = FileStamp::of(kvmain);
     std::vector<FormatError> problems = KitLoader::load(m_directory, m_texts, m_pictures);
+    if (FileStamp::of(kvmain) != m_kvmain)
+        m_kvmain = FileStamp();
+    const FileStamp langDatRead = FileStamp::of(langDat) == m_langDat ? m_langDat : FileStamp();
     const QString marksPath = QDir(m_directory).filePath(ReviewMarks::FileName);
     auto marks = ReviewMarks::read(marksPath);
     if (!finished) {
@@ -81,7 +89,7 @@ std::vector<FormatError> OpenKit::load()
         m_marksUnwritable = !aside;
         m_marksProblem = std::move(problem);
     }
-    compareSources();
+    compareSources(langDatRead);
     return problems;
 }
 
@@ -97,7 +105,7 @@ QString OpenKit::shiftText(const Shift &shift)
         .arg(shift.went);
 }
 
-void OpenKit::compareSources()
+void OpenKit::compareSources(const FileStamp &langDat)
 {
     m_shift.reset();
     m_carryOver.reset();
@@ -110,9 +118,9 @@ void OpenKit::compareSources()
     const QString path = staged ? *staged : QDir(m_directory).filePath(RememberedSources::FileName);
     const QFileInfo info(path);
     if (info.exists() || info.isSymLink()) {
-        // The common case reads two lines and takes fingerprints of the texts.
+        // The common case reads two lines and compares two stamps.
         const auto head = RememberedSources::readHead(path);
-        if (head && head->describes(m_texts))
+        if (head && head->describes(m_texts, m_kvmain, langDat))
             return;
         auto bytes = FileReader::read(path, FileReader::KitFileCap);
         auto remembered = bytes ? RememberedSources::fromFile(std::move(*bytes), path)
@@ -475,7 +483,8 @@ std::vector<KitCompiler::Companion> OpenKit::marksFile() const
     // A kit without marks gets no file; one whose marks were all taken away gets an empty one.
     if (m_marksUnwritable || (m_marks.isEmpty() && !QFile::exists(QDir(m_directory).filePath(ReviewMarks::FileName))))
         return {};
-    return {{ReviewMarks::FileName, m_marks.toFile(), ReviewMarks::BackupName}};
+    return {{ReviewMarks::FileName, [bytes = m_marks.toFile()](const FileStamp &) { return bytes; },
+             ReviewMarks::BackupName}};
 }
 
 KitSave::Work OpenKit::work()
@@ -540,8 +549,11 @@ Result<OpenKit::Saved> OpenKit::save(SaveQuestions &questions, std::chrono::mill
         }
     }
     std::vector<KitCompiler::Companion> companions = marksFile();
-    companions.push_back(
-        {RememberedSources::FileName, RememberedSources::toFile(m_texts, m_pictures), RememberedSources::BackupName});
+    companions.push_back({RememberedSources::FileName,
+                          [this](const FileStamp &langDat) {
+                              return RememberedSources::toFile(m_texts, m_pictures, m_kvmain, langDat);
+                          },
+                          RememberedSources::BackupName});
     auto files = KitSave::write(m_directory, work(), allowFewerTexts, companions);
     // A save whose journal stands has put its lang.dat in place already (the
     // review file follows at the next save or opening): it is this kit's own.

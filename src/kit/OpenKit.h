@@ -341,8 +341,9 @@ private:
     Status finishInterruptedSave();
     // After loading: compares the sources with those remembered beside
     // "lang.dat" (m_carryOver, m_shift), or without that file the text
-    // counts (m_sourcesProblem).
-    void compareSources();
+    // counts (m_sourcesProblem). `langDat`: the stamp of the lang.dat read,
+    // none when it changed while it was read.
+    void compareSources(const FileStamp &langDat);
     // m_carryOver and m_shift from `saved`, the texts as saved against the
     // `remembered` sources.
     void carryFromSaved(const TextTable &saved, const RememberedSources &remembered);
@@ -359,6 +360,7 @@ private:
     WiderAllowance m_widerAllowance;
     GlyphCache m_glyphCache;
     FileStamp m_langDat; // the "lang.dat" read or last written
+    FileStamp m_kvmain;  // the "kvmain.dat" the texts were loaded from; none when it changed while read
     std::optional<FormatError> m_marksProblem;
     bool m_marksUnwritable = false; // the review file is damaged and could not be kept aside
     std::unique_ptr<SaveLock> m_heldLock;

@@ -21,10 +21,10 @@ namespace {
 
 // Saves write the newest version; an older one is still read.
 const QByteArray HeaderStart = QByteArrayLiteral("orvanta-kit sources ");
-constexpr int Version = 2;
+constexpr int Version = 3;
 const QByteArray Header = HeaderStart + QByteArray::number(Version) + '\n';
 const QByteArray NotOurs = QByteArrayLiteral("is not a file of remembered source texts (its first line is not "
-                                             "\"orvanta-kit sources 2\" or \"orvanta-kit sources 1\")");
+                                             "\"orvanta-kit sources N\", N being 1, 2 or 3)");
 const QByteArray EndMark = QByteArrayLiteral("end ");
 constexpr qsizetype HexDigits = 16;
 
@@ -235,7 +235,8 @@ std::array<quint64, RememberedSources::PictureCount> RememberedSources::pictureF
     return prints;
 }
 
-QByteArray RememberedSources::toFile(const TextTable &texts, const PictureSlots &pictures)
+QByteArray RememberedSources::toFile(const TextTable &texts, const PictureSlots &pictures, const FileStamp &kvmain,
+                                     const FileStamp &langDat)
 {
     QByteArray out = Header;
     out += "rows " + QByteArray::number(texts.rowCount()) + " sources "
@@ -245,7 +246,7 @@ QByteArray RememberedSources::toFile(const TextTable &texts, const PictureSlots 
     const auto prints = pictureFingerprints(pictures);
     for (std::size_t row = 0; row < prints.size(); ++row)
         out += (row ? "," : "") + hex(prints[row]);
-    out += '\n';
+    out += " kvmain " + kvmain.toText() + " langdat " + langDat.toText() + '\n';
     for (int row = 0; row < texts.rowCount(); ++row) {
         const QByteArrayView source = texts.row(row).source;
         if (source.contains('\\') || source.contains('\n') || source.contains('\r'))
@@ -306,9 +307,17 @@ Result<RememberedSources> RememberedSources::fromFile(QByteArray bytes, const QS
 bool RememberedSources::readSummary(QByteArrayView line)
 {
     const QList<QByteArray> summary = line.toByteArray().split(' ');
-    if (summary.size() != 8 || summary[0] != "rows" || summary[2] != "sources" || summary[4] != "texts"
-        || summary[6] != "pictures")
+    if (summary.size() != (m_version < 3 ? 8 : 12) || summary[0] != "rows" || summary[2] != "sources"
+        || summary[4] != "texts" || summary[6] != "pictures")
         return false;
+    if (m_version >= 3) {
+        const auto kvmain = FileStamp::fromText(summary[9]);
+        const auto langDat = FileStamp::fromText(summary[11]);
+        if (summary[8] != "kvmain" || summary[10] != "langdat" || !kvmain || !langDat)
+            return false;
+        m_kvmain = *kvmain;
+        m_langDat = *langDat;
+    }
     bool counted = false;
     m_rowCount = summary[1].toInt(&counted);
     const auto sources = readHex(summary[3]);
@@ -350,13 +359,16 @@ int RememberedSources::versionOf(QByteArrayView header)
     if (header.size() != Header.size() || !header.startsWith(HeaderStart) || !header.endsWith('\n'))
         return 0;
     const char version = header[HeaderStart.size()];
-    return version == '1' || version == '2' ? version - '0' : 0;
+    return version >= '1' && version <= '0' + Version ? version - '0' : 0;
 }
 
-bool RememberedSources::describes(const TextTable &texts) const
+bool RememberedSources::describes(const TextTable &texts, const FileStamp &kvmain, const FileStamp &langDat) const
 {
-    return texts.rowCount() == m_rowCount && fingerprint(texts, &TextTable::Row::source) == m_sourcesPrint
-        && belongsTo(texts);
+    // A file of an earlier version remembers no stamps: they never match.
+    const auto remembered = [](const FileStamp &now, const FileStamp &then) { return now.exists() && now == then; };
+    return texts.rowCount() == m_rowCount
+        && (remembered(kvmain, m_kvmain) || fingerprint(texts, &TextTable::Row::source) == m_sourcesPrint)
+        && (remembered(langDat, m_langDat) || belongsTo(texts));
 }
 
 bool RememberedSources::belongsTo(const TextTable &saved) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "io/FileStamp.h"
 #include "pictures/PictureCatalogue.h"
 #include "texts/TextTable.h"
 
@@ -34,22 +35,31 @@ class PictureSlots;
 // The file is bytes, not text of one encoding: the sources are the records'
 // own bytes in the game's code page.
 //
-//   orvanta-kit sources 2
-//   rows N sources HEX texts HEX pictures HEX,HEX,... (one per picture catalogue row)
+//   orvanta-kit sources 3
+//   rows N sources HEX texts HEX pictures HEX,HEX,... kvmain STAMP langdat STAMP
 //   SOURCE                                (N lines, one per row in order)
 //   end HEX
 //
 // A SOURCE line writes backslash, line feed and carriage return as \\ \n
-// \r; HEX is 16 lower-case hex digits. The last line's fingerprint covers
-// every byte before it, so a file cut short or changed is known as such.
-// The second line's fingerprint of the sources lets an open that finds
-// kvmain.dat's sources unchanged read no more than the first two lines
-// (readHead): the rest is read, and checked, only when they differ.
+// \r; HEX is 16 lower-case hex digits; a STAMP is FileStamp::toText() of
+// the kvmain.dat the texts were loaded from and of the lang.dat the save
+// wrote. The last line's fingerprint covers every byte before it, so a
+// file cut short or changed is known as such.
 //
-// Version 2 takes the fingerprints of the sources and of the texts with
-// TextsFingerprint, which reads the texts in long runs; files of version 1
-// (the same lines, Fingerprint text by text) are read and trusted as
-// before. Saves write version 2.
+// An open reads no more than the first two lines while kvmain.dat's
+// sources and lang.dat's texts are what they were (readHead, describes()):
+// a file whose stamp is the one remembered is that file, unchanged (every
+// save puts a new lang.dat in place; kvmain.dat changes only by being
+// replaced), so the common open compares two stamps, not 200,000 texts.
+// Only a program that rewrites a file in place to the same length and then
+// sets its time back goes unseen, as it does by make and by git.
+// A stamp that differs (a kit folder copied elsewhere) says nothing either
+// way: then the fingerprints of the texts decide. The rest of the file is
+// read, and checked, only when those differ too.
+//
+// Versions 1 and 2 wrote no stamps (version 1 took the fingerprints with
+// Fingerprint text by text, version 2 with TextsFingerprint); such files
+// are read and trusted as before. Saves write version 3.
 class RememberedSources {
 public:
     static const QString FileName;   // "orvanta-kit.sources"
@@ -97,9 +107,12 @@ public:
     // The fingerprint of each standard picture (Fingerprint).
     static std::array<quint64, PictureCount> pictureFingerprints(const PictureSlots &pictures);
 
-    // The file a save of `texts` writes: their sources, the fingerprint of
-    // the TEXTS.DAT it writes and those of the standard pictures.
-    static QByteArray toFile(const TextTable &texts, const PictureSlots &pictures);
+    // The file a save of `texts`, loaded from the kvmain.dat of stamp
+    // `kvmain`, writes with the lang.dat of stamp `langDat`: their sources,
+    // the fingerprint of the TEXTS.DAT it writes, those of the standard
+    // pictures, and the stamps.
+    static QByteArray toFile(const TextTable &texts, const PictureSlots &pictures, const FileStamp &kvmain,
+                             const FileStamp &langDat);
 
     // Reads the file's bytes; a file that is not exactly what toFile()
     // writes (cut short, changed, of another kind) is an error naming
@@ -110,8 +123,10 @@ public:
     static Result<RememberedSources> readHead(const QString &path);
 
     // Whether these are `texts`' sources and the texts "lang.dat" was saved
-    // with are `texts`' translations as loaded: by the fingerprints.
-    bool describes(const TextTable &texts) const;
+    // with are `texts`' translations as loaded from the kvmain.dat and
+    // lang.dat of stamps `kvmain` and `langDat`: by the stamps, and where a
+    // stamp differs by the fingerprints.
+    bool describes(const TextTable &texts, const FileStamp &kvmain, const FileStamp &langDat) const;
 
     int rowCount() const { return m_rowCount; }
     QByteArrayView source(int row) const { return m_sources[std::size_t(row)]; }
@@ -147,6 +162,8 @@ private:
     int m_rowCount = 0;
     quint64 m_sourcesPrint = 0;
     quint64 m_texts = 0;
+    FileStamp m_kvmain;  // none before version 3
+    FileStamp m_langDat; // none before version 3
     std::array<quint64, PictureCount> m_pictures{};
 };
 

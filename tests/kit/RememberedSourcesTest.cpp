@@ -8,8 +8,10 @@
 #include "kit/OpenKit.h"
 #include "texts/TextFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -53,7 +55,8 @@ void saveTranslatedKit(const TempKit &kit)
 
 // The file is the kit's own: lang.dat holds the game's entries only, and
 // the sources stand in it row by row, escaped where they hold a line break
-// or a backslash, sealed by their last line.
+// or a backslash, sealed by their last line, with the stamps of the files
+// it was saved with. A copy of the kit folder is trusted by its texts.
 TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
 {
     TempKit kit;
@@ -67,10 +70,20 @@ TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
     EXPECT_EQ(entryNames(kit.path("lang.dat")), (std::vector<std::string>{"FONT.SPR", "FONTSIZE.DAT", "TEXTS.DAT"}));
     EXPECT_EQ(savedTexts(kit.path("lang.dat")), (QList<QByteArray>{"Neues Spiel", "Path C:\\Games", "Two\nlines", ""}));
     const QByteArray file = kit.read("orvanta-kit.sources");
-    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 2\nrows 4 sources [0-9a-f]{16} texts [0-9a-f]{16} pictures "
-                                                  "[0-9a-f]{16}(,[0-9a-f]{16}){8}\n"
+    const QRegularExpression shape(QStringLiteral("^orvanta-kit sources 3\nrows 4 sources [0-9a-f]{16} texts [0-9a-f]{16} pictures "
+                                                  "[0-9a-f]{16}(?:,[0-9a-f]{16}){8} kvmain (\\d+):(\\d+):\\d+:\\d+ "
+                                                  "langdat (\\d+):(\\d+):\\d+:\\d+\n"
                                                   "New game\nPath C:\\\\\\\\Games\nTwo\\\\nlines\n\nend [0-9a-f]{16}\n$"));
-    EXPECT_TRUE(shape.match(QString::fromLatin1(file)).hasMatch()) << file.toStdString();
+    const QRegularExpressionMatch match = shape.match(QString::fromLatin1(file));
+    ASSERT_TRUE(match.hasMatch()) << file.toStdString();
+    // The stamps are those of kvmain.dat and of the lang.dat in place: their
+    // lengths and modification times (in nanoseconds).
+    int field = 1;
+    for (const char *name : {"kvmain.dat", "lang.dat"}) {
+        const QFileInfo info(kit.path(QLatin1String(name)));
+        EXPECT_EQ(match.captured(field++).toLongLong(), info.size()) << name;
+        EXPECT_EQ(match.captured(field++).toLongLong() / 1000000, info.lastModified().toMSecsSinceEpoch()) << name;
+    }
 
     // A second save keeps the first one's file as the backup, beside lang.dat.bak.
     work.texts().setTranslation(1, "Pfad C:\\Spiele");
@@ -80,6 +93,16 @@ TEST(RememberedSources, EverySaveWritesTheSourcesBesideLangDat)
     const OpenKit::Opened opened = again.open();
     EXPECT_FALSE(opened.shifted);
     EXPECT_TRUE(opened.notices.empty());
+
+    // The kit folder copied elsewhere: other files (their stamps are not
+    // those remembered), the same texts.
+    TempKit copy;
+    for (const QString &name : QDir(kit.dir()).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(kit.path(name), copy.path(name)));
+    OpenKit copied(copy.dir());
+    const OpenKit::Opened fromCopy = copied.open();
+    EXPECT_FALSE(fromCopy.shifted);
+    EXPECT_TRUE(fromCopy.notices.empty());
 }
 
 // The next game version: two texts inserted at the front, one moved, one
@@ -155,18 +178,43 @@ TEST(RememberedSources, ANewKvmainIsCarriedOverBySourceNeverPairedByRow)
 // on by row, and nothing is lost.
 TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
 {
-    for (const char *damage : {"cut", "changed", "lang.dat from elsewhere"}) {
-        SCOPED_TRACE(damage);
+    enum Damage { Cut, Changed, LangDatFromElsewhere, LangDatFromElsewhereSameKvmain, LangDatChangedInTimeAndLength };
+    const struct {
+        Damage damage;
+        const char *notice;
+        QList<QByteArray> byRow; // the first two translations, as lang.dat holds them
+    } cases[] = {
+        {Cut, "is cut short", {"Neues Spiel", "Spiel laden"}},
+        {Changed, "was changed after the kit wrote it", {"Neues Spiel", "Spiel laden"}},
+        {LangDatFromElsewhere, "was not saved with the lang.dat beside it", {"Weiter", "Neues Spiel"}},
+        // The same kvmain.dat: the file's stamp of it stands, not that of lang.dat.
+        {LangDatFromElsewhereSameKvmain, "was not saved with the lang.dat beside it", {"Weiter", "Neues Spiel"}},
+        // Another file with the saved one's length and time is not the saved one.
+        {LangDatChangedInTimeAndLength, "was not saved with the lang.dat beside it", {"Neues Spiel", "Spiel lade!"}},
+    };
+    for (const auto &[damage, expected, byRow] : cases) {
+        SCOPED_TRACE(expected);
+        SCOPED_TRACE(int(damage));
         TempKit kit;
         saveTranslatedKit(kit);
-        writeSources(kit, {"Continue", "New game", "Load game", "Options", "Quit", "Exit"});
+        if (damage != LangDatFromElsewhereSameKvmain && damage != LangDatChangedInTimeAndLength)
+            writeSources(kit, {"Continue", "New game", "Load game", "Options", "Quit", "Exit"});
         const QByteArray remembered = kit.read("orvanta-kit.sources");
-        if (QByteArray(damage) == "cut") {
+        if (damage == Cut) {
             kit.write("orvanta-kit.sources", remembered.first(remembered.size() - 30));
-        } else if (QByteArray(damage) == "changed") {
+        } else if (damage == Changed) {
             QByteArray changed = remembered;
             changed.replace("Load game", "Load gamE");
             kit.write("orvanta-kit.sources", changed);
+        } else if (damage == LangDatChangedInTimeAndLength) {
+            const QDateTime saved = QFileInfo(kit.path("lang.dat")).lastModified();
+            QByteArray langDat = kit.read("lang.dat");
+            langDat.replace("Spiel laden", "Spiel lade!");
+            QFile::remove(kit.path("lang.dat"));
+            kit.write("lang.dat", langDat);
+            QFile file(kit.path("lang.dat"));
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(saved, QFileDevice::FileModificationTime));
         } else {
             kit.writeArchive("lang.dat", {{"TEXTS.DAT", TextFile::write({"Weiter", "Neues Spiel", "Spiel laden",
                                                                          "Optionen", "Beenden", "Ende"})}});
@@ -177,17 +225,11 @@ TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
         EXPECT_FALSE(opened.damaged());
         ASSERT_EQ(opened.notices.size(), 1u);
         const std::string notice = opened.notices[0].text();
-        const std::string expected = QByteArray(damage) == "cut" ? "is cut short"
-            : QByteArray(damage) == "changed"                    ? "was changed after the kit wrote it"
-                                                                 : "was not saved with the lang.dat beside it";
         EXPECT_NE(notice.find(expected), std::string::npos) << notice;
         EXPECT_NE(notice.find("it is kept as"), std::string::npos) << notice;
         EXPECT_FALSE(QFile::exists(kit.path("orvanta-kit.sources")));
         EXPECT_FALSE(kit.read("orvanta-kit.sources.damaged").isEmpty());
-        const QList<QByteArray> byRow = QByteArray(damage) == "lang.dat from elsewhere"
-            ? QList<QByteArray>{"Weiter", "Neues Spiel"}
-            : QList<QByteArray>{"Neues Spiel", "Spiel laden"};
-        EXPECT_EQ(translationsOf(work.texts()).first(2), byRow) << "by row, as lang.dat holds them";
+        EXPECT_EQ(translationsOf(work.texts()).first(2), byRow);
     }
 
     TempKit copied;
@@ -205,49 +247,55 @@ TEST(RememberedSources, OnesThatCannotBeTrustedAreKeptAsideAndSaid)
                     "migrate KITDIR OLDKIT)");
 }
 
-// A file of remembered sources as kits before version 2 wrote it, beside
-// the lang.dat saved with it, is trusted: the kit opens without a question
-// or notice; and when a new kvmain.dat comes, its translations are carried
-// by source.
-TEST(RememberedSources, AFileOfVersion1IsStillTrustedAndCompared)
+// Files of remembered sources as kits before version 3 wrote them (no
+// stamps), beside the lang.dat saved with them, are trusted: the kit opens
+// without a question or notice; and when a new kvmain.dat comes, its
+// translations are carried by source.
+TEST(RememberedSources, FilesOfEarlierVersionsAreStillTrustedAndCompared)
 {
-    const QByteArray version1 =
-        "orvanta-kit sources 1\n"
-        "rows 6 sources 69a25d52f1690a15 texts 7862922ab5bfdda7 pictures f638c1f18f9defdd,a325877abd567ddb,"
-        "468bfba462dbecd0,f8f992906a28c6fd,84035ad77ea34fc6,e85b8df7c58d8e4d,74e5d6e0dbfac0dc,fdc9f23a2ef44c0b,"
-        "3721dab6ca4a8ae4\n"
-        "New game\nLoad game\nOptions\nThe bridge is guarded by three soldiers\nOld text\nQuit\n"
-        "end 5e1300c3e6816480\n";
-    TempKit kit;
-    writeSources(kit, OldSources);
-    {
-        OpenKit work(kit.dir());
-        ASSERT_FALSE(work.open().refusal);
-        for (int row = 0; row < 4; ++row)
-            work.texts().setTranslation(row, OldTranslations[row]);
-        AnsweringSaveQuestions questions;
-        ASSERT_TRUE(work.save(questions).ok());
+    const QByteArray pictures = "pictures f638c1f18f9defdd,a325877abd567ddb,468bfba462dbecd0,f8f992906a28c6fd,"
+                                "84035ad77ea34fc6,e85b8df7c58d8e4d,74e5d6e0dbfac0dc,fdc9f23a2ef44c0b,3721dab6ca4a8ae4\n";
+    const QByteArray sources = "New game\nLoad game\nOptions\nThe bridge is guarded by three soldiers\nOld text\nQuit\n";
+    const QByteArray files[] = {
+        "orvanta-kit sources 1\nrows 6 sources 69a25d52f1690a15 texts 7862922ab5bfdda7 " + pictures + sources
+            + "end 5e1300c3e6816480\n",
+        "orvanta-kit sources 2\nrows 6 sources 1530e842c3cb18d5 texts 37677af06432e82a " + pictures + sources
+            + "end d7fcb44d402e3543\n",
+    };
+    for (const QByteArray &file : files) {
+        SCOPED_TRACE(file.first(21).toStdString());
+        TempKit kit;
+        writeSources(kit, OldSources);
+        {
+            OpenKit work(kit.dir());
+            ASSERT_FALSE(work.open().refusal);
+            for (int row = 0; row < 4; ++row)
+                work.texts().setTranslation(row, OldTranslations[row]);
+            AnsweringSaveQuestions questions;
+            ASSERT_TRUE(work.save(questions).ok());
+        }
+        kit.write("orvanta-kit.sources", file);
+
+        OpenKit same(kit.dir());
+        const OpenKit::Opened opened = same.open();
+        EXPECT_FALSE(opened.refusal);
+        EXPECT_FALSE(opened.shifted);
+        EXPECT_TRUE(opened.notices.empty()) << opened.notices[0].text();
+        EXPECT_FALSE(same.carryOver());
+        EXPECT_EQ(kit.read("orvanta-kit.sources"), file) << "trusted, never kept aside";
+
+        writeSources(kit, {"Continue", "New game", "Load game", "Options", "The bridge is guarded by three soldiers",
+                           "Quit"});
+        OpenKit shifted(kit.dir());
+        const OpenKit::Opened again = shifted.open();
+        EXPECT_TRUE(again.notices.empty());
+        ASSERT_TRUE(again.shifted);
+        EXPECT_EQ(again.shifted->came, 1);
+        EXPECT_EQ(again.shifted->went, 1);
+        ASSERT_TRUE(shifted.carryOver());
+        ASSERT_TRUE(shifted.apply(*shifted.carryOver()).ok());
+        EXPECT_EQ(translationsOf(shifted.texts()),
+                  (QList<QByteArray>{"Continue", "Neues Spiel", "Spiel laden", "Optionen",
+                                     "Drei Soldaten bewachen die Br\xFC" "cke", "Quit"}));
     }
-    kit.write("orvanta-kit.sources", version1);
-
-    OpenKit same(kit.dir());
-    const OpenKit::Opened opened = same.open();
-    EXPECT_FALSE(opened.refusal);
-    EXPECT_FALSE(opened.shifted);
-    EXPECT_TRUE(opened.notices.empty()) << opened.notices[0].text();
-    EXPECT_FALSE(same.carryOver());
-    EXPECT_EQ(kit.read("orvanta-kit.sources"), version1) << "trusted, never kept aside";
-
-    writeSources(kit, {"Continue", "New game", "Load game", "Options", "The bridge is guarded by three soldiers",
-                       "Quit"});
-    OpenKit shifted(kit.dir());
-    const OpenKit::Opened again = shifted.open();
-    EXPECT_TRUE(again.notices.empty());
-    ASSERT_TRUE(again.shifted);
-    EXPECT_EQ(again.shifted->came, 1);
-    EXPECT_EQ(again.shifted->went, 1);
-    ASSERT_TRUE(shifted.carryOver());
-    ASSERT_TRUE(shifted.apply(*shifted.carryOver()).ok());
-    EXPECT_EQ(translationsOf(shifted.texts()), (QList<QByteArray>{"Continue", "Neues Spiel", "Spiel laden", "Optionen",
-                                                        "Drei Soldaten bewachen die Br\xFC" "cke", "Quit"}));
 }
