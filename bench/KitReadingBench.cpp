@@ -2,10 +2,11 @@
 // `kvtool texts export` and `kvtool compile` of it, beside `cat` of its two
 // archives to /dev/null as the floor. Opening it (OpenKit) with the sources
 // its translations were saved against remembered beside lang.dat is also
-// held to opening it without them (x_open, and x_open_cpu in processor
-// time: the comparison at open), and a
-// new kvmain.dat (texts inserted, reworded, removed) with 20,000 rows of
-// marks and notes is carried over by source at open. The kit (lang.dat with TEXTS.DAT,
+// held to opening it without them, run by run (x_open, and x_open_cpu in
+// processor time: the comparison at open), as a save leaves the kit and as
+// a copy of the kit folder elsewhere; and a new kvmain.dat (texts inserted,
+// reworded, removed) with 20,000 rows of marks and notes is carried over by
+// source at open. The kit (lang.dat with TEXTS.DAT,
 // kvmain.dat with KVTEXTS.DAT, 40 MB each) is built in a temporary folder
 // with the kit's own writers. Every benchmark reports `x_cat`, its time per
 // iteration over the time of `cat` measured in the same run.
@@ -15,6 +16,7 @@
 // Compile writes its lang.dat into a copy of the kit, so the others keep
 // reading the original.
 #include "core/ArchiveWriter.h"
+#include "io/FileStamp.h"
 #include "kit/KitLoader.h"
 #include "kit/OpenKit.h"
 #include "kit/RememberedSources.h"
@@ -230,12 +232,19 @@ void Compile(benchmark::State &state)
 }
 BENCHMARK(Compile)->Unit(benchmark::kMillisecond);
 
-// A copy of the kit with the sources remembered as a save of it leaves
-// them, and with `kvmain` (the game's next version) and `marks` when given.
+// How a copy of the kit remembers its sources: not at all; as a save of it
+// leaves them, with the stamps of its lang.dat and kvmain.dat; or as in a
+// kit folder copied elsewhere, whose files' stamps are not those
+// remembered (the texts' fingerprints decide).
+enum class Remembered { Not, Saved, Copied };
+
+// A copy of the kit remembering its sources as `remembered` says, with
+// `kvmain` (the game's next version) and `marks` when given.
 struct RememberedKit {
     QTemporaryDir dir;
 
-    explicit RememberedKit(const QList<QByteArray> *kvmain = nullptr, const ReviewMarks *marks = nullptr)
+    explicit RememberedKit(Remembered remembered, const QList<QByteArray> *kvmain = nullptr,
+                           const ReviewMarks *marks = nullptr)
     {
         for (const char *name : {"lang.dat", "kvmain.dat"})
             QFile::copy(QDir(kitFolder()).filePath(QLatin1String(name)), dir.filePath(QLatin1String(name)));
@@ -243,7 +252,12 @@ struct RememberedKit {
         PictureSlots pictures;
         if (!KitLoader::load(dir.path(), texts, pictures).empty())
             std::abort();
-        write(RememberedSources::FileName, RememberedSources::toFile(texts, pictures));
+        auto stamp = [&](const char *name) {
+            return remembered == Remembered::Saved ? FileStamp::of(dir.filePath(QLatin1String(name))) : FileStamp();
+        };
+        if (remembered != Remembered::Not)
+            write(RememberedSources::FileName,
+                  RememberedSources::toFile(texts, pictures, stamp("kvmain.dat"), stamp("lang.dat")));
         if (marks)
             write(ReviewMarks::FileName, marks->toFile());
         if (kvmain) {
@@ -269,29 +283,6 @@ bool openKit(const QString &folder, std::optional<OpenKit> &kit)
         && kit->texts().rowCount() >= RowCount;
 }
 
-// The floor of the comparison: the median of 7 opens of the kit without
-// remembered sources (each figure on its own), measured once per run.
-Cost openFloor()
-{
-    static const Cost floor = [] {
-        std::vector<double> walls, cpus;
-        std::optional<OpenKit> kit;
-        for (int i = 0; i < 7; ++i) {
-            kit.reset();
-            malloc_trim(0);
-            Cost one;
-            if (!timed([&] { return openKit(kitFolder(), kit) && !kit->carryOver(); }, one))
-                std::abort();
-            walls.push_back(one.wall);
-            cpus.push_back(one.cpu);
-        }
-        for (auto *times : {&walls, &cpus})
-            std::nth_element(times->begin(), times->begin() + 3, times->end());
-        return Cost{walls[3], cpus[3]};
-    }();
-    return floor;
-}
-
 void OpenKitWithoutRememberedSources(benchmark::State &state)
 {
     std::optional<OpenKit> kit;
@@ -304,25 +295,51 @@ void OpenKitWithoutRememberedSources(benchmark::State &state)
 }
 BENCHMARK(OpenKitWithoutRememberedSources)->Unit(benchmark::kMillisecond);
 
+// Each iteration opens a copy of the kit without remembered sources (the
+// floor of the comparison, untimed by the benchmark) and then a copy that
+// remembers them as `remembered` says, so that both meet the machine in the
+// same state; x_open is the median open with them over the median open
+// without (x_open_cpu the same in processor time).
+void compareOpens(benchmark::State &state, Remembered remembered)
+{
+    const RememberedKit with(remembered);
+    const RememberedKit without(Remembered::Not);
+    std::optional<OpenKit> kit;
+    std::vector<double> floorWalls, floorCpus, walls, cpus;
+    auto open = [&](const QString &folder, std::vector<double> &wall, std::vector<double> &cpu) {
+        kit.reset();
+        malloc_trim(0);
+        Cost one;
+        const bool ok = timed([&] { return openKit(folder, kit) && !kit->carryOver(); }, one);
+        wall.push_back(one.wall);
+        cpu.push_back(one.cpu);
+        return ok;
+    };
+    measure(
+        state, [&] { return open(with.dir.path(), walls, cpus); },
+        [&] {
+            if (!open(without.dir.path(), floorWalls, floorCpus))
+                std::abort();
+        });
+    auto median = [](std::vector<double> times) {
+        std::nth_element(times.begin(), times.begin() + std::ptrdiff_t(times.size() / 2), times.end());
+        return times[times.size() / 2];
+    };
+    state.counters["x_open"] = median(walls) / median(floorWalls);
+    state.counters["x_open_cpu"] = median(cpus) / median(floorCpus);
+}
+
 void OpenKitWithRememberedSources(benchmark::State &state)
 {
-    const RememberedKit remembered;
-    const Cost floor = openFloor();
-    std::optional<OpenKit> kit;
-    Cost total;
-    measure(
-        state,
-        [&] {
-            return timed([&] { return openKit(remembered.dir.path(), kit) && !kit->carryOver(); }, total);
-        },
-        [&] {
-            kit.reset();
-            malloc_trim(0);
-        });
-    state.counters["x_open"] = total.wall / double(state.iterations()) / floor.wall;
-    state.counters["x_open_cpu"] = total.cpu / double(state.iterations()) / floor.cpu;
+    compareOpens(state, Remembered::Saved);
 }
 BENCHMARK(OpenKitWithRememberedSources)->Unit(benchmark::kMillisecond);
+
+void OpenCopiedKitWithRememberedSources(benchmark::State &state)
+{
+    compareOpens(state, Remembered::Copied);
+}
+BENCHMARK(OpenCopiedKitWithRememberedSources)->Unit(benchmark::kMillisecond);
 
 void CarryOverANewKvmainWithMarksAndNotes(benchmark::State &state)
 {
@@ -338,7 +355,7 @@ void CarryOverANewKvmainWithMarksAndNotes(benchmark::State &state)
     for (int row = 0; row < RowCount; row += 10)
         marks.setMark(row, {.needsReview = row % 20 == 0, .done = false,
                             .note = QStringLiteral("Check the wording of row %1").arg(row + 1)});
-    const RememberedKit remembered(&kvmain, &marks);
+    const RememberedKit remembered(Remembered::Saved, &kvmain, &marks);
     std::optional<OpenKit> kit;
     measure(
         state,
