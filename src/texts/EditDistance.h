@@ -23,27 +23,33 @@ public:
         const int big = maxEdits + 1;
         if (std::abs(sizeA - sizeB) > maxEdits)
             return big;
-        std::vector<int> previous(std::size_t(sizeB + 1), big), current(std::size_t(sizeB + 1), big);
+        // Two rows, kept between calls: a migration asks this millions of
+        // times. A cell right of a row's band is never written before that
+        // row reads it (the bands move right), so it still holds `big`.
+        thread_local std::vector<int> rows;
+        rows.assign(2 * std::size_t(sizeB + 1), big);
+        int *previous = rows.data();
+        int *current = previous + sizeB + 1;
         for (std::ptrdiff_t j = 0; j <= std::min<std::ptrdiff_t>(sizeB, maxEdits); ++j)
-            previous[std::size_t(j)] = int(j);
+            previous[j] = int(j);
         for (std::ptrdiff_t i = 1; i <= sizeA; ++i) {
             const std::ptrdiff_t from = std::max<std::ptrdiff_t>(1, i - maxEdits);
             const std::ptrdiff_t to = std::min<std::ptrdiff_t>(sizeB, i + maxEdits);
-            std::fill(current.begin(), current.end(), big);
-            if (i <= maxEdits)
-                current[0] = int(i);
-            int rowBest = current[0];
+            // The cell left of the band: the first column while in reach,
+            // else past the bound (it may hold a value of two rows before).
+            current[from - 1] = from == 1 && i <= maxEdits ? int(i) : big;
+            int rowBest = current[from - 1];
             for (std::ptrdiff_t j = from; j <= to; ++j) {
-                const int substitute = previous[std::size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1);
-                const int value = std::min({substitute, previous[std::size_t(j)] + 1, current[std::size_t(j - 1)] + 1});
-                current[std::size_t(j)] = std::min(value, big);
-                rowBest = std::min(rowBest, current[std::size_t(j)]);
+                const int substitute = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+                const int value = std::min({substitute, previous[j] + 1, current[j - 1] + 1, big});
+                current[j] = value;
+                rowBest = std::min(rowBest, value);
             }
             if (rowBest > maxEdits)
                 return big;
             std::swap(previous, current);
         }
-        return std::min(previous[std::size_t(sizeB)], big);
+        return std::min(previous[sizeB], big);
     }
 };
 
