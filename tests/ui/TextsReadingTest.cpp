@@ -113,12 +113,15 @@ TEST(TextsReading, RowNumbersStayReadableBesideTheWarningSign)
 namespace {
 
 // Presses Ctrl+M in the grid and, in the note dialog, types `note` (Enter
-// between its lines) and then `finish`, a key after the other.
+// between its lines) and then `finish`, a key after the other. It types
+// once the dialog is the active window, as a user would: before that, a
+// shortcut such as Ctrl+Enter is not the dialog's yet.
 void writeNote(KitWindow &k, const QString &note, const QList<QKeyCombination> &finish)
 {
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [&] {
-        if (auto *ask = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+        auto *ask = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (ask && ask->isActiveWindow()) {
             answerer.stop();
             const QStringList lines = note.split('\n');
             for (qsizetype line = 0; line < lines.size(); ++line) {
