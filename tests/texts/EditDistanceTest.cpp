@@ -1,5 +1,5 @@
-// The banded edit distance against the whole table, for texts near and far
-// apart and every bound from none to past their distance.
+// The bounded edit distance against the whole table, for texts near and
+// far apart and bounds from none to past their distance.
 #include "texts/EditDistance.h"
 
 #include <QByteArray>
@@ -34,17 +34,21 @@ int wholeTable(QByteArrayView a, QByteArrayView b)
 
 } // namespace
 
+// Texts of up to 200 bytes, across the 64-cell words of the bytes' form,
+// with bytes past 0x7F; the same texts as Unicode take the wide form.
 TEST(EditDistance, IsTheWholeTablesUpToItsBound)
 {
     std::mt19937 random(31);
     auto letters = [&](int count) {
+        static const char alphabet[] = {'a', 'b', '\xE9'};
         QByteArray text;
         for (int i = 0; i < count; ++i)
-            text += char('a' + random() % 3);
+            text += alphabet[random() % 3];
         return text;
     };
+    auto length = [&](int pair) { return int(random() % (pair % 3 == 0 ? 200 : 14)); };
     for (int pair = 0; pair < 3000; ++pair) {
-        const QByteArray a = letters(int(random() % 14));
+        const QByteArray a = letters(length(pair));
         // Half the pairs a few edits apart, half unrelated.
         QByteArray b = a;
         if (pair % 2 == 0) {
@@ -57,12 +61,18 @@ TEST(EditDistance, IsTheWholeTablesUpToItsBound)
                 }
             }
         } else {
-            b = letters(int(random() % 14));
+            b = letters(length(pair));
         }
         const int distance = wholeTable(a, b);
-        for (int bound = 0; bound <= distance + 2; ++bound) {
-            ASSERT_EQ(EditDistance::bounded(QByteArrayView(a), QByteArrayView(b), bound), std::min(distance, bound + 1))
+        const QString wideA = QString::fromLatin1(a), wideB = QString::fromLatin1(b);
+        for (int bound : {0, 1, 2, 3, distance / 2, distance - 1, distance, distance + 1, distance + 2}) {
+            if (bound < 0)
+                continue;
+            const int expected = std::min(distance, bound + 1);
+            ASSERT_EQ(EditDistance::bounded(QByteArrayView(a), QByteArrayView(b), bound), expected)
                 << a.toStdString() << " / " << b.toStdString() << " within " << bound;
+            ASSERT_EQ(EditDistance::bounded(QStringView(wideA), QStringView(wideB), bound), expected)
+                << a.toStdString() << " / " << b.toStdString() << " within " << bound << " as Unicode";
         }
     }
     EXPECT_EQ(EditDistance::bounded(QStringView(u"Zürich"), QStringView(u"Zurich"), 2), 1);
